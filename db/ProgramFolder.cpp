@@ -1,0 +1,15 @@
+#include "ProgramFolder.h"
+
+#include <algorithm>
+
+void CProgramFolder::InitAppDir(const char* commandLineFirstItem) {
+    CString line(commandLineFirstItem);
+    line.Remove(U'"');
+    const int cut = std::max(line.ReverseFind(U'/'), line.ReverseFind(U'\\'));
+    m_strAppDir = line.Left(cut + 1);
+}
+
+CProgramFolder& TheProgramFolder() {
+    static CProgramFolder folder;
+    return folder;
+}

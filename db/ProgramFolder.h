@@ -1,0 +1,24 @@
+#pragma once
+// The program folder: the base of every file path the program uses (the database, the
+// report files, the help pages). Set once at start-up from the command line's first item.
+#include "platform/CString.h"
+
+class CProgramFolder {
+public:
+    // Keeps the first item of the command line, every double quote removed, up to and
+    // including its last path separator ("/" or "\"); empty when it has none, so that every
+    // path is then relative to the current directory.
+    void InitAppDir(const char* commandLineFirstItem);
+    CString GetAppDir() const { return m_strAppDir; }
+
+    // The path of the database file in the program folder.
+    CString DatabasePath() const { return m_strAppDir + "nomenklaturi.db3"; }
+
+protected:
+    CString m_strAppDir;
+};
+
+// The one program folder of the run, held for the application object and read by the
+// database code.
+CProgramFolder& TheProgramFolder();
+inline CString GetAppDir() { return TheProgramFolder().GetAppDir(); }

@@ -1,0 +1,1094 @@
+// The schema against the SQL the program sends: every table and view exists in a fresh build,
+// every statement runs on it, typed text keeps its form, and the database fills in what the
+// program never writes. A misspelt column or a wrong column type fails here, not on a page.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "db/SQLite3DB.h"
+#include "tests/support/TestDatabase.h"
+#include "tools/DemoDatabase.h"
+
+namespace {
+
+// The statements of the program as it formats them: %d an integer, '%s' a quoted text.
+const char* const kProgramSql[] = {
+    // Form storage
+    "insert into Forms (  FormTypeID, SpeciesID, SpeciesType ) values\t(\t%d, %d, %d ) ",
+    "update Forms set FormCode = '%s' where ID = %d ",
+    "update Forms set Del = 1 where ID = %d ",
+    "insert into Actions (  FormID, SessionID, ActionType ) values\t(\t%d, %d, %d ) ",
+    "insert into DlgData_01_Place (FormID, PlaceID, Date, StartTime,  EndTime,  EKNM_CityID, "
+    "EKNM_MunicipalityID, EKNM_ProvinceID, NUTS_ID, RIOSW_ID_, RUG_ID, DL_ID, DDS_ID, Department, "
+    "SubDepartment, DynamicStrContent, DynamicIntComboContent, DynamicIntRadio, DynamicStrArea1, "
+    "DynamicStrArea2, DynamicStrContent2, DynamicStrContent3Natura2000 )values ( %d, %d, '%s', '%s', "
+    "'%s', %d, %d, %d, %d, %d, %d, %d, %d, '%s', '%s', '%s', %d, %d, '%s', '%s', '%s', '%s' )",
+    " update DlgData_01_Place  set PlaceID = %d  where id = %d",
+    "select \nd.ID as dID, \nd.FormID as dFormID, \nd.PlaceID as dPlaceID, \nd.Date as dDate, "
+    "\nd.StartTime as dStartTime, \nd.EndTime as dEndTime, \nd.EKNM_CityID as dEKNM_CityID, "
+    "d.EKNM_MunicipalityID as dEKNM_MunicipalityID, \nd.EKNM_ProvinceID as dEKNM_ProvinceID, \nd.NUTS_ID "
+    "as dNUTS_ID, \nd.RIOSW_ID_ as dRIOSW_ID_, \nd.RUG_ID as dRUG_ID, \nd.DL_ID as dDL_ID, \nd.DDS_ID as "
+    "dDDS_ID, \nd.Department as dDepartment, \nd.SubDepartment as dSubDepartment, \nd.DynamicStrContent "
+    "as dDynamicStrContent, \nd.DynamicStrContent2 as dDynamicStrContent2, "
+    "\nd.DynamicStrContent3Natura2000 as dDynamicStrContent3Natura2000, \nd.DynamicIntComboContent as "
+    "dDynamicIntComboContent, \nd.DynamicIntRadio as dDynamicIntRadio, \nd.DynamicStrArea1 as "
+    "dDynamicStrArea1, \nd.DynamicStrArea2 as dDynamicStrArea2, \nc.EKNM_NAME as cEKNM_NAME, c.EKNM as "
+    "cEKNM, m.EKNM_NAME as mEKNM_NAME, p.EKNM_NAME as pEKNM_NAME, \nn.Name as nName, \nnR.Name as "
+    "nRName, \nnDL.Name as nDLName, \nnDDS.Name as nDDSName, \nnDyn.Name as nDynamicComboDataName, "
+    "\nnS.SiteName as PlName \nfrom DlgData_01_Place d \ninner join EKNM_CITIES c \ninner join "
+    "EKNM_MUNICIPALITY m \ninner join EKNM_PROVINCE p \ninner join nNuts n \ninner join nRUG nR \ninner "
+    "join nDL \ninner join nDDS \ninner join nDynamicComboData nDyn \ninner join nSites  nS \non "
+    "d.EKNM_CityID  = c.ID and \nc.Municipality = m.ID and \nc.Province = p.ID and \nd.NUTS_ID = n.ID "
+    "and \nd.RUG_ID  = nR.ID and \nd.DL_ID = nDL.ID and \nd.DDS_ID = nDDS.ID and "
+    "\nd.DynamicIntComboContent = nDyn.ID and \nd.PlaceID = nS.ID \nwhere FormID = %d \n",
+    "insert into DlgData_02_Climate ( FormID, Cloudness, Rainfall, TemperatureAir, TemperatureWater, "
+    "Wind, SurfaceID) values(  %d, %d, '%s', '%s', '%s', %d, %d )",
+    "select d.ID as dID, d.FormID as dFormID, d.Cloudness as dCloudness, d.Rainfall as dRainfall, "
+    "d.TemperatureAir as dTemperatureAir, d.TemperatureWater as dTemperatureWater, d.Wind as dWind, "
+    "d.SurfaceID as dSurfaceID, t.Name as tName from  DlgData_02_Climate d inner join nTortoiseGround t "
+    "on d.SurfaceID =  t.ID where FormID = %d ",
+    "insert into DlgData_03_Coords ( FormID, BioRegionID, Altitude, ExposureID ) values ( %d, %d, '%s', "
+    "%d ) ",
+    "select \nd.ID as dID, \nFormID, \nBioRegionID, \nAltitude, \nExposureID, \nn.Name as Exposure "
+    "\nfrom DlgData_03_Coords d \ninner join  nMossExposure n \non n.ID = d.ExposureID \nwhere FormID = "
+    "%d  \n",
+    " insert into Coordinates (  DlgData_ID,  Longtitude_Grad,  Longtitude_Minutes,  Longtitude_Seconds, "
+    " Longtitude_SocondsAfterPoint,  Longtitude_Relativity,  Latitude_Grad,  Latitude_Minutes,  "
+    "Latitude_Seconds,  Latitude_SecondsAfterPoint,  Latitude_Relativity ) values( %d, %d, %d, %d, %d, "
+    "%d, %d, %d, %d, %d, %d )",
+    "select ID, DlgData_ID, Longtitude_Grad, Longtitude_Minutes, Longtitude_Seconds, "
+    "Longtitude_SocondsAfterPoint, Longtitude_Relativity, Latitude_Grad, Latitude_Minutes, "
+    "Latitude_Seconds, Latitude_SecondsAfterPoint, Latitude_Relativity from Coordinates where  "
+    "DlgData_ID = %d ",
+    "insert into Coordinates (  DlgData_ID,  Longtitude_Grad,  Longtitude_Minutes,  Longtitude_Seconds,  "
+    "Longtitude_SocondsAfterPoint,  Longtitude_Relativity,  Latitude_Grad,  Latitude_Minutes,  "
+    "Latitude_Seconds,  Latitude_SecondsAfterPoint,  Latitude_Relativity ) values( %d, %d, %d, %d, %d, "
+    "%d, %d, %d, %d, %d, %d )",
+    "insert into DlgData_04_Locality ( FormID, NP_ID, NP_PU_ID,  PP_ID, Reserve_ID, PR_ID, PZ_ID, ZM_ID, "
+    "Corine_ID, OVM_ID, Natura_200_ID, Ramsar_ID "
+    ")values(\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d\t)",
+    "select d.ID as dID, d.FormID as dFormID, d.NP_ID as dNP_ID, d.NP_PU_ID as dNP_PU_ID, d.PP_ID as "
+    "dPP_ID, d.Reserve_ID as dReserve_ID, d.PR_ID as dPR_ID, d.PZ_ID as dPZ_ID, d.ZM_ID as dZM_ID, "
+    "d.Corine_ID as dCorine_ID, d.OVM_ID as dOVM_ID, d.Natura_200_ID as dNatura_200_ID, d.Ramsar_ID as "
+    "dRamsar_ID, nNP.Name as nNPName, nPP.Name as nPPName, nReserve.Name as nReserveName, nPR.Name as "
+    "nPRName, nPZ.Name as nPZName, nZM.Name as nZMName, nSiteCorine.Name as nSiteCorineName, "
+    "nSiteOVM.Name as nSiteOVMName, nSiteNatura2000.Name as nSiteNatura2000Name, nSiteRamsar.Name as "
+    "nSiteRamsarName, nPU.Name as nPUName from DlgData_04_Locality d inner join nNP inner join nPU inner "
+    "join nPP inner join nReserve inner join nPR inner join nPZ inner join nZM inner join nSiteCorine "
+    "inner join nSiteOVM inner join nSiteNatura2000 inner join nSiteRamsar on d.NP_ID = nNP.ID and "
+    "d.PP_ID = nPP.ID and d.Reserve_ID = nReserve.ID and d.PR_ID = nPR.ID and d.PZ_ID = nPZ.ID and "
+    "d.ZM_ID = nZM.ID and d.Corine_ID = nSiteCorine.ID and d.OVM_ID = nSiteOVM.ID  and d.Natura_200_ID = "
+    " nSiteNatura2000.ID and d.Ramsar_ID = nSiteRamsar.ID and d.NP_PU_ID = nPU.ID where d.FormID = %d",
+    "insert into DlgData_06( FormID, PersonID) values( %d, %d )",
+    "select d.ID as dID, d.FormID as dFormID, d.PersonID as dPersonID, p.FirstName as pFirstName, "
+    "p.MidName as pMidName, p.LastName as pLastName, p.EGN as pEGN, p.Organization as pOrganization, "
+    "p.Position as pPosition from DlgData_06 d inner join Person_Colaborator p on d.PersonID = p.ID "
+    "where FormID = %d ",
+    "insert into DlgData_07_Threats( FormID, ThreatID ) values( %d, %d )",
+    "select d.ID as dID, d.FormID as dFormID, d.ThreatID as dThreatID, t.Name as tName from "
+    "DlgData_07_Threats d inner join  nThreats t on d.ThreatID = t.id where d.FormID = %d ",
+    "insert into DlgData_Images ( FormID, IsPhoto, SerialNum, Name, Image ) values( %d, %d, %d, '%s', ? )",
+    "select ID, FormID, IsPhoto, SerialNum, Name, Image from DlgData_Images where FormID = %d",
+    // Species pages
+    "insert into tFungus_01 ( FormID, FloristicRegionID, UTM_GirdID, Substratum, Habitat, EkoSpecifics ) "
+    "values(%d, %d, %d, '%s', '%s', '%s' ) ",
+    "insert into tFungus_02 ( FormID, ColectionNum , GroupsCount, PopulationArea ) values( %d, '%s', "
+    "'%s', '%s') ",
+    "select t.ID as tID, t.FormID as tFormID, t.ColectionNum as tColectionNum, t.GroupsCount as "
+    "tGroupsCount, t.PopulationArea as tPopulationArea, a.ID as aID, a.Name as aName from tFungus_02 t "
+    "left join tFungus_02_OtherSpecies o on t.ID = o.tFungus_02_ID left join _AllFungi a on o.FungiID = "
+    "a.ID where t.FormID = %d ",
+    "insert into tFungus_02_OtherSpecies  ( tFungus_02_ID, FungiID )  values( %d, %d ) ",
+    "insert into tFungus_03 ( FormID, Notes ) values(%d, '%s' ) ",
+    "select ID, FormID , Notes from tFungus_03 where FormID = %d",
+    "insert into tFungus_04 ( FormID, FloristicRegionID, bEkoConditionsChanges, EkoConditionsChanges, "
+    "bHabitatChanges, HabitatChanges , bLandUsageChanges, LandUsageChanges  ) values(%d, %d, %d,'%s', "
+    "%d,'%s', %d, '%s' ) ",
+    "select t.ID as tID, t.FormID as tFormID, t.FloristicRegionID  as tFloristicRegionID, "
+    "t.bEkoConditionsChanges  as tbEkoConditionsChanges, t.EkoConditionsChanges  as "
+    "tEkoConditionsChanges, t.bHabitatChanges  as tbHabitatChanges, t.HabitatChanges  as "
+    "tHabitatChanges, t.bLandUsageChanges as  tbLandUsageChanges, t.LandUsageChanges  as "
+    "tLandUsageChanges, f.Name  as fName from   tFungus_04  t left join Floristic_regions f on "
+    "t.FloristicRegionID = f.ID where t.FormID = %d ",
+    "insert into tFungus_05 ( FormID, FungiID, Count  ) values(%d, %d, '%s' ) ",
+    "select t.ID as tID, t.FormID as tFormID, t.FungiID as tFungiID, t.Count as tCount, a.Name as aName "
+    "from tFungus_05 t left join _AllFungi a on  t.FungiID = a.ID where t.FormID = %d ",
+    "insert into tFishes_01 ( FormID,  FishingDevice, FishingTime, FishingDistance ) values(%d, '%s', "
+    "'%s', '%s' ) ",
+    "select ID , FormID, FishingDevice, FishingTime, FishingDistance from tFishes_01 where FormID = %d ",
+    "insert into tFishes_02 ( FormID, NetType, NetLength, NetHeight, NetEyeDimnsion ) values(%d, %d, "
+    "'%s', '%s', '%s' ) ",
+    "select ID, FormID, NetType, NetLength, NetHeight, NetEyeDimnsion from tFishes_02 where FormID = %d",
+    "insert into tFishes_03 (  FormID, MaturityLevel, Sex, Weight, StandardLen, AbsLen, Notes ) values( "
+    "%d, '%s', %d, '%s', '%s', '%s', '%s' ) ",
+    "select ID, FormID, MaturityLevel, Sex, case when sex = 0 then 'M' else 'Ж' end as SexLetter, "
+    "Weight, StandardLen, AbsLen, Notes from tFishes_03 where FormID = %d",
+    "insert into tMoss_01 ( FormID, bCheckArableLand, bCheckBuildings, bCheckCities, bCheckForestTrack, "
+    "bCheckRivers, bCheckRoads, bCheckStreams, bCheckTouristsPath, ArableLandDist, BuildingsDist, "
+    "CitiesDist, ForestTrackDist, RiverDist, RoadsDist, StreamsDist, ToursitPathDist ) values ( %d, %d, "
+    "%d, %d, %d, %d, %d, %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
+    "select ID, FormID, bCheckArableLand    , bCheckBuildings     , bCheckCities        , "
+    "bCheckForestTrack   , bCheckRivers        , bCheckRoads         , bCheckStreams       , "
+    "bCheckTouristsPath  , ArableLandDist      , BuildingsDist       , CitiesDist          , "
+    "ForestTrackDist     , RiverDist           , RoadsDist           , StreamsDist         , "
+    "ToursitPathDist from tMoss_01\t\t where FormID = %d ",
+    "insert into tMoss_02 ( FormID, HommiesType ) values( %d, %d )",
+    "insert into tMoss_02_Trees ( tMoss_02_ID , _AllTreesMossID ) values( %d, %d ) ",
+    "insert into tMoss_03 ( FormID, ExposureID, BushesPercent, GrassPercent, Tilt, RocksExists )values( "
+    "%d, %d, '%s', '%s', '%s', %d ) ",
+    "insert into tMoss_03_GrassBush ( tMoss_03_ID  , _AllGrassBushID ) values( %d, %d ) ",
+    "insert into tMoss_04 ( FormID, GrassCoverID, SunshineID   ) values( %d, %d, %d ) ",
+    "insert into tMoss_04_Turf( tMoss_04_ID, TurfArea  )values( %d, '%s' ) ",
+    "select ID, tMoss_04_ID, TurfArea from tMoss_04_Turf \nwhere  tMoss_04_ID = %d",
+    "insert into  tMoss_05 ( FormID, PercentCoverage, Area )values( %d, '%s', '%s' ) ",
+    "select t.ID as tID, t.FormID as tFormID, t.PercentCoverage as tPercentCoverage, t.Area as tArea, "
+    "n.ID as nID, n.Name as nName from tMoss_05 t left join tMoss_05_Attendants a on a.tMoss_05_ID = "
+    "t.ID left join _AllMosses n on a._AllMossesID = n.ID where FormID = %d",
+    "insert into tMoss_05_Attendants ( tMoss_05_ID, _AllMossesID ) values( %d, %d ) ",
+    "insert into tMoss_06 ( FormID, NoteText )  values( %d, '%s') ",
+    "select  ID, FormID, NoteText from tMoss_06 where FormID = %d",
+    "insert into tMoss_07  ( FormID ) values( %d ) ",
+    "select ID, FormID from tMoss_07 where FormID = %d",
+    "insert into tMoss_07_TurfLocation ( tMoss_07_ID, _TurfID ) values( %d, %d ) ",
+    "select t.ID as tID, t.tMoss_07_ID as ttMoss_07_ID, t._TurfID as t_TurfID, n.Name as nName from  "
+    "tMoss_07_TurfLocation t left join nMossTurf n on n.ID = t._TurfID where tMoss_07_ID = %d ",
+    "insert into tMoss_07_TurfProperties ( tMoss_07_ID, TurfArea, SporeExists ) values( %d, '%s', %d )",
+    "select t.ID, tMoss_07_ID, TurfArea,  SporeExists, n.Name as strSporeExists from "
+    "tMoss_07_TurfProperties t left join nMossYesNo n on SporeExists = n.ID where tMoss_07_ID = %d ",
+    "insert into tMoss_08 ( FormID, BushesPercent, GrassPercent, TreesSklop ) values( %d, '%s', '%s', "
+    "'%s' ) ",
+    "insert into tMoss_08_Trees ( tMoss_08_ID , _AllTreesMossID ) values( %d, %d ) ",
+    "insert into tMoss_09 ( FormID, Cat1Count, Cat2Count, Cat3Count, Area ) values( %d, '%s', '%s', "
+    "'%s', '%s' )",
+    "select t.ID as tID, t.FormID as tFormID, t.Cat1Count as tCat1Count, t.Cat2Count as tCat2Count, "
+    "t.Cat3Count as tCat3Count, t.Area as tArea, s.tMoss_09_ID as stMoss_09_ID, s.RotScale as sRotScale, "
+    "s.Diameter as sDiameter, s.Len as sLen, s.SporofitsCount as sSporofitsCount from  tMoss_09 t left "
+    "join  tMoss_09_Stubs s on s.tMoss_09_ID = t.ID where FormID = %d ",
+    "insert into tMoss_09_Stubs  ( tMoss_09_ID, RotScale, Diameter, Len, SporofitsCount ) values( %d, "
+    "%d, '%s', '%s', '%s' )",
+    "insert into tMoss_10  ( FormID, BushesPercent, GrassPercent, TreePercent, RocksExistance )  values( "
+    "%d, '%s', '%s', '%s', %d )",
+    "select ID , FormID , BushesPercent , GrassPercent , TreePercent  , RocksExistance from tMoss_10 "
+    "where FormID = %d ",
+    "insert into tMoss_10_GrassBush ( tMoss_10_ID  , _AllGrassBushID ) values( %d, %d ) ",
+    "select t.ID as tID, t.tMoss_10_ID as ttMoss_10_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
+    "as aName_lat from  tMoss_10_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
+    "where tMoss_10_ID = %d ",
+    "insert into tMoss_11  ( FormID, HumusID, SurfaceID, HeightID ) values( %d, %d, %d, %d  ) ",
+    "insert into tMoss_11_TurfSituation ( tMoss_11_ID, SituationID, ExposureID, SunshineID ) values( %d, "
+    "%d, %d, %d ) ",
+    "insert into tMoss_12  ( FormID, ExposureID, Chanel, Nitrates, Nitrites, PH, Phosphates, Relief, "
+    "Tilt, TorfArea, Depth )values( %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
+    "select FormID , ExposureID   , n.Name as Exposure, Chanel       , Nitrates     , Nitrites     , PH  "
+    "         , Phosphates   , Relief       , Tilt         , TorfArea\t  , Depth\t\t\tfrom  tMoss_12 "
+    "left join nMossExposure n on ExposureID = n.ID where FormID = %d",
+    " insert into tMoss_13 ( FormID, TreesExist, TreesCount, ProcentArea ) values( %d, %d, '%s', '%s' ) ",
+    "select ID , FormID integer, TreesExist, TreesCount, ProcentArea from tMoss_13 where FormID = %d ",
+    "insert into tMoss_13_GrassBush ( tMoss_13_ID  , _AllGrassBushID ) values( %d, %d ) ",
+    "select t.ID as tID, t.tMoss_13_ID as ttMoss_13_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
+    "as aName_lat from  tMoss_13_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
+    "where tMoss_13_ID = %d ",
+    "insert into tMoss_14 ( FormID , TurfArea, SporeExists  ) values( %d, '%s', %d ) ",
+    "insert into tMoss_15 ( FormID, SoilID, RocksExistance,\tExposureID, ErosiveID, BushesPercent, "
+    "GrassPercent, Tilt, TreePercent ) values( %d, %d, %d, %d, %d, '%s', '%s', '%s', '%s' ) ",
+    "insert into tMoss_15_GrassBush ( tMoss_15_ID  , _AllGrassBushID ) values( %d, %d ) ",
+    "insert into tMoss_15_Arhegon ( tMoss_15_ID  , TorfArea, ArhegonExistance ) values( %d, '%s', %d ) ",
+    "insert into tMoss_16 ( FormID, RocksЕxistance , WaterBasinЕxistance ) values( %d, %d, %d ) ",
+    "insert into tMoss_16_GrassBush ( tMoss_16_ID  , _AllGrassBushID ) values( %d, %d ) ",
+    "select t.ID as tID, t.tMoss_16_ID as ttMoss_16_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
+    "as aName_lat from  tMoss_16_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
+    "where tMoss_16_ID = %d ",
+    "insert into tMoss_17 ( FormID, Area ) values( %d, '%s') ",
+    "select ID, FormID, Area from  tMoss_17 where FormID = %d",
+    "insert into tMoss_17_TreeHosts ( tMoss_17_ID, TreeNum, _AllTreesID , Diameter, Height ) values( %d, "
+    "%d, %d, '%s', '%s' ) ",
+    "select t.ID as tID, tMoss_17_ID,  TreeNum, _AllTreesID, Name_bg, Name_lat, Diameter, Height from  "
+    "tMoss_17_TreeHosts t left join _AllTreesMoss a on _AllTreesID = a.ID where tMoss_17_ID = %d ",
+    " insert into tMoss_17_MossColonies ( tMoss_17_ID , TreeNum, ExposureID, AliveArea, "
+    "AppropriateCount, DeadArea , Coverage, Height )values( %d, %d, %d, '%s', '%s', '%s', '%s', '%s' )",
+    "select t.ID as tID, tMoss_17_ID, TreeNum, ExposureID, n.Name as Exposure, AliveArea, "
+    "AppropriateCount, DeadArea, Coverage, Height from   tMoss_17_MossColonies t left join nMossExposure "
+    "n on ExposureID = n.ID where tMoss_17_ID = %d",
+    "insert into tMoss_18 ( FormID, WaterBasinExisance, ExposureID, Carbonates, Chanels, Chloride, "
+    "Electric, Nitrates, Nitrites, Oxigen, PH, Phosphates, Potential, Releif, Sulfates, Tilt, TorfArea, "
+    "WaterHigh, WaterTemperature ) values( %d, %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', "
+    "'%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' ) ",
+    "insert into tMoss_19 ( FormID, CheckTrees, TreesCount, Releif, AnnualGrowth, ProcentAllArea, "
+    "PercentSpeciesArea ) values( %d, %d, '%s', '%s', '%s', '%s', '%s' ) ",
+    "select ID, FormID, CheckTrees, TreesCount, Releif, AnnualGrowth, ProcentAllArea, PercentSpeciesArea "
+    "from   tMoss_19 where FormID = %d ",
+    "insert into tMoss_19_GrassBush ( tMoss_19_ID  , _AllGrassBushID ) values( %d, %d ) ",
+    "select t.ID as tID, t.tMoss_19_ID as ttMoss_19_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
+    "as aName_lat from  tMoss_19_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
+    "where tMoss_19_ID = %d ",
+    "insert into tBats_01_Forests ( FormID, Bat1Checked , Bat1Method, Bat1Count, Bat2Checked , "
+    "Bat2Method, Bat2Count) values( %d, %d, '%s', %d, %d, '%s', %d )",
+    "select ID, FormID, Bat1Checked, Bat1Method, Bat1Count, Bat2Checked, Bat2Method, Bat2Count from "
+    "tBats_01_Forests where FormID = %d",
+    "insert into tBats_01_Forests_Methods  ( tBats_01_Forests_ID, MethodType, MethodVal ) values( %d, "
+    "%d, %d )",
+    "select   ID, tBats_01_Forests_ID, MethodType, MethodVal from tBats_01_Forests_Methods where "
+    "tBats_01_Forests_ID = %d and MethodType = 0 ",
+    "insert into tBats_02_Forests ( FormID, Changes, Notes, BlankNum   ) values( %d, '%s', '%s', '%s' ) ",
+    "select ID, FormID , Changes , Notes , BlankNum  from tBats_02_Forests where FormID = %d ",
+    "insert into tBats_02_Forests_ExtraBats  ( tBats_02_Forests_ID, _AllBats_ID, Methods, Count ) "
+    "values( %d, %d, '%s', %d ) ",
+    "insert into tBats_03_Houses  ( FormID , BatHousesFormNum  ) values( %d, '%s' ) ",
+    "select ID, FormID, BatHousesFormNum from   tBats_03_Houses where FormID = %d ",
+    "insert into tBats_03_Houses_BatHouses (tBats_03_Houses_ID, HouseNum, HouseConditionID ) values( %d, "
+    "'%s', %d )",
+    "insert into tBats_03_Houses_BatHouses_Species ( tBats_03_Houses_BatHouses_ID, _BatsInHousesID, "
+    "SpeciesCount ) values( %d, %d, '%s' ) ",
+    " insert into tBats_04_Caves  (FormID, Method1, Method2, Method3, Method4, Method5 ) values(%d, %d, "
+    "%d, %d, %d, %d ) ",
+    "select ID, FormID, Method1, Method2, Method3, Method4, Method5 from tBats_04_Caves  where FormID = "
+    "%d ",
+    "insert into tBats_04_Caves_Species (tBats_04_Caves_ID, BatsInCavesSpeciesID, Methods, Count ) "
+    "values( %d, %d, '%s', %d ) ",
+    " insert into tBats_05_Caves  (FormID, ColonyLocation, Notes, Changes ) values(%d, '%s', '%s', '%s' "
+    ") ",
+    "select ID, FormID, ColonyLocation , Notes          , Changes         from tBats_05_Caves  where "
+    "FormID = %d ",
+    "insert into tBats_05_Caves_Species (tBats_05_Caves_ID, BatsInCavesSpeciesID, Methods, Count ) "
+    "values( %d, %d, '%s', %d ) ",
+    " insert into tBats_06_WetLands  (FormID, Method1, Method2, Method3, Method4 ) values(%d, %d, %d, "
+    "%d, %d ) ",
+    "select ID, FormID, Method1, Method2, Method3, Method4 from tBats_06_WetLands  where FormID = %d ",
+    "insert into tBats_06_WetLands_Species (tBats_06_WetLands_ID, BatsInWetlandsSpeciesID, Methods, "
+    "Count ) values( %d, %d, '%s', %d ) ",
+    " insert into tBats_07_WetLands  (FormID,  Notes, Changes ) values(%d, '%s', '%s' ) ",
+    "select ID, FormID, Notes          , Changes         from tBats_07_WetLands  where FormID = %d ",
+    "insert into tBats_07_WetLands_Species (tBats_07_Caves_ID, AllBatsSpeciesID, Methods, Count ) "
+    "values( %d, %d, '%s', %d ) ",
+    " insert into tBear_01  (FormID,  Behaviour ) values(%d, '%s' ) ",
+    "select ID, FormID, Behaviour from tBear_01 where FormID = %d ",
+    "insert into tBear_01_Bears ( tBear_01_ID, BearSize, BearCount, BearColor, BearSex ) values( %d, %d, "
+    "'%s', %d, %d )",
+    "select ID, tBear_01_ID, BearSize, case when BearSize = -1 then '' when BearSize = 0 then 'мече' "
+    "when BearSize = 1 then 'малка мечка' when BearSize = 2 then 'дребна мечка' when BearSize = 3 then "
+    "'средно голяма мечка' when BearSize = 4 then 'голяма мечка' when BearSize = 5 then 'много голяма "
+    "мечка' end as BearSizeTxt, BearCount, BearColor, case when BearColor = -1 then '' when BearColor = "
+    "0 then 'светлокафяв' when BearColor = 1 then 'кафяв' when BearColor = 2 then 'тъмен' when BearColor "
+    "= 3 then 'златист' end as BearColorTxt, BearSex, case when BearSex = -1 then '' when BearSex = 0 "
+    "then 'мъжки' when BearSex = 1 then 'женски' end as BearSexTxt from  tBear_01_Bears where "
+    "tBear_01_ID = %d ",
+    " insert into tBear_02 ( FormID, bAgressionAgainst, bProtectChild, bProtectPrey, bRunAway, bRunCalm, "
+    "bThreatens, bCriticDistance, AgressionAgainst, CriticDistance\t, ProtectChild, ProtectPrey, "
+    "RunAway, RunCalm, Threatens ) values(%d, %d, %d, %d, %d, %d, %d, %d, '%s', '%s', '%s', '%s', '%s', "
+    "'%s', '%s' ) ",
+    "select ID, FormID, bAgressionAgainst, bProtectChild, bProtectPrey, bRunAway, bRunCalm, bThreatens, "
+    "bCriticDistance, AgressionAgainst, CriticDistance, ProtectChild, ProtectPrey, RunAway, RunCalm, "
+    "Threatens from tBear_02 where FormID = %d ",
+    " insert into tBear_03 ( FormID, Reasons,  ObjectType, ObjectSituated, Height, FloraType, bTrail ) "
+    "values(%d, '%s', '%s', '%s', '%s', %d, %d ) ",
+    "select ID, FormID, Reasons, ObjectType, ObjectSituated, Height, FloraType, bTrail from  tBear_03 "
+    "where FormID = %d ",
+    " insert into tBear_04  (FormID,  CheckLair, Len, Wid, FloraType, LairType, CaveLen, CaveWid, "
+    "DistanceToLair, BedspreadMaterial, Period ) values(%d, %d, '%s', '%s', %d, %d, '%s', '%s', '%s', "
+    "'%s', '%s'  ) ",
+    "select ID, FormID, CheckLair, Len, Wid, FloraType, LairType, CaveLen, CaveWid, DistanceToLair, "
+    "BedspreadMaterial, Period from tBear_04\t where FormID = %d ",
+    " insert into tBear_05  (FormID,  BackPawLen, BackPawWid, FrontPawLen, BearSizeType, bCheckTrail ) "
+    "values(%d, '%s', '%s', '%s', %d, %d) ",
+    "select ID, FormID, BackPawLen, BackPawWid, FrontPawLen, BearSizeType, bCheckTrail from tBear_05 "
+    "where FormID = %d ",
+    " insert into tBear_06  (FormID,  bCheckShit, Shits ) values(%d, %d, '%s' ) ",
+    "select ID, FormID, bCheckShit, Shits from tBear_06 where FormID = %d ",
+    " insert into tBear_07  (FormID,  Notes ) values(%d, '%s' ) ",
+    "select ID, FormID, Notes from tBear_07 where FormID = %d ",
+    "insert into tAmphibia_01  (FormID,  AreaDescription, AdultCount, YoungCount, BabiesCount, "
+    "TotalCount, EggsCount, RoadkilledCount, SingClassification ) values(%d, '%s', '%s', '%s', '%s', "
+    "'%s', '%s', '%s', '%s' )",
+    "insert into tAmphibia_01_HommieSpecies  ( tAmphibia_01_ID, SpeciesID )  values( %d, %d )",
+    "insert into tAmphibia_02  (FormID,  HabitatChanges, Notes ) values(%d, '%s', '%s' )",
+    "insert into tReptiles_01  (FormID,  AreaDescription , AdultCount, YoungCount, BabiesCount, "
+    "TotalCount, NestsCount, RoadkilledCount )  values(%d, '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
+    "insert into tReptiles_01_HommieSpecies  ( tReptiles_01_ID, SpeciesID )  values( %d, %d )",
+    "insert into tReptiles_02  ( FormID , HabitatChanges, Notes )  values( %d, '%s', '%s' )",
+    "insert into tTortoise_01  ( FormID ) values( %d )",
+    "select ID, FormID from tTortoise_01 where FormID = %d ",
+    "insert into tTortoise_01_animals  ( tTortoise_01_ID, TortoiseType, Distance, Habitat, Len, "
+    "FoundType, Sex )  values( %d, %d, '%s', '%s', '%s', %d, %d )",
+    "insert into tTortoise_02  ( FormID, Time1Min, Time2Min, Time3Min, Time4Min, Time5Min, bCheck1, "
+    "bCheck2, bCheck3, bCheck4, bCheck5 ) values( %d, '%s', '%s', '%s', '%s', '%s', %d, %d, %d, %d, %d  )",
+    "insert into tHamster_01  ( FormID,  bCheckBushes, bCheckCows, bCheckElse, bCheckGoats, "
+    "bCheckHorses, bCheckJuniper, bCheckPrickles, bCheckSheeps, iRadionPasture, bCheckOthers,  "
+    "CowsCount, ElseDescription, GoatsCount, HorsesCount, OthersCount, OthersName, SheepsCount  )values( "
+    "%d, %d, %d, %d, %d, %d, %d, %d, %d, %d,  %d,  '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
+    "insert into tHamster_02_Transects ( tHamster_02_id, TransectNum, WaterTankType, RoadsType, "
+    "OvergrowingsType, HabitatType, GrassHeightType, GrassType, BuildingsType, LairCount, Latitude, "
+    "Longitude ) values( %d, %d, %d, %d, %d, %d, %d, %d, %d, '%s', '%s', '%s' )",
+    "insert into tHamster_03  ( FormID, Changes, Notes )  values( %d, '%s', '%s' )",
+    "select ID, FormID, Changes, Notes from tHamster_03 where FormID = %d ",
+    "insert into tDeer_01  ( FormID, VeryYoung, Young, Old, VeryOld, Total )  values( %d, '%s', '%s', "
+    "'%s', '%s', '%s' )",
+    "select ID, FormID, VeryYoung, Young, Old, VeryOld, Total from tDeer_01 where FormID = %d ",
+    "insert into tDeer_02  ( FormID, VeryYoung, Young, Old, VeryOld, Total )  values( %d, '%s', '%s', "
+    "'%s', '%s', '%s' )",
+    "insert into tDeer_03  ( FormID, ArealCharacteristic, EyeProngs, IceProngs, MidProngs, WolfProngs, "
+    "Age, CrownLeft, CrownRight )  values( %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s'  )",
+    "select ID, FormID, ArealCharacteristic, EyeProngs, IceProngs,  MidProngs, WolfProngs, Age, "
+    "CrownLeft, CrownRight from tDeer_03 where FormID = %d ",
+    "insert into tDeer_04  ( FormID, DoeVeryYoung, DoeYoung, DoeOld, DoeVeryOld, DoeTotal, "
+    "DeerVeryYoung, DeerYoung, DeerOld, DeerMature, DeerVeryOld, DeerTotal, Notes )  values( %d, '%s', "
+    "'%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s'  )",
+    "select ID, FormID, DoeVeryYoung, DoeYoung, DoeOld, DoeVeryOld, DoeTotal, DeerVeryYoung, DeerYoung, "
+    "DeerOld, DeerMature, DeerVeryOld,  DeerTotal,  Notes from tDeer_04 where FormID = %d ",
+    "insert into tGoat_01  ( FormID, YoungMale, OldMale, YoungFemale, OldFemale, Baby, OldBaby, Total, "
+    "Notes ) values( %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
+    "select ID, FormID, YoungMale, OldMale, YoungFemale, OldFemale, Baby, OldBaby, Total, Notes from "
+    "tGoat_01 where FormID = %d",
+    "insert into tGoat_02  ( FormID, AreaType )  values( %d, %d )",
+    "select ID, FormID, AreaType  from tGoat_02  where FormID = %d ",
+    "insert into tGoat_02_Trails  ( tGoat_02_id, Length, Width )  values( %d, '%s', '%s' )",
+    "select ID, tGoat_02_id, Length, Width from tGoat_02_Trails where tGoat_02_id = %d",
+    "insert into tGoat_03_Couches  ( FormID, AreaType, CountCouches )  values( %d, %d, '%s' )",
+    "select ID, FormID, AreaType, CountCouches  from tGoat_03_Couches  where FormID = %d ",
+    "insert into tGoat_04_Shits  ( FormID, AreaType, CountShits )  values( %d, %d, '%s' )",
+    "select ID, FormID, AreaType, CountShits  from tGoat_04_Shits  where FormID = %d ",
+    "insert into tGoat_05_OtherSigns  ( FormID, AreaType, CheckFur, CheckGrass, CheckRemains, CheckSigns "
+    ")  values( %d, %d, %d, %d, %d, %d )",
+    "select ID, FormID, AreaType, CheckFur, CheckGrass, CheckRemains, CheckSigns  from "
+    "tGoat_05_OtherSigns  where FormID = %d ",
+    "insert into tWolf_01_Pack  ( FormID, Notes, WolfCount )  values( %d, '%s', '%s' )",
+    " select ID, FormID, Notes, WolfCount  from tWolf_01_Pack  where FormID = %d ",
+    "insert into tWolf_02_Couple  ( FormID, Notes )  values( %d, '%s' )",
+    " select ID, FormID, Notes  from tWolf_02_Couple  where FormID = %d ",
+    "insert into tWolf_03_Lair  ( FormID, IsHabited, Notes )  values( %d, %d, '%s' )",
+    " select ID,  IsHabited, Notes   from tWolf_03_Lair  where FormID = %d ",
+    "insert into tWolf_04_Babies  ( FormID, BabyWolfCount, Notes )  values( %d, '%s', '%s' )",
+    " select ID,  BabyWolfCount, Notes   from tWolf_04_Babies  where FormID = %d ",
+    "insert into tWolf_05_Howl  ( FormID, Notes )  values( %d, '%s' )",
+    " select ID, Notes   from tWolf_05_Howl  where FormID = %d ",
+    "insert into tWolf_06_Tracks  ( FormID, TrackType, GPS_point_id, DL_ID, DDS_ID, CityID, ExposureID, "
+    "PU_ID, Altitude, Department, EKNM, Lattitude, Longitude, Place, Subdepartment)  values( %d, %d, %d, "
+    "%d, %d, %d, %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s')",
+    "insert into tWolf_07  ( FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations )  values( %d, %d, "
+    "%d )",
+    " select ID, FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations   from tWolf_07  where FormID = "
+    "%d ",
+    "insert into tWolf_07_PreyAnketi  ( tWolf_07_ID, SpeciesID, Count )  values( %d, %d, '%s')",
+    "insert into tWolf_07_PreyObservations  ( tWolf_07_ID, SpeciesID, MaleCount, FemaleCount, "
+    "Description )  values( %d, %d, '%s', '%s', '%s')",
+    "insert into tWolf_08_Hybrids  ( FormID, CheckWolfHybrids, Notes )  values( %d, %d, '%s' )",
+    " select ID, FormID, CheckWolfHybrids, Notes   from tWolf_08_Hybrids  where FormID = %d ",
+    "insert into tWolf_09_RambleDogs  ( FormID, CheckRambleDogs, Notes )  values( %d, %d, '%s' )",
+    " select ID, FormID, CheckRambleDogs, Notes   from tWolf_09_RambleDogs  where FormID = %d ",
+    "insert into tWolf_10  ( FormID )  values( %d )",
+    " select ID, FormID   from tWolf_10  where FormID = %d ",
+    "insert into tWolf_10_Killed  ( tWolf_10_ID, Sex, Age, Color, Weight, ExistsFingerFrontLeg, "
+    "ExistsFingerBackLeg )  values( %d, %d, '%s', '%s', '%s', %d, %d )",
+    "insert into tWolf_11  ( FormID, Habitat )  values( %d, '%s' )",
+    " select ID, FormID, Habitat   from tWolf_11  where FormID = %d ",
+    "insert into tWolf_11_Trails  ( tWolf_11_ID, FrontLen, FrontWid, BackLen, BackWid, StepLen )  "
+    "values( %d, '%s', '%s', '%s', '%s', '%s' )",
+    " select ID, tWolf_11_ID, FrontLen, FrontWid, BackLen, BackWid, StepLen   from tWolf_11_Trails  "
+    "where tWolf_11_ID = %d ",
+    "insert into tWolf_12  ( FormID, Habitat )  values( %d, '%s' )",
+    " select ID, FormID, Habitat   from tWolf_12  where FormID = %d ",
+    "insert into tWolf_12_Shits  ( tWolf_12_ID, Color, Fur, Len, Wid, BonesPresence )  values( %d, '%s', "
+    "'%s', '%s', '%s', %d )",
+    // Users, sessions and observers
+    "insert into Users (UserName, Name, SurName, FamilyName, Password )values( '%s', '%s', '%s', '%s', "
+    "'%s')",
+    "update Users set Password = '%s' where id = %d",
+    "select * from Users where UserName = '%s' and Password = '%s'",
+    "select distinct u.UserName as UserName from sessions s inner join Users u on s.UserID = u.ID order "
+    "by s.ID desc limit 3",
+    "select UserName from Users where UserName = '%s'",
+    "insert into Sessions (UserID, RIOSW_ID) values( %d, %d )",
+    " select ID, FirstName, MidName, LastName, EGN, Organization, Position from Person_Colaborator  "
+    "where ( '%s' like '' or upper( FirstName ) like upper( '%%%s%%' ) ) and  ('%s'like '' or upper( "
+    "MidName ) like '%%%s%%' ) and  ('%s'like '' or upper( LastName ) like '%%%s%%' ) and  ('%s'like '' "
+    "or EGN like '%%%s%%' ) and  ('%s'like '' or upper( Organization ) like '%%%s%%' ) and  ('%s'like '' "
+    "or upper( Position ) like '%%%s%%' ) ",
+    " select ID, FirstName, MidName, LastName, EGN, Organization, Position from Person_Colaborator  "
+    "where ( FirstName = '%s' and \tMidName = '%s' and LastName = '%s' ) or  ( EGN = '%s' ) ",
+    "insert into  Person_Colaborator ( FirstName, MidName, LastName, EGN, Organization, Position) "
+    "values( '%s', '%s', '%s', '%s', '%s', '%s' )",
+    // Sites
+    "insert into nSites ( SiteName, RIOSW_NP_PP_ID  ) values( '%s', %d )",
+    "select distinct \nn.ID as ID, \nn.SiteName as SiteName \nfrom  nSites n \ninner join  "
+    "rSite__RIOSW_NP_PP r1 \non n.ID = r1.site_id \nwhere riosw_id = %d \n",
+    "select distinct \nn.ID as ID, \nn.SiteName as SiteName \nfrom  nSites n \ninner join  "
+    "rSite__RIOSW_NP_PP r1 \ninner join rSpecies__Sites r2 \non n.ID = r1.site_id \nand n.ID = "
+    "r2.site_id \nwhere riosw_id = %d \nand species_id = %d \n",
+    "insert into rSite__RIOSW_NP_PP ( site_id, riosw_id ) values( %d, %d )",
+    "select site_id, species_id from rSpecies__Sites where site_id = %d and species_id = %d ",
+    "insert into rSpecies__Sites (site_id, species_id ) values( %d, %d ) ",
+    "insert into rSpecies__Sites ( site_id, species_id ) values( %d, %d )",
+    // Form types and their steps
+    "select r.ID,  r.SpeciesType, n.ID as formID, a.Name_lat, n.Name  as Name from SpeciesFormsRel r "
+    "inner join sAllSpecies a on r.SpeciesID = a.ID inner join FormNames n on r.FormNameID = n.ID where "
+    "a.ID = %d and  r.SpeciesType = %d order by SequenceNum ",
+    "select ID, Name from FormNames where ID = %d ",
+    "select ItemDataValue from FormBuilder inner join FormViews  v on  FormViewID = v.ID where "
+    "FormTypeId = %d order by SequenceNum ",
+    "select Caption, ItemDataName, ItemDataValue from FormBuilder fb\tinner join FormViews fv on "
+    "fb.formViewID = fv.ID where formtypeid = %d order by SequenceNum ",
+    "select id, Name from old_SpeciesType",
+    "select ID, SpeciesID, Name from old_Form where SpeciesID = %d",
+    // Species tree
+    "select ID, Name_lat || ' (' || Name_bg || ')' as Name from sSuperGroups",
+    "select ID, Name_lat || ' (' || Name_bg || ')' as Name from sGroups  where SuperGroupID = %d",
+    "select ID, Name_lat || ' (' || Name_bg || ')' as Name from sSubGroups where GroupID = %d",
+    "select species_code, Name_lat, case when Name_bg is NULL then Name_lat  WHEN Name_lat is NULL THEN  "
+    "Name_bg else Name_lat || '(' || Name_bg || ')'  end  as Name  from sAllSpecies where ID = %d",
+    "select ID,  CASE WHEN Name_bg is NULL THEN Name_lat\t\t\t\t\t\t\t\t\t                 WHEN Name_lat "
+    "is NULL THEN  Name_bg\t\t\t\t\t\t\t\t\t            ELSE case when SuperGroupID = 4 then Name_bg  || "
+    "' (' || Name_lat  || ')'\t                 else  Name_lat || ' (' || Name_bg || ')'\t\t\t\t\t\t\t\t "
+    "                end\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t           END as "
+    "Name\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tfrom sAllSpecies where SubGroupID is NULL  and groupID = "
+    "%d\t\t\t\t\t\t\t",
+    "select ID,  CASE WHEN Name_bg is NULL THEN Name_lat\t\t\t\t\t\t\t\t\t                 WHEN Name_lat "
+    "is NULL THEN  Name_bg\t\t\t\t\t\t\t\t\t            ELSE case when SuperGroupID = 4 then Name_bg  || "
+    "' (' || Name_lat  || ')'\t                 else  Name_lat || ' (' || Name_bg || ')'\t\t\t\t\t\t\t\t "
+    "                end\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t           END as "
+    "Name\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tfrom sAllSpecies where SubGroupID = "
+    "%d\t\t\t\t\t\t\t\t\t\t\t\t\t",
+    // Nomenclatures
+    " select ID, EKNM, EKNM_NAME || '          ' || EKNM AS COL1, PROVINCE, MUNICIPALITY, EKNM_NAME from "
+    "EKNM_CITIES  where municipality in ( select mun_id from rMun____RIOSW_NP_PP where riosw_np_pp_id = "
+    "%d ) ",
+    "select ID, EKNM, EKNM_NAME, Province, Municipality from EKNM_CITIES where ID = %d",
+    "select ID, EKNM, EKNM_NAME || '          ' || EKNM AS COL1, PROVINCE, MUNICIPALITY, EKNM_NAME from "
+    "EKNM_CITIES",
+    " select ID, PROVINCE, EKNM, EKNM_NAME from EKNM_MUNICIPALITY  where ID in ( select mun_id from "
+    "rMun____RIOSW_NP_PP where riosw_np_pp_id = %d ) ",
+    " select ID, EKNM, EKNM_NAME from EKNM_PROVINCE \n where id in \n( select Province from "
+    "EKNM_MUNICIPALITY where ID in \n( select mun_id from rMun____RIOSW_NP_PP where riosw_np_pp_id = %d "
+    ") \n) or id =-1 \n",
+    "select ID, PROVINCE, EKNM, EKNM_NAME from EKNM_MUNICIPALITY",
+    "select ID, EKNM, EKNM_NAME from EKNM_PROVINCE",
+    "select ID, Name from nPU where NP_ID = %d ",
+    "select ID, Code, Name from nThreats",
+};
+
+// Loaders whose statements the program assembles from a select list and its joins, written
+// out whole. They name columns without a table prefix across joins, so a nomenclature that
+// grows a column of the same name makes them ambiguous.
+const char* const kAssembledSql[] = {
+    // Form header and the stored-forms list
+    "select FormTypeID, SpeciesID, SpeciesType, n.Name as FormName, case when SpeciesType = 1 then "
+    "sa.species_code end as SpeciesCode, case when SpeciesType = 1 then case when sa.Name_bg is NULL "
+    "then sa.Name_lat when sa.Name_lat is NULL then sa.Name_bg else sa.Name_lat || '(' ||  sa.Name_bg "
+    "|| ')' end when SpeciesType = 2 then sSub.Name_lat || '(' ||  sSub.Name_bg || ')' when "
+    "SpeciesType = 3 and SpeciesID = 1 then 'Пробна площадка' when SpeciesType = 3 then sG.Name_lat "
+    "|| '(' ||  sG.Name_bg || ')' when SpeciesType = 4 then sS.Name_lat || '(' ||  sS.Name_bg || ')' "
+    "end as SpeciesName from Forms f left join sAllSpecies sa on f.SpeciesID = sa.ID left join "
+    "sSubGroups sSub on f.SpeciesID = sSub.ID left join sGroups sG on f.SpeciesID = sG.ID left join "
+    "sSuperGroups sS on f.SpeciesID = sS.ID inner join FormNames n on FormTypeID = n.ID where f.ID = %d ",
+    "select f.ID as fID, f.FormTypeID as fFormTypeID, f.FormCode as fFormCode, f.SpeciesID as "
+    "fSpeciesID, f.SpeciesType as fSpeciesType, f.Exported as fExported, f.ImportedID as fImportedID, "
+    "\ncase when f.SpeciesType = 1 then \ncase when sa.Name_bg is NULL then sa.Name_lat  \nwhen "
+    "sa.Name_lat is NULL then sa.Name_bg  \nelse sa.Name_lat || '(' ||  sa.Name_bg || ')' \nend \nwhen "
+    "f.SpeciesType = 2 then sSub.Name_lat || '(' ||  sSub.Name_bg || ')' \nwhen f.SpeciesType = 3 and "
+    "f.SpeciesID then 'Пробна площадка' \nwhen f.SpeciesType = 3 then sG.Name_lat || '(' ||  sG.Name_bg "
+    "|| ')' \nwhen f.SpeciesType = 4 then sS.Name_lat || '(' ||  sS.Name_bg || ')' \nend as "
+    "SpeciesName, \nn.ID as nID, n.form_id as nform_id, n.Name as nName, \na.ID as aID, a.FormID as "
+    "aFormID, a.SessionID as aSessionID, a.ActionType as aActionType, a.ActionDate as aActionDate, "
+    "a.ActionTime as aActionTime, a.DelID as aDelID, \ns.ID as sID, s.UserID as sUserID, s.ActionDate "
+    "as sActionDate, s.ActionTime as sActionTime, s.RIOSW_ID as sRIOSW_ID, \nu.ID, u.UserName as "
+    "uUserName, \nnR.Name as nRName, \nl.ActionDate as LastModifyDate, l.ActionTime as LastModifyTime "
+    "\nfrom Forms f \ninner join FormNames n on f.FormTypeID = n.ID \ninner join Actions a on a.FormID = "
+    "f.ID and a.ActionType = 1 \ninner join Sessions s on a.SessionID = s.ID \ninner join Users u on "
+    "s.UserID = u.ID \ninner join nRIOSW_NP_PP nR on s.RIOSW_ID = nR.ID \nleft join sAllSpecies sA on "
+    "f.SpeciesID = sA.ID \nleft join sSubgroups sSub on f.SpeciesID = sSub.ID \nleft join sGroups sG on "
+    "f.SpeciesID = sG.ID \nleft join sSuperGroups sS on f.SpeciesID = sS.ID \nleft join "
+    "LastUpdateActions l on l.FormID = f.ID \nwhere ( -1 = %d or f.FormTypeID = %d ) and \n( -1 = %d or "
+    "u.ID = %d  ) and f.Del is NULL \norder by fID desc \n",
+    // Fungi
+    "select t.ID as tID, t.FormID as tFormID, t.FloristicRegionID as tFloristicRegionID, \n\t   "
+    "t.UTM_GirdID as tUTM_GirdID, t.Substratum as tSubstratum, t.Habitat as tHabitat, \n\t   "
+    "t.EkoSpecifics as tEkoSpecifics, f.Name as fName , u.Name as uName \nfrom tFungus_01 t left join "
+    "Floristic_regions f on t.FloristicRegionID = f.ID left join nUTM_Fungus u on t.UTM_GirdID = u.ID "
+    "where t.FormID = %d ",
+    // Mosses
+    "select t.ID as tID, t.FormID as tFormID, t.HommiesType as tHommiesType, n.Name as nName, "
+    "tt._AllTreesMossID as tt_AllTreesMossID, a.Name_lat as aName_lat, a.Name_bg as aName_bg from "
+    "tMoss_02 t left join nMossHommies n on t.HommiesType = n.ID left join tMoss_02_Trees tt on "
+    "tt.tMoss_02_ID = t.ID left join _AllTreesMoss a on tt._AllTreesMossID = a.ID where t.FormID = %d",
+    "select t.ID as tID, t.FormID as tFormID, t.ExposureID as tExposureID, t.BushesPercent as "
+    "tBushesPercent, t.GrassPercent as tGrassPercent, t.Tilt as tTilt, t.RocksExists as tRocksExists, "
+    "case when t.RocksExists = 0 then 'Да' else 'Не' end as strRocksExists, n.Name as nName, "
+    "g._AllGrassBushID as gAllGrassBushID, a.Name_bg as aName_bg, a.Name_lat as aName_lat from tMoss_03 "
+    "t left join nMossExposure n on t.ExposureID = n.ID left join tMoss_03_GrassBush g on g.tMoss_03_ID "
+    "= t.ID left join _AllGrassBushMoss a on g._AllGrassBushID = a.ID where t.FormID = %d",
+    "select t.ID as tID, t.FormID, t.GrassCoverID as tGrassCoverID, n1.Name as n1GrassCover, "
+    "t.SunshineID as tSunshineID, n2.Name as n2Sunshine from tMoss_04 t left join nMossTurfSituation n1 "
+    "on t.GrassCoverID = n1.ID left join nMossTurfSituation n2 on t.SunshineID = n2.ID where FormID = %d",
+    "select t.ID as tID, t.FormID as tFormID, t.BushesPercent as tBushesPercent, t.GrassPercent as "
+    "tGrassPercent, t.TreesSklop as tTreesSklop, e._AllTreesMossID as e_AllTreesMossID, n.ID as nID, "
+    "n.Name_bg as nName_bg, n.Name_lat as nName_lat from tMoss_08 t left join tMoss_08_Trees e on "
+    "e.tMoss_08_ID = t.ID left join _AllTreesMoss n on e._AllTreesMossID = n.ID where t.FormID = %d",
+    "select t.ID as tID, t.FormID as tFormID, t.HumusID as tHumusID, n1.Name as tHumus, t.SurfaceID as "
+    "tSurfaceID, n2.Name as tSurface, t.HeightID as tHeightID, n3.Name as tHeight from tMoss_11 t left "
+    "join nMossYesNo n1 on n1.ID = t.HumusID left join nMossRockSurface n2 on n2.ID = t.SurfaceID left "
+    "join nMossRockHight n3 on n3.ID = t.HeightID where FormID = %d",
+    "select t.SituationID as tSituationID, n1.Name as tSituation, t.ExposureID as tExposureID, n2.Name "
+    "as tExposure, t.SunshineID as tSunshineID, n3.Name as tSunshine from tMoss_11_TurfSituation t left "
+    "join nMossTurfSituation n1 on n1.ID = t.SituationID left join nMossExposure n2 on n2.ID = "
+    "t.ExposureID left join nMossRockSunshine n3 on n3.ID = t.SunshineID where  tMoss_11_ID = %d ",
+    "select t.ID as tID, t.FormID as tFormID, t.TurfArea as tTurfArea, t.SporeExists as tSporeExists, "
+    "n.Name as nName from tMoss_14 t left join nMossYesNo n on t.SporeExists = n.ID where FormID = %d",
+    "select t.ID as tID, FormID, SoilID, n3.Name as Soil, RocksExistance, n2.Name as strRocksExistance, "
+    "ExposureID, n1.Name as Exposure, ErosiveID, n4.Name as Erosive, BushesPercent, GrassPercent, Tilt, "
+    "TreePercent from tMoss_15 t left join nMossExposure n1 on ExposureID = n1.ID left join nMossYesNo "
+    "n2 on RocksExistance = n2.ID left join nMossSoil n3 on SoilID = n3.ID left join nMossErosive n4 on "
+    "ErosiveID = n4.ID where FormID = %d",
+    "select t.ID as tID, t.tMoss_15_ID as ttMoss_15_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
+    "as aName_lat from tMoss_15_GrassBush t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
+    "where tMoss_15_ID = %d ",
+    "select t.ID as tID, t.tMoss_15_ID as ttMoss_15_ID, t.TorfArea as tTorfArea, t.ArhegonExistance as "
+    "tArhegonExistance, n.Name as nName from tMoss_15_Arhegon t left join nMossYesNo n on "
+    "t.ArhegonExistance = n.ID where tMoss_15_ID = %d ",
+    "select t.ID as tID, FormID, RocksЕxistance, WaterBasinЕxistance, n1.Name as strRocksЕxistance, "
+    "n2.Name as strWaterBasinЕxistance from tMoss_16 t left join nMossYesNo n1 on RocksЕxistance = "
+    "n1.ID left join nMossYesNo n2 on WaterBasinЕxistance = n2.ID where FormID = %d",
+    "select t.ID as tID, FormID, WaterBasinExisance, n1.Name as strWaterBasinExisance, ExposureID, "
+    "n2.Name as strExposure, Carbonates, Chanels, Chloride, Electric, Nitrates, Nitrites, Oxigen, PH, "
+    "Phosphates, Potential, Releif, Sulfates, Tilt, TorfArea, WaterHigh, WaterTemperature from tMoss_18 "
+    "t left join nMossYesNo n1 on WaterBasinExisance = n1.ID left join nMossExposure n2 on ExposureID = "
+    "n2.ID where FormID = %d",
+    // Bats
+    "select t.ID, tBats_02_Forests_ID, _AllBats_ID, a.Name_lat as BatName, Methods, Count from "
+    "tBats_02_Forests_ExtraBats t left join _AllBats a on _AllBats_ID = a.ID where tBats_02_Forests_ID "
+    "= %d",
+    "select t.ID as tID, tBats_03_Houses_ID, HouseNum, HouseConditionID, n.Name as HouseCondition from "
+    "tBats_03_Houses_BatHouses t left join nBatHousesCondition n on HouseConditionID = n.ID where "
+    "tBats_03_Houses_ID = %d",
+    "select t.ID as tID, tBats_03_Houses_BatHouses_ID, _BatsInHousesID, a.Name as BatsInHouseName, "
+    "SpeciesCount from tBats_03_Houses_BatHouses_Species t left join _BatsInHouses a on _BatsInHousesID "
+    "= a.ID where tBats_03_Houses_BatHouses_ID = %d",
+    "select t.ID as tID, tBats_04_Caves_ID, BatsInCavesSpeciesID, b.Name_lat as SpeciesName, Methods, "
+    "Count from tBats_04_Caves_Species t left join _BatsInCaves b on b.ID = t.BatsInCavesSpeciesID where "
+    "tBats_04_Caves_ID = %d",
+    "select t.ID as tID, tBats_05_Caves_ID, BatsInCavesSpeciesID, b.Name_lat as SpeciesName, Methods, "
+    "Count from tBats_05_Caves_Species t left join _AllBats b on b.ID = t.BatsInCavesSpeciesID where "
+    "tBats_05_Caves_ID = %d",
+    "select t.ID as tID, tBats_06_WetLands_ID, BatsInWetlandsSpeciesID, b.Name_lat as SpeciesName, "
+    "Methods, Count from tBats_06_WetLands_Species t left join _BatsInWetlands b on b.ID = "
+    "t.BatsInWetlandsSpeciesID where tBats_06_WetLands_ID = %d",
+    "select t.ID as tID, tBats_07_Caves_ID, AllBatsSpeciesID, b.Name_lat as SpeciesName, Methods, Count "
+    "from tBats_07_WetLands_Species t left join _AllBats b on b.ID = t.AllBatsSpeciesID where "
+    "tBats_07_Caves_ID = %d",
+    // Amphibians, reptiles and tortoises
+    "select t.ID as tID, tAmphibia_01_ID, SpeciesID, a.Name_lat as aName_lat from "
+    "tAmphibia_01_HommieSpecies t inner join _AllAmphibia a on t.SpeciesID = a.ID where tAmphibia_01_ID "
+    "= %d",
+    "select t.ID as tID, tReptiles_01_ID, SpeciesID, r.Name_lat as Name_lat, r.Name_bg as Name_bg from "
+    "tReptiles_01_HommieSpecies t inner join _AllReptiles r on t.SpeciesID = r.ID where tReptiles_01_ID "
+    "= %d",
+    "select t.ID as tID, tTortoise_01_ID, TortoiseType, n.Name as Tortoise, Distance, Habitat, Len, "
+    "FoundType, case when FoundType = 0 then 'Видян' when FoundType = 1 then 'Чут' else '' end as "
+    "strFound, Sex, case when Sex = 0 then 'М' when Sex = 1 then 'Ж' else '' end as strSex from "
+    "tTortoise_01_animals t inner join nTortoise n on n.ID = TortoiseType where tTortoise_01_ID = %d",
+    // Hamster
+    "insert into tHamster_02  ( FormID, HamstersCount1, HamstersLairsCount1, HamstersCount2, "
+    "HamstersLairsCount2, HamstersCount3, HamstersLairsCount3, HamstersCount4, HamstersLairsCount4, "
+    "HamstersCount5, HamstersLairsCount5\t)  values( %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', "
+    "'%s', '%s' )",
+    "select ID, FormID, HamstersCount1, HamstersLairsCount1, HamstersCount2, HamstersLairsCount2, "
+    "HamstersCount3, HamstersLairsCount3, HamstersCount4, HamstersLairsCount4, HamstersCount5, "
+    "HamstersLairsCount5 from tHamster_02 where FormID = %d ",
+    "select t.ID as tID, tHamster_02_id, TransectNum, WaterTankType, w.WaterTank as WaterTank, "
+    "RoadsType, r.Road as Road, OvergrowingsType, o.Overgrowing as Overgrowings, HabitatType, h.Habitat "
+    "as Habitat, GrassHeightType, gh.GrassHigh  as GrassHigh, t.GrassType as GrassType, gt.GrassType  as "
+    "Grass, BuildingsType, b.Buildings  as Buildings, LairCount, Latitude, Longitude from "
+    "tHamster_02_Transects t inner join nHamsterHabitatCodes h on t.HabitatType = h.id inner join "
+    "nHamsterHabitatCodes w on t.WaterTankType = w.id inner join nHamsterHabitatCodes r on t.RoadsType = "
+    "r.id inner join nHamsterHabitatCodes o on t.OvergrowingsType = o.id inner join nHamsterHabitatCodes "
+    "gh on t.GrassHeightType = gh.id inner join nHamsterHabitatCodes gt on t.GrassType = gt.id inner join "
+    "nHamsterHabitatCodes b on t.BuildingsType = b.id where tHamster_02_id = %d and TransectNum = %d",
+    // Wolf
+    "select t.ID as tID, FormID, TrackType, GPS_point_id, t.DL_ID as DL_ID, nDL.Name as DL, t.DDS_ID as "
+    "DDS_ID, nDDS.Name as DDS, CityID, e.EKNM_NAME as City, ExposureID, nMossExposure.Name as Exposure, "
+    "PU_ID, nPU.Name as PU, Altitude, Department, t.EKNM as EKNM, Lattitude, Longitude, Place, "
+    "Subdepartment from tWolf_06_Tracks t inner join nDL on nDL.ID = t.DL_ID inner join nDDS on nDDS.ID "
+    "= t.DDS_ID inner join EKNM_CITIES e on e.ID = t.CityID inner join nMossExposure on "
+    "nMossExposure.ID = t.ExposureID inner join nPU on nPU.ID = PU_ID where FormID = %d",
+    "select t.ID as tID, tWolf_07_ID, SpeciesID, s.Name_lat as Lat_name, Count from tWolf_07_PreyAnketi "
+    "t inner join sAllSpecies s on s.ID = t.SpeciesID where tWolf_07_ID = %d",
+    "select t.ID as tID, tWolf_07_ID, SpeciesID, s.Name_lat as Lat_name, MaleCount, FemaleCount, "
+    "Description from tWolf_07_PreyObservations t inner join sAllSpecies s on s.ID = t.SpeciesID where "
+    "tWolf_07_ID = %d",
+    "select ID, tWolf_10_ID, Sex, case when Sex = -1 then '' when Sex = 0 then 'М' when Sex = 1 then 'Ж' "
+    "end as SexName, Age, Color, Weight, ExistsFingerFrontLeg, case when ExistsFingerFrontLeg = -1 then "
+    "'' when ExistsFingerFrontLeg = 0 then 'Да' when ExistsFingerFrontLeg = 1 then 'Не' end as "
+    "ExistsFingerFrontLegName, ExistsFingerBackLeg, case when ExistsFingerBackLeg = -1 then '' when "
+    "ExistsFingerBackLeg = 0 then 'Да' when ExistsFingerBackLeg = 1 then 'Не' end as "
+    "ExistsFingerBackLegName from tWolf_10_Killed where tWolf_10_ID = %d",
+    "select ID, tWolf_12_ID, Color, Fur, Len, Wid, BonesPresence, case when BonesPresence = -1 then '' "
+    "when BonesPresence = 0 then 'Да' when BonesPresence = 1 then 'Не' end as Bones from tWolf_12_Shits "
+    "where tWolf_12_ID = %d",
+};
+
+// The generic list fillers with the tables and columns the pages give them.
+struct TemplateUse {
+    const char* sql;
+    std::vector<const char*> names;
+};
+const char* const kNotNull = "select %s, %s from %s where %s is not NULL ";
+const char* const kIdName = "select ID, Name from %s";
+const char* const kByInspectorate =
+    "select  distinct n.ID, n.Name from %s n \ninner join  %s r \non n.ID = r.%s \nwhere r.RIOSW_NP_PP_id = %d \n";
+const char* const kByInspectorateOrdered =
+    "select  distinct n.ID, n.Name from %s n \ninner join  %s r \non n.ID = r.%s \nwhere r.RIOSW_NP_PP_id = %d "
+    "\norder by n.ID \n";
+const TemplateUse kTemplateUses[] = {
+    {kNotNull, {"ID", "Name", "nMossExposure", "Name"}},
+    {kNotNull, {"ID", "Name_lat", "_AllBats", "Name_lat"}},
+    {kNotNull, {"ID", "Name_lat", "_BatsInCaves", "Name_lat"}},
+    {kNotNull, {"ID", "Name_lat", "_BatsInWetlands", "Name_lat"}},
+    {kNotNull, {"ID", "Name", "_BatsInHouses", "Name"}},
+    {kNotNull, {"ID", "Name_lat", "_AllAmphibia", "Name_lat"}},
+    {kNotNull, {"ID", "Name_lat", "_AllReptiles", "Name_lat"}},
+    {kNotNull, {"ID", "Name", "_AllMosses", "Name"}},
+    {kNotNull, {"ID", "Name_lat", "_AllTreesMoss", "Name_lat"}},
+    {kNotNull, {"ID", "Name_bg", "_AllTreesMoss", "Name_bg"}},
+    {kNotNull, {"ID", "Name_lat", "_AllGrassBushMoss", "Name_lat"}},
+    {kNotNull, {"ID", "Name_bg", "_AllGrassBushMoss", "Name_bg"}},
+    {kNotNull, {"ID", "Name", "nBatHousesCondition", "Name"}},
+    {kNotNull, {"ID", "Name", "nTortoise", "Name"}},
+    {kNotNull, {"ID", "Name", "nMossYesNo", "Name"}},
+    {kNotNull, {"ID", "Name", "nMossHommies", "Name"}},
+    {kNotNull, {"ID", "Name", "nMossRockHight", "Name"}},
+    {kNotNull, {"ID", "Name", "nMossRockSurface", "Name"}},
+    {kNotNull, {"ID", "Name", "nMossRockSunshine", "Name"}},
+    {kNotNull, {"ID", "Name", "nMossRockSituation", "Name"}},
+    {kNotNull, {"ID", "Name", "nMossSoil", "Name"}},
+    {kNotNull, {"ID", "Name", "nMossErosive", "Name"}},
+    {kNotNull, {"ID", "WaterTank", "nHamsterHabitatCodes", "WaterTank"}},
+    {kNotNull, {"ID", "Road", "nHamsterHabitatCodes", "Road"}},
+    {kNotNull, {"ID", "Overgrowing", "nHamsterHabitatCodes", "Overgrowing"}},
+    {kNotNull, {"ID", "Habitat", "nHamsterHabitatCodes", "Habitat"}},
+    {kNotNull, {"ID", "GrassHigh", "nHamsterHabitatCodes", "GrassHigh"}},
+    {kNotNull, {"ID", "GrassType", "nHamsterHabitatCodes", "GrassType"}},
+    {kNotNull, {"ID", "Buildings", "nHamsterHabitatCodes", "Buildings"}},
+    {"select %s, %s from %s where %s is not NULL and %s = 1", {"ID", "Name", "nMossTurfSituation", "Name", "combo1"}},
+    {"select %s, %s from %s where %s is not NULL and %s = 1", {"ID", "Name", "nMossTurfSituation", "Name", "combo2"}},
+    {"select %s, %s from %s where %s = 1  ", {"ID", "Name", "nMossTurf", "Moss2"}},
+    {kIdName, {"nRIOSW_NP_PP"}},
+    {kIdName, {"nRIOSW"}},
+    {kIdName, {"nNUTS"}},
+    {kIdName, {"nRUG"}},
+    {kIdName, {"nDL"}},
+    {kIdName, {"nDDS"}},
+    {kIdName, {"nDynamicComboData"}},
+    {kIdName, {"nTortoiseGround"}},
+    {kIdName, {"Floristic_regions"}},
+    {kIdName, {"nUTM_Fungus"}},
+    {"select ID, Name from %s ", {"_AllFungi"}},
+    {"select %s, %s from %s ", {"ID", "Name", "_AllFungi"}},
+    {"select %s, %s from %s", {"ID", "UserName", "Users"}},
+    {"select %s, %s from %s", {"ID", "Name", "FormNames"}},
+    {"select %s, %s from %s", {"ID", "Name_lat", "sAllSpecies"}},
+    {"select %s, %s from %s where GroupID = 6 ", {"ID", "Name_lat", "sAllSpecies"}},
+    {"select ID, Name from %s where NP_ID = %d ", {"nPU"}},
+    {kByInspectorate, {"nNUTS", "rNuts__RIOSW_NP_PP", "nuts_codeID"}},
+    {kByInspectorate, {"nRUG", "rRUG__RIOSW_NP_PP", "rug_id"}},
+    {kByInspectorate, {"nDL", "rDL__RIOSW_NP_PP", "dlID"}},
+    {kByInspectorate, {"nDDS", "rDDS__RIOSW_NP_PP", "ddsID"}},
+    {kByInspectorateOrdered, {"nNP", "rNP__RIOSW_NP_PP", "NP_id"}},
+    {kByInspectorateOrdered, {"nPP", "rPP__RIOSW_NP_PP", "PP_id"}},
+    {kByInspectorateOrdered, {"nReserve", "rRV__RIOSW_NP_PP", "RV_ID"}},
+    {kByInspectorateOrdered, {"nPR", "rPR__RIOSW_NP_PP", "PR_ID"}},
+    {kByInspectorateOrdered, {"nPZ", "rPZ__RIOSW_NP_PP", "PZ_ID"}},
+    {kByInspectorateOrdered, {"nZM", "rZM__RIOSW_NP_PP", "ZM_ID"}},
+    {kByInspectorateOrdered, {"nSiteCorine", "rSiteCorine__Riosw_NP_PP", "corine_id"}},
+    {kByInspectorateOrdered, {"nSiteOVM", "rSiteOVM__RIOSW_NP_PP", "ovm_id"}},
+    {kByInspectorateOrdered, {"nSiteNatura2000", "rSiteNatura2000__RIOSW_NP_PP", "natura2000_id"}},
+    {kByInspectorateOrdered, {"nSiteRamsar", "rSiteRamsar__RIOSW_NP_PP", "ramsar_id"}},
+};
+
+// The rows of grids, in the order the form's data is deleted: each through its link column
+// to the form's row of its parent; last the points of the coordinates page.
+struct ChildTable {
+    const char* table;
+    const char* link;
+    const char* parent;
+};
+const ChildTable kChildTables[] = {
+    {"tFungus_02_OtherSpecies", "tFungus_02_ID", "tFungus_02"},
+    {"tMoss_02_Trees", "tMoss_02_ID", "tMoss_02"},
+    {"tMoss_03_GrassBush", "tMoss_03_ID", "tMoss_03"},
+    {"tMoss_05_Attendants", "tMoss_05_ID", "tMoss_05"},
+    {"tMoss_07_TurfLocation", "tMoss_07_ID", "tMoss_07"},
+    {"tMoss_07_TurfProperties", "tMoss_07_ID", "tMoss_07"},
+    {"tMoss_08_Trees", "tMoss_08_ID", "tMoss_08"},
+    {"tMoss_09_Stubs", "tMoss_09_ID", "tMoss_09"},
+    {"tMoss_10_GrassBush", "tMoss_10_ID", "tMoss_10"},
+    {"tMoss_13_GrassBush", "tMoss_13_ID", "tMoss_13"},
+    {"tMoss_15_GrassBush", "tMoss_15_ID", "tMoss_15"},
+    {"tMoss_16_GrassBush", "tMoss_16_ID", "tMoss_16"},
+    {"tMoss_17_TreeHosts", "tMoss_17_ID", "tMoss_17"},
+    {"tMoss_17_MossColonies", "tMoss_17_ID", "tMoss_17"},
+    {"tMoss_19_GrassBush", "tMoss_19_ID", "tMoss_19"},
+    {"tBats_01_Forests_Methods", "tBats_01_Forests_ID", "tBats_01_Forests"},
+    {"tBats_02_Forests_ExtraBats", "tBats_02_Forests_ID", "tBats_02_Forests"},
+    {"tBats_03_Houses_BatHouses_Species", "tBats_03_Houses_BatHouses_ID", "tBats_03_Houses_BatHouses"},
+    {"tBats_03_Houses_BatHouses", "tBats_03_Houses_ID", "tBats_03_Houses"},
+    {"tBats_04_Caves_Species", "tBats_04_Caves_ID", "tBats_04_Caves"},
+    {"tBats_05_Caves_Species", "tBats_05_Caves_ID", "tBats_05_Caves"},
+    {"tBats_06_WetLands_Species", "tBats_06_WetLands_ID", "tBats_06_WetLands"},
+    {"tBats_07_WetLands_Species", "tBats_07_Caves_ID", "tBats_07_WetLands"},
+    {"tMoss_15_Arhegon", "tMoss_15_ID", "tMoss_15"},
+    {"tMoss_04_Turf", "tMoss_04_ID", "tMoss_04"},
+    {"tMoss_11_TurfSituation", "tMoss_11_ID", "tMoss_11"},
+    {"tAmphibia_01_HommieSpecies", "tAmphibia_01_ID", "tAmphibia_01"},
+    {"tTortoise_01_animals", "tTortoise_01_ID", "tTortoise_01"},
+    {"tReptiles_01_HommieSpecies", "tReptiles_01_ID", "tReptiles_01"},
+    {"tHamster_02_Transects", "tHamster_02_ID", "tHamster_02"},
+    {"tGoat_02_Trails", "tGoat_02_ID", "tGoat_02"},
+    {"tWolf_07_PreyAnketi", "tWolf_07_ID", "tWolf_07"},
+    {"tWolf_07_PreyObservations", "tWolf_07_ID", "tWolf_07"},
+    {"tWolf_10_Killed", "tWolf_10_ID", "tWolf_10"},
+    {"tWolf_11_Trails", "tWolf_11_ID", "tWolf_11"},
+    {"tWolf_12_Shits", "tWolf_12_ID", "tWolf_12"},
+    {"tBear_01_Bears", "tBear_01_ID", "tBear_01"},
+    {"Coordinates", "DlgData_ID", "DlgData_03_Coords"},
+};
+
+// The tables holding one row set per form and page, in the order the form's data is deleted.
+const char* const kFormTables[] = {
+    "DlgData_01_Place", "DlgData_02_Climate", "DlgData_03_Coords", "DlgData_04_Locality", "DlgData_06",
+    "DlgData_07_Threats", "DlgData_Images", "tAmphibia_01", "tAmphibia_02", "tBats_01_Forests",
+    "tBats_02_Forests", "tBats_03_Houses", "tBats_04_Caves", "tBats_05_Caves", "tBats_06_WetLands",
+    "tBats_07_WetLands", "tBear_01", "tBear_02", "tBear_03", "tBear_04", "tBear_05", "tBear_06", "tBear_07",
+    "tDeer_01", "tDeer_02", "tDeer_03", "tDeer_04", "tFishes_01", "tFishes_02", "tFishes_03", "tFungus_01",
+    "tFungus_02", "tFungus_03", "tFungus_04", "tFungus_05", "tGoat_01", "tGoat_02", "tGoat_03_Couches",
+    "tGoat_04_Shits", "tGoat_05_OtherSigns", "tHamster_01", "tHamster_02", "tHamster_03", "tMoss_01",
+    "tMoss_02", "tMoss_03", "tMoss_04", "tMoss_05", "tMoss_06", "tMoss_07", "tMoss_08", "tMoss_09",
+    "tMoss_10", "tMoss_11", "tMoss_12", "tMoss_13", "tMoss_14", "tMoss_15", "tMoss_16", "tMoss_17",
+    "tMoss_18", "tMoss_19", "tReptiles_01", "tReptiles_02", "tTortoise_01", "tTortoise_02", "tWolf_01_Pack",
+    "tWolf_02_Couple", "tWolf_03_Lair", "tWolf_04_Babies", "tWolf_05_Howl", "tWolf_06_Tracks", "tWolf_07",
+    "tWolf_08_Hybrids", "tWolf_09_RambleDogs", "tWolf_10", "tWolf_11", "tWolf_12",
+};
+
+// Every other table and view of the database.
+const char* const kOtherTables[] = {
+    "Forms", "Actions", "LastUpdateActions", "Users", "Sessions", "Person_Colaborator", "nSites",
+    "rSite__RIOSW_NP_PP", "rSpecies__Sites", "FormNames", "FormBuilder", "FormViews", "SpeciesFormsRel",
+    "old_SpeciesType", "old_Form", "sSuperGroups", "sGroups", "sSubGroups", "sAllSpecies", "nRIOSW_NP_PP",
+    "nRIOSW", "EKNM_PROVINCE", "EKNM_MUNICIPALITY", "EKNM_CITIES", "rMun____RIOSW_NP_PP", "nNUTS",
+    "rNuts__RIOSW_NP_PP", "nRUG", "rRUG__RIOSW_NP_PP", "nDL", "rDL__RIOSW_NP_PP", "nDDS", "rDDS__RIOSW_NP_PP",
+    "nDynamicComboData", "nNP", "rNP__RIOSW_NP_PP", "nPU", "nPP", "rPP__RIOSW_NP_PP", "nReserve",
+    "rRV__RIOSW_NP_PP", "nPR", "rPR__RIOSW_NP_PP", "nPZ", "rPZ__RIOSW_NP_PP", "nZM", "rZM__RIOSW_NP_PP",
+    "nSiteCorine", "rSiteCorine__Riosw_NP_PP", "nSiteOVM", "rSiteOVM__RIOSW_NP_PP", "nSiteNatura2000",
+    "rSiteNatura2000__RIOSW_NP_PP", "nSiteRamsar", "rSiteRamsar__RIOSW_NP_PP", "nThreats", "nTortoiseGround",
+    "nMossExposure", "_AllBats", "_BatsInCaves", "_BatsInWetlands", "_BatsInHouses", "_AllAmphibia",
+    "_AllReptiles", "_AllFungi", "_AllMosses", "_AllTreesMoss", "_AllGrassBushMoss", "nBatHousesCondition",
+    "nTortoise", "nHamsterHabitatCodes", "Floristic_regions", "nUTM_Fungus", "nMossYesNo", "nMossHommies",
+    "nMossTurfSituation", "nMossTurf", "nMossRockHight", "nMossRockSurface", "nMossRockSunshine",
+    "nMossRockSituation", "nMossSoil", "nMossErosive",
+};
+
+// The one script that removes a form's data: children first, then the form-level rows.
+std::string DeleteFormDataScript() {
+    std::string script;
+    for (const ChildTable& child : kChildTables) {
+        script += std::string(" delete from ") + child.table + "\twhere " + child.link;
+        if (std::strcmp(child.parent, "tBats_03_Houses_BatHouses") == 0)  // all houses of the form
+            script += "\tin ( select ID from tBats_03_Houses_BatHouses\twhere tBats_03_Houses_ID"
+                      "\t= ( select ID from tBats_03_Houses\twhere FormID = %d ) ); \n";
+        else
+            script += std::string("\t= ( select ID from ") + child.parent + "\twhere FormID = %d ); \n";
+    }
+    for (const char* table : kFormTables) script += std::string(" delete from ") + table + "\twhere FormID = %d; \n";
+    return script;
+}
+
+// A statement as the program sends it: %d as -1, each bare %s as the next of `names` (the
+// fillers' tables and columns), every quoted '%s' as `text`, %% as %.
+std::string Fill(std::string_view sql, std::string_view text = "", const std::vector<const char*>& names = {}) {
+    std::string out;
+    size_t next = 0;
+    for (size_t i = 0; i < sql.size(); ++i) {
+        if (sql[i] != '%' || i + 1 == sql.size()) {
+            out += sql[i];
+            continue;
+        }
+        const char kind = sql[++i];
+        if (kind == 'd') out += "-1";
+        else if (kind == 's') out += next < names.size() ? std::string_view(names[next++]) : text;
+        else out += kind;
+    }
+    return out;
+}
+
+// The statements above, both lists.
+std::vector<const char*> AllSql() {
+    std::vector<const char*> all(std::begin(kProgramSql), std::end(kProgramSql));
+    all.insert(all.end(), std::begin(kAssembledSql), std::end(kAssembledSql));
+    return all;
+}
+
+// The first statement of the program that starts with `start` (leading blanks ignored).
+const char* FindSql(std::string_view start) {
+    for (const char* sql : AllSql()) {
+        std::string_view text(sql);
+        text.remove_prefix(text.find_first_not_of(" "));
+        if (text.substr(0, start.size()) == start) return sql;
+    }
+    ADD_FAILURE() << "no statement starts with " << start;
+    return "";
+}
+
+// Runs a statement, a query through all its rows; the error message, or "" when none.
+std::string RunStatement(CSQLite3DB& db, const std::string& sql) {
+    const bool query = sql.compare(sql.find_first_not_of(" \t\n"), 6, "select") == 0;
+    try {
+        if (!query)
+            db.execDML(sql.c_str());
+        else
+            for (CSQLite3Query rows = db.execQuery(sql.c_str()); !rows.eof(); rows.nextRow()) {
+            }
+        return "";
+    } catch (const CSQLite3Exception& e) {
+        // A query that fails to compile carries no reason; running it as a script gives one.
+        try {
+            if (query) db.execDML(sql.c_str());
+        } catch (const CSQLite3Exception& reason) {
+            return reason.errorMessage();
+        }
+        return e.errorMessage();
+    }
+}
+
+// The table, columns and values of an insert; an empty table for any other statement.
+struct InsertParts {
+    std::string table;
+    std::vector<std::string> columns, values;
+};
+InsertParts ParseInsert(std::string_view sql) {
+    const auto split = [](std::string_view list) {
+        std::vector<std::string> items;
+        for (size_t start = 0, end; start <= list.size(); start = end + 1) {
+            end = std::min(list.find(',', start), list.size());
+            std::string_view item = list.substr(start, end - start);
+            const size_t first = item.find_first_not_of(" \t\n");
+            item = first == std::string_view::npos ? std::string_view()
+                                                   : item.substr(first, item.find_last_not_of(" \t\n") - first + 1);
+            items.emplace_back(item);
+        }
+        return items;
+    };
+    InsertParts insert;
+    const size_t keyword = sql.find("insert into");
+    if (keyword == std::string_view::npos || sql.find_first_not_of(" ") != keyword) return insert;
+    const size_t name = sql.find_first_not_of(" ", keyword + 11);
+    const size_t open = sql.find('(', name), close = sql.find(')', open);
+    const size_t valuesOpen = sql.find('(', sql.find("values", close)), valuesClose = sql.rfind(')');
+    insert.table = std::string(sql.substr(name, sql.find_first_of(" (", name) - name));
+    insert.columns = split(sql.substr(open + 1, close - open - 1));
+    insert.values = split(sql.substr(valuesOpen + 1, valuesClose - valuesOpen - 1));
+    return insert;
+}
+
+// Whether the value has the shape, '#' standing for a digit.
+bool HasShape(const std::string& value, std::string_view shape) {
+    if (value.size() != shape.size()) return false;
+    for (size_t i = 0; i < shape.size(); ++i)
+        if (shape[i] == '#' ? !std::isdigit(static_cast<unsigned char>(value[i])) : value[i] != shape[i]) return false;
+    return true;
+}
+
+// A fresh database, open.
+class Schema : public ::testing::Test {
+protected:
+    void SetUp() override { db.open(file.Path()); }
+
+    int Add(const char* sql, std::string_view text = "") {
+        db.execDML(Fill(sql, text).c_str());
+        return db.lastRowId();
+    }
+    std::string Value(const char* sqlFormat, int id) {
+        CString sql;
+        sql.Format(sqlFormat, id);
+        return db.execQuery(sql).getStringField(0, "<null>").str();
+    }
+
+    CTestDatabase file;
+    CSQLite3DB db;
+};
+
+}  // namespace
+
+TEST(SchemaBuild, BuildsTwiceIntoFreshFilesWithEveryTableAndView) {
+    std::vector<std::string> expected(std::begin(kFormTables), std::end(kFormTables));
+    for (const ChildTable& child : kChildTables) expected.emplace_back(child.table);
+    expected.insert(expected.end(), std::begin(kOtherTables), std::end(kOtherTables));
+    ASSERT_EQ(std::set<std::string>(expected.begin(), expected.end()).size(), 199u);  // 197 + the older chooser's two
+
+    const CString folder = MakeTempFolder();
+    for (const char* name : {"first.db3", "second.db3"}) {
+        const CString path = folder + name;
+        std::set<std::string> present;
+        try {
+            BuildDemoDatabase(path, QUORIN_DATA_DIR);
+            CSQLite3DB db;
+            db.open(path);
+            CSQLite3Query q = db.execQuery("select name from sqlite_master where type in ('table', 'view')");
+            for (; !q.eof(); q.nextRow()) present.insert(q.getStringField(0).str());
+        } catch (const CSQLite3Exception& e) {
+            ADD_FAILURE() << name << ": " << e.errorMessage();
+        }
+        for (const std::string& table : expected)
+            EXPECT_TRUE(present.count(table)) << table << " is missing from " << name;
+    }
+    std::filesystem::remove_all(folder.str());
+}
+
+TEST_F(Schema, EveryStatementOfTheProgramRuns) {
+    std::vector<std::string> statements;
+    for (const char* sql : AllSql()) statements.push_back(Fill(sql));
+    for (const TemplateUse& use : kTemplateUses) statements.push_back(Fill(use.sql, "", use.names));
+    statements.push_back(Fill(DeleteFormDataScript()));
+    for (const std::string& sql : statements) EXPECT_EQ(RunStatement(db, sql), "") << sql;
+}
+
+// What the user types is stored as text and comes back as typed ("007" stays "007"); what the
+// program counts or chooses is stored as an integer.
+TEST_F(Schema, InsertsKeepTypedTextAsTextAndNumbersAsIntegers) {
+    for (const char* sql : AllSql()) {
+        const InsertParts insert = ParseInsert(sql);
+        if (insert.table.empty()) continue;
+        ASSERT_EQ(insert.columns.size(), insert.values.size()) << sql;
+        int row = 0;
+        try {
+            row = Add(sql, "007");
+        } catch (const CSQLite3Exception& e) {
+            ADD_FAILURE() << e.errorMessage() << " in " << sql;
+            continue;
+        }
+        for (size_t i = 0; i < insert.columns.size(); ++i) {
+            if (insert.values[i] == "?") continue;  // the image, bound as a blob
+            const bool typed = insert.values[i] == "'%s'";
+            const std::string& column = insert.columns[i];
+            CString query;
+            query.Format("select typeof(%s), %s from %s where ID = %d", column, column, insert.table, row);
+            CSQLite3Query stored = db.execQuery(query);
+            EXPECT_EQ(stored.getStringField(0).str(), typed ? "text" : "integer") << insert.table << "." << column;
+            EXPECT_EQ(stored.getStringField(1).str(), typed ? "007" : "-1") << insert.table << "." << column;
+        }
+    }
+}
+
+TEST_F(Schema, TheDatabaseFillsWhatTheProgramNeverWrites) {
+    const int form = Add(FindSql("insert into Forms"));
+    EXPECT_EQ(Value("select Del from Forms where ID = %d", form), "<null>");  // a live form
+
+    const int session = Add(FindSql("insert into Sessions"));
+    const int action = Add(FindSql("insert into Actions"));
+    for (const auto& [table, id] : {std::pair{"Sessions", session}, std::pair{"Actions", action}}) {
+        const std::string from = std::string(" from ") + table + " where ID = %d";
+        const std::string date = Value(("select ActionDate" + from).c_str(), id);
+        const std::string time = Value(("select ActionTime" + from).c_str(), id);
+        EXPECT_TRUE(HasShape(date, "####-##-##")) << table << " date " << date;
+        EXPECT_TRUE(HasShape(time, "##:##:##")) << table << " time " << time;
+    }
+}
+
+// Columns the program reads by name: the layer compares names byte for byte, and SQLite names an
+// unaliased column as the table declares it, so the declaration must match the reader's spelling.
+TEST_F(Schema, ColumnsAreFoundUnderTheNamesTheProgramReads) {
+    const struct {
+        const char* sql;
+        std::vector<const char*> names;
+    } reads[] = {
+        {FindSql("select ID, EKNM, EKNM_NAME, Province"), {"ID", "EKNM", "EKNM_NAME", "Province", "Municipality"}},
+        {FindSql("select ID, EKNM, EKNM_NAME ||"), {"ID", "EKNM", "COL1", "EKNM_NAME"}},
+        {FindSql("select species_code"), {"species_code", "Name_lat", "Name"}},
+        {"select * from sAllSpecies", {"ID", "Name_lat", "Name_bg", "SuperGroupID", "groupID", "SubGroupID"}},
+        {FindSql("select * from Users"), {"ID", "UserName", "Name", "SurName", "FamilyName", "Password"}},
+        {FindSql("select Caption"), {"Caption", "ItemDataName", "ItemDataValue"}},
+        {FindSql("select id, Name from old_SpeciesType"), {"id", "Name"}},
+        {"select * from nHamsterHabitatCodes",
+         {"ID", "WaterTank", "Road", "Overgrowing", "Habitat", "GrassHigh", "GrassType", "Buildings"}},
+        {FindSql("select t.ID as tID, tHamster_02_id"),
+         {"tHamster_02_id", "TransectNum", "LairCount", "Latitude", "Longitude"}},
+        {FindSql("select t.ID as tID, FormID, RocksЕxistance"), {"RocksЕxistance", "WaterBasinЕxistance"}},
+        {FindSql("select ID, tGoat_02_id"), {"tGoat_02_id", "Length", "Width"}},
+        {FindSql("select t.ID as tID, tMoss_17_ID,  TreeNum"),
+         {"tMoss_17_ID", "TreeNum", "_AllTreesID", "Name_bg", "Name_lat", "Diameter", "Height"}},
+        {FindSql("select ID, DlgData_ID"),
+         {"ID", "DlgData_ID", "Longtitude_Grad", "Longtitude_Minutes", "Longtitude_Seconds",
+          "Longtitude_SocondsAfterPoint", "Latitude_Grad", "Latitude_Minutes", "Latitude_Seconds",
+          "Latitude_SecondsAfterPoint"}},
+        {FindSql("select t.ID as tID, FormID, TrackType"),
+         {"FormID", "TrackType", "GPS_point_id", "CityID", "ExposureID", "PU_ID", "Altitude", "Department",
+          "Lattitude", "Longitude", "Place", "Subdepartment"}},
+        {"select * from LastUpdateActions", {"FormID", "ActionDate", "ActionTime"}},
+    };
+    for (const auto& read : reads) {
+        try {
+            CSQLite3Query query = db.execQuery(Fill(read.sql).c_str());
+            for (const char* name : read.names) EXPECT_GE(query.fieldIndex(name), 0) << name << " in " << read.sql;
+        } catch (const CSQLite3Exception& e) {
+            ADD_FAILURE() << e.errorMessage() << " in " << read.sql;
+        }
+    }
+}
+
+// The forms list joins the latest change of each form: a form changed twice is listed once, with
+// the time of its second change; a form never changed is listed with none.
+TEST_F(Schema, LastUpdateActionsGivesEachFormItsLatestChangeOnly) {
+    db.execDML("insert into nRIOSW_NP_PP (Name) values ('РИОСВ')");
+    const int inspectorate = db.lastRowId();
+    db.execDML("insert into FormNames (Name) values ('Вълк')");
+    const int formType = db.lastRowId();
+    const int user = Add(FindSql("insert into Users"), "тест");
+    CString sql;
+    sql.Format(FindSql("insert into Sessions"), user, inspectorate);
+    db.execDML(sql);
+    const int session = db.lastRowId();
+
+    int forms[2] = {};
+    for (int& form : forms) {
+        sql.Format(FindSql("insert into Forms"), formType, 1, 1);
+        db.execDML(sql);
+        form = db.lastRowId();
+        sql.Format(FindSql("insert into Actions"), form, session, 1);
+        db.execDML(sql);
+    }
+    for (const char* time : {"08:00:00", "09:30:00"}) {
+        sql.Format(FindSql("insert into Actions"), forms[0], session, 3);
+        db.execDML(sql);
+        sql.Format("update Actions set ActionTime = '%s' where ID = %d", time, db.lastRowId());
+        db.execDML(sql);
+    }
+
+    EXPECT_EQ(Value("select count(*) from LastUpdateActions where FormID = %d", forms[0]), "1");
+    EXPECT_EQ(Value("select count(*) from LastUpdateActions where FormID = %d", forms[1]), "0");
+    std::vector<std::pair<int, std::string>> listed;
+    for (CSQLite3Query row = db.execQuery(Fill(FindSql("select f.ID as fID")).c_str()); !row.eof(); row.nextRow())
+        if (row.getIntField("fID") == forms[0] || row.getIntField("fID") == forms[1])
+            listed.emplace_back(row.getIntField("fID"), row.getStringField("LastModifyTime", "").str());
+    const std::vector<std::pair<int, std::string>> expected = {{forms[1], ""}, {forms[0], "09:30:00"}};
+    EXPECT_EQ(listed, expected);
+}
+
+// Loading and deleting look rows up by form and by parent row: each such column leads an index.
+TEST_F(Schema, FormAndParentLinksAreIndexed) {
+    std::vector<std::pair<std::string, std::string>> lookups;
+    for (CSQLite3Query q = db.execQuery("select m.name from sqlite_master m, pragma_table_info(m.name) c "
+                                        "where m.type = 'table' and c.name = 'FormID'");
+         !q.eof(); q.nextRow())
+        lookups.emplace_back(q.getStringField(0).str(), "FormID");
+    for (const ChildTable& child : kChildTables) lookups.emplace_back(child.table, child.link);
+    EXPECT_GE(lookups.size(), std::size(kFormTables) + std::size(kChildTables));
+
+    for (const auto& [table, column] : lookups) {
+        CString sql;
+        sql.Format("select count(*) from pragma_index_list('%s') l, pragma_index_info(l.name) i "
+                   "where i.seqno = 0 and i.name = '%s' collate nocase", table, column);
+        EXPECT_NE(db.execQuery(sql).getIntField(0), 0) << table << "." << column << " leads no index";
+    }
+}

@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+
+#include "platform/Arrays.h"
+#include "platform/COleDateTime.h"
+#include "platform/CString.h"
+#include "platform/Cp1251.h"
+
+TEST(Cp1251, CyrillicAndSymbolsRoundTripThroughTheCodePage) {
+    EXPECT_TRUE(cp1251::IsRepresentable("Пробна площадка 'Да' 100%"));
+    const std::string bytes = cp1251::FromUtf8("Ведрин");
+    EXPECT_EQ(bytes, "\xC2\xE5\xE4\xF0\xE8\xED");
+    EXPECT_EQ(cp1251::FromUtf8("Е"), "\xC5");  // the Cyrillic capital of two column names
+    EXPECT_EQ(cp1251::FromUtf8("№"), "\xB9");
+    // Every byte but 0x98 has a character and comes back as itself.
+    std::string all;
+    for (int b = 1; b < 256; ++b)
+        if (b != 0x98) all += static_cast<char>(b);
+    EXPECT_EQ(cp1251::FromUtf8(cp1251::ToUtf8(all)), all);
+}
+
+TEST(Cp1251, CharactersOutsideTheCodePageAreDetectedAndNeverPassSilently) {
+    EXPECT_FALSE(cp1251::IsRepresentable("日本"));
+    EXPECT_FALSE(cp1251::IsRepresentable("сѝ"));  // the accented и has no place in 1251
+    EXPECT_FALSE(cp1251::IsRepresentable("Ελλάδα"));
+    EXPECT_EQ(cp1251::FromUtf8("a日b"), "a?b");
+    // Broken UTF-8 (a cut sequence, a stray continuation byte) does not read past the end.
+    EXPECT_EQ(cp1251::FromUtf8(std::string("x\xD0", 2)), "x?");
+    EXPECT_EQ(cp1251::FromUtf8("\x80y"), "?y");
+}
+
+TEST(CString, LengthsAndPositionsCountCharactersNotBytes) {
+    CString s("Отдел 123");
+    EXPECT_EQ(s.GetLength(), 9);
+    EXPECT_EQ(s.ByteLength(), 14);
+    EXPECT_EQ(s.Left(5), "Отдел");
+    EXPECT_EQ(s.Right(3), "123");
+    EXPECT_EQ(s.Mid(2, 3), "дел");
+    EXPECT_EQ(s.Mid(20), "");
+    EXPECT_EQ(s.Find("123"), 6);
+    EXPECT_EQ(s.Find(U'л'), 4);
+    EXPECT_EQ(s.ReverseFind(U' '), 5);
+    EXPECT_EQ(s.GetAt(1), U'т');
+    EXPECT_EQ(s.GetAt(99), 0u);
+    s.SetAt(0, U'о');
+    EXPECT_EQ(s, "отдел 123");
+    s.Delete(0, 6);
+    EXPECT_EQ(s, "123");
+    s.Insert(0, "№ ");
+    EXPECT_EQ(s, "№ 123");
+}
+
+TEST(CString, TrimReplaceAndCase) {
+    CString s("  'Иван' \t\n");
+    s.Trim();
+    EXPECT_EQ(s, "'Иван'");
+    EXPECT_EQ(s.Replace("'", "''"), 2);
+    EXPECT_EQ(s, "''Иван''");
+    CString t("Стара Загора");
+    EXPECT_EQ(t.MakeUpper(), "СТАРА ЗАГОРА");
+    EXPECT_EQ(t.MakeLower(), "стара загора");
+    EXPECT_EQ(CString("абв").CompareNoCase("АБВ"), 0);
+    CString methods("1; 3; ");
+    methods.TrimRight();
+    EXPECT_EQ(methods, "1; 3;");
+    int start = 0;
+    EXPECT_EQ(methods.Tokenize("; ", start), "1");
+    EXPECT_EQ(methods.Tokenize("; ", start), "3");
+    EXPECT_EQ(methods.Tokenize("; ", start), "");
+    EXPECT_EQ(start, -1);
+}
+
+TEST(CString, FormatPadsTextByCharactersAndTakesStrings) {
+    CString s;
+    s.Format("%-10s|%5s|", CString("Бургас"), "Ямбол");
+    EXPECT_EQ(s, "Бургас    |Ямбол|");
+    s.Format("%d_%d_%d_%d", 5, 3, 100001, 40);
+    EXPECT_EQ(s, "5_3_100001_40");
+    s.Format("%d°  %d'  %d.%d''", 42, 5, 7, 25);
+    EXPECT_EQ(s, "42°  5'  7.25''");
+    s.Format("%.3s|%02d|%x|%%|%c", "Шумен", 7, 255, U'Я');
+    EXPECT_EQ(s, "Шум|07|ff|%|Я");
+    s.Format("like '%%%s%%'", "ив");
+    EXPECT_EQ(s, "like '%ив%'");
+    // Missing arguments print nothing harmful instead of reading garbage.
+    s.Format("%s-%d");
+    EXPECT_EQ(s, "(null)-0");
+    s.AppendFormat("%5.1f", 2.25);
+    EXPECT_EQ(s, "(null)-0  2.2");
+}
+
+TEST(COleDateTime, FormatsAndParsesTheStoredForms) {
+    COleDateTime date(2009, 6, 15, 0, 0, 0);
+    EXPECT_EQ(date.Format("%Y-%m-%d"), "2009-06-15");
+    COleDateTime back;
+    ASSERT_TRUE(back.ParseDateTime("2009-06-15", VAR_DATEVALUEONLY));
+    EXPECT_EQ(back, date);
+    EXPECT_TRUE(back.ParseDateTime("15.06.2009"));
+    EXPECT_EQ(back, date);
+    COleDateTime time;
+    ASSERT_TRUE(time.ParseDateTime("07:05:09", VAR_TIMEVALUEONLY));
+    EXPECT_EQ(time.Format("%H:%M:%S"), "07:05:09");
+    EXPECT_EQ(time.GetHour(), 7);
+    ASSERT_TRUE(time.ParseDateTime("2009-06-15 23:59", VAR_TIMEVALUEONLY));
+    EXPECT_EQ(time.Format("%Y-%m-%d %H:%M"), "1899-12-30 23:59");
+    EXPECT_EQ(COleDateTime(2024, 2, 29, 0, 0, 0).GetDayOfWeek(), 5);  // a Thursday
+}
+
+TEST(COleDateTime, NullAndInvalidValues) {
+    COleDateTime value;
+    value.SetStatus(COleDateTime::null);
+    EXPECT_EQ(value.Format("%H:%M:%S"), "");
+    EXPECT_FALSE(value.ParseDateTime("---", VAR_TIMEVALUEONLY));
+    EXPECT_EQ(value.GetStatus(), COleDateTime::invalid);
+    EXPECT_EQ(value.Format("%H:%M"), "Invalid DateTime");
+    EXPECT_EQ(COleDateTime().SetDate(2023, 2, 29), 1);  // not a leap year
+    EXPECT_FALSE(value.ParseDateTime("25:00"));
+    EXPECT_FALSE(value.ParseDateTime("2009-06-15x"));
+    EXPECT_TRUE(COleDateTime(2000, 1, 1, 1, 1, 1) < COleDateTime(2000, 1, 1, 1, 1, 2));
+}
+
+TEST(CArray, GrowsRemovesAndRefusesBadIndexes) {
+    CArray<int, int> numbers;
+    EXPECT_EQ(numbers.Add(1), 0);
+    numbers.Add(3);
+    numbers.InsertAt(1, 2);
+    numbers.SetAtGrow(4, 5);
+    ASSERT_EQ(numbers.GetSize(), 5);
+    EXPECT_EQ(numbers[1], 2);
+    EXPECT_EQ(numbers[3], 0);
+    numbers.RemoveAt(3);
+    EXPECT_EQ(numbers[3], 5);
+    EXPECT_THROW(numbers.GetAt(4), std::out_of_range);
+    EXPECT_THROW(numbers.GetAt(-1), std::out_of_range);
+    EXPECT_THROW(numbers.InsertAt(-1, 9), std::out_of_range);
+    CStringArray names;
+    names.Add("Вълк");
+    CStringArray copy;
+    copy.Copy(names);
+    names.RemoveAll();
+    EXPECT_EQ(copy.GetSize(), 1);
+    EXPECT_EQ(copy[0], "Вълк");
+}
