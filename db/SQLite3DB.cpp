@@ -5,6 +5,7 @@
 #include <string>
 #include <utility>
 
+#include "Cp1251Functions.h"
 #include "platform/Cp1251.h"
 
 namespace {
@@ -273,6 +274,7 @@ void CSQLite3DB::open(const char* fileName) {
     const int result = sqlite3_open_v2(fileName ? fileName : "", &m_pDB, SQLITE_OPEN_READWRITE, nullptr);
     if (result != SQLITE_OK) ThrowFromConnection(result, m_pDB);
     setBusyTimeout(m_nBusyTimeoutMs);
+    RegisterCp1251Functions(m_pDB);
 }
 
 void CSQLite3DB::close() {

@@ -210,3 +210,20 @@ TEST_F(SQLiteLayer, ALockedDatabaseIsWaitedForThenReportedBusy) {
     other.execDML("commit;");
     EXPECT_EQ(db.execDML("insert into T (Name) values ('mine')"), 1);
 }
+
+TEST_F(SQLiteLayer, SearchesFoldCyrillicLettersOfTheCodePage) {
+    db.execDML("insert into T (Name) values ('Централен Балкан'); insert into T (Name) values ('Рила');"
+               "insert into T (Name) values ('ЮЖЕН 100%'); insert into T (Name) values ('Ёлхово');");
+    const auto count = [&](const char* where) {
+        return db.execQuery(CString("select count(*) as N from T where ") + where).getIntField("N");
+    };
+    EXPECT_EQ(count("upper(Name) like upper('%централен%')"), 1);
+    EXPECT_EQ(count("Name like '%балкан'"), 1);
+    EXPECT_EQ(count("Name like 'р_ла'"), 1);
+    EXPECT_EQ(count("Name like '%ен%'"), 2);
+    EXPECT_EQ(count("Name like 'ёлх%'"), 1);
+    EXPECT_EQ(count("Name like '%100!%' escape '!'"), 1);
+    EXPECT_EQ(count("Name like '%100!%x' escape '!'"), 0);
+    EXPECT_EQ(count("'' like ''"), 4);
+    EXPECT_EQ(db.execQuery("select upper('вълк wolf') as U").getStringField("U"), "ВЪЛК WOLF");
+}
