@@ -1607,7 +1607,7 @@ CREATE TABLE rPR__RIOSW_NP_PP (
 );
 CREATE INDEX ix_rPR__RIOSW_NP_PP_riosw ON rPR__RIOSW_NP_PP (RIOSW_NP_PP_id);
 
--- Protected sites.
+-- Natural landmarks (природни забележителности).
 CREATE TABLE nPZ (
     ID   INTEGER PRIMARY KEY,
     Name TEXT
@@ -1620,7 +1620,7 @@ CREATE TABLE rPZ__RIOSW_NP_PP (
 );
 CREATE INDEX ix_rPZ__RIOSW_NP_PP_riosw ON rPZ__RIOSW_NP_PP (RIOSW_NP_PP_id);
 
--- Natural landmarks.
+-- Protected sites (защитени местности).
 CREATE TABLE nZM (
     ID   INTEGER PRIMARY KEY,
     Name TEXT
