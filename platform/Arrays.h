@@ -69,3 +69,5 @@ private:
 using CStringArray = CArray<CString, const CString&>;
 using CDWordArray = CArray<DWORD, DWORD>;
 using CUIntArray = CArray<UINT, UINT>;
+// References to objects owned elsewhere: removing an entry never deletes what it points to.
+using CPtrArray = CArray<void*, void*>;

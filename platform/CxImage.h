@@ -1,0 +1,61 @@
+#pragma once
+// A picture in memory: read from a picture file of any common format, kept as Windows BMP
+// file bytes in the database, and drawn stretched into a device context.
+//
+// Format codes: 0 means "find out from the content"; 1 is the BMP file format (the one the
+// database keeps). A file or buffer that is empty, damaged or of an unknown format is
+// refused: the call returns false and the picture stays invalid.
+#include <memory>
+
+#include "CString.h"
+#include "Geometry.h"
+#include "Types.h"
+
+class CDC;
+class QImage;
+
+enum : DWORD {
+    CXIMAGE_FORMAT_UNKNOWN = 0,
+    CXIMAGE_FORMAT_BMP = 1,
+    CXIMAGE_FORMAT_GIF = 2,
+    CXIMAGE_FORMAT_JPG = 3,
+    CXIMAGE_FORMAT_PNG = 4,
+    CXIMAGE_FORMAT_ICO = 5,
+    CXIMAGE_FORMAT_TIF = 6,
+    CXIMAGE_FORMAT_TGA = 7,
+    CXIMAGE_FORMAT_WBMP = 8,
+};
+
+class CxImage {
+public:
+    explicit CxImage(DWORD imageType = CXIMAGE_FORMAT_UNKNOWN);
+    CxImage(const CxImage& other);
+    CxImage& operator=(const CxImage& other);
+    ~CxImage();
+
+    bool Load(const CString& fileName, DWORD imageType = CXIMAGE_FORMAT_UNKNOWN);
+    bool Decode(const BYTE* buffer, DWORD size, DWORD imageType);
+    // A new buffer with the encoded picture (release it with FreeMemory); false, with a null
+    // buffer and size 0, for an invalid picture or a format that cannot be written.
+    bool Encode(BYTE*& buffer, long& size, DWORD imageType) const;
+    static void FreeMemory(void* buffer);
+
+    bool IsValid() const;
+    bool Destroy();  // back to an invalid picture
+    DWORD GetWidth() const;
+    DWORD GetHeight() const;
+    DWORD GetType() const { return m_type; }  // the format it was read from
+    const char* GetLastError() const { return m_lastError.GetString(); }
+
+    // Draws the whole picture into the rectangle, stretched (colour-on-colour stretch
+    // mode); nothing for an invalid picture. Returns 1 when drawn, 0 otherwise.
+    long Stretch(CDC* dc, long x, long y, long width, long height) const;
+    long Stretch(CDC* dc, const CRect& rect) const { return Stretch(dc, rect.left, rect.top, rect.Width(), rect.Height()); }
+
+private:
+    bool Refuse(const char* reason);
+
+    std::unique_ptr<QImage> m_image;  // null while invalid
+    DWORD m_type;
+    CString m_lastError;
+};

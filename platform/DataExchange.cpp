@@ -1,0 +1,209 @@
+// Dialog data exchange: members to controls (filling) and back (reading), with the
+// checks that refuse a field, show the framework's message and stop the exchange.
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+
+#include "Controls.h"
+#include "DateTimeCtrl.h"
+#include "Dialog.h"
+#include "ListControls.h"
+#include "MessageBox.h"
+#include "qt/ControlWidgets.h"
+#include "qt/TextInput.h"
+#include "qt/WidgetAccess.h"
+
+namespace {
+
+// Thrown by CDataExchange::Fail, caught by UpdateData.
+struct DataExchangeAborted {};
+
+bool IsRadioButton(const CWnd* wnd) {
+    const DWORD type = wnd->GetStyle() & BS_TYPEMASK;
+    return wnd->GetWindowClassName() == "Button" && (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON);
+}
+
+QAbstractButton* ButtonOf(const CWnd* wnd) { return qobject_cast<QAbstractButton*>(TopWidgetOf(wnd)); }
+
+// Sets a control's text only when it shows another one, so that an unchanged field
+// raises no change notification.
+void SetTextIfDifferent(CWnd* control, const CString& value) {
+    CString shown;
+    control->GetWindowText(shown);
+    if (shown != value) control->SetWindowText(value);
+}
+
+// A whole number, as the framework reads it: blanks around it, an optional sign, digits.
+bool ParseInt(const CString& text, int& value) {
+    const char* begin = text.GetString();
+    while (*begin == ' ' || *begin == '\t') ++begin;
+    if (*begin == '\0') return false;
+    char* end = nullptr;
+    errno = 0;
+    const long parsed = std::strtol(begin, &end, 10);
+    if (end == begin || errno == ERANGE || parsed < INT_MIN || parsed > INT_MAX) return false;
+    while (*end == ' ' || *end == '\t') ++end;
+    if (*end != '\0') return false;
+    value = static_cast<int>(parsed);
+    return true;
+}
+
+[[noreturn]] void Refuse(CDataExchange* pDX, const CString& message) {
+    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    pDX->Fail();
+}
+
+CString Substitute(const char* pattern, int first, int second = 0) {
+    CString text(pattern);
+    CString a, b;
+    a.Format("%d", first);
+    b.Format("%d", second);
+    text.Replace("%1", a);
+    text.Replace("%2", b);
+    return text;
+}
+
+}  // namespace
+
+BOOL CWnd::UpdateData(BOOL saveAndValidate) {
+    CDataExchange exchange(this, saveAndValidate);
+    try {
+        DoDataExchange(&exchange);
+    } catch (const DataExchangeAborted&) {
+        return FALSE;
+    }
+    return TRUE;
+}
+
+CWnd* CDataExchange::PrepareCtrl(int id) {
+    m_idLastControl = id;
+    m_bEditLastControl = FALSE;
+    return m_pDlgWnd->GetDlgItem(id);
+}
+
+CWnd* CDataExchange::PrepareEditCtrl(int id) {
+    CWnd* control = PrepareCtrl(id);
+    m_bEditLastControl = TRUE;
+    return control;
+}
+
+void CDataExchange::Fail() {
+    if (CWnd* control = m_pDlgWnd->GetDlgItem(m_idLastControl)) {
+        control->SetFocus();
+        if (m_bEditLastControl) {
+            QWidget* w = TopWidgetOf(control);
+            if (auto* line = qobject_cast<QLineEdit*>(w)) line->selectAll();
+            else if (auto* text = qobject_cast<QPlainTextEdit*>(w)) text->selectAll();
+        }
+    }
+    throw DataExchangeAborted{};
+}
+
+void DDX_Text(CDataExchange* pDX, int id, CString& value) {
+    CWnd* control = pDX->PrepareEditCtrl(id);
+    if (!control) return;
+    if (pDX->m_bSaveAndValidate)
+        control->GetWindowText(value);
+    else
+        SetTextIfDifferent(control, value);
+}
+
+void DDX_Text(CDataExchange* pDX, int id, int& value) {
+    CWnd* control = pDX->PrepareEditCtrl(id);
+    if (!control) return;
+    if (pDX->m_bSaveAndValidate) {
+        CString text;
+        control->GetWindowText(text);
+        if (!ParseInt(text, value)) Refuse(pDX, "Please enter an integer.");
+    } else {
+        CString text;
+        text.Format("%d", value);
+        SetTextIfDifferent(control, text);
+    }
+}
+
+void DDX_Check(CDataExchange* pDX, int id, int& value) {
+    CWnd* control = pDX->PrepareCtrl(id);
+    QAbstractButton* button = control ? ButtonOf(control) : nullptr;
+    if (!button) return;
+    if (pDX->m_bSaveAndValidate)
+        value = button->isChecked() ? BST_CHECKED : BST_UNCHECKED;
+    else
+        SetButtonChecked(button, value == BST_CHECKED);
+}
+
+void DDX_Radio(CDataExchange* pDX, int id, int& value) {
+    CWnd* control = pDX->PrepareCtrl(id);
+    if (!control) return;
+    if (pDX->m_bSaveAndValidate) value = -1;
+    int index = 0;
+    for (CWnd* button = control; button != nullptr;) {
+        if (IsRadioButton(button)) {
+            if (QAbstractButton* radio = ButtonOf(button)) {
+                if (pDX->m_bSaveAndValidate) {
+                    if (radio->isChecked() && value == -1) value = index;
+                } else {
+                    SetButtonChecked(radio, index == value);
+                }
+            }
+            ++index;
+        }
+        button = button->GetWindow(GW_HWNDNEXT);
+        if (button && (button->GetStyle() & WS_GROUP)) break;  // the next group starts
+    }
+}
+
+void DDX_CBIndex(CDataExchange* pDX, int id, int& index) {
+    auto* combo = dynamic_cast<CComboBox*>(pDX->PrepareCtrl(id));
+    if (!combo) return;
+    if (pDX->m_bSaveAndValidate)
+        index = combo->GetCurSel();
+    else
+        combo->SetCurSel(index);
+}
+
+void DDX_CBString(CDataExchange* pDX, int id, CString& value) {
+    auto* combo = dynamic_cast<CComboBox*>(pDX->PrepareCtrl(id));
+    if (!combo) return;
+    if (pDX->m_bSaveAndValidate) {
+        combo->GetWindowText(value);
+        return;
+    }
+    // An empty text selects nothing: no entry the user never chose appears chosen.
+    if (value.IsEmpty() || combo->SelectString(-1, value) == CB_ERR) SetTextIfDifferent(combo, value);
+}
+
+void DDX_DateTimeCtrl(CDataExchange* pDX, int id, COleDateTime& value) {
+    auto* picker = dynamic_cast<CDateTimeCtrl*>(pDX->PrepareCtrl(id));
+    if (!picker) return;
+    if (pDX->m_bSaveAndValidate)
+        picker->GetTime(value);
+    else
+        picker->SetTime(value);
+}
+
+void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
+    if (control.GetSafeHwnd() != nullptr) return;
+    if (CWnd* item = pDX->PrepareCtrl(id)) control.SubclassWindow(item);
+}
+
+void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars) {
+    if (pDX->m_bSaveAndValidate) {
+        if (value.GetLength() > maxChars) Refuse(pDX, Substitute("Please enter no more than %1 characters.", maxChars));
+        return;
+    }
+    CWnd* control = pDX->m_pDlgWnd->GetDlgItem(pDX->m_idLastControl);
+    if (!control) return;
+    if (auto* combo = dynamic_cast<CComboBox*>(control))
+        combo->LimitText(maxChars);
+    else if (QWidget* w = TopWidgetOf(control); qobject_cast<QLineEdit*>(w) || qobject_cast<QPlainTextEdit*>(w))
+        SetTypingLimit(w, maxChars);
+}
+
+void DDV_MinMaxInt(CDataExchange* pDX, int value, int minValue, int maxValue) {
+    if (pDX->m_bSaveAndValidate && (value < minValue || value > maxValue))
+        Refuse(pDX, Substitute("Please enter an integer between %1 and %2.", minValue, maxValue));
+}

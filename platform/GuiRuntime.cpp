@@ -1,0 +1,168 @@
+#include "GuiRuntime.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLibraryInfo>
+#include <QMouseEvent>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+#include <QWheelEvent>
+
+#include "qt/WidgetAccess.h"
+#include "qt/WidgetFactory.h"
+#include "qt/WindowState.h"
+
+namespace {
+
+bool IsInput(QEvent::Type type) {
+    switch (type) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::Wheel: return true;
+    default: return false;
+    }
+}
+
+// The messages an input event makes for the window `hwnd`: a key makes a key-down and,
+// when it types something, a character.
+int MakeMessages(CWnd* hwnd, QEvent* event, MSG (&messages)[2]) {
+    MSG msg;
+    msg.hwnd = hwnd;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease: {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool alt = key->modifiers() & Qt::AltModifier;
+        msg.time = static_cast<DWORD>(key->timestamp());
+        msg.lParam = MAKELPARAM(1, key->isAutoRepeat() ? 0x4000 : 0);
+        int count = 0;
+        if (const UINT vk = VirtualKeyOf(key->key())) {
+            msg.message = event->type() == QEvent::KeyRelease ? WM_KEYUP : alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+            msg.wParam = vk;
+            messages[count++] = msg;
+        }
+        const QList<uint> text = key->text().toUcs4();
+        if (event->type() == QEvent::KeyPress && !text.isEmpty() && !alt) {
+            msg.message = WM_CHAR;
+            msg.wParam = text.front();
+            messages[count++] = msg;
+        }
+        return count;
+    }
+    case QEvent::Wheel: {
+        auto* wheel = static_cast<QWheelEvent*>(event);
+        const QPoint global = wheel->globalPosition().toPoint();
+        msg.message = WM_MOUSEWHEEL;
+        msg.wParam = MAKEWPARAM(MouseFlags(wheel->buttons(), wheel->modifiers()),
+                                static_cast<unsigned>(static_cast<std::uint16_t>(wheel->angleDelta().y())));
+        msg.lParam = MAKELPARAM(global.x(), global.y());
+        msg.pt = CPoint(global.x(), global.y());
+        messages[0] = msg;
+        return 1;
+    }
+    default: {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint global = mouse->globalPosition().toPoint();
+        const bool right = mouse->button() == Qt::RightButton;
+        switch (event->type()) {
+        case QEvent::MouseMove: msg.message = WM_MOUSEMOVE; break;
+        case QEvent::MouseButtonPress: msg.message = right ? WM_RBUTTONDOWN : WM_LBUTTONDOWN; break;
+        case QEvent::MouseButtonRelease: msg.message = right ? WM_RBUTTONUP : WM_LBUTTONUP; break;
+        default: msg.message = right ? WM_RBUTTONDOWN : WM_LBUTTONDBLCLK; break;
+        }
+        QWidget* client = WindowState::Of(hwnd ? TopWidgetOf(hwnd) : nullptr) ? WindowState::Of(TopWidgetOf(hwnd))->client.data() : nullptr;
+        const QPoint local = client ? client->mapFromGlobal(global) : global;
+        msg.wParam = MouseFlags(mouse->buttons(), mouse->modifiers());
+        msg.lParam = MAKELPARAM(local.x(), local.y());
+        msg.pt = CPoint(global.x(), global.y());
+        msg.time = static_cast<DWORD>(mouse->timestamp());
+        messages[0] = msg;
+        return 1;
+    }
+    }
+}
+
+// Offers the messages to the window and its parents, up to its top-level window. TRUE
+// when one consumed them.
+bool PreTranslate(QWidget* receiver, QEvent* event) {
+    WindowState* state = WindowState::Find(receiver);
+    CWnd* target = state ? state->Primary() : nullptr;
+    if (!target) return false;
+    MSG messages[2];
+    const int count = MakeMessages(target, event, messages);
+    for (int i = 0; i < count; ++i) {
+        for (CWnd* wnd = target; wnd != nullptr;) {
+            QWidget* widget = TopWidgetOf(wnd);
+            if (wnd->PreTranslateMessage(&messages[i])) return true;
+            if (!widget || widget->isWindow()) break;
+            wnd = wnd->GetParent();
+        }
+    }
+    return false;
+}
+
+class GuiApplication : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        if (!receiver->isWidgetType() || !IsInput(event->type())) return QApplication::notify(receiver, event);
+        RememberModifiers(static_cast<QInputEvent*>(event)->modifiers());
+        QObject* saved = CurrentInputReceiver();
+        SetCurrentInputReceiver(receiver);
+        struct Restore {
+            QObject* saved;
+            ~Restore() { SetCurrentInputReceiver(saved); }
+        } restore{saved};
+        // Input from the user (also inside a modal loop) or sent by a test; not the copies
+        // widgets forward to their parts, nor what the layer makes for a message sent by code.
+        if ((event->spontaneous() || saved == nullptr) && !IsSynthesizedInput(receiver))
+            if (PreTranslate(static_cast<QWidget*>(receiver), event)) return true;
+        return QApplication::notify(receiver, event);
+    }
+};
+
+// The look the templates are laid out for: push buttons keep little room round their
+// caption, as the other system's buttons do, so that captions sized for it fit.
+class LayerStyle : public QProxyStyle {
+public:
+    using QProxyStyle::QProxyStyle;
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_ButtonMargin) return 2;
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+};
+
+}  // namespace
+
+struct GuiRuntime::Impl {
+    std::unique_ptr<QApplication> application;
+    QTranslator translator;
+};
+
+GuiRuntime::GuiRuntime(int& argc, char** argv) : m_impl(std::make_unique<Impl>()) {
+    if (!QCoreApplication::instance()) m_impl->application = std::make_unique<GuiApplication>(argc, argv);
+    QApplication::setStyle(new LayerStyle(QStyleFactory::create("Fusion")));
+    QApplication::setFont(DialogFont("MS Sans Serif", 8));
+    if (m_impl->translator.load(QLocale(QLocale::Bulgarian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_impl->translator);
+}
+
+GuiRuntime::~GuiRuntime() {
+    if (QCoreApplication::instance()) {
+        QCoreApplication::removeTranslator(&m_impl->translator);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+int GuiRuntime::Run() { return QApplication::exec(); }
+
+void GuiRuntime::PumpMessages() {
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

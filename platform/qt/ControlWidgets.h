@@ -1,0 +1,65 @@
+#pragma once
+// Widget classes of the standard controls, shared by the factory and the control wrappers.
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QDateTimeEdit>
+#include <QDialog>
+#include <QLabel>
+#include <QStyledItemDelegate>
+
+#include "platform/Types.h"
+
+// Roles of list, combo and tree entries.
+constexpr int kItemDataRole = Qt::UserRole;          // the entry's data value
+constexpr int kImageRole = Qt::UserRole + 1;         // tree: image index
+constexpr int kSelectedImageRole = Qt::UserRole + 2; // tree: selected image index
+
+// A static control; with SS_NOTIFY a click tells the parent (STN_CLICKED).
+class NotifyingLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    // A text with tab characters is drawn with tab stops every eight average characters,
+    // as the other system's static texts expand them, so that columns line up.
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A dialog window: Enter sends the default command, Esc and the close box IDCANCEL, both
+// through the dialog's message map.
+class DialogWidget : public QDialog {
+public:
+    using QDialog::QDialog;
+    void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// The date and time picker: an optional "has a value" check box and the date-time field.
+class DateTimePickerWidget : public QWidget {
+public:
+    DateTimePickerWidget(DWORD style, QWidget* parent);
+    bool HasValue() const;
+    void SetHasValue(bool value);
+
+    QCheckBox* box = nullptr;
+    QDateTimeEdit* edit = nullptr;
+};
+
+// Gives tree rows the height asked with SetItemHeight.
+class TreeItemDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+    int itemHeight = 0;
+};
+
+// Checks or clears a check box or radio button without a click, also inside an exclusive
+// group; the other buttons of the group are left as they are.
+void SetButtonChecked(QAbstractButton* button, bool checked);
+// Puts the radio buttons among the child windows of `client` into groups: a group starts
+// at every window with WS_GROUP.
+void GroupRadioButtons(QWidget* client);

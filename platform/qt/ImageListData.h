@@ -1,0 +1,14 @@
+#pragma once
+// The pictures of an image list, for the controls that show them.
+#include <QPixmap>
+#include <QSize>
+#include <vector>
+
+struct ImageListData {
+    QSize size;
+    std::vector<QPixmap> images;
+
+    QPixmap Image(int index) const {
+        return index >= 0 && index < static_cast<int>(images.size()) ? images[static_cast<size_t>(index)] : QPixmap();
+    }
+};

@@ -1,0 +1,177 @@
+#include "TextInput.h"
+
+#include <QAction>
+#include <QRegularExpression>
+#include <algorithm>
+#include <climits>
+#include <memory>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
+
+#include "platform/Cp1251.h"
+#include "platform/MessageBox.h"
+#include "platform/qt/WindowState.h"
+
+namespace {
+
+const char* const kLimitProperty = "quorin_limit";
+
+bool Storable(const QString& text) { return cp1251::IsRepresentable(text.toUtf8().toStdString()); }
+
+// Text a key types (not a control character such as Backspace or Enter).
+bool IsTyped(const QString& text) {
+    const QList<uint> codePoints = text.toUcs4();
+    return !codePoints.isEmpty() &&
+           std::all_of(codePoints.begin(), codePoints.end(), [](uint c) { return QChar::isPrint(c) || c == '\t'; });
+}
+
+bool AllDigits(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Room left for typing or pasting under the limit, the selection being replaced.
+int Room(const QWidget* edit, int length, int selected) {
+    const int limit = TypingLimitOf(edit);
+    return limit > 0 ? std::max(0, limit - (length - selected)) : INT_MAX;
+}
+
+}  // namespace
+
+QString UnstorableCharacters(const QString& text) {
+    QStringList found;
+    const QList<uint> codePoints = text.toUcs4();
+    for (const uint cp : codePoints) {
+        const QString ch = QString::fromUcs4(reinterpret_cast<const char32_t*>(&cp), 1);
+        if (Storable(ch)) continue;
+        const QString shown = QChar::isPrint(cp) ? ch : QString("U+%1").arg(cp, 4, 16, QChar('0')).toUpper();
+        if (!found.contains(shown)) found << shown;
+    }
+    return found.join(' ');
+}
+
+bool RefuseUnstorablePaste(const QString& text, bool digitsOnly) {
+    if (!Storable(text)) {
+        CString message;
+        message.Format("Текстът съдържа знаци, които програмата не може да запише: %s\nТекстът не е поставен.",
+                       UnstorableCharacters(text).toUtf8().constData());
+        AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+        return true;
+    }
+    if (digitsOnly && !AllDigits(text)) {
+        AfxMessageBox("Полето приема само цифри. Текстът не е поставен.", MB_OK | MB_ICONEXCLAMATION);
+        return true;
+    }
+    return false;
+}
+
+int TypingLimitOf(const QWidget* edit) { return edit ? edit->property(kLimitProperty).toInt() : 0; }
+void SetTypingLimit(QWidget* edit, int maxChars) { edit->setProperty(kLimitProperty, std::max(0, maxChars)); }
+
+// ---- single line ------------------------------------------------------------------------
+
+CheckedLineEdit::CheckedLineEdit(QWidget* parent) : QLineEdit(parent) {
+    setAcceptDrops(false);
+    setMaxLength(INT_MAX);  // the program's limit is kept by TypingLimitOf; Qt's would cut set texts
+}
+
+bool CheckedLineEdit::DigitsOnly() const {
+    const WindowState* state = WindowState::Of(this);
+    return state && (state->style & ES_NUMBER);
+}
+
+void CheckedLineEdit::PasteChecked() {
+    if (isReadOnly()) return;
+    QString text = QGuiApplication::clipboard()->text();
+    const int lineEnd = text.indexOf(QRegularExpression("[\r\n]"));
+    if (lineEnd >= 0) text.truncate(lineEnd);  // one line fits into a single-line field
+    if (text.isEmpty() || RefuseUnstorablePaste(text, DigitsOnly())) return;
+    text.truncate(Room(this, this->text().length(), selectedText().length()));
+    insert(text);
+}
+
+void CheckedLineEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::Paste)) {
+        PasteChecked();
+        return;
+    }
+    const QString typed = event->text();
+    if (IsTyped(typed) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
+        if (!Storable(typed) || (DigitsOnly() && !AllDigits(typed)) ||
+            Room(this, text().length(), selectedText().length()) < typed.length()) {
+            event->accept();  // dropped, as the other system's edit drops it
+            return;
+        }
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
+void CheckedLineEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (!commit.isEmpty() && (!Storable(commit) || (DigitsOnly() && !AllDigits(commit)) ||
+                              Room(this, text().length(), selectedText().length()) < commit.length())) {
+        QInputMethodEvent empty(event->preeditString(), event->attributes());
+        QLineEdit::inputMethodEvent(&empty);
+        return;
+    }
+    QLineEdit::inputMethodEvent(event);
+}
+
+void CheckedLineEdit::contextMenuEvent(QContextMenuEvent* event) {
+    std::unique_ptr<QMenu> menu(createStandardContextMenu());
+    if (QAction* paste = menu->findChild<QAction*>("edit-paste")) {
+        disconnect(paste, &QAction::triggered, nullptr, nullptr);
+        connect(paste, &QAction::triggered, this, &CheckedLineEdit::PasteChecked);
+    }
+    menu->exec(event->globalPos());
+}
+
+// ---- multi-line -------------------------------------------------------------------------
+
+CheckedTextEdit::CheckedTextEdit(QWidget* parent) : QPlainTextEdit(parent) {
+    setAcceptDrops(false);
+    setTabChangesFocus(true);
+}
+
+void CheckedTextEdit::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && !wantReturn && !(event->modifiers() & Qt::ControlModifier)) {
+        event->ignore();  // the dialog's default button takes Enter
+        return;
+    }
+    const QString typed = enter ? QString("\n") : event->text();
+    if ((enter || IsTyped(typed)) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !isReadOnly()) {
+        const QTextCursor cursor = textCursor();
+        const int selected = cursor.selectionEnd() - cursor.selectionStart();
+        if (!Storable(typed) || Room(this, toPlainText().length(), selected) < typed.length()) {
+            event->accept();
+            return;
+        }
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void CheckedTextEdit::inputMethodEvent(QInputMethodEvent* event) {
+    const QString commit = event->commitString();
+    if (!commit.isEmpty() && !Storable(commit)) {
+        QInputMethodEvent empty(event->preeditString(), event->attributes());
+        QPlainTextEdit::inputMethodEvent(&empty);
+        return;
+    }
+    QPlainTextEdit::inputMethodEvent(event);
+}
+
+bool CheckedTextEdit::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
+
+void CheckedTextEdit::insertFromMimeData(const QMimeData* source) {
+    QString text = source->text();
+    text.replace("\r\n", "\n");
+    if (text.isEmpty() || RefuseUnstorablePaste(text, false)) return;
+    const QTextCursor cursor = textCursor();
+    text.truncate(Room(this, toPlainText().length(), cursor.selectionEnd() - cursor.selectionStart()));
+    insertPlainText(text);
+}

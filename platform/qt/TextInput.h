@@ -1,0 +1,43 @@
+#pragma once
+// Edit widgets that accept only text the program can store: a character outside code page
+// 1251 is dropped when typed, and a pasted text holding one is refused with a message,
+// never changed silently. They also keep the typing limit and the digits-only style of
+// the window without ever cutting a text the program sets.
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QString>
+
+// Characters of the text that code page 1251 cannot hold, each once, for a message.
+QString UnstorableCharacters(const QString& text);
+// Shows why a paste was refused; false when the text is acceptable.
+bool RefuseUnstorablePaste(const QString& text, bool digitsOnly);
+
+// Most characters that may be typed into an edit widget (0: no limit of our own).
+int TypingLimitOf(const QWidget* edit);
+void SetTypingLimit(QWidget* edit, int maxChars);
+
+class CheckedLineEdit : public QLineEdit {
+public:
+    explicit CheckedLineEdit(QWidget* parent = nullptr);
+    void PasteChecked();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    bool DigitsOnly() const;
+};
+
+class CheckedTextEdit : public QPlainTextEdit {
+public:
+    explicit CheckedTextEdit(QWidget* parent = nullptr);
+    bool wantReturn = false;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+};

@@ -1,0 +1,463 @@
+// The standard controls as the program's windows use them: entries with item data, the
+// tree and its notification, the date picker's empty value, the progress bar, image lists,
+// pop-up menus, tooltips and the read-only switch over a page's controls.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QWidget>
+
+#include "platform/Controls.h"
+#include "platform/DC.h"
+#include "platform/DateTimeCtrl.h"
+#include "platform/GuiRuntime.h"
+#include "platform/ImageList.h"
+#include "platform/ListControls.h"
+#include "platform/Menu.h"
+#include "platform/ToolTipCtrl.h"
+#include "platform/TreeCtrl.h"
+#include "platform/qt/WidgetAccess.h"
+#include "tests/platform/WindowTestSupport.h"
+
+namespace {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+// A window that keeps what its controls tell it.
+class CHost : public CWnd {
+public:
+    CHost() { Create(nullptr, "host", WS_OVERLAPPED, CRect(0, 0, 400, 300), nullptr, 0); }
+    std::vector<int> selChanges;
+    std::vector<DWORD_PTR> treeSelections;
+    std::vector<UINT> treeActions;
+    int listDoubleClicks = 0;
+    int labelClicks = 0;
+    std::vector<UINT> commands;
+
+    const MessageMap& GetMessageMap() const override {
+        static const MessageMap map(CWnd::GetMessageMap(), {
+            OnSelChange(1, &CHost::OnComboChange),
+            OnLbnDblclk(2, &CHost::OnListDoubleClick),
+            OnTvnSelChanged(3, &CHost::OnTreeChange),
+            OnCommandRange(32800, 32809, &CHost::OnMenuCommand),
+            OnStnClicked(7, &CHost::OnLabelClick),
+        });
+        return map;
+    }
+
+private:
+    void OnComboChange() { selChanges.push_back(static_cast<CComboBox*>(GetDlgItem(1))->GetCurSel()); }
+    void OnListDoubleClick() { ++listDoubleClicks; }
+    void OnTreeChange(NMHDR* header, LRESULT*) {
+        const auto* info = reinterpret_cast<NMTREEVIEW*>(header);
+        treeSelections.push_back(static_cast<DWORD_PTR>(info->itemNew.lParam));
+        treeActions.push_back(info->action);
+    }
+    void OnMenuCommand(UINT id) { commands.push_back(id); }
+    void OnLabelClick() { ++labelClicks; }
+};
+
+TEST(ComboBox, EntriesKeepTheirDataThroughInsertsDeletesAndSorting) {
+    CHost host;
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(kChild | CBS_DROPDOWNLIST | CBS_SORT, CRect(5, 5, 150, 200), &host, 1));
+    const std::pair<const char*, DWORD> rows[] = {{"Пловдив", 16}, {"бургас", 7}, {"София", 0xFFFFFFFF}, {"Варна", 4000000000u}};
+    for (const auto& [name, id] : rows) combo.SetItemData(combo.AddString(name), id);
+    ASSERT_EQ(combo.GetCount(), 4);
+    EXPECT_EQ(combo.GetLBText(0), "бургас");  // case is ignored in the order
+    EXPECT_EQ(combo.GetLBText(3), "София");
+    EXPECT_EQ(static_cast<int>(combo.GetItemData(3)), -1);  // "no id" survives as -1
+    EXPECT_EQ(combo.GetItemData(1), 4000000000u);
+    EXPECT_EQ(combo.GetCurSel(), CB_ERR);  // adding entries chooses none
+
+    EXPECT_EQ(combo.DeleteString(0), 3);
+    EXPECT_EQ(combo.GetItemData(0), 4000000000u);
+    EXPECT_EQ(combo.GetItemData(7), static_cast<DWORD>(CB_ERR));
+    EXPECT_EQ(combo.InsertString(0, "Яйце"), 0);  // an insertion at an index never sorts
+    EXPECT_EQ(combo.GetItemData(0), 0u);
+
+    combo.SetCurSel(2);
+    EXPECT_EQ(combo.GetCurSel(), 2);
+    EXPECT_EQ(combo.SetCurSel(-1), CB_ERR);
+    EXPECT_EQ(combo.GetCurSel(), CB_ERR);
+    EXPECT_TRUE(host.selChanges.empty());  // changes made by the program are not announced
+    combo.ResetContent();
+    EXPECT_EQ(combo.GetCount(), 0);
+}
+
+TEST(ComboBox, FindsByPrefixFromAnIndexWrappingRound) {
+    CHost host;
+    CComboBox combo;
+    combo.Create(kChild | CBS_DROPDOWNLIST, CRect(5, 5, 150, 200), &host, 1);
+    for (const char* name : {"Смолян", "София", "Сливен", "Русе", "софийска"}) combo.AddString(name);
+    EXPECT_EQ(combo.FindString(-1, "со"), 1);
+    EXPECT_EQ(combo.FindString(1, "СО"), 4);
+    EXPECT_EQ(combo.FindString(4, "со"), 1);  // past the end it starts at the top
+    EXPECT_EQ(combo.FindString(-1, "Вар"), CB_ERR);
+    EXPECT_EQ(combo.FindStringExact(-1, "софия"), 1);
+    EXPECT_EQ(combo.FindStringExact(-1, "Соф"), CB_ERR);
+    combo.SetCurSel(3);
+    EXPECT_EQ(combo.SelectString(-1, "Вар"), CB_ERR);
+    EXPECT_EQ(combo.GetCurSel(), 3);  // nothing found: the selection stays
+    EXPECT_EQ(combo.SelectString(-1, "сли"), 2);
+    EXPECT_EQ(combo.GetCurSel(), 2);
+}
+
+TEST(ComboBox, UserSelectionIsAnnouncedAndDroppedWidthNeverShrinks) {
+    CHost host;
+    CComboBox combo;
+    combo.Create(kChild | CBS_DROPDOWNLIST, CRect(5, 5, 150, 200), &host, 1);
+    combo.AddString("първи");
+    combo.AddString("втори");
+    combo.SetCurSel(0);
+    PressKey(&combo, Qt::Key_Down);
+    EXPECT_EQ(host.selChanges, std::vector<int>{1});
+    EXPECT_EQ(combo.GetDroppedWidth(), 145);
+    combo.SetDroppedWidth(300);
+    EXPECT_EQ(combo.GetDroppedWidth(), 300);
+    combo.SetDroppedWidth(20);
+    EXPECT_EQ(combo.GetDroppedWidth(), 145);
+    CRect rect;
+    combo.GetWindowRect(&rect);
+    EXPECT_LT(rect.Height(), 40);  // the list part of the rectangle is not the closed box
+}
+
+TEST(ListBox, EntriesRectanglesAndDoubleClicks) {
+    CHost host;
+    CListBox list;
+    ASSERT_TRUE(list.Create(kChild | LBS_NOTIFY | WS_VSCROLL | WS_HSCROLL, CRect(5, 5, 200, 200), &host, 2));
+    host.ShowWindow(SW_SHOW);
+    for (DWORD i = 0; i < 4; ++i) {
+        CString text;
+        text.Format("Заплаха %u -> подзаплаха", i);
+        list.SetItemData(list.AddString(text), 100 + i);
+    }
+    EXPECT_EQ(list.GetCount(), 4);
+    EXPECT_EQ(list.GetText(2), "Заплаха 2 -> подзаплаха");
+    EXPECT_EQ(list.GetItemData(3), 103u);
+    EXPECT_EQ(list.GetCurSel(), LB_ERR);
+    list.SetCurSel(1);
+    EXPECT_EQ(list.GetCurSel(), 1);
+
+    CRect first, second;
+    ASSERT_EQ(list.GetItemRect(0, &first), 0);
+    ASSERT_EQ(list.GetItemRect(1, &second), 0);
+    EXPECT_GT(first.Height(), 0);
+    EXPECT_EQ(second.top, first.bottom);
+    EXPECT_EQ(list.GetItemRect(9, &first), LB_ERR);
+    BOOL outside = FALSE;
+    EXPECT_EQ(list.ItemFromPoint(second.CenterPoint(), outside), 1u);
+    EXPECT_FALSE(outside);
+    list.ItemFromPoint(CPoint(5, 180), outside);
+    EXPECT_TRUE(outside);
+
+    list.SetHorizontalExtent(900);
+    EXPECT_EQ(list.GetHorizontalExtent(), 900);
+    list.DeleteString(0);
+    EXPECT_EQ(list.GetItemData(0), 101u);
+
+    QWidget* viewport = WidgetOf(&list);
+    const QPointF at(second.CenterPoint().x, second.CenterPoint().y);
+    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &press);
+    QCoreApplication::sendEvent(viewport, &release);
+    QCoreApplication::sendEvent(viewport, &twice);
+    EXPECT_EQ(host.listDoubleClicks, 1);
+}
+
+TEST(TreeCtrl, BuildsWalksSelectsAndDeletesItems) {
+    CHost host;
+    CTreeCtrl tree;
+    ASSERT_TRUE(tree.Create(kChild | TVS_HASBUTTONS | TVS_LINESATROOT, CRect(0, 0, 200, 200), &host, 3));
+    const HTREEITEM root = tree.InsertItem("Животни");
+    const HTREEITEM wolf = tree.InsertItem("Вълк", 1, 2, root);
+    const HTREEITEM bear = tree.InsertItem("Мечка", root, TVI_LAST);
+    const HTREEITEM first = tree.InsertItem("Бозайници", root, TVI_FIRST);
+    const HTREEITEM track = tree.InsertItem("Следи", wolf);
+    tree.SetItemData(wolf, 1015);
+    tree.SetItemData(track, static_cast<DWORD_PTR>(-1));
+    EXPECT_EQ(tree.GetRootItem(), root);
+    EXPECT_EQ(tree.GetChildItem(root), first);
+    EXPECT_EQ(tree.GetNextSiblingItem(first), wolf);
+    EXPECT_EQ(tree.GetNextSiblingItem(wolf), bear);
+    EXPECT_EQ(tree.GetNextSiblingItem(bear), nullptr);
+    EXPECT_EQ(tree.GetPrevSiblingItem(wolf), first);
+    EXPECT_EQ(tree.GetParentItem(track), wolf);
+    EXPECT_EQ(tree.GetParentItem(root), nullptr);
+    EXPECT_EQ(tree.GetItemText(wolf), "Вълк");
+    EXPECT_EQ(tree.GetItemData(wolf), 1015u);
+    EXPECT_EQ(static_cast<int>(tree.GetItemData(track)), -1);
+    int image = 0, selected = 0;
+    ASSERT_TRUE(tree.GetItemImage(wolf, image, selected));
+    EXPECT_EQ(image, 1);
+    EXPECT_EQ(selected, 2);
+    EXPECT_EQ(tree.GetCount(), 5u);
+    EXPECT_TRUE(tree.ItemHasChildren(wolf));
+    EXPECT_TRUE(tree.Expand(root, TVE_EXPAND));
+
+    // The program's selection is announced as a click is, with the item's data.
+    ASSERT_TRUE(tree.SelectItem(wolf));
+    EXPECT_EQ(tree.GetSelectedItem(), wolf);
+    EXPECT_EQ(host.treeSelections, std::vector<DWORD_PTR>{1015});
+    EXPECT_EQ(host.treeActions, std::vector<UINT>{TVC_UNKNOWN});
+
+    EXPECT_TRUE(tree.DeleteItem(bear));
+    EXPECT_EQ(tree.GetNextSiblingItem(wolf), nullptr);
+    EXPECT_TRUE(tree.DeleteItem(first));
+    EXPECT_EQ(tree.GetCount(), 3u);
+    EXPECT_EQ(tree.SetItemHeight(18) > 0, true);
+    EXPECT_EQ(tree.GetItemHeight(), 18);
+    EXPECT_TRUE(tree.DeleteAllItems());
+    EXPECT_EQ(tree.GetRootItem(), nullptr);
+}
+
+TEST(TreeCtrl, ShowsTheImagesOfItsImageList) {
+    QTemporaryDir dir;
+    const QString red = dir.filePath("red.png"), blue = dir.filePath("blue.png");
+    QImage picture(32, 32, QImage::Format_RGB32);
+    picture.fill(Qt::red);
+    picture.save(red);
+    picture.fill(Qt::blue);
+    picture.save(blue);
+    CImageList images;
+    ASSERT_TRUE(images.Create(16, 16, ILC_COLOR32 | ILC_MASK, 2, 4));
+    EXPECT_EQ(images.Add(red.toUtf8().constData()), 0);
+    EXPECT_EQ(images.Add(blue.toUtf8().constData()), 1);
+    EXPECT_EQ(images.Add(dir.filePath("missing.png").toUtf8().constData()), -1);
+    EXPECT_EQ(images.GetImageCount(), 2);
+
+    CHost host;
+    CTreeCtrl tree;
+    tree.Create(kChild, CRect(0, 0, 200, 200), &host, 3);
+    const HTREEITEM item = tree.InsertItem("Формуляр", 1, 0);
+    tree.SetImageList(&images, TVSIL_NORMAL);
+    EXPECT_EQ(tree.GetImageList(TVSIL_NORMAL), &images);
+    host.ShowWindow(SW_SHOW);
+    const QImage shot = TopWidgetOf(&tree)->grab().toImage();
+    int blueish = 0;
+    for (int y = 0; y < 24; ++y)
+        for (int x = 0; x < 60; ++x)
+            if (shot.pixelColor(x, y) == QColor(Qt::blue)) ++blueish;
+    EXPECT_GT(blueish, 100);  // the 16 x 16 picture of image 1
+    (void)item;
+}
+
+TEST(Static, ShowsABitmapOfItsOwn) {
+    CHost host;
+    CStatic picture;
+    ASSERT_TRUE(picture.Create("", kChild | SS_BITMAP, CRect(0, 0, 37, 37), &host, 1424));
+    CBitmap bitmap;
+    CClientDC screen(nullptr);
+    ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 37, 37));
+    EXPECT_EQ(picture.SetBitmap(bitmap), nullptr);
+    EXPECT_EQ(picture.GetBitmap(), static_cast<HBITMAP>(bitmap));
+    EXPECT_EQ(qobject_cast<QLabel*>(TopWidgetOf(&picture))->pixmap().size(), QSize(37, 37));
+}
+
+TEST(Static, TellsItsParentOfClicksOnceItHasTheNotifyStyle) {
+    CHost host;
+    CStatic link;
+    link.Create("www.example.org", kChild, CRect(10, 10, 150, 30), &host, 7);
+    ClickAt(&link, CPoint(5, 5));
+    EXPECT_EQ(host.labelClicks, 0);
+    link.ModifyStyle(0, SS_NOTIFY);
+    ClickAt(&link, CPoint(5, 5));
+    EXPECT_EQ(host.labelClicks, 1);
+}
+
+TEST(DateTimeCtrl, CheckBoxDecidesBetweenAValueAndNone) {
+    CHost host;
+    CDateTimeCtrl time, date;
+    time.Create(kChild | DTS_TIMEFORMAT | DTS_SHOWNONE, CRect(0, 0, 120, 20), &host, 4);
+    date.Create(kChild | DTS_UPDOWN, CRect(0, 30, 120, 50), &host, 5);
+    COleDateTime value;
+    ASSERT_TRUE(time.SetTime(COleDateTime(2000, 1, 1, 13, 45, 10)));
+    EXPECT_EQ(time.GetTime(value), GDT_VALID);
+    EXPECT_EQ(value.Format("%H:%M:%S"), "13:45:10");
+    COleDateTime none;
+    none.SetStatus(COleDateTime::null);
+    EXPECT_TRUE(time.SetTime(none));
+    EXPECT_EQ(time.GetTime(value), GDT_NONE);
+    EXPECT_EQ(value.GetStatus(), COleDateTime::null);
+
+    date.SetTime(COleDateTime(2024, 2, 29, 0, 0, 0));
+    EXPECT_FALSE(date.SetTime(none));  // a picker without the box always holds a date
+    EXPECT_EQ(date.GetTime(value), GDT_VALID);
+    EXPECT_EQ(value.Format("%Y-%m-%d"), "2024-02-29");
+}
+
+// Counts the paints of a widget.
+class PaintCounter : public QObject {
+public:
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) ++paints;
+        return false;
+    }
+};
+
+TEST(ProgressCtrl, StepsWrapAndRepaintWithoutAnEventLoop) {
+    CHost host;
+    CProgressCtrl bar;
+    bar.Create(kChild, CRect(10, 10, 200, 25), &host, 6);
+    host.ShowWindow(SW_SHOW);
+    bar.SetRange(0, 3);
+    EXPECT_EQ(bar.SetStep(1), 10);
+    PaintCounter counter;
+    TopWidgetOf(&bar)->installEventFilter(&counter);
+    EXPECT_EQ(bar.StepIt(), 0);
+    EXPECT_EQ(bar.GetPos(), 1);
+    EXPECT_GE(counter.paints, 1);  // painted at once, no event loop ran
+    bar.StepIt();
+    bar.StepIt();
+    EXPECT_EQ(bar.GetPos(), 3);
+    bar.StepIt();
+    EXPECT_EQ(bar.GetPos(), 0);  // past the end it starts again
+    int lower = -1, upper = -1;
+    bar.GetRange(lower, upper);
+    EXPECT_EQ(upper, 3);
+}
+
+const MenuTemplate& kTestMenu = RegisterMenu({9301, {
+    MenuPopup("first", {MenuItem("Изтрий", 32800)}),
+    MenuPopup("second", {MenuItem("Покажи", 32808), MenuSeparator(), MenuItem("Зареди", 32809)}),
+}});
+
+TEST(Menu, PopupSendsTheChosenCommandToItsOwner) {
+    CHost host;
+    CMenu menu;
+    ASSERT_TRUE(menu.LoadMenu(kTestMenu.id));
+    EXPECT_FALSE(CMenu().LoadMenu(1));
+    CMenu* second = menu.GetSubMenu(1);
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->GetMenuItemCount(), 3u);
+    EXPECT_EQ(second->GetMenuItemID(2), 32809u);
+    second->EnableMenuItem(32809, MF_GRAYED);
+    EXPECT_TRUE(second->GetMenuState(32809, MF_BYCOMMAND) & MF_GRAYED);
+
+    CPoint shownAt;
+    const auto previous = CMenu::SetPopupHook([&](const CMenu& shown, CPoint at) {
+        shownAt = at;
+        return shown.GetMenuItemID(0);
+    });
+    EXPECT_TRUE(second->TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, 40, 50, &host));
+    EXPECT_TRUE(host.commands.empty());  // posted: it arrives with the next messages
+    GuiRuntime::PumpMessages();
+    EXPECT_EQ(host.commands, std::vector<UINT>{32808});
+    EXPECT_EQ(shownAt, CPoint(40, 50));
+    EXPECT_EQ(static_cast<UINT>(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &host)), 32800u);
+    GuiRuntime::PumpMessages();
+    EXPECT_EQ(host.commands.size(), 1u);
+    CMenu::SetPopupHook(previous);
+}
+
+TEST(ToolTipCtrl, TrackingTipShowsWhereAndWhatTheProgramSays) {
+    CHost host;
+    CToolTipCtrl tip;
+    ASSERT_TRUE(tip.Create(&host, TTS_NOPREFIX | TTS_ALWAYSTIP));
+    ASSERT_TRUE(tip.AddTool(&host, "", nullptr, 0, TTF_TRACK | TTF_TRANSPARENT));
+    tip.SetTipBkColor(RGB(250, 250, 224));
+    tip.SetTipTextColor(RGB(170, 0, 0));
+    tip.UpdateTipText("СОФ", &host);
+    tip.TrackPosition(120, 80);
+    tip.TrackActivate(TRUE, &host);
+    EXPECT_TRUE(tip.IsTipShown());
+    EXPECT_EQ(tip.GetShownText(), "СОФ");
+    CRect rect;
+    tip.GetWindowRect(&rect);
+    EXPECT_EQ(rect.TopLeft(), CPoint(120, 80));
+    tip.UpdateTipText("СОФИ", &host);
+    EXPECT_EQ(tip.GetShownText(), "СОФИ");
+    EXPECT_EQ(tip.GetTipTextColor(), RGB(170, 0, 0));
+    tip.TrackActivate(FALSE, &host);
+    EXPECT_FALSE(tip.IsTipShown());
+}
+
+TEST(ToolTipCtrl, HoverTipAppearsAfterTheMouseRestsAndGoesOnAClick) {
+    CHost host;
+    host.ShowWindow(SW_SHOW);
+    CToolTipCtrl tip;
+    tip.Create(&host);
+    tip.AddTool(&host, "https://example.org", nullptr, 1);
+    MSG move;
+    move.hwnd = &host;
+    move.message = WM_MOUSEMOVE;
+    move.lParam = MAKELPARAM(10, 10);
+    tip.RelayEvent(&move);
+    EXPECT_FALSE(tip.IsTipShown());
+    QElapsedTimer clock;
+    clock.start();
+    while (!tip.IsTipShown() && clock.elapsed() < 3000) {
+        GuiRuntime::PumpMessages();
+        QThread::msleep(10);
+    }
+    EXPECT_EQ(tip.GetShownText(), "https://example.org");
+    MSG click = move;
+    click.message = WM_LBUTTONDOWN;
+    tip.RelayEvent(&click);
+    EXPECT_FALSE(tip.IsTipShown());
+}
+
+// The read-only switch of a page: by window class, edits become read-only and the other
+// input controls are disabled, except group boxes and the two step buttons.
+void SetReadOnly(CWnd& page) {
+    for (CWnd* child = page.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
+        char name[64];
+        GetClassName(child->GetSafeHwnd(), name, sizeof name);
+        const CString kind(name);
+        if (kind == "Edit") {
+            static_cast<CEdit*>(child)->SetReadOnly(TRUE);
+        } else if (kind == "SysDateTimePick32" || kind == "ComboBox" || kind == "MFCGridCtrl" || kind == "ListBox") {
+            child->EnableWindow(FALSE);
+        } else if (kind == "Button") {
+            const bool groupBox = (child->GetStyle() & BS_TYPEMASK) == BS_GROUPBOX;
+            if (!groupBox && child->GetDlgCtrlID() != 2579 && child->GetDlgCtrlID() != 2581) child->EnableWindow(FALSE);
+        }
+    }
+}
+
+const DialogTemplate& kPage = RegisterDialogTemplate({9302, "", {200, 120}, {
+    GroupBox(IDC_STATIC, "Място", {2, 2, 196, 60}),
+    Label(IDC_STATIC, "Име:", {5, 12, 30, 8}),
+    Edit(2535, {40, 10, 100, 12}),
+    ComboBox(2083, {40, 25, 100, 60}),
+    DatePicker(2528, {40, 40, 60, 12}),
+    ListBox(2600, {140, 10, 50, 40}),
+    CustomControl("MFCGridCtrl", 2590, {5, 65, 190, 30}),
+    CheckBox(2601, "Отметка", {5, 100, 50, 10}),
+    Button(2579, "<< Назад ", {60, 100, 40, 14}),
+    Button(2581, "Продължи >>", {110, 100, 60, 14}),
+}});
+
+TEST(ReadOnlySwitch, WorksOnEveryKindOfControlByItsClassName) {
+    CDialog page(kPage.id);
+    ASSERT_TRUE(page.Create(kPage.id));
+    page.SetDlgItemText(2535, "Рила");
+    SetReadOnly(page);
+    auto* edit = static_cast<CEdit*>(page.GetDlgItem(2535));
+    EXPECT_TRUE(edit->GetStyle() & ES_READONLY);
+    EXPECT_TRUE(edit->IsWindowEnabled());  // still selectable and copyable
+    TypeText(edit, "x");
+    CString text;
+    edit->GetWindowText(text);
+    EXPECT_EQ(text, "Рила");
+    for (int id : {2083, 2528, 2600, 2590, 2601}) EXPECT_FALSE(page.GetDlgItem(id)->IsWindowEnabled()) << id;
+    EXPECT_EQ(page.GetDlgItem(2590)->GetWindowClassName(), "MFCGridCtrl");
+    EXPECT_TRUE(page.GetDlgItem(2579)->IsWindowEnabled());
+    EXPECT_TRUE(page.GetDlgItem(2581)->IsWindowEnabled());
+    EXPECT_TRUE(page.GetWindow(GW_CHILD)->IsWindowEnabled());  // the group box
+    edit->SetReadOnly(FALSE);
+    EXPECT_FALSE(edit->GetStyle() & ES_READONLY);
+    page.DestroyWindow();
+}
+
+}  // namespace

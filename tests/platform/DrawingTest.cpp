@@ -1,0 +1,563 @@
+// Drawing through device contexts, checked pixel by pixel on memory bitmaps.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include <QApplication>
+#include <QPalette>
+#include <QStyle>
+
+#include "platform/DC.h"
+#include "platform/Gdi.h"
+#include "platform/SystemInfo.h"
+#include "platform/qt/GdiAccess.h"
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kRed = RGB(220, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 200);
+constexpr COLORREF kGreen = RGB(0, 160, 0);
+
+class MemoryDC : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dc.CreateCompatibleDC(nullptr));
+        ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&dc, 160, 80));
+        ASSERT_NE(dc.SelectObject(&bitmap), nullptr);
+        dc.FillSolidRect(0, 0, 160, 80, kWhite);
+        LOGFONT logFont;
+        logFont.lfHeight = -13;
+        std::strcpy(logFont.lfFaceName, "DejaVu Sans");
+        ASSERT_TRUE(font.CreateFontIndirect(&logFont));
+        dc.SelectObject(&font);
+    }
+
+    COLORREF At(int x, int y) const { return dc.GetPixel(x, y); }
+
+    // The smallest rectangle around every pixel of `area` that is not white.
+    CRect Ink(const CRect& area) const {
+        CRect box;
+        bool any = false;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                if (At(x, y) != kWhite) {
+                    box = any ? CRect(std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                                      std::max(box.bottom, y + 1))
+                              : CRect(x, y, x + 1, y + 1);
+                    any = true;
+                }
+        return box;
+    }
+    CRect Ink() const { return Ink(CRect(0, 0, 160, 80)); }
+
+    int LineHeight() const {
+        TEXTMETRIC tm;
+        dc.GetTextMetrics(&tm);
+        return tm.tmHeight;
+    }
+
+    CDC dc;
+    CBitmap bitmap;
+    CFont font;
+};
+
+TEST_F(MemoryDC, FillsAndFramesCoverExactlyTheirRectangle) {
+    dc.FillSolidRect(10, 10, 20, 15, kRed);
+    EXPECT_EQ(At(10, 10), kRed);
+    EXPECT_EQ(At(29, 24), kRed);
+    EXPECT_EQ(At(30, 24), kWhite);  // right and bottom are outside
+    EXPECT_EQ(At(29, 25), kWhite);
+    EXPECT_EQ(At(9, 10), kWhite);
+    EXPECT_EQ(dc.GetBkColor(), kRed);  // a solid fill leaves its colour as background colour
+
+    CBrush blue(kBlue);
+    const CRect frame(40, 10, 50, 20);
+    dc.FrameRect(&frame, &blue);
+    EXPECT_EQ(At(40, 10), kBlue);
+    EXPECT_EQ(At(49, 19), kBlue);
+    EXPECT_EQ(At(45, 15), kWhite);
+    EXPECT_EQ(At(50, 15), kWhite);
+
+    CBrush hollow;
+    hollow.CreateStockObject(NULL_BRUSH);
+    const CRect area(60, 10, 70, 20);
+    dc.FillRect(&area, &hollow);
+    dc.FillRect(&area, nullptr);
+    EXPECT_TRUE(Ink(area).IsRectNull());
+}
+
+TEST_F(MemoryDC, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
+    CBrush green(kGreen);
+    dc.SelectObject(&green);
+    dc.Rectangle(10, 10, 20, 16);
+    EXPECT_EQ(At(10, 10), kBlack);
+    EXPECT_EQ(At(19, 15), kBlack);
+    EXPECT_EQ(At(15, 13), kGreen);
+    EXPECT_EQ(At(20, 15), kWhite);
+    EXPECT_EQ(At(19, 16), kWhite);
+
+    // Without a pen the inside reaches the top-left corner and stops one pixel short.
+    dc.SelectStockObject(NULL_PEN);
+    dc.Rectangle(30, 10, 40, 16);
+    EXPECT_EQ(At(30, 10), kGreen);
+    EXPECT_EQ(At(38, 14), kGreen);
+    EXPECT_EQ(At(39, 15), kWhite);
+
+    // Without a brush only the outline is drawn.
+    CPen red(PS_SOLID, 1, kRed);
+    dc.SelectObject(&red);
+    dc.SelectStockObject(NULL_BRUSH);
+    dc.Rectangle(50, 10, 60, 16);
+    EXPECT_EQ(At(50, 10), kRed);
+    EXPECT_EQ(At(55, 13), kWhite);
+}
+
+TEST_F(MemoryDC, LinesStopBeforeTheirEndPointWhichBecomesTheCurrentPosition) {
+    EXPECT_EQ(dc.MoveTo(5, 5), CPoint(0, 0));
+    dc.LineTo(15, 5);
+    EXPECT_EQ(At(5, 5), kBlack);
+    EXPECT_EQ(At(14, 5), kBlack);
+    EXPECT_EQ(At(15, 5), kWhite);
+    EXPECT_EQ(dc.GetCurrentPosition(), CPoint(15, 5));
+    dc.LineTo(15, 12);
+    EXPECT_EQ(At(15, 5), kBlack);
+    EXPECT_EQ(At(15, 11), kBlack);
+    EXPECT_EQ(At(15, 12), kWhite);
+
+    // A pen of width 0 stays one device pixel wide when the mapping enlarges.
+    CPen thin(PS_SOLID, 0, kBlue);
+    dc.SelectObject(&thin);
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(1, 1);
+    dc.SetViewportExt(2, 2);
+    dc.MoveTo(10, 20);
+    dc.LineTo(30, 20);
+    dc.SetMapMode(MM_TEXT);
+    EXPECT_EQ(At(30, 40), kBlue);
+    EXPECT_EQ(At(30, 39), kWhite);
+    EXPECT_EQ(At(30, 41), kWhite);
+    EXPECT_EQ(At(60, 40), kWhite);
+}
+
+TEST_F(MemoryDC, ThreeDimensionalFramesAndEdgesColourTheirSides) {
+    const CRect box(10, 10, 20, 20);
+    dc.Draw3dRect(&box, kRed, kBlue);
+    EXPECT_EQ(At(10, 10), kRed);
+    EXPECT_EQ(At(18, 10), kRed);
+    EXPECT_EQ(At(19, 10), kBlue);  // the far corners belong to the bottom-right colour
+    EXPECT_EQ(At(10, 19), kBlue);
+    EXPECT_EQ(At(19, 19), kBlue);
+    EXPECT_EQ(At(15, 15), kWhite);
+
+    CRect cell(30, 10, 40, 20);
+    dc.DrawEdge(&cell, BDR_SUNKENINNER, BF_RECT);
+    EXPECT_EQ(At(30, 10), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(At(30, 18), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(At(39, 19), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(At(39, 10), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(At(35, 15), kWhite);
+    EXPECT_EQ(cell, CRect(30, 10, 40, 20));
+
+    CRect sunken(50, 10, 60, 20);
+    dc.DrawEdge(&sunken, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    EXPECT_EQ(At(50, 10), GetSysColor(COLOR_3DSHADOW));
+    EXPECT_EQ(At(51, 11), GetSysColor(COLOR_3DDKSHADOW));
+    EXPECT_EQ(At(59, 19), GetSysColor(COLOR_3DHIGHLIGHT));
+    EXPECT_EQ(sunken, CRect(52, 12, 58, 18));
+
+    CRect raisedTop(70, 10, 80, 20);
+    dc.DrawEdge(&raisedTop, EDGE_RAISED, BF_TOP | BF_MIDDLE);
+    EXPECT_EQ(At(75, 10), GetSysColor(COLOR_3DLIGHT));
+    EXPECT_EQ(At(75, 11), GetSysColor(COLOR_3DHIGHLIGHT));
+    EXPECT_EQ(At(75, 15), GetSysColor(COLOR_3DFACE));
+}
+
+TEST_F(MemoryDC, InvertedAndExclusiveOrDrawingIsUndoneByDrawingItAgain) {
+    constexpr COLORREF kGround = RGB(10, 100, 200);
+    dc.FillSolidRect(0, 0, 160, 80, kGround);
+    const CRect line(20, 20, 60, 22);
+    dc.InvertRect(&line);
+    EXPECT_EQ(At(20, 20), RGB(245, 155, 55));
+    EXPECT_EQ(At(20, 22), kGround);
+    dc.InvertRect(&line);
+    EXPECT_EQ(At(20, 20), kGround);
+
+    dc.FillSolidRect(0, 0, 160, 80, kWhite);
+    CPen track(PS_SOLID, 1, RGB(200, 200, 200));
+    dc.SelectObject(&track);
+    dc.SetROP2(R2_NOTXORPEN);
+    for (int pass = 0; pass < 2; ++pass) {
+        dc.MoveTo(30, 5);
+        dc.LineTo(30, 70);
+        EXPECT_EQ(At(30, 40), pass == 0 ? RGB(200, 200, 200) : kWhite);  // on white the pen's own colour
+    }
+    dc.SetROP2(R2_XORPEN);
+    dc.MoveTo(40, 5);
+    dc.LineTo(40, 70);
+    EXPECT_EQ(At(40, 40), RGB(55, 55, 55));
+    dc.PatBlt(40, 0, 1, 80, DSTINVERT);
+    EXPECT_EQ(At(40, 40), RGB(200, 200, 200));
+}
+
+TEST_F(MemoryDC, RestoringBringsBackColoursModesObjectsMappingAndClip) {
+    CFont other;
+    other.CreatePointFont(120, "Liberation Serif");
+    dc.SetTextColor(kRed);
+    dc.SetBkMode(TRANSPARENT);
+    const int first = dc.SaveDC();
+    dc.SetTextColor(kBlue);
+    dc.SetBkMode(OPAQUE);
+    dc.SelectObject(&other);
+    dc.SetWindowOrg(5, 7);
+    dc.IntersectClipRect(0, 0, 10, 10);
+    const int second = dc.SaveDC();
+    EXPECT_EQ(second, first + 1);
+    dc.SetTextColor(kGreen);
+
+    ASSERT_TRUE(dc.RestoreDC(-1));
+    EXPECT_EQ(dc.GetTextColor(), kBlue);
+    EXPECT_EQ(dc.GetWindowOrg(), CPoint(5, 7));
+    EXPECT_EQ(dc.GetCurrentFont(), &other);
+
+    dc.SaveDC();
+    ASSERT_TRUE(dc.RestoreDC(first));  // also drops the saves made after it
+    EXPECT_EQ(dc.GetTextColor(), kRed);
+    EXPECT_EQ(dc.GetBkMode(), TRANSPARENT);
+    EXPECT_EQ(dc.GetCurrentFont(), &font);
+    EXPECT_EQ(dc.GetWindowOrg(), CPoint(0, 0));
+    CRect clip;
+    dc.GetClipBox(&clip);
+    EXPECT_EQ(clip, CRect(0, 0, 160, 80));
+    EXPECT_FALSE(dc.RestoreDC(-1));
+    EXPECT_FALSE(dc.RestoreDC(0));
+    EXPECT_FALSE(dc.RestoreDC(7));
+}
+
+TEST_F(MemoryDC, SelectObjectHandsBackWhatWasSelectedBefore) {
+    CFont a;
+    CFont b;
+    a.CreatePointFont(90, "DejaVu Sans");
+    b.CreatePointFont(100, "DejaVu Sans");
+    EXPECT_EQ(dc.SelectObject(&a), &font);
+    EXPECT_EQ(dc.SelectObject(&b), &a);
+    CFont empty;
+    EXPECT_EQ(dc.SelectObject(&empty), nullptr);  // nothing to select: the font stays
+    EXPECT_EQ(dc.GetCurrentFont(), &b);
+
+    // A font destroyed while selected is not handed back; the stock font is, and drawing goes on.
+    {
+        CFont temporary;
+        temporary.CreatePointFont(140, "DejaVu Sans");
+        dc.SelectObject(&temporary);
+    }
+    CFont* previous = dc.SelectObject(&a);
+    EXPECT_EQ(previous, CFont::FromHandle(static_cast<HFONT>(GetStockObject(SYSTEM_FONT))));
+    EXPECT_NE(previous, nullptr);
+    CRect area(0, 0, 160, 80);
+    dc.DrawText("Текст", &area, DT_SINGLELINE);
+    EXPECT_FALSE(Ink().IsRectNull());
+
+    // Only memory DCs take bitmaps.
+    CClientDC screen(nullptr);
+    EXPECT_EQ(screen.SelectObject(&bitmap), nullptr);
+}
+
+TEST_F(MemoryDC, WindowOriginAndScalingPlaceTheDrawing) {
+    // As a double buffer does: the origin of the painted area maps to the bitmap's corner.
+    dc.SetWindowOrg(50, 30);
+    dc.FillSolidRect(50, 30, 2, 2, kRed);
+    CRect clip;
+    EXPECT_EQ(dc.GetClipBox(&clip), SIMPLEREGION);
+    EXPECT_EQ(clip, CRect(50, 30, 210, 110));
+    dc.SetWindowOrg(0, 0);
+    EXPECT_EQ(At(0, 0), kRed);
+    EXPECT_EQ(At(2, 2), kWhite);
+
+    dc.SetMapMode(MM_ANISOTROPIC);
+    dc.SetWindowExt(10, 10);
+    dc.SetViewportExt(160, 80);
+    dc.FillSolidRect(0, 0, 5, 5, kBlue);
+    CPoint corner(5, 5);
+    dc.LPtoDP(&corner);
+    EXPECT_EQ(corner, CPoint(80, 40));
+    dc.SetMapMode(MM_TEXT);
+    EXPECT_EQ(At(79, 39), kBlue);
+    EXPECT_EQ(At(80, 39), kWhite);
+    EXPECT_EQ(At(79, 40), kWhite);
+
+    // Extents mean nothing in the text mode.
+    EXPECT_EQ(dc.SetWindowExt(3, 3), CSize(1, 1));
+    EXPECT_EQ(dc.GetWindowExt(), CSize(1, 1));
+}
+
+TEST_F(MemoryDC, ClipRectanglesLimitDrawingAndTheClipBox) {
+    EXPECT_EQ(dc.IntersectClipRect(10, 10, 30, 30), SIMPLEREGION);
+    dc.FillSolidRect(0, 0, 160, 80, kRed);
+    EXPECT_EQ(At(10, 10), kRed);
+    EXPECT_EQ(At(29, 29), kRed);
+    EXPECT_EQ(At(30, 30), CLR_INVALID);  // outside the clip area nothing can be read either
+    CRect clip;
+    dc.GetClipBox(&clip);
+    EXPECT_EQ(clip, CRect(10, 10, 30, 30));
+    EXPECT_TRUE(dc.RectVisible(CRect(25, 25, 40, 40)));
+    EXPECT_EQ(dc.IntersectClipRect(100, 0, 110, 10), NULLREGION);
+    EXPECT_FALSE(dc.RectVisible(CRect(0, 0, 160, 80)));
+}
+
+TEST_F(MemoryDC, BlockTransfersCopyAndStretchFromAnotherMemoryDC) {
+    CDC source;
+    source.CreateCompatibleDC(&dc);
+    CBitmap picture;
+    picture.CreateCompatibleBitmap(&dc, 10, 10);
+    CBitmap* old = source.SelectObject(&picture);
+    source.SetWindowOrg(100, 100);
+    source.FillSolidRect(100, 100, 5, 10, kRed);
+    source.FillSolidRect(105, 100, 5, 10, kBlue);
+
+    EXPECT_TRUE(dc.BitBlt(20, 20, 10, 10, &source, 100, 100, SRCCOPY));
+    EXPECT_EQ(At(20, 20), kRed);
+    EXPECT_EQ(At(29, 29), kBlue);
+    EXPECT_EQ(At(30, 30), kWhite);
+
+    EXPECT_TRUE(dc.StretchBlt(40, 40, 20, 20, &source, 100, 100, 10, 10, SRCCOPY));
+    EXPECT_EQ(At(49, 59), kRed);
+    EXPECT_EQ(At(50, 40), kBlue);
+    EXPECT_EQ(At(60, 40), kWhite);
+
+    source.SelectObject(old);  // back to no picture: nothing to copy from
+    EXPECT_FALSE(dc.BitBlt(0, 0, 10, 10, &source, 0, 0, SRCCOPY));
+    CDC nothing;
+    EXPECT_FALSE(dc.BitBlt(0, 0, 10, 10, &nothing, 0, 0, SRCCOPY));
+}
+
+TEST_F(MemoryDC, TextExtentsGrowWithTheTextAndAgreeWithDrawTextMeasuring) {
+    const CSize two = dc.GetTextExtent("Бр");
+    const CSize four = dc.GetTextExtent("Брой");
+    const CSize many = dc.GetTextExtent("Брой на животните");
+    EXPECT_LT(two.cx, four.cx);
+    EXPECT_LT(four.cx, many.cx);
+    EXPECT_EQ(two.cy, LineHeight());
+    EXPECT_EQ(dc.GetTextExtent("").cx, 0);
+    EXPECT_EQ(dc.GetTextExtent("", 0).cy, LineHeight());
+
+    CRect measured(10, 10, 11, 11);
+    const int height = dc.DrawText("Брой на животните", &measured, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    EXPECT_EQ(measured, CRect(10, 10, 10 + many.cx, 10 + LineHeight()));
+    EXPECT_EQ(height, LineHeight());
+    EXPECT_TRUE(Ink().IsRectNull());  // measuring draws nothing
+}
+
+TEST_F(MemoryDC, WordBreakWrapsAtBlanksSoNarrowerRectanglesNeedMoreLines) {
+    const CString text = "Дата и час на отчитането на наблюдението";
+    auto linesFor = [&](int width) {
+        CRect rect(0, 0, width, 0);
+        dc.DrawText(text, &rect, DT_CALCRECT | DT_WORDBREAK);
+        EXPECT_LE(rect.Width(), std::max(width, dc.GetTextExtent("наблюдението").cx));  // the longest word
+        return rect.Height() / LineHeight();
+    };
+    EXPECT_EQ(linesFor(1000), 1);
+    const int medium = linesFor(150);
+    const int narrow = linesFor(70);
+    EXPECT_GT(medium, 1);
+    EXPECT_GT(narrow, medium);
+
+    // Line feeds break lines unless the text is one line; a word longer than the line stays whole.
+    CRect headings(0, 0, 200, 0);
+    dc.DrawText("Брой\nживотни", &headings, DT_CALCRECT | DT_CENTER);
+    EXPECT_EQ(headings.Height(), 2 * LineHeight());
+    CRect single(0, 0, 200, 0);
+    dc.DrawText("Брой\nживотни", &single, DT_CALCRECT | DT_SINGLELINE);
+    EXPECT_EQ(single.Height(), LineHeight());
+    CRect word(0, 0, 20, 0);
+    dc.DrawText("Наблюдение", &word, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_EQ(word.Height(), LineHeight());
+    EXPECT_GT(word.Width(), 20);
+}
+
+TEST_F(MemoryDC, EndEllipsisKeepsALongTextInsideItsCell) {
+    const CString text = "Много дълъг текст на клетка от таблицата";
+    CRect cell(10, 10, 70, 30);
+    dc.SetBkMode(TRANSPARENT);
+    dc.DrawText(text, &cell, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    const CRect ink = Ink();
+    EXPECT_LE(ink.right, 70);
+    EXPECT_GT(ink.right, 55);  // the dots reach the end of the cell
+    EXPECT_GE(ink.left, 10);
+
+    dc.FillSolidRect(0, 0, 160, 80, kWhite);
+    CRect unclipped(10, 40, 70, 60);
+    dc.DrawText(text, &unclipped, DT_SINGLELINE | DT_NOCLIP);
+    EXPECT_GT(Ink().right, 100);
+
+    dc.FillSolidRect(0, 0, 160, 80, kWhite);
+    dc.DrawText(text, &unclipped, DT_SINGLELINE);
+    EXPECT_LE(Ink().right, 70);
+}
+
+TEST_F(MemoryDC, PrefixCharactersUnderlineTheNextOneAndDoubledShowOne) {
+    auto widthOf = [&](const char* text, UINT format) {
+        CRect rect(0, 0, 0, 0);
+        dc.DrawText(text, &rect, DT_CALCRECT | DT_SINGLELINE | format);
+        return rect.Width();
+    };
+    EXPECT_EQ(widthOf("&Файл", 0), dc.GetTextExtent("Файл").cx);
+    EXPECT_EQ(widthOf("&Файл", DT_NOPREFIX), dc.GetTextExtent("&Файл").cx);
+    EXPECT_EQ(widthOf("А && Б", 0), dc.GetTextExtent("А & Б").cx);
+
+    CRect area(10, 10, 150, 40);
+    dc.DrawText("Ш", &area, DT_SINGLELINE);
+    const CRect plain = Ink();
+    dc.FillSolidRect(0, 0, 160, 80, kWhite);
+    dc.DrawText("&Ш", &area, DT_SINGLELINE);
+    const CRect underlined = Ink();
+    EXPECT_GT(underlined.bottom, plain.bottom);
+    dc.FillSolidRect(0, 0, 160, 80, kWhite);
+    dc.DrawText("&Ш", &area, DT_SINGLELINE | DT_HIDEPREFIX);
+    EXPECT_EQ(Ink(), plain);
+}
+
+TEST_F(MemoryDC, AlignedTextSitsWhereItsFormatSays) {
+    CRect whole(0, 0, 160, 80);
+    const int bottom = dc.DrawText("Модул", &whole, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    EXPECT_EQ(bottom, (80 - LineHeight()) / 2 + LineHeight());
+    const CRect centred = Ink();
+    EXPECT_NEAR((centred.left + centred.right) / 2, 80, 3);
+    EXPECT_NEAR((centred.top + centred.bottom) / 2, 40, 4);
+
+    dc.FillSolidRect(0, 0, 160, 80, kWhite);
+    dc.DrawText("Модул", &whole, DT_RIGHT | DT_BOTTOM | DT_SINGLELINE);
+    EXPECT_GE(Ink().right, 156);
+    EXPECT_GE(Ink().bottom, 80 - LineHeight() / 2);
+}
+
+TEST_F(MemoryDC, OpaqueTextFillsItsLineBoxWithTheBackgroundColour) {
+    dc.SetBkColor(RGB(255, 255, 0));
+    CRect area(10, 10, 150, 50);
+    dc.DrawText("x", &area, DT_LEFT | DT_SINGLELINE);
+    EXPECT_EQ(At(10, 10), RGB(255, 255, 0));
+    EXPECT_EQ(At(140, 45), kWhite);
+
+    dc.FillSolidRect(0, 0, 160, 80, kWhite);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(10, 10, "x");
+    EXPECT_EQ(At(10, 10), kWhite);
+    EXPECT_FALSE(Ink().IsRectNull());
+}
+
+TEST_F(MemoryDC, FontsFollowTheirLogicalDescription) {
+    LOGFONT title;
+    title.lfHeight = -18;
+    title.lfWeight = 551;
+    std::strcpy(title.lfFaceName, "Times New Roman");
+    CFont titleFont;
+    ASSERT_TRUE(titleFont.CreateFontIndirect(&title));
+    LOGFONT back;
+    ASSERT_EQ(titleFont.GetLogFont(&back), static_cast<int>(sizeof(LOGFONT)));
+    EXPECT_EQ(back.lfHeight, -18);
+    EXPECT_EQ(back.lfWeight, 551);
+    EXPECT_STREQ(back.lfFaceName, "Times New Roman");
+    dc.SelectObject(&titleFont);
+    TEXTMETRIC tm;
+    dc.GetTextMetrics(&tm);
+    EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 18);  // negative: the character height
+    EXPECT_EQ(tm.tmOverhang, 0);
+    EXPECT_GT(tm.tmAveCharWidth, 0);
+
+    CFont cell;
+    title.lfHeight = 18;  // positive: the whole cell
+    cell.CreateFontIndirect(&title);
+    dc.SelectObject(&cell);
+    dc.GetTextMetrics(&tm);
+    EXPECT_NEAR(tm.tmHeight, 18, 1);
+
+    CFont points;
+    points.CreatePointFont(90, "DejaVu Sans", &dc);
+    points.GetLogFont(&back);
+    EXPECT_EQ(back.lfHeight, -(90 * dc.GetDeviceCaps(LOGPIXELSY) + 360) / 720);
+
+    // Escapement 900 writes upwards.
+    LOGFONT vertical;
+    vertical.lfHeight = -13;
+    vertical.lfEscapement = 900;
+    std::strcpy(vertical.lfFaceName, "DejaVu Sans");
+    CFont upwards;
+    upwards.CreateFontIndirect(&vertical);
+    dc.SelectObject(&upwards);
+    dc.SetBkMode(TRANSPARENT);
+    dc.TextOut(20, 70, "Вертикален");
+    const CRect ink = Ink();
+    EXPECT_GT(ink.Height(), 2 * ink.Width());
+    EXPECT_LE(ink.bottom, 72);
+}
+
+TEST_F(MemoryDC, FrameControlsDrawTheirGlyphInsideTheRectangle) {
+    CRect off(10, 10, 23, 23);
+    CRect on(30, 10, 43, 23);
+    CRect arrow(50, 10, 66, 26);
+    EXPECT_TRUE(dc.DrawFrameControl(&off, DFC_BUTTON, DFCS_BUTTONCHECK));
+    EXPECT_TRUE(dc.DrawFrameControl(&on, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED));
+    EXPECT_TRUE(dc.DrawFrameControl(&arrow, DFC_SCROLL, DFCS_SCROLLDOWN));
+    int differing = 0;
+    for (int y = 0; y < 13; ++y)
+        for (int x = 0; x < 13; ++x) differing += At(10 + x, 10 + y) != At(30 + x, 10 + y);
+    EXPECT_GT(differing, 4);  // the check mark
+    const CRect ink = Ink();
+    EXPECT_GE(ink.left, 10);
+    EXPECT_GE(ink.top, 10);
+    EXPECT_LE(ink.right, 66);
+    EXPECT_LE(ink.bottom, 26);
+}
+
+TEST(Desktop, SystemColoursMetricsAndSettingsFollowTheApplication) {
+    const QPalette palette = QApplication::palette();
+    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(palette.color(QPalette::Base).red(), palette.color(QPalette::Base).green(),
+                                             palette.color(QPalette::Base).blue()));
+    EXPECT_EQ(GetSysColor(COLOR_3DFACE), RGB(palette.color(QPalette::Button).red(), palette.color(QPalette::Button).green(),
+                                             palette.color(QPalette::Button).blue()));
+    const HBRUSH face = GetSysColorBrush(COLOR_3DFACE);
+    EXPECT_EQ(face, GetSysColorBrush(COLOR_3DFACE));
+    LOGBRUSH brush;
+    ASSERT_TRUE(CBrush::FromHandle(face)->GetLogBrush(&brush));
+    EXPECT_EQ(brush.lbColor, GetSysColor(COLOR_3DFACE));
+
+    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    EXPECT_GT(GetSystemMetrics(SM_CXSCREEN), 0);
+    EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
+    EXPECT_EQ(GetSystemMetrics(9999), 0);
+
+    UINT lines = 0;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0));
+    EXPECT_EQ(lines, 3u);
+    NONCLIENTMETRICS metrics;
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    EXPECT_LT(metrics.lfMessageFont.lfHeight, 0);
+    EXPECT_NE(metrics.lfMessageFont.lfFaceName[0], '\0');
+    EXPECT_FALSE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, 0, nullptr, 0));
+    EXPECT_EQ(GetDoubleClickTime(), static_cast<UINT>(QApplication::doubleClickInterval()));
+}
+
+TEST(Desktop, StandardCursorsAndTheCursorClip) {
+    EXPECT_EQ(LoadCursor(nullptr, IDC_SIZEWE), LoadStandardCursor(IDC_SIZEWE));
+    EXPECT_EQ(LoadStandardCursor(12345), nullptr);
+    EXPECT_EQ(QCursorOf(LoadStandardCursor(IDC_HAND)).shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(QCursorOf(LoadStandardCursor(IDC_SIZEWE)).shape(), Qt::SizeHorCursor);
+    const HCURSOR previous = SetCursor(LoadStandardCursor(IDC_SIZENS));
+    EXPECT_EQ(GetCursor(), LoadStandardCursor(IDC_SIZENS));
+    SetCursor(previous);
+
+    const CRect clip(5000, 5000, 5100, 5050);
+    ClipCursor(&clip);
+    CPoint where;
+    GetCursorPos(&where);
+    EXPECT_TRUE(clip.PtInRect(where));
+    CRect back;
+    GetClipCursor(&back);
+    EXPECT_EQ(back, clip);
+    ClipCursor(nullptr);
+    GetClipCursor(&back);
+    EXPECT_EQ(back, CRect(0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)));
+}
+
+}  // namespace

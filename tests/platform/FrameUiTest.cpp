@@ -1,0 +1,354 @@
+// Views inside the frame: a form view on a dialog template, list views in icon and report
+// mode, printing and print preview through OnDraw, the menu bar, and a picture of the frame.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include <filesystem>
+
+#include "platform/DialogTemplate.h"
+#include "platform/FormView.h"
+#include "platform/GuiRuntime.h"
+#include "platform/Printing.h"
+#include "platform/qt/WidgetAccess.h"
+#include "tests/platform/FrameworkFixture.h"
+#include "tests/platform/WindowTestSupport.h"
+
+namespace {
+
+constexpr UINT kTallForm = 950;
+constexpr UINT kShortForm = 951;
+constexpr int kNameEdit = 3001;
+
+// ---- a form view --------------------------------------------------------------------------
+
+class TallForm : public CFormView {
+    DECLARE_DYNCREATE(TallForm)
+public:
+    TallForm() : CFormView(kTallForm) {}
+    explicit TallForm(UINT templateId) : CFormView(templateId) {}
+    CString name = "Калофер";
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override { DDX_Text(pDX, kNameEdit, name); }
+};
+IMPLEMENT_DYNCREATE(TallForm, CFormView)
+
+class ShortForm : public TallForm {
+    DECLARE_DYNCREATE(ShortForm)
+public:
+    ShortForm() : TallForm(kShortForm) {}
+};
+IMPLEMENT_DYNCREATE(ShortForm, CFormView)
+
+void RegisterForms() {
+    RegisterDialogTemplate({kTallForm, "", {200, 600}, {
+        LText(IDC_STATIC, "Място:", {10, 12, 40, 8}),
+        Edit(kNameEdit, {55, 10, 120, 12}),
+        Button(2581, "Продължи >>", {120, 580, 70, 14}),
+    }});
+    RegisterDialogTemplate({kShortForm, "", {150, 60}, {
+        Edit(kNameEdit, {10, 10, 120, 12}),
+    }});
+}
+
+TEST_F(FrameworkTest, FormViewHoldsItsTemplateAndScrollsWhenTallerThanThePane) {
+    RegisterForms();
+    auto* form = dynamic_cast<TallForm*>(frame->ShowView(RUNTIME_CLASS(TallForm)));
+    ASSERT_NE(form, nullptr);
+    GuiRuntime::PumpMessages();
+    // The initial update filled the controls from the members.
+    CString shown;
+    form->GetDlgItemText(kNameEdit, shown);
+    EXPECT_EQ(shown, "Калофер");
+    const CRect templateSize = DialogUnitsToPixels(TemplateFont{}, {0, 0, 200, 600});
+    EXPECT_EQ(form->GetTotalSize(), CSize(templateSize.Width(), templateSize.Height()));
+    CRect client;
+    form->GetClientRect(&client);
+    ASSERT_LT(client.Height(), templateSize.Height());
+    form->ScrollToPosition(CPoint(0, 120));
+    EXPECT_EQ(form->GetScrollPosition().y, 120);
+    // The header's way of growing a page: 90 pixels more to scroll.
+    form->SetScrollSizes(MM_TEXT, CSize(templateSize.Width(), templateSize.Height() + 90));
+    form->ScrollToPosition(CPoint(0, 100000));
+    EXPECT_EQ(form->GetScrollPosition().y, templateSize.Height() + 90 - client.Height());
+
+    // A form smaller than the pane does not scroll; the view is filled all the same.
+    auto* small = dynamic_cast<TallForm*>(frame->ShowView(RUNTIME_CLASS(ShortForm)));
+    ASSERT_NE(small, nullptr);
+    GuiRuntime::PumpMessages();
+    small->ScrollToPosition(CPoint(40, 40));
+    EXPECT_EQ(small->GetScrollPosition(), CPoint(0, 0));
+}
+
+TEST_F(FrameworkTest, AFormWithoutTemplateIsNotCreated) {
+    class Orphan : public CFormView {
+    public:
+        Orphan() : CFormView(12345) {}
+    } orphan;
+    CCreateContext context;
+    EXPECT_FALSE(orphan.Create(nullptr, nullptr, AFX_WS_DEFAULT_VIEW, CRect(0, 0, 10, 10), &frame->splitter, 1, &context));
+}
+
+// ---- list views ---------------------------------------------------------------------------
+
+void DoubleClickAt(CWnd* window, CPoint point) {
+    QWidget* target = WidgetOf(window);
+    const QPointF local(point.x, point.y);
+    const QPointF global = target->mapToGlobal(local);
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                                    QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    }
+}
+
+class ModeList : public CListView {
+    DECLARE_DYNCREATE(ModeList)
+public:
+    const MessageMap& GetMessageMap() const override {
+        static const MessageMap map(CListView::GetMessageMap(), {
+            OnNotifyReflect(NM_DBLCLK, &ModeList::OnDblClk),
+            OnNotifyReflect(LVN_KEYDOWN, &ModeList::OnKeyDown),
+        });
+        return map;
+    }
+    void OnInitialUpdate() override {
+        CListView::OnInitialUpdate();
+        if (++initialUpdates > 1) return;
+        CListCtrl& list = GetListCtrl();
+        list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_TRACKSELECT);
+        images.Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 4);
+        list.SetImageList(&images, LVSIL_NORMAL);
+        const char* captions[] = {"Въвеждане", "Редакция", "Справка"};
+        const DWORD codes[] = {1001, 2000, 3000};
+        for (int i = 0; i < 3; ++i) list.SetItemData(list.InsertItem(i, captions[i], i), codes[i]);
+    }
+
+    int initialUpdates = 0;
+    std::vector<DWORD_PTR> chosen;
+    static bool replaceOnEnter;
+    CImageList images;
+
+protected:
+    BOOL PreCreateWindow(CREATESTRUCT& cs) override {
+        cs.style |= LVS_ICON | LVS_SINGLESEL;
+        return CListView::PreCreateWindow(cs);
+    }
+
+private:
+    void OnDblClk(NMHDR*, LRESULT* result) {
+        CListCtrl& list = GetListCtrl();
+        if (list.GetSelectedCount() == 1) {
+            POSITION position = list.GetFirstSelectedItemPosition();
+            chosen.push_back(list.GetItemData(list.GetNextSelectedItem(position)));
+        }
+        *result = 0;
+    }
+    void OnKeyDown(NMHDR* header, LRESULT* result) {
+        if (reinterpret_cast<NMLVKEYDOWN*>(header)->wVKey == VK_RETURN) {
+            if (replaceOnEnter) {
+                dynamic_cast<TestFrame*>(GetParentFrame())->ShowView(RUNTIME_CLASS(PageView));
+            } else {
+                OnDblClk(header, result);
+            }
+        }
+        *result = 0;
+    }
+};
+IMPLEMENT_DYNCREATE(ModeList, CListView)
+bool ModeList::replaceOnEnter = false;
+
+TEST_F(FrameworkTest, IconListViewKeepsItemDataAndSelectionAndReportsDoubleClicks) {
+    auto* modes = dynamic_cast<ModeList*>(frame->ShowView(RUNTIME_CLASS(ModeList)));
+    ASSERT_NE(modes, nullptr);
+    GuiRuntime::PumpMessages();
+    CListCtrl& list = modes->GetListCtrl();
+    EXPECT_EQ(list.GetWindowClassName(), "SysListView32");
+    EXPECT_EQ(list.GetStyle() & LVS_TYPEMASK, LVS_ICON);
+    EXPECT_TRUE(list.GetExtendedStyle() & LVS_EX_TRACKSELECT);
+    ASSERT_EQ(list.GetItemCount(), 3);
+    EXPECT_EQ(list.GetItemText(1, 0), "Редакция");
+    EXPECT_EQ(list.GetSelectedCount(), 0u);
+
+    // A double click on empty space with nothing selected does nothing.
+    DoubleClickAt(&list, CPoint(list.GetItemCount() * 400, 300));
+    EXPECT_TRUE(modes->chosen.empty());
+
+    list.SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
+    list.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);  // single selection: 2 is no longer selected
+    EXPECT_EQ(list.GetSelectedCount(), 1u);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_SELECTED), 0);
+    EXPECT_EQ(list.GetNextItem(-1, LVNI_FOCUSED), 2);
+
+    CRect item;
+    ASSERT_TRUE(list.GetItemRect(1, &item, LVIR_BOUNDS));
+    EXPECT_EQ(list.HitTest(item.CenterPoint()), 1);
+    DoubleClickAt(&list, item.CenterPoint());
+    EXPECT_EQ(modes->chosen, (std::vector<DWORD_PTR>{2000}));
+
+    PressKey(&list, Qt::Key_Return);
+    EXPECT_EQ(modes->chosen, (std::vector<DWORD_PTR>{2000, 2000}));
+}
+
+TEST_F(FrameworkTest, EnterThatReplacesTheListViewGoesNoFurther) {
+    auto* modes = dynamic_cast<ModeList*>(frame->ShowView(RUNTIME_CLASS(ModeList)));
+    ASSERT_NE(modes, nullptr);
+    modes->GetListCtrl().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    ModeList::replaceOnEnter = true;
+    PressKey(&modes->GetListCtrl(), Qt::Key_Return);
+    ModeList::replaceOnEnter = false;
+    EXPECT_NE(dynamic_cast<PageView*>(frame->RightView()), nullptr);
+    GuiRuntime::PumpMessages();
+}
+
+class ListHost : public CFrameWnd {
+public:
+    const MessageMap& GetMessageMap() const override {
+        static const MessageMap map(CFrameWnd::GetMessageMap(), {
+            OnNotify(77, NM_CLICK, &ListHost::OnClick),
+        });
+        return map;
+    }
+    std::vector<int> clicked;
+
+private:
+    void OnClick(NMHDR* header, LRESULT*) { clicked.push_back(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem); }
+};
+
+TEST(ReportListView, ColumnsTextsAndClicks) {
+    auto* host = new ListHost;
+    ASSERT_TRUE(host->LoadFrame(0, WS_OVERLAPPEDWINDOW | WS_VISIBLE));
+    CListCtrl list;
+    ASSERT_TRUE(list.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | LVS_REPORT | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                            CRect(0, 0, 400, 200), host, 77));
+    list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
+    EXPECT_EQ(list.InsertColumn(0, "№", LVCFMT_LEFT, 30), 0);
+    EXPECT_EQ(list.InsertColumn(1, "Форма", LVCFMT_LEFT, 300), 1);
+    EXPECT_EQ(list.GetColumnWidth(1), 300);
+    for (int i = 0; i < 3; ++i) {
+        CString number;
+        number.Format("%d", i + 1);
+        const int row = list.InsertItem(i, number);
+        list.SetItemText(row, 1, i == 1 ? "Елен" : "Сърна");
+        list.SetItemData(row, 100 + i);
+    }
+    EXPECT_EQ(list.GetItemText(1, 1), "Елен");
+    EXPECT_EQ(list.GetItemText(1, 0), "2");
+    EXPECT_EQ(list.GetItemData(2), 102u);
+    EXPECT_FALSE(list.SetItemText(1, 5, "x"));
+    EXPECT_EQ(list.GetItemData(9), 0u);
+
+    GuiRuntime::PumpMessages();
+    CRect row;
+    ASSERT_TRUE(list.GetItemRect(1, &row, LVIR_BOUNDS));
+    ClickAt(&list, row.CenterPoint());
+    ClickAt(&list, CPoint(10, 190));  // below the rows
+    EXPECT_EQ(host->clicked, (std::vector<int>{1, -1}));
+    EXPECT_EQ(list.GetFirstSelectedItemPosition() != nullptr, true);
+
+    EXPECT_TRUE(list.DeleteAllItems());
+    EXPECT_EQ(list.GetItemCount(), 0);
+    EXPECT_EQ(list.GetFirstSelectedItemPosition(), nullptr);
+    host->DestroyWindow();
+}
+
+// ---- printing -----------------------------------------------------------------------------
+
+class PrintSeam {
+public:
+    explicit PrintSeam(BOOL answer) {
+        SetPrintOutputFile(m_file.string().c_str());
+        SetPrintDialogHandler([this, answer](PrintDialogKind kind, CPrintInfo*) {
+            asked.push_back(kind);
+            return answer;
+        });
+    }
+    ~PrintSeam() {
+        SetPrintDialogHandler({});
+        SetPrintOutputFile("");
+        std::filesystem::remove(m_file);
+    }
+    std::vector<PrintDialogKind> asked;
+
+private:
+    std::filesystem::path m_file = std::filesystem::temp_directory_path() / "quorin_view_print.pdf";
+};
+
+TEST_F(FrameworkTest, PrintAndPreviewDrawThePageThroughOnDraw) {
+    frame->SetActiveView(frame->RightView());
+    auto* view = dynamic_cast<DrawingView*>(frame->RightView());
+    {
+        PrintSeam seam(TRUE);
+        frame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT_PREVIEW, 0), 0);
+        EXPECT_EQ(seam.asked, (std::vector<PrintDialogKind>{PrintDialogKind::Preview}));
+        EXPECT_EQ(view->printedDraws, 1);
+        EXPECT_FALSE(view->lastPrintArea.IsRectEmpty());
+
+        frame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT, 0), 0);
+        EXPECT_EQ(view->printedDraws, 2);
+        frame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT_DIRECT, 0), 0);  // no dialog
+        EXPECT_EQ(view->printedDraws, 3);
+        EXPECT_EQ(seam.asked, (std::vector<PrintDialogKind>{PrintDialogKind::Preview, PrintDialogKind::Print}));
+    }
+    {
+        PrintSeam cancelled(FALSE);
+        frame->SendMessage(WM_COMMAND, MAKEWPARAM(ID_FILE_PRINT, 0), 0);
+        EXPECT_EQ(view->printedDraws, 3);
+    }
+    // Printing is the drawing view's: with the tree active, Ctrl+P has nobody to go to.
+    frame->SetActiveView(frame->Tree());
+    CCmdUI ui;
+    ui.m_nID = ID_FILE_PRINT;
+    EXPECT_FALSE(frame->OnCmdMsg(ID_FILE_PRINT, CN_UPDATE_COMMAND_UI, &ui));
+}
+
+// ---- menu bar and picture -----------------------------------------------------------------
+
+TEST_F(FrameworkTest, MenuBarItemsTakeTheirStateWhenTheMenuOpens) {
+    frame->SetActiveView(frame->RightView());
+    auto* window = qobject_cast<QMainWindow*>(TopWidgetOf(frame));
+    ASSERT_NE(window, nullptr);
+    const QList<QAction*> menus = window->menuBar()->actions();
+    ASSERT_EQ(menus.size(), 3);
+    EXPECT_EQ(menus[0]->text(), QString::fromUtf8("&Файл"));
+    QMenu* file = menus[0]->menu();
+    emit file->aboutToShow();
+    CMenu* fileMenu = frame->GetMenu()->GetSubMenu(0);
+    EXPECT_TRUE(fileMenu->GetMenuState(ID_NOBODY_COMMAND, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_FALSE(fileMenu->GetMenuState(ID_VIEW_COMMAND, MF_BYCOMMAND) & MF_GRAYED);
+    ASSERT_EQ(file->actions().size(), 5);
+    EXPECT_FALSE(file->actions()[3]->isEnabled());
+    EXPECT_TRUE(file->actions()[0]->isEnabled());
+
+    // Choosing an item sends its command.
+    file->actions()[1]->trigger();
+    EXPECT_EQ(CallLog(), (std::vector<std::string>{"doc 40002"}));
+
+    QMenu* view = menus[1]->menu();
+    emit view->aboutToShow();
+    EXPECT_TRUE(view->actions()[0]->isChecked());
+}
+
+TEST_F(FrameworkTest, FramePicture) {
+    QWidget* window = TopWidgetOf(frame);
+    window->resize(760, 420);
+    frame->Tree()->GetTreeCtrl().SelectItem(frame->Tree()->GetTreeCtrl().GetRootItem());
+    frame->SetActiveView(frame->RightView());
+    frame->OnIdleUpdateCmdUI();
+    GuiRuntime::PumpMessages();
+    const auto* view = dynamic_cast<DrawingView*>(frame->RightView());
+    const QImage picture = window->grab().toImage();
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_GT(view->screenDraws, 0);
+    EXPECT_TRUE(picture.save("/tmp/frame.png"));
+}
+
+}  // namespace

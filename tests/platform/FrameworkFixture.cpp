@@ -1,0 +1,232 @@
+#include "tests/platform/FrameworkFixture.h"
+
+#include "platform/DC.h"
+#include "platform/GuiRuntime.h"
+#include "platform/Resources.h"
+
+IMPLEMENT_DYNCREATE(TestDoc, CDocument)
+IMPLEMENT_DYNCREATE(DrawingView, CView)
+IMPLEMENT_DYNCREATE(PageView, DrawingView)
+IMPLEMENT_DYNCREATE(PageVariant, PageView)
+IMPLEMENT_DYNCREATE(LooseVariant, CView)
+IMPLEMENT_DYNCREATE(TestTree, CTreeView)
+IMPLEMENT_DYNCREATE(TestFrame, CFrameWnd)
+
+int TestDoc::instances = 0;
+int TestDoc::newDocuments = 0;
+int DrawingView::destroyed = 0;
+
+std::vector<std::string>& CallLog() {
+    static std::vector<std::string> log;
+    return log;
+}
+
+namespace {
+void Log(const char* who, UINT id) { CallLog().push_back(std::string(who) + " " + std::to_string(id)); }
+}  // namespace
+
+// ---- document -------------------------------------------------------------------------
+
+const MessageMap& TestDoc::GetMessageMap() const {
+    static const MessageMap map(CDocument::GetMessageMap(), {
+        OnCommand(ID_DOC_COMMAND, &TestDoc::OnDocCommand),
+    });
+    return map;
+}
+
+BOOL TestDoc::OnNewDocument() {
+    ++newDocuments;
+    return CDocument::OnNewDocument();
+}
+
+void TestDoc::OnDocCommand() { Log("doc", ID_DOC_COMMAND); }
+
+// ---- views ----------------------------------------------------------------------------
+
+const MessageMap& DrawingView::GetMessageMap() const {
+    static const MessageMap map(CView::GetMessageMap(), {
+        OnCommand(ID_VIEW_COMMAND, &DrawingView::OnViewCommand),
+        OnCommand(ID_SHARED_COMMAND, &DrawingView::OnSharedCommand),
+        OnCommand(ID_REFUSED_COMMAND, &DrawingView::OnRefusedCommand),
+        OnUpdateCommandUI(ID_REFUSED_COMMAND, &DrawingView::OnUpdateRefused),
+        OnCommand(ID_FILE_PRINT, &CView::OnFilePrint),
+        OnCommand(ID_FILE_PRINT_DIRECT, &CView::OnFilePrint),
+        OnCommand(ID_FILE_PRINT_PREVIEW, &CView::OnFilePrintPreview),
+    });
+    return map;
+}
+
+void DrawingView::OnInitialUpdate() {
+    ++initialUpdates;
+    CView::OnInitialUpdate();
+}
+
+void DrawingView::OnDraw(CDC* dc) {
+    if (dc->IsPrinting()) {
+        ++printedDraws;
+        dc->GetClipBox(&lastPrintArea);
+    } else {
+        ++screenDraws;
+    }
+    CRect area;
+    GetClientRect(&area);
+    dc->DrawText("Модулът е в процес на разработка.", &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void DrawingView::OnViewCommand() { Log("view", ID_VIEW_COMMAND); }
+void DrawingView::OnSharedCommand() { Log("view", ID_SHARED_COMMAND); }
+void DrawingView::OnRefusedCommand() { Log("view", ID_REFUSED_COMMAND); }
+void DrawingView::OnUpdateRefused(CCmdUI* ui) { ui->Enable(FALSE); }
+
+const MessageMap& TestTree::GetMessageMap() const {
+    static const MessageMap map(CTreeView::GetMessageMap(), {
+        OnNotifyReflect(TVN_SELCHANGED, &TestTree::OnSelChanged),
+    });
+    return map;
+}
+
+void TestTree::OnInitialUpdate() {
+    CTreeView::OnInitialUpdate();
+    if (++initialUpdates > 1) return;
+    CTreeCtrl& tree = GetTreeCtrl();
+    const HTREEITEM root = tree.InsertItem("Начало");
+    tree.SetItemData(root, 0);
+    for (const char* mode : {"Въвеждане", "Редакция", "Справка"}) tree.InsertItem(mode, root);
+    tree.Expand(root, TVE_EXPAND);
+}
+
+void TestTree::OnSelChanged(NMHDR*, LRESULT* result) {
+    ++selectionChanges;
+    *result = 0;
+}
+
+// ---- splitter and frame ---------------------------------------------------------------
+
+BOOL TestSplitter::ReplaceView(int row, int col, const CRuntimeClass* viewClass, SIZE size) {
+    auto* current = dynamic_cast<CView*>(GetPane(row, col));
+    if (!current || current->IsKindOf(viewClass)) return FALSE;
+    CDocument* document = current->GetDocument();
+    CFrameWnd* frame = current->GetParentFrame();
+    const bool wasActive = frame->GetActiveView() == current || frame->GetActiveView() == nullptr;
+    const BOOL autoDelete = document->m_bAutoDelete;
+    document->m_bAutoDelete = FALSE;
+    DeleteView(row, col);
+    document->m_bAutoDelete = autoDelete;
+    CCreateContext context;
+    context.m_pNewViewClass = viewClass;
+    context.m_pCurrentDoc = document;
+    if (!CreateView(row, col, viewClass, size, &context)) return FALSE;
+    auto* view = dynamic_cast<CView*>(GetPane(row, col));
+    if (wasActive) frame->SetActiveView(view);
+    RecalcLayout();
+    view->SendMessage(WM_PAINT);
+    return TRUE;
+}
+
+CView* TestFrame::ShowView(const CRuntimeClass* viewClass) {
+    if (!splitter.ReplaceView(0, 1, viewClass, CSize(100, 100))) return nullptr;
+    CView* view = RightView();
+    view->OnInitialUpdate();
+    return view;
+}
+
+BOOL TestFrame::OnHelpInfo(HELPINFO* info) {
+    Log("help", static_cast<UINT>(info->iCtrlId));
+    return CFrameWnd::OnHelpInfo(info);
+}
+
+int TestFrame::OnCreate(LPCREATESTRUCT createStruct) {
+    if (CFrameWnd::OnCreate(createStruct) == -1) return -1;
+    if (!toolBar.CreateEx(this, TBSTYLE_FLAT,
+                          WS_CHILD | WS_VISIBLE | CBRS_TOP | CBRS_GRIPPER | CBRS_TOOLTIPS | CBRS_FLYBY |
+                              CBRS_SIZE_DYNAMIC) ||
+        !toolBar.LoadToolBar(kFrameResource))
+        return -1;
+    static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+    if (!statusBar.Create(this) || !statusBar.SetIndicators(indicators, 4)) return -1;
+    toolBar.EnableDocking(CBRS_ALIGN_ANY);
+    EnableDocking(CBRS_ALIGN_ANY);
+    DockControlBar(&toolBar);
+    return 0;
+}
+
+BOOL TestFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* context) {
+    if (!splitter.CreateStatic(this, 1, 2)) return FALSE;
+    if (!splitter.CreateView(0, 0, RUNTIME_CLASS(TestTree), CSize(200, 200), context) ||
+        !splitter.CreateView(0, 1, RUNTIME_CLASS(DrawingView), CSize(0, 0), context)) {
+        splitter.DestroyWindow();
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// ---- application ----------------------------------------------------------------------
+
+const MessageMap& TestApp::GetMessageMap() const {
+    static const MessageMap map(CWinApp::GetMessageMap(), {
+        OnCommand(ID_FILE_NEW, &CWinApp::OnFileNew),
+        OnCommand(ID_APP_COMMAND, &TestApp::OnAppCommand),
+        OnCommand(ID_SHARED_COMMAND, &TestApp::OnSharedCommand),
+    });
+    return map;
+}
+
+void TestApp::OnAppCommand() { Log("app", ID_APP_COMMAND); }
+void TestApp::OnSharedCommand() { Log("app", ID_SHARED_COMMAND); }
+
+// ---- resources and fixture ------------------------------------------------------------
+
+void RegisterFrameResources() {
+    RegisterStrings({
+        {kFrameResource, "Тест\n\nТест\n\n\nTest.Document\nTest Document"},
+        {AFX_IDS_IDLEMESSAGE, "Готов"},
+        {ID_VIEW_COMMAND, "Команда на изгледа.\nИзглед"},
+        {ID_DOC_COMMAND, "Команда на документа.\nДокумент"},
+        {ID_APP_COMMAND, "Команда на приложението.\nПриложение"},
+        {ID_REFUSED_COMMAND, "Забранена команда.\nЗабранена"},
+        {ID_NOBODY_COMMAND, "Команда без изпълнител.\nНикой"},
+    });
+    RegisterMenu({kFrameResource, {
+        MenuPopup("&Файл", {
+            MenuItem("&Изглед", ID_VIEW_COMMAND),
+            MenuItem("&Документ", ID_DOC_COMMAND),
+            MenuSeparator(),
+            MenuItem("Никой", ID_NOBODY_COMMAND),
+            MenuItem("Из&ход", ID_APP_EXIT),
+        }),
+        MenuPopup("&Изглед", {
+            MenuItem("Лента с инструменти", ID_VIEW_TOOLBAR),
+            MenuItem("Лента за състояние", ID_VIEW_STATUS_BAR),
+        }),
+        MenuPopup("&Помощ", {
+            MenuItem("&За програмата...", ID_APP_ABOUT),
+        }),
+    }});
+    RegisterAccelerators({kFrameResource, {
+        {FCONTROL, 'N', ID_FILE_NEW},
+        {FCONTROL, 'C', ID_EDIT_COPY},
+        {FCONTROL, 'R', ID_REFUSED_COMMAND},
+        {FVIRTKEY, VK_F6, ID_NEXT_PANE},
+        {FSHIFT, VK_F6, ID_PREV_PANE},
+    }});
+    RegisterToolBar({kFrameResource, {33, 33},
+                     {ID_VIEW_COMMAND, ID_DOC_COMMAND, ID_SEPARATOR, ID_APP_COMMAND, ID_REFUSED_COMMAND, ID_NOBODY_COMMAND}});
+}
+
+void FrameworkTest::SetUp() {
+    RegisterFrameResources();
+    CallLog().clear();
+    app = std::make_unique<TestApp>();
+    app->AddDocTemplate(new CSingleDocTemplate(kFrameResource, RUNTIME_CLASS(TestDoc), RUNTIME_CLASS(TestFrame),
+                                               RUNTIME_CLASS(DrawingView)));
+    app->OnFileNew();
+    frame = dynamic_cast<TestFrame*>(app->m_pMainWnd);
+    ASSERT_NE(frame, nullptr);
+    GuiRuntime::PumpMessages();
+}
+
+void FrameworkTest::TearDown() {
+    if (app && app->m_pMainWnd) app->m_pMainWnd->SendMessage(WM_CLOSE);
+    app.reset();
+    GuiRuntime::PumpMessages();
+}

@@ -1,0 +1,472 @@
+// Pictures, the profile, help topics, opening documents, the clipboard and printing.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
+#include <QTextBrowser>
+
+#include <vector>
+
+#include "platform/CxImage.h"
+#include "platform/DC.h"
+#include "platform/Desktop.h"
+#include "platform/HtmlHelp.h"
+#include "platform/MessageBox.h"
+#include "platform/Printing.h"
+#include "platform/Profile.h"
+#include "tests/support/TestDatabase.h"
+
+namespace {
+
+// A temporary folder for one test, removed afterwards.
+class TempFolder {
+public:
+    TempFolder() : m_path(MakeTempFolder()) {}
+    ~TempFolder() { QDir(QString::fromUtf8(m_path.GetString())).removeRecursively(); }
+    CString operator/(const char* name) const { return m_path + name; }
+    QString Q(const char* name) const { return QString::fromUtf8((m_path + name).GetString()); }
+
+private:
+    CString m_path;
+};
+
+void WriteBytes(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+// Seven by five pixels (odd sizes test the row padding of BMP), every pixel its own colour.
+QImage Sample() {
+    QImage image(7, 5, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) image.setPixelColor(x, y, QColor(30 * x, 50 * y, 255 - 20 * x - 10 * y));
+    return image;
+}
+
+// The picture as a CxImage shows it, read back through a memory DC.
+QImage Pixels(const CxImage& picture) {
+    const int width = static_cast<int>(picture.GetWidth());
+    const int height = static_cast<int>(picture.GetHeight());
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dc, width, height);
+    dc.SelectObject(&bitmap);
+    picture.Stretch(&dc, 0, 0, width, height);
+    QImage result(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const COLORREF c = dc.GetPixel(x, y);
+            result.setPixelColor(x, y, QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
+        }
+    return result;
+}
+
+// Encodes to BMP bytes, checks they are a 24-bit BMP file, and decodes them again.
+CxImage ThroughBmp(const CxImage& picture) {
+    BYTE* buffer = nullptr;
+    long size = 0;
+    CxImage decoded;
+    EXPECT_TRUE(picture.Encode(buffer, size, CXIMAGE_FORMAT_BMP));
+    if (!buffer) return decoded;
+    EXPECT_GT(size, 54);
+    EXPECT_EQ(buffer[0], 'B');
+    EXPECT_EQ(buffer[1], 'M');
+    EXPECT_EQ(buffer[28], 24);  // bits per pixel
+    EXPECT_TRUE(decoded.Decode(buffer, static_cast<DWORD>(size), CXIMAGE_FORMAT_BMP));
+    CxImage::FreeMemory(buffer);
+    return decoded;
+}
+
+TEST(CxImage, EveryWritableFormatLoadsAndSurvivesTheBmpRoundTrip) {
+    TempFolder folder;
+    struct Case {
+        const char* file;
+        const char* qtFormat;
+        DWORD type;
+        bool exact;  // lossless for this picture
+    };
+    const Case cases[] = {
+        {"sample.bmp", "bmp", CXIMAGE_FORMAT_BMP, true},   {"sample.png", "png", CXIMAGE_FORMAT_PNG, true},
+        {"sample.jpg", "jpeg", CXIMAGE_FORMAT_JPG, false}, {"sample.tif", "tiff", CXIMAGE_FORMAT_TIF, true},
+        {"sample.ico", "ico", CXIMAGE_FORMAT_ICO, true},   {"sample.wbmp", "wbmp", CXIMAGE_FORMAT_WBMP, false},
+        {"без-разширение", "png", CXIMAGE_FORMAT_PNG, true},  // found by content
+    };
+    const QImage sample = Sample();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        ASSERT_TRUE(QImageWriter::supportedImageFormats().contains(c.qtFormat));
+        ASSERT_TRUE(sample.save(folder.Q(c.file), c.qtFormat));
+        CxImage picture;
+        ASSERT_TRUE(picture.Load(folder / c.file));
+        EXPECT_TRUE(picture.IsValid());
+        EXPECT_EQ(picture.GetType(), c.type);
+        EXPECT_EQ(picture.GetWidth(), 7u);
+        EXPECT_EQ(picture.GetHeight(), 5u);
+        const QImage loaded = Pixels(picture);
+        if (c.exact) {
+            EXPECT_EQ(loaded, sample.convertToFormat(QImage::Format_RGB32));
+        }
+        const CxImage back = ThroughBmp(picture);
+        ASSERT_TRUE(back.IsValid());
+        EXPECT_EQ(back.GetType(), CXIMAGE_FORMAT_BMP);
+        EXPECT_EQ(Pixels(back), loaded);
+    }
+}
+
+TEST(CxImage, GifAndTgaFilesLoadToo) {
+    TempFolder folder;
+    // One red pixel: colour table red and blue, LZW codes clear, 0, end.
+    const QByteArray gif = QByteArray::fromHex("474946383961010001008000 00ff0000 0000ff"
+                                               "2c0000000001000100000202440100 3b");
+    WriteBytes(folder.Q("pixel.gif"), gif);
+    // Three by two, uncompressed true colour, rows from the top, pixels stored blue-green-red;
+    // the reader takes TGA files with the version 2 footer.
+    QByteArray tga = QByteArray::fromHex("000002000000000000000000030002001820");
+    const QColor colours[6] = {Qt::red, Qt::green, Qt::blue, Qt::white, Qt::black, QColor(10, 20, 30)};
+    for (const QColor& colour : colours) {
+        tga.append(static_cast<char>(colour.blue()));
+        tga.append(static_cast<char>(colour.green()));
+        tga.append(static_cast<char>(colour.red()));
+    }
+    tga.append(QByteArray(8, '\0'));  // no extension area, no developer directory
+    tga.append("TRUEVISION-XFILE.");
+    tga.append('\0');
+    WriteBytes(folder.Q("table.tga"), tga);
+
+    CxImage pixel;
+    ASSERT_TRUE(pixel.Load(folder / "pixel.gif"));
+    EXPECT_EQ(pixel.GetType(), CXIMAGE_FORMAT_GIF);
+    EXPECT_EQ(Pixels(ThroughBmp(pixel)).pixelColor(0, 0), QColor(Qt::red));
+
+    CxImage table;
+    ASSERT_TRUE(table.Load(folder / "table.tga"));
+    EXPECT_EQ(table.GetType(), CXIMAGE_FORMAT_TGA);
+    const QImage shown = Pixels(ThroughBmp(table));
+    ASSERT_EQ(shown.size(), QSize(3, 2));
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(shown.pixelColor(i % 3, i / 3), colours[i]) << i;
+}
+
+TEST(CxImage, TransparentPartsBecomeWhiteInTheStoredBmp) {
+    QImage image(2, 1, QImage::Format_ARGB32);
+    image.setPixelColor(0, 0, QColor(0, 0, 0, 0));
+    image.setPixelColor(1, 0, QColor(0, 0, 255));
+    TempFolder folder;
+    ASSERT_TRUE(image.save(folder.Q("clear.png")));
+    CxImage picture;
+    ASSERT_TRUE(picture.Load(folder / "clear.png"));
+    const QImage shown = Pixels(ThroughBmp(picture));
+    EXPECT_EQ(shown.pixelColor(0, 0), QColor(Qt::white));
+    EXPECT_EQ(shown.pixelColor(1, 0), QColor(Qt::blue));
+}
+
+TEST(CxImage, EmptyDamagedAndUnknownDataIsRefusedCleanly) {
+    TempFolder folder;
+    const QImage sample = Sample();
+    ASSERT_TRUE(sample.save(folder.Q("good.png")));
+    QFile good(folder.Q("good.png"));
+    ASSERT_TRUE(good.open(QIODevice::ReadOnly));
+    const QByteArray png = good.readAll();
+    WriteBytes(folder.Q("empty.png"), QByteArray());
+    WriteBytes(folder.Q("cut.png"), png.left(24));
+    WriteBytes(folder.Q("noise.jpg"), QByteArray(500, '\x5A'));
+    WriteBytes(folder.Q("notes.txt"), "Това не е картина.\n");
+
+    CxImage picture;
+    ASSERT_TRUE(picture.Load(folder / "good.png"));
+    for (const char* name : {"empty.png", "cut.png", "noise.jpg", "notes.txt", "missing.bmp"}) {
+        SCOPED_TRACE(name);
+        EXPECT_FALSE(picture.Load(folder / name));
+        EXPECT_FALSE(picture.IsValid());  // a failed load leaves no half picture behind
+        EXPECT_EQ(picture.GetWidth(), 0u);
+        EXPECT_STRNE(picture.GetLastError(), "");
+    }
+
+    EXPECT_FALSE(picture.Decode(nullptr, 0, CXIMAGE_FORMAT_BMP));
+    EXPECT_FALSE(picture.Decode(reinterpret_cast<const BYTE*>(png.constData()), static_cast<DWORD>(png.size()), 99));
+    // A BMP cut after its headers, and PNG bytes handed in as BMP.
+    CxImage valid;
+    ASSERT_TRUE(valid.Load(folder / "good.png"));
+    BYTE* buffer = nullptr;
+    long size = 0;
+    ASSERT_TRUE(valid.Encode(buffer, size, CXIMAGE_FORMAT_BMP));
+    EXPECT_FALSE(picture.Decode(buffer, 60, CXIMAGE_FORMAT_BMP));
+    CxImage::FreeMemory(buffer);
+    EXPECT_FALSE(picture.Decode(reinterpret_cast<const BYTE*>(png.constData()), static_cast<DWORD>(png.size()),
+                                CXIMAGE_FORMAT_BMP));
+
+    // Nothing to encode, or a format that cannot be written: no buffer.
+    EXPECT_FALSE(picture.Encode(buffer, size, CXIMAGE_FORMAT_BMP));
+    EXPECT_EQ(buffer, nullptr);
+    EXPECT_EQ(size, 0);
+    EXPECT_FALSE(valid.Encode(buffer, size, CXIMAGE_FORMAT_GIF));
+    EXPECT_EQ(buffer, nullptr);
+
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    EXPECT_EQ(picture.Stretch(&dc, 0, 0, 10, 10), 0);
+}
+
+TEST(CxImage, StretchFillsTheGivenRectangleOnly) {
+    QImage quadrants(2, 2, QImage::Format_RGB32);
+    quadrants.setPixelColor(0, 0, Qt::red);
+    quadrants.setPixelColor(1, 0, Qt::green);
+    quadrants.setPixelColor(0, 1, Qt::blue);
+    quadrants.setPixelColor(1, 1, Qt::black);
+    TempFolder folder;
+    ASSERT_TRUE(quadrants.save(folder.Q("q.bmp")));
+    CxImage picture;
+    ASSERT_TRUE(picture.Load(folder / "q.bmp"));
+
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dc, 40, 30);
+    dc.SelectObject(&bitmap);
+    dc.FillSolidRect(0, 0, 40, 30, RGB(255, 255, 255));
+    EXPECT_EQ(picture.Stretch(&dc, CRect(10, 5, 30, 25)), 1);
+    EXPECT_EQ(dc.GetPixel(10, 5), RGB(255, 0, 0));
+    EXPECT_EQ(dc.GetPixel(29, 5), RGB(0, 255, 0));
+    EXPECT_EQ(dc.GetPixel(10, 24), RGB(0, 0, 255));
+    EXPECT_EQ(dc.GetPixel(29, 24), RGB(0, 0, 0));
+    EXPECT_EQ(dc.GetPixel(9, 5), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetPixel(30, 24), RGB(255, 255, 255));
+    EXPECT_EQ(dc.GetPixel(29, 25), RGB(255, 255, 255));
+}
+
+class ProfileTest : public ::testing::Test {
+protected:
+    void SetUp() override { SetProfileFile(m_folder / "settings/quorin.ini"); }
+    void TearDown() override { SetProfileFile(""); }
+    QByteArray FileText() const {
+        QFile file(m_folder.Q("settings/quorin.ini"));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    TempFolder m_folder;
+};
+
+TEST_F(ProfileTest, EntriesRoundTripThroughTheIniFile) {
+    EXPECT_EQ(GetProfileInt("Settings", "RIOSW_ID", -1), -1);
+    ASSERT_TRUE(WriteProfileInt("Settings", "RIOSW_ID", 17));
+    EXPECT_EQ(GetProfileInt("Settings", "RIOSW_ID", -1), 17);
+    EXPECT_TRUE(FileText().contains("[Settings]"));
+    EXPECT_TRUE(FileText().contains("RIOSW_ID=17"));
+    ASSERT_TRUE(WriteProfileInt("Settings", "RIOSW_ID", -3));
+    EXPECT_EQ(GetProfileInt("Settings", "RIOSW_ID", -1), -3);
+
+    ASSERT_TRUE(WriteProfileString("Settings", "Бележка", "РИОСВ - Пловдив; 100% \"точно\""));
+    EXPECT_EQ(GetProfileString("Settings", "Бележка"), "РИОСВ - Пловдив; 100% \"точно\"");
+    EXPECT_EQ(GetProfileString("Settings", "Няма", "по подразбиране"), "по подразбиране");
+    // A value that is no integer gives the default.
+    ASSERT_TRUE(WriteProfileString("Settings", "RIOSW_ID", "седем"));
+    EXPECT_EQ(GetProfileInt("Settings", "RIOSW_ID", -1), -1);
+
+    SetProfileFile("");
+    EXPECT_TRUE(GetProfileFile().Right(19) == "/Quorin/quorin.ini" || GetProfileFile().Right(18) == "/Quorin/quorin.ini");
+}
+
+TEST_F(ProfileTest, RecentFilesKeepTheNewestFourWithoutRepeats) {
+    CRecentFileList list(4);
+    for (const char* path : {"/a/1.db3", "/a/2.db3", "/a/3.db3", "/a/4.db3", "/a/5.db3"}) list.Add(path);
+    list.Add("/a/3.db3");
+    ASSERT_EQ(list.GetCount(), 4);
+    EXPECT_EQ(list[0], "/a/3.db3");
+    EXPECT_EQ(list[1], "/a/5.db3");
+    EXPECT_EQ(list[2], "/a/4.db3");
+    EXPECT_EQ(list[3], "/a/2.db3");
+    EXPECT_EQ(list[4], "");
+    list.Add("/A/3.db3");  // another file on this system
+    EXPECT_EQ(list[1], "/a/3.db3");
+    list.WriteList();
+
+    CRecentFileList again(4);
+    again.ReadList();
+    ASSERT_EQ(again.GetCount(), 4);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(again[i], list[i]);
+
+    CRecentFileList empty(4);
+    empty.WriteList();
+    again.ReadList();
+    EXPECT_EQ(again.GetCount(), 0);
+    EXPECT_FALSE(FileText().contains("File1"));
+}
+
+TEST(HtmlHelp, TopicsNameThePagesOfTheHelpFolder) {
+    EXPECT_EQ(HelpTopicFile("/opt/quorin/quorin.chm::/Content.htm"), "/opt/quorin/help/Content.htm");
+    EXPECT_EQ(HelpTopicFile("C:\\Program\\quorin.chm::/Content.htm#login"), "C:/Program/help/Content.htm");
+    EXPECT_EQ(HelpTopicFile("quorin.chm::/Content.htm"), "help/Content.htm");
+    EXPECT_EQ(HelpTopicFile("/opt/quorin/quorin.chm"), "/opt/quorin/quorin.chm");
+    EXPECT_EQ(HelpTopicFile("/opt/quorin/quorin.chm::"), "/opt/quorin/help/Content.htm");
+}
+
+TEST(HtmlHelp, TheHelpWindowShowsThePageAndAMissingPageIsReported) {
+    std::vector<CString> messages;
+    const MessageBoxHandler before = SetMessageBoxHandler([&](const CString& text, const CString&, UINT) {
+        messages.push_back(text);
+        return IDOK;
+    });
+    const DWORD cookie = HtmlHelpInitialize();
+    TempFolder folder;
+    EXPECT_FALSE(HtmlHelpDisplayTopic(nullptr, folder / "quorin.chm::/Content.htm"));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_GE(messages[0].Find("help/Content.htm"), 0);
+
+    const CString topic = CString(QUORIN_DATA_DIR) + "/quorin.chm::/Content.htm";
+    ASSERT_TRUE(HtmlHelpDisplayTopic(nullptr, topic));
+    ASSERT_TRUE(HtmlHelpDisplayTopic(nullptr, topic + "#login"));  // the same window again
+    QList<QTextBrowser*> windows;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* browser = qobject_cast<QTextBrowser*>(widget); browser && browser->objectName() == "quorin-help")
+            windows << browser;
+    ASSERT_EQ(windows.size(), 1);
+    EXPECT_TRUE(windows[0]->isVisible());
+    EXPECT_TRUE(windows[0]->toPlainText().contains(QString::fromUtf8("Вход в програмата")));
+    EXPECT_EQ(messages.size(), 1u);
+
+    HtmlHelpUninitialize(cookie);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_NE(widget->objectName(), "quorin-help");
+    SetMessageBoxHandler(before);
+}
+
+TEST(Desktop, TargetsOpenAsAddressesOrExistingFiles) {
+    std::vector<CString> opened;
+    bool works = true;
+    SetDesktopOpener([&](const CString& url) {
+        opened.push_back(url);
+        return works;
+    });
+    TempFolder folder;
+    WriteBytes(folder.Q("отчет.pdf"), "%PDF-1.4");
+
+    EXPECT_GT(ShellExecute(nullptr, "open", "www.moew.government.bg", nullptr, nullptr, SW_SHOW), HINSTANCE_ERROR);
+    EXPECT_GT(ShellExecute(nullptr, "open", "mailto:info@example.org", nullptr, nullptr, SW_SHOW), HINSTANCE_ERROR);
+    EXPECT_GT(ShellExecute(nullptr, "open", folder / "отчет.pdf", nullptr, nullptr, SW_SHOW), HINSTANCE_ERROR);
+    EXPECT_GT(ShellExecute(nullptr, "open", "отчет.pdf", nullptr, folder / "", SW_SHOW), HINSTANCE_ERROR);
+    ASSERT_EQ(opened.size(), 4u);
+    EXPECT_EQ(opened[0], "http://www.moew.government.bg");
+    EXPECT_EQ(opened[1], "mailto:info@example.org");
+    EXPECT_EQ(opened[2].Left(8), "file:///");
+    EXPECT_EQ(opened[3], opened[2]);
+
+    EXPECT_EQ(ShellExecute(nullptr, "open", folder / "няма.pdf", nullptr, nullptr, SW_SHOW), SE_ERR_FNF);
+    EXPECT_EQ(ShellExecute(nullptr, "open", folder / "няма/отчет.pdf", nullptr, nullptr, SW_SHOW), SE_ERR_PNF);
+    EXPECT_EQ(ShellExecute(nullptr, "open", "", nullptr, nullptr, SW_SHOW), SE_ERR_FNF);
+    works = false;
+    EXPECT_EQ(ShellExecute(nullptr, "open", "http://example.org", nullptr, nullptr, SW_SHOW), SE_ERR_NOASSOC);
+    EXPECT_EQ(opened.size(), 5u);
+    SetDesktopOpener(nullptr);
+}
+
+TEST(Desktop, ClipboardTextRoundTrips) {
+    const CString copied = "№\tВид\r\n1\tКафява мечка";
+    ASSERT_TRUE(SetClipboardText(copied));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_TRUE(IsClipboardFormatAvailable(CF_UNICODETEXT));
+    EXPECT_FALSE(IsClipboardFormatAvailable(2));
+    EXPECT_EQ(GetClipboardText(), copied);
+    QGuiApplication::clipboard()->clear();
+    EXPECT_FALSE(IsClipboardFormatAvailable(CF_TEXT));
+    EXPECT_EQ(GetClipboardText(), "");
+}
+
+class PrintingTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        SetPrintOutputFile(m_folder / "out.pdf");
+        SetPrintDialogHandler([this](PrintDialogKind kind, CPrintInfo*) {
+            m_dialogs.push_back(kind);
+            return m_answer;
+        });
+    }
+    void TearDown() override {
+        SetPrintDialogHandler(nullptr);
+        SetPrintOutputFile("");
+    }
+    int PdfPages() const {
+        QFile file(m_folder.Q("out.pdf"));
+        if (!file.open(QIODevice::ReadOnly)) return -1;
+        const QByteArray pdf = file.readAll();
+        if (!pdf.startsWith("%PDF")) return -1;
+        return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page/") +
+                                pdf.count("/Type /Page>"));
+    }
+    TempFolder m_folder;
+    BOOL m_answer = TRUE;
+    std::vector<PrintDialogKind> m_dialogs;
+};
+
+TEST_F(PrintingTest, TheJobGetsAPrinterDCForEachPageOfTheChosenRange) {
+    std::vector<UINT> pages;
+    int dpi = 0;
+    CSize screenText;
+    CSize paperText;
+    {
+        CDC screen;
+        screen.CreateDC("DISPLAY", nullptr, nullptr, nullptr);
+        screenText = screen.GetTextExtent("Модулът е в процес на разработка.");
+    }
+    CPrintJob job;
+    job.title = "Проба";
+    job.beginPrinting = [](CDC* dc, CPrintInfo* info) {
+        EXPECT_TRUE(dc->IsPrinting());
+        info->SetMaxPage(3);
+    };
+    job.printPage = [&](CDC* dc, CPrintInfo* info) {
+        pages.push_back(info->m_nCurPage);
+        dpi = dc->GetDeviceCaps(LOGPIXELSX);
+        EXPECT_EQ(info->m_rectDraw, CRect(0, 0, dc->GetDeviceCaps(HORZRES), dc->GetDeviceCaps(VERTRES)));
+        paperText = dc->GetTextExtent("Модулът е в процес на разработка.");
+        CRect area = info->m_rectDraw;
+        dc->DrawText("Модулът е в процес на разработка.", &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    };
+    CPrintInfo info;
+    ASSERT_TRUE(DoPreparePrinting(nullptr, &info));
+    ASSERT_TRUE(PrintJob(job, &info));
+    EXPECT_EQ(pages, (std::vector<UINT>{1, 2, 3}));
+    EXPECT_EQ(PdfPages(), 3);
+    EXPECT_GE(dpi, 300);
+    // The default font keeps its size on paper.
+    EXPECT_NEAR(double(paperText.cx) / dpi, double(screenText.cx) / 96, 0.15);
+
+    // The user's range, and a job that does not know its page count prints one page.
+    pages.clear();
+    info.m_nFromPage = 2;
+    info.m_nToPage = 2;
+    ASSERT_TRUE(PrintJob(job, &info));
+    EXPECT_EQ(pages, (std::vector<UINT>{2}));
+    job.beginPrinting = nullptr;
+    pages.clear();
+    CPrintInfo unknown;
+    ASSERT_TRUE(PrintJob(job, &unknown));
+    EXPECT_EQ(pages, (std::vector<UINT>{1}));
+    EXPECT_EQ(PdfPages(), 1);
+}
+
+TEST_F(PrintingTest, DialogsAnswerThroughTheHandler) {
+    CPrintInfo info;
+    m_answer = FALSE;
+    EXPECT_FALSE(DoPreparePrinting(nullptr, &info));
+    EXPECT_FALSE(DoPrintSetup(nullptr));
+    info.m_bDirect = TRUE;  // direct printing asks nothing
+    EXPECT_TRUE(DoPreparePrinting(nullptr, &info));
+
+    bool drawn = false;
+    CPrintJob job;
+    job.printPage = [&](CDC* dc, CPrintInfo* page) {
+        drawn = page->m_bPreview && dc->IsPrinting();
+    };
+    PrintPreview(nullptr, job);
+    EXPECT_TRUE(drawn);
+    EXPECT_EQ(m_dialogs, (std::vector<PrintDialogKind>{PrintDialogKind::Print, PrintDialogKind::PageSetup,
+                                                       PrintDialogKind::Preview}));
+    EXPECT_FALSE(PrintJob(CPrintJob{}, &info));  // nothing to draw
+}
+
+}  // namespace
