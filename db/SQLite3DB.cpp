@@ -328,6 +328,8 @@ sqlite3_stmt* CSQLite3DB::compile(const char* sql) {
     const char* tail = nullptr;
     sqlite3_stmt* statement = nullptr;
     const int result = sqlite3_prepare(m_pDB, bytes.c_str(), -1, &statement, &tail);
-    if (result != SQLITE_OK) throw CSQLite3Exception(result, nullptr, true);
+    // The reason is given with the code: "SQLITE_ERROR[1]: " alone tells the user nothing
+    // about a missing table or a damaged file.
+    if (result != SQLITE_OK) ThrowFromConnection(result, m_pDB);
     return statement;
 }

@@ -66,8 +66,8 @@ TEST_F(SQLiteLayer, EachFailureCarriesItsCodeNameCodeAndMessage) {
     EXPECT_EQ(Failure([&] { q.getIntField(2); }), "DBLAYER_ERROR[1000]: Invalid field index requested\n");
     EXPECT_EQ(Failure([&] { q.getIntField(-1); }), "DBLAYER_ERROR[1000]: Invalid field index requested\n");
 
-    // A failing prepare carries no SQLite text; the same error through exec does.
-    EXPECT_EQ(Failure([&] { db.execQuery("select * from Missing"); }, &code), "SQLITE_ERROR[1]: \n");
+    // A failing prepare says why, as the same error through exec does.
+    EXPECT_EQ(Failure([&] { db.execQuery("select * from Missing"); }, &code), "SQLITE_ERROR[1]: no such table: Missing\n");
     EXPECT_EQ(code, 1);
     EXPECT_EQ(Failure([&] { db.execDML("insert into Missing values (1)"); }), "SQLITE_ERROR[1]: no such table: Missing\n");
     // A column that does not exist is named in Bulgarian.
@@ -92,7 +92,7 @@ TEST_F(SQLiteLayer, MissingOrDamagedFilesAreReportedNotCreated) {
     std::ofstream(damaged.str()) << "this is no database, only some text that fills the header page";
     CSQLite3DB broken;
     broken.open(damaged);  // SQLite reads the header lazily
-    EXPECT_EQ(Failure([&] { broken.execQuery("select * from Forms"); }), "UNKNOWN_ERROR[26]: \n");
+    EXPECT_EQ(Failure([&] { broken.execQuery("select * from Forms"); }), "UNKNOWN_ERROR[26]: file is not a database\n");
     EXPECT_EQ(Failure([&] { broken.execDML("delete from Forms"); }), "UNKNOWN_ERROR[26]: file is not a database\n");
 }
 

@@ -1,0 +1,370 @@
+#include "ReportEngine.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QRegularExpression>
+#include <QSet>
+#include <QStringDecoder>
+#include <QTextDocument>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+
+#include "DC.h"
+#include "MessageBox.h"
+#include "Printing.h"
+#include "qt/DCImpl.h"
+#include "qt/GdiAccess.h"
+
+namespace {
+
+CString& OutputFolder() {
+    static CString folder;
+    return folder;
+}
+
+// ---- reading ------------------------------------------------------------------------------
+
+constexpr int kMaxIncludeDepth = 8;
+
+QString FileError(const char* what, const QString& path) { return QString::fromUtf8(what) + "\n" + path; }
+
+// The file's text with its includes put in; false with `error` naming the file at fault.
+bool ReadReportText(const QString& path, int depth, QString& text, QString& error) {
+    if (depth > kMaxIncludeDepth) {
+        error = FileError("Файлът на справката включва твърде много нива от други файлове:", path);
+        return false;
+    }
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly)) {
+        error = FileError("Файлът на справката липсва или не може да бъде прочетен:", path);
+        return false;
+    }
+    QStringDecoder decode(QStringDecoder::Utf8);
+    text = decode(file.readAll());
+    if (decode.hasError()) {
+        error = FileError("Файлът на справката не е текст в кодировка UTF-8:", path);
+        return false;
+    }
+    if (text.trimmed().isEmpty()) {
+        error = FileError("Файлът на справката е празен:", path);
+        return false;
+    }
+    static const QRegularExpression include(QStringLiteral("<!--\\s*INCLUDE\\s+(.+?)\\s*-->"));
+    const QString folder = QFileInfo(path).absolutePath() + "/";
+    QString expanded;
+    qsizetype done = 0;
+    for (auto it = include.globalMatch(text); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        QString part;
+        if (!ReadReportText(folder + match.captured(1), depth + 1, part, error)) return false;
+        expanded += text.mid(done, match.capturedStart() - done) + part;
+        done = match.capturedEnd();
+    }
+    text = expanded + text.mid(done);
+    return true;
+}
+
+// ---- filling ------------------------------------------------------------------------------
+
+// The fields by name; a later field of a name replaces the earlier one, whose value is kept
+// aside when it differed and held something, so that it is still printed.
+struct FieldTable {
+    explicit FieldTable(const std::vector<ReportField>& fields) {
+        for (const ReportField& field : fields) {
+            const QString name = ToQString(field.name);
+            const QString value = ToQString(field.value);
+            auto found = values.find(name);
+            if (found == values.end()) {
+                order.push_back(name);
+                values.emplace(name, value);
+                continue;
+            }
+            if (!found->second.isEmpty() && found->second != value) replaced.emplace_back(name, found->second);
+            found->second = value;
+        }
+    }
+
+    std::map<QString, QString> values;
+    std::vector<QString> order;  // first appearance
+    std::vector<std::pair<QString, QString>> replaced;
+};
+
+// The value as typed: markup characters stay text, line breaks and runs of blanks are kept.
+QString ValueHtml(const QString& value) {
+    QString html;
+    QChar previous;
+    for (const QChar c : value) {
+        if (c == QLatin1Char('\r')) continue;
+        if (c == QLatin1Char('\n'))
+            html += QLatin1String("<br/>");
+        else if (c == QLatin1Char(' ') && previous == QLatin1Char(' '))
+            html += QLatin1String("&nbsp;");
+        else
+            html += QString(c).toHtmlEscaped();
+        previous = c;
+    }
+    return html;
+}
+
+const QRegularExpression& Placeholder() {
+    static const QRegularExpression placeholder(QStringLiteral("\\{([A-Za-z0-9_#]+)\\}"));
+    return placeholder;
+}
+
+class Filler {
+public:
+    explicit Filler(const FieldTable& fields) : m_fields(fields) {}
+
+    // One pass over the text, so that a value that looks like a placeholder stays as typed.
+    QString Fill(const QString& text) { return ExpandRows(text); }
+
+    // Fields that the report did not place but that hold something.
+    QString OtherData() const {
+        QString rows;
+        auto addRow = [&rows](const QString& name, const QString& value) {
+            QString label = name;
+            if (label.startsWith(QLatin1String("PARAM_"))) label = label.mid(6);
+            rows += QStringLiteral("<tr><td width=\"35%\">%1</td><td>%2</td></tr>\n").arg(label.toHtmlEscaped(), ValueHtml(value));
+        };
+        for (const QString& name : m_fields.order) {
+            const QString& value = m_fields.values.at(name);
+            if (!m_placed.contains(name) && !value.isEmpty()) addRow(name, value);
+        }
+        for (const auto& [name, value] : m_fields.replaced) addRow(name, value);
+        if (rows.isEmpty()) return {};
+        return QStringLiteral(
+                   "<p class=\"section\"><b>Други данни</b></p>\n"
+                   "<table class=\"grid\" width=\"100%\" cellspacing=\"0\" cellpadding=\"3\">\n") +
+               rows + QStringLiteral("</table>\n");
+    }
+
+private:
+    // Each row block repeated for the rows 1 up to the highest row number that a field of
+    // the block's names carries, and at least `min` times.
+    QString ExpandRows(const QString& text) {
+        static const QRegularExpression block(QStringLiteral("<!--\\s*ROWS(?:\\s+min=(\\d+))?\\s*-->(.*?)<!--\\s*/ROWS\\s*-->"),
+                                              QRegularExpression::DotMatchesEverythingOption);
+        QString out;
+        qsizetype done = 0;
+        for (auto it = block.globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            const QString body = match.captured(2);
+            const int rows = std::max(match.captured(1).toInt(), HighestRow(body));
+            out += Substitute(text.mid(done, match.capturedStart() - done), 0);
+            for (int row = 1; row <= rows; ++row) out += Substitute(body, row);
+            done = match.capturedEnd();
+        }
+        return out + Substitute(text.mid(done), 0);
+    }
+
+    int HighestRow(const QString& body) const {
+        int highest = 0;
+        for (auto it = Placeholder().globalMatch(body); it.hasNext();) {
+            const QString pattern = it.next().captured(1);
+            const qsizetype mark = pattern.indexOf(QLatin1Char('#'));
+            if (mark < 0 || pattern.size() == 1) continue;
+            const QString prefix = pattern.left(mark);
+            const QString suffix = pattern.mid(mark + 1);
+            for (const auto& [name, value] : m_fields.values) {
+                if (name.size() <= prefix.size() + suffix.size() || !name.startsWith(prefix) || !name.endsWith(suffix)) continue;
+                const QString digits = name.mid(prefix.size(), name.size() - prefix.size() - suffix.size());
+                bool number = digits.front() != QLatin1Char('0');
+                for (QChar c : digits) number = number && c.isDigit() && c.unicode() < 128;
+                if (number) highest = std::max(highest, digits.toInt());
+            }
+        }
+        return highest;
+    }
+
+    // Row 0: outside any row block, where "#" has no meaning.
+    QString Substitute(const QString& text, int row) {
+        QString out;
+        qsizetype done = 0;
+        for (auto it = Placeholder().globalMatch(text); it.hasNext();) {
+            const QRegularExpressionMatch match = it.next();
+            QString name = match.captured(1);
+            out += text.mid(done, match.capturedStart() - done);
+            done = match.capturedEnd();
+            if (name == QLatin1String("#")) {
+                if (row > 0) out += QString::number(row);
+                continue;
+            }
+            if (name.contains(QLatin1Char('#'))) {
+                if (row == 0) continue;
+                name.replace(QLatin1Char('#'), QString::number(row));
+            }
+            m_placed.insert(name);
+            if (auto found = m_fields.values.find(name); found != m_fields.values.end()) out += ValueHtml(found->second);
+        }
+        return out + text.mid(done);
+    }
+
+    const FieldTable& m_fields;
+    QSet<QString> m_placed;
+};
+
+QString InsertBeforeBodyEnd(const QString& html, const QString& section) {
+    if (section.isEmpty()) return html;
+    const qsizetype end = html.lastIndexOf(QLatin1String("</body>"), -1, Qt::CaseInsensitive);
+    if (end < 0) return html + section;
+    return html.left(end) + section + html.mid(end);
+}
+
+bool FillReport(const QString& path, const std::vector<ReportField>& fields, QString& html, QString& error) {
+    QString text;
+    if (!ReadReportText(path, 0, text, error)) return false;
+    const FieldTable table(fields);
+    Filler filler(table);
+    const QString filled = filler.Fill(text);
+    html = InsertBeforeBodyEnd(filled, filler.OtherData());
+    return true;
+}
+
+// ---- layout -------------------------------------------------------------------------------
+
+// The report is laid out for an A4 sheet with these margins, whatever paper the printer has;
+// a smaller printable area gets the page scaled down.
+constexpr double kA4WidthMm = 210.0;
+constexpr double kA4HeightMm = 297.0;
+constexpr double kMarginMm = 12.0;
+
+double MmToPixels(double mm, int dpi) { return mm * dpi / 25.4; }
+
+class LaidOutReport {
+public:
+    explicit LaidOutReport(const QString& html) {
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setStyleHint(QFont::SansSerif);
+        font.setPointSizeF(9.0);
+        m_document.setDefaultFont(font);
+        m_document.setDocumentMargin(0);
+        m_document.setHtml(html);
+    }
+
+    // Lays the report out for the device's resolution; returns the page count.
+    int LayOut(QPagedPaintDevice& device) {
+        m_document.documentLayout()->setPaintDevice(&device);
+        m_page = QSizeF(MmToPixels(kA4WidthMm - 2 * kMarginMm, device.logicalDpiX()),
+                        MmToPixels(kA4HeightMm - 2 * kMarginMm, device.logicalDpiY()));
+        m_document.setPageSize(m_page);
+        return m_document.pageCount();
+    }
+
+    // Page `page` (from 0) on a painter whose origin is the device's printable area.
+    void DrawPage(QPainter& painter, QPagedPaintDevice& device, int page) const {
+        const QPageLayout layout = device.pageLayout();
+        const QRectF paper = layout.fullRectPixels(device.logicalDpiX());
+        const QRectF printable = layout.paintRectPixels(device.logicalDpiX());
+        const double scale = std::min({1.0, printable.width() / m_page.width(), printable.height() / m_page.height()});
+        auto offset = [scale](double wanted, double available, double used) {
+            return std::clamp(wanted, 0.0, std::max(0.0, available - used * scale));
+        };
+        const double dx = offset(MmToPixels(kMarginMm, device.logicalDpiX()) - (printable.left() - paper.left()),
+                                 printable.width(), m_page.width());
+        const double dy = offset(MmToPixels(kMarginMm, device.logicalDpiY()) - (printable.top() - paper.top()),
+                                 printable.height(), m_page.height());
+        painter.save();
+        painter.translate(dx, dy);
+        painter.scale(scale, scale);
+        const QRectF pageArea(0, page * m_page.height(), m_page.width(), m_page.height());
+        painter.translate(0, -pageArea.top());
+        painter.setClipRect(pageArea);
+        QAbstractTextDocumentLayout::PaintContext context;
+        context.clip = pageArea;
+        context.palette.setColor(QPalette::Text, Qt::black);
+        m_document.documentLayout()->draw(&painter, context);
+        painter.restore();
+    }
+
+    QString PlainText() const { return m_document.toPlainText(); }
+
+private:
+    QTextDocument m_document;
+    QSizeF m_page;
+};
+
+bool WriteReportFiles(LaidOutReport& report, const QString& reportPath, const CString& title) {
+    const QString base = ToQString(OutputFolder()) + QFileInfo(reportPath).completeBaseName();
+    {
+        QPdfWriter writer(base + ".pdf");
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(300);
+        writer.setTitle(ToQString(title));
+        QPainter painter;
+        if (!painter.begin(&writer)) return false;
+        const int pages = report.LayOut(writer);
+        for (int page = 0; page < pages; ++page) {
+            if (page > 0) writer.newPage();
+            report.DrawPage(painter, writer, page);
+        }
+        painter.end();
+    }
+    QFile text(base + ".txt");
+    if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    text.write(report.PlainText().toUtf8());
+    return true;
+}
+
+void ShowPreview(const std::shared_ptr<LaidOutReport>& report, const CString& title) {
+    CPrintJob job;
+    job.title = title;
+    job.beginPrinting = [report](CDC* dc, CPrintInfo* info) {
+        if (QPagedPaintDevice* device = ImplOf(dc)->printer) info->SetMaxPage(static_cast<UINT>(report->LayOut(*device)));
+    };
+    job.printPage = [report](CDC* dc, CPrintInfo* info) {
+        CDC::Impl* impl = ImplOf(dc);
+        if (impl->printer && impl->printerPainter)
+            report->DrawPage(*impl->printerPainter, *impl->printer, static_cast<int>(info->m_nCurPage) - 1);
+    };
+    // The caller's wait cursor must not stay over the window the user now works in.
+    const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;
+    if (gui) QGuiApplication::setOverrideCursor(Qt::ArrowCursor);
+    PrintPreview(nullptr, job);
+    if (gui) QGuiApplication::restoreOverrideCursor();
+}
+
+}  // namespace
+
+ReportField ParseReportField(const CString& parameterText) {
+    const int first = parameterText.Find(';');
+    if (first < 0) return {parameterText, CString()};
+    const int last = parameterText.ReverseFind(';');
+    if (last == first) return {parameterText.Left(first), parameterText.Mid(first + 1)};
+    return {parameterText.Left(first), parameterText.Mid(first + 1, last - first - 1)};
+}
+
+BOOL FillReportFile(const CString& path, const std::vector<ReportField>& fields, CString& html, CString& error) {
+    QString filled;
+    QString message;
+    if (!FillReport(ToQString(path), fields, filled, message)) {
+        error = FromQString(message);
+        return FALSE;
+    }
+    html = FromQString(filled);
+    return TRUE;
+}
+
+BOOL PrintReportFile(const CString& path, const std::vector<ReportField>& fields, const CString& title) {
+    QString html;
+    QString error;
+    if (!FillReport(ToQString(path), fields, html, error)) {
+        AfxMessageBox(FromQString(error), MB_OK | MB_ICONEXCLAMATION);
+        return FALSE;
+    }
+    auto report = std::make_shared<LaidOutReport>(html);
+    if (OutputFolder().IsEmpty()) {
+        ShowPreview(report, title);
+        return TRUE;
+    }
+    return WriteReportFiles(*report, ToQString(path), title) ? TRUE : FALSE;
+}
+
+void SetReportOutputFolder(const CString& folder) { OutputFolder() = folder; }

@@ -1,0 +1,50 @@
+#pragma once
+// The parameters of one report as they are set on its report control: each one a text
+// "NAME;value;TRUE" at the next index, numbered from 0 for every report. The setters and the
+// blocks that many reports share read the form from the document only.
+#include "platform/CString.h"
+
+class COleDateTime;
+class CCrystalCtrl;
+class CTovan_splitDoc;
+
+class CReportParameters {
+public:
+    // Numbering starts at 0.
+    CReportParameters(CCrystalCtrl& control, const CTovan_splitDoc& document) : m_control(control), m_document(document) {}
+
+    const CTovan_splitDoc& Document() const { return m_document; }
+    int Index() const { return m_index; }  // the index the next parameter gets
+
+    // Semicolons in the value become two blanks; a value longer than 250 characters is cut
+    // to 246 and "..." added.
+    void SetParam(const char* name, const CString& value);
+    void SetIntParam(const char* name, int value);
+    void SetYesNoParam(const char* name, int flag);  // "да" / "не"
+    void SetCheckParam(const char* name, int flag);  // "+" / ""
+
+    // The shared blocks.
+    // Species, code, date, hours, place and its code, administrative location, field number,
+    // coordinates, altitude, biogeographic regions, protected areas, team.
+    void FillCommonHeader();
+    void FillAdminLocation();  // settlement, province, municipality, NUTS, inspectorate, forestry units
+    void FillNuts();
+    void FillBioRegions();
+    void FillWeather();
+    void FillTeam();  // the first four observers
+    void FillCoordinates();  // the first point only, when there is one
+    void FillProtectedAreas();
+    void FillPhotoMap();
+    void FillThreats(int maxRows);
+
+    // Dates and hours as every report writes them; a null value gives "".
+    static CString DateText(const COleDateTime& date);
+    static CString HourText(const COleDateTime& time);
+
+private:
+    void SetText(const CString& text);
+
+    CCrystalCtrl& m_control;
+    const CTovan_splitDoc& m_document;
+    int m_index = 0;
+};

@@ -1,0 +1,82 @@
+#include "ReportTable.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "reports/ReportParameters.h"
+
+namespace {
+
+constexpr int kSharedThreatRows = 5;
+
+// A species family replaces FillSharedBlocks in its rows by its own fillers.
+constexpr ReportFiller kShared = FillSharedBlocks;
+
+constexpr FormTypeReport One(int formTypeId, const char* fileName, ReportFiller filler, int section = -1,
+                             int secondSection = -1) {
+    return {formTypeId, {fileName, filler}, {}, section, secondSection};
+}
+
+// Form types 24 and 29 have no report.
+constexpr FormTypeReport kReports[] = {
+    One(1, "Mushroom_1.rpt", kShared),
+    One(2, "moss_Buxbaumia viridis.rpt", kShared),
+    One(3, "moss_Meesia longiseta.rpt", kShared),
+    One(4, "moss_Neckera pennata_Dicranum viridae_Frullania fragilifolia.rpt", kShared),
+    One(5, "moss_Sphagnum cuspidatum_Sphagnum fallax.rpt", kShared),
+    One(6, "moss_Grimmia teretinervis.rpt", kShared),
+    One(7, "moss_Hamatocaulis vernicosus.rpt", kShared),
+    One(8, "moss_Mannia triandra_Riccia crustata.rpt", kShared),
+    One(9, "moss_Brachythecium geheebi.rpt", kShared),
+    One(10, "moss_Bazzania flaccida.rpt", kShared),
+    One(11, "Fish_2.rpt", kShared),
+    One(12, "Fish_1.rpt", kShared),
+    One(13, "Amphibians.rpt", kShared),
+    One(14, "Reptile.rpt", kShared),
+    One(15, "Tortoise.rpt", kShared),
+    {16, {"Hamster1.rpt", kShared}, {"Hamster2.rpt", kShared}},
+    One(17, "Bat_Cave.rpt", kShared),
+    One(18, "Bat_Moist.rpt", kShared),
+    One(19, "Bat_Wood.rpt", kShared),
+    One(20, "Bat_Lodge.rpt", kShared),
+    One(21, "Wolf_2.rpt", kShared, 1),
+    One(22, "Wolf_2.rpt", kShared, 2),
+    One(23, "Bear_1.rpt", kShared),
+    One(25, "Deer_1.rpt", kShared),
+    One(26, "Deer_2.rpt", kShared),
+    One(27, "Goat_1.rpt", kShared),
+    One(28, "Goat_2.rpt", kShared, 1),
+    One(30, "Mushroom_2.rpt", kShared),
+    One(31, "Bear_2.rpt", kShared, 1),
+    One(32, "Bear_2.rpt", kShared, 2),
+    One(33, "Bear_2.rpt", kShared, 3),
+    One(34, "Bear_2.rpt", kShared, 4),
+    One(35, "Wolf_1.rpt", kShared, 1, -1),
+    One(36, "Wolf_1.rpt", kShared, 2, -1),
+    One(37, "Wolf_1.rpt", kShared, 3, -1),
+    One(38, "Wolf_1.rpt", kShared, 4, -1),
+    One(39, "Wolf_1.rpt", kShared, 5, -1),
+    One(40, "Wolf_1.rpt", kShared, 6, -1),
+    One(41, "Wolf_1.rpt", kShared, 7, 8),
+    One(42, "Wolf_1.rpt", kShared, 9, -1),
+    One(43, "Wolf_1.rpt", kShared, 10, -1),
+    One(44, "Wolf_1.rpt", kShared, 11, -1),
+    One(45, "Goat_2.rpt", kShared, 2),
+    One(46, "Goat_2.rpt", kShared, 3),
+    One(47, "Goat_2.rpt", kShared, 4),
+};
+
+}  // namespace
+
+const FormTypeReport* FindFormTypeReport(int formTypeId) {
+    const auto found = std::find_if(std::begin(kReports), std::end(kReports),
+                                    [formTypeId](const FormTypeReport& report) { return report.formTypeId == formTypeId; });
+    return found == std::end(kReports) ? nullptr : found;
+}
+
+void FillSharedBlocks(CReportParameters& report, int, int) {
+    report.FillCommonHeader();
+    report.FillWeather();
+    report.FillThreats(kSharedThreatRows);
+    report.FillPhotoMap();
+}

@@ -1,0 +1,83 @@
+#include "DlgThreats.h"
+
+#include <cstdlib>
+
+#include "db/ProgramFolder.h"
+#include "db/SQLite3DB.h"
+#include "store/DatabaseError.h"
+
+CDlg_Threats::CDlg_Threats(const CThreatArray& current, CWnd* parent) : CDialog(IDD, parent), m_chosen(current) {}
+
+void CDlg_Threats::DoDataExchange(CDataExchange* pDX) {
+    CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_THREAT_TREE, m_tree);
+}
+
+BOOL CDlg_Threats::OnInitDialog() {
+    CDialog::OnInitDialog();
+    BuildThreatTree();
+    m_tree.Expand(m_tree.GetRootItem(), TVE_EXPAND);
+    return TRUE;
+}
+
+// The rows come depth first: each follows its parent or an earlier sibling's last
+// descendant, and the number of dots in its code is its level (one dot: the top level).
+void CDlg_Threats::BuildThreatTree() {
+    const auto parentOf = [this](HTREEITEM item) {
+        HTREEITEM parent = item ? m_tree.GetParentItem(item) : nullptr;
+        return parent ? parent : TVI_ROOT;
+    };
+    try {
+        CSQLite3DB db;
+        db.open(TheProgramFolder().DatabasePath());
+        CSQLite3Query query = db.execQuery("select ID, Code, Name from nThreats");
+        int previousLevel = 0;
+        HTREEITEM previous = nullptr;
+        for (; !query.eof(); query.nextRow()) {
+            const int id = std::atoi(query.getStringField("ID"));
+            const CString code = query.getStringField("Code");
+            int level = 0;
+            for (int i = 0; i < code.GetLength(); ++i)
+                if (code[i] == U'.') ++level;
+
+            HTREEITEM parent = nullptr;
+            if (level == 1) {
+                parent = TVI_ROOT;
+            } else if (level == previousLevel) {
+                parent = parentOf(previous);
+            } else if (level == previousLevel + 1) {
+                parent = previous ? previous : TVI_ROOT;
+            } else if (level < previousLevel) {
+                HTREEITEM ancestor = previous ? m_tree.GetParentItem(previous) : nullptr;
+                for (int up = 0; up < previousLevel - level && ancestor; ++up) ancestor = m_tree.GetParentItem(ancestor);
+                parent = ancestor ? ancestor : TVI_ROOT;
+            } else {
+                // More than one level below the row before: the row has nowhere to hang.
+                previousLevel = level;
+                continue;
+            }
+            previous = m_tree.InsertItem(query.getStringField("Name"), parent, TVI_LAST);
+            m_tree.SetItemData(previous, static_cast<DWORD_PTR>(id));
+            previousLevel = level;
+        }
+    } catch (const CSQLite3Exception& e) {
+        ShowDatabaseError(e);
+    }
+}
+
+HTREEITEM CDlg_Threats::SelectTreeItemByData(int threatId) const { return FindFrom(m_tree.GetRootItem(), threatId); }
+
+HTREEITEM CDlg_Threats::FindFrom(HTREEITEM item, int threatId) const {
+    for (; item; item = m_tree.GetNextSiblingItem(item)) {
+        if (static_cast<int>(m_tree.GetItemData(item)) == threatId) return item;
+        if (HTREEITEM found = FindFrom(m_tree.GetChildItem(item), threatId)) return found;
+    }
+    return nullptr;
+}
+
+CString TreeItemPath(const CTreeCtrl& tree, HTREEITEM item) {
+    if (!item) return CString();
+    CString path = tree.GetItemText(item);
+    for (item = tree.GetParentItem(item); item; item = tree.GetParentItem(item)) path = tree.GetItemText(item) + "->" + path;
+    return path;
+}

@@ -1,0 +1,184 @@
+// The form as a whole: the header row, the action log, the step dispatch, and the
+// transactions of saving, updating, loading and deleting.
+#include <functional>
+
+#include "db/ProgramFolder.h"
+#include "db/SQLite3DB.h"
+#include "store/DatabaseError.h"
+#include "store/FormDocument.h"
+#include "store/FormTables.h"
+#include "store/SaveProgress.h"
+#include "store/SqlText.h"
+
+namespace {
+
+void BeginTransaction(CSQLite3DB& db) { db.execDML("begin transaction;"); }
+void CommitTransaction(CSQLite3DB& db) { db.execDML("commit transaction;"); }
+
+// After a failure: a connection that never opened or whose transaction already ended has
+// nothing to undo, and that second failure is not the user's concern.
+void RollbackTransaction(CSQLite3DB& db) {
+    try {
+        db.execDML("rollback transaction;");
+    } catch (const CSQLite3Exception&) {
+    }
+}
+
+// Runs `work` in one transaction on a new connection to the program's database. A database
+// error undoes everything `work` wrote, is shown to the user, and gives FALSE.
+BOOL RunTransaction(const std::function<void(CSQLite3DB&)>& work) {
+    CSQLite3DB db;
+    try {
+        db.open(TheProgramFolder().DatabasePath());
+        BeginTransaction(db);
+        work(db);
+        CommitTransaction(db);
+        return TRUE;
+    } catch (const CSQLite3Exception& e) {
+        RollbackTransaction(db);
+        ShowDatabaseError(e);
+        return FALSE;
+    }
+}
+
+}  // namespace
+
+BOOL CTovan_splitDoc::GetFormSteps(CSQLite3DB& db, int formTypeId, CArray<int>& steps) {
+    steps.RemoveAll();
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select ItemDataValue from FormBuilder inner join FormViews  v on  FormViewID = v.ID where FormTypeId = %d "
+        "order by SequenceNum ",
+        formTypeId));
+    for (; !query.eof(); query.nextRow()) steps.Add(query.getIntField("ItemDataValue", -1));
+    return steps.IsEmpty() ? FALSE : TRUE;
+}
+
+int CTovan_splitDoc::InsertFormRow(CSQLite3DB& db) {
+    const CSplitSpeciesID species = SplitSpeciesID(SpeciesID);
+    db.execDML(FormatSql("insert into Forms (  FormTypeID, SpeciesID, SpeciesType ) values\t(\t%d, %d, %d ) ",
+                         FormTypeID, species.id, species.type));
+    const int formId = db.lastRowId();
+    db.execDML(FormatSql("update Forms set FormCode = '%s' where ID = %d ", QuoteSql(MakeFormCode(formId)), formId));
+    return formId;
+}
+
+int CTovan_splitDoc::InsertAction(CSQLite3DB& db, int formId, int actionType) {
+    db.execQuery(FormatSql("insert into Actions (  FormID, SessionID, ActionType ) values\t(\t%d, %d, %d ) ", formId,
+                           SessionID, actionType));
+    return db.lastRowId();
+}
+
+void CTovan_splitDoc::SaveStep(CSQLite3DB& db, int stepCode, int formId) {
+    switch (stepCode) {
+        case 1002: case 1003: case 1004: case 1005: case 1006: case 1007:
+        case 1008: case 1009: case 1010: case 1011: case 1012: case 1013:
+            SavePlace(db, formId);
+            return;
+        case 1014: case 1015: case 1023: case 1024: case 1025: case 1026: case 1027:
+            SaveClimate(db, formId);
+            return;
+        case 1017: case 1028:
+            SaveCoords(db, formId);
+            return;
+        case 1018: SaveLocality(db, formId); return;
+        case 1019: SaveObservers(db, formId); return;
+        case 1020: SaveThreats(db, formId); return;
+        case 1021: SaveImages(db, formId); return;
+        default:
+            // A species page, or a step that shows data it does not keep (the forestry units,
+            // the final step, the chooser): those write nothing.
+            SaveSpeciesStep(db, stepCode, formId);
+    }
+}
+
+BOOL CTovan_splitDoc::SaveNewForm() {
+    CSaveProgress progress;
+    return RunTransaction([&](CSQLite3DB& db) {
+        CArray<int> steps;
+        GetFormSteps(db, FormTypeID, steps);
+        progress.SetRange(steps.GetSize() + 1);
+        const int formId = InsertFormRow(db);
+        progress.StepIt();
+        InsertAction(db, formId, kFormCreated);
+        progress.StepIt();
+        for (const int step : steps) {
+            SaveStep(db, step, formId);
+            progress.StepIt();
+        }
+    });
+}
+
+BOOL CTovan_splitDoc::UpdateForm() {
+    CSaveProgress progress;
+    return RunTransaction([&](CSQLite3DB& db) {
+        DeleteFormData(db, FormID);
+        CArray<int> steps;
+        GetFormSteps(db, FormTypeID, steps);
+        progress.SetRange(steps.GetSize() + 1);
+        InsertAction(db, FormID, kFormUpdated);
+        progress.StepIt();
+        for (const int step : steps) {
+            SaveStep(db, step, FormID);
+            progress.StepIt();
+        }
+    });
+}
+
+BOOL CTovan_splitDoc::DeleteForm(int formId) {
+    return RunTransaction([&](CSQLite3DB& db) {
+        InsertAction(db, formId, kFormDeleted);
+        DeleteFormData(db, formId);
+        db.execDML(FormatSql("update Forms set Del = 1 where ID = %d ", formId));
+    });
+}
+
+BOOL CTovan_splitDoc::LoadForm(int formId) {
+    FormID = formId;
+    CSQLite3DB db;
+    try {
+        db.open(TheProgramFolder().DatabasePath());
+        const BOOL found = LoadFormHeader(db, formId);
+        LoadPlace(db, formId);
+        LoadClimate(db, formId);
+        LoadCoords(db, formId);
+        LoadLocality(db, formId);
+        LoadObservers(db, formId);
+        LoadThreats(db, formId);
+        LoadImages(db, formId);
+        LoadSpeciesPages(db, formId);
+        return found;
+    } catch (const CSQLite3Exception& e) {
+        ShowDatabaseError(e);
+        return FALSE;
+    }
+}
+
+BOOL CTovan_splitDoc::LoadFormHeader(CSQLite3DB& db, int formId) {
+    // Every join is a left join: a form whose form type or taxon row is gone still loads.
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select f.FormTypeID as FormTypeID, f.SpeciesID as SpeciesID, f.SpeciesType as SpeciesType, "
+        "n.Name as FormName, "
+        "case when f.SpeciesType = 1 then sa.species_code else NULL end as SpeciesCode, "
+        "case f.SpeciesType "
+        "when 1 then case when sa.Name_bg is NULL then sa.Name_lat when sa.Name_lat is NULL then sa.Name_bg "
+        "else sa.Name_lat || '(' ||  sa.Name_bg || ')' end "
+        "when 2 then sSub.Name_lat || '(' ||  sSub.Name_bg || ')' "
+        "when 3 then case when f.SpeciesID = 1 then 'Пробна площадка' "
+        "else sG.Name_lat || '(' ||  sG.Name_bg || ')' end "
+        "when 4 then sS.Name_lat || '(' ||  sS.Name_bg || ')' "
+        "else NULL end as SpeciesName "
+        "from Forms f "
+        "left join FormNames n on f.FormTypeID = n.ID "
+        "left join sAllSpecies sa on f.SpeciesID = sa.ID "
+        "left join sSubGroups sSub on f.SpeciesID = sSub.ID "
+        "left join sGroups sG on f.SpeciesID = sG.ID "
+        "left join sSuperGroups sS on f.SpeciesID = sS.ID "
+        "where f.ID = %d ",
+        formId));
+    if (query.eof()) return FALSE;
+    FormName = query.getStringField("FormName");
+    SpeciesCode = query.getStringField("SpeciesCode");
+    SpeciesName = query.getStringField("SpeciesName");
+    SpeciesID = JoinSpeciesID(query.getIntField("SpeciesType", 0), query.getIntField("SpeciesID", 0), SpeciesID);
+    return TRUE;
+}

@@ -1,0 +1,184 @@
+// The report engine and the report control: filling report files, the section of values no
+// placeholder takes, unreadable files, and what a print writes.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "platform/CrystalCtrl.h"
+#include "platform/MessageBox.h"
+#include "platform/Printing.h"
+#include "platform/ReportEngine.h"
+#include "tests/support/TestDatabase.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool Has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+class ReportEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_previous = SetMessageBoxHandler([this](const CString& text, const CString&, UINT) {
+            messages.push_back(text.str());
+            return IDOK;
+        });
+        SetReportOutputFolder(output);
+    }
+    void TearDown() override {
+        SetReportOutputFolder("");
+        SetMessageBoxHandler(m_previous);
+        fs::remove_all(folder.str());
+        fs::remove_all(output.str());
+    }
+
+    CString Write(const char* name, const std::string& text) {
+        const fs::path path = fs::path(folder.str()) / name;
+        fs::create_directories(path.parent_path());
+        std::ofstream(path, std::ios::binary) << text;
+        return CString(path.string());
+    }
+    std::string Fill(const std::string& templateText, const std::vector<ReportField>& fields) {
+        CString html, error;
+        EXPECT_TRUE(FillReportFile(Write("report.rpt", templateText), fields, html, error)) << error.GetString();
+        return html.str();
+    }
+    std::string Output(const char* name) const {
+        std::stringstream text;
+        text << std::ifstream(fs::path(output.str()) / name, std::ios::binary).rdbuf();
+        return text.str();
+    }
+
+    const CString folder = MakeTempFolder();
+    const CString output = MakeTempFolder();
+    std::vector<std::string> messages;
+
+private:
+    MessageBoxHandler m_previous;
+};
+
+TEST_F(ReportEngineTest, ParameterTextSplitsAtFirstAndLastSemicolon) {
+    EXPECT_EQ(ParseReportField("PARAM_NOTE;a;b;TRUE"), (ReportField{"PARAM_NOTE", "a;b"}));
+    EXPECT_EQ(ParseReportField("PARAM_DATE;;TRUE"), (ReportField{"PARAM_DATE", ""}));
+    EXPECT_EQ(ParseReportField("PARAM_X;rest"), (ReportField{"PARAM_X", "rest"}));
+    EXPECT_EQ(ParseReportField("PARAM_X"), (ReportField{"PARAM_X", ""}));
+}
+
+TEST_F(ReportEngineTest, PlaceholdersTakeValuesAsTypedInOnePass) {
+    const std::string html = Fill("<p>[{PARAM_SPECIES}] [{PARAM_MISSING}] [{PARAM_NOTE}] [{PARAM_TRICK}]</p>",
+                                  {{"PARAM_SPECIES", "Вълк"}, {"PARAM_NOTE", "a  < b & c\r\nред 2"}, {"PARAM_TRICK", "{PARAM_SPECIES}"}});
+    EXPECT_TRUE(Has(html, "[Вълк] []"));
+    EXPECT_TRUE(Has(html, "[a &nbsp;&lt; b &amp; c<br/>ред 2]"));
+    EXPECT_TRUE(Has(html, "[{PARAM_SPECIES}]"));  // a typed brace is not a placeholder
+    EXPECT_FALSE(Has(html, "Други данни"));
+}
+
+TEST_F(ReportEngineTest, RowBlocksRepeatUpToTheHighestRowAndAtLeastMin) {
+    const std::string rows = "<!--ROWS min=3--><tr><td>{#}</td><td>{PARAM_EKIP#}</td><td>{PARAM_LOC_#1}</td></tr><!--/ROWS-->";
+    std::string html = Fill(rows, {{"PARAM_EKIP1", "Иван"}});
+    EXPECT_TRUE(Has(html, "<td>1</td><td>Иван</td><td></td>"));
+    EXPECT_TRUE(Has(html, "<td>3</td><td></td><td></td>"));
+    EXPECT_FALSE(Has(html, "<td>4</td>"));
+
+    html = Fill(rows, {{"PARAM_LOC_51", "север"}, {"PARAM_EKIP12X", "не е ред"}});
+    EXPECT_TRUE(Has(html, "<td>4</td><td></td><td></td>"));
+    EXPECT_TRUE(Has(html, "<td>5</td><td></td><td>север</td>"));
+    EXPECT_FALSE(Has(html, "<td>6</td>"));
+    EXPECT_TRUE(Has(html, ">EKIP12X</td><td>не е ред</td>"));  // only looks like a row: printed at the end
+}
+
+TEST_F(ReportEngineTest, ValuesNoPlaceholderTakesEndTheReport) {
+    const std::string html = Fill("<html><body><p>{PARAM_SPECIES}</p></body></html>",
+                                  {{"PARAM_SPECIES", "Вълк"}, {"PARAM_EXTRA", "допълнително"}, {"PARAM_EMPTY", ""},
+                                   {"PARAM_TWICE", "първо"}, {"PARAM_TWICE", "второ"}});
+    ASSERT_TRUE(Has(html, "Други данни"));
+    EXPECT_LT(html.find("Други данни"), html.find("</body>"));
+    EXPECT_TRUE(Has(html, ">EXTRA</td><td>допълнително</td>"));
+    EXPECT_FALSE(Has(html, "EMPTY"));
+    // The later value of a name wins; the one it replaced is still printed.
+    EXPECT_TRUE(Has(html, ">TWICE</td><td>второ</td>"));
+    EXPECT_TRUE(Has(html, ">TWICE</td><td>първо</td>"));
+}
+
+TEST_F(ReportEngineTest, UnreadableFilesAreNamedAndNothingIsPrinted) {
+    Write("parts/head.html", "<h2>{PARAM_SPECIES}</h2>");
+    EXPECT_TRUE(Has(Fill("<!--INCLUDE parts/head.html--><p>край</p>", {{"PARAM_SPECIES", "Мечка"}}), "<h2>Мечка</h2><p>край</p>"));
+
+    const CString files[] = {folder + "Reports/Fish_2.rpt", Write("Empty.rpt", "  \n"), Write("Latin1.rpt", "<p>\xe0\xe1</p>"),
+                             Write("self.rpt", "<!--INCLUDE self.rpt-->")};
+    for (const CString& file : files) EXPECT_FALSE(PrintReportFile(file, {{"PARAM_SPECIES", "Пъстърва"}}, "Ведрин"));
+    EXPECT_FALSE(PrintReportFile(Write("broken.rpt", "<!--INCLUDE parts/none.html-->"), {}, "Ведрин"));
+
+    ASSERT_EQ(messages.size(), 5u);
+    for (size_t i = 0; i < 4; ++i) EXPECT_TRUE(Has(messages[i], files[i].str())) << messages[i];
+    EXPECT_TRUE(Has(messages[4], "parts/none.html"));
+    EXPECT_TRUE(fs::is_empty(output.str()));
+}
+
+TEST_F(ReportEngineTest, PrintWritesPdfAndTextWithTheTypedCyrillic) {
+    const CString path = Write("moss_Buxbaumia viridis.rpt", "<h2>Вид: {PARAM_SPECIES}</h2><table><!--ROWS--><tr><td>{PARAM_ROW#}</td></tr><!--/ROWS--></table>");
+    std::vector<ReportField> fields{{"PARAM_SPECIES", "Бръмбар рогач"}, {"PARAM_UNPLACED", "Шумен"}};
+    for (int row = 1; row <= 150; ++row) fields.push_back({CString("PARAM_ROW") + std::to_string(row), "ред"});
+    ASSERT_TRUE(PrintReportFile(path, fields, "Ведрин"));
+
+    const std::string pdf = Output("moss_Buxbaumia viridis.pdf");
+    EXPECT_EQ(pdf.rfind("%PDF", 0), 0u);
+    const std::string text = Output("moss_Buxbaumia viridis.txt");
+    EXPECT_TRUE(Has(text, "Вид: Бръмбар рогач"));
+    EXPECT_TRUE(Has(text, "Шумен"));
+    size_t pages = 0;  // 150 rows do not fit one A4 page
+    for (size_t at = pdf.find("/Type /Page\n"); at != std::string::npos; at = pdf.find("/Type /Page\n", at + 1)) ++pages;
+    EXPECT_GT(pages, 1u);
+}
+
+TEST_F(ReportEngineTest, WithoutTheOutputFolderTheReportGoesToThePrintPreview) {
+    SetReportOutputFolder("");
+    std::vector<PrintDialogKind> dialogs;
+    SetPrintDialogHandler([&dialogs](PrintDialogKind kind, CPrintInfo* info) {
+        dialogs.push_back(kind);
+        EXPECT_EQ(info->GetMaxPage(), 1u);  // the preview knows how many pages it got
+        return TRUE;
+    });
+    SetPrintOutputFile(output + "preview.pdf");
+    const bool printed = PrintReportFile(Write("Bear_1.rpt", "<p>{PARAM_SPECIES}</p>"), {{"PARAM_SPECIES", "Мечка"}}, "Ведрин");
+    SetPrintOutputFile("");
+    SetPrintDialogHandler(nullptr);
+
+    EXPECT_TRUE(printed);
+    EXPECT_EQ(dialogs, std::vector<PrintDialogKind>{PrintDialogKind::Preview});
+    EXPECT_EQ(Output("preview.pdf").rfind("%PDF", 0), 0u);
+}
+
+TEST_F(ReportEngineTest, ControlPrintsItsParametersInIndexOrderAndForgetsThemWithANewFile) {
+    const CString path = Write("Wolf_1.rpt", "<p>{PARAM_SPECIES}|{PARAM_CODE_SPECIES}|{PARAM_NOTE}</p>");
+    std::vector<CrystalCall::Kind> calls;
+    auto previous = CCrystalCtrl::SetCallRecorder([&calls](const CCrystalCtrl&, const CrystalCall& call) { calls.push_back(call.kind); });
+    CCrystalCtrl control;
+    control.SetReportFileName(path);
+    control.SetParameterField(1, "PARAM_CODE_SPECIES;1352;TRUE");
+    control.SetParameterField(0, "PARAM_SPECIES;Вълк;TRUE");
+    control.SetParameterField(2, "PARAM_NOTE;стар;TRUE");
+    control.SetBoolProperty34(FALSE);
+    EXPECT_EQ(control.PrintReport(), 0);
+    EXPECT_TRUE(Has(Output("Wolf_1.txt"), "Вълк|1352|стар"));
+
+    // The next print sets fewer parameters: nothing of the one before is left.
+    control.SetReportFileName(path);
+    control.SetParameterField(0, "PARAM_SPECIES;Мечка;TRUE");
+    EXPECT_EQ(control.PrintReport(), 0);
+    EXPECT_TRUE(Has(Output("Wolf_1.txt"), "Мечка||"));
+    CCrystalCtrl::SetCallRecorder(previous);
+    using K = CrystalCall::Kind;
+    EXPECT_EQ(calls, (std::vector<K>{K::ReportFileName, K::ParameterField, K::ParameterField, K::ParameterField, K::BoolProperty34,
+                                     K::Print, K::ReportFileName, K::ParameterField, K::Print}));
+
+    control.SetReportFileName(folder + "none.rpt");
+    EXPECT_EQ(control.PrintReport(), -1);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,59 @@
+#include "ReportFixture.h"
+
+#include <filesystem>
+
+#include "db/ProgramFolder.h"
+#include "platform/ReportEngine.h"
+
+namespace fs = std::filesystem;
+
+void ReportTest::SetUp() {
+    fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports", fs::copy_options::recursive);
+    TheProgramFolder().InitAppDir(database.Folder());
+    output = MakeTempFolder();
+    SetReportOutputFolder(output);
+    m_previousHandler = SetMessageBoxHandler([this](const CString& text, const CString&, UINT) {
+        messages.push_back(text.str());
+        return IDOK;
+    });
+    m_previousRecorder = CCrystalCtrl::SetCallRecorder([this](const CCrystalCtrl& control, const CrystalCall& call) {
+        calls.push_back({control.GetDlgCtrlID(), call});
+    });
+}
+
+void ReportTest::TearDown() {
+    CCrystalCtrl::SetCallRecorder(m_previousRecorder);
+    SetMessageBoxHandler(m_previousHandler);
+    SetReportOutputFolder("");
+    std::error_code ignored;
+    fs::remove_all(output.str(), ignored);
+}
+
+std::unique_ptr<CTovan_splitDoc> ReportTest::NewDocument(int formTypeId, int speciesId) {
+    auto doc = std::make_unique<CTovan_splitDoc>();
+    doc->UserID = 1;
+    doc->SessionID = 1;
+    doc->RIOSW_ID = 1;
+    doc->FormTypeID = formTypeId;
+    doc->SpeciesID = speciesId;
+    doc->ClearAll();
+    return doc;
+}
+
+std::vector<std::string> ReportTest::Parameters(int controlId) const {
+    std::vector<std::string> texts;
+    for (const RecordedCall& recorded : calls) {
+        if (recorded.controlId != controlId || recorded.call.kind != CrystalCall::ParameterField) continue;
+        EXPECT_EQ(recorded.call.index, static_cast<int>(texts.size())) << recorded.call.text.GetString();
+        texts.push_back(recorded.call.text.str());
+    }
+    return texts;
+}
+
+std::vector<std::string> ReportTest::FileNames() const {
+    std::vector<std::string> names;
+    for (const RecordedCall& recorded : calls)
+        if (recorded.call.kind == CrystalCall::ReportFileName)
+            names.push_back(std::to_string(recorded.controlId) + ":" + recorded.call.text.str());
+    return names;
+}

@@ -1,0 +1,43 @@
+#pragma once
+// A program folder with the test database and the delivered report files, reports written as
+// PDF and text into a folder of their own, and a record of every message box and of every
+// call that a report control received.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/CrystalCtrl.h"
+#include "platform/MessageBox.h"
+#include "store/FormDocument.h"
+#include "tests/support/TestDatabase.h"
+
+struct RecordedCall {
+    int controlId;
+    CrystalCall call;
+};
+
+class ReportTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A document as after login and the choice of a form.
+    std::unique_ptr<CTovan_splitDoc> NewDocument(int formTypeId, int speciesId = -1);
+
+    // The parameter texts that the control with the id received, in order; each index is
+    // checked to follow the one before, starting at 0.
+    std::vector<std::string> Parameters(int controlId) const;
+    // The report files set, in order, as "<control id>:<path>".
+    std::vector<std::string> FileNames() const;
+
+    CTestDatabase database;
+    CString output;
+    std::vector<std::string> messages;
+    std::vector<RecordedCall> calls;
+
+private:
+    MessageBoxHandler m_previousHandler;
+    CCrystalCtrl::CallRecorder m_previousRecorder;
+};
