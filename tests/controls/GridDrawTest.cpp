@@ -1,0 +1,104 @@
+// What the grid paints: headings, lines, the selected row, the background beyond the cells.
+#include <gtest/gtest.h>
+
+#include "platform/SystemInfo.h"
+#include "platform/WindowImage.h"
+#include "tests/controls/GridTestSupport.h"
+
+namespace {
+
+// The grid drawn into a bitmap of its client size, to read pixels from.
+class Picture {
+public:
+    explicit Picture(CGridCtrl& grid) {
+        grid.GetClientRect(&m_client);
+        m_dc.CreateCompatibleDC(nullptr);
+        m_bitmap.CreateCompatibleBitmap(nullptr, m_client.Width(), m_client.Height());
+        m_dc.SelectObject(&m_bitmap);
+        grid.OnDraw(&m_dc);
+    }
+    COLORREF At(int x, int y) const { return m_dc.GetPixel(x, y); }
+
+private:
+    CRect m_client;
+    CDC m_dc;
+    CBitmap m_bitmap;
+};
+
+class GridDrawing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MakeListGrid(grid, 4);
+        grid.SetItemText(2, 2, "Bombina variegata — a text wider than its column");
+        grid.ExpandLastColumn();
+    }
+    GridOwner owner;
+    CGridCtrl& grid = owner.grid;
+};
+
+TEST_F(GridDrawing, PaintsHeadingsLinesSelectionAndBackground) {
+    Click(grid, CellCentre(grid, 3, 1));
+    const Picture picture(grid);
+
+    CRect heading;
+    grid.GetCellRect(0, 0, &heading);
+    EXPECT_EQ(picture.At(heading.left + 4, heading.top + 3), GetSysColor(COLOR_3DFACE));
+    EXPECT_EQ(picture.At(heading.left, heading.top + 3), GetSysColor(COLOR_3DHIGHLIGHT));  // raised
+
+    CRect data;
+    grid.GetCellRect(1, 0, &data);
+    EXPECT_EQ(picture.At(data.left + 3, data.top + 3), GetSysColor(COLOR_WINDOW));
+    EXPECT_EQ(picture.At(data.right, data.top + 3), RGB(192, 192, 192));   // vertical line
+    EXPECT_EQ(picture.At(data.left + 3, data.bottom), RGB(192, 192, 192));  // horizontal line
+
+    CRect selected;
+    grid.GetCellRect(3, 0, &selected);
+    EXPECT_EQ(picture.At(selected.left + 3, selected.top + 3), GetSysColor(COLOR_HIGHLIGHT));
+    CRect focus;  // the focus cell of the selected row is framed in the highlight's text colour
+    grid.GetCellRect(3, 1, &focus);
+    EXPECT_EQ(picture.At(focus.left, focus.top + 3), GetSysColor(COLOR_HIGHLIGHTTEXT));
+    EXPECT_EQ(picture.At(focus.left + 3, focus.top + 3), GetSysColor(COLOR_HIGHLIGHT));
+
+    CRect last;
+    grid.GetCellRect(4, 0, &last);
+    EXPECT_EQ(picture.At(last.left + 3, last.bottom + 6), grid.GetGridBkColor());
+}
+
+TEST_F(GridDrawing, GridLinesFollowTheSetting) {
+    CRect data;
+    grid.GetCellRect(1, 0, &data);
+    grid.SetGridLines(GVL_HORZ);
+    {
+        const Picture picture(grid);
+        EXPECT_EQ(picture.At(data.right, data.top + 3), GetSysColor(COLOR_WINDOW));
+        EXPECT_EQ(picture.At(data.left + 3, data.bottom), RGB(192, 192, 192));
+    }
+    grid.SetGridLines(GVL_NONE);
+    {
+        const Picture picture(grid);
+        EXPECT_EQ(picture.At(data.right, data.top + 3), GetSysColor(COLOR_WINDOW));
+        EXPECT_EQ(picture.At(data.left + 3, data.bottom), GetSysColor(COLOR_WINDOW));
+    }
+}
+
+TEST_F(GridDrawing, HeadingOfTheFocusColumnLooksPressed) {
+    CRect heading;
+    grid.GetCellRect(0, 1, &heading);
+    Click(grid, CellCentre(grid, 2, 1));
+    {
+        const Picture picture(grid);
+        EXPECT_NE(picture.At(heading.left, heading.top + 3), GetSysColor(COLOR_3DHIGHLIGHT));
+    }
+    grid.SetTrackFocusCell(FALSE);
+    const Picture picture(grid);
+    EXPECT_EQ(picture.At(heading.left, heading.top + 3), GetSysColor(COLOR_3DHIGHLIGHT));
+}
+
+// The picture to look at: a list grid as the program's windows show it.
+TEST_F(GridDrawing, RendersAWindowPicture) {
+    Click(grid, CellCentre(grid, 2, 1));
+    Pump();
+    EXPECT_TRUE(SaveWindowImage(&owner, "/tmp/grid.png"));
+}
+
+}  // namespace

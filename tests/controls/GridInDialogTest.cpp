@@ -1,0 +1,89 @@
+// A grid placed in a dialog template and bound with DDX_Control, set up and used the way the
+// program's pages use their lists.
+#include <gtest/gtest.h>
+
+#include "platform/Dialog.h"
+#include "platform/DialogTemplate.h"
+#include "tests/controls/GridTestSupport.h"
+
+namespace {
+
+constexpr int kGridId = 2590;
+
+const DialogTemplate kListTemplate{9701, "Наблюдатели", {220, 130}, {
+    CustomControl("MFCGridCtrl", kGridId, {7, 7, 206, 96}, WS_TABSTOP | WS_BORDER),
+    DefPushButton(IDOK, "OK", {110, 110, 50, 14}),
+    Button(IDCANCEL, "Отказ", {163, 110, 50, 14}),
+}};
+
+class ListDialog : public CDialog {
+public:
+    ListDialog() : CDialog(kListTemplate) {}
+
+    const MessageMap& GetMessageMap() const override {
+        static const MessageMap map(CDialog::GetMessageMap(), {
+            OnNotify(kGridId, NM_DBLCLK, &ListDialog::OnOpenRow),
+            OnNotify(kGridId, GVN_SELCHANGING, &ListDialog::OnRowChanging),
+        });
+        return map;
+    }
+
+    CGridCtrl grid;
+    int openedRow = -1;
+    int changingRow = -1;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        CDialog::DoDataExchange(pDX);
+        DDX_Control(pDX, kGridId, grid);
+    }
+
+    BOOL OnInitDialog() override {
+        CDialog::OnInitDialog();
+        grid.InsertColumn("Име", DT_CENTER, -1);
+        grid.InsertColumn("Организация", DT_CENTER, -1);
+        grid.SetFixedRowCount(1);
+        grid.SetColumnWidth(0, 120);
+        grid.ExpandLastColumn();
+        grid.SetSingleRowSelection(TRUE);
+        grid.SetEditable(FALSE);
+        grid.SetListMode(TRUE);
+        const char* names[] = {"Иван Петров", "Мария Колева", "Георги Димов"};
+        for (int i = 0; i < 3; ++i) {
+            const int row = grid.InsertRow(names[i], -1);
+            grid.SetItemText(row, 1, "РИОСВ Варна");
+            grid.SetItemData(row, 1, 70 + i);
+        }
+        return TRUE;
+    }
+
+private:
+    void OnOpenRow(NMHDR* header, LRESULT*) { openedRow = reinterpret_cast<NM_GRIDVIEW*>(header)->iRow; }
+    void OnRowChanging(NMHDR* header, LRESULT*) { changingRow = reinterpret_cast<NM_GRIDVIEW*>(header)->iRow; }
+};
+
+TEST(GridInDialog, BoundToItsTemplateControlItServesThePage) {
+    ListDialog dialog;
+    int found = -1;
+    const CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog&) {
+        CGridCtrl& grid = dialog.grid;
+        ASSERT_EQ(grid.GetDlgCtrlID(), kGridId);
+        CRect client;
+        grid.GetClientRect(&client);
+        EXPECT_EQ(grid.GetVirtualWidth(), client.Width());
+
+        DoubleClick(grid, CellCentre(grid, 2, 0));
+        EXPECT_EQ(dialog.changingRow, 2);
+        EXPECT_EQ(dialog.openedRow, 2);
+        const CCellRange selected = grid.GetSelectedCellRange();
+        EXPECT_TRUE(selected.GetMinRow() == selected.GetMaxRow() && selected.GetMinCol() == 0 &&
+                    selected.GetMaxCol() == grid.GetColumnCount() - 1);
+        grid.FindItemData(72, &found);
+        dialog.PressButton(IDOK);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    CDialog::SetModalHook(previous);
+    EXPECT_EQ(found, 3);
+}
+
+}  // namespace
