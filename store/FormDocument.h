@@ -10,7 +10,7 @@
 #include "platform/Document.h"
 #include "platform/Gdi.h"
 #include "store/CommonRecords.h"
-#include "store/SpeciesFamilies.h"
+#include "store/FamilyRecords.h"
 
 class CSQLite3DB;
 
