@@ -1,5 +1,7 @@
 #include "CString.h"
 
+#include "Utf8.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
@@ -57,23 +59,7 @@ std::u32string ToCodePoints(std::string_view s) {
 std::string FromCodePoints(std::u32string_view cps) {
     std::string out;
     out.reserve(cps.size() * 2);
-    for (const char32_t cp : cps) {
-        if (cp < 0x80) {
-            out += static_cast<char>(cp);
-        } else if (cp < 0x800) {
-            out += static_cast<char>(0xC0 | (cp >> 6));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else if (cp < 0x10000) {
-            out += static_cast<char>(0xE0 | (cp >> 12));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        } else {
-            out += static_cast<char>(0xF0 | (cp >> 18));
-            out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-            out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (cp & 0x3F));
-        }
-    }
+    for (const char32_t cp : cps) AppendUtf8(out, cp);
     return out;
 }
 
