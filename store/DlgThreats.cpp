@@ -2,22 +2,72 @@
 
 #include <cstdlib>
 
+#include "controls/ListBoxHelpers.h"
+#include "controls/TreeHelpers.h"
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
+#include "platform/MessageBox.h"
 #include "store/DatabaseError.h"
 
 CDlg_Threats::CDlg_Threats(const CThreatArray& current, CWnd* parent) : CDialog(IDD, parent), m_chosen(current) {}
 
+const MessageMap& CDlg_Threats::GetMessageMap() const {
+    static const MessageMap map(CDialog::GetMessageMap(), {
+        OnClicked(IDC_ADD, &CDlg_Threats::OnAddToChosen),
+        OnClicked(IDC_REMOVE, &CDlg_Threats::OnRemoveFromChosen),
+    });
+    return map;
+}
+
 void CDlg_Threats::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_CHOSEN, m_list);
     DDX_Control(pDX, IDC_THREAT_TREE, m_tree);
 }
 
 BOOL CDlg_Threats::OnInitDialog() {
     CDialog::OnInitDialog();
     BuildThreatTree();
+    m_tree.ModifyStyle(0, TVS_HASLINES | TVS_HASBUTTONS | TVS_LINESATROOT);
+    FillChosenList();
     m_tree.Expand(m_tree.GetRootItem(), TVE_EXPAND);
     return TRUE;
+}
+
+void CDlg_Threats::FillChosenList() { FillThreatList(m_list, m_chosen); }
+
+void FillThreatList(CListBox& list, const CThreatArray& threats) {
+    list.ResetContent();
+    for (int i = 0; i < threats.GetSize(); ++i) list.SetItemData(list.AddString(threats[i].Name), static_cast<DWORD>(threats[i].ID));
+    CListBoxHelpers::SetHorizontalExtentToFit(list);
+}
+
+// Any item can be chosen, an inner one as well as a leaf; each threat once.
+void CDlg_Threats::OnAddToChosen() {
+    HTREEITEM item = m_tree.GetSelectedItem();
+    if (!item) {
+        AfxMessageBox("Моля изберете елемент от списъка със заплахите.", MB_OK);
+        return;
+    }
+    const auto id = static_cast<DWORD>(m_tree.GetItemData(item));
+    if (CListBoxHelpers::ContainsItemData(m_list, id)) {
+        AfxMessageBox("Елемента, който се опитвате да вмъкнете, вече е в списъка.", MB_OK);
+        return;
+    }
+    m_list.SetItemData(m_list.AddString(CTreeHelpers::GetItemPath(m_tree, item)), id);
+    CListBoxHelpers::SetHorizontalExtentToFit(m_list);
+}
+
+// The chosen array itself changes only on OK, so that Cancel leaves it as it came.
+void CDlg_Threats::OnRemoveFromChosen() {
+    const int selected = m_list.GetCurSel();
+    if (selected >= 0) m_list.DeleteString(static_cast<UINT>(selected));
+}
+
+void CDlg_Threats::OnOK() {
+    m_chosen.RemoveAll();
+    for (int i = 0; i < m_list.GetCount(); ++i) m_chosen.Add(CThreatItem{static_cast<int>(m_list.GetItemData(i)), m_list.GetText(i)});
+    CDialog::OnOK();
 }
 
 // The rows come depth first: each follows its parent or an earlier sibling's last
@@ -73,11 +123,4 @@ HTREEITEM CDlg_Threats::FindFrom(HTREEITEM item, int threatId) const {
         if (HTREEITEM found = FindFrom(m_tree.GetChildItem(item), threatId)) return found;
     }
     return nullptr;
-}
-
-CString TreeItemPath(const CTreeCtrl& tree, HTREEITEM item) {
-    if (!item) return CString();
-    CString path = tree.GetItemText(item);
-    for (item = tree.GetParentItem(item); item; item = tree.GetParentItem(item)) path = tree.GetItemText(item) + "->" + path;
-    return path;
 }

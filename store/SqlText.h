@@ -5,6 +5,9 @@
 
 // The text trimmed at both ends, every "'" doubled.
 CString QuoteSql(const CString& text);
+// The text exactly as typed, every "'" doubled: for values whose blanks count (user names,
+// passwords).
+CString QuoteSqlAsTyped(const CString& text);
 
 // printf-style formatting into a new text, for one statement.
 template <typename... Args>

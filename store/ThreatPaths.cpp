@@ -1,5 +1,6 @@
 #include "ThreatPaths.h"
 
+#include "controls/TreeHelpers.h"
 #include "store/DlgThreats.h"
 
 CThreatPaths::CThreatPaths() : m_picker(std::make_unique<CDlg_Threats>(CThreatArray())) {
@@ -12,5 +13,5 @@ CThreatPaths::~CThreatPaths() {
 
 CString CThreatPaths::PathOf(int threatId) const {
     HTREEITEM item = m_picker->SelectTreeItemByData(threatId);
-    return item ? TreeItemPath(m_picker->m_tree, item) : CString();
+    return item ? CTreeHelpers::GetItemPath(m_picker->m_tree, item) : CString();
 }

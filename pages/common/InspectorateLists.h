@@ -1,0 +1,9 @@
+#pragma once
+// Lists of the nomenclature entries that belong to the inspectorate or park of the login,
+// read with a query that names the entries' ID and Name.
+#include "platform/ListControls.h"
+
+// Fills the combo box with the rows of the query (Name as the entry, ID as its item data).
+// A list that gets no entry is disabled, since nothing in it can be chosen. After a database
+// error (shown to the user) the list keeps the entries read before it and stays enabled.
+void FillInspectorateList(CComboBox& combo, const CString& sql);

@@ -1,0 +1,23 @@
+#include "pages/common/PageLists.h"
+
+#include "shell/ProgramDatabase.h"
+#include "store/SqlText.h"
+
+void FillComboFromQuery(CComboBox& combo, const CString& sql, const char* idColumn, const char* textColumn) {
+    combo.ResetContent();
+    WithProgramDatabase([&](CSQLite3DB& db) {
+        for (CSQLite3Query query = db.execQuery(sql); !query.eof(); query.nextRow()) {
+            const int index = combo.AddString(query.getStringField(textColumn, ""));
+            combo.SetItemData(index, static_cast<DWORD>(query.getIntField(idColumn, 0)));
+        }
+    });
+}
+
+void FillComboFromTable(CComboBox& combo, const char* table) {
+    FillComboFromQuery(combo, FormatSql("select ID, Name from %s", table), "ID", "Name");
+}
+
+void FillComboFromColumns(CComboBox& combo, const char* idColumn, const char* textColumn, const char* table) {
+    FillComboFromQuery(combo, FormatSql("select %s, %s from %s where %s is not NULL ", idColumn, textColumn, table, textColumn),
+                       idColumn, textColumn);
+}

@@ -1,0 +1,163 @@
+// The view switch's table: every workflow code with the class its view is made of. A page
+// that is built replaces its entry's nullptr by its class record (and gets its include);
+// until then the code shows the placeholder view.
+#include "shell/StepViews.h"
+
+#include <algorithm>
+
+#include "pages/common/ChooseForm.h"
+#include "pages/common/ChooseForm00.h"
+#include "pages/common/CommonForm01Variants.h"
+#include "pages/common/CommonForm02Variants.h"
+#include "pages/common/CommonForm03.h"
+#include "pages/common/CommonForm04Variants.h"
+#include "pages/common/CommonForm05.h"
+#include "pages/common/CommonForm06.h"
+#include "pages/common/CommonForm07Threat.h"
+#include "pages/common/CommonFormInsertImages.h"
+#include "shell/ListProgramModes.h"
+#include "shell/MyFormView.h"
+#include "shell/ReportListView.h"
+#include "shell/TovanSplitView.h"
+
+namespace {
+
+constexpr StepView kStepViews[] = {
+    {0, "CListProgramModes", RUNTIME_CLASS(CListProgramModes)},
+    {999, "CChooseForm", RUNTIME_CLASS(CChooseForm)},
+    {1000, "CChooseForm", RUNTIME_CLASS(CChooseForm)},
+    {1001, "CChooseForm_00", RUNTIME_CLASS(CChooseForm_00)},
+    {1002, "CCommonForm_01", RUNTIME_CLASS(CCommonForm_01)},
+    {1003, "CCommonForm_01_Hamster", RUNTIME_CLASS(CCommonForm_01_Hamster)},
+    {1004, "CCommonForm_01_Moss", RUNTIME_CLASS(CCommonForm_01_Moss)},
+    {1005, "CCommonForm_01_Fungi", RUNTIME_CLASS(CCommonForm_01_Fungi)},
+    {1006, "CCommonForm_01_Deer", RUNTIME_CLASS(CCommonForm_01_Deer)},
+    {1007, "CCommonForm_01_Tortoise", RUNTIME_CLASS(CCommonForm_01_Tortoise)},
+    {1008, "CCommonForm_01_BatCaves", RUNTIME_CLASS(CCommonForm_01_BatCaves)},
+    {1009, "CCommonForm_01_BatHouses", RUNTIME_CLASS(CCommonForm_01_BatHouses)},
+    {1010, "CCommonForm_01_BatForests", RUNTIME_CLASS(CCommonForm_01_BatForests)},
+    {1011, "CCommonForm_01_Fish", RUNTIME_CLASS(CCommonForm_01_Fish)},
+    {1012, "CCommonForm_01_Amphibians", RUNTIME_CLASS(CCommonForm_01_Amphibians)},
+    {1013, "CCommonForm_01_Reptiles", RUNTIME_CLASS(CCommonForm_01_Reptiles)},
+    {1014, "CCommonForm_02", RUNTIME_CLASS(CCommonForm_02)},
+    {1015, "CCommonForm_02_AirTemperature", RUNTIME_CLASS(CCommonForm_02_AirTemperature)},
+    {1016, "CCommonForm_03", RUNTIME_CLASS(CCommonForm_03)},
+    {1017, "CCommonForm_04", RUNTIME_CLASS(CCommonForm_04)},
+    {1018, "CCommonForm_05", RUNTIME_CLASS(CCommonForm_05)},
+    {1019, "CCommonForm_06", RUNTIME_CLASS(CCommonForm_06)},
+    {1020, "CCommonForm_07_Threat", RUNTIME_CLASS(CCommonForm_07_Threat)},
+    {1021, "CCommonForm_InsertImages", RUNTIME_CLASS(CCommonForm_InsertImages)},
+    {1022, "CReportListView", RUNTIME_CLASS(CReportListView)},
+    {1023, "CCommonForm_02_WaterTemperature", RUNTIME_CLASS(CCommonForm_02_WaterTemperature)},
+    {1024, "CCommonForm_02_NoTemperature", RUNTIME_CLASS(CCommonForm_02_NoTemperature)},
+    {1025, "CCommonForm_02_AirTemperature_Ground", RUNTIME_CLASS(CCommonForm_02_AirTemperature_Ground)},
+    {1026, "CCommonForm_02_BothTemperature", RUNTIME_CLASS(CCommonForm_02_BothTemperature)},
+    {1027, "CCommonForm_02_OnlyAirTemperature", RUNTIME_CLASS(CCommonForm_02_OnlyAirTemperature)},
+    {1028, "CCommonForm_04_Exposure", RUNTIME_CLASS(CCommonForm_04_Exposure)},
+    {1029, "CReportListView_Editing", RUNTIME_CLASS(CReportListView_Editing)},
+    {1030, "CReportListView_ReadOnly", RUNTIME_CLASS(CReportListView_ReadOnly)},
+    {2000, "CMyEdit_FormView", RUNTIME_CLASS(CMyEdit_FormView)},
+    {3000, "CMyReport_FormView", RUNTIME_CLASS(CMyReport_FormView)},
+    {4000, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {5000, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6000, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6100, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6101, "CSpecForm_Deer_01", nullptr},
+    {6102, "CSpecForm_Deer_02", nullptr},
+    {6103, "CSpecForm_Deer_03", nullptr},
+    {6104, "CSpecForm_Deer_04", nullptr},
+    {6200, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6201, "CSpecForm_Bat_01_Forest", nullptr},
+    {6202, "CSpecForm_Bat_02_Forest", nullptr},
+    {6203, "CSpecForm_Bat_03_Houses", nullptr},
+    {6204, "CSpecForm_Bat_04_Caves", nullptr},
+    {6205, "CSpecForm_Bat_05_Caves", nullptr},
+    {6206, "CSpecForm_Bat_06_WetLand", nullptr},
+    {6207, "CSpecForm_Bat_07_WetLand", nullptr},
+    {6300, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6301, "CSpecForm_Goat_01", nullptr},
+    {6302, "CSpecForm_Goat_02", nullptr},
+    {6303, "CSpecForm_Goat_03", nullptr},
+    {6304, "CSpecForm_Goat_04", nullptr},
+    {6305, "CSpecForm_Goat_05", nullptr},
+    {6400, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6401, "CSpecForm_Reptile_01", nullptr},
+    {6402, "CSpecForm_Reptile_02", nullptr},
+    {6500, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6501, "CSpecForm_Amphibia_01", nullptr},
+    {6502, "CSpecForm_Amphibia_02", nullptr},
+    {6600, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6601, "CSpecForm_Fungus_01", nullptr},
+    {6602, "CSpecForm_Fungus_02", nullptr},
+    {6603, "CSpecForm_Fungus_03", nullptr},
+    {6604, "CSpecForm_Fungus_04", nullptr},
+    {6605, "CSpecForm_Fungus_05", nullptr},
+    {6700, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6701, "CSpecForm_Bear_01", nullptr},
+    {6702, "CSpecForm_Bear_02", nullptr},
+    {6703, "CSpecForm_Bear_03", nullptr},
+    {6704, "CSpecForm_Bear_04", nullptr},
+    {6705, "CSpecForm_Bear_05", nullptr},
+    {6706, "CSpecForm_Bear_06", nullptr},
+    {6707, "CSpecForm_Bear_07", nullptr},
+    {6800, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6801, "CSpecForm_Wolf_01", nullptr},
+    {6802, "CSpecForm_Wolf_02", nullptr},
+    {6803, "CSpecForm_Wolf_03", nullptr},
+    {6804, "CSpecForm_Wolf_04", nullptr},
+    {6805, "CSpecForm_Wolf_05", nullptr},
+    {6806, "CSpecForm_Wolf_06", nullptr},
+    {6807, "CSpecForm_Wolf_07", nullptr},
+    {6808, "CSpecForm_Wolf_08", nullptr},
+    {6809, "CSpecForm_Wolf_09", nullptr},
+    {6810, "CSpecForm_Wolf_10", nullptr},
+    {6811, "CSpecForm_Wolf_11", nullptr},
+    {6812, "CSpecForm_Wolf_12", nullptr},
+    {6900, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6901, "CSpecForm_Fish_00", nullptr},
+    {6902, "CSpecForm_Fish_01", nullptr},
+    {6903, "CSpecForm_Fish_02", nullptr},
+    {6904, "CSpecForm_Fish_03", nullptr},
+    {6950, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6951, "CSpecForm_Hamster_01", nullptr},
+    {6952, "CSpecForm_Hamster_02", nullptr},
+    {6953, "CSpecForm_Hamster_03", nullptr},
+    {6960, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {6961, "CSpecForm_Tortoise_01", nullptr},
+    {6962, "CSpecForm_Tortoise_02", nullptr},
+    {7000, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
+    {7001, "CSpecForm_Moss_01", nullptr},
+    {7002, "CSpecForm_Moss_02", nullptr},
+    {7003, "CSpecForm_Moss_03", nullptr},
+    {7004, "CSpecForm_Moss_04", nullptr},
+    {7005, "CSpecForm_Moss_05", nullptr},
+    {7006, "CSpecForm_Moss_06", nullptr},
+    {7007, "CSpecForm_Moss_07", nullptr},
+    {7008, "CSpecForm_Moss_08", nullptr},
+    {7009, "CSpecForm_Moss_09", nullptr},
+    {7010, "CSpecForm_Moss_10", nullptr},
+    {7011, "CSpecForm_Moss_11", nullptr},
+    {7012, "CSpecForm_Moss_12", nullptr},
+    {7013, "CSpecForm_Moss_13", nullptr},
+    {7014, "CSpecForm_Moss_14", nullptr},
+    {7015, "CSpecForm_Moss_15", nullptr},
+    {7016, "CSpecForm_Moss_16", nullptr},
+    {7017, "CSpecForm_Moss_17", nullptr},
+    {7018, "CSpecForm_Moss_18", nullptr},
+    {7019, "CSpecForm_Moss_19", nullptr},
+    {7020, "CSpecForm_Moss_20", nullptr},
+    {7021, "CSpecForm_Moss_21", nullptr},
+    {7022, "CSpecForm_Moss_22", nullptr},
+    {7023, "CSpecForm_Moss_23", nullptr},
+};
+
+}  // namespace
+
+std::span<const StepView> StepViewTable() { return kStepViews; }
+
+const CRuntimeClass* StepViewClass(int code) {
+    const auto* entry = std::lower_bound(std::begin(kStepViews), std::end(kStepViews), code,
+                                         [](const StepView& view, int wanted) { return view.code < wanted; });
+    if (entry != std::end(kStepViews) && entry->code == code && entry->viewClass) return entry->viewClass;
+    return RUNTIME_CLASS(CTovan_splitView);
+}

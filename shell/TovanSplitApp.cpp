@@ -1,0 +1,64 @@
+#include "shell/TovanSplitApp.h"
+
+#include "db/ProgramFolder.h"
+#include "platform/DocTemplate.h"
+#include "res/ShellIds.h"
+#include "shell/AboutDlg.h"
+#include "shell/DlgLogin.h"
+#include "shell/MainFrm.h"
+#include "shell/TovanSplitView.h"
+#include "shell/UserAccounts.h"
+#include "store/FormDocument.h"
+
+CTovan_splitApp::CTovan_splitApp() = default;
+
+const MessageMap& CTovan_splitApp::GetMessageMap() const {
+    static const MessageMap map(CWinApp::GetMessageMap(), {
+        OnCommand(ID_FILE_PRINT_SETUP, &CWinApp::OnFilePrintSetup),
+        OnCommand(ID_APP_ABOUT, &CTovan_splitApp::OnAppAbout),
+    });
+    return map;
+}
+
+void CTovan_splitApp::InitAppDir() {
+    const std::vector<CString>& items = AfxGetCommandLineItems();
+    TheProgramFolder().InitAppDir(items.empty() ? "" : items.front().GetString());
+}
+
+CString CTovan_splitApp::GetAppDir() const { return TheProgramFolder().GetAppDir(); }
+
+BOOL CTovan_splitApp::InitInstance() {
+    AfxEnableControlContainer();
+    InitAppDir();
+    Enable3dControls();
+    SetRegistryKey("Local AppWizard-Generated Applications");
+    LoadStdProfileSettings(4);
+    AddDocTemplate(new CSingleDocTemplate(IDR_MAINFRAME, RUNTIME_CLASS(CTovan_splitDoc), RUNTIME_CLASS(CMainFrame),
+                                          RUNTIME_CLASS(CTovan_splitView)));
+    CCommandLineInfo commandLine;
+    ParseCommandLine(commandLine);
+    if (!ProcessShellCommand(commandLine)) return FALSE;
+
+    auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
+    if (!frame) return FALSE;
+    frame->ShowWindow(SW_SHOWNORMAL);
+    frame->UpdateWindow();
+    frame->SetWindowText("Ведрин");
+
+    RegisterAccountLinks();
+    CDlgLogin login;
+    if (login.DoModal() != IDOK) return FALSE;
+    if (CTovan_splitDoc* document = frame->GetFormDocument()) {
+        document->UserID = login.m_nUserID;
+        document->SessionID = login.m_nSessionID;
+        document->RIOSW_ID = login.m_nRioswID;
+        document->RIOSWName = login.m_strRioswName;
+    }
+    frame->UpdateTitle();
+    return TRUE;
+}
+
+void CTovan_splitApp::OnAppAbout() {
+    CAboutDlg about;
+    about.DoModal();
+}

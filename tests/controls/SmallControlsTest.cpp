@@ -1,0 +1,177 @@
+// The numeric edit, the link labels and the extended message box, worked through the
+// input path as the user works them.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "controls/LinkStaticOpenDialog.h"
+#include "controls/MsgBoxEx.h"
+#include "controls/NumericEdit.h"
+#include "platform/Desktop.h"
+#include "platform/Dialog.h"
+#include "platform/WindowImage.h"
+#include "tests/support/DialogSeams.h"
+
+namespace {
+
+constexpr int kNumber = 3001, kLink = 3002, kDialogLink = 3003, kUnknownLink = 3004, kTarget = 3005;
+
+// A modeless window with one of each control.
+class ControlsHost : public CDialog {
+public:
+    ControlsHost() : CDialog(0u) {
+        CreateIndirect(DialogTemplate{0, "Проба", {240, 90}, {
+            Edit(kNumber, {10, 10, 100, 13}),
+            Label(kLink, "www.example.org", {10, 30, 150, 8}),
+            Label(kDialogLink, "Смяна на парола", {10, 44, 150, 8}),
+            Label(kUnknownLink, "Нищо", {10, 58, 150, 8}),
+            Edit(kTarget, {120, 10, 100, 13}),
+        }});
+        number.SubclassDlgItem(kNumber, this);
+        link.SubclassDlgItem(kLink, this);
+        dialogLink.SubclassDlgItem(kDialogLink, this);
+        unknownLink.SubclassDlgItem(kUnknownLink, this);
+        ShowWindow(SW_SHOW);
+    }
+    ~ControlsHost() override { DestroyWindow(); }
+
+    // The characters as typed into the numeric field; '<' stands for the backspace key.
+    CString Typed(const char* keys) {
+        number.SetWindowText("");
+        number.SetFocus();
+        for (const char32_t ch : ToCodePoints(keys)) {
+            if (ch == U'<') number.SendMessage(WM_KEYDOWN, VK_BACK);
+            else number.SendMessage(WM_CHAR, ch);
+        }
+        CString text;
+        number.GetWindowText(text);
+        return text;
+    }
+
+    CNumericEdit number;
+    CLinkStatic link;
+    CLinkStatic_OpenDialog dialogLink;
+    CLinkStatic_OpenDialog unknownLink;
+};
+
+// A left click as the mouse gives it: button down, then up, on the window's corner.
+void Click(CWnd* window) {
+    window->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    window->SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+}
+
+class SmallControlsTest : public ::testing::Test {
+protected:
+    void TearDown() override { SetDesktopOpener({}); }
+    std::unique_ptr<ControlsHost> host = std::make_unique<ControlsHost>();
+};
+
+TEST_F(SmallControlsTest, NumericEditLetsOnlyANumberBeTyped) {
+    EXPECT_EQ(host->Typed("12a3б 4"), "1234");
+    EXPECT_EQ(host->Typed(".5"), "5");           // no point in an empty field
+    EXPECT_EQ(host->Typed("1.2.3"), "1.23");     // the second point is dropped
+    EXPECT_EQ(host->Typed("-7"), "7");           // negatives are refused at first
+    EXPECT_EQ(host->Typed("8<9"), "9");          // backspace still works
+
+    host->number.SetAllowNegative(TRUE);
+    EXPECT_EQ(host->Typed("-7"), "-7");
+    EXPECT_EQ(host->Typed("7-"), "7");           // a minus only as the first character
+    EXPECT_EQ(host->Typed("--1"), "-1");
+}
+
+TEST_F(SmallControlsTest, ALinkOpensItsTargetAndTurnsVisited) {
+    std::vector<CString> opened;
+    SetDesktopOpener([&](const CString& url) {
+        opened.push_back(url);
+        return true;
+    });
+    EXPECT_EQ(host->link.GetLinkTarget(), "www.example.org");  // the text is the target
+    Click(&host->link);
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_NE(opened[0].Find("www.example.org"), -1);
+    EXPECT_TRUE(host->link.IsVisited());
+    EXPECT_EQ(host->link.TextColour(), RGB(85, 26, 139));
+}
+
+TEST_F(SmallControlsTest, ALinkThatCannotBeOpenedSaysWhy) {
+    SetDesktopOpener([](const CString&) { return false; });
+    MessageBoxLog boxes;
+    Click(&host->link);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text.Left(27), "Unable to open hyperlink:\n\n");
+    EXPECT_EQ(boxes.boxes[0].type & MB_ICONMASK, MB_ICONEXCLAMATION);
+    EXPECT_FALSE(host->link.IsVisited());
+}
+
+TEST_F(SmallControlsTest, ADialogLinkRunsTheDialogOfItsIdAndOpensNoAddress) {
+    SetDesktopOpener([](const CString&) {
+        ADD_FAILURE() << "a dialog link opened an address";
+        return true;
+    });
+    CWnd* openedFor = nullptr;
+    CLinkStatic_OpenDialog::RegisterDialog(kDialogLink, [&](CWnd* parent) {
+        openedFor = parent;
+        parent->SetDlgItemText(kTarget, "потребител");
+    });
+    Click(&host->dialogLink);
+    EXPECT_EQ(openedFor, host.get());
+    CString target;
+    host->GetDlgItemText(kTarget, target);
+    EXPECT_EQ(target, "потребител");
+
+    Click(&host->unknownLink);  // nothing registered: nothing happens
+    CLinkStatic_OpenDialog::RegisterDialog(kDialogLink, {});
+    EXPECT_FALSE(CLinkStatic_OpenDialog::HasDialog(kDialogLink));
+}
+
+TEST(MsgBoxExTest, PlainStylesGoToTheProgramsMessageBox) {
+    MessageBoxLog boxes({IDNO});
+    EXPECT_EQ(CMsgBoxEx("Изтриване?", "Внимание!!!", MB_YESNO), IDNO);
+    EXPECT_EQ(CMsgBoxEx("Грешка", "", MB_ICONEXCLAMATION), IDOK);
+    ASSERT_EQ(boxes.boxes.size(), 2u);
+    EXPECT_EQ(boxes.boxes[0].caption, "Внимание!!!");
+    EXPECT_EQ(boxes.boxes[0].type, MB_YESNO);
+    EXPECT_FALSE(boxes.boxes[1].caption.IsEmpty());  // the application's title, or "Съобщение"
+}
+
+// The buttons of a box, left to right, with their ids.
+std::vector<std::pair<int, CString>> ButtonsOf(CDialog& box) {
+    std::vector<std::pair<int, CString>> buttons;
+    for (const int id : {IDOK, IDCANCEL, IDABORT, IDRETRY, IDIGNORE, IDYES, IDNO, IDCONTINUE_EX, IDYESTOALL, IDNOTOALL,
+                         IDC_MSGBOX_HELP, IDC_MSGBOX_CHECK})
+        if (CWnd* button = box.GetDlgItem(id)) {
+            CString text;
+            button->GetWindowText(text);
+            buttons.emplace_back(id, text);
+        }
+    return buttons;
+}
+
+TEST(MsgBoxExTest, ExtendedStylesAddButtonsAndTheCheckBox) {
+    std::vector<std::pair<int, CString>> shown;
+    BOOL endedByEscape = TRUE;
+    const ModalRun script([&](CDialog& box) {
+        shown = ButtonsOf(box);
+        SaveWindowImage(&box, "/tmp/p2_msgboxex.png");
+        box.PressButton(IDCANCEL);  // no Cancel button: Esc does nothing
+        endedByEscape = box.IsEnded();
+        box.CheckDlgButton(IDC_MSGBOX_CHECK, BST_CHECKED);
+        box.PressButton(IDYESTOALL);
+    });
+    const int result = CMsgBoxEx("Да се изтрият ли всички избрани формуляри?", "Внимание!!!",
+                                 MB_YESNO | MB_YES_TO_ALL | MB_NO_TO_ALL | MB_DONT_ASK_AGAIN);
+    EXPECT_EQ(result, IDYESTOALL | static_cast<int>(MB_DONT_ASK_AGAIN));
+    EXPECT_FALSE(endedByEscape);
+    const std::vector<std::pair<int, CString>> expected = {
+        {IDYES, "&Да"}, {IDNO, "&Не"}, {IDYESTOALL, "'Да' за &всички"}, {IDNOTOALL, "'Не' за &всички"},
+        {IDC_MSGBOX_CHECK, "Не ме питай повече"}};
+    EXPECT_EQ(shown, expected);
+}
+
+TEST(MsgBoxExTest, AnExtendedOkBoxClosesWithEscapeAsOk) {
+    const ModalRun script([](CDialog& box) { box.PressButton(IDCANCEL); });
+    EXPECT_EQ(CMsgBoxEx("Готово.", "", MB_OK | MB_HELP_BUTTON), IDOK);
+}
+
+}  // namespace

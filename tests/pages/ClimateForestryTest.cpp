@@ -1,0 +1,79 @@
+// The weather page with its variants, and the forestry units page.
+#include "pages/common/CommonForm02Variants.h"
+#include "pages/common/CommonForm03.h"
+#include "tests/pages/PageFixture.h"
+
+namespace {
+
+using Weather = CCommonForm_02;
+
+class ClimateForestryTest : public PageTest {};
+
+TEST_F(ClimateForestryTest, EachWeatherVariantShowsTheFieldsItsFormAsksFor) {
+    const int clouds = Weather::IDC_CLOUDS, rain = Weather::IDC_RAINFALL, wind = Weather::IDC_WIND_WEAK,
+              group = Weather::IDC_TEMPERATURE_GROUP, air = Weather::IDC_AIR, water = Weather::IDC_WATER,
+              ground = Weather::IDC_GROUND;
+    const std::pair<const CRuntimeClass*, std::vector<int>> variants[] = {
+        {RUNTIME_CLASS(CCommonForm_02), {clouds, rain, wind, group, air, water, ground}},
+        {RUNTIME_CLASS(CCommonForm_02_AirTemperature), {clouds, rain, wind, group, air}},
+        {RUNTIME_CLASS(CCommonForm_02_WaterTemperature), {clouds, rain, wind, group, water}},
+        {RUNTIME_CLASS(CCommonForm_02_NoTemperature), {clouds, rain, wind}},
+        {RUNTIME_CLASS(CCommonForm_02_AirTemperature_Ground), {clouds, rain, wind, group, air, ground}},
+        {RUNTIME_CLASS(CCommonForm_02_BothTemperature), {clouds, rain, wind, group, air, water}},
+        {RUNTIME_CLASS(CCommonForm_02_OnlyAirTemperature), {group, air}},
+    };
+    for (const auto& [pageClass, fields] : variants) {
+        ASSERT_NE(ShowPage(pageClass), nullptr);
+        std::vector<int> shown;
+        for (const int id : {clouds, rain, wind, group, air, water, ground})
+            if (IsShown(id)) shown.push_back(id);
+        EXPECT_EQ(shown, fields) << pageClass->m_lpszClassName;
+        CString file = CString(pageClass->m_lpszClassName).Mid(14);
+        file.MakeLower();
+        Picture("climate" + file);
+    }
+}
+
+TEST_F(ClimateForestryTest, TheWeatherGoesToTheRecordAndComesBack) {
+    const Entries grounds = Rows("select ID, Name from nTortoiseGround");
+    ShowPage(RUNTIME_CLASS(CCommonForm_02));
+    EXPECT_EQ(ListOf(Weather::IDC_GROUND), grounds);
+    ChooseIndex(Weather::IDC_CLOUDS, 11);
+    Type(Weather::IDC_RAINFALL, "слаб дъжд");
+    Click(Weather::IDC_WIND_MODERATE);
+    // Temperatures take a minus sign in front and one decimal point.
+    Keys(Weather::IDC_AIR, "-12.5.-x");
+    Keys(Weather::IDC_WATER, "4-");
+    Choose(Weather::IDC_GROUND, grounds[1].first);
+    Leave();
+    const CCommonData_02& weather = doc.CommonData_02;
+    EXPECT_EQ(std::tuple(weather.Cloudness, weather.Rainfall, weather.Wind, weather.TemperatureAir, weather.TemperatureWater,
+                         weather.SurfaceID, weather.SurfaceIDName),
+              std::tuple(11, CString("слаб дъжд"), 1, CString("-12.5"), CString("4"), grounds[1].first, grounds[1].second));
+
+    // The variant without temperatures keeps them; nothing chosen is stored as -1.
+    ShowPage(RUNTIME_CLASS(CCommonForm_02_NoTemperature));
+    ChooseIndex(Weather::IDC_CLOUDS, -1);
+    Leave();
+    EXPECT_EQ(std::tuple(weather.Cloudness, weather.TemperatureAir, weather.Wind), std::tuple(-1, CString("-12.5"), 1));
+}
+
+TEST_F(ClimateForestryTest, TheForestryUnitsComeFromTheirWholeNomenclaturesAndStayInTheDocument) {
+    ShowPage(RUNTIME_CLASS(CCommonForm_03));
+    for (const auto& [id, table] : {std::pair(CCommonForm_03::IDC_NUTS, "nNUTS"), std::pair(CCommonForm_03::IDC_RIOSW, "nRIOSW"),
+                                    std::pair(CCommonForm_03::IDC_RUG, "nRUG"), std::pair(CCommonForm_03::IDC_DL, "nDL"),
+                                    std::pair(CCommonForm_03::IDC_DDS, "nDDS")})
+        EXPECT_EQ(ListOf(id), Rows(CString("select ID, Name from ") + table)) << table;
+    Picture("forestry");
+    const auto rug = Rows("select ID, Name from nRUG").back();
+    Choose(CCommonForm_03::IDC_RUG, rug.first);
+    Type(CCommonForm_03::IDC_DEPARTMENT, "отдел 112");
+    Leave();
+    EXPECT_EQ(std::tuple(doc.CommonData_03.RUG_ID, doc.CommonData_03.RUG_IDName, doc.CommonData_03.NUTS_ID),
+              std::tuple(rug.first, rug.second, -1));
+    ShowPage(RUNTIME_CLASS(CCommonForm_03));
+    EXPECT_EQ(std::pair(SelectedData(CCommonForm_03::IDC_RUG), TextOf(CCommonForm_03::IDC_DEPARTMENT)),
+              std::pair(rug.first, CString("отдел 112")));
+}
+
+}  // namespace

@@ -1,0 +1,264 @@
+// The photos and maps page with its pictures dialog: pictures added from files of every
+// common format, named, removed and previewed; a damaged file refused; the pictures stored
+// and read back pixel for pixel.
+#include <cstdio>
+#include <filesystem>
+#include <optional>
+
+#include "pages/common/CommonFormInsertImages.h"
+#include "pages/common/DlgScannedImages.h"
+#include "db/SQLite3DB.h"
+#include "platform/CxImage.h"
+#include "platform/FileDialog.h"
+#include "platform/WindowImage.h"
+#include "store/ImageBlob.h"
+#include "tests/pages/PageFixture.h"
+#include "tests/support/TestPicture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// Picture files made from known pixels in a temporary folder.
+class PictureFiles {
+public:
+    PictureFiles() : m_folder(MakeTempFolder()) {}
+    ~PictureFiles() {
+        std::error_code ignored;
+        fs::remove_all(m_folder.str(), ignored);
+    }
+
+    // A file of the format with a width x height picture; its full path.
+    CString Make(const char* name, DWORD format, int width = 40, int height = 30, int seed = 1) const {
+        const std::vector<BYTE> bmp = TestBmp(width, height, seed);
+        CxImage picture;
+        EXPECT_TRUE(picture.Decode(bmp.data(), static_cast<DWORD>(bmp.size()), CXIMAGE_FORMAT_BMP));
+        BYTE* bytes = nullptr;
+        long size = 0;
+        EXPECT_TRUE(picture.Encode(bytes, size, format)) << name;
+        const CString path = m_folder + name;
+        Write(path, bytes, static_cast<size_t>(size));
+        CxImage::FreeMemory(bytes);
+        return path;
+    }
+    CString MakeDamaged(const char* name) const {
+        const CString path = m_folder + name;
+        const std::vector<BYTE> bmp = TestBmp(40, 30, 3);
+        Write(path, bmp.data(), 60);  // the headers and a few pixels
+        return path;
+    }
+
+private:
+    static void Write(const CString& path, const void* bytes, size_t size) {
+        FILE* file = std::fopen(path.GetString(), "wb");
+        ASSERT_NE(file, nullptr);
+        std::fwrite(bytes, 1, size, file);
+        std::fclose(file);
+    }
+
+    CString m_folder;
+};
+
+// The file dialog answers with the paths in turn, then Cancel.
+class ChosenFiles {
+public:
+    explicit ChosenFiles(std::vector<CString> paths) : m_paths(std::move(paths)) {
+        m_previous = CFileDialog::SetHook([this](const CFileDialog::Request& request) -> std::optional<CString> {
+            filters.push_back(request.filter);
+            if (m_next >= m_paths.size()) return std::nullopt;
+            return m_paths[m_next++];
+        });
+    }
+    ~ChosenFiles() { CFileDialog::SetHook(std::move(m_previous)); }
+    std::vector<CString> filters;
+
+private:
+    std::vector<CString> m_paths;
+    size_t m_next = 0;
+    CFileDialog::Hook m_previous;
+};
+
+void PressKey(CDialog& dialog, UINT key) {
+    MSG msg;
+    msg.hwnd = &dialog;
+    msg.message = WM_KEYDOWN;
+    msg.wParam = key;
+    dialog.PreTranslateMessage(&msg);
+}
+
+// The rows of the pictures dialog: number, path, name.
+std::vector<std::vector<CString>> DialogRows(CDlg_ScannedImages& dialog) {
+    std::vector<std::vector<CString>> rows;
+    for (int row = 1; row < dialog.m_grid.GetRowCount(); ++row)
+        rows.push_back({dialog.m_grid.GetItemText(row, 0), dialog.m_grid.GetItemText(row, 1), dialog.m_grid.GetItemText(row, 2)});
+    return rows;
+}
+
+// The BMP file of a picture: equal files, equal pixels.
+std::vector<BYTE> BmpOf(const CxImage& picture) { return EncodeImageBmp(&picture); }
+
+class ImagesPageTest : public PageTest {
+protected:
+    CCommonForm_InsertImages* Page() { return dynamic_cast<CCommonForm_InsertImages*>(page); }
+
+    std::vector<std::pair<CString, CString>> Listed(CGridCtrl& grid) {
+        std::vector<std::pair<CString, CString>> rows;
+        for (int row = 1; row < grid.GetRowCount(); ++row) rows.emplace_back(grid.GetItemText(row, 0), grid.GetItemText(row, 1));
+        return rows;
+    }
+
+    PictureFiles files;
+};
+
+using ListedRows = std::vector<std::pair<CString, CString>>;
+
+TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
+    const std::vector<CString> paths = {files.Make("поле.png", CXIMAGE_FORMAT_PNG), files.Make("гора.jpg", CXIMAGE_FORMAT_JPG),
+                                        files.Make("карта.bmp", CXIMAGE_FORMAT_BMP, 300, 100),
+                                        files.Make("скица.tif", CXIMAGE_FORMAT_TIF, 30, 120)};
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    ChosenFiles chosen(paths);
+    std::vector<std::vector<CString>> shownRows;
+    int emptyRowsAtStart = -1;
+    DialogScript script([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
+        emptyRowsAtStart = dialog.m_grid.GetRowCount();
+        for (size_t i = 0; i < paths.size(); ++i) PressKey(dialog, VK_F6);
+        PressKey(dialog, VK_F6);  // the file dialog cancelled: nothing more
+        EXPECT_EQ(dialog.m_selected, 3);
+        EXPECT_FALSE(dialog.m_grid.IsCellEditable(1, 0));
+        EXPECT_FALSE(dialog.m_grid.IsCellEditable(1, 1));
+        EXPECT_TRUE(dialog.m_grid.IsCellEditable(1, 2));
+        dialog.m_grid.SetItemText(2, 2, "гора при връх Мусала.jpg");  // the name typed over
+        shownRows = DialogRows(dialog);
+        dialog.m_selected = 2;
+        dialog.Invalidate();
+        SaveWindowImage(&dialog, "/tmp/p2_scanned_images.png");
+        PressKey(dialog, VK_F5);
+    });
+    Click(CCommonForm_InsertImages::IDC_ADD_PHOTO);
+    EXPECT_EQ(emptyRowsAtStart, 1);  // the heading row only
+    ASSERT_EQ(shownRows.size(), 4u);
+    EXPECT_EQ(shownRows[0], (std::vector<CString>{"1", paths[0], "поле.png"}));
+    EXPECT_EQ(shownRows[3], (std::vector<CString>{"4", paths[3], "скица.tif"}));
+    EXPECT_EQ(chosen.filters.front(), CDlg_ScannedImages::kImageFilter);
+    EXPECT_TRUE(messages.empty());
+
+    EXPECT_EQ(Listed(Page()->PhotoGrid()),
+              (ListedRows{{"1", "поле.png"}, {"2", "гора при връх Мусала.jpg"}, {"3", "карта.bmp"}, {"4", "скица.tif"}}));
+    EXPECT_EQ(Page()->MapGrid().GetRowCount(), 1);
+    EXPECT_TRUE(SaveWindowImage(page, "/tmp/p2_images_page.png"));
+    Leave();
+    const CCommonData_InsertImages& kept = doc.CommonData_InsertImages;
+    ASSERT_EQ(kept.PhotoImages.GetSize(), 4);
+    EXPECT_EQ(kept.PhotoImages[2]->GetWidth(), 300u);
+    EXPECT_EQ(kept.PhotoNames[1], "гора при връх Мусала.jpg");
+    EXPECT_TRUE(kept.PhotoPaths.IsEmpty());  // where the files were is not kept
+}
+
+TEST_F(ImagesPageTest, ADamagedFileIsRefusedAndAddsNothing) {
+    ChosenFiles chosen({files.MakeDamaged("счупена.bmp"), files.Make("цяла.png", CXIMAGE_FORMAT_PNG)});
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    int rowsAfterDamaged = -1;
+    DialogScript script([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
+        PressKey(dialog, VK_F6);
+        rowsAfterDamaged = dialog.m_grid.GetRowCount();
+        PressKey(dialog, VK_F6);
+        PressKey(dialog, VK_F5);
+    });
+    Click(CCommonForm_InsertImages::IDC_ADD_MAP);
+    EXPECT_EQ(rowsAfterDamaged, 1);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].Find("счупена.bmp"), -1);
+    EXPECT_EQ(Listed(Page()->MapGrid()), (ListedRows{{"1", "цяла.png"}}));
+}
+
+TEST_F(ImagesPageTest, TheDialogOpensOnTheRowLastSelectedAndCancelKeepsEverything) {
+    const std::vector<BYTE> bmp = TestBmp(20, 20, 5);
+    for (const char* name : {"а.bmp", "б.bmp", "в.bmp"}) {
+        doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(bmp.data(), static_cast<int>(bmp.size())));
+        doc.CommonData_InsertImages.PhotoNames.Add(name);
+    }
+    const CImageRef second = doc.CommonData_InsertImages.PhotoImages[1];
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    NM_GRIDVIEW changing{{&Page()->PhotoGrid(), CCommonForm_InsertImages::IDC_PHOTOS, GVN_SELCHANGING}, 2, 1};
+    page->SendMessage(WM_NOTIFY, CCommonForm_InsertImages::IDC_PHOTOS, reinterpret_cast<LPARAM>(&changing));
+    EXPECT_EQ(Page()->RecordedPhotoRow(), 2);
+
+    int selectedWhenOpened = -2;
+    std::vector<std::vector<CString>> rowsAfterDelete;
+    DialogScript script([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
+        selectedWhenOpened = dialog.m_selected;
+        EXPECT_EQ(dialog.m_grid.GetItemText(2, 1), "");  // pictures handed in have no path
+        PressKey(dialog, VK_F7);
+        rowsAfterDelete = DialogRows(dialog);
+        EXPECT_EQ(dialog.m_selected, -1);
+        PressKey(dialog, VK_F8);
+    });
+    Click(CCommonForm_InsertImages::IDC_ADD_PHOTO);
+    EXPECT_EQ(selectedWhenOpened, 1);
+    EXPECT_EQ(rowsAfterDelete, (std::vector<std::vector<CString>>{{"1", "", "а.bmp"}, {"2", "", "в.bmp"}}));
+    // Cancelled: the page keeps its three pictures, the removed one intact.
+    EXPECT_EQ(Listed(Page()->PhotoGrid()), (ListedRows{{"1", "а.bmp"}, {"2", "б.bmp"}, {"3", "в.bmp"}}));
+    EXPECT_EQ(Page()->Images().PhotoImages[1], second);
+    EXPECT_TRUE(second->IsValid());
+
+    // Deleted on the page: the rows below move up and the next dialog opens on nothing.
+    Page()->PhotoGrid().SetSelectedRange(1, 0, 1, 1);
+    Click(CCommonForm_InsertImages::IDC_DELETE_PHOTO);
+    EXPECT_EQ(Listed(Page()->PhotoGrid()), (ListedRows{{"1", "б.bmp"}, {"2", "в.bmp"}}));
+    EXPECT_EQ(Page()->RecordedPhotoRow(), -1);
+}
+
+TEST_F(ImagesPageTest, StoredPicturesComeBackPixelForPixel) {
+    const CString photo = files.Make("мечка.png", CXIMAGE_FORMAT_PNG, 64, 48, 7);
+    const CString map = files.Make("карта.tif", CXIMAGE_FORMAT_TIF, 33, 21, 9);
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    for (const auto& [button, path] : {std::pair{CCommonForm_InsertImages::IDC_ADD_PHOTO, photo},
+                                       {CCommonForm_InsertImages::IDC_ADD_MAP, map}}) {
+        ChosenFiles chosen({path});
+        DialogScript script([](CDialog& shown) {
+            auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
+            PressKey(dialog, VK_F6);
+            dialog.PressButton(IDOK);  // Enter keeps the changes as F5 does
+        });
+        Click(button);
+    }
+    Leave();
+    doc.UserID = 1;
+    doc.SessionID = 1;
+    ASSERT_TRUE(doc.SaveNewForm());
+    CSQLite3DB db;
+    db.open(database.Path());
+    const int formId = db.execQuery("select max(ID) from Forms").getIntField(0);
+
+    CTovan_splitDoc loaded;
+    loaded.m_bAutoDelete = FALSE;
+    loaded.FormTypeID = doc.FormTypeID;
+    ASSERT_TRUE(loaded.LoadForm(formId));
+    const CCommonData_InsertImages& back = loaded.CommonData_InsertImages;
+    ASSERT_EQ(back.PhotoImages.GetSize(), 1);
+    ASSERT_EQ(back.MapImages.GetSize(), 1);
+    EXPECT_EQ(back.PhotoNames[0], "мечка.png");
+    EXPECT_EQ(back.MapNames[0], "карта.tif");
+    CxImage original;
+    ASSERT_TRUE(original.Load(photo));
+    EXPECT_EQ(BmpOf(*back.PhotoImages[0]), BmpOf(original));
+    ASSERT_TRUE(original.Load(map));
+    EXPECT_EQ(BmpOf(*back.MapImages[0]), BmpOf(original));
+}
+
+TEST(DrawImageFitTest, APictureFillsTheAreaOneWayAndIsCentredTheOther) {
+    // A wide picture in a tall area: the area's width, centred down.
+    EXPECT_EQ(FitImageRect(200, 100, 10, 10, 110, 310), CRect(10, 135, 110, 185));
+    // A tall picture in a wide area: the area's height, centred across.
+    EXPECT_EQ(FitImageRect(100, 200, 0, 0, 400, 100), CRect(175, 0, 225, 100));
+    // The same proportions: the whole area.
+    EXPECT_EQ(FitImageRect(40, 30, 0, 0, 80, 60), CRect(0, 0, 80, 60));
+    EXPECT_TRUE(FitImageRect(40, 30, 10, 10, 10, 60).IsRectEmpty());
+    EXPECT_TRUE(FitImageRect(0, 30, 0, 0, 80, 60).IsRectEmpty());
+}
+
+}  // namespace

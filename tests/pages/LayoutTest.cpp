@@ -1,0 +1,59 @@
+// No text of the common pages and their dialogs is cut off by its control in the dialog
+// font, in each variant's wording (Cyrillic runs wider than the fonts the layout grew in).
+#include <string>
+
+#include "controls/TextWidth.h"
+#include "pages/common/CommonForm01Variants.h"
+#include "pages/common/CommonForm02.h"
+#include "pages/common/CommonForm03.h"
+#include "pages/common/CommonForm04Variants.h"
+#include "pages/common/CommonForm05.h"
+#include "pages/common/DlgChoosePlace.h"
+#include "pages/common/DlgCoordinates.h"
+#include "tests/pages/PageFixture.h"
+
+namespace {
+
+// "<id> <text>" of each one-line label or button whose text is wider than the room it has
+// (a push button's frame takes 8 pixels, a radio button's or check box's mark 20).
+std::vector<std::string> CutTexts(CWnd* window) {
+    std::vector<std::string> cut;
+    for (CWnd* child = window->GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
+        const CString kind = child->GetWindowClassName();
+        CString text;
+        child->GetWindowText(text);
+        CRect rect;
+        child->GetClientRect(&rect);
+        CStringArray texts;
+        texts.Add(text);
+        const WidestText widest = MeasureWidest(*child, texts);
+        const bool oneLine = rect.Height() < widest.averageCharWidth * 4 && text.Find('\n') < 0;
+        const DWORD style = child->GetStyle() & 0x0F;
+        const bool groupBox = kind == "Button" && style == BS_GROUPBOX;
+        const bool mark = style == BS_AUTORADIOBUTTON || style == BS_AUTOCHECKBOX;
+        const int room = rect.Width() - (kind != "Button" ? 0 : mark ? 20 : 8);
+        if ((kind == "Static" || kind == "Button") && !groupBox && oneLine && widest.width > room)
+            cut.push_back(std::to_string(child->GetDlgCtrlID()) + " " + text.str());
+    }
+    return cut;
+}
+
+class LayoutTest : public PageTest {};
+
+TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
+    for (const CRuntimeClass* pageClass :
+         {RUNTIME_CLASS(CCommonForm_01_Hamster), RUNTIME_CLASS(CCommonForm_01_BatCaves), RUNTIME_CLASS(CCommonForm_01_Fish),
+          RUNTIME_CLASS(CCommonForm_01_Moss), RUNTIME_CLASS(CCommonForm_01_Reptiles), RUNTIME_CLASS(CCommonForm_02),
+          RUNTIME_CLASS(CCommonForm_03), RUNTIME_CLASS(CCommonForm_04_Exposure), RUNTIME_CLASS(CCommonForm_05)}) {
+        ShowPage(pageClass);
+        EXPECT_EQ(CutTexts(page), std::vector<std::string>()) << pageClass->m_lpszClassName;
+    }
+    const DialogScript script([](CDialog& shown) {
+        EXPECT_EQ(CutTexts(&shown), std::vector<std::string>()) << shown.GetTemplateId();
+        shown.PressButton(IDCANCEL);
+    });
+    for (const int kind : {CCommonForm_01::kPlain, CCommonForm_01::kFish}) CDlg_ChoosePlace("", kTestInspectorate, -1, kind).DoModal();
+    CDlg_Coordinates().DoModal();
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+// The species and form chooser: the species tree, the forms offered for a node, and
+// opening the chosen form.
+#include "controls/SplitterBar.h"
+#include "db/SQLite3DB.h"
+#include "pages/common/ChooseForm00.h"
+#include "shell/StepViews.h"
+#include "shell/WorkflowCodes.h"
+#include "tests/shell/ShellFixture.h"
+
+namespace {
+
+class ChooserTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        StartLoggedIn(1);
+        Frame()->SelectMode(kCodeNewForm);
+        chooser = dynamic_cast<CChooseForm_00*>(RightView());
+        ASSERT_NE(chooser, nullptr);
+    }
+
+    HTREEITEM Find(int data, HTREEITEM first = nullptr) {
+        CTreeCtrl& tree = chooser->SpeciesTree();
+        for (HTREEITEM item = first ? first : tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) {
+            if (static_cast<int>(tree.GetItemData(item)) == data) return item;
+            if (const HTREEITEM child = tree.GetChildItem(item))
+                if (const HTREEITEM found = Find(data, child)) return found;
+        }
+        return nullptr;
+    }
+
+    std::vector<std::pair<CString, int>> OfferedForms() {
+        std::vector<std::pair<CString, int>> forms;
+        CListBox& list = chooser->FormList();
+        for (int i = 0; i < list.GetCount(); ++i) forms.emplace_back(list.GetText(i), static_cast<int>(list.GetItemData(i)));
+        return forms;
+    }
+
+    std::vector<std::pair<CString, int>> RelatedForms(int id, int level) {
+        std::vector<std::pair<CString, int>> forms;
+        CSQLite3DB db;
+        db.open(database.Path());
+        for (CSQLite3Query query = db.execQuery(FormatSql("select n.Name, n.ID from SpeciesFormsRel r join FormNames n on "
+                                                          "n.ID = r.FormNameID where r.SpeciesID = %d and r.SpeciesType = %d "
+                                                          "order by r.SequenceNum",
+                                                          id, level));
+             !query.eof(); query.nextRow())
+            forms.emplace_back(query.getStringField(0), query.getIntField(1));
+        return forms;
+    }
+
+    static int Offset(int level) {
+        static const int offsets[] = {0, 0, 10000, 100000, 1000000};
+        return offsets[level];
+    }
+
+    CRect PlaceOf(int id) {
+        CRect rect;
+        chooser->GetDlgItem(id)->GetWindowRect(&rect);
+        chooser->ScreenToClient(&rect);
+        return rect;
+    }
+
+    CChooseForm_00* chooser = nullptr;
+};
+
+TEST_F(ChooserTest, TheTreeHoldsTheFourLevelsWithTheirNames) {
+    CTreeCtrl& tree = chooser->SpeciesTree();
+    int roots = 0;
+    for (HTREEITEM item = tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) {
+        EXPECT_EQ(SpeciesNodeOf(static_cast<int>(tree.GetItemData(item))).level, 4);
+        ++roots;
+    }
+    EXPECT_EQ(roots, Number("select count(*) from sSuperGroups"));
+
+    // Species of super group 4 read Bulgarian first, the others Latin first.
+    const int first = Number("select ID from sAllSpecies where SuperGroupID = 4 and Name_bg is not null and Name_lat "
+                             "is not null order by ID limit 1");
+    const int other = Number("select ID from sAllSpecies where SuperGroupID <> 4 and Name_bg is not null and "
+                             "Name_lat is not null order by ID limit 1");
+    ASSERT_NE(Find(first), nullptr);
+    EXPECT_EQ(tree.GetItemText(Find(first)),
+              Text(FormatSql("select Name_bg || ' (' || Name_lat || ')' from sAllSpecies where ID = %d", first)));
+    EXPECT_EQ(tree.GetItemText(Find(other)),
+              Text(FormatSql("select Name_lat || ' (' || Name_bg || ')' from sAllSpecies where ID = %d", other)));
+}
+
+TEST_F(ChooserTest, ANodeOffersExactlyItsFormsInTheirOrder) {
+    CSQLite3DB db;
+    db.open(database.Path());
+    int nodes = 0;
+    for (CSQLite3Query query = db.execQuery("select distinct SpeciesID, SpeciesType from SpeciesFormsRel"); !query.eof();
+         query.nextRow()) {
+        const int id = query.getIntField(0);
+        const int level = query.getIntField(1);
+        SCOPED_TRACE(FormatSql("node %d at level %d", id, level).GetString());
+        const HTREEITEM node = Find(id + Offset(level));
+        ASSERT_NE(node, nullptr);
+        chooser->SpeciesTree().SelectItem(node);
+        EXPECT_EQ(OfferedForms(), RelatedForms(id, level));
+        ++nodes;
+    }
+    EXPECT_GT(nodes, 10);
+
+    const int without = Number("select ID from sAllSpecies where ID not in (select SpeciesID from SpeciesFormsRel where "
+                               "SpeciesType = 1) limit 1");
+    chooser->SpeciesTree().SelectItem(Find(without));
+    EXPECT_TRUE(OfferedForms().empty());
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(ChooserTest, ContinuingWithoutAFormSaysSoAndChangesNothing) {
+    Doc()->FormTypeID = 7;
+    chooser->SendMessage(WM_COMMAND, MAKEWPARAM(CChooseForm_00::IDC_CONTINUE, BN_CLICKED),
+                         reinterpret_cast<LPARAM>(chooser->GetDlgItem(CChooseForm_00::IDC_CONTINUE)));
+    EXPECT_EQ(LastMessage(Messages()), "Няма избрана форма!");
+    EXPECT_EQ(RightView(), chooser);
+    EXPECT_FALSE(Tree()->HasFormSteps());
+    EXPECT_EQ(Doc()->FormTypeID, 7);
+}
+
+TEST_F(ChooserTest, ContinuingOpensTheChosenFormForTheChosenSpecies) {
+    const int species = Number("select SpeciesID from SpeciesFormsRel where SpeciesType = 1 order by ID limit 1");
+    Doc()->CommonData_02.Rainfall = "от предишния формуляр";
+    chooser->SpeciesTree().SelectItem(Find(species));
+    const auto offered = OfferedForms();
+    ASSERT_FALSE(offered.empty());
+    chooser->FormList().SetCurSel(0);
+    // A double click on the form acts as "Продължи >>".
+    chooser->SendMessage(WM_COMMAND, MAKEWPARAM(CChooseForm_00::IDC_FORMS, LBN_DBLCLK),
+                         reinterpret_cast<LPARAM>(&chooser->FormList()));
+
+    const int type = offered.front().second;
+    EXPECT_EQ(Doc()->FormTypeID, type);
+    EXPECT_EQ(Doc()->FormName, offered.front().first);
+    EXPECT_EQ(Doc()->SpeciesID, species);
+    EXPECT_EQ(Doc()->SpeciesName,
+              Text(FormatSql("select case when Name_bg is NULL then Name_lat WHEN Name_lat is NULL THEN Name_bg else "
+                             "Name_lat || '(' || Name_bg || ')' end from sAllSpecies where ID = %d",
+                             species)));
+    EXPECT_EQ(Doc()->SpeciesCode, Text(FormatSql("select species_code from sAllSpecies where ID = %d", species)));
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");  // the document was emptied
+    EXPECT_EQ(Doc()->FormID, -1);
+    EXPECT_FALSE(Doc()->IsReadOnly());
+
+    ASSERT_FALSE(StepNodes().empty());
+    EXPECT_EQ(RightView()->GetRuntimeClass(), StepViewClass(StepNodes().front().second));
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(ChooserTest, AGroupKeepsThePreviousObjectExceptTheTrialPlot) {
+    Doc()->SpeciesName = "Ursus arctos";
+    Doc()->SpeciesCode = "1354";
+    const int group = Number("select SpeciesID from SpeciesFormsRel where SpeciesType = 3 and SpeciesID <> 1 limit 1");
+    if (group > 0) {
+        chooser->SpeciesTree().SelectItem(Find(group + 100000));
+        chooser->FormList().SetCurSel(0);
+        chooser->OnContinue();
+        EXPECT_EQ(Doc()->SpeciesName, "Ursus arctos");
+        EXPECT_EQ(Doc()->SpeciesCode, "1354");
+        Frame()->SelectMode(kCodeNewForm);
+        chooser = dynamic_cast<CChooseForm_00*>(RightView());
+        ASSERT_NE(chooser, nullptr);
+    }
+    const HTREEITEM trialPlot = Find(kTrialPlotSpeciesID);
+    ASSERT_NE(trialPlot, nullptr);
+    chooser->SpeciesTree().SelectItem(trialPlot);
+    ASSERT_GT(chooser->FormList().GetCount(), 0);
+    chooser->FormList().SetCurSel(0);
+    chooser->OnContinue();
+    EXPECT_EQ(Doc()->SpeciesID, kTrialPlotSpeciesID);
+    EXPECT_EQ(Doc()->SpeciesName, "Пробна площадка");
+    EXPECT_EQ(Doc()->SpeciesCode, "1354");
+}
+
+TEST_F(ChooserTest, TheListsShareTheWidthAndTheBarMovesTheBoundary) {
+    CRect client;
+    chooser->GetClientRect(&client);
+    const int fifth = client.Width() / 5;
+    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_TREE), CRect(0, 60, 2 * fifth, client.Height() - 80));
+    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS), CRect(2 * fifth + 3, 60, client.Width() - 10, client.Height() - 80));
+    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS_LABEL).bottom, 57);
+    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_CONTINUE).BottomRight(), CPoint(client.Width() - 10, client.Height() - 10));
+
+    const CRect tree = PlaceOf(CChooseForm_00::IDC_TREE);
+    const CRect forms = PlaceOf(CChooseForm_00::IDC_FORMS);
+    const CRect label = PlaceOf(CChooseForm_00::IDC_FORMS_LABEL);
+    NM_SPLITTERBAR moved;
+    moved.hdr.hwndFrom = &chooser->Splitter();
+    moved.hdr.idFrom = CChooseForm_00::IDC_SPLITTER;
+    moved.hdr.code = NM_SPLITTERBAR_MOVED;
+    moved.delta = 20;
+    chooser->SendMessage(WM_NOTIFY, moved.hdr.idFrom, reinterpret_cast<LPARAM>(&moved));
+    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_TREE).right, tree.right + 20);
+    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS).left, forms.left + 20);
+    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS).right, forms.right);
+    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS_LABEL).left, label.left + 20);
+}
+
+}  // namespace

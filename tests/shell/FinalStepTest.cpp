@@ -1,0 +1,175 @@
+// The final step of a form: its actions, storing a new form, storing the changes of a form
+// opened for editing, and printing.
+#include <algorithm>
+#include <filesystem>
+
+#include "pages/common/ChooseForm00.h"
+#include "platform/CrystalCtrl.h"
+#include "platform/ReportEngine.h"
+#include "shell/ReportListView.h"
+#include "shell/WorkflowCodes.h"
+#include "tests/shell/ShellFixture.h"
+#include "tests/shell/TestPage.h"
+
+namespace {
+
+class FinalStepTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        RegisterTestPageTemplate();
+        StartLoggedIn(4);
+    }
+
+    // Opens a fungus form about a species and types a rainfall on a page of it.
+    void TypeForm(const char* rainfall) {
+        Doc()->SpeciesID = Number("select SpeciesID from SpeciesFormsRel where FormNameID = 1 and SpeciesType = 1");
+        OpenForm(1);
+        Frame()->ShowView(RUNTIME_CLASS(CTestPage));
+        RightView()->SetDlgItemText(kTestEdit, rainfall);
+    }
+
+    CReportListView* GoToFinalStep(int code = kCodeFinalStep) {
+        Tree()->SelectByItemData(code);
+        return dynamic_cast<CReportListView*>(RightView());
+    }
+
+    static std::vector<std::pair<CString, int>> Actions(CReportListView* view) {
+        std::vector<std::pair<CString, int>> actions;
+        CListCtrl& list = view->GetListCtrl();
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            actions.emplace_back(list.GetItemText(i, 0), static_cast<int>(list.GetItemData(i)));
+        return actions;
+    }
+
+    static void Run(CReportListView* view, int action) {
+        view->SelectItem(action);
+        view->RunSelectedAction();
+    }
+};
+
+using ActionList = std::vector<std::pair<CString, int>>;
+
+TEST_F(FinalStepTest, EachWayOfOpeningAFormOffersItsActions) {
+    OpenForm(1);
+    CReportListView* view = GoToFinalStep();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Actions(view), (ActionList{{"Запиши", 9999}, {"Справка", 8888}}));
+    EXPECT_EQ(view->GetListCtrl().GetSelectedCount(), 0u);
+    view->RunSelectedAction();  // nothing selected: nothing happens
+    EXPECT_EQ(RightView(), view);
+    EXPECT_TRUE(Messages().empty());
+
+    OpenForm(1, TRUE, FALSE, kCodeEditForms);
+    EXPECT_EQ(Actions(GoToFinalStep(kCodeFinalStepEditing)), (ActionList{{"Редактирай", 7777}, {"Справка", 8888}}));
+    OpenForm(1, FALSE, TRUE, kCodeLookup);
+    EXPECT_EQ(Actions(GoToFinalStep(kCodeFinalStepReadOnly)), (ActionList{{"Справка", 8888}}));
+}
+
+TEST_F(FinalStepTest, StoringANewFormWritesItAndStartsTheNextOne) {
+    TypeForm("проливен");
+    const int formsBefore = Number("select count(*) from Forms");
+    CReportListView* view = GoToFinalStep();
+    ASSERT_NE(view, nullptr);
+    const int species = Doc()->SpeciesID;
+    Run(view, CReportListView::kActionStore);
+
+    ASSERT_EQ(Number("select count(*) from Forms"), formsBefore + 1);
+    const int form = Number("select max(ID) from Forms");
+    EXPECT_EQ(Text(FormatSql("select FormCode from Forms where ID = %d", form)), FormatSql("4_1_%d_%d", species, form));
+    EXPECT_EQ(Number(FormatSql("select FormTypeID from Forms where ID = %d", form)), 1);
+    EXPECT_EQ(Number(FormatSql("select count(*) from Actions where FormID = %d and ActionType = 1 and SessionID = %d",
+                               form, Number("select max(ID) from Sessions"))),
+              1);
+    EXPECT_EQ(Text(FormatSql("select Rainfall from DlgData_02_Climate where FormID = %d", form)), "проливен");
+    EXPECT_EQ(Number(FormatSql("select count(*) from DlgData_01_Place where FormID = %d", form)), 1);
+
+    // Ready for the next form: the chooser under "Въвеждане", no steps, an empty document.
+    EXPECT_FALSE(Tree()->HasFormSteps());
+    EXPECT_EQ(Frame()->GetSelectedItemText(), "Въвеждане");
+    EXPECT_NE(dynamic_cast<CChooseForm_00*>(RightView()), nullptr);
+    EXPECT_EQ(Doc()->FormID, -1);
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");
+    EXPECT_FALSE(Frame()->HasUnsavedInput());
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(FinalStepTest, AFailedSaveKeepsTheTypedFormToTryAgain) {
+    TypeForm("ръмеж");
+    CReportListView* view = GoToFinalStep();
+    ASSERT_NE(view, nullptr);
+    Exec("alter table Actions rename to ActionsAway");
+    const int formsBefore = Number("select count(*) from Forms");
+    Run(view, CReportListView::kActionStore);
+
+    ASSERT_EQ(Messages().size(), 1u);  // the database's error
+    EXPECT_EQ(Number("select count(*) from Forms"), formsBefore);  // nothing half-stored
+    EXPECT_EQ(RightView(), view);
+    EXPECT_TRUE(Tree()->HasFormSteps());
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "ръмеж");
+    EXPECT_EQ(Doc()->FormTypeID, 1);
+    EXPECT_TRUE(Frame()->HasUnsavedInput());
+
+    Exec("alter table ActionsAway rename to Actions");
+    Run(view, CReportListView::kActionStore);
+    EXPECT_EQ(Number("select count(*) from Forms"), formsBefore + 1);
+    EXPECT_EQ(Text("select Rainfall from DlgData_02_Climate order by ID desc limit 1"), "ръмеж");
+}
+
+TEST_F(FinalStepTest, StoringTheChangesOfAnEditedFormKeepsItOpen) {
+    TypeForm("първо");
+    Run(GoToFinalStep(), CReportListView::kActionStore);
+    const int form = Number("select max(ID) from Forms");
+    const CString code = Text(FormatSql("select FormCode from Forms where ID = %d", form));
+
+    Doc()->FormID = form;
+    Doc()->FormTypeID = 1;
+    OpenForm(1, TRUE, FALSE, kCodeEditForms);
+    Frame()->ShowView(RUNTIME_CLASS(CTestPage));
+    RightView()->SetDlgItemText(kTestEdit, "второ");
+    CReportListView* view = GoToFinalStep(kCodeFinalStepEditing);
+    ASSERT_NE(view, nullptr);
+    EXPECT_TRUE(Frame()->HasUnsavedInput());
+    Run(view, CReportListView::kActionUpdate);
+    Run(view, CReportListView::kActionUpdate);  // as often as the user likes
+
+    EXPECT_EQ(RightView(), view);
+    EXPECT_TRUE(Tree()->HasFormSteps());
+    EXPECT_FALSE(Frame()->HasUnsavedInput());
+    EXPECT_EQ(Text(FormatSql("select FormCode from Forms where ID = %d", form)), code);
+    EXPECT_EQ(Number(FormatSql("select count(*) from Actions where FormID = %d and ActionType = 3", form)), 2);
+    EXPECT_EQ(Text(FormatSql("select Rainfall from DlgData_02_Climate where FormID = %d", form)), "второ");
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(FinalStepTest, ReportPrintsTheFormOrSaysThereIsNone) {
+    std::vector<CrystalCall> calls;
+    const auto previous =
+        CCrystalCtrl::SetCallRecorder([&](const CCrystalCtrl&, const CrystalCall& call) { calls.push_back(call); });
+    namespace fs = std::filesystem;
+    fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
+             fs::copy_options::recursive);
+    const CString output = MakeTempFolder();
+    SetReportOutputFolder(output);
+
+    OpenForm(24);  // the full bear form has no report
+    Run(GoToFinalStep(), CReportListView::kActionReport);
+    EXPECT_EQ(LastMessage(Messages()), "Справка за този формуляр за сега не може да бъде направена.");
+    EXPECT_TRUE(calls.empty());
+
+    Answer({});
+    OpenForm(13);
+    CReportListView* view = GoToFinalStep();
+    Run(view, CReportListView::kActionReport);
+    Run(view, CReportListView::kActionReport);  // the report dialog is made once and used again
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const CrystalCall& call) { return call.kind == CrystalCall::Print; }),
+              2);
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(fs::exists(fs::path(output.str()) / "Amphibians.pdf"));
+
+    SetReportOutputFolder("");
+    CCrystalCtrl::SetCallRecorder(previous);
+    fs::remove_all(output.str());
+}
+
+}  // namespace

@@ -1,0 +1,190 @@
+// The observers dialog on the demo register of persons: searching by every field,
+// registering a new observer under the dialog's rules, and choosing one.
+#include <gtest/gtest.h>
+
+#include "db/ProgramFolder.h"
+#include "db/SQLite3DB.h"
+#include "platform/WindowImage.h"
+#include "shell/DlgPersons.h"
+#include "tests/support/DialogSeams.h"
+#include "tests/support/TestDatabase.h"
+
+namespace {
+
+using Texts = std::vector<CString>;
+
+struct Fields {
+    const char* first = "";
+    const char* mid = "";
+    const char* last = "";
+    const char* email = "";
+    const char* organization = "";
+    const char* position = "";
+};
+
+void Fill(CDialog& dialog, const Fields& fields) {
+    dialog.SetDlgItemText(CDlg_Persons::IDC_FIRST_NAME, fields.first);
+    dialog.SetDlgItemText(CDlg_Persons::IDC_MID_NAME, fields.mid);
+    dialog.SetDlgItemText(CDlg_Persons::IDC_LAST_NAME, fields.last);
+    dialog.SetDlgItemText(CDlg_Persons::IDC_EMAIL, fields.email);
+    dialog.SetDlgItemText(CDlg_Persons::IDC_ORGANIZATION, fields.organization);
+    dialog.SetDlgItemText(CDlg_Persons::IDC_POSITION, fields.position);
+}
+
+// The last names the table lists, in its order; none while it is hidden.
+Texts Listed(CDlg_Persons& dialog) {
+    Texts names;
+    if (!dialog.m_grid.IsWindowVisible()) return names;
+    for (int row = 1; row < dialog.m_grid.GetRowCount(); ++row) names.push_back(dialog.m_grid.GetItemText(row, 3));
+    return names;
+}
+
+class PersonsDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override { TheProgramFolder().InitAppDir((database.Folder() + "quorin").GetString()); }
+
+    // The persons a search with these fields lists.
+    Texts Search(const Fields& fields) {
+        Texts found;
+        const ModalRun run([&](CDialog& shown) {
+            auto& dialog = dynamic_cast<CDlg_Persons&>(shown);
+            Fill(dialog, fields);
+            dialog.PressButton(CDlg_Persons::IDC_FIND);
+            found = Listed(dialog);
+            dialog.PressButton(IDCANCEL);
+        });
+        CDlg_Persons dialog(CDlg_Persons::kSearch);
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+        return found;
+    }
+
+    int Count(const char* where) const {
+        CSQLite3DB db;
+        db.open(database.Path());
+        CString sql = "select count(*) from Person_Colaborator where ";
+        return db.execQuery(sql + where).getIntField(0);
+    }
+
+    CTestDatabase database;
+};
+
+TEST_F(PersonsDialogTest, EachFieldNarrowsTheSearchWithoutRegardToCase) {
+    MessageBoxLog boxes;
+    EXPECT_EQ(Search({}).size(), 8u);  // nothing typed: every observer
+    EXPECT_EQ(Search({.first = "иван"}), Texts{"Иванов"});
+    EXPECT_EQ(Search({.mid = "ИВАНОВ"}), Texts{"Колев"});
+    EXPECT_EQ(Search({.last = "ова"}), (Texts{"Стоянова", "Христова", "Маринова"}));
+    EXPECT_EQ(Search({.email = "n.kolev@"}), Texts{"Колев"});
+    EXPECT_EQ(Search({.organization = "  нп „рила“ "}), Texts{"Николов"});
+    EXPECT_EQ(Search({.organization = "софия", .position = "ЕКСПЕРТ"}), (Texts{"Иванов", "Стоянова"}));
+    EXPECT_EQ(Search({.first = "Иван", .last = "Колев"}), Texts{});
+    EXPECT_EQ(Search({.last = "О'Нийл"}), Texts{});  // an apostrophe is only a letter
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// "Продължи" (or a double click on a row) takes the one selected row; without one, or on
+// the heading, the dialog stays open, also while nothing found hides the table.
+TEST_F(PersonsDialogTest, TheChosenRowIsHandedBack) {
+    BOOL noticeShown = FALSE;
+    const ModalRun run([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_Persons&>(shown);
+        Fill(dialog, {.last = "Несъществуващ"});
+        dialog.PressButton(CDlg_Persons::IDC_FIND);
+        noticeShown = dialog.GetDlgItem(CDlg_Persons::IDC_NOTHING_FOUND)->IsWindowVisible();
+        dialog.PressButton(IDOK);
+        Fill(dialog, {.organization = "софия"});
+        dialog.PressButton(CDlg_Persons::IDC_FIND);
+        NM_GRIDVIEW heading{{&dialog.m_grid, CDlg_Persons::IDC_GRID, NM_DBLCLK}, 0, 1};
+        dialog.SendMessage(WM_NOTIFY, CDlg_Persons::IDC_GRID, reinterpret_cast<LPARAM>(&heading));
+        EXPECT_FALSE(dialog.IsEnded());
+        dialog.m_grid.SetSelectedRange(2, 0, 2, 6);
+        SaveWindowImage(&dialog, "/tmp/p2_persons_found.png");
+        NM_GRIDVIEW row{{&dialog.m_grid, CDlg_Persons::IDC_GRID, NM_DBLCLK}, 2, 1};
+        dialog.SendMessage(WM_NOTIFY, CDlg_Persons::IDC_GRID, reinterpret_cast<LPARAM>(&row));
+    });
+    CDlg_Persons dialog;
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(noticeShown);
+    const CPersonRow expected{2, "Мария", "Георгиева", "Стоянова", "m.stoyanova@example.org", "РИОСВ - София", "Старши експерт"};
+    EXPECT_EQ(dialog.m_person, expected);
+}
+
+TEST_F(PersonsDialogTest, RegistrationNeedsCyrillicNamesAndAnEmail) {
+    const std::pair<Fields, const char*> refusals[] = {
+        {{"", "Петрова", "Илиева", "a@b"}, "Моля попълнете полето: 'Име'"},
+        {{"Anna", "Петрова", "Илиева", "a@b"}, "Полето 'Име' може да съдържа само букви на кирилица"},
+        {{"Анна", "", "Илиева", "a@b"}, "Моля попълнете полето: 'Презиме'"},
+        {{"Анна", "Петрова Ана", "Илиева", "a@b"}, "Полето 'Презиме' може да съдържа само букви на кирилица"},
+        {{"Анна", "Петрова", "", "a@b"}, "Моля попълнете полето: 'Фамилия'"},
+        {{"Анна", "Петрова", "Илиева-Попова", "a@b"}, "Полето 'Фамилия' може да съдържа само букви на кирилица"},
+        {{"Анна", "Петрова", "Илиёва", "a@b"}, "Полето 'Фамилия' може да съдържа само букви на кирилица"},
+        {{"Анна", "Петрова", "Илиева", "   "}, "Моля попълнете полето: 'Електронна поща'"},
+    };
+    MessageBoxLog boxes;
+    int focused = 0;
+    const ModalRun run([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_Persons&>(shown);
+        dialog.PressButton(CDlg_Persons::IDC_MODE_ADD);
+        EXPECT_FALSE(dialog.GetDlgItem(CDlg_Persons::IDC_FIND)->IsWindowEnabled());
+        for (const auto& [fields, message] : refusals) {
+            Fill(dialog, fields);
+            dialog.PressButton(CDlg_Persons::IDC_ADD);
+        }
+        focused = CWnd::GetFocus() ? CWnd::GetFocus()->GetDlgCtrlID() : 0;
+        dialog.PressButton(IDCANCEL);
+    });
+    CDlg_Persons dialog(CDlg_Persons::kSearch);
+    dialog.DoModal();
+    Texts expected;
+    for (const auto& refusal : refusals) expected.push_back(refusal.second);
+    EXPECT_EQ(boxes.Texts(), expected);
+    EXPECT_EQ(focused, CDlg_Persons::IDC_EMAIL);
+    EXPECT_EQ(Count("LastName like 'Илиева%'"), 0);
+    EXPECT_TRUE(CDlg_Persons::IsCyrillicOnly(""));
+}
+
+TEST_F(PersonsDialogTest, ANewObserverIsStoredAndListedReadyToChoose) {
+    MessageBoxLog boxes;
+    const ModalRun run([](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_Persons&>(shown);
+        Fill(dialog, {" Анна ", "Петрова", "Илиева", "a.o'hara@example.org", "Дирекция на ПП 'Витоша'", "Еколог; 100%"});
+        dialog.PressButton(CDlg_Persons::IDC_ADD);
+        EXPECT_EQ(Listed(dialog), Texts{"Илиева"});
+        dialog.m_grid.SetSelectedRange(1, 0, 1, 6);
+        dialog.PressButton(IDOK);
+    });
+    CDlg_Persons dialog(CDlg_Persons::kAdd);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(Count("FirstName = 'Анна' and MidName = 'Петрова' and LastName = 'Илиева' and EGN = 'a.o''hara@example.org' "
+                    "and Organization = 'Дирекция на ПП ''Витоша''' and Position = 'Еколог; 100%'"),
+              1);
+    EXPECT_GT(dialog.m_person.ID, 8);
+    EXPECT_EQ(dialog.m_person.FirstName, "Анна");
+}
+
+TEST_F(PersonsDialogTest, ASimilarObserverIsShownInsteadOfAddingATwin) {
+    const Fields sameNames{"Иван", "Петров", "Иванов", "other@example.org"};
+    const Fields sameEmail{"Петя", "Иванова", "Петрова", "m.stoyanova@example.org"};
+    MessageBoxLog boxes;
+    Texts listedForNames, listedForEmail;
+    const ModalRun run([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_Persons&>(shown);
+        Fill(dialog, sameNames);
+        dialog.PressButton(CDlg_Persons::IDC_ADD);
+        listedForNames = Listed(dialog);
+        Fill(dialog, sameEmail);
+        dialog.PressButton(CDlg_Persons::IDC_ADD);
+        listedForEmail = Listed(dialog);
+        dialog.PressButton(IDCANCEL);
+    });
+    CDlg_Persons dialog(CDlg_Persons::kAdd);
+    dialog.DoModal();
+    const CString warning = "В базата вече има въведени наблюдатели с подобни показатели, моля изберерте от списъка.";
+    EXPECT_EQ(boxes.Texts(), (Texts{warning, warning}));
+    EXPECT_EQ(listedForNames, Texts{"Иванов"});
+    EXPECT_EQ(listedForEmail, Texts{"Стоянова"});
+    EXPECT_EQ(Count("1"), 8);
+}
+
+}  // namespace

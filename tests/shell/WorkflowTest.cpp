@@ -1,0 +1,318 @@
+// The workflow tree and the right pane: the steps of every form type, walking them, the
+// view each step shows, and what a page does when it is shown and left.
+#include <algorithm>
+#include <set>
+
+#include "db/SQLite3DB.h"
+#include "platform/Controls.h"
+#include "pages/common/PageTable.h"
+#include "platform/FormView.h"
+#include "shell/ListProgramModes.h"
+#include "shell/PageHeader.h"
+#include "shell/ReportListView.h"
+#include "shell/StepViews.h"
+#include "shell/TovanSplitView.h"
+#include "shell/WorkflowCodes.h"
+#include "tests/shell/ShellFixture.h"
+#include "tests/shell/TestPage.h"
+
+namespace {
+
+class WorkflowTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        RegisterTestPageTemplate();
+        StartLoggedIn(2);
+    }
+
+    // The steps FormBuilder gives the form type, as the tree should show them.
+    std::vector<std::pair<CString, int>> BuilderSteps(int formTypeId) const {
+        std::vector<std::pair<CString, int>> steps;
+        CSQLite3DB db;
+        db.open(database.Path());
+        for (CSQLite3Query query = db.execQuery(FormatSql("select Caption, ItemDataValue from FormBuilder where "
+                                                          "FormTypeId = %d order by SequenceNum",
+                                                          formTypeId));
+             !query.eof(); query.nextRow())
+            steps.emplace_back(query.getStringField(0), query.getIntField(1));
+        return steps;
+    }
+
+    int SelectedCode() const {
+        CTreeCtrl& tree = Tree()->GetTreeCtrl();
+        return static_cast<int>(tree.GetItemData(tree.GetSelectedItem()));
+    }
+
+    CTestPage* ShowTestPage() {
+        Frame()->ShowView(RUNTIME_CLASS(CTestPage));
+        return dynamic_cast<CTestPage*>(RightView());
+    }
+};
+
+TEST_F(WorkflowTest, AFormIsWalkedThroughTheStepsOfFormBuilder) {
+    // Fungi, a moss, the hamster and the wolf's routes: short and long forms, common and
+    // species pages, every final step.
+    for (const int type : {1, 2, 16, 40}) {
+        SCOPED_TRACE(type);
+        OpenForm(type);
+        const auto expected = BuilderSteps(type);
+        ASSERT_FALSE(expected.empty());
+        EXPECT_EQ(StepNodes(), expected);
+
+        // The first step is shown; each "Продължи >>" shows the next one's class.
+        for (size_t step = 0; step < expected.size(); ++step) {
+            EXPECT_EQ(SelectedCode(), expected[step].second);
+            ASSERT_NE(RightView(), nullptr);
+            EXPECT_EQ(RightView()->GetRuntimeClass(), StepViewClass(expected[step].second));
+            if (step + 1 < expected.size()) {
+                EXPECT_TRUE(Frame()->SelectNextStep());
+            }
+        }
+        CView* const last = RightView();
+        EXPECT_FALSE(Frame()->SelectNextStep());
+        EXPECT_EQ(RightView(), last);
+
+        for (size_t step = expected.size() - 1; step > 0; --step) EXPECT_TRUE(Frame()->SelectPrevStep());
+        EXPECT_EQ(SelectedCode(), expected.front().second);
+        EXPECT_FALSE(Frame()->SelectPrevStep());
+    }
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(WorkflowTest, OpeningAnotherFormReplacesTheStepsAndTheModesStayOnce) {
+    OpenForm(1);
+    OpenForm(14);
+    EXPECT_EQ(StepNodes(), BuilderSteps(14));
+    CTreeCtrl& tree = Tree()->GetTreeCtrl();
+    EXPECT_EQ(tree.GetCount(), 6u + BuilderSteps(14).size());
+    Frame()->ClearFormSteps();
+    EXPECT_EQ(tree.GetCount(), 6u);
+    EXPECT_FALSE(Tree()->HasFormSteps());
+}
+
+TEST_F(WorkflowTest, TheFinalStepFollowsTheWayTheFormWasOpened) {
+    OpenForm(1, TRUE, FALSE, kCodeEditForms);
+    EXPECT_EQ(StepNodes().back(), std::make_pair(CString("Редакция"), static_cast<int>(kCodeFinalStepEditing)));
+    OpenForm(1, FALSE, TRUE, kCodeLookup);
+    EXPECT_EQ(StepNodes().back(), std::make_pair(CString("Справка"), static_cast<int>(kCodeFinalStepReadOnly)));
+    EXPECT_TRUE(Doc()->IsReadOnly());
+
+    // The three final steps are not kin to each other: each switch makes a new view.
+    Frame()->SwitchView(kCodeFinalStep);
+    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CReportListView));
+    Frame()->SwitchView(kCodeFinalStepEditing);
+    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CReportListView_Editing));
+    Frame()->SwitchView(kCodeFinalStepReadOnly);
+    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CReportListView_ReadOnly));
+    Frame()->SwitchView(kCodeFinalStep);
+    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CReportListView));
+}
+
+TEST_F(WorkflowTest, ShowingTheShownStepAgainKeepsItsView) {
+    CTestPage::prepared = 0;
+    CTestPage* page = ShowTestPage();
+    ASSERT_NE(page, nullptr);
+    page->SetDlgItemText(kTestEdit, "не е записано още");
+    Frame()->ShowView(RUNTIME_CLASS(CTestPage));
+    Frame()->ShowView(RUNTIME_CLASS(CFormPage));  // a base of the shown class
+    EXPECT_EQ(RightView(), page);
+    EXPECT_EQ(CTestPage::prepared, 1);
+    CString text;
+    page->GetDlgItemText(kTestEdit, text);
+    EXPECT_EQ(text, "не е записано още");
+
+    OpenForm(3);
+    CView* const first = RightView();
+    Tree()->SelectByItemData(SelectedCode());
+    Frame()->SwitchView(SelectedCode());
+    EXPECT_EQ(RightView(), first);
+}
+
+TEST_F(WorkflowTest, LeavingAPageSavesItByEveryWay) {
+    OpenForm(1);  // on the first step
+    CTestPage* page = ShowTestPage();
+    ASSERT_NE(page, nullptr);
+    page->SetDlgItemText(kTestEdit, "Дъжд 'силен' 100%");
+    page->SendMessage(WM_COMMAND, MAKEWPARAM(2581, BN_CLICKED), reinterpret_cast<LPARAM>(page->GetDlgItem(2581)));
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "Дъжд 'силен' 100%");
+    EXPECT_EQ(SelectedCode(), BuilderSteps(1)[1].second);
+
+    page = ShowTestPage();
+    EXPECT_EQ(page->m_text, "Дъжд 'силен' 100%");  // shown again from the record
+    page->SetDlgItemText(kTestEdit, "сняг");
+    Tree()->SelectByItemData(kCodeAnalysis);  // a click elsewhere in the tree
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "сняг");
+    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CTovan_splitView));
+}
+
+TEST_F(WorkflowTest, ThePageHeaderNamesFormObjectAndStep) {
+    Doc()->FormName = "Гъби – находище и популация";
+    Doc()->SpeciesName = "Amanita caesarea";
+    OpenForm(1);
+    const CString step = Frame()->GetSelectedItemText();
+    CTestPage* page = ShowTestPage();
+    ASSERT_NE(page, nullptr);
+
+    const auto textOf = [&](int id) {
+        CString text;
+        page->GetDlgItemText(id, text);
+        return text;
+    };
+    const auto placeOf = [&](const CWnd* control) {
+        CRect rect;
+        control->GetWindowRect(&rect);
+        page->ScreenToClient(&rect);
+        return rect;
+    };
+    EXPECT_EQ(textOf(IDC_HEADER_FORM_CAPTION), "Формуляр:");
+    EXPECT_EQ(textOf(IDC_HEADER_OBJECT_CAPTION), "Обект на мониторинг:");
+    EXPECT_EQ(textOf(IDC_HEADER_STEP_CAPTION), "Стъпка:");
+    EXPECT_EQ(textOf(IDC_HEADER_FORM), "Гъби – находище и популация");
+    EXPECT_EQ(textOf(IDC_HEADER_OBJECT), "Amanita caesarea");
+    EXPECT_EQ(textOf(IDC_HEADER_STEP), step);
+    EXPECT_EQ(placeOf(page->GetDlgItem(IDC_HEADER_STEP)), CRect(160, 80, 900, 100));
+    EXPECT_TRUE(page->GetDlgItem(IDC_HEADER_FORM)->IsWindowVisible());
+    EXPECT_FALSE(page->GetDlgItem(IDC_PAGE_TITLE)->IsWindowVisible());
+
+    auto* picture = dynamic_cast<CStatic*>(page->GetDlgItem(IDC_HEADER_PICTURE));
+    ASSERT_NE(picture, nullptr);
+    EXPECT_EQ(placeOf(picture), CRect(0, 0, 37, 37));
+    EXPECT_NE(picture->GetBitmap(), nullptr);
+    BITMAP info;
+    Doc()->HeaderBitmap.GetBitmap(&info);
+    EXPECT_EQ(info.bmWidth, 37);
+
+    // Every control moved down by the header, once, the two of one id alike.
+    const DialogTemplate* pageTemplate = FindDialogTemplate(kTestPageTemplate);
+    std::vector<CRect> twins;
+    for (CWnd* child = page->GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT))
+        if (child->GetDlgCtrlID() == kTwinLabel) twins.push_back(placeOf(child));
+    ASSERT_EQ(twins.size(), 2u);
+    int twin = 0;
+    for (const DialogControl& control : pageTemplate->controls) {
+        if (control.id != kTwinLabel) continue;
+        const CRect original = DialogUnitsToPixels(pageTemplate->font, control.rect);
+        EXPECT_EQ(twins[twin].top, original.top + kHeaderHeight);
+        EXPECT_EQ(twins[twin].left, original.left);
+        ++twin;
+    }
+    const CSize templateSize = DialogUnitsToPixels(pageTemplate->font, {0, 0, 320, 200}).Size();
+    EXPECT_EQ(page->GetTotalSize().cy, templateSize.cy + kHeaderHeight);
+
+    Tree()->GetTreeCtrl().SelectItem(nullptr);
+    EXPECT_EQ(Frame()->GetSelectedItemText(), "Няма избран елемент");
+}
+
+TEST_F(WorkflowTest, AFormOpenedForReadingLocksItsPagesButNotTheSteps) {
+    Doc()->CommonData_02.Rainfall = "слаб";
+    OpenForm(1, FALSE, TRUE, kCodeLookup);
+    CTestPage* page = ShowTestPage();
+    ASSERT_NE(page, nullptr);
+    EXPECT_TRUE(page->GetDlgItem(kTestEdit)->GetStyle() & ES_READONLY);
+    EXPECT_TRUE(page->GetDlgItem(kTestEdit)->IsWindowEnabled());  // its text can still be copied
+    for (const int locked : {kTestCombo, kTestList, kTestCheck, kTestButton, kTestDate, kTestGrid}) {
+        SCOPED_TRACE(locked);
+        EXPECT_FALSE(page->GetDlgItem(locked)->IsWindowEnabled());
+    }
+    for (const int open : {kTestGroup, IDC_STEP_BACK, IDC_STEP_NEXT}) {
+        SCOPED_TRACE(open);
+        EXPECT_TRUE(page->GetDlgItem(open)->IsWindowEnabled());
+    }
+    // Leaving copies the unchanged controls back.
+    Frame()->SelectNextStep();
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "слаб");
+}
+
+TEST_F(WorkflowTest, EveryCodeOutsideTheTableAndEveryModeWithoutPageShowsThePlaceholder) {
+    for (const int code : {4000, 5000, 6100, 12345, -7}) {
+        SCOPED_TRACE(code);
+        Frame()->SwitchView(code);
+        EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CTovan_splitView));
+        CString title;
+        Frame()->GetWindowText(title);
+        EXPECT_EQ(title, "Ведрин - " + Doc()->RIOSWName);
+    }
+    Frame()->SwitchView(kCodeStart);
+    EXPECT_NE(dynamic_cast<CListProgramModes*>(RightView()), nullptr);
+}
+
+TEST_F(WorkflowTest, TheStepTableCoversEveryStepOfTheDemoData) {
+    const auto table = StepViewTable();
+    std::set<int> codes;
+    for (size_t i = 0; i < table.size(); ++i) {
+        if (i > 0) {
+            EXPECT_LT(table[i - 1].code, table[i].code);
+        }
+        codes.insert(table[i].code);
+        if (table[i].viewClass) {
+            EXPECT_STREQ(table[i].viewClass->m_lpszClassName, table[i].className);
+        }
+        EXPECT_EQ(StepViewClass(table[i].code),
+                  table[i].viewClass ? table[i].viewClass : RUNTIME_CLASS(CTovan_splitView));
+    }
+    CSQLite3DB db;
+    db.open(database.Path());
+    for (CSQLite3Query query = db.execQuery("select distinct ItemDataValue from FormBuilder"); !query.eof();
+         query.nextRow())
+        EXPECT_TRUE(codes.count(query.getIntField(0))) << query.getIntField(0);
+    const auto named = [&](int code) {
+        return std::find_if(table.begin(), table.end(), [&](const StepView& view) { return view.code == code; })->className;
+    };
+    EXPECT_STREQ(named(6807), "CSpecForm_Wolf_07");
+    EXPECT_STREQ(named(6901), "CSpecForm_Fish_00");
+    EXPECT_STREQ(named(7023), "CSpecForm_Moss_23");
+}
+
+TEST_F(WorkflowTest, TheModeListSelectsItsModeOnlyForOneSelectedItem) {
+    auto* modes = dynamic_cast<CListProgramModes*>(RightView());
+    ASSERT_NE(modes, nullptr);
+    CListCtrl& list = modes->GetListCtrl();
+    ASSERT_EQ(list.GetItemCount(), 5);
+    EXPECT_EQ(list.GetSelectedCount(), 0u);
+
+    NMITEMACTIVATE click;
+    click.hdr.hwndFrom = &list;
+    click.hdr.idFrom = static_cast<UINT_PTR>(list.GetDlgCtrlID());
+    click.hdr.code = NM_DBLCLK;
+    modes->SendMessage(WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(RightView(), modes);  // empty space: nothing
+
+    list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);  // "Анализ"
+    EXPECT_EQ(list.GetItemText(3, 0), "Анализ");
+    modes->SendMessage(WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(SelectedCode(), static_cast<int>(kCodeAnalysis));
+    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CTovan_splitView));
+}
+
+TEST_F(WorkflowTest, ClosingWithUnsavedInputAsksFirst) {
+    OpenForm(1);
+    CTestPage* page = ShowTestPage();
+    Frame()->SelectNextStep();
+    EXPECT_FALSE(Frame()->HasUnsavedInput());  // walking changes nothing
+
+    page = ShowTestPage();
+    page->SetDlgItemText(kTestEdit, "въведено");
+    Answer({IDNO});
+    Frame()->SendMessage(WM_CLOSE);
+    ASSERT_NE(Frame(), nullptr);  // still open
+    EXPECT_GE(LastMessage(Messages()).Find("не са записани"), 0);
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");  // the page is still open, unsaved
+
+    // Left, the input is in the record: still not stored.
+    Frame()->SelectNextStep();
+    EXPECT_TRUE(Frame()->HasUnsavedInput());
+    Answer({IDYES});
+    Frame()->SendMessage(WM_CLOSE);
+    EXPECT_EQ(Frame(), nullptr);
+}
+
+TEST_F(WorkflowTest, ARowAddedToATableIsInputToo) {
+    OpenForm(1);
+    CTestPage* page = ShowTestPage();
+    EXPECT_FALSE(Frame()->HasUnsavedInput());
+    AppendPageGridRow(page->m_grid, 0, PageGridRow{{"Canis lupus"}, 61});
+    EXPECT_TRUE(Frame()->HasUnsavedInput());
+}
+
+}  // namespace

@@ -1,0 +1,368 @@
+// The list of stored forms in "Редакция" and "Справка", on forms stored through the document
+// by several users of several inspectorates.
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "controls/ComboHelpers.h"
+#include "platform/CrystalCtrl.h"
+#include "platform/GuiRuntime.h"
+#include "platform/Menu.h"
+#include "platform/ReportEngine.h"
+#include "res/StoredFormIds.h"
+#include "shell/MyFormView.h"
+#include "shell/ReportListView.h"
+#include "shell/WorkflowCodes.h"
+#include "tests/shell/ShellFixture.h"
+#include "tests/shell/TestPage.h"
+
+namespace {
+
+using Menu = std::vector<std::pair<CString, UINT>>;
+
+class StoredFormsTest : public ShellTest {
+protected:
+    void SetUp() override {
+        ShellTest::SetUp();
+        RegisterTestPageTemplate();
+        StartLoggedIn(1);
+        Exec("insert into Users (ID, UserName) values (2, 'иван'), (3, 'мария');"
+             "insert into Sessions (ID, UserID, RIOSW_ID) values (902, 2, 2), (903, 3, 3);"
+             "insert into sAllSpecies (ID, Name_lat, Name_bg) values (9001, 'Lupus testus', 'Тестов вълк'),"
+             " (9002, 'Solus latinus', NULL);"
+             "insert into sSubGroups (ID, Name_lat, Name_bg) values (907, 'Subgrupa', 'Подгрупа');"
+             "insert into sGroups (ID, Name_lat, Name_bg) values (90, 'Grupa', 'Група');"
+             "insert into sSuperGroups (ID, Name_lat, Name_bg) values (97, 'Supra', 'Свръхгрупа');");
+        const int demo = Doc()->SessionID;
+        // Oldest first: session, inspectorate, form type, taxon at each level, rainfall.
+        forms = {Store(demo, 1, 1, 9001, "слаб"), Store(902, 2, 13, 10907, "силен"), Store(902, 2, 30, 100001),
+                 Store(903, 3, 1, 100090), Store(903, 3, 17, 1000097), Store(demo, 1, 13, 9002)};
+        for (int i = 0; i < 6; ++i)
+            Exec(FormatSql("update Actions set ActionDate = '2023-05-0%d', ActionTime = '08:0%d:00' where FormID = %d",
+                           i + 1, i, forms[i]));
+        // The first form was changed twice; a seventh was deleted.
+        Exec(FormatSql("insert into Actions (FormID, SessionID, ActionType, ActionDate, ActionTime) values "
+                       "(%d, 902, 3, '2023-06-02', '09:00:00'), (%d, 902, 3, '2023-06-02', '10:30:00')",
+                       forms[0], forms[0]));
+        CTovan_splitDoc().DeleteForm(Store(demo, 1, 1, 9001));
+        Answer({});
+    }
+
+    int Store(int session, int inspectorate, int formType, int taxon, const char* rainfall = "") {
+        CTovan_splitDoc doc;
+        doc.SessionID = session;
+        doc.RIOSW_ID = inspectorate;
+        doc.FormTypeID = formType;
+        doc.SpeciesID = taxon;
+        doc.CommonData_02.Rainfall = rainfall;
+        EXPECT_TRUE(doc.SaveNewForm());
+        return Number("select max(ID) from Forms");
+    }
+
+    // The list of the mode, filled as "Покажи" fills it.
+    CMyFormView* ShowList(int mode) {
+        Frame()->SelectMode(mode);
+        auto* view = dynamic_cast<CMyFormView*>(RightView());
+        if (view) Click(view, IDC_STORED_SHOW);
+        return view;
+    }
+    // The form ids of the rows, top to bottom.
+    static std::vector<int> Listed(CMyFormView* view) {
+        std::vector<int> ids;
+        for (int row = 1; row < view->Grid().GetRowCount(); ++row) ids.push_back(int(view->Grid().GetItemData(row, 0)));
+        return ids;
+    }
+    static void Click(CWnd* view, int id) {
+        view->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(view->GetDlgItem(id)));
+    }
+    static void Choose(CMyFormView* view, CComboBox& combo, int data) {
+        CComboHelpers::SelectByItemData(combo, DWORD(data));
+        view->SendMessage(WM_COMMAND, MAKEWPARAM(combo.GetDlgCtrlID(), CBN_SELCHANGE), reinterpret_cast<LPARAM>(&combo));
+    }
+    static void SelectRow(CMyFormView* view, int row) { view->Grid().SetSelectedRange(row, 0, row, 8); }
+    static void DoubleClick(CMyFormView* view, int row) { view->Grid().SendMessageToParent(row, 1, NM_DBLCLK); }
+    // Right-clicks the row and chooses `command`; returns the menu offered.
+    static Menu RightClick(CMyFormView* view, int row, UINT command = 0) {
+        Menu offered;
+        const auto previous = CMenu::SetPopupHook([&](const CMenu& menu, CPoint) {
+            for (const CMenu::Item& item : menu.Items()) offered.emplace_back(item.text, item.id);
+            return command;
+        });
+        view->Grid().SendMessageToParent(row, 3, NM_RCLICK);
+        CMenu::SetPopupHook(previous);
+        GuiRuntime::PumpMessages();
+        return offered;
+    }
+    CString TextOf(CWnd* view, int id) const {
+        CString text;
+        view->GetDlgItemText(id, text);
+        return text;
+    }
+    std::string FileBytes() const {
+        std::ifstream file(database.Path().GetString(), std::ios::binary);
+        return {std::istreambuf_iterator<char>(file), {}};
+    }
+
+    std::vector<int> forms;
+};
+
+TEST_F(StoredFormsTest, ListsTheLiveFormsNewestFirstWithTheirCreationAndLatestChange) {
+    const auto type = [this](int id) { return Text(FormatSql("select Name from FormNames where ID = %d", id)); };
+    const auto place = [this](int id) { return Text(FormatSql("select Name from nRIOSW_NP_PP where ID = %d", id)); };
+    const auto code = [](int riosw, int formType, int taxon, int form) {
+        return FormatSql("%d_%d_%d_%d", riosw, formType, taxon, form);
+    };
+    const std::vector<std::vector<CString>> expected = {
+        {"1", type(13), code(1, 13, 9002, forms[5]), "Solus latinus", "2023-05-06", "08:05:00", "demo", place(1), " "},
+        {"2", type(17), code(3, 17, 1000097, forms[4]), "Supra(Свръхгрупа)", "2023-05-05", "08:04:00", "мария", place(3), " "},
+        {"3", type(1), code(3, 1, 100090, forms[3]), "Grupa(Група)", "2023-05-04", "08:03:00", "мария", place(3), " "},
+        {"4", type(30), code(2, 30, 100001, forms[2]), "Пробна площадка", "2023-05-03", "08:02:00", "иван", place(2), " "},
+        {"5", type(13), code(2, 13, 10907, forms[1]), "Subgrupa(Подгрупа)", "2023-05-02", "08:01:00", "иван", place(2), " "},
+        {"6", type(1), code(1, 1, 9001, forms[0]), "Lupus testus(Тестов вълк)", "2023-05-01", "08:00:00", "demo", place(1),
+         "2023-06-02 10:30:00"},
+    };
+    CMyFormView* view = ShowList(kCodeEditForms);
+    ASSERT_NE(view, nullptr);
+    std::vector<std::vector<CString>> shown(view->Grid().GetRowCount() - 1);
+    for (size_t row = 0; row < shown.size(); ++row)
+        for (int col = 0; col < view->Grid().GetColumnCount(); ++col) shown[row].push_back(view->Grid().GetItemText(row + 1, col));
+    EXPECT_EQ(shown, expected);
+    EXPECT_EQ(Listed(view), (std::vector<int>{forms[5], forms[4], forms[3], forms[2], forms[1], forms[0]}));
+    EXPECT_EQ(view->Grid().GetItemData(2, 1), 17);  // the form type rides on its column
+    EXPECT_EQ(view->Grid().GetColumnWidth(2), 0);   // the code is kept, not shown
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(StoredFormsTest, FiltersAndTheLimitNarrowTheListClearEmptiesIt) {
+    CMyFormView* view = ShowList(kCodeLookup);
+    ASSERT_NE(view, nullptr);
+    ASSERT_EQ(view->UserCombo().GetCount(), 3);
+    EXPECT_EQ(view->UserCombo().GetLBText(2), "мария");
+    EXPECT_EQ(view->FormTypeCombo().GetCount(), Number("select count(*) from FormNames"));
+
+    Choose(view, view->FormTypeCombo(), 13);  // shows at once
+    EXPECT_EQ(Listed(view), (std::vector<int>{forms[5], forms[1]}));
+    Choose(view, view->UserCombo(), 2);       // waits for "Покажи"
+    EXPECT_EQ(Listed(view).size(), 2u);
+    Click(view, IDC_STORED_SHOW);
+    EXPECT_EQ(Listed(view), (std::vector<int>{forms[1]}));
+    Choose(view, view->UserCombo(), 3);
+    Click(view, IDC_STORED_SHOW);
+    EXPECT_TRUE(Listed(view).empty());
+
+    Click(view, IDC_STORED_CLEAR);
+    EXPECT_EQ(view->Grid().GetRowCount(), 1);
+    EXPECT_EQ(view->UserCombo().GetCurSel() + view->FormTypeCombo().GetCurSel(), -2);
+    for (const auto& [limit, count] : std::vector<std::pair<const char*, size_t>>{
+             {" 2 ", 2}, {"0", 6}, {"", 6}, {"99999999999999", 6}}) {
+        view->SetDlgItemText(IDC_STORED_LIMIT, limit);
+        Click(view, IDC_STORED_SHOW);
+        EXPECT_EQ(Listed(view).size(), count) << limit;
+    }
+    EXPECT_EQ(Listed(view).front(), forms[5]);
+
+    view->SetDlgItemText(IDC_STORED_LIMIT, "1");
+    Choose(view, view->UserCombo(), 3);
+    Click(view, IDC_STORED_SHOW_ALL);  // ignores the filters and keeps them
+    EXPECT_EQ(Listed(view).size(), 6u);
+    EXPECT_EQ(view->UserCombo().GetCurSel(), 2);
+    EXPECT_EQ(TextOf(view, IDC_STORED_LIMIT), "1");
+
+    Exec("alter table Sessions rename to SessionsAway");  // a damaged database is named, not fatal
+    Click(view, IDC_STORED_SHOW);
+    EXPECT_EQ(view->Grid().GetRowCount(), 1);
+    EXPECT_NE(LastMessage(Messages()).Find("Sessions"), -1);
+}
+
+TEST_F(StoredFormsTest, EachModeNamesItsActionsAndOffersItsMenu) {
+    CMyFormView* editing = ShowList(kCodeEditForms);
+    ASSERT_NE(editing, nullptr);
+    EXPECT_EQ(TextOf(editing, IDC_STORED_TITLE) + TextOf(editing, IDC_STORED_LOAD), "Редакция.Зареди за редакция");
+    EXPECT_TRUE(editing->GetDlgItem(IDC_STORED_DELETE)->IsWindowVisible());
+    EXPECT_TRUE(RightClick(editing, 0).empty());  // not on the heading row
+    EXPECT_EQ(RightClick(editing, 2), (Menu{{"Изтрий", ID_STORED_DELETE}}));
+    EXPECT_EQ(editing->Grid().GetSelectedCellRange(), CCellRange(2, 0, 2, 8));
+
+    CMyFormView* lookup = ShowList(kCodeLookup);
+    ASSERT_NE(lookup, nullptr);
+    EXPECT_EQ(lookup->GetRuntimeClass(), RUNTIME_CLASS(CMyReport_FormView));
+    EXPECT_EQ(TextOf(lookup, IDC_STORED_TITLE) + TextOf(lookup, IDC_STORED_LOAD), "Справка.Зареди за четене");
+    EXPECT_FALSE(lookup->GetDlgItem(IDC_STORED_DELETE)->IsWindowVisible());
+    EXPECT_EQ(RightClick(lookup, 1),
+              (Menu{{"Покажи справка", ID_STORED_PRINT}, {"Зареди формуляр за четене", ID_STORED_OPEN_FOR_READING}}));
+
+    lookup->OnInitialUpdate();  // File New prepares the view again: nothing is added twice
+    EXPECT_EQ(lookup->UserCombo().GetCount(), 3);
+    EXPECT_EQ(lookup->Grid().GetColumnCount(), 9);
+}
+
+TEST_F(StoredFormsTest, DeletingAsksThenLogsAndFlagsTheFormWhole) {
+    MessageBoxLog log({IDOK, IDNO, IDYES});
+    const auto box = [&log](size_t i) {
+        return FormatSql("%s|%s|%d", log.boxes[i].text, log.boxes[i].caption, int(log.boxes[i].type & MB_TYPEMASK));
+    };
+    const int form = forms[4];
+    DoubleClick(ShowList(kCodeEditForms), 2);  // the form is open for editing when it goes
+    ASSERT_EQ(Doc()->FormID, form);
+    CMyFormView* view = ShowList(kCodeEditForms);
+    ASSERT_NE(view, nullptr);
+    view->Grid().SetSelectedRange(2, 1, 2, 3);  // part of the row
+    Click(view, IDC_STORED_DELETE);
+    ASSERT_EQ(log.boxes.size(), 1u);
+    EXPECT_EQ(log.boxes[0].text, "Няма избран формуляр който да бъде изтрит!");
+
+    const std::string before = FileBytes();
+    SelectRow(view, 2);
+    Click(view, IDC_STORED_DELETE);  // "no"
+    ASSERT_EQ(log.boxes.size(), 2u);
+    EXPECT_EQ(box(1), FormatSql("Сигурни ли сте, че желаете да изтриете избрания формуляр?|Внимание!!!|%d", MB_YESNO));
+    EXPECT_EQ(FileBytes(), before);
+
+    RightClick(view, 2, ID_STORED_DELETE);  // "yes"
+    EXPECT_EQ(log.boxes.size(), 3u);
+    EXPECT_EQ(Number(FormatSql("select count(*) from Actions where FormID = %d and ActionType = 2 and SessionID = %d",
+                               form, Doc()->SessionID)), 1);
+    EXPECT_EQ(Number(FormatSql("select Del from Forms where ID = %d", form)), 1);
+    EXPECT_EQ(Number(FormatSql("select count(*) from DlgData_02_Climate where FormID = %d", form)), 0);
+    EXPECT_EQ(Listed(view), (std::vector<int>{forms[5], forms[3], forms[2], forms[1], forms[0]}));
+    EXPECT_EQ(Doc()->FormID, -1);  // no "Редактирай" can bring it back
+    EXPECT_FALSE(Tree()->HasFormSteps());
+}
+
+TEST_F(StoredFormsTest, AFormGoneMeanwhileOrADeleteThatFailsLeavesTheListTrue) {
+    CMyFormView* view = ShowList(kCodeEditForms);
+    ASSERT_NE(view, nullptr);
+    const int actions = Number("select count(*) from Actions");
+    for (const auto act : {+[](CMyFormView* v) { Click(v, IDC_STORED_DELETE); }, +[](CMyFormView* v) { DoubleClick(v, 2); }}) {
+        Exec(FormatSql("update Forms set Del = NULL where ID = %d", forms[4]));
+        Click(view, IDC_STORED_SHOW);
+        Exec(FormatSql("update Forms set Del = 1 where ID = %d", forms[4]));  // by another program
+        SelectRow(view, 2);
+        act(view);
+        ASSERT_EQ(RightView(), view);
+        EXPECT_NE(LastMessage(Messages()).Find("вече е изтрит"), -1);
+        EXPECT_EQ(Listed(view).size(), 5u);
+        EXPECT_EQ(Number("select count(*) from Actions"), actions);
+        EXPECT_FALSE(Tree()->HasFormSteps());
+    }
+
+    // A delete the database refuses is undone whole; the list stays as it was.
+    Exec("create trigger refuse before update on Forms begin select raise(abort, 'disk full'); end");
+    SelectRow(view, 1);
+    Click(view, IDC_STORED_DELETE);
+    EXPECT_NE(LastMessage(Messages()).Find("disk full"), -1);
+    EXPECT_EQ(Listed(view).size(), 5u);
+    EXPECT_EQ(Number("select count(*) from Actions"), actions);
+    EXPECT_EQ(Number(FormatSql("select count(*) from DlgData_02_Climate where FormID = %d", forms[5])), 1);
+}
+
+TEST_F(StoredFormsTest, AFormOpenedForEditingIsStoredAgainUnderItsOwnId) {
+    const int form = forms[0];
+    const CString code = Text(FormatSql("select FormCode from Forms where ID = %d", form));
+    const int formCount = Number("select count(*) from Forms");
+    const int climateRow = Number(FormatSql("select ID from DlgData_02_Climate where FormID = %d", form));
+    DoubleClick(ShowList(kCodeEditForms), 6);
+
+    EXPECT_EQ(Doc()->FormID, form);
+    EXPECT_EQ(Doc()->FormTypeID, 1);
+    EXPECT_EQ(Doc()->SpeciesName, "Lupus testus(Тестов вълк)");
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "слаб");
+    EXPECT_FALSE(Doc()->IsReadOnly());
+    const auto steps = StepNodes();
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.back(), (std::pair<CString, int>{"Редакция", kCodeFinalStepEditing}));
+    EXPECT_EQ(Tree()->LastData(), steps.front().second);  // the first page is shown
+
+    Frame()->ShowView(RUNTIME_CLASS(CTestPage));
+    RightView()->SetDlgItemText(kTestEdit, "проливен");
+    Tree()->SelectByItemData(kCodeFinalStepEditing);
+    auto* finalStep = dynamic_cast<CReportListView*>(RightView());
+    ASSERT_NE(finalStep, nullptr);
+    finalStep->SelectItem(CReportListView::kActionUpdate);
+    finalStep->RunSelectedAction();
+
+    EXPECT_EQ(Number("select count(*) from Forms"), formCount);
+    EXPECT_EQ(Text(FormatSql("select FormCode from Forms where ID = %d", form)), code);
+    EXPECT_EQ(Text(FormatSql("select Rainfall from DlgData_02_Climate where FormID = %d", form)), "проливен");
+    EXPECT_NE(Number(FormatSql("select ID from DlgData_02_Climate where FormID = %d", form)), climateRow);
+    EXPECT_EQ(Number(FormatSql("select count(*) from Actions where FormID = %d and ActionType = 3 and SessionID = %d",
+                               form, Doc()->SessionID)), 1);
+    EXPECT_EQ(ShowList(kCodeEditForms)->Grid().GetItemText(6, 8),
+              Text(FormatSql("select ActionDate || ' ' || ActionTime from Actions where FormID = %d order by ID desc", form)));
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(StoredFormsTest, AFormOpenedForReadingIsLockedAndLeavingItStoresNothing) {
+    const std::string before = FileBytes();
+    RightClick(ShowList(kCodeLookup), 5, ID_STORED_OPEN_FOR_READING);
+    EXPECT_EQ(Doc()->FormID, forms[1]);
+    EXPECT_TRUE(Doc()->IsReadOnly());
+    const auto steps = StepNodes();
+    ASSERT_FALSE(steps.empty());
+    EXPECT_EQ(steps.back(), (std::pair<CString, int>{"Справка", kCodeFinalStepReadOnly}));
+
+    // Every step, and a page with every kind of control: edits read-only, the rest disabled
+    // but for group boxes and the step buttons.
+    Frame()->ShowView(RUNTIME_CLASS(CTestPage));
+    do {
+        for (CWnd* child = RightView()->GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
+            const CString kind = child->GetWindowClassName();
+            const int id = child->GetDlgCtrlID();
+            const bool stepOrGroup = id == 2579 || id == 2581 || (child->GetStyle() & BS_TYPEMASK) == BS_GROUPBOX;
+            if (kind == "Edit") {
+                EXPECT_TRUE(child->GetStyle() & ES_READONLY) << id;
+            } else if (kind == "ComboBox" || kind == "ListBox" || kind == "MFCGridCtrl" || kind == "SysDateTimePick32" ||
+                       (kind == "Button" && !stepOrGroup)) {
+                EXPECT_FALSE(child->IsWindowEnabled()) << kind << " " << id;
+            }
+        }
+    } while (Frame()->SelectNextStep());
+    Frame()->SelectMode(kCodeLookup);
+    EXPECT_EQ(FileBytes(), before);
+    EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(StoredFormsTest, PrintingFromTheLookUpListLoadsTheFormAndKeepsTheList) {
+    int prints = 0;
+    const auto previous = CCrystalCtrl::SetCallRecorder(
+        [&](const CCrystalCtrl&, const CrystalCall& call) { prints += call.kind == CrystalCall::Print; });
+    namespace fs = std::filesystem;
+    fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
+             fs::copy_options::recursive);
+    const CString output = MakeTempFolder();
+    SetReportOutputFolder(output);
+
+    CMyFormView* view = ShowList(kCodeLookup);
+    DoubleClick(view, 5);
+    RightClick(view, 5, ID_STORED_PRINT);
+    EXPECT_EQ(prints, 2);
+    EXPECT_EQ(RightView(), view);
+    EXPECT_FALSE(Tree()->HasFormSteps());
+    EXPECT_EQ(Doc()->FormID, forms[1]);
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "силен");
+    EXPECT_EQ(LastMessage(Messages()), "");
+
+    SetReportOutputFolder("");
+    CCrystalCtrl::SetCallRecorder(previous);
+    fs::remove_all(output.GetString());
+}
+
+TEST_F(StoredFormsTest, OpeningAStoredFormOverATypedOneAsksFirst) {
+    OpenForm(1);
+    Frame()->ShowView(RUNTIME_CLASS(CTestPage));
+    RightView()->SetDlgItemText(kTestEdit, "непопълнен");
+    CMyFormView* view = ShowList(kCodeEditForms);
+    Answer({IDNO});
+    DoubleClick(view, 1);
+    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(RightView(), view);
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "непопълнен");
+
+    Answer({IDYES});
+    DoubleClick(view, 1);
+    EXPECT_EQ(Doc()->FormID, forms[5]);
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");
+}
+
+}  // namespace
