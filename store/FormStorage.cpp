@@ -41,6 +41,14 @@ BOOL RunTransaction(const std::function<void(CSQLite3DB&)>& work) {
     }
 }
 
+// Another program may have deleted the form since it was opened: its rows are then not
+// written again, nor is it deleted twice.
+void RequireLiveForm(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql("select ID from Forms where ID = %d and Del is NULL", formId));
+    if (query.eof())
+        throw CSQLite3Exception(DBLAYER_ERROR, "Формулярът вече е изтрит или не съществува в базата данни.", false);
+}
+
 }  // namespace
 
 BOOL CTovan_splitDoc::GetFormSteps(CSQLite3DB& db, int formTypeId, CArray<int>& steps) {
@@ -111,6 +119,7 @@ BOOL CTovan_splitDoc::SaveNewForm() {
 BOOL CTovan_splitDoc::UpdateForm() {
     CSaveProgress progress;
     return RunTransaction([&](CSQLite3DB& db) {
+        RequireLiveForm(db, FormID);
         DeleteFormData(db, FormID);
         CArray<int> steps;
         GetFormSteps(db, FormTypeID, steps);
@@ -126,6 +135,7 @@ BOOL CTovan_splitDoc::UpdateForm() {
 
 BOOL CTovan_splitDoc::DeleteForm(int formId) {
     return RunTransaction([&](CSQLite3DB& db) {
+        RequireLiveForm(db, formId);
         InsertAction(db, formId, kFormDeleted);
         DeleteFormData(db, formId);
         db.execDML(FormatSql("update Forms set Del = 1 where ID = %d ", formId));

@@ -228,6 +228,21 @@ TEST_F(StoreTest, AFailedUpdateOrDeleteLeavesTheStoredFormAsItWas) {
     EXPECT_EQ(messages.size(), 2u);
 }
 
+TEST_F(StoreTest, AFormDeletedMeanwhileIsNeitherRewrittenNorDeletedAgain) {
+    auto doc = FullForm(NewDocument());
+    ASSERT_TRUE(doc->SaveNewForm());
+    const int formId = LastFormId();
+    auto loaded = Loaded(formId);
+    ASSERT_TRUE(NewDocument()->DeleteForm(formId));  // as another program would
+    const std::string before = Snapshot();
+    messages.clear();
+    EXPECT_FALSE(loaded->UpdateForm());
+    EXPECT_FALSE(loaded->DeleteForm(formId));
+    EXPECT_EQ(Snapshot(), before);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_NE(messages[0].Find("вече е изтрит"), -1);
+}
+
 TEST_F(StoreTest, ALoadStopsAtTheFirstFailingPageAndKeepsWhatItRead) {
     auto doc = FullForm(NewDocument());
     doc->CommonData_01.Department = "12";
