@@ -2,7 +2,7 @@
 
 #include "controls/ComboHelpers.h"
 #include "pages/common/DlgChoosePlace.h"
-#include "pages/common/InspectorateLists.h"
+#include "pages/common/RioswLists.h"
 #include "pages/common/PageControls.h"
 #include "pages/common/PageLists.h"
 #include "pages/common/PageValues.h"

@@ -1,7 +1,7 @@
 #include "pages/common/CommonForm05.h"
 
 #include "controls/ComboHelpers.h"
-#include "pages/common/InspectorateLists.h"
+#include "pages/common/RioswLists.h"
 #include "pages/common/PageLists.h"
 #include "res/CommonPageIds.h"
 #include "store/FormDocument.h"

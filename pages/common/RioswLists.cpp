@@ -1,4 +1,4 @@
-#include "pages/common/InspectorateLists.h"
+#include "pages/common/RioswLists.h"
 
 #include "shell/ProgramDatabase.h"
 
