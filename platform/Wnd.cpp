@@ -15,6 +15,7 @@
 
 #include "qt/ControlWidgets.h"
 #include "qt/GdiAccess.h"
+#include "qt/IconAccess.h"
 #include "qt/WidgetAccess.h"
 #include "qt/WidgetFactory.h"
 #include "qt/WindowState.h"
@@ -1256,3 +1257,13 @@ int GetClassName(HWND window, LPTSTR buffer, int maxCount) {
 
 CWnd* AfxGetMainWnd() { return g_mainWnd; }
 void AfxSetMainWnd(CWnd* window) { g_mainWnd = window; }
+
+HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
+    static_cast<void>(bigIcon);
+    QWidget* top = TopWidgetOf(this);
+    if (!top) return nullptr;
+    const QVariant previous = top->property("quorinIcon");
+    top->setProperty("quorinIcon", QVariant::fromValue(static_cast<const void*>(icon)));
+    top->setWindowIcon(icon ? icon->icon : QIcon());
+    return previous.isValid() ? static_cast<HICON>(previous.value<const void*>()) : nullptr;
+}

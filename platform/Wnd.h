@@ -7,6 +7,7 @@
 // a member wrapper has been bound to that child, which is then returned instead.
 #include "CString.h"
 #include "Geometry.h"
+#include "Icon.h"
 #include "MessageMap.h"
 #include "WinDefs.h"
 
@@ -90,6 +91,9 @@ public:
     CWnd* GetTopLevelParent() const;
     BOOL IsChild(const CWnd* window) const;
     CString GetWindowClassName() const;
+    // The caption icon of this window's top-level window (one picture serves as big and
+    // small icon here); returns the icon set before, nullptr when none was.
+    HICON SetIcon(HICON icon, BOOL bigIcon);
 
     // Style bits (WS_*, and the control's ES_/BS_/SS_/CBS_/LBS_/TVS_/DTS_ bits).
     DWORD GetStyle() const;

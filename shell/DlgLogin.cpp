@@ -12,6 +12,7 @@ namespace {
 
 constexpr char kSettings[] = "Settings";
 constexpr char kRioswEntry[] = "RIOSW_ID";
+constexpr UINT kLoginIcon = 128;
 
 
 }  // namespace
@@ -61,6 +62,9 @@ BOOL CDlgLogin::OnInitDialog() {
     m_linkNewUser.SetUnderline(FALSE);
     m_linkChangePassword.SetUnderline(FALSE);
     SetTitleFont("Times New Roman", IDC_TITLE);
+    const HICON icon = LoadIconResource(kLoginIcon);
+    SetIcon(icon, TRUE);
+    SetIcon(icon, FALSE);
     if (CWnd* userName = GetDlgItem(IDC_USER_NAME)) userName->SetFocus();
     return FALSE;  // the focus stays in the user name
 }

@@ -88,11 +88,15 @@ TEST_F(StartupTest, UserNameAndPasswordCountAsTyped) {
 TEST_F(StartupTest, CancelEndsTheStartWithoutSessionOrProfileEntry) {
     const int sessionsBefore = Number("select count(*) from Sessions");
     CString title;
+    HICON loginIcon = nullptr;
     EXPECT_FALSE(Start([&](CDlgLogin& dialog) {
         AfxGetMainWnd()->GetWindowText(title);
+        loginIcon = dialog.SetIcon(nullptr, TRUE);  // the icon the dialog set for itself
         dialog.PressButton(IDCANCEL);
     }));
     EXPECT_EQ(title, "Ведрин");  // while the login ran
+    EXPECT_NE(loginIcon, nullptr);
+    EXPECT_EQ(loginIcon, LoadIconResource(128));
     EXPECT_EQ(Number("select count(*) from Sessions"), sessionsBefore);
     EXPECT_EQ(GetProfileInt("Settings", "RIOSW_ID", -1), -1);
 }
