@@ -19,84 +19,17 @@
 
 namespace {
 
-// The statements of the program as it formats them: %d an integer, '%s' a quoted text.
+// The statements of the program as it formats them: %d an integer, '%s' a quoted text. The
+// statements of the common pages, the shell and the lists run in those parts' own tests; here
+// stay the species families' and the few the checks below read.
 const char* const kProgramSql[] = {
     // Form storage
     "insert into Forms (  FormTypeID, SpeciesID, SpeciesType ) values\t(\t%d, %d, %d ) ",
-    "update Forms set FormCode = '%s' where ID = %d ",
-    "update Forms set Del = 1 where ID = %d ",
     "insert into Actions (  FormID, SessionID, ActionType ) values\t(\t%d, %d, %d ) ",
-    "insert into DlgData_01_Place (FormID, PlaceID, Date, StartTime,  EndTime,  EKNM_CityID, "
-    "EKNM_MunicipalityID, EKNM_ProvinceID, NUTS_ID, RIOSW_ID_, RUG_ID, DL_ID, DDS_ID, Department, "
-    "SubDepartment, DynamicStrContent, DynamicIntComboContent, DynamicIntRadio, DynamicStrArea1, "
-    "DynamicStrArea2, DynamicStrContent2, DynamicStrContent3Natura2000 )values ( %d, %d, '%s', '%s', "
-    "'%s', %d, %d, %d, %d, %d, %d, %d, %d, '%s', '%s', '%s', %d, %d, '%s', '%s', '%s', '%s' )",
-    " update DlgData_01_Place  set PlaceID = %d  where id = %d",
-    "select \nd.ID as dID, \nd.FormID as dFormID, \nd.PlaceID as dPlaceID, \nd.Date as dDate, "
-    "\nd.StartTime as dStartTime, \nd.EndTime as dEndTime, \nd.EKNM_CityID as dEKNM_CityID, "
-    "d.EKNM_MunicipalityID as dEKNM_MunicipalityID, \nd.EKNM_ProvinceID as dEKNM_ProvinceID, \nd.NUTS_ID "
-    "as dNUTS_ID, \nd.RIOSW_ID_ as dRIOSW_ID_, \nd.RUG_ID as dRUG_ID, \nd.DL_ID as dDL_ID, \nd.DDS_ID as "
-    "dDDS_ID, \nd.Department as dDepartment, \nd.SubDepartment as dSubDepartment, \nd.DynamicStrContent "
-    "as dDynamicStrContent, \nd.DynamicStrContent2 as dDynamicStrContent2, "
-    "\nd.DynamicStrContent3Natura2000 as dDynamicStrContent3Natura2000, \nd.DynamicIntComboContent as "
-    "dDynamicIntComboContent, \nd.DynamicIntRadio as dDynamicIntRadio, \nd.DynamicStrArea1 as "
-    "dDynamicStrArea1, \nd.DynamicStrArea2 as dDynamicStrArea2, \nc.EKNM_NAME as cEKNM_NAME, c.EKNM as "
-    "cEKNM, m.EKNM_NAME as mEKNM_NAME, p.EKNM_NAME as pEKNM_NAME, \nn.Name as nName, \nnR.Name as "
-    "nRName, \nnDL.Name as nDLName, \nnDDS.Name as nDDSName, \nnDyn.Name as nDynamicComboDataName, "
-    "\nnS.SiteName as PlName \nfrom DlgData_01_Place d \ninner join EKNM_CITIES c \ninner join "
-    "EKNM_MUNICIPALITY m \ninner join EKNM_PROVINCE p \ninner join nNuts n \ninner join nRUG nR \ninner "
-    "join nDL \ninner join nDDS \ninner join nDynamicComboData nDyn \ninner join nSites  nS \non "
-    "d.EKNM_CityID  = c.ID and \nc.Municipality = m.ID and \nc.Province = p.ID and \nd.NUTS_ID = n.ID "
-    "and \nd.RUG_ID  = nR.ID and \nd.DL_ID = nDL.ID and \nd.DDS_ID = nDDS.ID and "
-    "\nd.DynamicIntComboContent = nDyn.ID and \nd.PlaceID = nS.ID \nwhere FormID = %d \n",
-    "insert into DlgData_02_Climate ( FormID, Cloudness, Rainfall, TemperatureAir, TemperatureWater, "
-    "Wind, SurfaceID) values(  %d, %d, '%s', '%s', '%s', %d, %d )",
-    "select d.ID as dID, d.FormID as dFormID, d.Cloudness as dCloudness, d.Rainfall as dRainfall, "
-    "d.TemperatureAir as dTemperatureAir, d.TemperatureWater as dTemperatureWater, d.Wind as dWind, "
-    "d.SurfaceID as dSurfaceID, t.Name as tName from  DlgData_02_Climate d inner join nTortoiseGround t "
-    "on d.SurfaceID =  t.ID where FormID = %d ",
-    "insert into DlgData_03_Coords ( FormID, BioRegionID, Altitude, ExposureID ) values ( %d, %d, '%s', "
-    "%d ) ",
-    "select \nd.ID as dID, \nFormID, \nBioRegionID, \nAltitude, \nExposureID, \nn.Name as Exposure "
-    "\nfrom DlgData_03_Coords d \ninner join  nMossExposure n \non n.ID = d.ExposureID \nwhere FormID = "
-    "%d  \n",
-    " insert into Coordinates (  DlgData_ID,  Longtitude_Grad,  Longtitude_Minutes,  Longtitude_Seconds, "
-    " Longtitude_SocondsAfterPoint,  Longtitude_Relativity,  Latitude_Grad,  Latitude_Minutes,  "
-    "Latitude_Seconds,  Latitude_SecondsAfterPoint,  Latitude_Relativity ) values( %d, %d, %d, %d, %d, "
-    "%d, %d, %d, %d, %d, %d )",
     "select ID, DlgData_ID, Longtitude_Grad, Longtitude_Minutes, Longtitude_Seconds, "
     "Longtitude_SocondsAfterPoint, Longtitude_Relativity, Latitude_Grad, Latitude_Minutes, "
     "Latitude_Seconds, Latitude_SecondsAfterPoint, Latitude_Relativity from Coordinates where  "
     "DlgData_ID = %d ",
-    "insert into Coordinates (  DlgData_ID,  Longtitude_Grad,  Longtitude_Minutes,  Longtitude_Seconds,  "
-    "Longtitude_SocondsAfterPoint,  Longtitude_Relativity,  Latitude_Grad,  Latitude_Minutes,  "
-    "Latitude_Seconds,  Latitude_SecondsAfterPoint,  Latitude_Relativity ) values( %d, %d, %d, %d, %d, "
-    "%d, %d, %d, %d, %d, %d )",
-    "insert into DlgData_04_Locality ( FormID, NP_ID, NP_PU_ID,  PP_ID, Reserve_ID, PR_ID, PZ_ID, ZM_ID, "
-    "Corine_ID, OVM_ID, Natura_200_ID, Ramsar_ID "
-    ")values(\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d,\t%d\t)",
-    "select d.ID as dID, d.FormID as dFormID, d.NP_ID as dNP_ID, d.NP_PU_ID as dNP_PU_ID, d.PP_ID as "
-    "dPP_ID, d.Reserve_ID as dReserve_ID, d.PR_ID as dPR_ID, d.PZ_ID as dPZ_ID, d.ZM_ID as dZM_ID, "
-    "d.Corine_ID as dCorine_ID, d.OVM_ID as dOVM_ID, d.Natura_200_ID as dNatura_200_ID, d.Ramsar_ID as "
-    "dRamsar_ID, nNP.Name as nNPName, nPP.Name as nPPName, nReserve.Name as nReserveName, nPR.Name as "
-    "nPRName, nPZ.Name as nPZName, nZM.Name as nZMName, nSiteCorine.Name as nSiteCorineName, "
-    "nSiteOVM.Name as nSiteOVMName, nSiteNatura2000.Name as nSiteNatura2000Name, nSiteRamsar.Name as "
-    "nSiteRamsarName, nPU.Name as nPUName from DlgData_04_Locality d inner join nNP inner join nPU inner "
-    "join nPP inner join nReserve inner join nPR inner join nPZ inner join nZM inner join nSiteCorine "
-    "inner join nSiteOVM inner join nSiteNatura2000 inner join nSiteRamsar on d.NP_ID = nNP.ID and "
-    "d.PP_ID = nPP.ID and d.Reserve_ID = nReserve.ID and d.PR_ID = nPR.ID and d.PZ_ID = nPZ.ID and "
-    "d.ZM_ID = nZM.ID and d.Corine_ID = nSiteCorine.ID and d.OVM_ID = nSiteOVM.ID  and d.Natura_200_ID = "
-    " nSiteNatura2000.ID and d.Ramsar_ID = nSiteRamsar.ID and d.NP_PU_ID = nPU.ID where d.FormID = %d",
-    "insert into DlgData_06( FormID, PersonID) values( %d, %d )",
-    "select d.ID as dID, d.FormID as dFormID, d.PersonID as dPersonID, p.FirstName as pFirstName, "
-    "p.MidName as pMidName, p.LastName as pLastName, p.EGN as pEGN, p.Organization as pOrganization, "
-    "p.Position as pPosition from DlgData_06 d inner join Person_Colaborator p on d.PersonID = p.ID "
-    "where FormID = %d ",
-    "insert into DlgData_07_Threats( FormID, ThreatID ) values( %d, %d )",
-    "select d.ID as dID, d.FormID as dFormID, d.ThreatID as dThreatID, t.Name as tName from "
-    "DlgData_07_Threats d inner join  nThreats t on d.ThreatID = t.id where d.FormID = %d ",
-    "insert into DlgData_Images ( FormID, IsPhoto, SerialNum, Name, Image ) values( %d, %d, %d, '%s', ? )",
-    "select ID, FormID, IsPhoto, SerialNum, Name, Image from DlgData_Images where FormID = %d",
     // Species pages
     "insert into tFungus_01 ( FormID, FloristicRegionID, UTM_GirdID, Substratum, Habitat, EkoSpecifics ) "
     "values(%d, %d, %d, '%s', '%s', '%s' ) ",
@@ -399,61 +332,15 @@ const char* const kProgramSql[] = {
     // Users, sessions and observers
     "insert into Users (UserName, Name, SurName, FamilyName, Password )values( '%s', '%s', '%s', '%s', "
     "'%s')",
-    "update Users set Password = '%s' where id = %d",
     "select * from Users where UserName = '%s' and Password = '%s'",
-    "select distinct u.UserName as UserName from sessions s inner join Users u on s.UserID = u.ID order "
-    "by s.ID desc limit 3",
-    "select UserName from Users where UserName = '%s'",
     "insert into Sessions (UserID, RIOSW_ID) values( %d, %d )",
-    " select ID, FirstName, MidName, LastName, EGN, Organization, Position from Person_Colaborator  "
-    "where ( '%s' like '' or upper( FirstName ) like upper( '%%%s%%' ) ) and  ('%s'like '' or upper( "
-    "MidName ) like '%%%s%%' ) and  ('%s'like '' or upper( LastName ) like '%%%s%%' ) and  ('%s'like '' "
-    "or EGN like '%%%s%%' ) and  ('%s'like '' or upper( Organization ) like '%%%s%%' ) and  ('%s'like '' "
-    "or upper( Position ) like '%%%s%%' ) ",
-    " select ID, FirstName, MidName, LastName, EGN, Organization, Position from Person_Colaborator  "
-    "where ( FirstName = '%s' and \tMidName = '%s' and LastName = '%s' ) or  ( EGN = '%s' ) ",
-    "insert into  Person_Colaborator ( FirstName, MidName, LastName, EGN, Organization, Position) "
-    "values( '%s', '%s', '%s', '%s', '%s', '%s' )",
-    // Sites
-    "insert into nSites ( SiteName, RIOSW_NP_PP_ID  ) values( '%s', %d )",
-    "select distinct \nn.ID as ID, \nn.SiteName as SiteName \nfrom  nSites n \ninner join  "
-    "rSite__RIOSW_NP_PP r1 \non n.ID = r1.site_id \nwhere riosw_id = %d \n",
-    "select distinct \nn.ID as ID, \nn.SiteName as SiteName \nfrom  nSites n \ninner join  "
-    "rSite__RIOSW_NP_PP r1 \ninner join rSpecies__Sites r2 \non n.ID = r1.site_id \nand n.ID = "
-    "r2.site_id \nwhere riosw_id = %d \nand species_id = %d \n",
-    "insert into rSite__RIOSW_NP_PP ( site_id, riosw_id ) values( %d, %d )",
-    "select site_id, species_id from rSpecies__Sites where site_id = %d and species_id = %d ",
-    "insert into rSpecies__Sites (site_id, species_id ) values( %d, %d ) ",
-    "insert into rSpecies__Sites ( site_id, species_id ) values( %d, %d )",
     // Form types and their steps
-    "select r.ID,  r.SpeciesType, n.ID as formID, a.Name_lat, n.Name  as Name from SpeciesFormsRel r "
-    "inner join sAllSpecies a on r.SpeciesID = a.ID inner join FormNames n on r.FormNameID = n.ID where "
-    "a.ID = %d and  r.SpeciesType = %d order by SequenceNum ",
-    "select ID, Name from FormNames where ID = %d ",
-    "select ItemDataValue from FormBuilder inner join FormViews  v on  FormViewID = v.ID where "
-    "FormTypeId = %d order by SequenceNum ",
     "select Caption, ItemDataName, ItemDataValue from FormBuilder fb\tinner join FormViews fv on "
     "fb.formViewID = fv.ID where formtypeid = %d order by SequenceNum ",
     "select id, Name from old_SpeciesType",
-    "select ID, SpeciesID, Name from old_Form where SpeciesID = %d",
     // Species tree
-    "select ID, Name_lat || ' (' || Name_bg || ')' as Name from sSuperGroups",
-    "select ID, Name_lat || ' (' || Name_bg || ')' as Name from sGroups  where SuperGroupID = %d",
-    "select ID, Name_lat || ' (' || Name_bg || ')' as Name from sSubGroups where GroupID = %d",
     "select species_code, Name_lat, case when Name_bg is NULL then Name_lat  WHEN Name_lat is NULL THEN  "
     "Name_bg else Name_lat || '(' || Name_bg || ')'  end  as Name  from sAllSpecies where ID = %d",
-    "select ID,  CASE WHEN Name_bg is NULL THEN Name_lat\t\t\t\t\t\t\t\t\t                 WHEN Name_lat "
-    "is NULL THEN  Name_bg\t\t\t\t\t\t\t\t\t            ELSE case when SuperGroupID = 4 then Name_bg  || "
-    "' (' || Name_lat  || ')'\t                 else  Name_lat || ' (' || Name_bg || ')'\t\t\t\t\t\t\t\t "
-    "                end\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t           END as "
-    "Name\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tfrom sAllSpecies where SubGroupID is NULL  and groupID = "
-    "%d\t\t\t\t\t\t\t",
-    "select ID,  CASE WHEN Name_bg is NULL THEN Name_lat\t\t\t\t\t\t\t\t\t                 WHEN Name_lat "
-    "is NULL THEN  Name_bg\t\t\t\t\t\t\t\t\t            ELSE case when SuperGroupID = 4 then Name_bg  || "
-    "' (' || Name_lat  || ')'\t                 else  Name_lat || ' (' || Name_bg || ')'\t\t\t\t\t\t\t\t "
-    "                end\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t           END as "
-    "Name\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\t\tfrom sAllSpecies where SubGroupID = "
-    "%d\t\t\t\t\t\t\t\t\t\t\t\t\t",
     // Nomenclatures
     " select ID, EKNM, EKNM_NAME || '          ' || EKNM AS COL1, PROVINCE, MUNICIPALITY, EKNM_NAME from "
     "EKNM_CITIES  where municipality in ( select mun_id from rMun____RIOSW_NP_PP where riosw_np_pp_id = "
@@ -461,15 +348,6 @@ const char* const kProgramSql[] = {
     "select ID, EKNM, EKNM_NAME, Province, Municipality from EKNM_CITIES where ID = %d",
     "select ID, EKNM, EKNM_NAME || '          ' || EKNM AS COL1, PROVINCE, MUNICIPALITY, EKNM_NAME from "
     "EKNM_CITIES",
-    " select ID, PROVINCE, EKNM, EKNM_NAME from EKNM_MUNICIPALITY  where ID in ( select mun_id from "
-    "rMun____RIOSW_NP_PP where riosw_np_pp_id = %d ) ",
-    " select ID, EKNM, EKNM_NAME from EKNM_PROVINCE \n where id in \n( select Province from "
-    "EKNM_MUNICIPALITY where ID in \n( select mun_id from rMun____RIOSW_NP_PP where riosw_np_pp_id = %d "
-    ") \n) or id =-1 \n",
-    "select ID, PROVINCE, EKNM, EKNM_NAME from EKNM_MUNICIPALITY",
-    "select ID, EKNM, EKNM_NAME from EKNM_PROVINCE",
-    "select ID, Name from nPU where NP_ID = %d ",
-    "select ID, Code, Name from nThreats",
 };
 
 // Loaders whose statements the program assembles from a select list and its joins, written
@@ -477,15 +355,6 @@ const char* const kProgramSql[] = {
 // grows a column of the same name makes them ambiguous.
 const char* const kAssembledSql[] = {
     // Form header and the stored-forms list
-    "select FormTypeID, SpeciesID, SpeciesType, n.Name as FormName, case when SpeciesType = 1 then "
-    "sa.species_code end as SpeciesCode, case when SpeciesType = 1 then case when sa.Name_bg is NULL "
-    "then sa.Name_lat when sa.Name_lat is NULL then sa.Name_bg else sa.Name_lat || '(' ||  sa.Name_bg "
-    "|| ')' end when SpeciesType = 2 then sSub.Name_lat || '(' ||  sSub.Name_bg || ')' when "
-    "SpeciesType = 3 and SpeciesID = 1 then 'Пробна площадка' when SpeciesType = 3 then sG.Name_lat "
-    "|| '(' ||  sG.Name_bg || ')' when SpeciesType = 4 then sS.Name_lat || '(' ||  sS.Name_bg || ')' "
-    "end as SpeciesName from Forms f left join sAllSpecies sa on f.SpeciesID = sa.ID left join "
-    "sSubGroups sSub on f.SpeciesID = sSub.ID left join sGroups sG on f.SpeciesID = sG.ID left join "
-    "sSuperGroups sS on f.SpeciesID = sS.ID inner join FormNames n on FormTypeID = n.ID where f.ID = %d ",
     "select f.ID as fID, f.FormTypeID as fFormTypeID, f.FormCode as fFormCode, f.SpeciesID as "
     "fSpeciesID, f.SpeciesType as fSpeciesType, f.Exported as fExported, f.ImportedID as fImportedID, "
     "\ncase when f.SpeciesType = 1 then \ncase when sa.Name_bg is NULL then sa.Name_lat  \nwhen "
