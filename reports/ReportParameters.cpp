@@ -48,7 +48,7 @@ void CReportParameters::SetYesNoParam(const char* name, int flag) { SetParam(nam
 
 void CReportParameters::SetCheckParam(const char* name, int flag) { SetParam(name, flag != 0 ? "+" : ""); }
 
-void CReportParameters::FillCommonHeader() {
+void CReportParameters::FillSiteHeader() {
     const CCommonData_01& place = m_document.CommonData_01;
     SetParam("PARAM_SPECIES", m_document.SpeciesName);
     SetParam("PARAM_CODE_SPECIES", m_document.SpeciesCode);
@@ -58,6 +58,11 @@ void CReportParameters::FillCommonHeader() {
     SetParam("PARAM_PLACE", place.SiteName);
     // A site typed as new (not stored yet) or none at all has no code to print.
     if (place.PlaceID > 0) SetIntParam("PARAM_CODE_PLACE", place.PlaceID);
+}
+
+void CReportParameters::FillCommonHeader() {
+    const CCommonData_01& place = m_document.CommonData_01;
+    FillSiteHeader();
     FillAdminLocation();
     SetParam("PARAM_FIELD_NUM", place.DynamicStrContent);
     FillCoordinates();

@@ -24,6 +24,9 @@ public:
     void SetCheckParam(const char* name, int flag);  // "+" / ""
 
     // The shared blocks.
+    // Species, code, date, hours, place and its code (only for a stored site): the seven
+    // parameters that open most species reports.
+    void FillSiteHeader();
     // Species, code, date, hours, place and its code, administrative location, field number,
     // coordinates, altitude, biogeographic regions, protected areas, team.
     void FillCommonHeader();
