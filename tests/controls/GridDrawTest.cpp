@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/SystemInfo.h"
-#include "platform/WindowImage.h"
 #include "tests/controls/GridTestSupport.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -98,7 +98,7 @@ TEST_F(GridDrawing, HeadingOfTheFocusColumnLooksPressed) {
 TEST_F(GridDrawing, RendersAWindowPicture) {
     Click(grid, CellCentre(grid, 2, 1));
     Pump();
-    EXPECT_TRUE(SaveWindowImage(&owner, "/tmp/grid.png"));
+    Grab(&owner, "grid");
 }
 
 }  // namespace

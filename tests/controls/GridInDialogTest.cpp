@@ -5,6 +5,7 @@
 #include "platform/Dialog.h"
 #include "platform/DialogTemplate.h"
 #include "tests/controls/GridTestSupport.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -65,7 +66,7 @@ private:
 TEST(GridInDialog, BoundToItsTemplateControlItServesThePage) {
     ListDialog dialog;
     int found = -1;
-    const CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog&) {
+    const ModalRun run([&](CDialog&) {
         CGridCtrl& grid = dialog.grid;
         ASSERT_EQ(grid.GetDlgCtrlID(), kGridId);
         CRect client;
@@ -82,7 +83,6 @@ TEST(GridInDialog, BoundToItsTemplateControlItServesThePage) {
         dialog.PressButton(IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    CDialog::SetModalHook(previous);
     EXPECT_EQ(found, 3);
 }
 

@@ -10,8 +10,7 @@
 #include "controls/NumericEdit.h"
 #include "platform/Desktop.h"
 #include "platform/Dialog.h"
-#include "platform/WindowImage.h"
-#include "tests/support/DialogSeams.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -153,7 +152,7 @@ TEST(MsgBoxExTest, ExtendedStylesAddButtonsAndTheCheckBox) {
     BOOL endedByEscape = TRUE;
     const ModalRun script([&](CDialog& box) {
         shown = ButtonsOf(box);
-        SaveWindowImage(&box, "/tmp/p2_msgboxex.png");
+        Grab(&box, "p2_msgboxex");
         box.PressButton(IDCANCEL);  // no Cancel button: Esc does nothing
         endedByEscape = box.IsEnded();
         box.CheckDlgButton(IDC_MSGBOX_CHECK, BST_CHECKED);

@@ -4,9 +4,9 @@
 #include "db/SQLite3DB.h"
 #include "pages/common/ChooseForm.h"
 #include "platform/FrameWnd.h"
-#include "platform/WindowImage.h"
 #include "store/FormDocument.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/WindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -68,7 +68,7 @@ TEST_F(ChooseFormTest, AFormOfTheChosenTypeBecomesTheDocumentsFormType) {
     Select(chooser->Forms(), 1);
     Notify(chooser->Forms(), CChooseForm::IDC_FORMS, NM_CLICK);
     EXPECT_TRUE(ContinueEnabled());
-    EXPECT_TRUE(SaveWindowImage(chooser, "/tmp/p2_old_chooser.png"));
+    Grab(chooser, "p2_old_chooser");
 
     // Another type replaces the forms and takes "Продължи >>" away until a form is clicked.
     Select(chooser->SpeciesTypes(), 1);

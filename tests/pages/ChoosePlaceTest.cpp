@@ -31,7 +31,7 @@ protected:
     // Runs a picker opened with the text through the script; the picker is left to read.
     int Run(const char* text, const std::function<void(Dlg&)>& script, int kind = 1000) {
         picker = std::make_unique<Dlg>(text, kTestInspectorate, kSpecies, kind);
-        const DialogScript run([&](CDialog& shown) { script(dynamic_cast<Dlg&>(shown)); });
+        const ModalRun run([&](CDialog& shown) { script(dynamic_cast<Dlg&>(shown)); });
         return static_cast<int>(picker->DoModal());
     }
 
@@ -47,20 +47,13 @@ protected:
         dialog.PressButton(Dlg::IDC_SEARCH);
     }
 
-    static void ChooseOther(Dlg& dialog, int data) {
-        CComboBox& sites = dialog.InspectorateSites();
-        for (int i = 0; i < sites.GetCount(); ++i)
-            if (static_cast<int>(sites.GetItemData(i)) == data) sites.SetCurSel(i);
-        dialog.SendMessage(WM_COMMAND, MAKEWPARAM(Dlg::IDC_SITES, CBN_SELCHANGE), reinterpret_cast<LPARAM>(&sites));
-    }
-
     std::unique_ptr<Dlg> picker;
 };
 
 TEST_F(ChoosePlaceTest, TheSearchFindsTheObjectsSitesByAPartOfTheNameInAnyCase) {
     Run("", [&](Dlg& shown) {
         EXPECT_EQ(Found(shown), (std::vector<CString>{"1 LAKE Горно", "2 Пещера Леденика", "3 Lake Долно"}));
-        Picture("choose_place", &shown);
+        Grab(&shown, "page_choose_place");
         Search(shown, "  lake ");
         EXPECT_EQ(Found(shown), (std::vector<CString>{"1 LAKE Горно", "2 Lake Долно"}));
         Search(shown, "долно");
@@ -76,7 +69,7 @@ TEST_F(ChoosePlaceTest, TheSearchFindsTheObjectsSitesByAPartOfTheNameInAnyCase) 
         EXPECT_EQ(caption, "Избор на водоем");
         EXPECT_EQ(shown.FoundSites().GetItemText(0, 1), "Водоем");
         EXPECT_EQ(Found(shown).size(), 2u);
-        Picture("choose_water_body", &shown);
+        Grab(&shown, "page_choose_water_body");
         shown.PressButton(IDCANCEL);
     }, Dlg::kWaterBodies);
     EXPECT_EQ(picker->m_resultId, -1);
@@ -96,7 +89,7 @@ TEST_F(ChoosePlaceTest, AFoundSiteIsChosenByItsRowNeverByTheHeadingOrARowOfAnEar
                   grid.SendMessageToParent(2, 1, NM_DBLCLK);  // acts as OK
               }),
               IDOK);
-    EXPECT_EQ(messages, std::vector<CString>(3, Dlg::kNoSiteChosen));
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>(3, Dlg::kNoSiteChosen));
     EXPECT_EQ(picker->m_resultId, Number("select ID from nSites where SiteName = 'Lake Долно'"));
     EXPECT_EQ(picker->m_resultName, "Lake Долно");
 }
@@ -111,7 +104,7 @@ TEST_F(ChoosePlaceTest, TheSecondModeTakesAnotherSiteOfTheInspectorateOrANewName
                   shown.PressButton(Dlg::IDC_NEW_MODE);
                   EXPECT_TRUE(sites.IsWindowEnabled());
                   EXPECT_FALSE(shown.FoundSites().IsWindowEnabled());
-                  ChooseOther(shown, meadow);
+                  Choose(shown, Dlg::IDC_SITES, meadow);
                   shown.PressButton(IDOK);
               }),
               IDOK);
@@ -120,7 +113,7 @@ TEST_F(ChoosePlaceTest, TheSecondModeTakesAnotherSiteOfTheInspectorateOrANewName
     ASSERT_EQ(Run("", [&](Dlg& shown) {
                   shown.PressButton(Dlg::IDC_NEW_MODE);
                   EXPECT_FALSE(shown.GetDlgItem(Dlg::IDC_NEW_NAME)->IsWindowVisible());
-                  ChooseOther(shown, -1);
+                  Choose(shown, Dlg::IDC_SITES, -1);
                   EXPECT_TRUE(shown.GetDlgItem(Dlg::IDC_NEW_NAME)->IsWindowVisible());
                   shown.SetDlgItemText(Dlg::IDC_NEW_NAME, "   ");
                   shown.PressButton(IDOK);
@@ -128,7 +121,7 @@ TEST_F(ChoosePlaceTest, TheSecondModeTakesAnotherSiteOfTheInspectorateOrANewName
                   shown.PressButton(IDOK);
               }),
               IDOK);
-    EXPECT_EQ(messages, std::vector<CString>{Dlg::kNoNewName});
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{Dlg::kNoNewName});
     EXPECT_EQ(std::pair(picker->m_resultId, picker->m_resultName), std::pair(Dlg::kNewSite, CString("Язовир 'Бели Искър'")));
 }
 

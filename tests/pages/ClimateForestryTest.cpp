@@ -26,25 +26,25 @@ TEST_F(ClimateForestryTest, EachWeatherVariantShowsTheFieldsItsFormAsksFor) {
         ASSERT_NE(ShowPage(pageClass), nullptr);
         std::vector<int> shown;
         for (const int id : {clouds, rain, wind, group, air, water, ground})
-            if (IsShown(id)) shown.push_back(id);
+            if (IsShown(*page, id)) shown.push_back(id);
         EXPECT_EQ(shown, fields) << pageClass->m_lpszClassName;
         CString file = CString(pageClass->m_lpszClassName).Mid(14);
         file.MakeLower();
-        Picture("climate" + file);
+        Grab(page, "page_climate" + file);
     }
 }
 
 TEST_F(ClimateForestryTest, TheWeatherGoesToTheRecordAndComesBack) {
     const Entries grounds = Rows("select ID, Name from nTortoiseGround");
     ShowPage(RUNTIME_CLASS(CCommonForm_02));
-    EXPECT_EQ(ListOf(Weather::IDC_GROUND), grounds);
-    ChooseIndex(Weather::IDC_CLOUDS, 11);
-    Type(Weather::IDC_RAINFALL, "слаб дъжд");
-    Click(Weather::IDC_WIND_MODERATE);
+    EXPECT_EQ(ListOf(*page, Weather::IDC_GROUND), grounds);
+    ChooseIndex(*page, Weather::IDC_CLOUDS, 11);
+    page->SetDlgItemText(Weather::IDC_RAINFALL, "слаб дъжд");
+    Click(*page, Weather::IDC_WIND_MODERATE);
     // Temperatures take a minus sign in front and one decimal point.
-    Keys(Weather::IDC_AIR, "-12.5.-x");
-    Keys(Weather::IDC_WATER, "4-");
-    Choose(Weather::IDC_GROUND, grounds[1].first);
+    Keys(*page, Weather::IDC_AIR, "-12.5.-x");
+    Keys(*page, Weather::IDC_WATER, "4-");
+    Choose(*page, Weather::IDC_GROUND, grounds[1].first);
     Leave();
     const CCommonData_02& weather = doc.CommonData_02;
     EXPECT_EQ(std::tuple(weather.Cloudness, weather.Rainfall, weather.Wind, weather.TemperatureAir, weather.TemperatureWater,
@@ -53,7 +53,7 @@ TEST_F(ClimateForestryTest, TheWeatherGoesToTheRecordAndComesBack) {
 
     // The variant without temperatures keeps them; nothing chosen is stored as -1.
     ShowPage(RUNTIME_CLASS(CCommonForm_02_NoTemperature));
-    ChooseIndex(Weather::IDC_CLOUDS, -1);
+    ChooseIndex(*page, Weather::IDC_CLOUDS, -1);
     Leave();
     EXPECT_EQ(std::tuple(weather.Cloudness, weather.TemperatureAir, weather.Wind), std::tuple(-1, CString("-12.5"), 1));
 }
@@ -63,16 +63,16 @@ TEST_F(ClimateForestryTest, TheForestryUnitsComeFromTheirWholeNomenclaturesAndSt
     for (const auto& [id, table] : {std::pair(CCommonForm_03::IDC_NUTS, "nNUTS"), std::pair(CCommonForm_03::IDC_RIOSW, "nRIOSW"),
                                     std::pair(CCommonForm_03::IDC_RUG, "nRUG"), std::pair(CCommonForm_03::IDC_DL, "nDL"),
                                     std::pair(CCommonForm_03::IDC_DDS, "nDDS")})
-        EXPECT_EQ(ListOf(id), Rows(CString("select ID, Name from ") + table)) << table;
-    Picture("forestry");
+        EXPECT_EQ(ListOf(*page, id), Rows(CString("select ID, Name from ") + table)) << table;
+    Grab(page, "page_forestry");
     const auto rug = Rows("select ID, Name from nRUG").back();
-    Choose(CCommonForm_03::IDC_RUG, rug.first);
-    Type(CCommonForm_03::IDC_DEPARTMENT, "отдел 112");
+    Choose(*page, CCommonForm_03::IDC_RUG, rug.first);
+    page->SetDlgItemText(CCommonForm_03::IDC_DEPARTMENT, "отдел 112");
     Leave();
     EXPECT_EQ(std::tuple(doc.CommonData_03.RUG_ID, doc.CommonData_03.RUG_IDName, doc.CommonData_03.NUTS_ID),
               std::tuple(rug.first, rug.second, -1));
     ShowPage(RUNTIME_CLASS(CCommonForm_03));
-    EXPECT_EQ(std::pair(SelectedData(CCommonForm_03::IDC_RUG), TextOf(CCommonForm_03::IDC_DEPARTMENT)),
+    EXPECT_EQ(std::pair(SelectedData(*page, CCommonForm_03::IDC_RUG), TextOf(*page, CCommonForm_03::IDC_DEPARTMENT)),
               std::pair(rug.first, CString("отдел 112")));
 }
 

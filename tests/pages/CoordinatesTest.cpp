@@ -23,7 +23,7 @@ void TypePoint(CDialog& dialog, const CGeoPoint& p) {
 
 // Runs the dialog through the script; its result.
 INT_PTR RunDialog(Dlg& dialog, const std::function<void(CDialog&)>& script) {
-    const DialogScript run(script);
+    const ModalRun run(script);
     return dialog.DoModal();
 }
 
@@ -45,7 +45,7 @@ TEST_F(CoordinatesTest, AFieldOutOfItsRangeIsRefusedWithItsMessageAndTheDialogSt
         {Dlg::IDC_LON_SEC, "", "Please enter an integer."},
     };
     for (const auto& [id, text, message] : rules) {
-        messages.clear();
+        boxes.Reset();
         Dlg dialog(&kSofia);
         EXPECT_EQ(RunDialog(dialog,
                             [&](CDialog& shown) {
@@ -55,7 +55,7 @@ TEST_F(CoordinatesTest, AFieldOutOfItsRangeIsRefusedWithItsMessageAndTheDialogSt
                                 shown.PressButton(IDCANCEL);
                             }),
                   IDCANCEL);
-        EXPECT_EQ(messages, std::vector<CString>{message}) << id;
+        EXPECT_EQ(boxes.Texts(), std::vector<CString>{message}) << id;
     }
 }
 
@@ -67,7 +67,7 @@ TEST_F(CoordinatesTest, OnlyAPointInsideTheCountrysBoxComesBackAndItComesBackExa
         {kSofia, true},
     };
     for (const auto& [point, inside] : points) {
-        messages.clear();
+        boxes.Reset();
         const CGeoPoint given = kVarna;
         Dlg dialog(&given);
         const INT_PTR result = RunDialog(dialog, [&](CDialog& shown) {
@@ -76,7 +76,7 @@ TEST_F(CoordinatesTest, OnlyAPointInsideTheCountrysBoxComesBackAndItComesBackExa
             shown.PressButton(IDCANCEL);  // after a refused OK
         });
         EXPECT_EQ(result, inside ? IDOK : IDCANCEL) << point.FormatLatitude() << " " << point.FormatLongitude();
-        EXPECT_EQ(messages, inside ? std::vector<CString>() : std::vector<CString>{Dlg::kOutsideMessage});
+        EXPECT_EQ(boxes.Texts(), inside ? std::vector<CString>() : std::vector<CString>{Dlg::kOutsideMessage});
         if (inside) {
             EXPECT_EQ(dialog.m_point, point);
         }
@@ -88,7 +88,7 @@ TEST_F(CoordinatesTest, OnlyAPointInsideTheCountrysBoxComesBackAndItComesBackExa
         CString degrees;
         shown.GetDlgItemText(Dlg::IDC_LON_DEG, degrees);
         EXPECT_EQ(degrees, "0");
-        Picture("coordinates_dialog", &shown);
+        Grab(&shown, "page_coordinates_dialog");
         shown.PressButton(IDOK);
         EXPECT_FALSE(shown.IsEnded());
         shown.PressButton(IDCANCEL);
@@ -108,7 +108,7 @@ protected:
 
     // The dialog answers the point with OK, or Cancel for none.
     void WithDialog(const CGeoPoint* point, const std::function<void()>& action) {
-        const DialogScript script([&](CDialog& shown) {
+        const ModalRun script([&](CDialog& shown) {
             if (point) TypePoint(shown, *point);
             shown.PressButton(point ? IDOK : IDCANCEL);
         });
@@ -119,11 +119,11 @@ protected:
 TEST_F(CoordinatesPageTest, PointsAreAddedEditedAndDeletedThroughTheDialogAndKeptInOrder) {
     ShowPage(RUNTIME_CLASS(CCommonForm_04));
     for (const CGeoPoint* point : {&kSofia, static_cast<const CGeoPoint*>(nullptr), &kVarna, &kSofia})
-        WithDialog(point, [&] { Click(CCommonForm_04::IDC_ADD_POINT); });
+        WithDialog(point, [&] { Click(*page, CCommonForm_04::IDC_ADD_POINT); });
     EXPECT_EQ(GridRows(), (std::vector<CString>{"1|23°  19'  18.75''|42°  41'  51.3''",
                                                 "2|27°  54'  38.4''|43°  12'  51.0''",
                                                 "3|23°  19'  18.75''|42°  41'  51.3''"}));
-    Picture("coordinates");
+    Grab(page, "page_coordinates");
 
     // A double click edits the point in its place; the heading row opens nothing.
     Grid().SendMessageToParent(0, 1, NM_DBLCLK);
@@ -134,14 +134,14 @@ TEST_F(CoordinatesPageTest, PointsAreAddedEditedAndDeletedThroughTheDialogAndKep
     EXPECT_EQ(GridRows()[1], "2|24°  54'  38.4''|43°  12'  51.0''");
 
     // Only one whole selected row is deleted; those below it move up and are renumbered.
-    Click(CCommonForm_04::IDC_DELETE_POINT);
+    Click(*page, CCommonForm_04::IDC_DELETE_POINT);
     Grid().SetSelectedRange(1, 1, 1, 1);
-    Click(CCommonForm_04::IDC_DELETE_POINT);
+    Click(*page, CCommonForm_04::IDC_DELETE_POINT);
     Grid().SetSelectedRange(1, 0, 2, 2);
-    Click(CCommonForm_04::IDC_DELETE_POINT);
+    Click(*page, CCommonForm_04::IDC_DELETE_POINT);
     EXPECT_EQ(GridRows().size(), 3u);
     Grid().SetSelectedRange(1, 0, 1, 2);
-    Click(CCommonForm_04::IDC_DELETE_POINT);
+    Click(*page, CCommonForm_04::IDC_DELETE_POINT);
     EXPECT_EQ(GridRows()[0], "1|24°  54'  38.4''|43°  12'  51.0''");
     Leave();
     CArray<CGeoPoint> kept;
@@ -153,20 +153,20 @@ TEST_F(CoordinatesPageTest, PointsAreAddedEditedAndDeletedThroughTheDialogAndKep
 TEST_F(CoordinatesPageTest, RegionAltitudeAndExposureGoToTheRecordAndAHiddenExposureIsKept) {
     const Entries exposures = Rows("select ID, Name from nMossExposure where Name is not NULL");
     ShowPage(RUNTIME_CLASS(CCommonForm_04_Exposure));
-    EXPECT_TRUE(IsShown(CCommonForm_04::IDC_EXPOSURE) && IsShown(CCommonForm_04::IDC_EXPOSURE_LABEL));
-    EXPECT_EQ(ListOf(CCommonForm_04::IDC_EXPOSURE), exposures);
-    Picture("coordinates_exposure");
-    Click(2092);
-    Type(CCommonForm_04::IDC_ALTITUDE, "2925");
-    Choose(CCommonForm_04::IDC_EXPOSURE, exposures[1].first);
+    EXPECT_TRUE(IsShown(*page, CCommonForm_04::IDC_EXPOSURE) && IsShown(*page, CCommonForm_04::IDC_EXPOSURE_LABEL));
+    EXPECT_EQ(ListOf(*page, CCommonForm_04::IDC_EXPOSURE), exposures);
+    Grab(page, "page_coordinates_exposure");
+    Click(*page, 2092);
+    page->SetDlgItemText(CCommonForm_04::IDC_ALTITUDE, "2925");
+    Choose(*page, CCommonForm_04::IDC_EXPOSURE, exposures[1].first);
     Leave();
     const CCommonData_04& record = doc.CommonData_04;
     EXPECT_EQ(std::tuple(record.BioRegionID, record.Altitude, record.ExposureID, record.ExposureIDName),
               std::tuple(2, CString("2925"), exposures[1].first, exposures[1].second));
 
     ShowPage(RUNTIME_CLASS(CCommonForm_04));
-    EXPECT_FALSE(IsShown(CCommonForm_04::IDC_EXPOSURE) || IsShown(CCommonForm_04::IDC_EXPOSURE_LABEL));
-    Click(2064);
+    EXPECT_FALSE(IsShown(*page, CCommonForm_04::IDC_EXPOSURE) || IsShown(*page, CCommonForm_04::IDC_EXPOSURE_LABEL));
+    Click(*page, 2064);
     Leave();
     EXPECT_EQ(std::tuple(record.BioRegionID, record.ExposureID, record.ExposureIDName),
               std::tuple(0, exposures[1].first, exposures[1].second));

@@ -62,28 +62,28 @@ TEST_F(EndToEndTest, TheTypedCommonPagesAreStoredLoadedAndPrinted) {
 
     ShowPage(RUNTIME_CLASS(CCommonForm_01));
     {
-        const DialogScript script([](CDialog& shown) {  // a new site
+        const ModalRun script([](CDialog& shown) {  // a new site
             shown.PressButton(CDlg_ChoosePlace::IDC_NEW_MODE);
             shown.SetDlgItemText(CDlg_ChoosePlace::IDC_NEW_NAME, "Поляна 'Под връх'");
             shown.PressButton(IDOK);
         });
-        Click(CCommonForm_01::IDC_FIND_PLACE);
+        Click(*page, CCommonForm_01::IDC_FIND_PLACE);
     }
-    Choose(CCommonForm_01::IDC_CITY, city);
-    const CString ekatte = TextOf(CCommonForm_01::IDC_EKATTE);
-    Type(CCommonForm_01::IDC_DEPARTMENT, "42");
+    Choose(*page, CCommonForm_01::IDC_CITY, city);
+    const CString ekatte = TextOf(*page, CCommonForm_01::IDC_EKATTE);
+    page->SetDlgItemText(CCommonForm_01::IDC_DEPARTMENT, "42");
     Leave();
     doc.CommonData_01.Date = COleDateTime(2024, 3, 9, 0, 0, 0);
     doc.CommonData_01.StartTime = COleDateTime(2000, 1, 1, 6, 45, 0);
 
     ShowPage(RUNTIME_CLASS(CCommonForm_02_NoTemperature));
-    ChooseIndex(CCommonForm_02::IDC_CLOUDS, 3);
-    Click(CCommonForm_02::IDC_WIND_STRONG);
+    ChooseIndex(*page, CCommonForm_02::IDC_CLOUDS, 3);
+    Click(*page, CCommonForm_02::IDC_WIND_STRONG);
     Leave();
 
     ShowPage(RUNTIME_CLASS(CCommonForm_04));
     {
-        const DialogScript script([](CDialog& shown) {
+        const ModalRun script([](CDialog& shown) {
             for (const auto& [id, text] : {std::pair(CDlg_Coordinates::IDC_LAT_DEG, "42"), std::pair(CDlg_Coordinates::IDC_LAT_MIN, "11"),
                                            std::pair(CDlg_Coordinates::IDC_LAT_SEC, "5"), std::pair(CDlg_Coordinates::IDC_LAT_FRACTION, "25"),
                                            std::pair(CDlg_Coordinates::IDC_LON_DEG, "23"), std::pair(CDlg_Coordinates::IDC_LON_MIN, "35"),
@@ -91,14 +91,14 @@ TEST_F(EndToEndTest, TheTypedCommonPagesAreStoredLoadedAndPrinted) {
                 shown.SetDlgItemText(id, text);
             shown.PressButton(IDOK);
         });
-        Click(CCommonForm_04::IDC_ADD_POINT);
+        Click(*page, CCommonForm_04::IDC_ADD_POINT);
     }
-    Click(2084);
-    Type(CCommonForm_04::IDC_ALTITUDE, "1850");
+    Click(*page, 2084);
+    page->SetDlgItemText(CCommonForm_04::IDC_ALTITUDE, "1850");
     Leave();
 
     ShowPage(RUNTIME_CLASS(CCommonForm_05));
-    Choose(CCommonForm_05::IDC_NATIONAL_PARK, park);
+    Choose(*page, CCommonForm_05::IDC_NATIONAL_PARK, park);
     Leave();
 
     ASSERT_TRUE(doc.SaveNewForm());
@@ -107,7 +107,7 @@ TEST_F(EndToEndTest, TheTypedCommonPagesAreStoredLoadedAndPrinted) {
     // From now on the site is offered among the object's known sites of the inspectorate.
     CDlg_ChoosePlace picker("под", kTestInspectorate, kBear, CCommonForm_01::kPlain);
     {
-        const DialogScript script([](CDialog& shown) {
+        const ModalRun script([](CDialog& shown) {
             dynamic_cast<CDlg_ChoosePlace&>(shown).FoundSites().SendMessageToParent(1, 1, NM_DBLCLK);
         });
         ASSERT_EQ(picker.DoModal(), IDOK);
@@ -127,7 +127,7 @@ TEST_F(EndToEndTest, TheTypedCommonPagesAreStoredLoadedAndPrinted) {
     ASSERT_TRUE(report.Create(CDlgReport::IDD));
     report.ShowReport(kBearForm);
     report.DestroyWindow();
-    EXPECT_TRUE(messages.empty()) << messages.front();
+    EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
     for (const CString& expected :
          {CString("PARAM_PLACE;Поляна 'Под връх';TRUE"), FormatSql("PARAM_CODE_PLACE;%d;TRUE", site),
           "PARAM_CITY;" + cityName + ";TRUE", "PARAM_EKATTE;" + ekatte + ";TRUE", CString("PARAM_DATE;2024-03-09;TRUE"),

@@ -3,14 +3,11 @@
 // and read back pixel for pixel.
 #include <cstdio>
 #include <filesystem>
-#include <optional>
 
 #include "pages/common/CommonFormInsertImages.h"
 #include "pages/common/DlgScannedImages.h"
 #include "db/SQLite3DB.h"
 #include "platform/CxImage.h"
-#include "platform/FileDialog.h"
-#include "platform/WindowImage.h"
 #include "store/ImageBlob.h"
 #include "tests/pages/PageFixture.h"
 #include "tests/support/TestPicture.h"
@@ -59,33 +56,6 @@ private:
     CString m_folder;
 };
 
-// The file dialog answers with the paths in turn, then Cancel.
-class ChosenFiles {
-public:
-    explicit ChosenFiles(std::vector<CString> paths) : m_paths(std::move(paths)) {
-        m_previous = CFileDialog::SetHook([this](const CFileDialog::Request& request) -> std::optional<CString> {
-            filters.push_back(request.filter);
-            if (m_next >= m_paths.size()) return std::nullopt;
-            return m_paths[m_next++];
-        });
-    }
-    ~ChosenFiles() { CFileDialog::SetHook(std::move(m_previous)); }
-    std::vector<CString> filters;
-
-private:
-    std::vector<CString> m_paths;
-    size_t m_next = 0;
-    CFileDialog::Hook m_previous;
-};
-
-void PressKey(CDialog& dialog, UINT key) {
-    MSG msg;
-    msg.hwnd = &dialog;
-    msg.message = WM_KEYDOWN;
-    msg.wParam = key;
-    dialog.PreTranslateMessage(&msg);
-}
-
 // The rows of the pictures dialog: number, path, name.
 std::vector<std::vector<CString>> DialogRows(CDlg_ScannedImages& dialog) {
     std::vector<std::vector<CString>> rows;
@@ -117,14 +87,14 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
                                         files.Make("карта.bmp", CXIMAGE_FORMAT_BMP, 300, 100),
                                         files.Make("скица.tif", CXIMAGE_FORMAT_TIF, 30, 120)};
     ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
-    ChosenFiles chosen(paths);
+    FileDialogAnswers chosen(paths);
     std::vector<std::vector<CString>> shownRows;
     int emptyRowsAtStart = -1;
-    DialogScript script([&](CDialog& shown) {
+    ModalRun script([&](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
         emptyRowsAtStart = dialog.m_grid.GetRowCount();
-        for (size_t i = 0; i < paths.size(); ++i) PressKey(dialog, VK_F6);
-        PressKey(dialog, VK_F6);  // the file dialog cancelled: nothing more
+        for (size_t i = 0; i < paths.size(); ++i) PressKey(&dialog, VK_F6);
+        PressKey(&dialog, VK_F6);  // the file dialog cancelled: nothing more
         EXPECT_EQ(dialog.m_selected, 3);
         EXPECT_FALSE(dialog.m_grid.IsCellEditable(1, 0));
         EXPECT_FALSE(dialog.m_grid.IsCellEditable(1, 1));
@@ -133,21 +103,21 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
         shownRows = DialogRows(dialog);
         dialog.m_selected = 2;
         dialog.Invalidate();
-        SaveWindowImage(&dialog, "/tmp/p2_scanned_images.png");
-        PressKey(dialog, VK_F5);
+        Grab(&dialog, "p2_scanned_images");
+        PressKey(&dialog, VK_F5);
     });
-    Click(CCommonForm_InsertImages::IDC_ADD_PHOTO);
+    Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
     EXPECT_EQ(emptyRowsAtStart, 1);  // the heading row only
     ASSERT_EQ(shownRows.size(), 4u);
     EXPECT_EQ(shownRows[0], (std::vector<CString>{"1", paths[0], "поле.png"}));
     EXPECT_EQ(shownRows[3], (std::vector<CString>{"4", paths[3], "скица.tif"}));
-    EXPECT_EQ(chosen.filters.front(), CDlg_ScannedImages::kImageFilter);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(chosen.requests.front().filter, CDlg_ScannedImages::kImageFilter);
+    EXPECT_TRUE(boxes.Texts().empty());
 
     EXPECT_EQ(Listed(Page()->PhotoGrid()),
               (ListedRows{{"1", "поле.png"}, {"2", "гора при връх Мусала.jpg"}, {"3", "карта.bmp"}, {"4", "скица.tif"}}));
     EXPECT_EQ(Page()->MapGrid().GetRowCount(), 1);
-    EXPECT_TRUE(SaveWindowImage(page, "/tmp/p2_images_page.png"));
+    Grab(page, "p2_images_page");
     Leave();
     const CCommonData_InsertImages& kept = doc.CommonData_InsertImages;
     ASSERT_EQ(kept.PhotoImages.GetSize(), 4);
@@ -157,20 +127,20 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
 }
 
 TEST_F(ImagesPageTest, ADamagedFileIsRefusedAndAddsNothing) {
-    ChosenFiles chosen({files.MakeDamaged("счупена.bmp"), files.Make("цяла.png", CXIMAGE_FORMAT_PNG)});
+    FileDialogAnswers chosen({files.MakeDamaged("счупена.bmp"), files.Make("цяла.png", CXIMAGE_FORMAT_PNG)});
     ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
     int rowsAfterDamaged = -1;
-    DialogScript script([&](CDialog& shown) {
+    ModalRun script([&](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
-        PressKey(dialog, VK_F6);
+        PressKey(&dialog, VK_F6);
         rowsAfterDamaged = dialog.m_grid.GetRowCount();
-        PressKey(dialog, VK_F6);
-        PressKey(dialog, VK_F5);
+        PressKey(&dialog, VK_F6);
+        PressKey(&dialog, VK_F5);
     });
-    Click(CCommonForm_InsertImages::IDC_ADD_MAP);
+    Click(*page, CCommonForm_InsertImages::IDC_ADD_MAP);
     EXPECT_EQ(rowsAfterDamaged, 1);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].Find("счупена.bmp"), -1);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].Find("счупена.bmp"), -1);
     EXPECT_EQ(Listed(Page()->MapGrid()), (ListedRows{{"1", "цяла.png"}}));
 }
 
@@ -188,16 +158,16 @@ TEST_F(ImagesPageTest, TheDialogOpensOnTheRowLastSelectedAndCancelKeepsEverythin
 
     int selectedWhenOpened = -2;
     std::vector<std::vector<CString>> rowsAfterDelete;
-    DialogScript script([&](CDialog& shown) {
+    ModalRun script([&](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
         selectedWhenOpened = dialog.m_selected;
         EXPECT_EQ(dialog.m_grid.GetItemText(2, 1), "");  // pictures handed in have no path
-        PressKey(dialog, VK_F7);
+        PressKey(&dialog, VK_F7);
         rowsAfterDelete = DialogRows(dialog);
         EXPECT_EQ(dialog.m_selected, -1);
-        PressKey(dialog, VK_F8);
+        PressKey(&dialog, VK_F8);
     });
-    Click(CCommonForm_InsertImages::IDC_ADD_PHOTO);
+    Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
     EXPECT_EQ(selectedWhenOpened, 1);
     EXPECT_EQ(rowsAfterDelete, (std::vector<std::vector<CString>>{{"1", "", "а.bmp"}, {"2", "", "в.bmp"}}));
     // Cancelled: the page keeps its three pictures, the removed one intact.
@@ -207,7 +177,7 @@ TEST_F(ImagesPageTest, TheDialogOpensOnTheRowLastSelectedAndCancelKeepsEverythin
 
     // Deleted on the page: the rows below move up and the next dialog opens on nothing.
     Page()->PhotoGrid().SetSelectedRange(1, 0, 1, 1);
-    Click(CCommonForm_InsertImages::IDC_DELETE_PHOTO);
+    Click(*page, CCommonForm_InsertImages::IDC_DELETE_PHOTO);
     EXPECT_EQ(Listed(Page()->PhotoGrid()), (ListedRows{{"1", "б.bmp"}, {"2", "в.bmp"}}));
     EXPECT_EQ(Page()->RecordedPhotoRow(), -1);
 }
@@ -218,13 +188,13 @@ TEST_F(ImagesPageTest, StoredPicturesComeBackPixelForPixel) {
     ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
     for (const auto& [button, path] : {std::pair{CCommonForm_InsertImages::IDC_ADD_PHOTO, photo},
                                        {CCommonForm_InsertImages::IDC_ADD_MAP, map}}) {
-        ChosenFiles chosen({path});
-        DialogScript script([](CDialog& shown) {
+        FileDialogAnswers chosen({path});
+        ModalRun script([](CDialog& shown) {
             auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
-            PressKey(dialog, VK_F6);
+            PressKey(&dialog, VK_F6);
             dialog.PressButton(IDOK);  // Enter keeps the changes as F5 does
         });
-        Click(button);
+        Click(*page, button);
     }
     Leave();
     doc.UserID = 1;

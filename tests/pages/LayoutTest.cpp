@@ -48,7 +48,7 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
         ShowPage(pageClass);
         EXPECT_EQ(CutTexts(page), std::vector<std::string>()) << pageClass->m_lpszClassName;
     }
-    const DialogScript script([](CDialog& shown) {
+    const ModalRun script([](CDialog& shown) {
         EXPECT_EQ(CutTexts(&shown), std::vector<std::string>()) << shown.GetTemplateId();
         shown.PressButton(IDCANCEL);
     });

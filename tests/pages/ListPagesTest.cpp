@@ -3,7 +3,6 @@
 // pages leave in their records.
 #include "pages/common/CommonForm06.h"
 #include "pages/common/CommonForm07Threat.h"
-#include "platform/WindowImage.h"
 #include "shell/DlgPersons.h"
 #include "store/DlgThreats.h"
 #include "store/ThreatPaths.h"
@@ -19,7 +18,7 @@ protected:
 
     // Adds the observer of `lastName` through the observers dialog (nullptr: cancels it).
     void AddObserver(const char* lastName) {
-        DialogScript script([lastName](CDialog& shown) {
+        ModalRun script([lastName](CDialog& shown) {
             auto& dialog = dynamic_cast<CDlg_Persons&>(shown);
             if (!lastName) {
                 dialog.PressButton(IDCANCEL);
@@ -30,7 +29,7 @@ protected:
             dialog.m_grid.SetSelectedRange(1, 0, 1, 6);
             dialog.PressButton(IDOK);
         });
-        Click(CCommonForm_06::IDC_ADD_OBSERVER);
+        Click(*page, CCommonForm_06::IDC_ADD_OBSERVER);
     }
 
     // The grid's rows: "№", last name, e-mail.
@@ -53,9 +52,9 @@ TEST_F(ObserversPageTest, ObserversAreAddedOnceEachAndKeptInTheRecord) {
     AddObserver("Колев");
     AddObserver(nullptr);   // cancelled: nobody
     AddObserver("Иванов");  // already listed
-    EXPECT_EQ(messages, std::vector<CString>{"Избраният наблюдател вече присъства в списъка!"});
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{"Избраният наблюдател вече присъства в списъка!"});
     EXPECT_EQ(Shown(), (ShownRows{{"1", "Иванов", "i.ivanov@example.org"}, {"2", "Колев", "n.kolev@example.org"}}));
-    EXPECT_TRUE(SaveWindowImage(page, "/tmp/p2_observers_page.png"));
+    Grab(page, "p2_observers_page");
 
     Leave();
     const CArray<CPersonRow>& kept = doc.CommonData_06.Observers;
@@ -76,15 +75,15 @@ TEST_F(ObserversPageTest, DeletingRenumbersTheRowsBelow) {
     EXPECT_EQ(Shown()[0][2], "");  // an empty e-mail stays empty
 
     Page()->ObserverGrid().SetSelectedRange(-1, -1, -1, -1);
-    Click(CCommonForm_06::IDC_DELETE_OBSERVER);  // nothing selected: nothing happens
+    Click(*page, CCommonForm_06::IDC_DELETE_OBSERVER);  // nothing selected: nothing happens
     Page()->ObserverGrid().SetSelectedRange(1, 0, 2, 6);
-    Click(CCommonForm_06::IDC_DELETE_OBSERVER);  // two rows: nothing happens
+    Click(*page, CCommonForm_06::IDC_DELETE_OBSERVER);  // two rows: nothing happens
     EXPECT_EQ(Shown().size(), 3u);
 
     SelectRow(1);
-    Click(CCommonForm_06::IDC_DELETE_OBSERVER);
+    Click(*page, CCommonForm_06::IDC_DELETE_OBSERVER);
     EXPECT_EQ(Shown(), (ShownRows{{"1", "Стоянова", "m@x"}, {"2", "Николов", "g@x"}}));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
     Leave();
     ASSERT_EQ(doc.CommonData_06.Observers.GetSize(), 2);
     EXPECT_EQ(doc.CommonData_06.Observers[0].ID, 2);
@@ -120,7 +119,7 @@ protected:
         return nullptr;
     }
     // Selects the threat of that name in the picker's tree and presses ">".
-    static void Choose(CDlg_Threats& picker, const char* name) {
+    static void ChooseThreat(CDlg_Threats& picker, const char* name) {
         ASSERT_TRUE(picker.m_tree.SelectItem(FindItem(picker.m_tree, name, picker.m_tree.GetRootItem())));
         picker.PressButton(CDlg_Threats::IDC_ADD);
     }
@@ -130,7 +129,7 @@ using Texts = std::vector<CString>;
 
 TEST_F(ThreatsPageTest, TheTreeFollowsTheDotsOfTheCodes) {
     std::vector<std::pair<CString, int>> shape;  // each item's text and child count
-    DialogScript script([&](CDialog& shown) {
+    ModalRun script([&](CDialog& shown) {
         auto& picker = dynamic_cast<CDlg_Threats&>(shown);
         const CTreeCtrl& tree = picker.m_tree;
         const auto children = [&tree](HTREEITEM item) {
@@ -144,11 +143,11 @@ TEST_F(ThreatsPageTest, TheTreeFollowsTheDotsOfTheCodes) {
                 shape.emplace_back(tree.GetItemText(inner), children(inner));
         }
         EXPECT_EQ(static_cast<int>(tree.GetItemData(tree.GetRootItem())), 11);
-        SaveWindowImage(&picker, "/tmp/p2_threats_picker.png");
+        Grab(&picker, "p2_threats_picker");
         picker.PressButton(IDCANCEL);
     });
     ShowPage(RUNTIME_CLASS(CCommonForm_07_Threat));
-    Click(CCommonForm_07_Threat::IDC_ADD_THREAT);
+    Click(*page, CCommonForm_07_Threat::IDC_ADD_THREAT);
     const std::vector<std::pair<CString, int>> expected = {
         {"Строителство", 2}, {"Жилищни зони", 1}, {"Пътища", 0}, {"Земеделие", 0}};
     EXPECT_EQ(shape, expected);
@@ -157,31 +156,31 @@ TEST_F(ThreatsPageTest, TheTreeFollowsTheDotsOfTheCodes) {
 TEST_F(ThreatsPageTest, ThreatsArePickedWithTheirPathsOnceEach) {
     ShowPage(RUNTIME_CLASS(CCommonForm_07_Threat));
     {
-        DialogScript script([](CDialog& shown) {
+        ModalRun script([](CDialog& shown) {
             auto& picker = dynamic_cast<CDlg_Threats&>(shown);
             picker.m_tree.SelectItem(nullptr);
             picker.PressButton(CDlg_Threats::IDC_ADD);  // nothing selected in the tree
-            Choose(picker, "Вилни селища");
-            Choose(picker, "Строителство");  // an inner item can be chosen too
-            Choose(picker, "Земеделие");
-            Choose(picker, "Вилни селища");  // already chosen
+            ChooseThreat(picker, "Вилни селища");
+            ChooseThreat(picker, "Строителство");  // an inner item can be chosen too
+            ChooseThreat(picker, "Земеделие");
+            ChooseThreat(picker, "Вилни селища");  // already chosen
             picker.PressButton(IDOK);
         });
-        Click(CCommonForm_07_Threat::IDC_ADD_THREAT);
+        Click(*page, CCommonForm_07_Threat::IDC_ADD_THREAT);
     }
-    EXPECT_EQ(messages, (Texts{"Моля изберете елемент от списъка със заплахите.",
+    EXPECT_EQ(boxes.Texts(), (Texts{"Моля изберете елемент от списъка със заплахите.",
                                "Елемента, който се опитвате да вмъкнете, вече е в списъка."}));
     EXPECT_EQ(Listed(), (Texts{"Строителство->Жилищни зони->Вилни селища", "Строителство", "Земеделие"}));
     // The path is the one a stored form's threat is loaded with.
     EXPECT_EQ(CThreatPaths().PathOf(13), "Строителство->Жилищни зони->Вилни селища");
 
     Page()->ThreatList().SetCurSel(1);
-    Click(CCommonForm_07_Threat::IDC_DELETE_THREAT);
+    Click(*page, CCommonForm_07_Threat::IDC_DELETE_THREAT);
     EXPECT_EQ(Listed(), (Texts{"Строителство->Жилищни зони->Вилни селища", "Земеделие"}));
     Page()->ThreatList().SetCurSel(-1);
-    Click(CCommonForm_07_Threat::IDC_DELETE_THREAT);  // nothing selected: nothing happens
+    Click(*page, CCommonForm_07_Threat::IDC_DELETE_THREAT);  // nothing selected: nothing happens
     EXPECT_EQ(Listed().size(), 2u);
-    EXPECT_TRUE(SaveWindowImage(page, "/tmp/p2_threats_page.png"));
+    Grab(page, "p2_threats_page");
 
     Leave();
     const CThreatArray& kept = doc.CommonData_07_Threat.Threats;
@@ -206,15 +205,15 @@ TEST_F(ThreatsPageTest, ThePickerEditsTheWholeListAndCancelKeepsIt) {
         };
     };
     {
-        DialogScript script(removeFirst(IDCANCEL));
+        ModalRun script(removeFirst(IDCANCEL));
         page->SendMessage(WM_COMMAND, MAKEWPARAM(CCommonForm_07_Threat::IDC_THREATS, LBN_DBLCLK),
                           reinterpret_cast<LPARAM>(&Page()->ThreatList()));  // a double click opens it too
     }
     EXPECT_EQ(openedWith, (Texts{"Строителство->Пътища", "Земеделие"}));
     EXPECT_EQ(Listed(), (Texts{"Строителство->Пътища", "Земеделие"}));
     {
-        DialogScript script(removeFirst(IDOK));
-        Click(CCommonForm_07_Threat::IDC_ADD_THREAT);
+        ModalRun script(removeFirst(IDOK));
+        Click(*page, CCommonForm_07_Threat::IDC_ADD_THREAT);
     }
     EXPECT_EQ(Listed(), Texts{"Земеделие"});
 }

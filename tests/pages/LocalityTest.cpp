@@ -38,11 +38,11 @@ TEST_F(LocalityTest, EachListHoldsTheAreasOfTheInspectorateOnceInIdOrder) {
     ShowPage(RUNTIME_CLASS(CCommonForm_05));
     for (int kind = 0; kind < 10; ++kind) {
         const Entries areas = AreasOf(kind, kTestInspectorate);
-        EXPECT_EQ(ListOf(std::get<0>(kKinds[kind])), areas) << std::get<1>(kKinds[kind]);
-        EXPECT_EQ(IsEnabled(std::get<0>(kKinds[kind])), !areas.empty()) << std::get<1>(kKinds[kind]);
+        EXPECT_EQ(ListOf(*page, std::get<0>(kKinds[kind])), areas) << std::get<1>(kKinds[kind]);
+        EXPECT_EQ(IsEnabled(*page, std::get<0>(kKinds[kind])), !areas.empty()) << std::get<1>(kKinds[kind]);
     }
-    EXPECT_TRUE(IsEnabled(kSection) && ListOf(kSection).empty());
-    Picture("locality");
+    EXPECT_TRUE(IsEnabled(*page, kSection) && ListOf(*page, kSection).empty());
+    Grab(page, "page_locality");
 
     // Where there are no national parks, neither parks nor sections can be chosen.
     for (const auto& [id, name] : Rows("select ID, Name from nRIOSW_NP_PP order by ID"))
@@ -51,7 +51,7 @@ TEST_F(LocalityTest, EachListHoldsTheAreasOfTheInspectorateOnceInIdOrder) {
             break;
         }
     ShowPage(RUNTIME_CLASS(CCommonForm_05));
-    EXPECT_FALSE(IsEnabled(kPark) || IsEnabled(kSection));
+    EXPECT_FALSE(IsEnabled(*page, kPark) || IsEnabled(*page, kSection));
 }
 
 TEST_F(LocalityTest, TheSectionsFollowTheNationalParkAndTheChoicesGoToTheRecordAndBack) {
@@ -61,17 +61,17 @@ TEST_F(LocalityTest, TheSectionsFollowTheNationalParkAndTheChoicesGoToTheRecordA
     const Entries sections = SectionsOf(parks[0].first);
     const Entries reserves = AreasOf(2, kTestInspectorate);
     ShowPage(RUNTIME_CLASS(CCommonForm_05));
-    Choose(kPark, parks[0].first);
-    EXPECT_EQ(ListOf(kSection), sections);
-    Choose(kSection, sections[1].first);
+    Choose(*page, kPark, parks[0].first);
+    EXPECT_EQ(ListOf(*page, kSection), sections);
+    Choose(*page, kSection, sections[1].first);
     // Another park empties the choice; a park without sections leaves the list empty but open.
-    Choose(kPark, parks[1].first);
-    EXPECT_EQ(std::pair(SelectedData(kSection), ListOf(kSection)), std::pair(-1, SectionsOf(parks[1].first)));
-    Choose(kPark, 901);
-    EXPECT_TRUE(IsEnabled(kSection) && ListOf(kSection).empty());
-    Choose(kPark, parks[0].first);
-    Choose(kSection, sections[1].first);
-    Choose(kReserve, reserves.back().first);
+    Choose(*page, kPark, parks[1].first);
+    EXPECT_EQ(std::pair(SelectedData(*page, kSection), ListOf(*page, kSection)), std::pair(-1, SectionsOf(parks[1].first)));
+    Choose(*page, kPark, 901);
+    EXPECT_TRUE(IsEnabled(*page, kSection) && ListOf(*page, kSection).empty());
+    Choose(*page, kPark, parks[0].first);
+    Choose(*page, kSection, sections[1].first);
+    Choose(*page, kReserve, reserves.back().first);
     Leave();
     CCommonData_05& areas = doc.CommonData_05;
     EXPECT_EQ(std::tuple(areas.NP_ID, areas.NP_IDName, areas.NP_PU_ID, areas.NP_PU_IDName, areas.Reserve_ID, areas.Reserve_IDName),
@@ -84,7 +84,7 @@ TEST_F(LocalityTest, TheSectionsFollowTheNationalParkAndTheChoicesGoToTheRecordA
     areas.ZM_ID = 999999;
     areas.ZM_IDName = "на друга инспекция";
     ShowPage(RUNTIME_CLASS(CCommonForm_05));
-    EXPECT_EQ(std::tuple(SelectedData(kPark), SelectedData(kSection), SelectedData(kReserve)),
+    EXPECT_EQ(std::tuple(SelectedData(*page, kPark), SelectedData(*page, kSection), SelectedData(*page, kReserve)),
               std::tuple(parks[0].first, sections[1].first, reserves.back().first));
     Leave();
     EXPECT_EQ(std::tuple(areas.NP_PU_ID, areas.ZM_ID, areas.ZM_IDName), std::tuple(sections[1].first, -1, CString()));

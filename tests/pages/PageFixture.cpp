@@ -2,17 +2,10 @@
 
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
-#include "platform/Controls.h"
-#include "platform/ListControls.h"
 #include "platform/View.h"
-#include "platform/WindowImage.h"
 
 void PageTest::SetUp() {
     TheProgramFolder().InitAppDir(database.Folder());
-    m_previousBoxes = SetMessageBoxHandler([this](const CString& text, const CString&, UINT) {
-        messages.push_back(text);
-        return IDOK;
-    });
     doc.m_bAutoDelete = FALSE;
     doc.RIOSW_ID = kTestInspectorate;
     doc.FormTypeID = 1;
@@ -25,7 +18,6 @@ void PageTest::SetUp() {
 void PageTest::TearDown() {
     Leave();
     if (m_host) m_host->DestroyWindow();
-    SetMessageBoxHandler(m_previousBoxes);
 }
 
 CFormPage* PageTest::ShowPage(const CRuntimeClass* pageClass) {
@@ -43,62 +35,6 @@ CFormPage* PageTest::ShowPage(const CRuntimeClass* pageClass) {
 void PageTest::Leave() {
     if (page) page->DestroyWindow();
     page = nullptr;
-}
-
-void PageTest::Click(int id) {
-    CWnd* control = page->GetDlgItem(id);
-    auto* button = dynamic_cast<CButton*>(control);
-    if (button && (button->GetButtonStyle() & 0x0F) == BS_AUTORADIOBUTTON) {
-        // The click turns the others of the group off.
-        CWnd* first = control;
-        while (!(first->GetStyle() & WS_GROUP) && first->GetWindow(GW_HWNDPREV)) first = first->GetWindow(GW_HWNDPREV);
-        for (CWnd* other = first; other && (other == first || !(other->GetStyle() & WS_GROUP));
-             other = other->GetWindow(GW_HWNDNEXT))
-            if (auto* radio = dynamic_cast<CButton*>(other)) radio->SetCheck(other == control ? BST_CHECKED : BST_UNCHECKED);
-    }
-    page->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
-}
-
-void PageTest::ChooseIndex(int comboId, int index) {
-    auto* combo = dynamic_cast<CComboBox*>(page->GetDlgItem(comboId));
-    combo->SetCurSel(index);
-    page->SendMessage(WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
-}
-
-void PageTest::Choose(int comboId, int data) {
-    const Entries entries = ListOf(comboId);
-    for (size_t i = 0; i < entries.size(); ++i)
-        if (entries[i].first == data) return ChooseIndex(comboId, static_cast<int>(i));
-    ADD_FAILURE() << "list " << comboId << " has no entry " << data;
-}
-
-void PageTest::Keys(int id, const char* keys) {
-    CWnd* edit = page->GetDlgItem(id);
-    edit->SetFocus();
-    for (const char* key = keys; *key; ++key) edit->SendMessage(WM_CHAR, static_cast<WPARAM>(*key));
-}
-
-CString PageTest::TextOf(int id) const {
-    CString text;
-    page->GetDlgItemText(id, text);
-    return text;
-}
-
-Entries PageTest::ListOf(int comboId) const {
-    Entries entries;
-    auto* combo = dynamic_cast<CComboBox*>(page->GetDlgItem(comboId));
-    for (int i = 0; combo && i < combo->GetCount(); ++i)
-        entries.emplace_back(static_cast<int>(combo->GetItemData(i)), combo->GetLBText(i));
-    return entries;
-}
-
-int PageTest::SelectedData(int comboId) const {
-    auto* combo = dynamic_cast<CComboBox*>(page->GetDlgItem(comboId));
-    return combo->GetCurSel() < 0 ? -1 : static_cast<int>(combo->GetItemData(combo->GetCurSel()));
-}
-
-void PageTest::Picture(const CString& name, const CWnd* window) const {
-    EXPECT_TRUE(SaveWindowImage(window ? window : page, "/tmp/page_" + name + ".png"));
 }
 
 Entries PageTest::Rows(const CString& sql) const {

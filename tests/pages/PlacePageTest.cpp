@@ -26,7 +26,7 @@ protected:
 TEST_F(PlacePageTest, TheListsHoldWhatBelongsToTheInspectorate) {
     ShowPage(RUNTIME_CLASS(CCommonForm_01));
     const Entries cities = Cities();
-    const Entries shown = ListOf(Page::IDC_CITY);
+    const Entries shown = ListOf(*page, Page::IDC_CITY);
     ASSERT_EQ(shown.size(), cities.size());
     // The name padded to 35 characters, four blanks, the EKATTE code.
     CString padded = cities[0].second;
@@ -34,8 +34,8 @@ TEST_F(PlacePageTest, TheListsHoldWhatBelongsToTheInspectorate) {
     EXPECT_EQ(shown[0], std::pair(cities[0].first, padded + Ekatte(cities[0].first)));
 
     const CString ofInspectorate = FormatSql("select mun_id from rMun____RIOSW_NP_PP where riosw_np_pp_id = %d", doc.RIOSW_ID);
-    EXPECT_EQ(ListOf(Page::IDC_MUNICIPALITY), Rows("select ID, EKNM_NAME from EKNM_MUNICIPALITY where ID in (" + ofInspectorate + ")"));
-    Entries provinces = ListOf(Page::IDC_PROVINCE);
+    EXPECT_EQ(ListOf(*page, Page::IDC_MUNICIPALITY), Rows("select ID, EKNM_NAME from EKNM_MUNICIPALITY where ID in (" + ofInspectorate + ")"));
+    Entries provinces = ListOf(*page, Page::IDC_PROVINCE);
     std::sort(provinces.begin(), provinces.end());
     EXPECT_EQ(provinces, Rows("select ID, EKNM_NAME from EKNM_PROVINCE where ID = -1 or ID in (select Province from "
                               "EKNM_MUNICIPALITY where ID in (" + ofInspectorate + ")) order by ID"));
@@ -46,12 +46,12 @@ TEST_F(PlacePageTest, TheListsHoldWhatBelongsToTheInspectorate) {
         const Entries units = Rows(FormatSql("select ID, Name from %s where ID in (select %s from %s where "
                                              "RIOSW_NP_PP_id = %d) order by ID",
                                              table, key, relation, doc.RIOSW_ID));
-        EXPECT_EQ(ListOf(id), units) << table;
-        EXPECT_EQ(IsEnabled(id), !units.empty()) << table;  // none to choose: closed
+        EXPECT_EQ(ListOf(*page, id), units) << table;
+        EXPECT_EQ(IsEnabled(*page, id), !units.empty()) << table;  // none to choose: closed
     }
-    EXPECT_FALSE(IsEnabled(Page::IDC_DDS));
-    EXPECT_EQ(ListOf(Page::IDC_RIOSW), Rows("select ID, Name from nRIOSW"));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_FALSE(IsEnabled(*page, Page::IDC_DDS));
+    EXPECT_EQ(ListOf(*page, Page::IDC_RIOSW), Rows("select ID, Name from nRIOSW"));
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(PlacePageTest, ThePageShowsItsRecordAndLeavingKeepsWhatItsControlsHold) {
@@ -66,21 +66,21 @@ TEST_F(PlacePageTest, ThePageShowsItsRecordAndLeavingKeepsWhatItsControlsHold) {
     place.DL_ID = 999999;  // no longer in the nomenclature
     place.SubDepartment = "а";
     ShowPage(RUNTIME_CLASS(CCommonForm_01));
-    EXPECT_EQ(TextOf(Page::IDC_SITE_NAME), "Стара поляна");
-    EXPECT_EQ(SelectedData(Page::IDC_CITY), cities[1].first);
-    EXPECT_EQ(SelectedData(Page::IDC_DL), -1);
+    EXPECT_EQ(TextOf(*page, Page::IDC_SITE_NAME), "Стара поляна");
+    EXPECT_EQ(SelectedData(*page, Page::IDC_CITY), cities[1].first);
+    EXPECT_EQ(SelectedData(*page, Page::IDC_DL), -1);
     COleDateTime end;
     EXPECT_EQ(dynamic_cast<CDateTimeCtrl*>(page->GetDlgItem(Page::IDC_END_TIME))->GetTime(end), GDT_NONE);
-    Picture("place");
+    Grab(page, "page_place");
 
     // A settlement brings its municipality, province and EKATTE code.
     const int city = cities.back().first;
-    Choose(Page::IDC_CITY, city);
+    Choose(*page, Page::IDC_CITY, city);
     const Entries where = Rows(FormatSql("select Municipality, Province from EKNM_CITIES where ID = %d", city));
-    EXPECT_EQ(SelectedData(Page::IDC_MUNICIPALITY), where[0].first);
-    EXPECT_EQ(FormatSql("%d", SelectedData(Page::IDC_PROVINCE)), where[0].second);
-    EXPECT_EQ(TextOf(Page::IDC_EKATTE), Ekatte(city));
-    Type(Page::IDC_DEPARTMENT, "345");
+    EXPECT_EQ(SelectedData(*page, Page::IDC_MUNICIPALITY), where[0].first);
+    EXPECT_EQ(FormatSql("%d", SelectedData(*page, Page::IDC_PROVINCE)), where[0].second);
+    EXPECT_EQ(TextOf(*page, Page::IDC_EKATTE), Ekatte(city));
+    page->SetDlgItemText(Page::IDC_DEPARTMENT, "345");
     Leave();
     EXPECT_EQ(std::tuple(place.SiteName, place.PlaceID, place.Date.Format("%Y-%m-%d"), place.EndTime.GetStatus()),
               std::tuple(CString("Стара поляна"), 7, CString("2023-05-17"), COleDateTime::null));
@@ -98,8 +98,8 @@ TEST_F(PlacePageTest, TheOnlySettlementOfTheListFillsNothingElseAndIsKeptByItsNa
     Exec("insert into rMun____RIOSW_NP_PP (mun_id, riosw_np_pp_id) values (9001, 99)");
     doc.RIOSW_ID = 99;
     ShowPage(RUNTIME_CLASS(CCommonForm_01));
-    Choose(Page::IDC_CITY, 90001);
-    EXPECT_EQ(std::pair(SelectedData(Page::IDC_MUNICIPALITY), TextOf(Page::IDC_EKATTE)), std::pair(-1, CString()));
+    Choose(*page, Page::IDC_CITY, 90001);
+    EXPECT_EQ(std::pair(SelectedData(*page, Page::IDC_MUNICIPALITY), TextOf(*page, Page::IDC_EKATTE)), std::pair(-1, CString()));
     Leave();
     EXPECT_EQ(std::pair(doc.CommonData_01.EKNM_CityID, doc.CommonData_01.EKNM_CityIDName), std::pair(90001, CString("Самотно")));
 }
@@ -131,33 +131,33 @@ TEST_F(PlacePageTest, EachSpeciesGroupShowsItsOwnFieldsAndLabels) {
         for (const int id : {Page::IDC_SPECIES_LABEL, Page::IDC_SPECIES_TEXT, Page::IDC_SPECIES_LIST, Page::IDC_SECOND_LABEL,
                              Page::IDC_SECOND_TEXT, Page::IDC_HABITAT_LABEL, Page::IDC_HABITAT_TEXT, Page::IDC_PLOT,
                              Page::IDC_TRANSECT, Page::IDC_AREA_LABEL, Page::IDC_LENGTH_LABEL, Page::IDC_AREA, Page::IDC_LENGTH})
-            if (IsShown(id)) shown.push_back(id);
+            if (IsShown(*page, id)) shown.push_back(id);
         EXPECT_EQ(shown, fields) << name;
-        EXPECT_EQ(TextOf(Page::IDC_SPECIES_LABEL), label) << name;
-        EXPECT_EQ(TextOf(Page::IDC_PLACE_GROUP), pageClass == RUNTIME_CLASS(CCommonForm_01_Fish) ? "Водоем" : "Място");
+        EXPECT_EQ(TextOf(*page, Page::IDC_SPECIES_LABEL), label) << name;
+        EXPECT_EQ(TextOf(*page, Page::IDC_PLACE_GROUP), pageClass == RUNTIME_CLASS(CCommonForm_01_Fish) ? "Водоем" : "Място");
         CString file = name.Mid(15);
         file.MakeLower();
-        Picture(file.IsEmpty() ? CString("place_plain") : "place_" + file);
+        Grab(page, file.IsEmpty() ? CString("page_place_plain") : "page_place_" + file);
     }
 }
 
 TEST_F(PlacePageTest, PlotOrTransectOpensOneOfTheTwoFieldsAndEmptiesTheOther) {
     ShowPage(RUNTIME_CLASS(CCommonForm_01_Reptiles));
-    EXPECT_FALSE(IsEnabled(Page::IDC_AREA) || IsEnabled(Page::IDC_LENGTH));
-    Click(Page::IDC_PLOT);
-    EXPECT_TRUE(IsEnabled(Page::IDC_AREA) && IsEnabled(Page::IDC_AREA_LABEL) && !IsEnabled(Page::IDC_LENGTH));
-    Type(Page::IDC_AREA, "250");
-    Click(Page::IDC_TRANSECT);
-    EXPECT_EQ(TextOf(Page::IDC_AREA), "");
-    EXPECT_FALSE(IsEnabled(Page::IDC_AREA));
-    Type(Page::IDC_LENGTH, "1200");
+    EXPECT_FALSE(IsEnabled(*page, Page::IDC_AREA) || IsEnabled(*page, Page::IDC_LENGTH));
+    Click(*page, Page::IDC_PLOT);
+    EXPECT_TRUE(IsEnabled(*page, Page::IDC_AREA) && IsEnabled(*page, Page::IDC_AREA_LABEL) && !IsEnabled(*page, Page::IDC_LENGTH));
+    page->SetDlgItemText(Page::IDC_AREA, "250");
+    Click(*page, Page::IDC_TRANSECT);
+    EXPECT_EQ(TextOf(*page, Page::IDC_AREA), "");
+    EXPECT_FALSE(IsEnabled(*page, Page::IDC_AREA));
+    page->SetDlgItemText(Page::IDC_LENGTH, "1200");
     Leave();
     const CCommonData_01& place = doc.CommonData_01;
     EXPECT_EQ(std::tuple(place.DynamicIntRadio, place.DynamicStrArea1, place.DynamicStrArea2), std::tuple(1, CString(), CString("1200")));
 
     ShowPage(RUNTIME_CLASS(CCommonForm_01_Amphibians));
-    EXPECT_TRUE(IsEnabled(Page::IDC_LENGTH) && !IsEnabled(Page::IDC_AREA));
-    Click(Page::IDC_PLOT);
+    EXPECT_TRUE(IsEnabled(*page, Page::IDC_LENGTH) && !IsEnabled(*page, Page::IDC_AREA));
+    Click(*page, Page::IDC_PLOT);
     Leave();
     EXPECT_EQ(std::tuple(place.DynamicIntRadio, place.DynamicStrArea2), std::tuple(0, CString()));
 }
@@ -166,12 +166,12 @@ TEST_F(PlacePageTest, TheUndergroundHabitatIsDescribedOnlyForTheOtherKind) {
     doc.CommonData_01.DynamicIntComboContent = Page::kOtherUndergroundHabitat;
     doc.CommonData_01.DynamicStrContent2 = "изоставен рудник";
     ShowPage(RUNTIME_CLASS(CCommonForm_01_BatCaves));
-    EXPECT_EQ(std::pair(IsShown(Page::IDC_SECOND_TEXT), TextOf(Page::IDC_SECOND_TEXT)), std::pair(TRUE, CString("изоставен рудник")));
-    Picture("place_batcaves_other");
-    Type(Page::IDC_DEPARTMENT, "7");
-    Choose(Page::IDC_SPECIES_LIST, 1);
-    EXPECT_EQ(std::pair(IsShown(Page::IDC_SECOND_TEXT), TextOf(Page::IDC_SECOND_TEXT)), std::pair(FALSE, CString()));
-    EXPECT_EQ(TextOf(Page::IDC_DEPARTMENT), "7");  // nothing else typed is lost
+    EXPECT_EQ(std::pair(IsShown(*page, Page::IDC_SECOND_TEXT), TextOf(*page, Page::IDC_SECOND_TEXT)), std::pair(TRUE, CString("изоставен рудник")));
+    Grab(page, "page_place_batcaves_other");
+    page->SetDlgItemText(Page::IDC_DEPARTMENT, "7");
+    Choose(*page, Page::IDC_SPECIES_LIST, 1);
+    EXPECT_EQ(std::pair(IsShown(*page, Page::IDC_SECOND_TEXT), TextOf(*page, Page::IDC_SECOND_TEXT)), std::pair(FALSE, CString()));
+    EXPECT_EQ(TextOf(*page, Page::IDC_DEPARTMENT), "7");  // nothing else typed is lost
     Leave();
     EXPECT_EQ(std::tuple(doc.CommonData_01.DynamicIntComboContent, doc.CommonData_01.DynamicStrContent2, doc.CommonData_01.Department),
               std::tuple(1, CString(), CString("7")));
@@ -179,29 +179,29 @@ TEST_F(PlacePageTest, TheUndergroundHabitatIsDescribedOnlyForTheOtherKind) {
 
 TEST_F(PlacePageTest, TheSiteComesFromThePickerAndGoesWithTheClearButton) {
     ShowPage(RUNTIME_CLASS(CCommonForm_01_Fish));
-    Type(Page::IDC_SEARCH_TEXT, "язовир");
+    page->SetDlgItemText(Page::IDC_SEARCH_TEXT, "язовир");
     CString criterion;
     {
-        const DialogScript script([&](CDialog& shown) {
+        const ModalRun script([&](CDialog& shown) {
             shown.GetDlgItemText(CDlg_ChoosePlace::IDC_CRITERION, criterion);
             shown.PressButton(CDlg_ChoosePlace::IDC_NEW_MODE);
             shown.SetDlgItemText(CDlg_ChoosePlace::IDC_NEW_NAME, "Язовир Огоста");
             shown.PressButton(IDOK);
         });
-        Click(Page::IDC_FIND_PLACE);
+        Click(*page, Page::IDC_FIND_PLACE);
     }
     EXPECT_EQ(criterion, "язовир");
-    EXPECT_EQ(std::pair(TextOf(Page::IDC_SITE_NAME), TextOf(Page::IDC_SEARCH_TEXT)), std::pair(CString("Язовир Огоста"), CString("Язовир Огоста")));
+    EXPECT_EQ(std::pair(TextOf(*page, Page::IDC_SITE_NAME), TextOf(*page, Page::IDC_SEARCH_TEXT)), std::pair(CString("Язовир Огоста"), CString("Язовир Огоста")));
     Leave();
     EXPECT_EQ(std::pair(doc.CommonData_01.PlaceID, doc.CommonData_01.SiteName), std::pair(CCommonData_01::kNewSite, CString("Язовир Огоста")));
 
     ShowPage(RUNTIME_CLASS(CCommonForm_01_Fish));
     {
-        const DialogScript script([](CDialog& shown) { shown.PressButton(IDCANCEL); });
-        Click(Page::IDC_FIND_PLACE);
+        const ModalRun script([](CDialog& shown) { shown.PressButton(IDCANCEL); });
+        Click(*page, Page::IDC_FIND_PLACE);
     }
-    EXPECT_EQ(TextOf(Page::IDC_SITE_NAME), "Язовир Огоста");
-    Click(Page::IDC_CLEAR_PLACE);
+    EXPECT_EQ(TextOf(*page, Page::IDC_SITE_NAME), "Язовир Огоста");
+    Click(*page, Page::IDC_CLEAR_PLACE);
     Leave();
     EXPECT_EQ(std::pair(doc.CommonData_01.PlaceID, doc.CommonData_01.SiteName), std::pair(-1, CString()));
 }

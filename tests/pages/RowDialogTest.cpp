@@ -81,7 +81,7 @@ class RowDialogTest : public PageTest {};
 
 TEST_F(RowDialogTest, AddingRefusesOkUntilEveryRuleHolds) {
     std::vector<CString> countShown;
-    DialogScript script([&](CDialog& shown) {
+    ModalRun script([&](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_Sighting&>(shown);
         EXPECT_EQ(dialog.m_exposure.GetCurSel(), CB_ERR);
         countShown.push_back(dialog.m_count);
@@ -100,7 +100,7 @@ TEST_F(RowDialogTest, AddingRefusesOkUntilEveryRuleHolds) {
     });
     CDlg_Sighting dialog(nullptr, nullptr);
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(messages, (std::vector<CString>{"Моля изберете изложение!", "Моля въведете брой!", "Моля изберете метод!",
+    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{"Моля изберете изложение!", "Моля въведете брой!", "Моля изберете метод!",
                                               "Моля изберете как е установен!"}));
     EXPECT_EQ(countShown, std::vector<CString>{""});
     const CSightingRow& row = dialog.m_row;
@@ -123,7 +123,7 @@ TEST_F(RowDialogTest, ChangingShowsTheRowAndCancelHandsNothingBack) {
     BOOL secondEnabled = TRUE;
     UINT secondChecked = BST_UNCHECKED;
     CString countShown;
-    DialogScript script([&](CDialog& shown) {
+    ModalRun script([&](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_Sighting&>(shown);
         EXPECT_EQ(dialog.m_exposure.GetCurSel(), CB_ERR);
         dialog.GetDlgItemText(kCount, countShown);
@@ -139,7 +139,7 @@ TEST_F(RowDialogTest, ChangingShowsTheRowAndCancelHandsNothingBack) {
     EXPECT_EQ(countShown, "0");
     EXPECT_FALSE(secondEnabled);  // greyed, though the row has it ticked
     EXPECT_EQ(secondChecked, static_cast<UINT>(BST_CHECKED));
-    EXPECT_EQ(messages, std::vector<CString>{"Моля изберете изложение!"});
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{"Моля изберете изложение!"});
     EXPECT_EQ(dialog.m_row.Count, 0);  // the copy is untouched after Cancel
     EXPECT_EQ(dialog.m_row.ExposureID, 99);
 }

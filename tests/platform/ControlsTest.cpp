@@ -22,7 +22,7 @@
 #include "platform/ToolTipCtrl.h"
 #include "platform/TreeCtrl.h"
 #include "platform/qt/WidgetAccess.h"
-#include "tests/platform/WindowTestSupport.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -115,7 +115,7 @@ TEST(ComboBox, UserSelectionIsAnnouncedAndDroppedWidthNeverShrinks) {
     combo.AddString("първи");
     combo.AddString("втори");
     combo.SetCurSel(0);
-    PressKey(&combo, Qt::Key_Down);
+    PressKey(&combo, VK_DOWN);
     EXPECT_EQ(host.selChanges, std::vector<int>{1});
     EXPECT_EQ(combo.GetDroppedWidth(), 145);
     combo.SetDroppedWidth(300);
@@ -345,7 +345,7 @@ TEST(Menu, PopupSendsTheChosenCommandToItsOwner) {
     EXPECT_TRUE(second->GetMenuState(32809, MF_BYCOMMAND) & MF_GRAYED);
 
     CPoint shownAt;
-    const auto previous = CMenu::SetPopupHook([&](const CMenu& shown, CPoint at) {
+    const MenuRun run([&](const CMenu& shown, CPoint at) {
         shownAt = at;
         return shown.GetMenuItemID(0);
     });
@@ -357,7 +357,6 @@ TEST(Menu, PopupSendsTheChosenCommandToItsOwner) {
     EXPECT_EQ(static_cast<UINT>(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &host)), 32800u);
     GuiRuntime::PumpMessages();
     EXPECT_EQ(host.commands.size(), 1u);
-    CMenu::SetPopupHook(previous);
 }
 
 TEST(ToolTipCtrl, TrackingTipShowsWhereAndWhatTheProgramSays) {

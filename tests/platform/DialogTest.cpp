@@ -10,10 +10,10 @@
 #include "platform/DateTimeCtrl.h"
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"
-#include "platform/WaitCursor.h"
 #include "platform/ListControls.h"
+#include "platform/WaitCursor.h"
 #include "platform/qt/WidgetAccess.h"
-#include "tests/platform/WindowTestSupport.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -257,7 +257,7 @@ TEST_F(DataExchange, TextIsSetOnlyWhenItDiffers) {
 }
 
 TEST_F(DataExchange, TooLongTextIsRefusedAtItsControlAndReadingStops) {
-    MessageBoxRecorder boxes;
+    MessageBoxLog boxes;
     dialog.number = -5;
     dialog.SetDlgItemText(1001, "Николай");  // set by the program: longer than the limit, kept whole
     EXPECT_EQ(TextOf(Item(1001)), "Николай");
@@ -280,7 +280,7 @@ TEST_F(DataExchange, FillingLimitsWhatCanBeTyped) {
 TEST_F(DataExchange, IntegersRefuseTextThatIsNoNumberOrOutOfRange) {
     dialog.SetDlgItemText(1001, "Ана");
     for (const char* bad : {"12a", "", "--3", "99999999999"}) {
-        MessageBoxRecorder boxes;
+        MessageBoxLog boxes;
         dialog.number = 5;
         dialog.SetDlgItemText(1002, bad);
         EXPECT_FALSE(dialog.UpdateData(TRUE)) << bad;
@@ -289,7 +289,7 @@ TEST_F(DataExchange, IntegersRefuseTextThatIsNoNumberOrOutOfRange) {
         EXPECT_EQ(dialog.number, 5);
         EXPECT_EQ(CWnd::GetFocus(), Item(1002));
     }
-    MessageBoxRecorder boxes;
+    MessageBoxLog boxes;
     dialog.SetDlgItemText(1002, "91");
     EXPECT_FALSE(dialog.UpdateData(TRUE));
     ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -324,10 +324,10 @@ TEST_F(DataExchange, ABoundControlCannotBeBoundTwice) {
 // ---- modal dialogs --------------------------------------------------------------------
 
 TEST(ModalDialog, TheOkRuleKeepsTheDialogOpenUntilItIsMet) {
-    MessageBoxRecorder boxes;
+    MessageBoxLog boxes;
     bool refusedStayedOpen = false;
     CFieldsDialog dialog;
-    const ModalScript script([&](CDialog& shown) {
+    const ModalRun script([&](CDialog& shown) {
         EXPECT_TRUE(shown.IsWindowVisible());
         shown.SetDlgItemText(1001, "");
         EXPECT_TRUE(shown.PressButton(IDOK));
@@ -348,12 +348,12 @@ TEST(ModalDialog, TheOkRuleKeepsTheDialogOpenUntilItIsMet) {
 TEST(ModalDialog, EndsWithTheIdOfTheButtonThatEndedIt) {
     CFieldsDialog dialog;
     {
-        const ModalScript script([](CDialog& shown) { shown.PressButton(1020); });
+        const ModalRun script([](CDialog& shown) { shown.PressButton(1020); });
         EXPECT_EQ(dialog.DoModal(), 1020);
     }
     {
         // Disabled buttons do nothing; Cancel works without a look at the fields.
-        const ModalScript script([](CDialog& shown) {
+        const ModalRun script([](CDialog& shown) {
             shown.GetDlgItem(IDOK)->EnableWindow(FALSE);
             EXPECT_FALSE(shown.PressButton(IDOK));
             EXPECT_FALSE(shown.IsEnded());
@@ -363,7 +363,7 @@ TEST(ModalDialog, EndsWithTheIdOfTheButtonThatEndedIt) {
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     }
     {
-        const ModalScript script([](CDialog&) {});
+        const ModalRun script([](CDialog&) {});
         EXPECT_EQ(dialog.DoModal(), -1);  // never ended by the script
     }
 }
@@ -371,19 +371,19 @@ TEST(ModalDialog, EndsWithTheIdOfTheButtonThatEndedIt) {
 TEST(ModalDialog, EnterPressesTheDefaultButtonAndEscCancels) {
     CFieldsDialog dialog;
     {
-        const ModalScript script([](CDialog& shown) {
+        const ModalRun script([](CDialog& shown) {
             shown.SetDlgItemText(1001, "Ема");
-            PressKey(shown.GetDlgItem(1001), Qt::Key_Return, "\r");
+            PressKey(shown.GetDlgItem(1001), VK_RETURN);
         });
         EXPECT_EQ(dialog.DoModal(), IDOK);
     }
     {
-        const ModalScript script([](CDialog& shown) { PressKey(shown.GetDlgItem(1001), Qt::Key_Escape, "\x1b"); });
+        const ModalRun script([](CDialog& shown) { PressKey(shown.GetDlgItem(1001), VK_ESCAPE); });
         EXPECT_EQ(dialog.DoModal(), IDCANCEL);
     }
     {
         // The close box is Cancel, but not while Cancel is disabled.
-        const ModalScript script([](CDialog& shown) {
+        const ModalRun script([](CDialog& shown) {
             shown.GetDlgItem(IDCANCEL)->EnableWindow(FALSE);
             QWidget* window = TopWidgetOf(&shown);
             window->close();
@@ -396,23 +396,17 @@ TEST(ModalDialog, EnterPressesTheDefaultButtonAndEscCancels) {
 }
 
 TEST(FileDialog, TheSeamSeesTheFilterAndPicksTheFile) {
-    CFileDialog::Request seen{};
-    const auto previous = CFileDialog::SetHook([&](const CFileDialog::Request& request) {
-        seen = request;
-        return std::optional<CString>("/снимки/мечка 1.JPG");
-    });
+    const FileDialogAnswers answers({"/снимки/мечка 1.JPG"});
     CFileDialog dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT,
                        "Image Files |*.bmp; *.jpg|Bitmaps (*.bmp)|*.bmp||");
     ASSERT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_TRUE(seen.open);
-    EXPECT_EQ(seen.qtFilter, "Image Files (*.bmp *.jpg);;Bitmaps (*.bmp) (*.bmp)");
+    EXPECT_TRUE(answers.requests[0].open);
+    EXPECT_EQ(answers.requests[0].qtFilter, "Image Files (*.bmp *.jpg);;Bitmaps (*.bmp) (*.bmp)");
     EXPECT_EQ(dialog.GetPathName(), "/снимки/мечка 1.JPG");
     EXPECT_EQ(dialog.GetFileName(), "мечка 1.JPG");
     EXPECT_EQ(dialog.GetFileExt(), "JPG");
     EXPECT_EQ(dialog.GetFileTitle(), "мечка 1");
-    CFileDialog::SetHook([](const CFileDialog::Request&) { return std::optional<CString>(); });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    CFileDialog::SetHook(previous);
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);  // no more answers
 }
 
 TEST(WaitCursor, NestsAndEnds) {
@@ -430,7 +424,7 @@ TEST(WaitCursor, NestsAndEnds) {
 }
 
 TEST(ModalDialog, WithoutTheSeamRunsItsOwnEventLoop) {
-    const CDialog::ModalHook previous = CDialog::SetModalHook(nullptr);
+    const ModalRun ownLoop(nullptr);
     CFieldsDialog dialog;
     bool visibleWhileRunning = false;
     QTimer::singleShot(0, [&] {
@@ -439,7 +433,6 @@ TEST(ModalDialog, WithoutTheSeamRunsItsOwnEventLoop) {
         dialog.PressButton(IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
-    CDialog::SetModalHook(previous);
     EXPECT_TRUE(visibleWhileRunning);
     EXPECT_EQ(dialog.name, "Вяра");
 }

@@ -9,7 +9,7 @@
 #include "platform/GuiRuntime.h"
 #include "platform/Profile.h"
 #include "tests/platform/FrameworkFixture.h"
-#include "tests/platform/WindowTestSupport.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -211,12 +211,12 @@ TEST_F(FrameworkTest, AcceleratorsTurnKeysIntoCommandsOnlyWhenSomeoneHandlesThem
     frame->SetActiveView(frame->RightView());
     CView* right = frame->RightView();
     // Ctrl+N reaches the application's File New: the views are updated again.
-    PressKey(right, Qt::Key_N, QString(QChar(0x0E)), Qt::ControlModifier);
+    PressKey(right, 'N', MK_CONTROL);
     EXPECT_EQ(dynamic_cast<DrawingView*>(frame->RightView())->initialUpdates, 2);
     // F6 and Shift+F6 move the active view between the panes.
-    PressKey(frame->RightView(), Qt::Key_F6);
+    PressKey(frame->RightView(), VK_F6);
     EXPECT_EQ(frame->GetActiveView(), frame->Tree());
-    PressKey(frame->Tree(), Qt::Key_F6, QString(), Qt::ShiftModifier);
+    PressKey(frame->Tree(), VK_F6, MK_SHIFT);
     EXPECT_EQ(frame->GetActiveView(), frame->RightView());
 
     EXPECT_TRUE(frame->TranslateAcceleratorKey(VK_F6, 0));
@@ -228,7 +228,7 @@ TEST_F(FrameworkTest, AcceleratorsTurnKeysIntoCommandsOnlyWhenSomeoneHandlesThem
     EXPECT_FALSE(frame->TranslateAcceleratorKey('N', FSHIFT));
     EXPECT_TRUE(CallLog().empty());
     // F1 is a help request to the frame, about the window with the focus.
-    PressKey(frame->RightView(), Qt::Key_F1);
+    PressKey(frame->RightView(), VK_F1);
     EXPECT_EQ(CallLog(), (std::vector<std::string>{"help " + std::to_string(frame->splitter.IdFromRowCol(0, 1))}));
 }
 
@@ -242,9 +242,10 @@ TEST_F(FrameworkTest, MenuItemsAreGrayedWithoutHandlerAndChosenItemsSendCommands
     file->GetMenuString(ID_APP_EXIT, text, MF_BYCOMMAND);
     EXPECT_EQ(text, "Из&ход");
     // The popup hook stands for the user choosing from the menu.
-    const CMenu::PopupHook previous = CMenu::SetPopupHook([](const CMenu&, CPoint) { return ID_DOC_COMMAND; });
-    EXPECT_TRUE(file->TrackPopupMenu(TPM_LEFTALIGN, 10, 10, frame));
-    CMenu::SetPopupHook(previous);
+    {
+        const MenuRun run([](const CMenu&, CPoint) { return ID_DOC_COMMAND; });
+        EXPECT_TRUE(file->TrackPopupMenu(TPM_LEFTALIGN, 10, 10, frame));
+    }
     GuiRuntime::PumpMessages();
     EXPECT_EQ(CallLog(), (std::vector<std::string>{"doc 40002"}));
 }
@@ -289,7 +290,7 @@ TEST_F(CommandLineTest, AMissingFileIsReportedAndTheStartFails) {
     const int instances = TestDoc::instances;
     info.m_nShellCommand = CCommandLineInfo::FileOpen;
     info.m_strFileName = "/nonexistent/form.dat";
-    MessageBoxRecorder boxes;
+    MessageBoxLog boxes;
     EXPECT_FALSE(app.ProcessShellCommand(info));
     ASSERT_EQ(boxes.boxes.size(), 1u);
     EXPECT_EQ(boxes.boxes[0].text, "Failed to open document.");

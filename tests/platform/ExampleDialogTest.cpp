@@ -8,7 +8,7 @@
 #include "platform/Dialog.h"
 #include "platform/ListControls.h"
 #include "platform/qt/WidgetAccess.h"
-#include "tests/platform/WindowTestSupport.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -93,18 +93,18 @@ private:
 };
 
 TEST(ExampleDialog, FromTemplateToResult) {
-    MessageBoxRecorder boxes;
+    MessageBoxLog boxes;
     CObservationDialog dialog;
     dialog.observer = "Иван Петров";
     dialog.date = COleDateTime(2024, 6, 12, 0, 0, 0);
     CString choiceWhenOpened;
-    const ModalScript script([&](CDialog& shown) {
+    const ModalRun script([&](CDialog& shown) {
         choiceWhenOpened.Empty();
         shown.GetDlgItemText(kChoice, choiceWhenOpened);
-        ASSERT_TRUE(TopWidgetOf(&shown)->grab().toImage().save("/tmp/example_dialog.png"));
+        Grab(&shown, "example_dialog");
 
         // The species list announces the user's choice through the message map.
-        PressKey(shown.GetDlgItem(kSpecies), Qt::Key_Down);
+        PressKey(shown.GetDlgItem(kSpecies), VK_DOWN);
 
         shown.SetDlgItemText(kName, "   ");
         shown.PressButton(IDOK);  // refused: no name

@@ -18,7 +18,7 @@
 #include "platform/Printing.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/platform/FrameworkFixture.h"
-#include "tests/platform/WindowTestSupport.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -98,18 +98,6 @@ TEST_F(FrameworkTest, AFormWithoutTemplateIsNotCreated) {
 
 // ---- list views ---------------------------------------------------------------------------
 
-void DoubleClickAt(CWnd* window, CPoint point) {
-    QWidget* target = WidgetOf(window);
-    const QPointF local(point.x, point.y);
-    const QPointF global = target->mapToGlobal(local);
-    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-                                    QEvent::MouseButtonRelease}) {
-        const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-        QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &event);
-    }
-}
-
 class ModeList : public CListView {
     DECLARE_DYNCREATE(ModeList)
 public:
@@ -179,7 +167,7 @@ TEST_F(FrameworkTest, IconListViewKeepsItemDataAndSelectionAndReportsDoubleClick
     EXPECT_EQ(list.GetSelectedCount(), 0u);
 
     // A double click on empty space with nothing selected does nothing.
-    DoubleClickAt(&list, CPoint(list.GetItemCount() * 400, 300));
+    ClickAt(&list, CPoint(list.GetItemCount() * 400, 300), true);
     EXPECT_TRUE(modes->chosen.empty());
 
     list.SetItemState(2, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -191,10 +179,10 @@ TEST_F(FrameworkTest, IconListViewKeepsItemDataAndSelectionAndReportsDoubleClick
     CRect item;
     ASSERT_TRUE(list.GetItemRect(1, &item, LVIR_BOUNDS));
     EXPECT_EQ(list.HitTest(item.CenterPoint()), 1);
-    DoubleClickAt(&list, item.CenterPoint());
+    ClickAt(&list, item.CenterPoint(), true);
     EXPECT_EQ(modes->chosen, (std::vector<DWORD_PTR>{2000}));
 
-    PressKey(&list, Qt::Key_Return);
+    PressKey(&list, VK_RETURN);
     EXPECT_EQ(modes->chosen, (std::vector<DWORD_PTR>{2000, 2000}));
 }
 
@@ -203,7 +191,7 @@ TEST_F(FrameworkTest, EnterThatReplacesTheListViewGoesNoFurther) {
     ASSERT_NE(modes, nullptr);
     modes->GetListCtrl().SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
     ModeList::replaceOnEnter = true;
-    PressKey(&modes->GetListCtrl(), Qt::Key_Return);
+    PressKey(&modes->GetListCtrl(), VK_RETURN);
     ModeList::replaceOnEnter = false;
     EXPECT_NE(dynamic_cast<PageView*>(frame->RightView()), nullptr);
     GuiRuntime::PumpMessages();

@@ -16,10 +16,10 @@
 #include "platform/DC.h"
 #include "platform/Desktop.h"
 #include "platform/HtmlHelp.h"
-#include "platform/MessageBox.h"
 #include "platform/Printing.h"
 #include "platform/Profile.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -306,16 +306,12 @@ TEST(HtmlHelp, TopicsNameThePagesOfTheHelpFolder) {
 }
 
 TEST(HtmlHelp, TheHelpWindowShowsThePageAndAMissingPageIsReported) {
-    std::vector<CString> messages;
-    const MessageBoxHandler before = SetMessageBoxHandler([&](const CString& text, const CString&, UINT) {
-        messages.push_back(text);
-        return IDOK;
-    });
+    MessageBoxLog boxes;
     const DWORD cookie = HtmlHelpInitialize();
     TempFolder folder;
     EXPECT_FALSE(HtmlHelpDisplayTopic(nullptr, folder / "quorin.chm::/Content.htm"));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_GE(messages[0].Find("help/Content.htm"), 0);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_GE(boxes.boxes[0].text.Find("help/Content.htm"), 0);
 
     const CString topic = CString(QUORIN_DATA_DIR) + "/quorin.chm::/Content.htm";
     ASSERT_TRUE(HtmlHelpDisplayTopic(nullptr, topic));
@@ -327,12 +323,11 @@ TEST(HtmlHelp, TheHelpWindowShowsThePageAndAMissingPageIsReported) {
     ASSERT_EQ(windows.size(), 1);
     EXPECT_TRUE(windows[0]->isVisible());
     EXPECT_TRUE(windows[0]->toPlainText().contains(QString::fromUtf8("Вход в програмата")));
-    EXPECT_EQ(messages.size(), 1u);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
 
     HtmlHelpUninitialize(cookie);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_NE(widget->objectName(), "quorin-help");
-    SetMessageBoxHandler(before);
 }
 
 TEST(Desktop, TargetsOpenAsAddressesOrExistingFiles) {

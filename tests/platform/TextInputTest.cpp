@@ -12,7 +12,7 @@
 #include "platform/Controls.h"
 #include "platform/ListControls.h"
 #include "platform/qt/WidgetAccess.h"
-#include "tests/platform/WindowTestSupport.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ TEST_F(TextInput, TypedCharactersOutsideTheCodePageAreDropped) {
 }
 
 TEST_F(TextInput, PasteWithUnstorableCharactersIsRefusedWithAMessage) {
-    MessageBoxRecorder boxes;
+    MessageBoxLog boxes;
     line.SetWindowText("Рила");
     PasteText(&line, " — планина 日");  // the long dash is in the code page, 日 is not
     EXPECT_EQ(TextOf(line), "Рила");
@@ -73,12 +73,12 @@ TEST_F(TextInput, LimitsHoldForTypingAndPastingButNotForTheProgram) {
 
     PasteText(&notes, "абвгдежз");
     EXPECT_EQ(TextOf(notes), "абвгде");
-    PressKey(&notes, Qt::Key_Return, "\r");
+    PressKey(&notes, VK_RETURN);
     EXPECT_EQ(TextOf(notes), "абвгде");
 }
 
 TEST_F(TextInput, DigitsOnlyFieldsTakeDigits) {
-    MessageBoxRecorder boxes;
+    MessageBoxLog boxes;
     line.ModifyStyle(0, ES_NUMBER);
     TypeText(&line, "1a2-3");
     EXPECT_EQ(TextOf(line), "123");

@@ -15,7 +15,7 @@
 #include "platform/GuiRuntime.h"
 #include "platform/Wnd.h"
 #include "platform/qt/WidgetAccess.h"
-#include "tests/platform/WindowTestSupport.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -273,10 +273,10 @@ TEST(WindowMessages, PreTranslationAndCharacterHandlersDecideWhatTheEditGets) {
     CDigitsEdit edit;
     ASSERT_TRUE(edit.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(5, 5, 200, 25), window.get(), 1));
     TypeText(&edit, "a1#b2");
-    PressKey(&edit, Qt::Key_F5);
-    PressKey(&edit, Qt::Key_PageDown, QString(), Qt::ControlModifier);
+    PressKey(&edit, VK_F5);
+    PressKey(&edit, VK_NEXT, MK_CONTROL);
     EXPECT_TRUE(window->controlHeldAtPageDown);
-    PressKey(&edit, Qt::Key_PageDown);
+    PressKey(&edit, VK_NEXT);
     EXPECT_FALSE(window->controlHeldAtPageDown);
     CString text;
     edit.GetWindowText(text);

@@ -69,9 +69,9 @@ TEST_F(DlgReportTest, HiddenDialogHostsTheTwoReportControls) {
 TEST_F(DlgReportTest, FormTypesWithoutAReportOnlySaySo) {
     for (const int formType : {24, 29, 0, -1, 48}) {
         SCOPED_TRACE(formType);
-        messages.clear();
+        boxes.Reset();
         dialog->ShowReport(formType);
-        EXPECT_EQ(messages, std::vector<std::string>{kNoReport});
+        EXPECT_EQ(boxes.Texts(), std::vector<CString>{kNoReport});
         EXPECT_EQ(WaitCursorDepth(), 0);
     }
     EXPECT_TRUE(calls.empty());
@@ -86,7 +86,7 @@ TEST_F(DlgReportTest, HamsterFormPrintsTwoReportsEachNumberedFromZero) {
     EXPECT_EQ(Parameters(CDlgReport::kSecondReportId), Parameters(CDlgReport::kFirstReportId));  // each from index 0
     EXPECT_NE(Text("Hamster1.txt").find("Лалугер – колония"), std::string::npos);
     EXPECT_NE(Text("Hamster2.txt").find("Лалугер – трансекти"), std::string::npos);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(DlgReportTest, WolfFormsShareOneReportFileWithTheirSections) {
@@ -95,7 +95,7 @@ TEST_F(DlgReportTest, WolfFormsShareOneReportFileWithTheirSections) {
     EXPECT_EQ(FileNames(), (std::vector<std::string>{"2822:" + Path("Wolf_1.rpt"), "2822:" + Path("Wolf_1.rpt")}));
     EXPECT_EQ(std::pair(FindFormTypeReport(35)->section, FindFormTypeReport(35)->secondSection), std::pair(1, -1));
     EXPECT_EQ(std::pair(FindFormTypeReport(41)->section, FindFormTypeReport(41)->secondSection), std::pair(7, 8));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(DlgReportTest, PrintingAgainStartsTheParametersAtZeroWithTheNewContents) {
@@ -124,7 +124,7 @@ TEST_F(DlgReportTest, EveryFormTypeWithAReportFindsAReadableFile) {
         EXPECT_EQ(FileNames().front(), "2822:" + Path(file));
         EXPECT_NE(Text(fs::path(file).replace_extension(".txt").c_str()).find("Вълк"), std::string::npos);
     }
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 }  // namespace

@@ -150,7 +150,7 @@ TEST_F(ReportTest, StoredFormGivesEverySharedParameterInItsPlace) {
     const std::vector<std::string> texts = SharedBlocks(*loaded);
     for (size_t i = 0; i < std::max(texts.size(), expected.size()); ++i)
         EXPECT_EQ(i < texts.size() ? texts[i] : "(none)", i < expected.size() ? expected[i] : "(none)") << "index " << i;
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(ReportTest, BlocksSkipWhatTheFormLacksAndStopAtTheirLimits) {

@@ -12,18 +12,9 @@ void ReportTest::SetUp() {
     TheProgramFolder().InitAppDir(database.Folder());
     output = MakeTempFolder();
     SetReportOutputFolder(output);
-    m_previousHandler = SetMessageBoxHandler([this](const CString& text, const CString&, UINT) {
-        messages.push_back(text.str());
-        return IDOK;
-    });
-    m_previousRecorder = CCrystalCtrl::SetCallRecorder([this](const CCrystalCtrl& control, const CrystalCall& call) {
-        calls.push_back({control.GetDlgCtrlID(), call});
-    });
 }
 
 void ReportTest::TearDown() {
-    CCrystalCtrl::SetCallRecorder(m_previousRecorder);
-    SetMessageBoxHandler(m_previousHandler);
     SetReportOutputFolder("");
     std::error_code ignored;
     fs::remove_all(output.str(), ignored);

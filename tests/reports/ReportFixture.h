@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "platform/CrystalCtrl.h"
-#include "platform/MessageBox.h"
 #include "store/FormDocument.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/WindowFixture.h"
 
 struct RecordedCall {
     int controlId;
@@ -34,10 +34,10 @@ protected:
 
     CTestDatabase database;
     CString output;
-    std::vector<std::string> messages;
+    MessageBoxLog boxes;
     std::vector<RecordedCall> calls;
 
 private:
-    MessageBoxHandler m_previousHandler;
-    CCrystalCtrl::CallRecorder m_previousRecorder;
+    Seam<&CCrystalCtrl::SetCallRecorder> m_recorder{
+        [this](const CCrystalCtrl& control, const CrystalCall& call) { calls.push_back({control.GetDlgCtrlID(), call}); }};
 };

@@ -106,14 +106,13 @@ TEST_F(ChooserTest, ANodeOffersExactlyItsFormsInTheirOrder) {
                                "SpeciesType = 1) limit 1");
     chooser->SpeciesTree().SelectItem(Find(without));
     EXPECT_TRUE(OfferedForms().empty());
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(ChooserTest, ContinuingWithoutAFormSaysSoAndChangesNothing) {
     Doc()->FormTypeID = 7;
-    chooser->SendMessage(WM_COMMAND, MAKEWPARAM(CChooseForm_00::IDC_CONTINUE, BN_CLICKED),
-                         reinterpret_cast<LPARAM>(chooser->GetDlgItem(CChooseForm_00::IDC_CONTINUE)));
-    EXPECT_EQ(LastMessage(Messages()), "Няма избрана форма!");
+    Click(*chooser, CChooseForm_00::IDC_CONTINUE);
+    EXPECT_EQ(LastMessage(boxes.Texts()), "Няма избрана форма!");
     EXPECT_EQ(RightView(), chooser);
     EXPECT_FALSE(Tree()->HasFormSteps());
     EXPECT_EQ(Doc()->FormTypeID, 7);
@@ -145,7 +144,7 @@ TEST_F(ChooserTest, ContinuingOpensTheChosenFormForTheChosenSpecies) {
 
     ASSERT_FALSE(StepNodes().empty());
     EXPECT_EQ(RightView()->GetRuntimeClass(), StepViewClass(StepNodes().front().second));
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(ChooserTest, AGroupKeepsThePreviousObjectExceptTheTrialPlot) {

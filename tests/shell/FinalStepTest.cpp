@@ -58,7 +58,7 @@ TEST_F(FinalStepTest, EachWayOfOpeningAFormOffersItsActions) {
     EXPECT_EQ(view->GetListCtrl().GetSelectedCount(), 0u);
     view->RunSelectedAction();  // nothing selected: nothing happens
     EXPECT_EQ(RightView(), view);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 
     OpenForm(1, TRUE, FALSE, kCodeEditForms);
     EXPECT_EQ(Actions(GoToFinalStep(kCodeFinalStepEditing)), (ActionList{{"Редактирай", 7777}, {"Справка", 8888}}));
@@ -91,7 +91,7 @@ TEST_F(FinalStepTest, StoringANewFormWritesItAndStartsTheNextOne) {
     EXPECT_EQ(Doc()->FormID, -1);
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");
     EXPECT_FALSE(Frame()->HasUnsavedInput());
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(FinalStepTest, AFailedSaveKeepsTheTypedFormToTryAgain) {
@@ -102,7 +102,7 @@ TEST_F(FinalStepTest, AFailedSaveKeepsTheTypedFormToTryAgain) {
     const int formsBefore = Number("select count(*) from Forms");
     Run(view, CReportListView::kActionStore);
 
-    ASSERT_EQ(Messages().size(), 1u);  // the database's error
+    ASSERT_EQ(boxes.Texts().size(), 1u);  // the database's error
     EXPECT_EQ(Number("select count(*) from Forms"), formsBefore);  // nothing half-stored
     EXPECT_EQ(RightView(), view);
     EXPECT_TRUE(Tree()->HasFormSteps());
@@ -139,7 +139,7 @@ TEST_F(FinalStepTest, StoringTheChangesOfAnEditedFormKeepsItOpen) {
     EXPECT_EQ(Text(FormatSql("select FormCode from Forms where ID = %d", form)), code);
     EXPECT_EQ(Number(FormatSql("select count(*) from Actions where FormID = %d and ActionType = 3", form)), 2);
     EXPECT_EQ(Text(FormatSql("select Rainfall from DlgData_02_Climate where FormID = %d", form)), "второ");
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(FinalStepTest, ReportPrintsTheFormOrSaysThereIsNone) {
@@ -154,17 +154,17 @@ TEST_F(FinalStepTest, ReportPrintsTheFormOrSaysThereIsNone) {
 
     OpenForm(24);  // the full bear form has no report
     Run(GoToFinalStep(), CReportListView::kActionReport);
-    EXPECT_EQ(LastMessage(Messages()), "Справка за този формуляр за сега не може да бъде направена.");
+    EXPECT_EQ(LastMessage(boxes.Texts()), "Справка за този формуляр за сега не може да бъде направена.");
     EXPECT_TRUE(calls.empty());
 
-    Answer({});
+    boxes.Reset({});
     OpenForm(13);
     CReportListView* view = GoToFinalStep();
     Run(view, CReportListView::kActionReport);
     Run(view, CReportListView::kActionReport);  // the report dialog is made once and used again
     EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const CrystalCall& call) { return call.kind == CrystalCall::Print; }),
               2);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_TRUE(fs::exists(fs::path(output.str()) / "Amphibians.pdf"));
 
     SetReportOutputFolder("");

@@ -9,7 +9,7 @@
 #include "pages/common/PageTable.h"
 #include "pages/common/PageValues.h"
 #include "platform/Dialog.h"
-#include "platform/MessageBox.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -62,10 +62,6 @@ TEST(SpeciesNodes, ItemDataNamesTheLevelAndTheID) {
 class PageTableTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        previous = SetMessageBoxHandler([this](const CString& text, const CString&, UINT) {
-            messages.push_back(text);
-            return IDOK;
-        });
         owner.CreateIndirect(DialogTemplate{0, "Таблица", {300, 160}, {CustomControl("MFCGridCtrl", 50, {5, 5, 280, 140})}});
         DDX_Bind();
         SetupPageGrid(grid, {{"Вид", 150}, {"Брой", 50}});
@@ -75,7 +71,6 @@ protected:
     }
     void TearDown() override {
         owner.DestroyWindow();
-        SetMessageBoxHandler(previous);
     }
     void DDX_Bind() {
         CDataExchange exchange(&owner, FALSE);
@@ -90,8 +85,7 @@ protected:
     CDialog owner{0u};
     CGridCtrl grid;
     CArray<std::pair<CString, int>> rows;
-    std::vector<CString> messages;
-    MessageBoxHandler previous;
+    MessageBoxLog boxes;
 };
 
 TEST_F(PageTableTest, RowsAreNumberedAndCarryTheirIndexAndSpecies) {
@@ -122,10 +116,9 @@ TEST_F(PageTableTest, OnlyOneWholeSelectedRowCanBeDeleted) {
 
 TEST_F(PageTableTest, ASpeciesAlreadyListedIsRefused) {
     EXPECT_FALSE(RefuseListedSpecies(grid, 99));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
     EXPECT_TRUE(RefuseListedSpecies(grid, 64));
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages.front(), "Този вид вече присъства в списъка!");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{"Този вид вече присъства в списъка!"});
 }
 
 }  // namespace

@@ -4,10 +4,9 @@
 
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
-#include "platform/WindowImage.h"
 #include "shell/DlgPersons.h"
-#include "tests/support/DialogSeams.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -98,7 +97,7 @@ TEST_F(PersonsDialogTest, TheChosenRowIsHandedBack) {
         dialog.SendMessage(WM_NOTIFY, CDlg_Persons::IDC_GRID, reinterpret_cast<LPARAM>(&heading));
         EXPECT_FALSE(dialog.IsEnded());
         dialog.m_grid.SetSelectedRange(2, 0, 2, 6);
-        SaveWindowImage(&dialog, "/tmp/p2_persons_found.png");
+        Grab(&dialog, "p2_persons_found");
         NM_GRIDVIEW row{{&dialog.m_grid, CDlg_Persons::IDC_GRID, NM_DBLCLK}, 2, 1};
         dialog.SendMessage(WM_NOTIFY, CDlg_Persons::IDC_GRID, reinterpret_cast<LPARAM>(&row));
     });

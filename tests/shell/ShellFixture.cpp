@@ -9,7 +9,6 @@
 
 void ShellTest::SetUp() {
     SetProfileFile(database.Folder() + "quorin.ini");
-    Answer({});
     // The program is started from its folder, which holds the test database.
     const std::string program = (database.Folder() + "quorin").str();
     char* argv[] = {const_cast<char*>(program.c_str())};
@@ -17,11 +16,10 @@ void ShellTest::SetUp() {
 }
 
 void ShellTest::TearDown() {
-    Answer({});
+    boxes.Reset();
     if (app && app->m_pMainWnd) app->m_pMainWnd->SendMessage(WM_CLOSE);
     app.reset();
     GuiRuntime::PumpMessages();
-    m_boxes.reset();
     SetProfileFile("");
 }
 
@@ -54,12 +52,7 @@ void ShellTest::Login(CDlgLogin& dialog, int riosw, const char* user, const char
 void ShellTest::StartLoggedIn(int riosw) {
     ASSERT_TRUE(Start([riosw](CDlgLogin& dialog) { Login(dialog, riosw, "demo", "demo"); }));
     ASSERT_NE(Frame(), nullptr);
-    Answer({});
-}
-
-void ShellTest::Answer(std::deque<int> answers) {
-    m_boxes.reset();  // gives the handler back before the next takes it
-    m_boxes = std::make_unique<MessageBoxLog>(std::move(answers));
+    boxes.Reset();
 }
 
 CTovan_splitDoc* ShellTest::Doc() const { return Frame() ? Frame()->GetFormDocument() : nullptr; }

@@ -1,23 +1,21 @@
 #pragma once
 // The program started offscreen on a fresh database: the application object, its login
 // answered by the test through the dialog seam, the main window with its tree and panes.
-// Message boxes are recorded and answered: OK (Yes to a question), or what the test said.
+// Message boxes are recorded in `boxes` and answered: OK (Yes to a question), or what the test said.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <functional>
 #include <memory>
 #include <vector>
 
 #include "platform/CString.h"
-#include "platform/MessageBox.h"
 #include "shell/DlgLogin.h"
 #include "shell/MainFrm.h"
 #include "shell/TovanSplitApp.h"
 #include "shell/TreeWorkFlow.h"
 #include "store/FormDocument.h"
 #include "store/SqlText.h"
-#include "tests/support/DialogSeams.h"
+#include "tests/support/WindowFixture.h"
 #include "tests/support/TestDatabase.h"
 
 class ShellTest : public ::testing::Test {
@@ -45,16 +43,10 @@ protected:
     CString Text(const CString& sql) const;
     void Exec(const CString& sql) const;
 
-    // The texts of the message boxes so far; Answer starts a new record.
-    std::vector<CString> Messages() const { return m_boxes->Texts(); }
-    void Answer(std::deque<int> answers);
-
+    MessageBoxLog boxes;
     CTestDatabase database;
     std::unique_ptr<CTovan_splitApp> app;
     int loginRuns = 0;
-
-private:
-    std::unique_ptr<MessageBoxLog> m_boxes;
 };
 
 // The text of the message box, or "" when none came.

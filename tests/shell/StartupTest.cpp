@@ -41,7 +41,7 @@ TEST_F(StartupTest, LoginWritesSessionAndGivesTheDocumentItsContext) {
     EXPECT_EQ(tree.GetItemText(tree.GetRootItem()), "Начало");
     EXPECT_EQ(tree.GetSelectedItem(), tree.GetRootItem());
     EXPECT_EQ(tree.GetCount(), 6u);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(StartupTest, WrongPasswordSaysSoAndKeepsTheDialogOpen) {
@@ -50,7 +50,7 @@ TEST_F(StartupTest, WrongPasswordSaysSoAndKeepsTheDialogOpen) {
     ASSERT_TRUE(Start([&](CDlgLogin& dialog) {
         Login(dialog, 1, "demo", "wrong");
         stayedOpen = !dialog.IsEnded();
-        EXPECT_EQ(LastMessage(Messages()), kMismatch);
+        EXPECT_EQ(LastMessage(boxes.Texts()), kMismatch);
         EXPECT_EQ(Number("select count(*) from Sessions"), sessionsBefore);
         Login(dialog, 1, "demo", "demo");  // a second try is allowed
     }));
@@ -64,7 +64,7 @@ TEST_F(StartupTest, ApostrophesInTheUserNameNeitherBreakNorChangeTheQuery) {
     ASSERT_TRUE(Start([&](CDlgLogin& dialog) {
         // An attempt to make the condition always true logs nobody in, and is no SQL error.
         Login(dialog, 1, "x' or '1'='1", "x' or '1'='1");
-        refused = !dialog.IsEnded() && LastMessage(Messages()) == kMismatch && Messages().size() == 1;
+        refused = !dialog.IsEnded() && LastMessage(boxes.Texts()) == kMismatch && boxes.Texts().size() == 1;
         Login(dialog, 1, "o'brien", "pw");
     }));
     EXPECT_TRUE(refused);
@@ -78,7 +78,7 @@ TEST_F(StartupTest, UserNameAndPasswordCountAsTyped) {
         Login(dialog, 1, "demo ", "demo");  // no trimming of the name
         Login(dialog, 1, "demo", "demo ");  // nor of the password
         Login(dialog, 1, "demo", "");
-        mismatches = static_cast<int>(Messages().size());
+        mismatches = static_cast<int>(boxes.Texts().size());
         Login(dialog, 1, "nopass", "");
     }));
     EXPECT_EQ(mismatches, 3);
@@ -121,7 +121,7 @@ TEST_F(StartupTest, TheLastInspectorateIsChosenAgainAndAnUnknownOneIsNot) {
         dialog.PressButton(IDCANCEL);
     });
     EXPECT_EQ(selection, CB_ERR);
-    EXPECT_EQ(LastMessage(Messages()), "Моля изберете РИОСВ!");
+    EXPECT_EQ(LastMessage(boxes.Texts()), "Моля изберете РИОСВ!");
 }
 
 TEST_F(StartupTest, TheUserNameListOffersTheLatestThreeUsers) {
@@ -150,17 +150,17 @@ TEST_F(StartupTest, AMissingDatabaseIsSaidAndTheProgramEnds) {
     std::remove(database.Path().GetString());
     EXPECT_FALSE(Start([](CDlgLogin& dialog) { dialog.PressButton(IDOK); }));
     EXPECT_EQ(loginRuns, 0);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_GE(Messages().front().Find(database.Path()), 0);
-    EXPECT_GE(Messages().front().Find("липсва или е повредена"), 0);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_GE(boxes.Texts().front().Find(database.Path()), 0);
+    EXPECT_GE(boxes.Texts().front().Find("липсва или е повредена"), 0);
 }
 
 TEST_F(StartupTest, ADamagedDatabaseIsSaidAndTheProgramEnds) {
     std::ofstream(database.Path().GetString(), std::ios::binary | std::ios::trunc) << std::string(4096, 'x');
     EXPECT_FALSE(Start([](CDlgLogin& dialog) { dialog.PressButton(IDOK); }));
     EXPECT_EQ(loginRuns, 0);
-    ASSERT_EQ(Messages().size(), 1u);
-    EXPECT_GE(Messages().front().Find("липсва или е повредена"), 0);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_GE(boxes.Texts().front().Find("липсва или е повредена"), 0);
 }
 
 }  // namespace

@@ -6,14 +6,13 @@
 #include "db/MD5.h"
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
-#include "platform/WindowImage.h"
 #include "shell/DlgAddUser.h"
 #include "shell/DlgChangePassword.h"
 #include "shell/DlgLogin.h"
 #include "shell/UserAccounts.h"
 #include "store/SqlText.h"
-#include "tests/support/DialogSeams.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -41,7 +40,7 @@ protected:
             dialog.SetDlgItemText(CDlg_AddUser::IDC_FAMILY_NAME, user.familyName);
             dialog.SetDlgItemText(CDlg_AddUser::IDC_PASSWORD, user.password);
             dialog.SetDlgItemText(CDlg_AddUser::IDC_CONFIRM, user.confirm);
-            if (image) SaveWindowImage(&dialog, image);
+            if (image) Grab(&dialog, image);
             dialog.PressButton(IDOK);
             if (!dialog.IsEnded()) dialog.PressButton(IDCANCEL);
         });
@@ -59,7 +58,7 @@ protected:
             dialog.SetDlgItemText(CDlg_ChangePassword::IDC_OLD_PASSWORD, old);
             dialog.SetDlgItemText(CDlg_ChangePassword::IDC_NEW_PASSWORD, fresh);
             dialog.SetDlgItemText(CDlg_ChangePassword::IDC_CONFIRM, confirm);
-            if (image) SaveWindowImage(&dialog, image);
+            if (image) Grab(&dialog, image);
             dialog.PressButton(IDOK);
             if (!dialog.IsEnded()) dialog.PressButton(IDCANCEL);
         });
@@ -117,7 +116,7 @@ TEST_F(UserDialogsTest, ARegisteredUserLogsInWithTheDigestOfThePassword) {
     user.userName = "o'neil";
     user.password = user.confirm = "абвг";  // four characters are enough
     INT_PTR result = 0;
-    EXPECT_TRUE(Register(user, &result, "/tmp/p2_add_user.png").empty());
+    EXPECT_TRUE(Register(user, &result, "p2_add_user").empty());
     EXPECT_EQ(result, IDOK);
     CSQLite3DB db;
     db.open(database.Path());
@@ -147,7 +146,7 @@ TEST_F(UserDialogsTest, AnExistingUserNameIsRefusedBeforeAnyOtherField) {
 }
 
 TEST_F(UserDialogsTest, APasswordChangesOnlyWithTheRightOldOne) {
-    EXPECT_EQ(ChangePassword("demo", "грешна", "нова1", "нова1", "/tmp/p2_change_password.png"),
+    EXPECT_EQ(ChangePassword("demo", "грешна", "нова1", "нова1", "p2_change_password"),
               Texts{"Потребителското име и паролата не съответстват."});
     EXPECT_EQ(ChangePassword("demo", "demo", "123", "123"), Texts{"Новата паролата трябва да е с поне четири символа."});
     EXPECT_EQ(ChangePassword("demo", "demo", "нова1", "нова2"), Texts{"Паролата и потвърдената парола не съвпадат"});
@@ -188,7 +187,7 @@ TEST_F(UserDialogsTest, TheLoginLinksOpenTheUserDialogs) {
     RegisterAccountLinks();
     LoginLinks login;
     login.ShowWindow(SW_SHOW);
-    EXPECT_TRUE(SaveWindowImage(&login, "/tmp/p2_login_links.png"));
+    Grab(&login, "p2_login_links");
     MessageBoxLog boxes;
     {
         const ModalRun run([](CDialog& dialog) {

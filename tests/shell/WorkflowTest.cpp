@@ -77,7 +77,7 @@ TEST_F(WorkflowTest, AFormIsWalkedThroughTheStepsOfFormBuilder) {
         EXPECT_EQ(SelectedCode(), expected.front().second);
         EXPECT_FALSE(Frame()->SelectPrevStep());
     }
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(WorkflowTest, OpeningAnotherFormReplacesTheStepsAndTheModesStayOnce) {
@@ -134,7 +134,7 @@ TEST_F(WorkflowTest, LeavingAPageSavesItByEveryWay) {
     CTestPage* page = ShowTestPage();
     ASSERT_NE(page, nullptr);
     page->SetDlgItemText(kTestEdit, "Дъжд 'силен' 100%");
-    page->SendMessage(WM_COMMAND, MAKEWPARAM(2581, BN_CLICKED), reinterpret_cast<LPARAM>(page->GetDlgItem(2581)));
+    Click(*page, 2581);
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "Дъжд 'силен' 100%");
     EXPECT_EQ(SelectedCode(), BuilderSteps(1)[1].second);
 
@@ -293,16 +293,16 @@ TEST_F(WorkflowTest, ClosingWithUnsavedInputAsksFirst) {
 
     page = ShowTestPage();
     page->SetDlgItemText(kTestEdit, "въведено");
-    Answer({IDNO});
+    boxes.Reset({IDNO});
     Frame()->SendMessage(WM_CLOSE);
     ASSERT_NE(Frame(), nullptr);  // still open
-    EXPECT_GE(LastMessage(Messages()).Find("не са записани"), 0);
+    EXPECT_GE(LastMessage(boxes.Texts()).Find("не са записани"), 0);
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");  // the page is still open, unsaved
 
     // Left, the input is in the record: still not stored.
     Frame()->SelectNextStep();
     EXPECT_TRUE(Frame()->HasUnsavedInput());
-    Answer({IDYES});
+    boxes.Reset({IDYES});
     Frame()->SendMessage(WM_CLOSE);
     EXPECT_EQ(Frame(), nullptr);
 }

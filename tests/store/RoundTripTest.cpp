@@ -122,7 +122,7 @@ TEST_F(StoreTest, EveryCommonRecordComesBackAsTypedWhateverItsTexts) {
         EXPECT_EQ(loaded->CommonData_06, typed->CommonData_06);
         EXPECT_EQ(loaded->CommonData_07_Threat, typed->CommonData_07_Threat);
     }
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(StoreTest, EmptyTimesAreStoredAsDashesAndTextsLoseOnlyTheirOuterBlanks) {

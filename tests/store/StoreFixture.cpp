@@ -55,10 +55,6 @@ commit;
 }  // namespace
 
 void StoreTest::SetUp() {
-    m_previousHandler = SetMessageBoxHandler([this](const CString& text, const CString&, UINT) {
-        messages.push_back(text);
-        return IDOK;
-    });
     TheProgramFolder().InitAppDir(database.Folder());
     db.open(database.Path());
     db.execDML(kTestRows);
@@ -66,7 +62,6 @@ void StoreTest::SetUp() {
 
 void StoreTest::TearDown() {
     db.close();
-    SetMessageBoxHandler(m_previousHandler);
 }
 
 int StoreTest::Number(const char* sql, int none) {

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "db/SQLite3DB.h"
-#include "platform/MessageBox.h"
 #include "store/FormDocument.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/WindowFixture.h"
 
 // Form types of the tests, far from the delivered ones.
 constexpr int kAllCommonPages = 900;  // every common step, some steps without data, a species step
@@ -53,8 +53,5 @@ protected:
 
     CTestDatabase database;
     CSQLite3DB db;
-    std::vector<CString> messages;  // every message box shown, answered with OK
-
-private:
-    MessageBoxHandler m_previousHandler;
+    MessageBoxLog boxes;
 };

@@ -41,12 +41,12 @@ TEST_F(StoreTest, ASaveThatFailsOnTheWayLeavesEveryTableAsItWas) {
         SCOPED_TRACE(failure.sql);
         Exec(failure.sql);
         const std::string before = Snapshot();
-        messages.clear();
+        boxes.Reset();
         auto doc = FullForm(NewDocument());
         EXPECT_FALSE(doc->SaveNewForm());
         EXPECT_EQ(Snapshot(), before);
-        ASSERT_EQ(messages.size(), 1u);
-        EXPECT_EQ(messages[0].Left(CString(failure.message).GetLength()), failure.message);
+        ASSERT_EQ(boxes.Texts().size(), 1u);
+        EXPECT_EQ(boxes.Texts()[0].Left(CString(failure.message).GetLength()), failure.message);
     }
 }
 
@@ -59,7 +59,7 @@ TEST_F(StoreTest, ASaveWhileAnotherProgramHoldsTheDatabaseWritesNothing) {
     EXPECT_FALSE(doc->SaveNewForm());
     other.execDML("rollback transaction;");
     EXPECT_EQ(Snapshot(), before);
-    EXPECT_EQ(messages, std::vector<CString>{"SQLITE_BUSY[5]: database is locked\n"});
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{"SQLITE_BUSY[5]: database is locked\n"});
     // Once the other program is done, the same form stores.
     EXPECT_TRUE(doc->SaveNewForm());
 }
@@ -84,7 +84,7 @@ TEST_F(StoreTest, OnlyStepsWithStoredPagesWriteRows) {
     for (const char* table : {"DlgData_01_Place", "DlgData_02_Climate", "DlgData_03_Coords", "DlgData_04_Locality"})
         EXPECT_EQ(Count(table, form), 1) << table;
     EXPECT_EQ(Count("DlgData_06") + Count("DlgData_07_Threats") + Count("DlgData_Images"), 0);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(StoreTest, AnUpdateKeepsTheFormAndReplacesItsRows) {
@@ -225,7 +225,7 @@ TEST_F(StoreTest, AFailedUpdateOrDeleteLeavesTheStoredFormAsItWas) {
     const std::string beforeDelete = Snapshot();
     EXPECT_FALSE(loaded->DeleteForm(formId));
     EXPECT_EQ(Snapshot(), beforeDelete);
-    EXPECT_EQ(messages.size(), 2u);
+    EXPECT_EQ(boxes.Texts().size(), 2u);
 }
 
 TEST_F(StoreTest, AFormDeletedMeanwhileIsNeitherRewrittenNorDeletedAgain) {
@@ -235,12 +235,12 @@ TEST_F(StoreTest, AFormDeletedMeanwhileIsNeitherRewrittenNorDeletedAgain) {
     auto loaded = Loaded(formId);
     ASSERT_TRUE(NewDocument()->DeleteForm(formId));  // as another program would
     const std::string before = Snapshot();
-    messages.clear();
+    boxes.Reset();
     EXPECT_FALSE(loaded->UpdateForm());
     EXPECT_FALSE(loaded->DeleteForm(formId));
     EXPECT_EQ(Snapshot(), before);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_NE(messages[0].Find("вече е изтрит"), -1);
+    ASSERT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_NE(boxes.Texts()[0].Find("вече е изтрит"), -1);
 }
 
 TEST_F(StoreTest, ALoadStopsAtTheFirstFailingPageAndKeepsWhatItRead) {
@@ -255,6 +255,6 @@ TEST_F(StoreTest, ALoadStopsAtTheFirstFailingPageAndKeepsWhatItRead) {
     EXPECT_EQ(loaded->CommonData_01.Department, "12");
     EXPECT_TRUE(loaded->CommonData_04.Points.IsEmpty());
     EXPECT_TRUE(loaded->CommonData_06.Observers.IsEmpty());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].Left(15), "SQLITE_ERROR[1]");
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0].Left(15), "SQLITE_ERROR[1]");
 }

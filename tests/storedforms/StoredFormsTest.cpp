@@ -46,7 +46,7 @@ protected:
                        "(%d, 902, 3, '2023-06-02', '09:00:00'), (%d, 902, 3, '2023-06-02', '10:30:00')",
                        forms[0], forms[0]));
         CTovan_splitDoc().DeleteForm(Store(demo, 1, 1, 9001));
-        Answer({});
+        boxes.Reset({});
     }
 
     int Store(int session, int inspectorate, int formType, int taxon, const char* rainfall = "") {
@@ -64,7 +64,7 @@ protected:
     CMyFormView* ShowList(int mode) {
         Frame()->SelectMode(mode);
         auto* view = dynamic_cast<CMyFormView*>(RightView());
-        if (view) Click(view, IDC_STORED_SHOW);
+        if (view) Click(*view, IDC_STORED_SHOW);
         return view;
     }
     // The form ids of the rows, top to bottom.
@@ -73,24 +73,19 @@ protected:
         for (int row = 1; row < view->Grid().GetRowCount(); ++row) ids.push_back(int(view->Grid().GetItemData(row, 0)));
         return ids;
     }
-    static void Click(CWnd* view, int id) {
-        view->SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(view->GetDlgItem(id)));
-    }
-    static void Choose(CMyFormView* view, CComboBox& combo, int data) {
-        CComboHelpers::SelectByItemData(combo, DWORD(data));
-        view->SendMessage(WM_COMMAND, MAKEWPARAM(combo.GetDlgCtrlID(), CBN_SELCHANGE), reinterpret_cast<LPARAM>(&combo));
-    }
+    static void Choose(CMyFormView* view, CComboBox& combo, int data) { ::Choose(*view, combo.GetDlgCtrlID(), data); }
     static void SelectRow(CMyFormView* view, int row) { view->Grid().SetSelectedRange(row, 0, row, 8); }
     static void DoubleClick(CMyFormView* view, int row) { view->Grid().SendMessageToParent(row, 1, NM_DBLCLK); }
     // Right-clicks the row and chooses `command`; returns the menu offered.
     static Menu RightClick(CMyFormView* view, int row, UINT command = 0) {
         Menu offered;
-        const auto previous = CMenu::SetPopupHook([&](const CMenu& menu, CPoint) {
-            for (const CMenu::Item& item : menu.Items()) offered.emplace_back(item.text, item.id);
-            return command;
-        });
-        view->Grid().SendMessageToParent(row, 3, NM_RCLICK);
-        CMenu::SetPopupHook(previous);
+        {
+            const MenuRun menu([&](const CMenu& shown, CPoint) {
+                for (const CMenu::Item& item : shown.Items()) offered.emplace_back(item.text, item.id);
+                return command;
+            });
+            view->Grid().SendMessageToParent(row, 3, NM_RCLICK);
+        }
         GuiRuntime::PumpMessages();
         return offered;
     }
@@ -131,7 +126,7 @@ TEST_F(StoredFormsTest, ListsTheLiveFormsNewestFirstWithTheirCreationAndLatestCh
     EXPECT_EQ(Listed(view), (std::vector<int>{forms[5], forms[4], forms[3], forms[2], forms[1], forms[0]}));
     EXPECT_EQ(view->Grid().GetItemData(2, 1), 17);  // the form type rides on its column
     EXPECT_EQ(view->Grid().GetColumnWidth(2), 0);   // the code is kept, not shown
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(StoredFormsTest, FiltersAndTheLimitNarrowTheListClearEmptiesIt) {
@@ -145,34 +140,34 @@ TEST_F(StoredFormsTest, FiltersAndTheLimitNarrowTheListClearEmptiesIt) {
     EXPECT_EQ(Listed(view), (std::vector<int>{forms[5], forms[1]}));
     Choose(view, view->UserCombo(), 2);       // waits for "Покажи"
     EXPECT_EQ(Listed(view).size(), 2u);
-    Click(view, IDC_STORED_SHOW);
+    Click(*view, IDC_STORED_SHOW);
     EXPECT_EQ(Listed(view), (std::vector<int>{forms[1]}));
     Choose(view, view->UserCombo(), 3);
-    Click(view, IDC_STORED_SHOW);
+    Click(*view, IDC_STORED_SHOW);
     EXPECT_TRUE(Listed(view).empty());
 
-    Click(view, IDC_STORED_CLEAR);
+    Click(*view, IDC_STORED_CLEAR);
     EXPECT_EQ(view->Grid().GetRowCount(), 1);
     EXPECT_EQ(view->UserCombo().GetCurSel() + view->FormTypeCombo().GetCurSel(), -2);
     for (const auto& [limit, count] : std::vector<std::pair<const char*, size_t>>{
              {" 2 ", 2}, {"0", 6}, {"", 6}, {"99999999999999", 6}}) {
         view->SetDlgItemText(IDC_STORED_LIMIT, limit);
-        Click(view, IDC_STORED_SHOW);
+        Click(*view, IDC_STORED_SHOW);
         EXPECT_EQ(Listed(view).size(), count) << limit;
     }
     EXPECT_EQ(Listed(view).front(), forms[5]);
 
     view->SetDlgItemText(IDC_STORED_LIMIT, "1");
     Choose(view, view->UserCombo(), 3);
-    Click(view, IDC_STORED_SHOW_ALL);  // ignores the filters and keeps them
+    Click(*view, IDC_STORED_SHOW_ALL);  // ignores the filters and keeps them
     EXPECT_EQ(Listed(view).size(), 6u);
     EXPECT_EQ(view->UserCombo().GetCurSel(), 2);
     EXPECT_EQ(TextOf(view, IDC_STORED_LIMIT), "1");
 
     Exec("alter table Sessions rename to SessionsAway");  // a damaged database is named, not fatal
-    Click(view, IDC_STORED_SHOW);
+    Click(*view, IDC_STORED_SHOW);
     EXPECT_EQ(view->Grid().GetRowCount(), 1);
-    EXPECT_NE(LastMessage(Messages()).Find("Sessions"), -1);
+    EXPECT_NE(LastMessage(boxes.Texts()).Find("Sessions"), -1);
 }
 
 TEST_F(StoredFormsTest, EachModeNamesItsActionsAndOffersItsMenu) {
@@ -198,9 +193,9 @@ TEST_F(StoredFormsTest, EachModeNamesItsActionsAndOffersItsMenu) {
 }
 
 TEST_F(StoredFormsTest, DeletingAsksThenLogsAndFlagsTheFormWhole) {
-    MessageBoxLog log({IDOK, IDNO, IDYES});
-    const auto box = [&log](size_t i) {
-        return FormatSql("%s|%s|%d", log.boxes[i].text, log.boxes[i].caption, int(log.boxes[i].type & MB_TYPEMASK));
+    boxes.Reset({IDOK, IDNO, IDYES});
+    const auto box = [this](size_t i) {
+        return FormatSql("%s|%s|%d", boxes.boxes[i].text, boxes.boxes[i].caption, int(boxes.boxes[i].type & MB_TYPEMASK));
     };
     const int form = forms[4];
     DoubleClick(ShowList(kCodeEditForms), 2);  // the form is open for editing when it goes
@@ -208,19 +203,19 @@ TEST_F(StoredFormsTest, DeletingAsksThenLogsAndFlagsTheFormWhole) {
     CMyFormView* view = ShowList(kCodeEditForms);
     ASSERT_NE(view, nullptr);
     view->Grid().SetSelectedRange(2, 1, 2, 3);  // part of the row
-    Click(view, IDC_STORED_DELETE);
-    ASSERT_EQ(log.boxes.size(), 1u);
-    EXPECT_EQ(log.boxes[0].text, "Няма избран формуляр който да бъде изтрит!");
+    Click(*view, IDC_STORED_DELETE);
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(boxes.boxes[0].text, "Няма избран формуляр който да бъде изтрит!");
 
     const std::string before = FileBytes();
     SelectRow(view, 2);
-    Click(view, IDC_STORED_DELETE);  // "no"
-    ASSERT_EQ(log.boxes.size(), 2u);
+    Click(*view, IDC_STORED_DELETE);  // "no"
+    ASSERT_EQ(boxes.boxes.size(), 2u);
     EXPECT_EQ(box(1), FormatSql("Сигурни ли сте, че желаете да изтриете избрания формуляр?|Внимание!!!|%d", MB_YESNO));
     EXPECT_EQ(FileBytes(), before);
 
     RightClick(view, 2, ID_STORED_DELETE);  // "yes"
-    EXPECT_EQ(log.boxes.size(), 3u);
+    EXPECT_EQ(boxes.boxes.size(), 3u);
     EXPECT_EQ(Number(FormatSql("select count(*) from Actions where FormID = %d and ActionType = 2 and SessionID = %d",
                                form, Doc()->SessionID)), 1);
     EXPECT_EQ(Number(FormatSql("select Del from Forms where ID = %d", form)), 1);
@@ -234,14 +229,14 @@ TEST_F(StoredFormsTest, AFormGoneMeanwhileOrADeleteThatFailsLeavesTheListTrue) {
     CMyFormView* view = ShowList(kCodeEditForms);
     ASSERT_NE(view, nullptr);
     const int actions = Number("select count(*) from Actions");
-    for (const auto act : {+[](CMyFormView* v) { Click(v, IDC_STORED_DELETE); }, +[](CMyFormView* v) { DoubleClick(v, 2); }}) {
+    for (const auto act : {+[](CMyFormView* v) { Click(*v, IDC_STORED_DELETE); }, +[](CMyFormView* v) { DoubleClick(v, 2); }}) {
         Exec(FormatSql("update Forms set Del = NULL where ID = %d", forms[4]));
-        Click(view, IDC_STORED_SHOW);
+        Click(*view, IDC_STORED_SHOW);
         Exec(FormatSql("update Forms set Del = 1 where ID = %d", forms[4]));  // by another program
         SelectRow(view, 2);
         act(view);
         ASSERT_EQ(RightView(), view);
-        EXPECT_NE(LastMessage(Messages()).Find("вече е изтрит"), -1);
+        EXPECT_NE(LastMessage(boxes.Texts()).Find("вече е изтрит"), -1);
         EXPECT_EQ(Listed(view).size(), 5u);
         EXPECT_EQ(Number("select count(*) from Actions"), actions);
         EXPECT_FALSE(Tree()->HasFormSteps());
@@ -250,8 +245,8 @@ TEST_F(StoredFormsTest, AFormGoneMeanwhileOrADeleteThatFailsLeavesTheListTrue) {
     // A delete the database refuses is undone whole; the list stays as it was.
     Exec("create trigger refuse before update on Forms begin select raise(abort, 'disk full'); end");
     SelectRow(view, 1);
-    Click(view, IDC_STORED_DELETE);
-    EXPECT_NE(LastMessage(Messages()).Find("disk full"), -1);
+    Click(*view, IDC_STORED_DELETE);
+    EXPECT_NE(LastMessage(boxes.Texts()).Find("disk full"), -1);
     EXPECT_EQ(Listed(view).size(), 5u);
     EXPECT_EQ(Number("select count(*) from Actions"), actions);
     EXPECT_EQ(Number(FormatSql("select count(*) from DlgData_02_Climate where FormID = %d", forms[5])), 1);
@@ -290,7 +285,7 @@ TEST_F(StoredFormsTest, AFormOpenedForEditingIsStoredAgainUnderItsOwnId) {
                                form, Doc()->SessionID)), 1);
     EXPECT_EQ(ShowList(kCodeEditForms)->Grid().GetItemText(6, 8),
               Text(FormatSql("select ActionDate || ' ' || ActionTime from Actions where FormID = %d order by ID desc", form)));
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(StoredFormsTest, AFormOpenedForReadingIsLockedAndLeavingItStoresNothing) {
@@ -320,7 +315,7 @@ TEST_F(StoredFormsTest, AFormOpenedForReadingIsLockedAndLeavingItStoresNothing) 
     } while (Frame()->SelectNextStep());
     Frame()->SelectMode(kCodeLookup);
     EXPECT_EQ(FileBytes(), before);
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(StoredFormsTest, PrintingFromTheLookUpListLoadsTheFormAndKeepsTheList) {
@@ -341,7 +336,7 @@ TEST_F(StoredFormsTest, PrintingFromTheLookUpListLoadsTheFormAndKeepsTheList) {
     EXPECT_FALSE(Tree()->HasFormSteps());
     EXPECT_EQ(Doc()->FormID, forms[1]);
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "силен");
-    EXPECT_EQ(LastMessage(Messages()), "");
+    EXPECT_EQ(LastMessage(boxes.Texts()), "");
 
     SetReportOutputFolder("");
     CCrystalCtrl::SetCallRecorder(previous);
@@ -353,13 +348,13 @@ TEST_F(StoredFormsTest, OpeningAStoredFormOverATypedOneAsksFirst) {
     Frame()->ShowView(RUNTIME_CLASS(CTestPage));
     RightView()->SetDlgItemText(kTestEdit, "непопълнен");
     CMyFormView* view = ShowList(kCodeEditForms);
-    Answer({IDNO});
+    boxes.Reset({IDNO});
     DoubleClick(view, 1);
-    EXPECT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(boxes.Texts().size(), 1u);
     EXPECT_EQ(RightView(), view);
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "непопълнен");
 
-    Answer({IDYES});
+    boxes.Reset({IDYES});
     DoubleClick(view, 1);
     EXPECT_EQ(Doc()->FormID, forms[5]);
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");

@@ -1,0 +1,157 @@
+#include "tests/support/WindowFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+
+#include "platform/Controls.h"
+#include "platform/ListControls.h"
+#include "platform/WindowImage.h"
+#include "platform/qt/WidgetAccess.h"
+#include "platform/qt/WindowState.h"
+
+MessageBoxLog::MessageBoxLog(std::deque<int> answers)
+    : m_answers(std::move(answers)), m_seam([this](const CString& text, const CString& caption, UINT type) {
+          boxes.push_back({text, caption, type});
+          if (m_answers.empty()) return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
+          const int answer = m_answers.front();
+          m_answers.pop_front();
+          return answer;
+      }) {}
+
+void MessageBoxLog::Reset(std::deque<int> answers) {
+    boxes.clear();
+    m_answers = std::move(answers);
+}
+
+std::vector<CString> MessageBoxLog::Texts() const {
+    std::vector<CString> texts;
+    for (const Box& box : boxes) texts.push_back(box.text);
+    return texts;
+}
+
+FileDialogAnswers::FileDialogAnswers(std::vector<CString> paths)
+    : m_paths(std::move(paths)), m_seam([this](const CFileDialog::Request& request) -> std::optional<CString> {
+          requests.push_back(request);
+          if (requests.size() > m_paths.size()) return std::nullopt;
+          return m_paths[requests.size() - 1];
+      }) {}
+
+void Click(CWnd& window, int id) {
+    CWnd* control = window.GetDlgItem(id);
+    auto* button = dynamic_cast<CButton*>(control);
+    if (button && (button->GetButtonStyle() & 0x0F) == BS_AUTORADIOBUTTON) {
+        // The click turns the others of the group off.
+        CWnd* first = control;
+        while (!(first->GetStyle() & WS_GROUP) && first->GetWindow(GW_HWNDPREV)) first = first->GetWindow(GW_HWNDPREV);
+        for (CWnd* other = first; other && (other == first || !(other->GetStyle() & WS_GROUP));
+             other = other->GetWindow(GW_HWNDNEXT))
+            if (auto* radio = dynamic_cast<CButton*>(other)) radio->SetCheck(other == control ? BST_CHECKED : BST_UNCHECKED);
+    }
+    window.SendMessage(WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(control));
+}
+
+void ChooseIndex(CWnd& window, int comboId, int index) {
+    auto* combo = dynamic_cast<CComboBox*>(window.GetDlgItem(comboId));
+    combo->SetCurSel(index);
+    window.SendMessage(WM_COMMAND, MAKEWPARAM(comboId, CBN_SELCHANGE), reinterpret_cast<LPARAM>(combo));
+}
+
+void Choose(CWnd& window, int comboId, int data) {
+    const Entries entries = ListOf(window, comboId);
+    for (size_t i = 0; i < entries.size(); ++i)
+        if (entries[i].first == data) return ChooseIndex(window, comboId, static_cast<int>(i));
+    ADD_FAILURE() << "list " << comboId << " has no entry " << data;
+}
+
+void Keys(CWnd& window, int id, const char* keys) {
+    CWnd* edit = window.GetDlgItem(id);
+    edit->SetFocus();
+    for (const char* key = keys; *key; ++key) edit->SendMessage(WM_CHAR, static_cast<WPARAM>(*key));
+}
+
+CString TextOf(const CWnd& window, int id) {
+    CString text;
+    window.GetDlgItemText(id, text);
+    return text;
+}
+
+BOOL IsShown(const CWnd& window, int id) { return window.GetDlgItem(id)->IsWindowVisible(); }
+BOOL IsEnabled(const CWnd& window, int id) { return window.GetDlgItem(id)->IsWindowEnabled(); }
+
+Entries ListOf(const CWnd& window, int comboId) {
+    Entries entries;
+    auto* combo = dynamic_cast<CComboBox*>(window.GetDlgItem(comboId));
+    for (int i = 0; combo && i < combo->GetCount(); ++i)
+        entries.emplace_back(static_cast<int>(combo->GetItemData(i)), combo->GetLBText(i));
+    return entries;
+}
+
+int SelectedData(const CWnd& window, int comboId) {
+    auto* combo = dynamic_cast<CComboBox*>(window.GetDlgItem(comboId));
+    return combo->GetCurSel() < 0 ? -1 : static_cast<int>(combo->GetItemData(combo->GetCurSel()));
+}
+
+namespace {
+// Keys go where the window's keyboard focus would go: its focus proxy, else the window.
+void SendKey(CWnd* window, int qtKey, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QWidget* widget = TopWidgetOf(window);
+    QWidget* target = widget && widget->focusProxy() ? widget->focusProxy() : widget;
+    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
+    QCoreApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, text);
+    QCoreApplication::sendEvent(target, &release);
+}
+}  // namespace
+
+void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
+    const bool control = modifiers & MK_CONTROL;
+    Qt::KeyboardModifiers qtModifiers;
+    if (control) qtModifiers |= Qt::ControlModifier;
+    if (modifiers & MK_SHIFT) qtModifiers |= Qt::ShiftModifier;
+    // What the key types, as the keyboard would give it.
+    QString text;
+    if (virtualKey == VK_RETURN || virtualKey == VK_ESCAPE || virtualKey == VK_TAB || virtualKey == VK_BACK ||
+        virtualKey == VK_SPACE)
+        text = QChar(static_cast<char16_t>(virtualKey == VK_SPACE ? ' ' : virtualKey));
+    else if (virtualKey >= 'A' && virtualKey <= 'Z')
+        text = control ? QChar(static_cast<char16_t>(virtualKey - 'A' + 1)) : QChar(static_cast<char16_t>(virtualKey)).toLower();
+    else if (virtualKey >= '0' && virtualKey <= '9' && !control)
+        text = QChar(static_cast<char16_t>(virtualKey));
+    SendKey(window, QtKeyOf(virtualKey), text, qtModifiers);
+}
+
+void TypeText(CWnd* window, const CString& text) {
+    for (const uint codePoint : QString::fromUtf8(text.GetString()).toUcs4()) {
+        const QString typed = QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1);
+        const uint upper = QChar::toUpper(codePoint);
+        const bool latinOrDigit = (upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9');
+        SendKey(window, latinOrDigit ? static_cast<int>(upper) : Qt::Key_unknown, typed);
+    }
+}
+
+void PasteText(CWnd* window, const CString& text) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.GetString()));
+    PressKey(window, 'V', MK_CONTROL);
+}
+
+void ClickAt(CWnd* window, CPoint clientPoint, bool twice) {
+    QWidget* target = WidgetOf(window);
+    const QPointF local(clientPoint.x, clientPoint.y);
+    const QPointF global = target->mapToGlobal(local);
+    std::vector<QEvent::Type> events{QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
+    if (twice) events.insert(events.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
+    for (const QEvent::Type type : events) {
+        const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+        QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &event);
+    }
+}
+
+void Grab(const CWnd* window, const CString& name) { EXPECT_TRUE(SaveWindowImage(window, "/tmp/" + name + ".png")); }

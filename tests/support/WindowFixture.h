@@ -1,0 +1,94 @@
+#pragma once
+// What every window test shares: the seams through which it answers what would wait for a
+// user (message boxes, modal dialogs, file dialogs, pop-up menus), the user's clicks, choices
+// and keys on the controls of a page or dialog, and a picture of a window to look at.
+// A seam puts the previous handler back when it goes.
+#include <deque>
+#include <utility>
+#include <vector>
+
+#include "platform/Dialog.h"
+#include "platform/FileDialog.h"
+#include "platform/Menu.h"
+#include "platform/MessageBox.h"
+
+namespace detail {
+template <class Hook, class Argument>
+Hook HookOf(Hook (*)(Argument));
+}  // namespace detail
+
+// Holds `hook` in the seam that `SetHook` sets, while it lives.
+template <auto SetHook>
+class Seam {
+public:
+    using Hook = decltype(detail::HookOf(SetHook));
+    explicit Seam(Hook hook) : m_previous(SetHook(std::move(hook))) {}
+    ~Seam() { SetHook(std::move(m_previous)); }
+    Seam(const Seam&) = delete;
+    Seam& operator=(const Seam&) = delete;
+
+private:
+    Hook m_previous;
+};
+
+// Every modal dialog that DoModal opens is handed, prepared, to the script, which works its
+// controls and presses a button; nullptr runs the dialog's own event loop.
+using ModalRun = Seam<&CDialog::SetModalHook>;
+// Every pop-up menu is answered with the command the function gives (0: dismissed).
+using MenuRun = Seam<&CMenu::SetPopupHook>;
+
+// Records every message box and answers them in turn with `answers`; then OK (Yes to a
+// yes/no question).
+class MessageBoxLog {
+public:
+    struct Box {
+        CString text;
+        CString caption;
+        UINT type;
+    };
+    explicit MessageBoxLog(std::deque<int> answers = {});
+    // Forgets the boxes so far; the next are answered with `answers`.
+    void Reset(std::deque<int> answers = {});
+    std::vector<CString> Texts() const;
+
+    std::vector<Box> boxes;
+
+private:
+    std::deque<int> m_answers;
+    Seam<&SetMessageBoxHandler> m_seam;
+};
+
+// Answers the file dialogs with the paths in turn, then Cancel; records what each asked.
+class FileDialogAnswers {
+public:
+    explicit FileDialogAnswers(std::vector<CString> paths);
+    std::vector<CFileDialog::Request> requests;
+
+private:
+    std::vector<CString> m_paths;
+    Seam<&CFileDialog::SetHook> m_seam;
+};
+
+// The user's work on the controls of a page or dialog, by control id; the window is told
+// as the control would tell it.
+using Entries = std::vector<std::pair<int, CString>>;  // (item data, text)
+void Click(CWnd& window, int id);                       // a button, or a radio button with its group
+void Choose(CWnd& window, int comboId, int data);       // the entry with this item data
+void ChooseIndex(CWnd& window, int comboId, int index);
+void Keys(CWnd& window, int id, const char* keys);      // ASCII characters typed one by one
+CString TextOf(const CWnd& window, int id);
+BOOL IsShown(const CWnd& window, int id);
+BOOL IsEnabled(const CWnd& window, int id);
+Entries ListOf(const CWnd& window, int comboId);
+int SelectedData(const CWnd& window, int comboId);  // -1 without a selection
+
+// Keys, text and clicks as the user gives them to a window, through the whole input path
+// (PreTranslateMessage, the window's handlers, the widget). `modifiers` are MK_SHIFT and
+// MK_CONTROL.
+void PressKey(CWnd* window, UINT virtualKey, UINT modifiers = 0);
+void TypeText(CWnd* window, const CString& text);
+void PasteText(CWnd* window, const CString& text);  // through the clipboard and Ctrl+V
+void ClickAt(CWnd* window, CPoint clientPoint, bool twice = false);
+
+// Saves the window as it is drawn to /tmp/<name>.png, to be looked at.
+void Grab(const CWnd* window, const CString& name);
