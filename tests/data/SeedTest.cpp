@@ -107,6 +107,29 @@ TEST_F(Seed, EveryFormTypeWalksItsOwnPagesToTheFinalStep) {
     EXPECT_EQ(Count("select count(*) from FormNames where ID between 1 and %d and Name <> ''", kFormTypes), kFormTypes);
 }
 
+// The weather page, in the variant that shows what the report prints, only where a report of
+// the form type prints the weather block, a temperature or the ground; never elsewhere.
+TEST_F(Seed, OnlyFormTypesWhoseReportsPrintTheWeatherAskForIt) {
+    constexpr int kAll = 1014, kAir = 1015, kWater = 1023, kNoTemperature = 1024, kAirGround = 1025,
+                  kAirWater = 1026, kOnlyAir = 1027;
+    const std::map<int, int> weatherOf = {
+        {11, kWater},   {12, kWater},   {13, kAirWater},      {14, kAirWater},      {15, kAirGround},
+        {16, kAir},     {17, kOnlyAir}, {18, kAir},           {19, kOnlyAir},       {20, kOnlyAir},
+        {21, kNoTemperature}, {22, kNoTemperature}, {28, kNoTemperature}, {45, kNoTemperature},
+        {46, kNoTemperature}, {47, kNoTemperature}};
+    const std::set<int> weatherPages = {kAll, kAir, kWater, kNoTemperature, kAirGround, kAirWater, kOnlyAir};
+    for (int type = 1; type <= kFormTypes; ++type) {
+        CString sql;
+        sql.Format(kStepsOfForm, type);
+        std::vector<int> weather;
+        for (const int code : ItemData(sql, "ItemDataValue"))
+            if (weatherPages.count(code)) weather.push_back(code);
+        const auto kept = weatherOf.find(type);
+        EXPECT_EQ(weather, kept == weatherOf.end() ? std::vector<int>{} : std::vector<int>{kept->second})
+            << "form type " << type;
+    }
+}
+
 TEST_F(Seed, EveryObjectOfMonitoringOffersItsForms) {
     // Each relation row names a node of its own level and a form type.
     const char* const levels[] = {"sAllSpecies", "sSubGroups", "sGroups", "sSuperGroups"};

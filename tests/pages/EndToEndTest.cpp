@@ -20,8 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kBearForm = 23;  // place, weather without temperatures, coordinates, areas...
-constexpr int kBear = 77;
+constexpr int kAmphibianForm = 13;  // its report prints the place, weather, coordinates and areas
+constexpr int kAmphibian = 335;
 
 class EndToEndTest : public PageTest {
 protected:
@@ -34,8 +34,8 @@ protected:
             if (call.kind == CrystalCall::ParameterField) parameters.push_back(call.text);
         });
         doc.UserID = doc.SessionID = 1;
-        doc.FormTypeID = kBearForm;
-        doc.SpeciesID = kBear;
+        doc.FormTypeID = kAmphibianForm;
+        doc.SpeciesID = kAmphibian;
     }
 
     void TearDown() override {
@@ -76,7 +76,7 @@ TEST_F(EndToEndTest, TheTypedCommonPagesAreStoredLoadedAndPrinted) {
     doc.CommonData_01.Date = COleDateTime(2024, 3, 9, 0, 0, 0);
     doc.CommonData_01.StartTime = COleDateTime(2000, 1, 1, 6, 45, 0);
 
-    ShowPage(RUNTIME_CLASS(CCommonForm_02_NoTemperature));
+    ShowPage(RUNTIME_CLASS(CCommonForm_02_BothTemperature));
     ChooseIndex(*page, CCommonForm_02::IDC_CLOUDS, 3);
     Click(*page, CCommonForm_02::IDC_WIND_STRONG);
     Leave();
@@ -105,7 +105,7 @@ TEST_F(EndToEndTest, TheTypedCommonPagesAreStoredLoadedAndPrinted) {
     const int site = Number("select ID from nSites where SiteName = 'Поляна ''Под връх'''");
     ASSERT_GT(site, 0);
     // From now on the site is offered among the object's known sites of the inspectorate.
-    CDlg_ChoosePlace picker("под", kTestInspectorate, kBear, CCommonForm_01::kPlain);
+    CDlg_ChoosePlace picker("под", kTestInspectorate, kAmphibian, CCommonForm_01::kPlain);
     {
         const ModalRun script([](CDialog& shown) {
             dynamic_cast<CDlg_ChoosePlace&>(shown).FoundSites().SendMessageToParent(1, 1, NM_DBLCLK);
@@ -116,7 +116,7 @@ TEST_F(EndToEndTest, TheTypedCommonPagesAreStoredLoadedAndPrinted) {
 
     CTovan_splitDoc loaded;
     loaded.m_bAutoDelete = FALSE;
-    loaded.FormTypeID = kBearForm;
+    loaded.FormTypeID = kAmphibianForm;
     ASSERT_TRUE(loaded.LoadForm(Number("select max(ID) from Forms")));
     EXPECT_EQ(std::tuple(loaded.CommonData_01.PlaceID, loaded.CommonData_01.EKNM_CityID, loaded.CommonData_02.Wind,
                          loaded.CommonData_05.NP_ID),
@@ -125,7 +125,7 @@ TEST_F(EndToEndTest, TheTypedCommonPagesAreStoredLoadedAndPrinted) {
 
     CDlgReport report(&loaded);
     ASSERT_TRUE(report.Create(CDlgReport::IDD));
-    report.ShowReport(kBearForm);
+    report.ShowReport(kAmphibianForm);
     report.DestroyWindow();
     EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
     for (const CString& expected :

@@ -21,10 +21,11 @@ protected:
         StartLoggedIn(4);
     }
 
-    // Opens a fungus form about a species and types a rainfall on a page of it.
+    // Opens an amphibian form (it asks for the weather) about a species and types a rainfall
+    // on a page of it.
     void TypeForm(const char* rainfall) {
-        Doc()->SpeciesID = Number("select SpeciesID from SpeciesFormsRel where FormNameID = 1 and SpeciesType = 1");
-        OpenForm(1);
+        Doc()->SpeciesID = Number("select SpeciesID from SpeciesFormsRel where FormNameID = 13 and SpeciesType = 1");
+        OpenForm(13);
         Frame()->ShowView(RUNTIME_CLASS(CTestPage));
         RightView()->SetDlgItemText(kTestEdit, rainfall);
     }
@@ -76,8 +77,8 @@ TEST_F(FinalStepTest, StoringANewFormWritesItAndStartsTheNextOne) {
 
     ASSERT_EQ(Number("select count(*) from Forms"), formsBefore + 1);
     const int form = Number("select max(ID) from Forms");
-    EXPECT_EQ(Text(FormatSql("select FormCode from Forms where ID = %d", form)), FormatSql("4_1_%d_%d", species, form));
-    EXPECT_EQ(Number(FormatSql("select FormTypeID from Forms where ID = %d", form)), 1);
+    EXPECT_EQ(Text(FormatSql("select FormCode from Forms where ID = %d", form)), FormatSql("4_13_%d_%d", species, form));
+    EXPECT_EQ(Number(FormatSql("select FormTypeID from Forms where ID = %d", form)), 13);
     EXPECT_EQ(Number(FormatSql("select count(*) from Actions where FormID = %d and ActionType = 1 and SessionID = %d",
                                form, Number("select max(ID) from Sessions"))),
               1);
@@ -107,7 +108,7 @@ TEST_F(FinalStepTest, AFailedSaveKeepsTheTypedFormToTryAgain) {
     EXPECT_EQ(RightView(), view);
     EXPECT_TRUE(Tree()->HasFormSteps());
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "ръмеж");
-    EXPECT_EQ(Doc()->FormTypeID, 1);
+    EXPECT_EQ(Doc()->FormTypeID, 13);
     EXPECT_TRUE(Frame()->HasUnsavedInput());
 
     Exec("alter table ActionsAway rename to Actions");
@@ -123,8 +124,8 @@ TEST_F(FinalStepTest, StoringTheChangesOfAnEditedFormKeepsItOpen) {
     const CString code = Text(FormatSql("select FormCode from Forms where ID = %d", form));
 
     Doc()->FormID = form;
-    Doc()->FormTypeID = 1;
-    OpenForm(1, TRUE, FALSE, kCodeEditForms);
+    Doc()->FormTypeID = 13;
+    OpenForm(13, TRUE, FALSE, kCodeEditForms);
     Frame()->ShowView(RUNTIME_CLASS(CTestPage));
     RightView()->SetDlgItemText(kTestEdit, "второ");
     CReportListView* view = GoToFinalStep(kCodeFinalStepEditing);

@@ -36,7 +36,7 @@ protected:
              "insert into sSuperGroups (ID, Name_lat, Name_bg) values (97, 'Supra', 'Свръхгрупа');");
         const int demo = Doc()->SessionID;
         // Oldest first: session, inspectorate, form type, taxon at each level, rainfall.
-        forms = {Store(demo, 1, 1, 9001, "слаб"), Store(902, 2, 13, 10907, "силен"), Store(902, 2, 30, 100001),
+        forms = {Store(demo, 1, 11, 9001, "слаб"), Store(902, 2, 13, 10907, "силен"), Store(902, 2, 30, 100001),
                  Store(903, 3, 1, 100090), Store(903, 3, 17, 1000097), Store(demo, 1, 13, 9002)};
         for (int i = 0; i < 6; ++i)
             Exec(FormatSql("update Actions set ActionDate = '2023-05-0%d', ActionTime = '08:0%d:00' where FormID = %d",
@@ -114,7 +114,7 @@ TEST_F(StoredFormsTest, ListsTheLiveFormsNewestFirstWithTheirCreationAndLatestCh
         {"3", type(1), code(3, 1, 100090, forms[3]), "Grupa(Група)", "2023-05-04", "08:03:00", "мария", place(3), " "},
         {"4", type(30), code(2, 30, 100001, forms[2]), "Пробна площадка", "2023-05-03", "08:02:00", "иван", place(2), " "},
         {"5", type(13), code(2, 13, 10907, forms[1]), "Subgrupa(Подгрупа)", "2023-05-02", "08:01:00", "иван", place(2), " "},
-        {"6", type(1), code(1, 1, 9001, forms[0]), "Lupus testus(Тестов вълк)", "2023-05-01", "08:00:00", "demo", place(1),
+        {"6", type(11), code(1, 11, 9001, forms[0]), "Lupus testus(Тестов вълк)", "2023-05-01", "08:00:00", "demo", place(1),
          "2023-06-02 10:30:00"},
     };
     CMyFormView* view = ShowList(kCodeEditForms);
@@ -260,7 +260,7 @@ TEST_F(StoredFormsTest, AFormOpenedForEditingIsStoredAgainUnderItsOwnId) {
     DoubleClick(ShowList(kCodeEditForms), 6);
 
     EXPECT_EQ(Doc()->FormID, form);
-    EXPECT_EQ(Doc()->FormTypeID, 1);
+    EXPECT_EQ(Doc()->FormTypeID, 11);
     EXPECT_EQ(Doc()->SpeciesName, "Lupus testus(Тестов вълк)");
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "слаб");
     EXPECT_FALSE(Doc()->IsReadOnly());
