@@ -30,16 +30,12 @@ protected:
         fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports", fs::copy_options::recursive);
         output = MakeTempFolder();
         SetReportOutputFolder(output);  // printed to files, not previewed
-        m_previousRecorder = CCrystalCtrl::SetCallRecorder([this](const CCrystalCtrl&, const CrystalCall& call) {
-            if (call.kind == CrystalCall::ParameterField) parameters.push_back(call.text);
-        });
         doc.UserID = doc.SessionID = 1;
         doc.FormTypeID = kAmphibianForm;
         doc.SpeciesID = kAmphibian;
     }
 
     void TearDown() override {
-        CCrystalCtrl::SetCallRecorder(m_previousRecorder);
         SetReportOutputFolder("");
         fs::remove_all(output.str());
         PageTest::TearDown();
@@ -49,7 +45,9 @@ protected:
     std::vector<CString> parameters;
 
 private:
-    CCrystalCtrl::CallRecorder m_previousRecorder;
+    ReportCallRun m_recorder{[this](const CCrystalCtrl&, const CrystalCall& call) {
+        if (call.kind == CrystalCall::ParameterField) parameters.push_back(call.text);
+    }};
 };
 
 TEST_F(EndToEndTest, TheTypedCommonPagesAreStoredLoadedAndPrinted) {

@@ -56,7 +56,7 @@ CImageRef Picture() {
 // What the shared blocks send for a form, in the order a report fills them.
 std::vector<std::string> SharedBlocks(const CTovan_splitDoc& doc) {
     std::vector<std::string> texts;
-    auto previous = CCrystalCtrl::SetCallRecorder([&texts](const CCrystalCtrl&, const CrystalCall& call) {
+    const ReportCallRun run([&texts](const CCrystalCtrl&, const CrystalCall& call) {
         EXPECT_EQ(call.index, static_cast<int>(texts.size()));
         texts.push_back(call.text.str());
     });
@@ -66,7 +66,6 @@ std::vector<std::string> SharedBlocks(const CTovan_splitDoc& doc) {
     report.FillWeather();
     report.FillThreats(5);
     report.FillPhotoMap();
-    CCrystalCtrl::SetCallRecorder(previous);
     return texts;
 }
 
@@ -185,7 +184,7 @@ TEST_F(ReportTest, BlocksSkipWhatTheFormLacksAndStopAtTheirLimits) {
 TEST_F(ReportTest, ValuesArePreparedForTheControlsSemicolonsAndLength) {
     auto doc = NewDocument(11);
     std::vector<std::string> texts;
-    auto previous = CCrystalCtrl::SetCallRecorder([&texts](const CCrystalCtrl&, const CrystalCall& call) { texts.push_back(call.text.str()); });
+    const ReportCallRun run([&texts](const CCrystalCtrl&, const CrystalCall& call) { texts.push_back(call.text.str()); });
     CCrystalCtrl control;
     CReportParameters report(control, *doc);
     report.SetParam("PARAM_NOTE", "а;б");
@@ -197,7 +196,6 @@ TEST_F(ReportTest, ValuesArePreparedForTheControlsSemicolonsAndLength) {
     report.SetYesNoParam("PARAM_YN", 0);
     report.SetCheckParam("PARAM_CHECK", 1);
     report.SetCheckParam("PARAM_CHECK", 0);
-    CCrystalCtrl::SetCallRecorder(previous);
 
     const std::string cut = "PARAM_NOTE;" + CString(U'ж', 246).str() + "...;TRUE";
     EXPECT_EQ(texts, (std::vector<std::string>{"PARAM_NOTE;а  б;TRUE", cut, "PARAM_NOTE;" + CString(U'ж', 250).str() + ";TRUE", cut,

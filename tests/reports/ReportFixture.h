@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "platform/CrystalCtrl.h"
 #include "store/FormDocument.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
@@ -38,6 +37,6 @@ protected:
     std::vector<RecordedCall> calls;
 
 private:
-    Seam<&CCrystalCtrl::SetCallRecorder> m_recorder{
+    ReportCallRun m_recorder{
         [this](const CCrystalCtrl& control, const CrystalCall& call) { calls.push_back({control.GetDlgCtrlID(), call}); }};
 };

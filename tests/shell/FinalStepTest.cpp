@@ -145,8 +145,7 @@ TEST_F(FinalStepTest, StoringTheChangesOfAnEditedFormKeepsItOpen) {
 
 TEST_F(FinalStepTest, ReportPrintsTheFormOrSaysThereIsNone) {
     std::vector<CrystalCall> calls;
-    const auto previous =
-        CCrystalCtrl::SetCallRecorder([&](const CCrystalCtrl&, const CrystalCall& call) { calls.push_back(call); });
+    const ReportCallRun run([&](const CCrystalCtrl&, const CrystalCall& call) { calls.push_back(call); });
     namespace fs = std::filesystem;
     fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
              fs::copy_options::recursive);
@@ -169,7 +168,6 @@ TEST_F(FinalStepTest, ReportPrintsTheFormOrSaysThereIsNone) {
     EXPECT_TRUE(fs::exists(fs::path(output.str()) / "Amphibians.pdf"));
 
     SetReportOutputFolder("");
-    CCrystalCtrl::SetCallRecorder(previous);
     fs::remove_all(output.str());
 }
 

@@ -89,11 +89,6 @@ protected:
         GuiRuntime::PumpMessages();
         return offered;
     }
-    CString TextOf(CWnd* view, int id) const {
-        CString text;
-        view->GetDlgItemText(id, text);
-        return text;
-    }
     std::string FileBytes() const {
         std::ifstream file(database.Path().GetString(), std::ios::binary);
         return {std::istreambuf_iterator<char>(file), {}};
@@ -162,7 +157,7 @@ TEST_F(StoredFormsTest, FiltersAndTheLimitNarrowTheListClearEmptiesIt) {
     Click(*view, IDC_STORED_SHOW_ALL);  // ignores the filters and keeps them
     EXPECT_EQ(Listed(view).size(), 6u);
     EXPECT_EQ(view->UserCombo().GetCurSel(), 2);
-    EXPECT_EQ(TextOf(view, IDC_STORED_LIMIT), "1");
+    EXPECT_EQ(TextOf(*view, IDC_STORED_LIMIT), "1");
 
     Exec("alter table Sessions rename to SessionsAway");  // a damaged database is named, not fatal
     Click(*view, IDC_STORED_SHOW);
@@ -173,7 +168,7 @@ TEST_F(StoredFormsTest, FiltersAndTheLimitNarrowTheListClearEmptiesIt) {
 TEST_F(StoredFormsTest, EachModeNamesItsActionsAndOffersItsMenu) {
     CMyFormView* editing = ShowList(kCodeEditForms);
     ASSERT_NE(editing, nullptr);
-    EXPECT_EQ(TextOf(editing, IDC_STORED_TITLE) + TextOf(editing, IDC_STORED_LOAD), "Редакция.Зареди за редакция");
+    EXPECT_EQ(TextOf(*editing, IDC_STORED_TITLE) + TextOf(*editing, IDC_STORED_LOAD), "Редакция.Зареди за редакция");
     EXPECT_TRUE(editing->GetDlgItem(IDC_STORED_DELETE)->IsWindowVisible());
     EXPECT_TRUE(RightClick(editing, 0).empty());  // not on the heading row
     EXPECT_EQ(RightClick(editing, 2), (Menu{{"Изтрий", ID_STORED_DELETE}}));
@@ -182,7 +177,7 @@ TEST_F(StoredFormsTest, EachModeNamesItsActionsAndOffersItsMenu) {
     CMyFormView* lookup = ShowList(kCodeLookup);
     ASSERT_NE(lookup, nullptr);
     EXPECT_EQ(lookup->GetRuntimeClass(), RUNTIME_CLASS(CMyReport_FormView));
-    EXPECT_EQ(TextOf(lookup, IDC_STORED_TITLE) + TextOf(lookup, IDC_STORED_LOAD), "Справка.Зареди за четене");
+    EXPECT_EQ(TextOf(*lookup, IDC_STORED_TITLE) + TextOf(*lookup, IDC_STORED_LOAD), "Справка.Зареди за четене");
     EXPECT_FALSE(lookup->GetDlgItem(IDC_STORED_DELETE)->IsWindowVisible());
     EXPECT_EQ(RightClick(lookup, 1),
               (Menu{{"Покажи справка", ID_STORED_PRINT}, {"Зареди формуляр за четене", ID_STORED_OPEN_FOR_READING}}));
@@ -320,8 +315,7 @@ TEST_F(StoredFormsTest, AFormOpenedForReadingIsLockedAndLeavingItStoresNothing) 
 
 TEST_F(StoredFormsTest, PrintingFromTheLookUpListLoadsTheFormAndKeepsTheList) {
     int prints = 0;
-    const auto previous = CCrystalCtrl::SetCallRecorder(
-        [&](const CCrystalCtrl&, const CrystalCall& call) { prints += call.kind == CrystalCall::Print; });
+    const ReportCallRun run([&](const CCrystalCtrl&, const CrystalCall& call) { prints += call.kind == CrystalCall::Print; });
     namespace fs = std::filesystem;
     fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
              fs::copy_options::recursive);
@@ -339,7 +333,6 @@ TEST_F(StoredFormsTest, PrintingFromTheLookUpListLoadsTheFormAndKeepsTheList) {
     EXPECT_EQ(LastMessage(boxes.Texts()), "");
 
     SetReportOutputFolder("");
-    CCrystalCtrl::SetCallRecorder(previous);
     fs::remove_all(output.GetString());
 }
 

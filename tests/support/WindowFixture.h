@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/CrystalCtrl.h"
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"
 #include "platform/Menu.h"
@@ -36,6 +37,8 @@ private:
 using ModalRun = Seam<&CDialog::SetModalHook>;
 // Every pop-up menu is answered with the command the function gives (0: dismissed).
 using MenuRun = Seam<&CMenu::SetPopupHook>;
+// Every call that a report control receives is handed to the function.
+using ReportCallRun = Seam<&CCrystalCtrl::SetCallRecorder>;
 
 // Records every message box and answers them in turn with `answers`; then OK (Yes to a
 // yes/no question).
