@@ -13,6 +13,9 @@
 // database error reaches the transaction or the load that called them.
 #include <concepts>
 
+#include "store/DeerRecords.h"
+#include "store/MossRecords.h"
+
 class CSQLite3DB;
 
 template <class Family>
@@ -40,4 +43,4 @@ public:
 
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
-using CSpeciesRecords = CSpeciesFamilies<>;
+using CSpeciesRecords = CSpeciesFamilies<CMossRecords, CDeerRecords>;

@@ -86,8 +86,6 @@ const char* const kProgramSql[] = {
     "n.ID as nID, n.Name as nName from tMoss_05 t left join tMoss_05_Attendants a on a.tMoss_05_ID = "
     "t.ID left join _AllMosses n on a._AllMossesID = n.ID where FormID = %d",
     "insert into tMoss_05_Attendants ( tMoss_05_ID, _AllMossesID ) values( %d, %d ) ",
-    "insert into tMoss_06 ( FormID, NoteText )  values( %d, '%s') ",
-    "select  ID, FormID, NoteText from tMoss_06 where FormID = %d",
     "insert into tMoss_07  ( FormID ) values( %d ) ",
     "select ID, FormID from tMoss_07 where FormID = %d",
     "insert into tMoss_07_TurfLocation ( tMoss_07_ID, _TurfID ) values( %d, %d ) ",
@@ -261,20 +259,6 @@ const char* const kProgramSql[] = {
     "Longitude ) values( %d, %d, %d, %d, %d, %d, %d, %d, %d, '%s', '%s', '%s' )",
     "insert into tHamster_03  ( FormID, Changes, Notes )  values( %d, '%s', '%s' )",
     "select ID, FormID, Changes, Notes from tHamster_03 where FormID = %d ",
-    "insert into tDeer_01  ( FormID, VeryYoung, Young, Old, VeryOld, Total )  values( %d, '%s', '%s', "
-    "'%s', '%s', '%s' )",
-    "select ID, FormID, VeryYoung, Young, Old, VeryOld, Total from tDeer_01 where FormID = %d ",
-    "insert into tDeer_02  ( FormID, VeryYoung, Young, Old, VeryOld, Total )  values( %d, '%s', '%s', "
-    "'%s', '%s', '%s' )",
-    "insert into tDeer_03  ( FormID, ArealCharacteristic, EyeProngs, IceProngs, MidProngs, WolfProngs, "
-    "Age, CrownLeft, CrownRight )  values( %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s'  )",
-    "select ID, FormID, ArealCharacteristic, EyeProngs, IceProngs,  MidProngs, WolfProngs, Age, "
-    "CrownLeft, CrownRight from tDeer_03 where FormID = %d ",
-    "insert into tDeer_04  ( FormID, DoeVeryYoung, DoeYoung, DoeOld, DoeVeryOld, DoeTotal, "
-    "DeerVeryYoung, DeerYoung, DeerOld, DeerMature, DeerVeryOld, DeerTotal, Notes )  values( %d, '%s', "
-    "'%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s'  )",
-    "select ID, FormID, DoeVeryYoung, DoeYoung, DoeOld, DoeVeryOld, DoeTotal, DeerVeryYoung, DeerYoung, "
-    "DeerOld, DeerMature, DeerVeryOld,  DeerTotal,  Notes from tDeer_04 where FormID = %d ",
     "insert into tGoat_01  ( FormID, YoungMale, OldMale, YoungFemale, OldFemale, Baby, OldBaby, Total, "
     "Notes ) values( %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
     "select ID, FormID, YoungMale, OldMale, YoungFemale, OldFemale, Baby, OldBaby, Total, Notes from "
