@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "reports/DeerReports.h"
 #include "reports/ReportParameters.h"
 
 namespace {
@@ -42,8 +43,8 @@ constexpr FormTypeReport kReports[] = {
     One(21, "Wolf_2.rpt", kShared, 1),
     One(22, "Wolf_2.rpt", kShared, 2),
     One(23, "Bear_1.rpt", kShared),
-    One(25, "Deer_1.rpt", kShared),
-    One(26, "Deer_2.rpt", kShared),
+    One(25, "Deer_1.rpt", FillDeer1),
+    One(26, "Deer_2.rpt", FillDeer2),
     One(27, "Goat_1.rpt", kShared),
     One(28, "Goat_2.rpt", kShared, 1),
     One(30, "Mushroom_2.rpt", kShared),
