@@ -15,6 +15,11 @@
 #include "pages/common/CommonForm06.h"
 #include "pages/common/CommonForm07Threat.h"
 #include "pages/common/CommonFormInsertImages.h"
+#include "pages/species/SpecFormDeer01.h"
+#include "pages/species/SpecFormDeer02.h"
+#include "pages/species/SpecFormDeer03.h"
+#include "pages/species/SpecFormDeer04.h"
+#include "pages/species/SpecFormMoss06.h"
 #include "shell/ListProgramModes.h"
 #include "shell/MyFormView.h"
 #include "shell/ReportListView.h"
@@ -62,10 +67,10 @@ constexpr StepView kStepViews[] = {
     {5000, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6000, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6100, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6101, "CSpecForm_Deer_01", nullptr},
-    {6102, "CSpecForm_Deer_02", nullptr},
-    {6103, "CSpecForm_Deer_03", nullptr},
-    {6104, "CSpecForm_Deer_04", nullptr},
+    {6101, "CSpecForm_Deer_01", RUNTIME_CLASS(CSpecForm_Deer_01)},
+    {6102, "CSpecForm_Deer_02", RUNTIME_CLASS(CSpecForm_Deer_02)},
+    {6103, "CSpecForm_Deer_03", RUNTIME_CLASS(CSpecForm_Deer_03)},
+    {6104, "CSpecForm_Deer_04", RUNTIME_CLASS(CSpecForm_Deer_04)},
     {6200, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6201, "CSpecForm_Bat_01_Forest", nullptr},
     {6202, "CSpecForm_Bat_02_Forest", nullptr},
@@ -131,7 +136,7 @@ constexpr StepView kStepViews[] = {
     {7003, "CSpecForm_Moss_03", nullptr},
     {7004, "CSpecForm_Moss_04", nullptr},
     {7005, "CSpecForm_Moss_05", nullptr},
-    {7006, "CSpecForm_Moss_06", nullptr},
+    {7006, "CSpecForm_Moss_06", RUNTIME_CLASS(CSpecForm_Moss_06)},
     {7007, "CSpecForm_Moss_07", nullptr},
     {7008, "CSpecForm_Moss_08", nullptr},
     {7009, "CSpecForm_Moss_09", nullptr},

@@ -38,6 +38,12 @@ CString TotalText(const CStringArray& counts) {
     return text;
 }
 
+CString TotalText(std::initializer_list<CString> counts) {
+    CStringArray array;
+    for (const CString& count : counts) array.Add(count);
+    return TotalText(array);
+}
+
 CString MethodSetText(const CArray<int>& ticked) {
     CString text;
     for (int i = 0; i < ticked.GetSize(); ++i)

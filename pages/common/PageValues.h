@@ -1,6 +1,8 @@
 #pragma once
 // How pages keep values in their records: counts that a record holds as integers, totals
 // of count fields, and sets of numbered check boxes kept as one text.
+#include <initializer_list>
+
 #include "platform/Arrays.h"
 #include "platform/CString.h"
 
@@ -14,6 +16,7 @@ int LeadingInteger(const CString& text);
 
 // The sum of the counts, each read as its leading integer; "" when the sum is 0.
 CString TotalText(const CStringArray& counts);
+CString TotalText(std::initializer_list<CString> counts);
 
 // The numbers (from 1) of the ticked boxes, each written with "%d; ", the whole trimmed at
 // the right: "1; 3;".
