@@ -19,8 +19,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kRedDeer = 310;
-
 class DeerWalkTest : public PageTest {
 protected:
     void SetUp() override {
@@ -30,7 +28,7 @@ protected:
         output = MakeTempFolder();
         SetReportOutputFolder(output);  // printed to files, not previewed
         doc.UserID = doc.SessionID = 1;
-        doc.SpeciesID = kRedDeer;
+        doc.SpeciesID = 310;  // red deer
         doc.SpeciesName = "Cervus elaphus(Благороден елен)";
     }
 
@@ -40,9 +38,10 @@ protected:
         PageTest::TearDown();
     }
 
-    int Store() {
-        EXPECT_TRUE(doc.SaveNewForm());
-        return Number("select max(ID) from Forms");
+    void Fill(const CRuntimeClass* pageClass, std::initializer_list<std::pair<int, const char*>> typed) {
+        ShowPage(pageClass);
+        for (const auto& [id, text] : typed) Type(id, text);
+        Leave();
     }
 
     // As the stored-forms list opens a form: the document cleared and loaded.
@@ -54,23 +53,18 @@ protected:
 
     bool Locked(int id) const { return page->GetDlgItem(id)->GetStyle() & ES_READONLY; }
 
-    // The printed report's text.
-    std::string Print(int formTypeId, const char* textFile) {
+    // Prints, finds the values in the printed text and nothing left over, then deletes.
+    void PrintAndDelete(int formId, const char* textFile, std::initializer_list<const char*> values) {
         CDlgReport report(&doc);
-        EXPECT_TRUE(report.Create(CDlgReport::IDD));
-        report.ShowReport(formTypeId);
+        ASSERT_TRUE(report.Create(CDlgReport::IDD));
+        report.ShowReport(doc.FormTypeID);
         report.DestroyWindow();
-        std::ifstream in(fs::path(output.str()) / textFile);
-        std::stringstream text;
-        text << in.rdbuf();
-        EXPECT_EQ(text.str().find("Други данни"), std::string::npos);
-        return text.str();
-    }
+        std::stringstream printed;
+        printed << std::ifstream(fs::path(output.str()) / textFile).rdbuf();
+        EXPECT_EQ(printed.str().find("Други данни"), std::string::npos);
+        for (const char* value : values) EXPECT_NE(printed.str().find(value), std::string::npos) << value;
 
-    void ExpectDeleted(int formId) {
         ASSERT_TRUE(doc.DeleteForm(formId));
-        for (const char* table : {"tDeer_01", "tDeer_02", "tDeer_03", "tDeer_04", "tMoss_06"})
-            EXPECT_EQ(Number(FormatSql("select count(*) from %s where FormID = %d", table, formId)), 0) << table;
         EXPECT_EQ(Number(FormatSql("select Del from Forms where ID = %d", formId)), 1);
         EXPECT_TRUE(messages.empty()) << messages.front();
     }
@@ -79,26 +73,19 @@ protected:
 };
 
 TEST_F(DeerWalkTest, StagsAndHindsWithANote) {
-    doc.FormTypeID = 25;
     using Page = CDeerAgeClassPage;
-    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
-    Type(Page::IDC_VERY_YOUNG, "3");
-    Type(Page::IDC_VERY_OLD, "14");
-    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_02));
-    Type(Page::IDC_YOUNG, "21");
-    Type(Page::IDC_OLD, "4");
-    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
-    Type(CSpecForm_Moss_06::IDC_NOTES, "Ревът започна в 5 ч.;\nгората 'Мечи дол'");
-    Leave();
-    const int formId = Store();
+    doc.FormTypeID = 25;
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_01), {{Page::IDC_VERY_YOUNG, "3"}, {Page::IDC_VERY_OLD, "14"}});
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_02), {{Page::IDC_YOUNG, "21"}, {Page::IDC_OLD, "4"}});
+    Fill(RUNTIME_CLASS(CSpecForm_Moss_06), {{CSpecForm_Moss_06::IDC_NOTES, "Ревът започна в 5 ч.;\nгората 'Мечи дол'"}});
+    ASSERT_TRUE(doc.SaveNewForm());
+    const int formId = Number("select max(ID) from Forms");
 
     CTovan_splitDoc fresh;
     fresh.m_bAutoDelete = FALSE;
-    fresh.FormTypeID = 25;
     ASSERT_TRUE(fresh.LoadForm(formId));
-    EXPECT_EQ(fresh.SpecData_Deer_01, (CSpecData_Deer_01{{"3", "", "", "14", "17"}}));
-    EXPECT_EQ(fresh.SpecData_Deer_02, (CSpecData_Deer_02{{"", "21", "4", "", "25"}}));
-    EXPECT_EQ(fresh.SpecData_Moss_06.NoteText, "Ревът започна в 5 ч.;\r\nгората 'Мечи дол'");
+    EXPECT_EQ(std::tuple(fresh.SpecData_Deer_01, fresh.SpecData_Deer_02, fresh.SpecData_Moss_06),
+              std::tuple(doc.SpecData_Deer_01, doc.SpecData_Deer_02, doc.SpecData_Moss_06));
 
     Open(formId, FALSE);
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
@@ -115,51 +102,39 @@ TEST_F(DeerWalkTest, StagsAndHindsWithANote) {
     EXPECT_TRUE(Locked(CSpecForm_Moss_06::IDC_NOTES));
     EXPECT_EQ(TextOf(CSpecForm_Moss_06::IDC_NOTES), "Ревът започна в 5 ч.;\r\nгората 'Мечи дол'");
     Leave();
-
-    const std::string printed = Print(25, "Deer_1.txt");
-    for (const char* value : {"Благороден елен", "14", "19", "21", "25", "гората 'Мечи дол'"})
-        EXPECT_NE(printed.find(value), std::string::npos) << value;
-    ExpectDeleted(formId);
+    PrintAndDelete(formId, "Deer_1.txt", {"Благороден елен", "14", "19", "21", "25", "гората 'Мечи дол'"});
 }
 
 TEST_F(DeerWalkTest, RuttingStagAndWhatIsAroundIt) {
+    using Stag = CSpecForm_Deer_03;
+    using Around = CSpecForm_Deer_04;
     doc.FormTypeID = 26;
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
-    Type(CSpecForm_Deer_03::IDC_HABITAT, "Букова гора над калището");
-    Type(CSpecForm_Deer_03::IDC_EYE_TINES, "2");
-    Type(CSpecForm_Deer_03::IDC_CROWN_LEFT, "4");
-    Type(CSpecForm_Deer_03::IDC_CROWN_RIGHT, "5");
-    Type(CSpecForm_Deer_03::IDC_AGE, "12");
-    using Page = CSpecForm_Deer_04;
-    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
-    Type(Page::IDC_DOE_YOUNG, "6");
-    Type(Page::IDC_DOE_VERY_OLD, "7");
-    Type(Page::IDC_STAG_MATURE, "3");
-    Type(Page::IDC_NOTES, "Рогачът рева до 7 ч.");
-    Leave();
-    const int formId = Store();
+    Picture("deer_03");
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_03), {{Stag::IDC_HABITAT, "Букова гора над калището"}, {Stag::IDC_EYE_TINES, "2"},
+                                            {Stag::IDC_CROWN_LEFT, "4"}, {Stag::IDC_CROWN_RIGHT, "5"}, {Stag::IDC_AGE, "12"}});
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_04), {{Around::IDC_DOE_YOUNG, "6"}, {Around::IDC_DOE_VERY_OLD, "7"},
+                                            {Around::IDC_STAG_MATURE, "3"}, {Around::IDC_NOTES, "Рогачът рева до 7 ч."}});
+    ASSERT_TRUE(doc.SaveNewForm());
+    const int formId = Number("select max(ID) from Forms");
 
     Open(formId, FALSE);
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
-    EXPECT_EQ(TextOf(CSpecForm_Deer_03::IDC_CROWN_LEFT) + "/" + TextOf(CSpecForm_Deer_03::IDC_CROWN_RIGHT), "4/5");
+    EXPECT_EQ(TextOf(Stag::IDC_CROWN_LEFT) + "/" + TextOf(Stag::IDC_CROWN_RIGHT), "4/5");
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
-    EXPECT_EQ(TextOf(Page::IDC_DOE_TOTAL) + "/" + TextOf(Page::IDC_STAG_TOTAL), "13/3");
-    Type(Page::IDC_STAG_VERY_YOUNG, "8");
+    EXPECT_EQ(TextOf(Around::IDC_DOE_TOTAL) + "/" + TextOf(Around::IDC_STAG_TOTAL), "13/3");
+    Type(Around::IDC_STAG_VERY_YOUNG, "8");
     Leave();
     ASSERT_TRUE(doc.UpdateForm());
 
     Open(formId, TRUE);
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
-    EXPECT_EQ(TextOf(Page::IDC_STAG_TOTAL), "11");
-    EXPECT_TRUE(Locked(Page::IDC_NOTES));
+    EXPECT_EQ(TextOf(Around::IDC_STAG_TOTAL), "11");
+    EXPECT_TRUE(Locked(Around::IDC_NOTES));
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
-    EXPECT_TRUE(Locked(CSpecForm_Deer_03::IDC_HABITAT));
+    EXPECT_TRUE(Locked(Stag::IDC_HABITAT));
     Leave();
-
-    const std::string printed = Print(26, "Deer_2.txt");
-    for (const char* value : {"Букова гора над калището", "12", "13", "11", "Рогачът рева до 7 ч."})
-        EXPECT_NE(printed.find(value), std::string::npos) << value;
-    ExpectDeleted(formId);
+    PrintAndDelete(formId, "Deer_2.txt", {"Букова гора над калището", "12", "13", "11", "Рогачът рева до 7 ч."});
 }
 
 }  // namespace
