@@ -14,54 +14,54 @@ using DeerPagesTest = PageTest;
 
 TEST_F(DeerPagesTest, StagTotalFollowsTheCountsAndPutsBackWhatIsTypedIntoIt) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
-    Picture("deer_01");
-    Type(Deer01::IDC_VERY_YOUNG, "3");
-    Type(Deer01::IDC_OLD, "2");
-    Type(Deer01::IDC_VERY_OLD, "0");
-    EXPECT_EQ(TextOf(Deer01::IDC_TOTAL), "5");
-    Type(Deer01::IDC_TOTAL, "77");
-    EXPECT_EQ(TextOf(Deer01::IDC_TOTAL), "5");
-    Keys(Deer01::IDC_YOUNG, "1x");  // digits only
-    EXPECT_EQ(TextOf(Deer01::IDC_TOTAL), "6");
-    for (const int id : {Deer01::IDC_VERY_YOUNG, Deer01::IDC_YOUNG, Deer01::IDC_OLD}) Type(id, "");
-    EXPECT_EQ(TextOf(Deer01::IDC_TOTAL), "");
+    Grab(page, "page_deer_01");
+    page->SetDlgItemText(Deer01::IDC_VERY_YOUNG, "3");
+    page->SetDlgItemText(Deer01::IDC_OLD, "2");
+    page->SetDlgItemText(Deer01::IDC_VERY_OLD, "0");
+    EXPECT_EQ(TextOf(*page, Deer01::IDC_TOTAL), "5");
+    page->SetDlgItemText(Deer01::IDC_TOTAL, "77");
+    EXPECT_EQ(TextOf(*page, Deer01::IDC_TOTAL), "5");
+    Keys(*page, Deer01::IDC_YOUNG, "1x");  // digits only
+    EXPECT_EQ(TextOf(*page, Deer01::IDC_TOTAL), "6");
+    for (const int id : {Deer01::IDC_VERY_YOUNG, Deer01::IDC_YOUNG, Deer01::IDC_OLD}) page->SetDlgItemText(id, "");
+    EXPECT_EQ(TextOf(*page, Deer01::IDC_TOTAL), "");
     // The counts have no length limit: the sum never overflows.
-    Type(Deer01::IDC_VERY_YOUNG, "99999999999");
-    Type(Deer01::IDC_YOUNG, "1");
+    page->SetDlgItemText(Deer01::IDC_VERY_YOUNG, "99999999999");
+    page->SetDlgItemText(Deer01::IDC_YOUNG, "1");
     Leave();
     EXPECT_EQ(doc.SpecData_Deer_01, (CSpecData_Deer_01{{"99999999999", "1", "", "0", "2147483648"}}));
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(DeerPagesTest, StoredTotalsStandUntilACountChanges) {
     doc.SpecData_Deer_02 = {{"1", "2", "", "", "9"}};
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_02));
-    Picture("deer_02");
-    Type(Deer01::IDC_TOTAL, "10");
-    EXPECT_EQ(TextOf(Deer01::IDC_TOTAL), "9");
-    Type(Deer01::IDC_OLD, "4");
-    EXPECT_EQ(TextOf(Deer01::IDC_TOTAL), "7");
+    Grab(page, "page_deer_02");
+    page->SetDlgItemText(Deer01::IDC_TOTAL, "10");
+    EXPECT_EQ(TextOf(*page, Deer01::IDC_TOTAL), "9");
+    page->SetDlgItemText(Deer01::IDC_OLD, "4");
+    EXPECT_EQ(TextOf(*page, Deer01::IDC_TOTAL), "7");
 
     doc.SpecData_Deer_04.DoeYoung = "2";
     doc.SpecData_Deer_04.DoeTotal = "8";
     doc.SpecData_Deer_04.DeerTotal = "1";
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
-    EXPECT_EQ(TextOf(Deer04::IDC_DOE_TOTAL) + "/" + TextOf(Deer04::IDC_STAG_TOTAL), "8/1");
-    Type(Deer04::IDC_DOE_YOUNG, "3");
-    EXPECT_EQ(TextOf(Deer04::IDC_DOE_TOTAL) + "/" + TextOf(Deer04::IDC_STAG_TOTAL), "3/1");
+    EXPECT_EQ(TextOf(*page, Deer04::IDC_DOE_TOTAL) + "/" + TextOf(*page, Deer04::IDC_STAG_TOTAL), "8/1");
+    page->SetDlgItemText(Deer04::IDC_DOE_YOUNG, "3");
+    EXPECT_EQ(TextOf(*page, Deer04::IDC_DOE_TOTAL) + "/" + TextOf(*page, Deer04::IDC_STAG_TOTAL), "3/1");
     EXPECT_EQ(doc.SpecData_Deer_02.Total, "7");
 }
 
 TEST_F(DeerPagesTest, AroundTheRuttingPlaceTotalsKeepTheNotesTypedSinceTheLastCount) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
-    Picture("deer_04");
-    Keys(Deer04::IDC_DOE_VERY_YOUNG, "12345");  // counts take 3 characters
-    Type(Deer04::IDC_DOE_OLD, "7");
-    Type(Deer04::IDC_STAG_MATURE, "4");
-    Type(Deer04::IDC_STAG_VERY_OLD, "1");
-    Type(Deer04::IDC_NOTES, "ред 1\nред 2");
-    Type(Deer04::IDC_DOE_TOTAL, "1");
-    Type(Deer04::IDC_STAG_TOTAL, "");
+    Grab(page, "page_deer_04");
+    Keys(*page, Deer04::IDC_DOE_VERY_YOUNG, "12345");  // counts take 3 characters
+    page->SetDlgItemText(Deer04::IDC_DOE_OLD, "7");
+    page->SetDlgItemText(Deer04::IDC_STAG_MATURE, "4");
+    page->SetDlgItemText(Deer04::IDC_STAG_VERY_OLD, "1");
+    page->SetDlgItemText(Deer04::IDC_NOTES, "ред 1\nред 2");
+    page->SetDlgItemText(Deer04::IDC_DOE_TOTAL, "1");
+    page->SetDlgItemText(Deer04::IDC_STAG_TOTAL, "");
     Leave();
     const CSpecData_Deer_04& around = doc.SpecData_Deer_04;
     EXPECT_EQ(std::tuple(around.DoeVeryYoung, around.DoeTotal, around.DeerTotal, around.Notes),
@@ -72,11 +72,11 @@ using NotesPageTest = PageTest;
 
 TEST_F(NotesPageTest, KeepsItsLinesAcrossAVisit) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
-    Type(CSpecForm_Moss_06::IDC_NOTES, "Рев в 5 ч.;\n'Мечи дол'\n\nкрай");
-    Picture("moss_06");
+    page->SetDlgItemText(CSpecForm_Moss_06::IDC_NOTES, "Рев в 5 ч.;\n'Мечи дол'\n\nкрай");
+    Grab(page, "page_moss_06");
     Leave();
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
-    EXPECT_EQ(TextOf(CSpecForm_Moss_06::IDC_NOTES), "Рев в 5 ч.;\r\n'Мечи дол'\r\n\r\nкрай");
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_06::IDC_NOTES), "Рев в 5 ч.;\r\n'Мечи дол'\r\n\r\nкрай");
 }
 
 }  // namespace

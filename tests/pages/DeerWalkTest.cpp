@@ -40,7 +40,7 @@ protected:
 
     void Fill(const CRuntimeClass* pageClass, std::initializer_list<std::pair<int, const char*>> typed) {
         ShowPage(pageClass);
-        for (const auto& [id, text] : typed) Type(id, text);
+        for (const auto& [id, text] : typed) page->SetDlgItemText(id, text);
         Leave();
     }
 
@@ -66,7 +66,7 @@ protected:
 
         ASSERT_TRUE(doc.DeleteForm(formId));
         EXPECT_EQ(Number(FormatSql("select Del from Forms where ID = %d", formId)), 1);
-        EXPECT_TRUE(messages.empty()) << messages.front();
+        EXPECT_TRUE(boxes.boxes.empty()) << boxes.Texts().front();
     }
 
     CString output;
@@ -89,18 +89,18 @@ TEST_F(DeerWalkTest, StagsAndHindsWithANote) {
 
     Open(formId, FALSE);
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
-    EXPECT_EQ(TextOf(Page::IDC_TOTAL), "17");
-    Type(Page::IDC_YOUNG, "2");
+    EXPECT_EQ(TextOf(*page, Page::IDC_TOTAL), "17");
+    page->SetDlgItemText(Page::IDC_YOUNG, "2");
     Leave();
     ASSERT_TRUE(doc.UpdateForm());
 
     Open(formId, TRUE);
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
-    EXPECT_EQ(TextOf(Page::IDC_TOTAL), "19");
+    EXPECT_EQ(TextOf(*page, Page::IDC_TOTAL), "19");
     EXPECT_TRUE(Locked(Page::IDC_YOUNG));
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
     EXPECT_TRUE(Locked(CSpecForm_Moss_06::IDC_NOTES));
-    EXPECT_EQ(TextOf(CSpecForm_Moss_06::IDC_NOTES), "Ревът започна в 5 ч.;\r\nгората 'Мечи дол'");
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_06::IDC_NOTES), "Ревът започна в 5 ч.;\r\nгората 'Мечи дол'");
     Leave();
     PrintAndDelete(formId, "Deer_1.txt", {"Благороден елен", "14", "19", "21", "25", "гората 'Мечи дол'"});
 }
@@ -110,7 +110,7 @@ TEST_F(DeerWalkTest, RuttingStagAndWhatIsAroundIt) {
     using Around = CSpecForm_Deer_04;
     doc.FormTypeID = 26;
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
-    Picture("deer_03");
+    Grab(page, "page_deer_03");
     Fill(RUNTIME_CLASS(CSpecForm_Deer_03), {{Stag::IDC_HABITAT, "Букова гора над калището"}, {Stag::IDC_EYE_TINES, "2"},
                                             {Stag::IDC_CROWN_LEFT, "4"}, {Stag::IDC_CROWN_RIGHT, "5"}, {Stag::IDC_AGE, "12"}});
     Fill(RUNTIME_CLASS(CSpecForm_Deer_04), {{Around::IDC_DOE_YOUNG, "6"}, {Around::IDC_DOE_VERY_OLD, "7"},
@@ -120,16 +120,16 @@ TEST_F(DeerWalkTest, RuttingStagAndWhatIsAroundIt) {
 
     Open(formId, FALSE);
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
-    EXPECT_EQ(TextOf(Stag::IDC_CROWN_LEFT) + "/" + TextOf(Stag::IDC_CROWN_RIGHT), "4/5");
+    EXPECT_EQ(TextOf(*page, Stag::IDC_CROWN_LEFT) + "/" + TextOf(*page, Stag::IDC_CROWN_RIGHT), "4/5");
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
-    EXPECT_EQ(TextOf(Around::IDC_DOE_TOTAL) + "/" + TextOf(Around::IDC_STAG_TOTAL), "13/3");
-    Type(Around::IDC_STAG_VERY_YOUNG, "8");
+    EXPECT_EQ(TextOf(*page, Around::IDC_DOE_TOTAL) + "/" + TextOf(*page, Around::IDC_STAG_TOTAL), "13/3");
+    page->SetDlgItemText(Around::IDC_STAG_VERY_YOUNG, "8");
     Leave();
     ASSERT_TRUE(doc.UpdateForm());
 
     Open(formId, TRUE);
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
-    EXPECT_EQ(TextOf(Around::IDC_STAG_TOTAL), "11");
+    EXPECT_EQ(TextOf(*page, Around::IDC_STAG_TOTAL), "11");
     EXPECT_TRUE(Locked(Around::IDC_NOTES));
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
     EXPECT_TRUE(Locked(Stag::IDC_HABITAT));

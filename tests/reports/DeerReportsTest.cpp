@@ -68,7 +68,7 @@ TEST_F(DeerReportsTest, StagsAndHindsWithTheNoteAndTheSiteCodeWhenThereIsASite) 
     withoutSite.erase(withoutSite.begin() + 6);
     withoutSite[withoutSite.size() - 3] = "PARAM_NOTE;;TRUE";
     ExpectSame(Printed(*doc, 25), withoutSite);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(DeerReportsTest, RuttingStagAgeComesSecondAndTheMatureStagsFourth) {
@@ -90,7 +90,7 @@ TEST_F(DeerReportsTest, RuttingStagAgeComesSecondAndTheMatureStagsFourth) {
         "PARAM_PHOTO;;TRUE", "PARAM_MAP;;TRUE"}));
     EXPECT_EQ(texts[texts.size() - 28], "PARAM_RAMSAS;;TRUE");  // the shared blocks end before the habitat
 
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ TEST_F(DeerStepsTest, FormWalksBackFromTheHindsToTheStags) {
     while (RightView()->GetRuntimeClass() != RUNTIME_CLASS(CSpecForm_Deer_02)) ASSERT_TRUE(Frame()->SelectNextStep());
     ASSERT_TRUE(Frame()->SelectPrevStep());
     EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CSpecForm_Deer_01));
-    EXPECT_TRUE(Messages().empty());
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 }  // namespace

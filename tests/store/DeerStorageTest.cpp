@@ -52,7 +52,7 @@ TEST_F(DeerStorageTest, EveryFieldComesBackFromItsOwnColumnThroughUpdatesAndTheD
     EXPECT_EQ(Loaded(formId, 910)->SpecData_Moss_06.NoteText, "втори път");
     ASSERT_TRUE(loaded->DeleteForm(formId));
     ExpectRowsPerTable(formId, 0);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.boxes.empty());
 }
 
 TEST_F(DeerStorageTest, EmptyPagesAreStoredAsRowsOfEmptyTexts) {
