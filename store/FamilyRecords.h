@@ -14,6 +14,7 @@
 #include <concepts>
 
 #include "store/DeerRecords.h"
+#include "store/FishRecords.h"
 #include "store/MossRecords.h"
 
 class CSQLite3DB;
@@ -43,4 +44,4 @@ public:
 
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
-using CSpeciesRecords = CSpeciesFamilies<CMossRecords, CDeerRecords>;
+using CSpeciesRecords = CSpeciesFamilies<CFishRecords, CMossRecords, CDeerRecords>;

@@ -54,16 +54,6 @@ const char* const kProgramSql[] = {
     "insert into tFungus_05 ( FormID, FungiID, Count  ) values(%d, %d, '%s' ) ",
     "select t.ID as tID, t.FormID as tFormID, t.FungiID as tFungiID, t.Count as tCount, a.Name as aName "
     "from tFungus_05 t left join _AllFungi a on  t.FungiID = a.ID where t.FormID = %d ",
-    "insert into tFishes_01 ( FormID,  FishingDevice, FishingTime, FishingDistance ) values(%d, '%s', "
-    "'%s', '%s' ) ",
-    "select ID , FormID, FishingDevice, FishingTime, FishingDistance from tFishes_01 where FormID = %d ",
-    "insert into tFishes_02 ( FormID, NetType, NetLength, NetHeight, NetEyeDimnsion ) values(%d, %d, "
-    "'%s', '%s', '%s' ) ",
-    "select ID, FormID, NetType, NetLength, NetHeight, NetEyeDimnsion from tFishes_02 where FormID = %d",
-    "insert into tFishes_03 (  FormID, MaturityLevel, Sex, Weight, StandardLen, AbsLen, Notes ) values( "
-    "%d, '%s', %d, '%s', '%s', '%s', '%s' ) ",
-    "select ID, FormID, MaturityLevel, Sex, case when sex = 0 then 'M' else 'Ж' end as SexLetter, "
-    "Weight, StandardLen, AbsLen, Notes from tFishes_03 where FormID = %d",
     "insert into tMoss_01 ( FormID, bCheckArableLand, bCheckBuildings, bCheckCities, bCheckForestTrack, "
     "bCheckRivers, bCheckRoads, bCheckStreams, bCheckTouristsPath, ArableLandDist, BuildingsDist, "
     "CitiesDist, ForestTrackDist, RiverDist, RoadsDist, StreamsDist, ToursitPathDist ) values ( %d, %d, "
