@@ -11,16 +11,16 @@ constexpr int kMaxValueLength = 250;
 constexpr int kCutValueLength = 246;
 constexpr int kTeamRows = 4;
 
-CString RowName(const char* format, int row) {
-    CString name;
-    name.Format(format, row);
-    return name;
-}
-
 }  // namespace
 
 CString CReportParameters::DateText(const COleDateTime& date) { return date.Format("%Y-%m-%d"); }
 CString CReportParameters::HourText(const COleDateTime& time) { return time.Format("%H:%M"); }
+
+CString CReportParameters::RowName(const char* format, int row) {
+    CString name;
+    name.Format(format, row);
+    return name;
+}
 
 void CReportParameters::SetText(const CString& text) {
     // The control numbers its parameters with 16 bits.

@@ -43,6 +43,8 @@ public:
     // Dates and hours as every report writes them; a null value gives "".
     static CString DateText(const COleDateTime& date);
     static CString HourText(const COleDateTime& time);
+    // The name of a repeated row's parameter: the format with the row number ("PARAM_EKIP%d").
+    static CString RowName(const char* format, int row);
 
 private:
     void SetText(const CString& text);

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "reports/DeerReports.h"
+#include "reports/FishReports.h"
 #include "reports/ReportParameters.h"
 
 namespace {
@@ -30,8 +31,8 @@ constexpr FormTypeReport kReports[] = {
     One(8, "moss_Mannia triandra_Riccia crustata.rpt", kShared),
     One(9, "moss_Brachythecium geheebi.rpt", kShared),
     One(10, "moss_Bazzania flaccida.rpt", kShared),
-    One(11, "Fish_2.rpt", kShared),
-    One(12, "Fish_1.rpt", kShared),
+    One(11, "Fish_2.rpt", FillFish2),
+    One(12, "Fish_1.rpt", FillFish1),
     One(13, "Amphibians.rpt", kShared),
     One(14, "Reptile.rpt", kShared),
     One(15, "Tortoise.rpt", kShared),
