@@ -19,6 +19,10 @@
 #include "pages/species/SpecFormDeer02.h"
 #include "pages/species/SpecFormDeer03.h"
 #include "pages/species/SpecFormDeer04.h"
+#include "pages/species/SpecFormFish00.h"
+#include "pages/species/SpecFormFish01.h"
+#include "pages/species/SpecFormFish02.h"
+#include "pages/species/SpecFormFish03.h"
 #include "pages/species/SpecFormMoss06.h"
 #include "shell/ListProgramModes.h"
 #include "shell/MyFormView.h"
@@ -119,10 +123,10 @@ constexpr StepView kStepViews[] = {
     {6811, "CSpecForm_Wolf_11", nullptr},
     {6812, "CSpecForm_Wolf_12", nullptr},
     {6900, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6901, "CSpecForm_Fish_00", nullptr},
-    {6902, "CSpecForm_Fish_01", nullptr},
-    {6903, "CSpecForm_Fish_02", nullptr},
-    {6904, "CSpecForm_Fish_03", nullptr},
+    {6901, "CSpecForm_Fish_00", RUNTIME_CLASS(CSpecForm_Fish_00)},
+    {6902, "CSpecForm_Fish_01", RUNTIME_CLASS(CSpecForm_Fish_01)},
+    {6903, "CSpecForm_Fish_02", RUNTIME_CLASS(CSpecForm_Fish_02)},
+    {6904, "CSpecForm_Fish_03", RUNTIME_CLASS(CSpecForm_Fish_03)},
     {6950, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6951, "CSpecForm_Hamster_01", nullptr},
     {6952, "CSpecForm_Hamster_02", nullptr},

@@ -5,6 +5,8 @@
 namespace {
 
 constexpr int kNumberColumnWidth = 25;
+constexpr int kTwoLineHeadingHeight = 35;
+constexpr UINT kTwoLineHeading = DT_CENTER | DT_VCENTER;
 
 }  // namespace
 
@@ -18,6 +20,15 @@ void SetupPageGrid(CGridCtrl& grid, std::initializer_list<PageColumn> columns) {
     grid.SetColumnWidth(number, kNumberColumnWidth);
     for (const PageColumn& column : columns) grid.SetColumnWidth(grid.InsertColumn(column.heading, column.format), column.width);
     grid.ExpandLastColumn();
+}
+
+void SetupTwoLinePageGrid(CGridCtrl& grid, const char* numberHeading, std::initializer_list<PageColumn> columns) {
+    SetupPageGrid(grid, columns);
+    grid.SetItemText(0, 0, numberHeading);
+    for (int column = 0; column < grid.GetColumnCount(); ++column) grid.SetItemFormat(0, column, kTwoLineHeading);
+    grid.SetRowHeight(0, kTwoLineHeadingHeight);
+    // A heading row dragged lower or higher would cut its second line.
+    grid.SetRowResize(FALSE);
 }
 
 void AppendPageGridRow(CGridCtrl& grid, int index, const PageGridRow& row) {

@@ -38,6 +38,10 @@ struct PageGridRow {
 // one heading row, no fixed column; the last column widened to fill the grid.
 void SetupPageGrid(CGridCtrl& grid, std::initializer_list<PageColumn> columns);
 
+// The same for headings of two lines ("Тегло\n[г]"): the heading row 35 pixels high, each
+// heading centred with its line breaks kept, and "№" written as `numberHeading`.
+void SetupTwoLinePageGrid(CGridCtrl& grid, const char* numberHeading, std::initializer_list<PageColumn> columns);
+
 // Appends the row of element `index` of the page's array.
 void AppendPageGridRow(CGridCtrl& grid, int index, const PageGridRow& row);
 
