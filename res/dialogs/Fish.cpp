@@ -12,7 +12,7 @@ const DialogTemplate& kFish = RegisterDialogTemplate({IDD_FISH, "Риби", {236
     Label(IDC_STATIC, "Абсолютна дължина на тялото (мм):", {7, 27, 150, 8}),
     Edit(2023, {160, 25, 40, 13}, kDigits),
     Label(IDC_STATIC, "Тегло (г):", {7, 45, 150, 8}),
-    Edit(2724, {160, 43, 40, 13}, kDigits),
+    Edit(2724, {160, 43, 48, 13}, kDigits),
     GroupBox(IDC_STATIC, "Пол:", {7, 60, 100, 38}),
     RadioButton(2403, "Мъжки", {15, 72, 80, 10}).Group(),
     RadioButton(2092, "Женски", {15, 84, 80, 10}),
