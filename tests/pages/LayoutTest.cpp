@@ -10,6 +10,11 @@
 #include "pages/common/CommonForm05.h"
 #include "pages/common/DlgChoosePlace.h"
 #include "pages/common/DlgCoordinates.h"
+#include "pages/species/DlgFish.h"
+#include "pages/species/SpecFormFish00.h"
+#include "pages/species/SpecFormFish01.h"
+#include "pages/species/SpecFormFish02.h"
+#include "pages/species/SpecFormFish03.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
@@ -44,7 +49,9 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
     for (const CRuntimeClass* pageClass :
          {RUNTIME_CLASS(CCommonForm_01_Hamster), RUNTIME_CLASS(CCommonForm_01_BatCaves), RUNTIME_CLASS(CCommonForm_01_Fish),
           RUNTIME_CLASS(CCommonForm_01_Moss), RUNTIME_CLASS(CCommonForm_01_Reptiles), RUNTIME_CLASS(CCommonForm_02),
-          RUNTIME_CLASS(CCommonForm_03), RUNTIME_CLASS(CCommonForm_04_Exposure), RUNTIME_CLASS(CCommonForm_05)}) {
+          RUNTIME_CLASS(CCommonForm_03), RUNTIME_CLASS(CCommonForm_04_Exposure), RUNTIME_CLASS(CCommonForm_05),
+          RUNTIME_CLASS(CSpecForm_Fish_00), RUNTIME_CLASS(CSpecForm_Fish_01), RUNTIME_CLASS(CSpecForm_Fish_02),
+          RUNTIME_CLASS(CSpecForm_Fish_03)}) {
         ShowPage(pageClass);
         EXPECT_EQ(CutTexts(page), std::vector<std::string>()) << pageClass->m_lpszClassName;
     }
@@ -54,6 +61,7 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
     });
     for (const int kind : {CCommonForm_01::kPlain, CCommonForm_01::kFish}) CDlg_ChoosePlace("", kTestInspectorate, -1, kind).DoModal();
     CDlg_Coordinates().DoModal();
+    CDlg_Fish().DoModal();
 }
 
 }  // namespace
