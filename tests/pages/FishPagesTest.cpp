@@ -48,7 +48,7 @@ protected:
 
     // The fish dialog runs `script` and is closed with OK (the script may press a button itself).
     void WithFishDialog(const std::function<void(CDlg_Fish&)>& script, const std::function<void()>& action) {
-        const DialogScript run([&](CDialog& shown) {
+        const ModalRun run([&](CDialog& shown) {
             auto& dialog = dynamic_cast<CDlg_Fish&>(shown);
             script(dialog);
             if (!dialog.IsEnded()) dialog.PressButton(IDOK);
@@ -75,19 +75,19 @@ void TypeFish(CDlg_Fish& dialog, const char* standard, const char* absolute, con
 TEST_F(FishPagesTest, TheMonitoredSpeciesStaysWithTheOpenFormOnly) {
     const Entries fishes = Rows("select ID, Name_lat from sAllSpecies where GroupID = 6");
     ShowPage(RUNTIME_CLASS(CSpecForm_Fish_00));
-    EXPECT_EQ(ListOf(CSpecForm_Fish_00::IDC_SPECIES), fishes);
-    Picture("fish_0");
-    Choose(CSpecForm_Fish_00::IDC_SPECIES, fishes.at(2).first);
+    EXPECT_EQ(ListOf(*page, CSpecForm_Fish_00::IDC_SPECIES), fishes);
+    Grab(page, "page_fish_0");
+    Choose(*page, CSpecForm_Fish_00::IDC_SPECIES, fishes.at(2).first);
     ShowPage(RUNTIME_CLASS(CSpecForm_Fish_00));
-    EXPECT_EQ(SelectedData(CSpecForm_Fish_00::IDC_SPECIES), fishes[2].first);
+    EXPECT_EQ(SelectedData(*page, CSpecForm_Fish_00::IDC_SPECIES), fishes[2].first);
     Leave();
 
     // A list that cannot be read says why; the page stays, with nothing chosen.
     Exec("drop table sAllSpecies");
     ShowPage(RUNTIME_CLASS(CSpecForm_Fish_00));
-    EXPECT_TRUE(ListOf(CSpecForm_Fish_00::IDC_SPECIES).empty());
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].Find("sAllSpecies"), -1) << messages[0];
+    EXPECT_TRUE(ListOf(*page, CSpecForm_Fish_00::IDC_SPECIES).empty());
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].Find("sAllSpecies"), -1) << boxes.Texts()[0];
     Leave();
     EXPECT_EQ(doc.SpecData_Fish_00.MonitoredSpeciesID, -1);
 }
@@ -95,22 +95,22 @@ TEST_F(FishPagesTest, TheMonitoredSpeciesStaysWithTheOpenFormOnly) {
 TEST_F(FishPagesTest, FishAreAddedChangedByDoubleClickAndDeletedOnlyAsWholeRows) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Fish_03));
     WithFishDialog([](CDlg_Fish& dialog) { TypeFish(dialog, "120", "", "", CDlg_Fish::IDC_FEMALE, 2, ""); },
-                   [&] { Click(CSpecForm_Fish_03::IDC_ADD_FISH); });
+                   [&] { Click(*page, CSpecForm_Fish_03::IDC_ADD_FISH); });
     // A new fish starts empty, and nothing is required.
-    WithFishDialog([this](CDlg_Fish& dialog) {
+    WithFishDialog([](CDlg_Fish& dialog) {
         EXPECT_EQ(std::pair(dialog.m_maturity.GetCount(), dialog.m_maturity.GetCurSel()), std::pair(6, CB_ERR));
         EXPECT_FALSE(dialog.IsDlgButtonChecked(CDlg_Fish::IDC_MALE) || dialog.IsDlgButtonChecked(CDlg_Fish::IDC_FEMALE));
-        Picture("fish_dialog", &dialog);
-    }, [&] { Click(CSpecForm_Fish_03::IDC_ADD_FISH); });
+        Grab(&dialog, "page_fish_dialog");
+    }, [&] { Click(*page, CSpecForm_Fish_03::IDC_ADD_FISH); });
     WithFishDialog([](CDlg_Fish& dialog) {
         TypeFish(dialog, "1234", "1300", "", CDlg_Fish::IDC_MALE, 5, "стара 'рана'");
         CWnd* weight = dialog.GetDlgItem(CDlg_Fish::IDC_WEIGHT);
         weight->SetFocus();
         for (const char key : std::string("12a34567")) weight->SendMessage(WM_CHAR, static_cast<WPARAM>(key));
-    }, [&] { Click(CSpecForm_Fish_03::IDC_ADD_FISH); });
-    WithFishDialog([](CDlg_Fish& dialog) { dialog.PressButton(IDCANCEL); }, [&] { Click(CSpecForm_Fish_03::IDC_ADD_FISH); });
+    }, [&] { Click(*page, CSpecForm_Fish_03::IDC_ADD_FISH); });
+    WithFishDialog([](CDlg_Fish& dialog) { dialog.PressButton(IDCANCEL); }, [&] { Click(*page, CSpecForm_Fish_03::IDC_ADD_FISH); });
     EXPECT_EQ(GridRows(), (std::vector<CString>{"1|120|||Ж|3|", "2||||||", "3|1234|1300|123456|М|6|стара 'рана'"}));
-    Picture("fish_3");
+    Grab(page, "page_fish_3");
 
     // The first fish opens as it was and comes back unchanged; then it is changed.
     CString shownMaturity;
@@ -121,10 +121,10 @@ TEST_F(FishPagesTest, FishAreAddedChangedByDoubleClickAndDeletedOnlyAsWholeRows)
                    [&] { Grid().SendMessageToParent(1, 0, NM_DBLCLK); });
 
     Grid().SetSelectedRange(2, 1, 2, 6);  // not the whole row
-    Click(CSpecForm_Fish_03::IDC_DELETE_FISH);
+    Click(*page, CSpecForm_Fish_03::IDC_DELETE_FISH);
     EXPECT_EQ(GridRows().size(), 3u);
     Grid().SetSelectedRange(2, 0, 2, 6);
-    Click(CSpecForm_Fish_03::IDC_DELETE_FISH);
+    Click(*page, CSpecForm_Fish_03::IDC_DELETE_FISH);
     EXPECT_EQ(GridRows(), (std::vector<CString>{"1|120|||М|3|", "2|1234|1300|123456|М|6|стара 'рана'"}));
     Leave();
     const CArray<CFish03Row>& fishes = doc.SpecData_Fish_03.Species;
@@ -147,33 +147,33 @@ TEST_F(FishPagesTest, EachFishFormIsWalkedStoredAndPrinted) {
         std::vector<std::string> printed;  // besides the water body and the fish
     } forms[] = {
         {kElectrofishing, RUNTIME_CLASS(CSpecForm_Fish_01), [&] {
-             Type(CSpecForm_Fish_01::IDC_DEVICE, "Агрегат „ELT 60“\r\n300 V");
-             Keys(CSpecForm_Fish_01::IDC_DISTANCE, "2x5,0");  // digits only, at most 4
-             Keys(CSpecForm_Fish_01::IDC_TIME, "-18000");
+             page->SetDlgItemText(CSpecForm_Fish_01::IDC_DEVICE, "Агрегат „ELT 60“\r\n300 V");
+             Keys(*page, CSpecForm_Fish_01::IDC_DISTANCE, "2x5,0");  // digits only, at most 4
+             Keys(*page, CSpecForm_Fish_01::IDC_TIME, "-18000");
          }, {"Агрегат „ELT 60“\n300 V\n", "\n250\n", "\n1800\n"}},
         {kNets, RUNTIME_CLASS(CSpecForm_Fish_02), [&] {
-             Keys(CSpecForm_Fish_02::IDC_LENGTH, "3.05");  // digits only, at most 3
-             Keys(CSpecForm_Fish_02::IDC_MESH, "456");     // at most 2
-             Click(CSpecForm_Fish_02::IDC_BOTTOM);
+             Keys(*page, CSpecForm_Fish_02::IDC_LENGTH, "3.05");  // digits only, at most 3
+             Keys(*page, CSpecForm_Fish_02::IDC_MESH, "456");     // at most 2
+             Click(*page, CSpecForm_Fish_02::IDC_BOTTOM);
          }, {"вертикална\nx\nгриб", "Дължина, м\n305\n", "Размер на окото, см\n45"}},
     };
     for (const Form& form : forms) {
         doc.FormTypeID = form.type;
         doc.ClearAll();
         ShowPage(RUNTIME_CLASS(CCommonForm_01_Fish));
-        Type(CCommonForm_01::IDC_SPECIES_TEXT, "Дунав при 'Видин'");
+        page->SetDlgItemText(CCommonForm_01::IDC_SPECIES_TEXT, "Дунав при 'Видин'");
         ShowPage(RUNTIME_CLASS(CCommonForm_02_WaterTemperature));
-        Keys(CCommonForm_02::IDC_WATER, "14.5");
+        Keys(*page, CCommonForm_02::IDC_WATER, "14.5");
         ShowPage(RUNTIME_CLASS(CSpecForm_Fish_00));
-        ChooseIndex(CSpecForm_Fish_00::IDC_SPECIES, 1);
+        ChooseIndex(*page, CSpecForm_Fish_00::IDC_SPECIES, 1);
         ShowPage(form.catchPage);
-        Picture(form.catchPage->m_lpszClassName);
+        Grab(page, CString("page_") + form.catchPage->m_lpszClassName);
         form.fillCatch();
         ShowPage(RUNTIME_CLASS(CSpecForm_Fish_03));
         for (const auto& fish : {std::tuple("118", "131", "2450", CDlg_Fish::IDC_FEMALE, 3, "хайвер"),
                                  std::tuple("97", "108", "1730", CDlg_Fish::IDC_MALE, 1, "")})
             WithFishDialog([&](CDlg_Fish& dialog) { std::apply([&](auto... field) { TypeFish(dialog, field...); }, fish); },
-                           [&] { Click(CSpecForm_Fish_03::IDC_ADD_FISH); });
+                           [&] { Click(*page, CSpecForm_Fish_03::IDC_ADD_FISH); });
         Leave();
         ASSERT_TRUE(doc.SaveNewForm());
 
@@ -186,7 +186,7 @@ TEST_F(FishPagesTest, EachFishFormIsWalkedStoredAndPrinted) {
         ASSERT_TRUE(report.Create(CDlgReport::IDD));
         report.ShowReport(form.type);
         report.DestroyWindow();
-        EXPECT_TRUE(messages.empty());
+        EXPECT_TRUE(boxes.Texts().empty());
         const fs::path printed = fs::path(output.str()) / FindFormTypeReport(form.type)->first.fileName;
         EXPECT_TRUE(fs::exists(fs::path(printed).replace_extension(".pdf")));
         std::stringstream text;

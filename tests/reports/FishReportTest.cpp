@@ -34,7 +34,7 @@ protected:
         calls.clear();
         dialog.ShowReport(formTypeId);
         dialog.DestroyWindow();
-        EXPECT_TRUE(messages.empty());
+        EXPECT_TRUE(boxes.Texts().empty());
         const Texts texts = Parameters(CDlgReport::kFirstReportId);
         const auto place = std::find(texts.begin(), texts.end(), "PARAM_PLACE;Искър;TRUE");
         const auto sites = std::find(texts.begin(), texts.end(), "PARAM_RAMSAS;;TRUE");

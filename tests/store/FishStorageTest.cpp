@@ -57,7 +57,7 @@ TEST_F(FishStoreTest, EveryFishRecordComesBackAsTypedWithItsFishInOrder) {
     EXPECT_EQ(reloaded->SpecData_Fish_02.NetType, -1);
     ASSERT_EQ(reloaded->SpecData_Fish_03.Species.GetSize(), 1);
     EXPECT_EQ(reloaded->SpecData_Fish_03.Species[0], CFish03Row());
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(FishStoreTest, UpdatesRewriteTheFishRowsAndADeleteRemovesThem) {
@@ -83,7 +83,7 @@ TEST_F(FishStoreTest, UpdatesRewriteTheFishRowsAndADeleteRemovesThem) {
     ASSERT_TRUE(edited->DeleteForm(formId));
     EXPECT_EQ(Rows("tFishes_01", formId) + Rows("tFishes_02", formId) + Rows("tFishes_03", formId), 0);
     EXPECT_EQ(Count("tFishes_03"), 2);  // the other form's fish
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 }  // namespace
