@@ -1,6 +1,6 @@
 // The fish pages: the monitored species kept while the form is open, the table of fish with
 // its dialog, and each fish form walked through its pages (digits within their limits),
-// stored, read back and printed.
+// stored, edited, read, printed and deleted.
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -133,8 +133,8 @@ TEST_F(FishPagesTest, FishAreAddedChangedByDoubleClickAndDeletedOnlyAsWholeRows)
 }
 
 // Each fish form: the pages every fish form shares and its catch page, filled through their
-// controls, stored, loaded into a new document and printed.
-TEST_F(FishPagesTest, EachFishFormIsWalkedStoredAndPrinted) {
+// controls, stored, opened for editing and for reading, printed and deleted.
+TEST_F(FishPagesTest, EachFishFormIsWalkedStoredEditedPrintedAndDeleted) {
     fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports", fs::copy_options::recursive);
     const CString output = MakeTempFolder();
     SetReportOutputFolder(output);  // printed to files, not previewed
@@ -177,15 +177,34 @@ TEST_F(FishPagesTest, EachFishFormIsWalkedStoredAndPrinted) {
         Leave();
         ASSERT_TRUE(doc.SaveNewForm());
 
-        CTovan_splitDoc loaded;
-        loaded.m_bAutoDelete = FALSE;
-        loaded.FormTypeID = form.type;
-        ASSERT_TRUE(loaded.LoadForm(Number("select max(ID) from Forms")));
-        EXPECT_EQ(loaded.SpecData_Fish_00.MonitoredSpeciesID, -1);  // never stored
-        CDlgReport report(&loaded);
+        const int formId = Number("select max(ID) from Forms");
+
+        // Opened for editing as the stored-forms list opens it: the species is gone, the
+        // second fish gets a note.
+        doc.ClearAll();
+        ASSERT_TRUE(doc.LoadForm(formId));
+        ShowPage(RUNTIME_CLASS(CSpecForm_Fish_00));
+        EXPECT_EQ(SelectedData(*page, CSpecForm_Fish_00::IDC_SPECIES), -1);
+        ShowPage(RUNTIME_CLASS(CSpecForm_Fish_03));
+        WithFishDialog([](CDlg_Fish& dialog) { dialog.SetDlgItemText(CDlg_Fish::IDC_NOTES, "с 'белег'"); },
+                       [&] { Grid().SendMessageToParent(2, 1, NM_DBLCLK); });
+        Leave();
+        ASSERT_TRUE(doc.UpdateForm());
+
+        // Opened for reading, printed, deleted.
+        doc.ClearAll();
+        ASSERT_TRUE(doc.LoadForm(formId));
+        doc.SetReadOnly(TRUE);
+        ShowPage(RUNTIME_CLASS(CSpecForm_Fish_03));
+        EXPECT_FALSE(IsEnabled(*page, CSpecForm_Fish_03::IDC_ADD_FISH));
+        Leave();
+        CDlgReport report(&doc);
         ASSERT_TRUE(report.Create(CDlgReport::IDD));
         report.ShowReport(form.type);
         report.DestroyWindow();
+        ASSERT_TRUE(doc.DeleteForm(formId));
+        doc.SetReadOnly(FALSE);
+        EXPECT_EQ(Number(FormatSql("select Del from Forms where ID = %d", formId)), 1);
         EXPECT_TRUE(boxes.Texts().empty());
         const fs::path printed = fs::path(output.str()) / FindFormTypeReport(form.type)->first.fileName;
         EXPECT_TRUE(fs::exists(fs::path(printed).replace_extension(".pdf")));
@@ -193,7 +212,8 @@ TEST_F(FishPagesTest, EachFishFormIsWalkedStoredAndPrinted) {
         text << std::ifstream(fs::path(printed).replace_extension(".txt")).rdbuf();
         // The fish table comes one cell a line: number, lengths, weight, sex, maturity, note.
         std::vector<std::string> expected = form.printed;
-        expected.insert(expected.end(), {"Дунав при 'Видин'", "14.5", "1\n118\n131\n2450\nЖ\n4\nхайвер\n2\n97\n108\n1730\nМ\n2\n"});
+        expected.insert(expected.end(), {"Дунав при 'Видин'", "14.5", "1\n118\n131\n2450\nЖ\n4\nхайвер\n2\n97\n108\n1730\nМ\n2\nс 'белег'\n"});
+        EXPECT_EQ(text.str().find("Други данни"), std::string::npos);  // every value has its place
         for (const std::string& value : expected) EXPECT_NE(text.str().find(value), std::string::npos) << value << " not in\n" << text.str();
     }
     SetReportOutputFolder("");
