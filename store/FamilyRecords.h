@@ -15,7 +15,9 @@
 
 #include "store/DeerRecords.h"
 #include "store/FishRecords.h"
+#include "store/HerpRecords.h"
 #include "store/MossRecords.h"
+#include "store/TortoiseRecords.h"
 
 class CSQLite3DB;
 
@@ -44,4 +46,4 @@ public:
 
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
-using CSpeciesRecords = CSpeciesFamilies<CFishRecords, CMossRecords, CDeerRecords>;
+using CSpeciesRecords = CSpeciesFamilies<CFishRecords, CMossRecords, CHerpRecords, CTortoiseRecords, CDeerRecords>;

@@ -225,21 +225,6 @@ const char* const kProgramSql[] = {
     "select ID, FormID, bCheckShit, Shits from tBear_06 where FormID = %d ",
     " insert into tBear_07  (FormID,  Notes ) values(%d, '%s' ) ",
     "select ID, FormID, Notes from tBear_07 where FormID = %d ",
-    "insert into tAmphibia_01  (FormID,  AreaDescription, AdultCount, YoungCount, BabiesCount, "
-    "TotalCount, EggsCount, RoadkilledCount, SingClassification ) values(%d, '%s', '%s', '%s', '%s', "
-    "'%s', '%s', '%s', '%s' )",
-    "insert into tAmphibia_01_HommieSpecies  ( tAmphibia_01_ID, SpeciesID )  values( %d, %d )",
-    "insert into tAmphibia_02  (FormID,  HabitatChanges, Notes ) values(%d, '%s', '%s' )",
-    "insert into tReptiles_01  (FormID,  AreaDescription , AdultCount, YoungCount, BabiesCount, "
-    "TotalCount, NestsCount, RoadkilledCount )  values(%d, '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
-    "insert into tReptiles_01_HommieSpecies  ( tReptiles_01_ID, SpeciesID )  values( %d, %d )",
-    "insert into tReptiles_02  ( FormID , HabitatChanges, Notes )  values( %d, '%s', '%s' )",
-    "insert into tTortoise_01  ( FormID ) values( %d )",
-    "select ID, FormID from tTortoise_01 where FormID = %d ",
-    "insert into tTortoise_01_animals  ( tTortoise_01_ID, TortoiseType, Distance, Habitat, Len, "
-    "FoundType, Sex )  values( %d, %d, '%s', '%s', '%s', %d, %d )",
-    "insert into tTortoise_02  ( FormID, Time1Min, Time2Min, Time3Min, Time4Min, Time5Min, bCheck1, "
-    "bCheck2, bCheck3, bCheck4, bCheck5 ) values( %d, '%s', '%s', '%s', '%s', '%s', %d, %d, %d, %d, %d  )",
     "insert into tHamster_01  ( FormID,  bCheckBushes, bCheckCows, bCheckElse, bCheckGoats, "
     "bCheckHorses, bCheckJuniper, bCheckPrickles, bCheckSheeps, iRadionPasture, bCheckOthers,  "
     "CowsCount, ElseDescription, GoatsCount, HorsesCount, OthersCount, OthersName, SheepsCount  )values( "
@@ -423,17 +408,6 @@ const char* const kAssembledSql[] = {
     "select t.ID as tID, tBats_07_Caves_ID, AllBatsSpeciesID, b.Name_lat as SpeciesName, Methods, Count "
     "from tBats_07_WetLands_Species t left join _AllBats b on b.ID = t.AllBatsSpeciesID where "
     "tBats_07_Caves_ID = %d",
-    // Amphibians, reptiles and tortoises
-    "select t.ID as tID, tAmphibia_01_ID, SpeciesID, a.Name_lat as aName_lat from "
-    "tAmphibia_01_HommieSpecies t inner join _AllAmphibia a on t.SpeciesID = a.ID where tAmphibia_01_ID "
-    "= %d",
-    "select t.ID as tID, tReptiles_01_ID, SpeciesID, r.Name_lat as Name_lat, r.Name_bg as Name_bg from "
-    "tReptiles_01_HommieSpecies t inner join _AllReptiles r on t.SpeciesID = r.ID where tReptiles_01_ID "
-    "= %d",
-    "select t.ID as tID, tTortoise_01_ID, TortoiseType, n.Name as Tortoise, Distance, Habitat, Len, "
-    "FoundType, case when FoundType = 0 then 'Видян' when FoundType = 1 then 'Чут' else '' end as "
-    "strFound, Sex, case when Sex = 0 then 'М' when Sex = 1 then 'Ж' else '' end as strSex from "
-    "tTortoise_01_animals t inner join nTortoise n on n.ID = TortoiseType where tTortoise_01_ID = %d",
     // Hamster
     "insert into tHamster_02  ( FormID, HamstersCount1, HamstersLairsCount1, HamstersCount2, "
     "HamstersLairsCount2, HamstersCount3, HamstersLairsCount3, HamstersCount4, HamstersLairsCount4, "
@@ -492,15 +466,12 @@ const TemplateUse kTemplateUses[] = {
     {kNotNull, {"ID", "Name_lat", "_BatsInCaves", "Name_lat"}},
     {kNotNull, {"ID", "Name_lat", "_BatsInWetlands", "Name_lat"}},
     {kNotNull, {"ID", "Name", "_BatsInHouses", "Name"}},
-    {kNotNull, {"ID", "Name_lat", "_AllAmphibia", "Name_lat"}},
-    {kNotNull, {"ID", "Name_lat", "_AllReptiles", "Name_lat"}},
     {kNotNull, {"ID", "Name", "_AllMosses", "Name"}},
     {kNotNull, {"ID", "Name_lat", "_AllTreesMoss", "Name_lat"}},
     {kNotNull, {"ID", "Name_bg", "_AllTreesMoss", "Name_bg"}},
     {kNotNull, {"ID", "Name_lat", "_AllGrassBushMoss", "Name_lat"}},
     {kNotNull, {"ID", "Name_bg", "_AllGrassBushMoss", "Name_bg"}},
     {kNotNull, {"ID", "Name", "nBatHousesCondition", "Name"}},
-    {kNotNull, {"ID", "Name", "nTortoise", "Name"}},
     {kNotNull, {"ID", "Name", "nMossYesNo", "Name"}},
     {kNotNull, {"ID", "Name", "nMossHommies", "Name"}},
     {kNotNull, {"ID", "Name", "nMossRockHight", "Name"}},
