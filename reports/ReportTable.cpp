@@ -5,6 +5,7 @@
 
 #include "reports/DeerReports.h"
 #include "reports/FishReports.h"
+#include "reports/HerpReports.h"
 #include "reports/ReportParameters.h"
 
 namespace {
@@ -33,9 +34,9 @@ constexpr FormTypeReport kReports[] = {
     One(10, "moss_Bazzania flaccida.rpt", kShared),
     One(11, "Fish_2.rpt", FillFish2),
     One(12, "Fish_1.rpt", FillFish1),
-    One(13, "Amphibians.rpt", kShared),
-    One(14, "Reptile.rpt", kShared),
-    One(15, "Tortoise.rpt", kShared),
+    One(13, "Amphibians.rpt", FillAmphibians),
+    One(14, "Reptile.rpt", FillReptile),
+    One(15, "Tortoise.rpt", FillTortoise),
     {16, {"Hamster1.rpt", kShared}, {"Hamster2.rpt", kShared}},
     One(17, "Bat_Cave.rpt", kShared),
     One(18, "Bat_Moist.rpt", kShared),
