@@ -15,6 +15,8 @@
 #include "pages/common/CommonForm06.h"
 #include "pages/common/CommonForm07Threat.h"
 #include "pages/common/CommonFormInsertImages.h"
+#include "pages/species/HerpNotesPages.h"
+#include "pages/species/SpecFormAmphibia01.h"
 #include "pages/species/SpecFormDeer01.h"
 #include "pages/species/SpecFormDeer02.h"
 #include "pages/species/SpecFormDeer03.h"
@@ -24,6 +26,9 @@
 #include "pages/species/SpecFormFish02.h"
 #include "pages/species/SpecFormFish03.h"
 #include "pages/species/SpecFormMoss06.h"
+#include "pages/species/SpecFormReptile01.h"
+#include "pages/species/SpecFormTortoise01.h"
+#include "pages/species/SpecFormTortoise02.h"
 #include "shell/ListProgramModes.h"
 #include "shell/MyFormView.h"
 #include "shell/ReportListView.h"
@@ -90,11 +95,11 @@ constexpr StepView kStepViews[] = {
     {6304, "CSpecForm_Goat_04", nullptr},
     {6305, "CSpecForm_Goat_05", nullptr},
     {6400, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6401, "CSpecForm_Reptile_01", nullptr},
-    {6402, "CSpecForm_Reptile_02", nullptr},
+    {6401, "CSpecForm_Reptile_01", RUNTIME_CLASS(CSpecForm_Reptile_01)},
+    {6402, "CSpecForm_Reptile_02", RUNTIME_CLASS(CSpecForm_Reptile_02)},
     {6500, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6501, "CSpecForm_Amphibia_01", nullptr},
-    {6502, "CSpecForm_Amphibia_02", nullptr},
+    {6501, "CSpecForm_Amphibia_01", RUNTIME_CLASS(CSpecForm_Amphibia_01)},
+    {6502, "CSpecForm_Amphibia_02", RUNTIME_CLASS(CSpecForm_Amphibia_02)},
     {6600, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6601, "CSpecForm_Fungus_01", nullptr},
     {6602, "CSpecForm_Fungus_02", nullptr},
@@ -132,8 +137,8 @@ constexpr StepView kStepViews[] = {
     {6952, "CSpecForm_Hamster_02", nullptr},
     {6953, "CSpecForm_Hamster_03", nullptr},
     {6960, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6961, "CSpecForm_Tortoise_01", nullptr},
-    {6962, "CSpecForm_Tortoise_02", nullptr},
+    {6961, "CSpecForm_Tortoise_01", RUNTIME_CLASS(CSpecForm_Tortoise_01)},
+    {6962, "CSpecForm_Tortoise_02", RUNTIME_CLASS(CSpecForm_Tortoise_02)},
     {7000, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {7001, "CSpecForm_Moss_01", nullptr},
     {7002, "CSpecForm_Moss_02", nullptr},
