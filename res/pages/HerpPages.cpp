@@ -9,7 +9,7 @@ namespace {
 constexpr DWORD kCount = ES_NUMBER;
 constexpr DWORD kLongText = ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL;
 
-const DialogTemplate& kReptilePage1 = RegisterDialogTemplate({IDD_REPTILE_PAGE_1, "", {372, 232}, WithPageHeader({
+const DialogTemplate& kReptilePage1 = RegisterDialogTemplate({IDD_REPTILE_PAGE_1, "", {372, 282}, WithPageHeader({
     Label(2003, "Влечуги - 1", {7, 7, 250, 12}),
 
     GroupBox(IDC_STATIC, "Брой индивиди", {7, 24, 150, 126}),
@@ -30,14 +30,14 @@ const DialogTemplate& kReptilePage1 = RegisterDialogTemplate({IDD_REPTILE_PAGE_1
     Edit(2741, {165, 35, 200, 115}, kLongText),
 
     Label(IDC_STATIC, "Придружаващи видовe:", {7, 157, 150, 8}),
-    CustomControl("MFCGridCtrl", 2742, {7, 168, 296, 56}, WS_TABSTOP | WS_BORDER),
+    CustomControl("MFCGridCtrl", 2742, {7, 168, 296, 84}, WS_TABSTOP | WS_BORDER),
     Button(2596, "Добави", {311, 168, 54, 15}),
     Button(2598, "Изтрий", {311, 187, 54, 15}),
-    Button(2579, "<< Назад ", {245, 232, 58, 15}),
-    Button(2581, "Продължи >>", {307, 232, 58, 15}),
+    Button(2579, "<< Назад ", {245, 260, 58, 15}),
+    Button(2581, "Продължи >>", {307, 260, 58, 15}),
 })});
 
-const DialogTemplate& kAmphibiaPage1 = RegisterDialogTemplate({IDD_AMPHIBIA_PAGE_1, "", {372, 250}, WithPageHeader({
+const DialogTemplate& kAmphibiaPage1 = RegisterDialogTemplate({IDD_AMPHIBIA_PAGE_1, "", {372, 300}, WithPageHeader({
     Label(2003, "Земноводни - 1", {7, 7, 250, 12}),
 
     GroupBox(IDC_STATIC, "Брой индивиди", {7, 24, 150, 126}),
@@ -61,11 +61,11 @@ const DialogTemplate& kAmphibiaPage1 = RegisterDialogTemplate({IDD_AMPHIBIA_PAGE
     Edit(2106, {180, 157, 45, 13}, kCount),
 
     Label(IDC_STATIC, "Придружаващи видовe:", {7, 176, 150, 8}),
-    CustomControl("MFCGridCtrl", 2742, {7, 187, 296, 56}, WS_TABSTOP | WS_BORDER),
+    CustomControl("MFCGridCtrl", 2742, {7, 187, 296, 84}, WS_TABSTOP | WS_BORDER),
     Button(2596, "Добави", {311, 187, 54, 15}),
     Button(2598, "Изтрий", {311, 206, 54, 15}),
-    Button(2579, "<< Назад ", {245, 250, 58, 15}),
-    Button(2581, "Продължи >>", {307, 250, 58, 15}),
+    Button(2579, "<< Назад ", {245, 278, 58, 15}),
+    Button(2581, "Продължи >>", {307, 278, 58, 15}),
 })});
 
 // Both second pages have the same two texts.
