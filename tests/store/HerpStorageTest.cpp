@@ -133,14 +133,6 @@ TEST_F(TortoiseStorage, AnimalsComeBackInOrderWithTheirChoicesOrNone) {
     EXPECT_EQ(Loaded(formId, kTortoiseForm)->SpecData_Tortoise_02.bCheck3, 0);
 }
 
-TEST_F(TortoiseStorage, AFormWithoutAnimalsKeepsItsParentRowAndLoadsAnEmptyList) {
-    auto typed = NewDocument(kTortoiseForm, kTestudoGraeca);
-    ASSERT_TRUE(typed->SaveNewForm());
-    const int formId = LastFormId();
-    EXPECT_EQ(Count("tTortoise_01", FormatSql("FormID = %d", formId)), 1);
-    EXPECT_TRUE(Loaded(formId, kTortoiseForm)->SpecData_Tortoise_01.Animals.IsEmpty());
-}
-
 TEST_F(ReptileStorage, UpdatesOfTheThreeFormsLeaveNoDuplicateAndDeleteLeavesNoOrphan) {
     int forms[3] = {};
     for (const int formType : {kAmphibianForm, kReptileForm, kTortoiseForm}) {
