@@ -70,7 +70,7 @@ protected:
     }
     // "Добави" with the picker answered: each id picked in turn (-1: none) until OK is taken.
     void AddCompanion(std::vector<int> ids) {
-        const DialogScript script([&ids](CDialog& shown) {
+        const ModalRun script([&ids](CDialog& shown) {
             auto& dialog = dynamic_cast<CDlg_AddSpecies&>(shown);
             EXPECT_EQ(dialog.m_species.GetCurSel(), CB_ERR);
             for (size_t i = 0; i < ids.size() && !dialog.IsEnded(); ++i) {
@@ -78,12 +78,12 @@ protected:
                 dialog.PressButton(IDOK);
             }
         });
-        Click(CHerpCountsPage::IDC_ADD);
+        Click(*page, CHerpCountsPage::IDC_ADD);
     }
     void TypeNotes(const CRuntimeClass* pageClass) {
         ShowPage(pageClass);
-        Type(CHerpNotesPage::IDC_HABITAT_CHANGES, "пресушаване 'на блатото'");
-        Type(CHerpNotesPage::IDC_NOTES, "  дъжд  ");
+        page->SetDlgItemText(CHerpNotesPage::IDC_HABITAT_CHANGES, "пресушаване 'на блатото'");
+        page->SetDlgItemText(CHerpNotesPage::IDC_NOTES, "  дъжд  ");
         Leave();
     }
     // Stores the typed form, loads it into `loaded` and prints it there; the printed values
@@ -114,19 +114,19 @@ class TortoisePage : public HerpPageTest {};
 TEST_F(AmphibiaPage, TypedPagesAreStoredLoadedAndPrinted) {
     Begin(13, kBombina, "Bombina bombina(Червенокоремна бумка)");
     ShowPage(RUNTIME_CLASS(CSpecForm_Amphibia_01));
-    EXPECT_TRUE(IsShown(CSpecForm_Amphibia_01::IDC_SINGING));
-    Keys(CHerpCountsPage::IDC_ADULTS, "14");
-    Keys(CHerpCountsPage::IDC_SUBADULTS, "3");
-    Keys(CHerpCountsPage::IDC_YOUNG, "2");
-    EXPECT_EQ(TextOf(kTotal), "19");
-    Type(CHerpCountsPage::IDC_HABITAT, "Блато с тръстика");
-    Keys(kTotal, "9");  // the total cannot be typed over; the other fields keep what was typed
-    EXPECT_EQ(std::pair(TextOf(kTotal), TextOf(CHerpCountsPage::IDC_HABITAT)), std::pair(CString("19"), CString("Блато с тръстика")));
-    Keys(CSpecForm_Amphibia_01::IDC_EGGS, "120");
-    Keys(CSpecForm_Amphibia_01::IDC_SINGING, "4");
+    EXPECT_TRUE(IsShown(*page, CSpecForm_Amphibia_01::IDC_SINGING));
+    Keys(*page, CHerpCountsPage::IDC_ADULTS, "14");
+    Keys(*page, CHerpCountsPage::IDC_SUBADULTS, "3");
+    Keys(*page, CHerpCountsPage::IDC_YOUNG, "2");
+    EXPECT_EQ(TextOf(*page, kTotal), "19");
+    page->SetDlgItemText(CHerpCountsPage::IDC_HABITAT, "Блато с тръстика");
+    Keys(*page, kTotal, "9");  // the total cannot be typed over; the other fields keep what was typed
+    EXPECT_EQ(std::pair(TextOf(*page, kTotal), TextOf(*page, CHerpCountsPage::IDC_HABITAT)), std::pair(CString("19"), CString("Блато с тръстика")));
+    Keys(*page, CSpecForm_Amphibia_01::IDC_EGGS, "120");
+    Keys(*page, CSpecForm_Amphibia_01::IDC_SINGING, "4");
     AddCompanion({kBufo});
     AddCompanion({kHyla});
-    Picture("amphibia_01");
+    Grab(page, "page_amphibia_01");
     Leave();
     TypeNotes(RUNTIME_CLASS(CSpecForm_Amphibia_02));
 
@@ -134,21 +134,21 @@ TEST_F(AmphibiaPage, TypedPagesAreStoredLoadedAndPrinted) {
     StoreLoadAndPrint(loaded, {"Bombina bombina", "19", "120", "Bufo viridis", "Hyla arborea", "Блато с тръстика",
                                "пресушаване 'на блатото'", "дъжд", "150", "21"});
     EXPECT_EQ(loaded.SpecData_Amphibia_01, doc.SpecData_Amphibia_01);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(AmphibiaPage, NoAnimalsGiveNoTotalAndOtherSpeciesKeepTheHiddenFigure) {
     doc.SpeciesID = kBufo;
     doc.SpecData_Amphibia_01.SingClassification = "4";
     ShowPage(RUNTIME_CLASS(CSpecForm_Amphibia_01));
-    EXPECT_FALSE(IsShown(CSpecForm_Amphibia_01::IDC_SINGING_LABEL));
-    EXPECT_FALSE(IsShown(CSpecForm_Amphibia_01::IDC_SINGING));
-    Type(CHerpCountsPage::IDC_ADULTS, "3");
-    Type(CHerpCountsPage::IDC_ADULTS, "0");
-    EXPECT_EQ(TextOf(kTotal), "");
-    Type(CHerpCountsPage::IDC_ADULTS, "");
-    Keys(CHerpCountsPage::IDC_ADULTS, "0a-0712");  // digits only, three at most, kept as typed
-    EXPECT_EQ(TextOf(kTotal), "7");
+    EXPECT_FALSE(IsShown(*page, CSpecForm_Amphibia_01::IDC_SINGING_LABEL));
+    EXPECT_FALSE(IsShown(*page, CSpecForm_Amphibia_01::IDC_SINGING));
+    page->SetDlgItemText(CHerpCountsPage::IDC_ADULTS, "3");
+    page->SetDlgItemText(CHerpCountsPage::IDC_ADULTS, "0");
+    EXPECT_EQ(TextOf(*page, kTotal), "");
+    page->SetDlgItemText(CHerpCountsPage::IDC_ADULTS, "");
+    Keys(*page, CHerpCountsPage::IDC_ADULTS, "0a-0712");  // digits only, three at most, kept as typed
+    EXPECT_EQ(TextOf(*page, kTotal), "7");
     Leave();
     const CSpecData_Amphibia_01& page = doc.SpecData_Amphibia_01;
     EXPECT_EQ(std::tuple(page.AdultCount, page.TotalCount, page.SingClassification),
@@ -158,40 +158,40 @@ TEST_F(AmphibiaPage, NoAnimalsGiveNoTotalAndOtherSpeciesKeepTheHiddenFigure) {
 TEST_F(ReptilePage, TypedPagesAreStoredLoadedAndPrintedWithEachCompanionOnce) {
     Begin(14, kTestudoGraeca, "Testudo graeca(Шипобедрена костенурка)");
     auto* shown = dynamic_cast<CSpecForm_Reptile_01*>(ShowPage(RUNTIME_CLASS(CSpecForm_Reptile_01)));
-    Keys(CHerpCountsPage::IDC_ADULTS, "12345");
-    Keys(CHerpCountsPage::IDC_YOUNG, "5");
-    Keys(CSpecForm_Reptile_01::IDC_CLUTCHES, "2");
-    Type(CHerpCountsPage::IDC_HABITAT, "Сухи склонове");
+    Keys(*page, CHerpCountsPage::IDC_ADULTS, "12345");
+    Keys(*page, CHerpCountsPage::IDC_YOUNG, "5");
+    Keys(*page, CSpecForm_Reptile_01::IDC_CLUTCHES, "2");
+    page->SetDlgItemText(CHerpCountsPage::IDC_HABITAT, "Сухи склонове");
     const int emys = Number("select ID from _AllReptiles where Name_lat = 'Emys orbicularis'");
     AddCompanion({-1, kTestudoHermanni});
     AddCompanion({emys});
     AddCompanion({kTestudoGraeca});
     AddCompanion({kTestudoHermanni});
-    EXPECT_EQ(messages, (std::vector<CString>{kNoSpecies, kDuplicate}));
+    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{kNoSpecies, kDuplicate}));
     CGridCtrl& grid = shown->SpeciesGrid();
     grid.SetSelectedRange(2, 1, 2, 1);  // part of a row: nothing deleted
-    Click(CHerpCountsPage::IDC_DELETE);
+    Click(*page, CHerpCountsPage::IDC_DELETE);
     EXPECT_EQ(shown->SpeciesRows().GetSize(), 3);
     grid.SetSelectedRange(2, 0, 2, 1);
-    Click(CHerpCountsPage::IDC_DELETE);
+    Click(*page, CHerpCountsPage::IDC_DELETE);
     EXPECT_EQ(Column(grid, 0), (std::vector<CString>{"1", "2"}));
     EXPECT_EQ(Column(grid, 1), (std::vector<CString>{"Testudo hermanni", "Testudo graeca"}));
-    Picture("reptile_01");
+    Grab(page, "page_reptile_01");
     Leave();
     TypeNotes(RUNTIME_CLASS(CSpecForm_Reptile_02));
 
     CTovan_splitDoc loaded;
-    messages.clear();
+    boxes.Reset();
     StoreLoadAndPrint(loaded, {"Testudo hermanni", "1239", "1234", "Сухи склонове", "пресушаване 'на блатото'", "дъжд"});
     EXPECT_EQ(loaded.SpecData_Reptile_01, doc.SpecData_Reptile_01);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(ReptilePage, ThePickerOffersTheListOfThePageCode) {
     for (const auto& [code, sql] : {std::pair(CDlg_AddSpecies::kAmphibians, "select ID, Name_lat from _AllAmphibia where Name_lat is not NULL"),
                                     std::pair(CDlg_AddSpecies::kFungi, "select ID, Name from _AllFungi")}) {
         Entries offered;
-        const DialogScript script([&offered](CDialog& shown) {
+        const ModalRun script([&offered](CDialog& shown) {
             auto& dialog = dynamic_cast<CDlg_AddSpecies&>(shown);
             for (int i = 0; i < dialog.m_species.GetCount(); ++i)
                 offered.emplace_back(static_cast<int>(dialog.m_species.GetItemData(i)), dialog.m_species.GetLBText(i));
@@ -206,14 +206,14 @@ TEST_F(ReptilePage, ThePickerOffersTheListOfThePageCode) {
     }
     // A damaged list: its error is said and the picker still opens.
     Exec("drop table _AllReptiles");
-    const DialogScript script([this](CDialog& shown) {
-        Picture("add_species", &shown);
+    const ModalRun script([](CDialog& shown) {
+        Grab(&shown, "page_add_species");
         shown.PressButton(IDCANCEL);
     });
     CDlg_AddSpecies dialog(CDlg_AddSpecies::kReptiles);
     EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    ASSERT_EQ(messages.size(), 1u);
-    EXPECT_NE(messages[0].Find("_AllReptiles"), -1);
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_NE(boxes.Texts()[0].Find("_AllReptiles"), -1);
 }
 
 TEST_F(TortoisePage, AnimalsAndHabitatsAreTypedStoredLoadedAndPrinted) {
@@ -224,25 +224,25 @@ TEST_F(TortoisePage, AnimalsAndHabitatsAreTypedStoredLoadedAndPrinted) {
     const Entries tortoises = Rows("select ID, Name from nTortoise order by Name");
     std::vector<CString> listed;
     for (int i = 0; i < 3; ++i) {
-        const DialogScript script([&](CDialog& shown) {
+        const ModalRun script([&](CDialog& shown) {
             auto& dialog = dynamic_cast<CDlg_Tortoise&>(shown);
             listed.clear();
             for (int k = 0; k < dialog.m_species.GetCount(); ++k) listed.push_back(dialog.m_species.GetLBText(k));
             dialog.PressButton(IDOK);  // no species
-            if (i == 0) Picture("tortoise_dialog", &shown);
+            if (i == 0) Grab(&shown, "page_tortoise_dialog");
             FillTortoise(shown, tortoises[1].first, "12", CDlg_Tortoise::IDC_FEMALE, "2", CDlg_Tortoise::IDC_SEEN, "5");
         });
-        Click(CSpecForm_Tortoise_01::IDC_ADD);
+        Click(*page, CSpecForm_Tortoise_01::IDC_ADD);
     }
     EXPECT_EQ(listed, (std::vector<CString>{tortoises[0].second, tortoises[1].second}));
-    EXPECT_EQ(messages, std::vector<CString>(3, "Моля изберете вид!"));
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>(3, "Моля изберете вид!"));
     CGridCtrl& grid = shown->AnimalGrid();
     ASSERT_EQ(grid.GetRowCount(), 4);  // the same species three times: three animals
     std::vector<CString> row;
     for (int column = 1; column < 7; ++column) row.push_back(grid.GetItemText(2, column));
     EXPECT_EQ(row, (std::vector<CString>{tortoises[1].second, "12", "Ж", "2", "Видян", "5"}));
     {
-        const DialogScript script([&](CDialog& shown) {
+        const ModalRun script([&](CDialog& shown) {
             EXPECT_EQ(shown.GetCheckedRadioButton(CDlg_Tortoise::IDC_SEEN, CDlg_Tortoise::IDC_HEARD), CDlg_Tortoise::IDC_SEEN);
             shown.CheckDlgButton(CDlg_Tortoise::IDC_SEEN, BST_UNCHECKED);
             shown.CheckDlgButton(CDlg_Tortoise::IDC_FEMALE, BST_UNCHECKED);
@@ -251,17 +251,17 @@ TEST_F(TortoisePage, AnimalsAndHabitatsAreTypedStoredLoadedAndPrinted) {
         grid.SendMessageToParent(1, 1, NM_DBLCLK);
     }
     grid.SetSelectedRange(3, 0, 3, 6);
-    Click(CSpecForm_Tortoise_01::IDC_DELETE);
-    Picture("tortoise_01");
+    Click(*page, CSpecForm_Tortoise_01::IDC_DELETE);
+    Grab(page, "page_tortoise_01");
     Leave();
     ShowPage(RUNTIME_CLASS(CSpecForm_Tortoise_02));
     page->CheckDlgButton(CSpecForm_Tortoise_02::IDC_CHECKS[2], BST_CHECKED);
-    Click(CSpecForm_Tortoise_02::IDC_CHECKS[2]);
-    Keys(CSpecForm_Tortoise_02::IDC_MINUTES[2], "45");
+    Click(*page, CSpecForm_Tortoise_02::IDC_CHECKS[2]);
+    Keys(*page, CSpecForm_Tortoise_02::IDC_MINUTES[2], "45");
     Leave();
 
     CTovan_splitDoc loaded;
-    messages.clear();
+    boxes.Reset();
     StoreLoadAndPrint(loaded, {"Шипобедрена костенурка (Testudo graeca)", "120", "Чут", "М", "45", "+", "21", "Влажна"});
     ASSERT_EQ(loaded.SpecData_Tortoise_01.Animals.GetSize(), 2);
     const CTortoise01Row& changed = loaded.SpecData_Tortoise_01.Animals[0];
@@ -269,7 +269,7 @@ TEST_F(TortoisePage, AnimalsAndHabitatsAreTypedStoredLoadedAndPrinted) {
                          changed.FoundTypeName, changed.Distance),
               std::tuple(tortoises[0].first, CString("9"), 0, CString("М"), CString("7"), 1, CString("Чут"), CString("120")));
     EXPECT_EQ(loaded.SpecData_Tortoise_02, doc.SpecData_Tortoise_02);
-    EXPECT_TRUE(messages.empty());
+    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 TEST_F(TortoisePage, MinutesAreAskedOnlyWhereTheHabitatIsTicked) {
@@ -278,17 +278,17 @@ TEST_F(TortoisePage, MinutesAreAskedOnlyWhereTheHabitatIsTicked) {
     doc.SpecData_Tortoise_02.bCheck4 = 1;
     doc.SpecData_Tortoise_02.Time4Min = "45";
     ShowPage(RUNTIME_CLASS(CSpecForm_Tortoise_02));
-    EXPECT_EQ(TextOf(CSpecForm_Tortoise_02::IDC_MINUTES[1]), "");
-    EXPECT_FALSE(IsEnabled(CSpecForm_Tortoise_02::IDC_MINUTES[1]));
-    EXPECT_TRUE(IsEnabled(CSpecForm_Tortoise_02::IDC_MINUTES[3]));
+    EXPECT_EQ(TextOf(*page, CSpecForm_Tortoise_02::IDC_MINUTES[1]), "");
+    EXPECT_FALSE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[1]));
+    EXPECT_TRUE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[3]));
     page->CheckDlgButton(CSpecForm_Tortoise_02::IDC_CHECKS[2], BST_CHECKED);
-    Click(CSpecForm_Tortoise_02::IDC_CHECKS[2]);
-    EXPECT_TRUE(IsEnabled(CSpecForm_Tortoise_02::IDC_MINUTES[2]));
-    Keys(CSpecForm_Tortoise_02::IDC_MINUTES[2], "12345");
-    Picture("tortoise_02");
+    Click(*page, CSpecForm_Tortoise_02::IDC_CHECKS[2]);
+    EXPECT_TRUE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[2]));
+    Keys(*page, CSpecForm_Tortoise_02::IDC_MINUTES[2], "12345");
+    Grab(page, "page_tortoise_02");
     page->CheckDlgButton(CSpecForm_Tortoise_02::IDC_CHECKS[3], BST_UNCHECKED);
-    Click(CSpecForm_Tortoise_02::IDC_CHECKS[3]);
-    EXPECT_FALSE(IsEnabled(CSpecForm_Tortoise_02::IDC_MINUTES[3]));
+    Click(*page, CSpecForm_Tortoise_02::IDC_CHECKS[3]);
+    EXPECT_FALSE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[3]));
     Leave();
     const CSpecData_Tortoise_02& habitats = doc.SpecData_Tortoise_02;
     EXPECT_EQ(std::tuple(habitats.bCheck3, habitats.Time3Min, habitats.bCheck4, habitats.Time4Min, habitats.Time2Min),

@@ -31,14 +31,13 @@ protected:
     // What the blocks run by `fill` send for the document, in order.
     Texts Sent(const std::function<void(CReportParameters&)>& fill) const {
         Texts texts;
-        auto previous = CCrystalCtrl::SetCallRecorder([&texts](const CCrystalCtrl&, const CrystalCall& call) {
+        const ReportCallRun recorder([&texts](const CCrystalCtrl&, const CrystalCall& call) {
             EXPECT_EQ(call.index, static_cast<int>(texts.size()));
             texts.push_back(call.text.str());
         });
         CCrystalCtrl control;
         CReportParameters report(control, *doc);
         fill(report);
-        CCrystalCtrl::SetCallRecorder(previous);
         return texts;
     }
     Texts Filled(int formType) const {
