@@ -42,11 +42,22 @@ public:
     CString Time1Min, Time2Min, Time3Min, Time4Min, Time5Min;
     int bCheck1 = 0, bCheck2 = 0, bCheck3 = 0, bCheck4 = 0, bCheck5 = 0;
 
+private:
+    template <class Self>
+    static auto& TimeOf(Self& self, int k) {
+        return *std::array{&self.Time1Min, &self.Time2Min, &self.Time3Min, &self.Time4Min, &self.Time5Min}.at(k);
+    }
+    template <class Self>
+    static auto& CheckOf(Self& self, int k) {
+        return *std::array{&self.bCheck1, &self.bCheck2, &self.bCheck3, &self.bCheck4, &self.bCheck5}.at(k);
+    }
+
+public:
     // Habitat k (0 to 4), for code that treats the five alike.
-    CString& Time(int k) { return *std::array{&Time1Min, &Time2Min, &Time3Min, &Time4Min, &Time5Min}.at(k); }
-    const CString& Time(int k) const { return const_cast<CSpecData_Tortoise_02*>(this)->Time(k); }
-    int& Check(int k) { return *std::array{&bCheck1, &bCheck2, &bCheck3, &bCheck4, &bCheck5}.at(k); }
-    int Check(int k) const { return const_cast<CSpecData_Tortoise_02*>(this)->Check(k); }
+    CString& Time(int k) { return TimeOf(*this, k); }
+    const CString& Time(int k) const { return TimeOf(*this, k); }
+    int& Check(int k) { return CheckOf(*this, k); }
+    int Check(int k) const { return CheckOf(*this, k); }
 
     friend bool operator==(const CSpecData_Tortoise_02&, const CSpecData_Tortoise_02&) = default;
 };
