@@ -10,11 +10,18 @@
 #include "pages/common/CommonForm05.h"
 #include "pages/common/DlgChoosePlace.h"
 #include "pages/common/DlgCoordinates.h"
+#include "pages/species/DlgAddSpecies.h"
 #include "pages/species/DlgFish.h"
+#include "pages/species/DlgTortoise.h"
+#include "pages/species/HerpNotesPages.h"
+#include "pages/species/SpecFormAmphibia01.h"
 #include "pages/species/SpecFormFish00.h"
 #include "pages/species/SpecFormFish01.h"
 #include "pages/species/SpecFormFish02.h"
 #include "pages/species/SpecFormFish03.h"
+#include "pages/species/SpecFormReptile01.h"
+#include "pages/species/SpecFormTortoise01.h"
+#include "pages/species/SpecFormTortoise02.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
@@ -51,7 +58,9 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
           RUNTIME_CLASS(CCommonForm_01_Moss), RUNTIME_CLASS(CCommonForm_01_Reptiles), RUNTIME_CLASS(CCommonForm_02),
           RUNTIME_CLASS(CCommonForm_03), RUNTIME_CLASS(CCommonForm_04_Exposure), RUNTIME_CLASS(CCommonForm_05),
           RUNTIME_CLASS(CSpecForm_Fish_00), RUNTIME_CLASS(CSpecForm_Fish_01), RUNTIME_CLASS(CSpecForm_Fish_02),
-          RUNTIME_CLASS(CSpecForm_Fish_03)}) {
+          RUNTIME_CLASS(CSpecForm_Fish_03), RUNTIME_CLASS(CSpecForm_Amphibia_01), RUNTIME_CLASS(CSpecForm_Amphibia_02),
+          RUNTIME_CLASS(CSpecForm_Reptile_01), RUNTIME_CLASS(CSpecForm_Reptile_02), RUNTIME_CLASS(CSpecForm_Tortoise_01),
+          RUNTIME_CLASS(CSpecForm_Tortoise_02)}) {
         ShowPage(pageClass);
         EXPECT_EQ(CutTexts(page), std::vector<std::string>()) << pageClass->m_lpszClassName;
     }
@@ -62,6 +71,8 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
     for (const int kind : {CCommonForm_01::kPlain, CCommonForm_01::kFish}) CDlg_ChoosePlace("", kTestInspectorate, -1, kind).DoModal();
     CDlg_Coordinates().DoModal();
     CDlg_Fish().DoModal();
+    CDlg_AddSpecies(CDlg_AddSpecies::kReptiles).DoModal();
+    CDlg_Tortoise().DoModal();
 }
 
 }  // namespace
