@@ -15,6 +15,7 @@
 
 #include "store/DeerRecords.h"
 #include "store/FishRecords.h"
+#include "store/HamsterRecords.h"
 #include "store/MossRecords.h"
 
 class CSQLite3DB;
@@ -44,4 +45,4 @@ public:
 
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
-using CSpeciesRecords = CSpeciesFamilies<CFishRecords, CMossRecords, CDeerRecords>;
+using CSpeciesRecords = CSpeciesFamilies<CFishRecords, CMossRecords, CHamsterRecords, CDeerRecords>;
