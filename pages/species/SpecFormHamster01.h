@@ -2,6 +2,8 @@
 // The hamster form's first page: whether livestock grazes on the site, which animals and
 // roughly how many, and how the site is overgrown. The animals can be ticked only when
 // grazing is answered "Да", and a count only while its animal is ticked.
+#include <initializer_list>
+
 #include "pages/common/FormPage.h"
 #include "store/HamsterRecords.h"
 
