@@ -113,9 +113,25 @@ QString ValueHtml(const QString& value) {
     return html;
 }
 
+// A name, then optionally the part of a packed value to show: "|" + separator + part number,
+// once per level of packing ({PARAM_T|&3|_5}: part 3 at "&", of it part 5 at "_").
 const QRegularExpression& Placeholder() {
-    static const QRegularExpression placeholder(QStringLiteral("\\{([A-Za-z0-9_#]+)\\}"));
+    static const QRegularExpression placeholder(QStringLiteral("\\{([A-Za-z0-9_#]+)((?:\\|[^|{}0-9A-Za-z\\s]\\d+)*)\\}"));
     return placeholder;
+}
+
+// The part of a packed value that the path names, blanks trimmed; empty when it has no such part.
+QString PackedPart(const QString& value, const QString& path) {
+    static const QRegularExpression step(QStringLiteral("\\|(.)(\\d+)"));
+    QString part = value;
+    for (auto it = step.globalMatch(path); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        const QStringList parts = part.split(match.captured(1));
+        const qsizetype number = match.captured(2).toLongLong();
+        if (number < 1 || number > parts.size()) return {};
+        part = parts[number - 1];
+    }
+    return part.trimmed();
 }
 
 class Filler {
@@ -201,7 +217,10 @@ private:
                 name.replace(QLatin1Char('#'), QString::number(row));
             }
             m_placed.insert(name);
-            if (auto found = m_fields.values.find(name); found != m_fields.values.end()) out += ValueHtml(found->second);
+            auto found = m_fields.values.find(name);
+            if (found == m_fields.values.end()) continue;
+            const QString path = match.captured(2);
+            out += ValueHtml(path.isEmpty() ? found->second : PackedPart(found->second, path));
         }
         return out + text.mid(done);
     }

@@ -5,6 +5,7 @@
 
 #include "reports/DeerReports.h"
 #include "reports/FishReports.h"
+#include "reports/HamsterReports.h"
 #include "reports/HerpReports.h"
 #include "reports/ReportParameters.h"
 
@@ -37,7 +38,7 @@ constexpr FormTypeReport kReports[] = {
     One(13, "Amphibians.rpt", FillAmphibians),
     One(14, "Reptile.rpt", FillReptile),
     One(15, "Tortoise.rpt", FillTortoise),
-    {16, {"Hamster1.rpt", kShared}, {"Hamster2.rpt", kShared}},
+    {16, {"Hamster1.rpt", FillHamster1}, {"Hamster2.rpt", FillHamster2}},
     One(17, "Bat_Cave.rpt", kShared),
     One(18, "Bat_Moist.rpt", kShared),
     One(19, "Bat_Wood.rpt", kShared),

@@ -25,6 +25,9 @@
 #include "pages/species/SpecFormFish01.h"
 #include "pages/species/SpecFormFish02.h"
 #include "pages/species/SpecFormFish03.h"
+#include "pages/species/SpecFormHamster01.h"
+#include "pages/species/SpecFormHamster02.h"
+#include "pages/species/SpecFormHamster03.h"
 #include "pages/species/SpecFormMoss06.h"
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
@@ -133,9 +136,9 @@ constexpr StepView kStepViews[] = {
     {6903, "CSpecForm_Fish_02", RUNTIME_CLASS(CSpecForm_Fish_02)},
     {6904, "CSpecForm_Fish_03", RUNTIME_CLASS(CSpecForm_Fish_03)},
     {6950, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6951, "CSpecForm_Hamster_01", nullptr},
-    {6952, "CSpecForm_Hamster_02", nullptr},
-    {6953, "CSpecForm_Hamster_03", nullptr},
+    {6951, "CSpecForm_Hamster_01", RUNTIME_CLASS(CSpecForm_Hamster_01)},
+    {6952, "CSpecForm_Hamster_02", RUNTIME_CLASS(CSpecForm_Hamster_02)},
+    {6953, "CSpecForm_Hamster_03", RUNTIME_CLASS(CSpecForm_Hamster_03)},
     {6960, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6961, "CSpecForm_Tortoise_01", RUNTIME_CLASS(CSpecForm_Tortoise_01)},
     {6962, "CSpecForm_Tortoise_02", RUNTIME_CLASS(CSpecForm_Tortoise_02)},

@@ -15,6 +15,7 @@
 
 #include "store/DeerRecords.h"
 #include "store/FishRecords.h"
+#include "store/HamsterRecords.h"
 #include "store/HerpRecords.h"
 #include "store/MossRecords.h"
 #include "store/TortoiseRecords.h"
@@ -46,4 +47,5 @@ public:
 
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
-using CSpeciesRecords = CSpeciesFamilies<CFishRecords, CMossRecords, CHerpRecords, CTortoiseRecords, CDeerRecords>;
+using CSpeciesRecords =
+    CSpeciesFamilies<CFishRecords, CMossRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords, CDeerRecords>;

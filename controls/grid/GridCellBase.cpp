@@ -161,7 +161,15 @@ BOOL CGridCellBase::Draw(CDC* dc, int row, int col, CRect rect, BOOL eraseBackgr
 
     GetTextRect(&rect);
     rect = Widened(rect);
-    dc->DrawText(CString(GetText()), &rect, GetFormat() | DT_NOPREFIX);
+    const CString text(GetText());
+    const UINT format = GetFormat() | DT_NOPREFIX;
+    if ((format & DT_VCENTER) && (format & DT_WORDBREAK) && !(format & DT_SINGLELINE)) {
+        // Several lines stand in the middle of the cell as one line does (two-line headings).
+        CRect needed(rect.left, 0, rect.right, 0);
+        dc->DrawText(text, &needed, format | DT_CALCRECT);
+        if (needed.Height() < rect.Height()) rect.top += (rect.Height() - needed.Height()) / 2;
+    }
+    dc->DrawText(text, &rect, format);
 
     dc->RestoreDC(savedState);
     return TRUE;

@@ -3,9 +3,9 @@
 #include "shell/ProgramDatabase.h"
 #include "store/SqlText.h"
 
-void FillComboFromQuery(CComboBox& combo, const CString& sql, const char* idColumn, const char* textColumn) {
+BOOL FillComboFromQuery(CComboBox& combo, const CString& sql, const char* idColumn, const char* textColumn) {
     combo.ResetContent();
-    WithProgramDatabase([&](CSQLite3DB& db) {
+    return WithProgramDatabase([&](CSQLite3DB& db) {
         for (CSQLite3Query query = db.execQuery(sql); !query.eof(); query.nextRow()) {
             const int index = combo.AddString(query.getStringField(textColumn, ""));
             combo.SetItemData(index, static_cast<DWORD>(query.getIntField(idColumn, 0)));
@@ -13,11 +13,11 @@ void FillComboFromQuery(CComboBox& combo, const CString& sql, const char* idColu
     });
 }
 
-void FillComboFromTable(CComboBox& combo, const char* table) {
-    FillComboFromQuery(combo, FormatSql("select ID, Name from %s", table), "ID", "Name");
+BOOL FillComboFromTable(CComboBox& combo, const char* table) {
+    return FillComboFromQuery(combo, FormatSql("select ID, Name from %s", table), "ID", "Name");
 }
 
-void FillComboFromColumns(CComboBox& combo, const char* idColumn, const char* textColumn, const char* table) {
-    FillComboFromQuery(combo, FormatSql("select %s, %s from %s where %s is not NULL ", idColumn, textColumn, table, textColumn),
+BOOL FillComboFromColumns(CComboBox& combo, const char* idColumn, const char* textColumn, const char* table) {
+    return FillComboFromQuery(combo, FormatSql("select %s, %s from %s where %s is not NULL ", idColumn, textColumn, table, textColumn),
                        idColumn, textColumn);
 }

@@ -6,8 +6,8 @@
 #include "platform/ListControls.h"
 
 // The rows of any query.
-void FillComboFromQuery(CComboBox& combo, const CString& sql, const char* idColumn, const char* textColumn);
+BOOL FillComboFromQuery(CComboBox& combo, const CString& sql, const char* idColumn, const char* textColumn);
 // "select ID, Name from <table>"
-void FillComboFromTable(CComboBox& combo, const char* table);
+BOOL FillComboFromTable(CComboBox& combo, const char* table);
 // "select <id>, <text> from <table> where <text> is not NULL "
-void FillComboFromColumns(CComboBox& combo, const char* idColumn, const char* textColumn, const char* table);
+BOOL FillComboFromColumns(CComboBox& combo, const char* idColumn, const char* textColumn, const char* table);

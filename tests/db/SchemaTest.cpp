@@ -225,15 +225,6 @@ const char* const kProgramSql[] = {
     "select ID, FormID, bCheckShit, Shits from tBear_06 where FormID = %d ",
     " insert into tBear_07  (FormID,  Notes ) values(%d, '%s' ) ",
     "select ID, FormID, Notes from tBear_07 where FormID = %d ",
-    "insert into tHamster_01  ( FormID,  bCheckBushes, bCheckCows, bCheckElse, bCheckGoats, "
-    "bCheckHorses, bCheckJuniper, bCheckPrickles, bCheckSheeps, iRadionPasture, bCheckOthers,  "
-    "CowsCount, ElseDescription, GoatsCount, HorsesCount, OthersCount, OthersName, SheepsCount  )values( "
-    "%d, %d, %d, %d, %d, %d, %d, %d, %d, %d,  %d,  '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
-    "insert into tHamster_02_Transects ( tHamster_02_id, TransectNum, WaterTankType, RoadsType, "
-    "OvergrowingsType, HabitatType, GrassHeightType, GrassType, BuildingsType, LairCount, Latitude, "
-    "Longitude ) values( %d, %d, %d, %d, %d, %d, %d, %d, %d, '%s', '%s', '%s' )",
-    "insert into tHamster_03  ( FormID, Changes, Notes )  values( %d, '%s', '%s' )",
-    "select ID, FormID, Changes, Notes from tHamster_03 where FormID = %d ",
     "insert into tGoat_01  ( FormID, YoungMale, OldMale, YoungFemale, OldFemale, Baby, OldBaby, Total, "
     "Notes ) values( %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
     "select ID, FormID, YoungMale, OldMale, YoungFemale, OldFemale, Baby, OldBaby, Total, Notes from "
@@ -408,23 +399,6 @@ const char* const kAssembledSql[] = {
     "select t.ID as tID, tBats_07_Caves_ID, AllBatsSpeciesID, b.Name_lat as SpeciesName, Methods, Count "
     "from tBats_07_WetLands_Species t left join _AllBats b on b.ID = t.AllBatsSpeciesID where "
     "tBats_07_Caves_ID = %d",
-    // Hamster
-    "insert into tHamster_02  ( FormID, HamstersCount1, HamstersLairsCount1, HamstersCount2, "
-    "HamstersLairsCount2, HamstersCount3, HamstersLairsCount3, HamstersCount4, HamstersLairsCount4, "
-    "HamstersCount5, HamstersLairsCount5\t)  values( %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', "
-    "'%s', '%s' )",
-    "select ID, FormID, HamstersCount1, HamstersLairsCount1, HamstersCount2, HamstersLairsCount2, "
-    "HamstersCount3, HamstersLairsCount3, HamstersCount4, HamstersLairsCount4, HamstersCount5, "
-    "HamstersLairsCount5 from tHamster_02 where FormID = %d ",
-    "select t.ID as tID, tHamster_02_id, TransectNum, WaterTankType, w.WaterTank as WaterTank, "
-    "RoadsType, r.Road as Road, OvergrowingsType, o.Overgrowing as Overgrowings, HabitatType, h.Habitat "
-    "as Habitat, GrassHeightType, gh.GrassHigh  as GrassHigh, t.GrassType as GrassType, gt.GrassType  as "
-    "Grass, BuildingsType, b.Buildings  as Buildings, LairCount, Latitude, Longitude from "
-    "tHamster_02_Transects t inner join nHamsterHabitatCodes h on t.HabitatType = h.id inner join "
-    "nHamsterHabitatCodes w on t.WaterTankType = w.id inner join nHamsterHabitatCodes r on t.RoadsType = "
-    "r.id inner join nHamsterHabitatCodes o on t.OvergrowingsType = o.id inner join nHamsterHabitatCodes "
-    "gh on t.GrassHeightType = gh.id inner join nHamsterHabitatCodes gt on t.GrassType = gt.id inner join "
-    "nHamsterHabitatCodes b on t.BuildingsType = b.id where tHamster_02_id = %d and TransectNum = %d",
     // Wolf
     "select t.ID as tID, FormID, TrackType, GPS_point_id, t.DL_ID as DL_ID, nDL.Name as DL, t.DDS_ID as "
     "DDS_ID, nDDS.Name as DDS, CityID, e.EKNM_NAME as City, ExposureID, nMossExposure.Name as Exposure, "
@@ -480,13 +454,6 @@ const TemplateUse kTemplateUses[] = {
     {kNotNull, {"ID", "Name", "nMossRockSituation", "Name"}},
     {kNotNull, {"ID", "Name", "nMossSoil", "Name"}},
     {kNotNull, {"ID", "Name", "nMossErosive", "Name"}},
-    {kNotNull, {"ID", "WaterTank", "nHamsterHabitatCodes", "WaterTank"}},
-    {kNotNull, {"ID", "Road", "nHamsterHabitatCodes", "Road"}},
-    {kNotNull, {"ID", "Overgrowing", "nHamsterHabitatCodes", "Overgrowing"}},
-    {kNotNull, {"ID", "Habitat", "nHamsterHabitatCodes", "Habitat"}},
-    {kNotNull, {"ID", "GrassHigh", "nHamsterHabitatCodes", "GrassHigh"}},
-    {kNotNull, {"ID", "GrassType", "nHamsterHabitatCodes", "GrassType"}},
-    {kNotNull, {"ID", "Buildings", "nHamsterHabitatCodes", "Buildings"}},
     {"select %s, %s from %s where %s is not NULL and %s = 1", {"ID", "Name", "nMossTurfSituation", "Name", "combo1"}},
     {"select %s, %s from %s where %s is not NULL and %s = 1", {"ID", "Name", "nMossTurfSituation", "Name", "combo2"}},
     {"select %s, %s from %s where %s = 1  ", {"ID", "Name", "nMossTurf", "Moss2"}},
@@ -750,8 +717,6 @@ TEST_F(Schema, ColumnsAreFoundUnderTheNamesTheProgramReads) {
         {FindSql("select id, Name from old_SpeciesType"), {"id", "Name"}},
         {"select * from nHamsterHabitatCodes",
          {"ID", "WaterTank", "Road", "Overgrowing", "Habitat", "GrassHigh", "GrassType", "Buildings"}},
-        {FindSql("select t.ID as tID, tHamster_02_id"),
-         {"tHamster_02_id", "TransectNum", "LairCount", "Latitude", "Longitude"}},
         {FindSql("select t.ID as tID, FormID, RocksЕxistance"), {"RocksЕxistance", "WaterBasinЕxistance"}},
         {FindSql("select ID, tGoat_02_id"), {"tGoat_02_id", "Length", "Width"}},
         {FindSql("select t.ID as tID, tMoss_17_ID,  TreeNum"),

@@ -83,6 +83,22 @@ TEST_F(ReportEngineTest, RowBlocksRepeatUpToTheHighestRowAndAtLeastMin) {
     EXPECT_TRUE(Has(html, ">EKIP12X</td><td>не е ред</td>"));  // only looks like a row: printed at the end
 }
 
+TEST_F(ReportEngineTest, PlaceholdersShowOnePartOfAPackedValue) {
+    const std::vector<ReportField> fields = {{"PARAM_PACKED", " a_ b &c_d_  e  &"}, {"PARAM_T_21", "x_y&z"}};
+    std::string html = Fill("<p>[{PARAM_PACKED|&1|_2}] [{PARAM_PACKED|&2|_3}] [{PARAM_PACKED|&2}] [{PARAM_PACKED|&7}] "
+                            "[{PARAM_PACKED|&2|_4}] [{PARAM_NONE|&1}]</p>",
+                            fields);
+    EXPECT_TRUE(Has(html, "[b] [e] [c_d_ &nbsp;e] [] [] []"));
+    EXPECT_FALSE(Has(html, ">PACKED</td>"));  // placed through its parts only: not under "Други данни"
+
+    html = Fill("<!--ROWS--><tr><td>{#}</td><td>{PARAM_T_#1|&1|_2}</td><td>{PARAM_T_#1|&2|_1}</td></tr><!--/ROWS-->", fields);
+    EXPECT_TRUE(Has(html, "<td>1</td><td></td><td></td>"));
+    EXPECT_TRUE(Has(html, "<td>2</td><td>y</td><td>z</td>"));
+    EXPECT_FALSE(Has(html, "<td>3</td>"));
+    EXPECT_TRUE(Has(html, ">PACKED</td>"));  // not placed in this file
+    EXPECT_FALSE(Has(html, ">T_21</td>"));
+}
+
 TEST_F(ReportEngineTest, ValuesNoPlaceholderTakesEndTheReport) {
     const std::string html = Fill("<html><body><p>{PARAM_SPECIES}</p></body></html>",
                                   {{"PARAM_SPECIES", "Вълк"}, {"PARAM_EXTRA", "допълнително"}, {"PARAM_EMPTY", ""},

@@ -83,7 +83,9 @@ TEST_F(DlgReportTest, HamsterFormPrintsTwoReportsEachNumberedFromZero) {
     EXPECT_EQ(FileNames(), (std::vector<std::string>{"2822:" + Path("Hamster1.rpt"), "2823:" + Path("Hamster2.rpt")}));
     // Both files first, then each control's parameters, then each print.
     EXPECT_EQ(Sequence(), "2F3F2P3P2BR3BR");
-    EXPECT_EQ(Parameters(CDlgReport::kSecondReportId), Parameters(CDlgReport::kFirstReportId));  // each from index 0
+    // Parameters() checks that each control's indexes run from 0.
+    EXPECT_EQ(Parameters(CDlgReport::kFirstReportId).front().rfind("PARAM_SPECIES;", 0), 0u);
+    EXPECT_EQ(Parameters(CDlgReport::kSecondReportId).front().rfind("PARAM_TRANSECT_11;", 0), 0u);
     EXPECT_NE(Text("Hamster1.txt").find("Лалугер – колония"), std::string::npos);
     EXPECT_NE(Text("Hamster2.txt").find("Лалугер – трансекти"), std::string::npos);
     EXPECT_TRUE(boxes.Texts().empty());
