@@ -139,7 +139,7 @@ int CWinApp::Run() {
 
 int CWinApp::ExitInstance() {
     if (m_pRecentFileList) m_pRecentFileList->WriteList();
-    return 0;
+    return m_exitCode;
 }
 
 BOOL CWinApp::OnIdle(LONG) {
@@ -236,6 +236,11 @@ BOOL IsLockKeyOn(UINT virtualKey) {
     if (virtualKey == VK_CAPITAL) return (g_nativeModifiers & kCapsLock) != 0;
     if (virtualKey == VK_NUMLOCK) return (g_nativeModifiers & kNumLock) != 0;
     return FALSE;
+}
+
+void PostQuitMessage(int exitCode) {
+    if (g_app) g_app->m_exitCode = exitCode;
+    if (g_running) QCoreApplication::exit(exitCode);
 }
 
 void AfxMainWindowDestroyed(CWnd* window) {

@@ -10,6 +10,19 @@
 #include "shell/UserAccounts.h"
 #include "store/FormDocument.h"
 
+namespace {
+
+// The process status of a start that failed (no usable database, no main window), so that a
+// script or a launcher tells it from a normal quit; a cancelled login is a normal quit.
+constexpr int kStartFailed = 1;
+
+BOOL FailStart() {
+    PostQuitMessage(kStartFailed);
+    return FALSE;
+}
+
+}  // namespace
+
 CTovan_splitApp::CTovan_splitApp() = default;
 
 const MessageMap& CTovan_splitApp::GetMessageMap() const {
@@ -37,17 +50,19 @@ BOOL CTovan_splitApp::InitInstance() {
                                           RUNTIME_CLASS(CTovan_splitView)));
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
-    if (!ProcessShellCommand(commandLine)) return FALSE;
+    if (!ProcessShellCommand(commandLine)) return FailStart();
 
     auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
-    if (!frame) return FALSE;
+    if (!frame) return FailStart();
     frame->ShowWindow(SW_SHOWNORMAL);
     frame->UpdateWindow();
     frame->SetWindowText("Ведрин");
 
     RegisterAccountLinks();
     CDlgLogin login;
-    if (login.DoModal() != IDOK) return FALSE;
+    const INT_PTR answer = login.DoModal();
+    if (answer == IDCANCEL) return FALSE;
+    if (answer != IDOK) return FailStart();
     if (CTovan_splitDoc* document = frame->GetFormDocument()) {
         document->UserID = login.m_nUserID;
         document->SessionID = login.m_nSessionID;

@@ -163,4 +163,19 @@ TEST_F(StartupTest, ADamagedDatabaseIsSaidAndTheProgramEnds) {
     EXPECT_GE(boxes.Texts().front().Find("липсва или е повредена"), 0);
 }
 
+TEST_F(StartupTest, ARefusedStartEndsWithAFailureStatusACancelledLoginWithout) {
+    std::string program = (database.Folder() + "quorin").str();
+    char* argv[] = {program.data()};
+    const auto exitStatus = [&] {
+        app = std::make_unique<CTovan_splitApp>();
+        const ModalRun cancel([](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
+        return AfxWinMain(1, argv);
+    };
+    EXPECT_EQ(exitStatus(), 0);
+    EXPECT_TRUE(boxes.Texts().empty());
+    std::remove(database.Path().GetString());
+    EXPECT_NE(exitStatus(), 0);
+    EXPECT_GE(LastMessage(boxes.Texts()).Find("липсва или е повредена"), 0);
+}
+
 }  // namespace
