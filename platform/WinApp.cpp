@@ -21,6 +21,7 @@ CWinApp* g_app = nullptr;
 bool g_running = false;         // Run's event loop runs
 quint32 g_nativeModifiers = 0;  // of the last key event, for the lock keys
 std::vector<CString> g_commandLine;
+CString g_moduleFileName;  // set by tests only
 
 // Records the lock keys' state that key events carry (any application object will do).
 class LockKeyWatcher : public QObject {
@@ -79,6 +80,14 @@ int AfxWinMain(int argc, char** argv) {
 }
 
 const std::vector<CString>& AfxGetCommandLineItems() { return g_commandLine; }
+
+CString AfxGetModuleFileName() {
+    if (!g_moduleFileName.IsEmpty()) return g_moduleFileName;
+    if (!QCoreApplication::instance()) return {};
+    return CString(QCoreApplication::applicationFilePath().toUtf8().toStdString());
+}
+
+void AfxSetModuleFileName(const CString& path) { g_moduleFileName = path; }
 
 CWinApp* AfxGetApp() { return g_app; }
 

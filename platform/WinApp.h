@@ -116,6 +116,12 @@ BOOL AfxWinInit(int argc, char** argv);
 int AfxWinMain(int argc, char** argv);
 // The items of the command line AfxWinInit received; item 0 is the program's path.
 const std::vector<CString>& AfxGetCommandLineItems();
+// The path of the running program's executable as the system knows it: absolute, with every
+// symbolic link resolved, however the start spelled it (a link, a name found through PATH, a
+// path relative to another working folder).
+CString AfxGetModuleFileName();
+// Tests start the application as if its executable lay at `path`; empty: the real one again.
+void AfxSetModuleFileName(const CString& path);
 // Ends the event loop with the process exit code, which ExitInstance then returns. Called
 // before the loop runs (a start that InitInstance refuses), it only keeps the code.
 void PostQuitMessage(int exitCode);

@@ -33,10 +33,9 @@ const MessageMap& CTovan_splitApp::GetMessageMap() const {
     return map;
 }
 
-void CTovan_splitApp::InitAppDir() {
-    const std::vector<CString>& items = AfxGetCommandLineItems();
-    TheProgramFolder().InitAppDir(items.empty() ? "" : items.front().GetString());
-}
+// The executable's real folder rather than the command line's first item: a start through a
+// link, through PATH or from another working folder still finds the files beside the program.
+void CTovan_splitApp::InitAppDir() { TheProgramFolder().InitAppDir(AfxGetModuleFileName().GetString()); }
 
 CString CTovan_splitApp::GetAppDir() const { return TheProgramFolder().GetAppDir(); }
 

@@ -10,9 +10,9 @@
 
 void ShellTest::SetUp() {
     SetProfileFile(database.Folder() + "quorin.ini");
-    // The program is started from its folder, which holds the test database.
-    const std::string program = (database.Folder() + "quorin").str();
-    char* argv[] = {const_cast<char*>(program.c_str())};
+    // The program lies in the folder of the test database.
+    AfxSetModuleFileName(database.Folder() + "quorin");
+    char* argv[] = {const_cast<char*>("quorin")};
     AfxWinInit(1, argv);
 }
 
@@ -22,6 +22,7 @@ void ShellTest::TearDown() {
     app.reset();
     GuiRuntime::PumpMessages();
     SetProfileFile("");
+    AfxSetModuleFileName("");
 }
 
 BOOL ShellTest::Start(const std::function<void(CDlgLogin&)>& login) {
