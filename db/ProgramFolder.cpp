@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-void CProgramFolder::InitAppDir(const char* commandLineFirstItem) {
-    CString line(commandLineFirstItem);
+void CProgramFolder::InitAppDir(const char* programPath) {
+    CString line(programPath);
     line.Remove(U'"');
     const int cut = std::max(line.ReverseFind(U'/'), line.ReverseFind(U'\\'));
     m_strAppDir = line.Left(cut + 1);

@@ -21,6 +21,7 @@ CWinApp* g_app = nullptr;
 bool g_running = false;         // Run's event loop runs
 quint32 g_nativeModifiers = 0;  // of the last key event, for the lock keys
 std::vector<CString> g_commandLine;
+CString g_moduleFileName;  // set by tests only
 
 // Records the lock keys' state that key events carry (any application object will do).
 class LockKeyWatcher : public QObject {
@@ -79,6 +80,14 @@ int AfxWinMain(int argc, char** argv) {
 }
 
 const std::vector<CString>& AfxGetCommandLineItems() { return g_commandLine; }
+
+CString AfxGetModuleFileName() {
+    if (!g_moduleFileName.IsEmpty()) return g_moduleFileName;
+    if (!QCoreApplication::instance()) return {};
+    return CString(QCoreApplication::applicationFilePath().toUtf8().toStdString());
+}
+
+void AfxSetModuleFileName(const CString& path) { g_moduleFileName = path; }
 
 CWinApp* AfxGetApp() { return g_app; }
 
@@ -139,7 +148,7 @@ int CWinApp::Run() {
 
 int CWinApp::ExitInstance() {
     if (m_pRecentFileList) m_pRecentFileList->WriteList();
-    return 0;
+    return m_exitCode;
 }
 
 BOOL CWinApp::OnIdle(LONG) {
@@ -236,6 +245,11 @@ BOOL IsLockKeyOn(UINT virtualKey) {
     if (virtualKey == VK_CAPITAL) return (g_nativeModifiers & kCapsLock) != 0;
     if (virtualKey == VK_NUMLOCK) return (g_nativeModifiers & kNumLock) != 0;
     return FALSE;
+}
+
+void PostQuitMessage(int exitCode) {
+    if (g_app) g_app->m_exitCode = exitCode;
+    if (g_running) QCoreApplication::exit(exitCode);
 }
 
 void AfxMainWindowDestroyed(CWnd* window) {

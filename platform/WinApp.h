@@ -93,6 +93,7 @@ public:
 
 private:
     friend int AfxWinMain(int argc, char** argv);
+    friend void PostQuitMessage(int exitCode);
     // The title (string AFX_IDS_APP_TITLE unless given) and the program's name.
     void LoadNames();
 
@@ -100,6 +101,7 @@ private:
     CString m_registryKey;
     CString m_exeName;
     std::vector<std::unique_ptr<CDocTemplate>> m_templates;
+    int m_exitCode = 0;
 };
 
 // The application object; nullptr before it is constructed.
@@ -114,6 +116,15 @@ BOOL AfxWinInit(int argc, char** argv);
 int AfxWinMain(int argc, char** argv);
 // The items of the command line AfxWinInit received; item 0 is the program's path.
 const std::vector<CString>& AfxGetCommandLineItems();
+// The path of the running program's executable as the system knows it: absolute, with every
+// symbolic link resolved, however the start spelled it (a link, a name found through PATH, a
+// path relative to another working folder).
+CString AfxGetModuleFileName();
+// Tests start the application as if its executable lay at `path`; empty: the real one again.
+void AfxSetModuleFileName(const CString& path);
+// Ends the event loop with the process exit code, which ExitInstance then returns. Called
+// before the loop runs (a start that InitInstance refuses), it only keeps the code.
+void PostQuitMessage(int exitCode);
 // For the frame: the window is going; when it is the main window, the event loop ends.
 void AfxMainWindowDestroyed(CWnd* window);
 

@@ -48,7 +48,7 @@ BOOL CDlgLogin::CheckDatabase() {
                     "Програмата ще бъде затворена.",
                     path.GetString(), CSQLiteErrorText(e).GetString());
         AfxMessageBox(text, MB_OK | MB_ICONSTOP);
-        EndDialog(IDCANCEL);
+        EndDialog(IDABORT);
         return FALSE;
     }
 }

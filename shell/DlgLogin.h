@@ -50,6 +50,6 @@ protected:
 
 private:
     // TRUE when the program's database opens and holds the login's tables; otherwise the
-    // reason is said and the dialog ends, which ends the program.
+    // reason is said and the dialog ends with IDABORT, which ends the program as a failure.
     BOOL CheckDatabase();
 };

@@ -118,6 +118,8 @@ void CMainFrame::OpenForm(int formTypeId, BOOL editing, BOOL readOnly) {
     CTovan_splitDoc* document = GetFormDocument();
     CTreeWorkFlow* tree = GetWorkFlowTree();
     if (!document || !tree) return;
+    // A form that the pages in hand cannot hold whole is only read; its "Редактирай" says why.
+    if (editing && !PagesHoldEveryStep(formTypeId)) readOnly = TRUE;
     document->SetReadOnly(readOnly);
     // Whatever the document held before is replaced by this form.
     document->SetModifiedFlag(FALSE);

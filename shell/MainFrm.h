@@ -26,7 +26,8 @@ public:
     void ShowView(const CRuntimeClass* viewClass);
     // The tree becomes the active view and selects the node of the code, which shows it.
     void SelectMode(int code);
-    // Builds the form's steps under the tree's selected node and shows the first.
+    // Builds the form's steps under the tree's selected node and shows the first. A form
+    // opened for editing whose steps are not all built pages opens read-only.
     void OpenForm(int formTypeId, BOOL editing, BOOL readOnly);
     // The text of the tree's selected node, or "Няма избран елемент".
     CString GetSelectedItemText();

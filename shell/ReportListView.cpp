@@ -4,8 +4,18 @@
 #include "reports/DlgReport.h"
 #include "res/ShellIds.h"
 #include "shell/MainFrm.h"
+#include "shell/StepViews.h"
 #include "shell/WorkflowCodes.h"
 #include "store/FormDocument.h"
+
+namespace {
+
+constexpr char kCannotStoreAgain[] =
+    "Формулярът не може да бъде записан отново: някои от стъпките му все още не са разработени "
+    "в тази версия на програмата и записът би изтрил въведените в тях данни.\n"
+    "Формулярът е отворен само за четене и остава непроменен в базата данни.";
+
+}  // namespace
 
 // All three are registered under the list view, so that a switch among the three final
 // steps always replaces the view.
@@ -87,6 +97,12 @@ void CReportListView::StoreNewForm() {
 
 void CReportListView::StoreChanges() {
     CTovan_splitDoc* const document = FormDocument();
+    // The update rewrites the whole form from the pages: a step still without its page
+    // holds nothing and would delete what the stored form has there.
+    if (!PagesHoldEveryStep(document->FormTypeID)) {
+        AfxMessageBox(kCannotStoreAgain, MB_OK | MB_ICONEXCLAMATION);
+        return;
+    }
     if (document->UpdateForm()) document->SetModifiedFlag(FALSE);
 }
 

@@ -34,8 +34,10 @@
 #include "pages/species/SpecFormTortoise02.h"
 #include "shell/ListProgramModes.h"
 #include "shell/MyFormView.h"
+#include "shell/ProgramDatabase.h"
 #include "shell/ReportListView.h"
 #include "shell/TovanSplitView.h"
+#include "store/FormDocument.h"
 
 namespace {
 
@@ -177,4 +179,13 @@ const CRuntimeClass* StepViewClass(int code) {
                                          [](const StepView& view, int wanted) { return view.code < wanted; });
     if (entry != std::end(kStepViews) && entry->code == code && entry->viewClass) return entry->viewClass;
     return RUNTIME_CLASS(CTovan_splitView);
+}
+
+BOOL StepHasPage(int code) { return StepViewClass(code) != RUNTIME_CLASS(CTovan_splitView); }
+
+BOOL PagesHoldEveryStep(int formTypeId) {
+    CArray<int> steps;
+    if (!WithProgramDatabase([&](CSQLite3DB& db) { CTovan_splitDoc::GetFormSteps(db, formTypeId, steps); }))
+        return FALSE;
+    return std::all_of(steps.begin(), steps.end(), StepHasPage) ? TRUE : FALSE;
 }

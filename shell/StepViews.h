@@ -18,3 +18,13 @@ std::span<const StepView> StepViewTable();
 // The class shown for the code: the table's, or the placeholder view for a code that has
 // no page (yet).
 const CRuntimeClass* StepViewClass(int code);
+
+// TRUE when the code shows a page of its own; FALSE when it shows the placeholder, which
+// holds nothing.
+BOOL StepHasPage(int code);
+
+// TRUE when every step of the form type has a page of its own. Only then may a stored form
+// of that type be stored again: its update deletes all of the form's rows and writes back
+// what the pages hold, so a step without its page would lose its rows. FALSE also when the
+// steps cannot be read (the error is shown).
+BOOL PagesHoldEveryStep(int formTypeId);

@@ -10,6 +10,19 @@
 #include "shell/UserAccounts.h"
 #include "store/FormDocument.h"
 
+namespace {
+
+// The process status of a start that failed (no usable database, no main window), so that a
+// script or a launcher tells it from a normal quit; a cancelled login is a normal quit.
+constexpr int kStartFailed = 1;
+
+BOOL FailStart() {
+    PostQuitMessage(kStartFailed);
+    return FALSE;
+}
+
+}  // namespace
+
 CTovan_splitApp::CTovan_splitApp() = default;
 
 const MessageMap& CTovan_splitApp::GetMessageMap() const {
@@ -20,10 +33,9 @@ const MessageMap& CTovan_splitApp::GetMessageMap() const {
     return map;
 }
 
-void CTovan_splitApp::InitAppDir() {
-    const std::vector<CString>& items = AfxGetCommandLineItems();
-    TheProgramFolder().InitAppDir(items.empty() ? "" : items.front().GetString());
-}
+// The executable's real folder rather than the command line's first item: a start through a
+// link, through PATH or from another working folder still finds the files beside the program.
+void CTovan_splitApp::InitAppDir() { TheProgramFolder().InitAppDir(AfxGetModuleFileName().GetString()); }
 
 CString CTovan_splitApp::GetAppDir() const { return TheProgramFolder().GetAppDir(); }
 
@@ -37,17 +49,19 @@ BOOL CTovan_splitApp::InitInstance() {
                                           RUNTIME_CLASS(CTovan_splitView)));
     CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);
-    if (!ProcessShellCommand(commandLine)) return FALSE;
+    if (!ProcessShellCommand(commandLine)) return FailStart();
 
     auto* frame = dynamic_cast<CMainFrame*>(m_pMainWnd);
-    if (!frame) return FALSE;
+    if (!frame) return FailStart();
     frame->ShowWindow(SW_SHOWNORMAL);
     frame->UpdateWindow();
     frame->SetWindowText("Ведрин");
 
     RegisterAccountLinks();
     CDlgLogin login;
-    if (login.DoModal() != IDOK) return FALSE;
+    const INT_PTR answer = login.DoModal();
+    if (answer == IDCANCEL) return FALSE;
+    if (answer != IDOK) return FailStart();
     if (CTovan_splitDoc* document = frame->GetFormDocument()) {
         document->UserID = login.m_nUserID;
         document->SessionID = login.m_nSessionID;

@@ -12,8 +12,8 @@ public:
     // TRUE when a user has logged in.
     BOOL InitInstance() override;
 
-    // The program folder, from the first item of the command line, with its trailing
-    // separator; the database, the report files and the manual are found there.
+    // The program folder: the folder of the running executable, with its trailing separator;
+    // the database, the report files and the manual are found there.
     void InitAppDir();
     CString GetAppDir() const;
 

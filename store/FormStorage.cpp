@@ -4,6 +4,7 @@
 
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
+#include "platform/MessageBox.h"
 #include "store/DatabaseError.h"
 #include "store/FormDocument.h"
 #include "store/FormTables.h"
@@ -24,8 +25,14 @@ void RollbackTransaction(CSQLite3DB& db) {
     }
 }
 
+// The storage itself declines the work: no database failed, so the user reads the reason
+// alone, without the layer's error code.
+struct StorageRefusal {
+    const char* reason;
+};
+
 // Runs `work` in one transaction on a new connection to the program's database. A database
-// error undoes everything `work` wrote, is shown to the user, and gives FALSE.
+// error or a refusal undoes everything `work` wrote, is shown to the user, and gives FALSE.
 BOOL RunTransaction(const std::function<void(CSQLite3DB&)>& work) {
     CSQLite3DB db;
     try {
@@ -38,6 +45,10 @@ BOOL RunTransaction(const std::function<void(CSQLite3DB&)>& work) {
         RollbackTransaction(db);
         ShowDatabaseError(e);
         return FALSE;
+    } catch (const StorageRefusal& refusal) {
+        RollbackTransaction(db);
+        AfxMessageBox(refusal.reason, MB_OK);
+        return FALSE;
     }
 }
 
@@ -45,8 +56,7 @@ BOOL RunTransaction(const std::function<void(CSQLite3DB&)>& work) {
 // written again, nor is it deleted twice.
 void RequireLiveForm(CSQLite3DB& db, int formId) {
     CSQLite3Query query = db.execQuery(FormatSql("select ID from Forms where ID = %d and Del is NULL", formId));
-    if (query.eof())
-        throw CSQLite3Exception(DBLAYER_ERROR, "Формулярът вече е изтрит или не съществува в базата данни.", false);
+    if (query.eof()) throw StorageRefusal{"Формулярът вече е изтрит или не съществува в базата данни."};
 }
 
 }  // namespace

@@ -6,12 +6,13 @@
 #include "platform/Dialog.h"
 #include "platform/GuiRuntime.h"
 #include "platform/Profile.h"
+#include "shell/StepViews.h"
 
 void ShellTest::SetUp() {
     SetProfileFile(database.Folder() + "quorin.ini");
-    // The program is started from its folder, which holds the test database.
-    const std::string program = (database.Folder() + "quorin").str();
-    char* argv[] = {const_cast<char*>(program.c_str())};
+    // The program lies in the folder of the test database.
+    AfxSetModuleFileName(database.Folder() + "quorin");
+    char* argv[] = {const_cast<char*>("quorin")};
     AfxWinInit(1, argv);
 }
 
@@ -21,6 +22,7 @@ void ShellTest::TearDown() {
     app.reset();
     GuiRuntime::PumpMessages();
     SetProfileFile("");
+    AfxSetModuleFileName("");
 }
 
 BOOL ShellTest::Start(const std::function<void(CDlgLogin&)>& login) {
@@ -87,6 +89,12 @@ CString ShellTest::Text(const CString& sql) const {
     db.open(database.Path());
     CSQLite3Query query = db.execQuery(sql);
     return query.eof() ? CString() : query.getStringField(0);
+}
+
+void ShellTest::KeepOnlyBuiltSteps(int formTypeId) const {
+    for (const StepView& step : StepViewTable())
+        if (!StepHasPage(step.code))
+            Exec(FormatSql("delete from FormBuilder where FormTypeId = %d and ItemDataValue = %d", formTypeId, step.code));
 }
 
 void ShellTest::Exec(const CString& sql) const {

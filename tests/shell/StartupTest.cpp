@@ -1,8 +1,10 @@
 // Start-up and login: what a successful login leaves behind, and every way a login is
 // refused or given up without writing anything.
+#include <filesystem>
 #include <fstream>
 
 #include "db/MD5.h"
+#include "db/ProgramFolder.h"
 #include "platform/Profile.h"
 #include "shell/ListProgramModes.h"
 #include "shell/WorkflowCodes.h"
@@ -161,6 +163,40 @@ TEST_F(StartupTest, ADamagedDatabaseIsSaidAndTheProgramEnds) {
     EXPECT_EQ(loginRuns, 0);
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_GE(boxes.Texts().front().Find("липсва или е повредена"), 0);
+}
+
+TEST_F(StartupTest, ARefusedStartEndsWithAFailureStatusACancelledLoginWithout) {
+    std::string program = (database.Folder() + "quorin").str();
+    char* argv[] = {program.data()};
+    const auto exitStatus = [&] {
+        app = std::make_unique<CTovan_splitApp>();
+        const ModalRun cancel([](CDialog& dialog) { dialog.EndDialog(IDCANCEL); });
+        return AfxWinMain(1, argv);
+    };
+    EXPECT_EQ(exitStatus(), 0);
+    EXPECT_TRUE(boxes.Texts().empty());
+    std::remove(database.Path().GetString());
+    EXPECT_NE(exitStatus(), 0);
+    EXPECT_GE(LastMessage(boxes.Texts()).Find("липсва или е повредена"), 0);
+}
+
+TEST_F(StartupTest, AStartThroughALinkFromAnotherFolderUsesTheProgramsOwnFolder) {
+    // This test program stands in for the executable: a link to it in one folder, started by
+    // a relative path from another.
+    namespace fs = std::filesystem;
+    const fs::path program = fs::canonical("/proc/self/exe");
+    const fs::path root(database.Folder().str());
+    fs::create_directories(root / "links");
+    fs::create_directories(root / "elsewhere");
+    fs::create_symlink(program, root / "links" / "quorin");
+    const fs::path startFolder = fs::current_path();
+    fs::current_path(root / "elsewhere");
+    AfxSetModuleFileName("");  // the real one
+    char* argv[] = {const_cast<char*>("../links/quorin")};
+    AfxWinInit(1, argv);
+    Start([](CDlgLogin& dialog) { dialog.PressButton(IDCANCEL); });
+    fs::current_path(startFolder);
+    EXPECT_EQ(GetAppDir(), CString(program.parent_path().string() + "/"));
 }
 
 }  // namespace

@@ -247,7 +247,34 @@ TEST_F(StoredFormsTest, AFormGoneMeanwhileOrADeleteThatFailsLeavesTheListTrue) {
     EXPECT_EQ(Number(FormatSql("select count(*) from DlgData_02_Climate where FormID = %d", forms[5])), 1);
 }
 
+TEST_F(StoredFormsTest, AFormWithAStepStillWithoutItsPageIsOnlyReadAndNeverStoredAgain) {
+    // A step of the form type that this copy of the program has no page for, and rows of the
+    // form that another copy stored.
+    const int form = forms[0];
+    Exec(FormatSql("insert into FormViews (ID, Name) values (6999, 'Нова страница');"
+                   "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataValue) "
+                   "select FormTypeID, 6999, 95, 'Нова страница', 6999 from Forms where ID = %d;"
+                   "insert into tFishes_01 (FormID) values (%d)",
+                   form, form));
+    const CString speciesRows = FormatSql("select group_concat(ID) from tFishes_01 where FormID = %d", form);
+    const CString storedRows = Text(speciesRows);
+    DoubleClick(ShowList(kCodeEditForms), 6);
+    ASSERT_EQ(Doc()->FormID, form);
+    EXPECT_TRUE(Doc()->IsReadOnly());
+
+    Tree()->SelectByItemData(kCodeFinalStepEditing);
+    auto* finalStep = dynamic_cast<CReportListView*>(RightView());
+    ASSERT_NE(finalStep, nullptr);
+    finalStep->SelectItem(CReportListView::kActionUpdate);
+    finalStep->RunSelectedAction();
+    EXPECT_NE(LastMessage(boxes.Texts()).Find("не може да бъде записан отново"), -1);
+    EXPECT_EQ(Text(speciesRows), storedRows);  // neither deleted nor written again
+    EXPECT_EQ(Number(FormatSql("select count(*) from Actions where FormID = %d and ActionType = 3 and SessionID = %d",
+                               form, Doc()->SessionID)), 0);
+}
+
 TEST_F(StoredFormsTest, AFormOpenedForEditingIsStoredAgainUnderItsOwnId) {
+    KeepOnlyBuiltSteps(11);
     const int form = forms[0];
     const CString code = Text(FormatSql("select FormCode from Forms where ID = %d", form));
     const int formCount = Number("select count(*) from Forms");
