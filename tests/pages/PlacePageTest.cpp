@@ -52,6 +52,11 @@ TEST_F(PlacePageTest, TheListsHoldWhatBelongsToTheInspectorate) {
     EXPECT_FALSE(IsEnabled(*page, Page::IDC_DDS));
     EXPECT_EQ(ListOf(*page, Page::IDC_RIOSW), Rows("select ID, Name from nRIOSW"));
     EXPECT_TRUE(boxes.Texts().empty());
+
+    // A new form stands on the province "---" (ID -1): it is kept by its text, as a stored
+    // form reads it back, so both print alike.
+    Leave();
+    EXPECT_EQ(std::pair(doc.CommonData_01.EKNM_ProvinceID, doc.CommonData_01.EKNM_ProvinceIDName), std::pair(-1, CString("---")));
 }
 
 TEST_F(PlacePageTest, ThePageShowsItsRecordAndLeavingKeepsWhatItsControlsHold) {
