@@ -109,6 +109,8 @@ int CDlg_Persons::ListPersons(const CString& sql) {
                 m_grid.SetItemText(row, column++, query.getStringField(field));
         }
     });
+    // Redrawn after every refill: a click must pick the person the table shows.
+    m_grid.Refresh();
     return found;
 }
 
@@ -132,7 +134,6 @@ void CDlg_Persons::FindPersons() {
         " ('%s'like '' or upper( Position ) like '%%%s%%' ) ",
         first, first, mid, mid, last, last, email, email, organization, organization, position, position));
     m_grid.ShowWindow(found > 0 ? SW_SHOW : SW_HIDE);
-    m_grid.Refresh();
     EndWaitCursor();
 }
 
