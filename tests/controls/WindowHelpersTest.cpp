@@ -154,7 +154,7 @@ TEST_F(WindowHelpersTest, ABarTakesItsDirectionFromItsPlaceAndReportsTheDrag) {
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 20));
     bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(300, 20));
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(300, 20));
-    EXPECT_EQ(dialog->moves.back(), 20);  // 50 from where the range was set
+    EXPECT_EQ(dialog->moves.back(), 50);  // 50 from where the bar stood
 }
 
 }  // namespace
