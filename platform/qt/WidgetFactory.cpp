@@ -459,6 +459,19 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
     return state;
 }
 
+namespace {
+
+// A read-only edit is drawn on the dialog's face colour, as read-only edits look on the
+// desktop; an editable one on the window colour.
+void ShowReadOnly(QWidget* edit, bool readOnly) {
+    QPalette palette = edit->palette();
+    const QPalette standard = QApplication::palette(edit);
+    palette.setBrush(QPalette::Base, standard.brush(readOnly ? QPalette::Window : QPalette::Base));
+    edit->setPalette(palette);
+}
+
+}  // namespace
+
 void ApplyStyle(WindowState& state) {
     QWidget* w = state.widget;
     const DWORD style = state.style;
@@ -468,6 +481,7 @@ void ApplyStyle(WindowState& state) {
     case WindowKind::Edit: {
         auto* edit = static_cast<QLineEdit*>(w);
         edit->setReadOnly(style & ES_READONLY);
+        ShowReadOnly(edit, style & ES_READONLY);
         edit->setEchoMode((style & ES_PASSWORD) ? QLineEdit::Password : QLineEdit::Normal);
         edit->setAlignment((style & ES_RIGHT) ? Qt::AlignRight : (style & ES_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
         edit->setFrame(border);
@@ -476,6 +490,7 @@ void ApplyStyle(WindowState& state) {
     case WindowKind::MultiEdit: {
         auto* edit = static_cast<CheckedTextEdit*>(w);
         edit->setReadOnly(style & ES_READONLY);
+        ShowReadOnly(edit, style & ES_READONLY);
         edit->wantReturn = style & ES_WANTRETURN;
         edit->setVerticalScrollBarPolicy((style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         edit->setHorizontalScrollBarPolicy((style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);

@@ -13,6 +13,7 @@
 #include <QWidget>
 
 #include "platform/Controls.h"
+#include "platform/SystemInfo.h"
 #include "platform/DC.h"
 #include "platform/DateTimeCtrl.h"
 #include "platform/GuiRuntime.h"
@@ -21,6 +22,7 @@
 #include "platform/Menu.h"
 #include "platform/ToolTipCtrl.h"
 #include "platform/TreeCtrl.h"
+#include "platform/qt/GdiAccess.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 
@@ -454,8 +456,15 @@ TEST(ReadOnlySwitch, WorksOnEveryKindOfControlByItsClassName) {
     EXPECT_TRUE(page.GetDlgItem(2579)->IsWindowEnabled());
     EXPECT_TRUE(page.GetDlgItem(2581)->IsWindowEnabled());
     EXPECT_TRUE(page.GetWindow(GW_CHILD)->IsWindowEnabled());  // the group box
+    // Drawn on the dialog's face, as a read-only edit looks; white again once editable.
+    const auto background = [edit] {
+        QWidget* widget = TopWidgetOf(edit);
+        return widget->grab().toImage().pixelColor(widget->width() - 4, widget->height() / 2);
+    };
+    EXPECT_EQ(background(), ToQColor(GetSysColor(COLOR_3DFACE)));
     edit->SetReadOnly(FALSE);
     EXPECT_FALSE(edit->GetStyle() & ES_READONLY);
+    EXPECT_EQ(background(), QColor(Qt::white));
     page.DestroyWindow();
 }
 
