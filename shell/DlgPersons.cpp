@@ -1,5 +1,6 @@
 #include "shell/DlgPersons.h"
 
+#include "controls/ComboHelpers.h"
 #include "platform/Controls.h"
 #include "platform/ListControls.h"
 #include "platform/MessageBox.h"
@@ -76,6 +77,7 @@ void CDlg_Persons::FillCombo(int controlId, const char* table) {
         for (CSQLite3Query query = db.execQuery(FormatSql("select ID, Name from %s", table)); !query.eof(); query.nextRow())
             combo->SetItemData(combo->AddString(query.getStringField("Name")), static_cast<DWORD>(query.getIntField("ID")));
     });
+    CComboHelpers::SetDroppedWidthToFit(*combo);
 }
 
 void CDlg_Persons::UpdateButtons() {

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QTextBrowser>
 
@@ -18,6 +19,8 @@
 #include "platform/HtmlHelp.h"
 #include "platform/Printing.h"
 #include "platform/Profile.h"
+#include "platform/Wnd.h"
+#include "platform/qt/WidgetAccess.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
 
@@ -314,8 +317,11 @@ TEST(HtmlHelp, TheHelpWindowShowsThePageAndAMissingPageIsReported) {
     EXPECT_GE(boxes.boxes[0].text.Find("help/Content.htm"), 0);
 
     const CString topic = CString(QUORIN_DATA_DIR) + "/quorin.chm::/Content.htm";
-    ASSERT_TRUE(HtmlHelpDisplayTopic(nullptr, topic));
-    ASSERT_TRUE(HtmlHelpDisplayTopic(nullptr, topic + "#login"));  // the same window again
+    CWnd owner;
+    owner.Create(nullptr, "Кворин", WS_OVERLAPPED, CRect(100, 50, 1100, 850), nullptr, 0);
+    owner.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(HtmlHelpDisplayTopic(&owner, topic));
+    ASSERT_TRUE(HtmlHelpDisplayTopic(&owner, topic + "#login"));  // the same window again
     QList<QTextBrowser*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* browser = qobject_cast<QTextBrowser*>(widget); browser && browser->objectName() == "quorin-help")
@@ -324,7 +330,13 @@ TEST(HtmlHelp, TheHelpWindowShowsThePageAndAMissingPageIsReported) {
     EXPECT_TRUE(windows[0]->isVisible());
     EXPECT_TRUE(windows[0]->toPlainText().contains(QString::fromUtf8("Вход в програмата")));
     EXPECT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(windows[0]->geometry().center(), TopWidgetOf(&owner)->window()->geometry().center());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(windows[0], &escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_NE(widget->objectName(), "quorin-help");
 
+    ASSERT_TRUE(HtmlHelpDisplayTopic(&owner, topic));  // opened again after Escape
     HtmlHelpUninitialize(cookie);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_NE(widget->objectName(), "quorin-help");
