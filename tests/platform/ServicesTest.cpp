@@ -3,12 +3,19 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
+#include <QFileDialog>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTextBrowser>
 
 #include <vector>
@@ -340,6 +347,23 @@ TEST(HtmlHelp, TheHelpWindowShowsThePageAndAMissingPageIsReported) {
     HtmlHelpUninitialize(cookie);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_NE(widget->objectName(), "quorin-help");
+}
+
+// Qt's own dialogs speak Bulgarian: their texts, the dates of the file dialog, the print
+// dialog's texts that Qt's catalogue leaves out, and the default locale.
+TEST(Locale, QtsOwnDialogsSpeakBulgarian) {
+    EXPECT_EQ(QLocale().language(), QLocale::Bulgarian);
+    EXPECT_TRUE(QLocale::system().toString(QDate(2026, 12, 7), QLocale::LongFormat).contains(QString::fromUtf8("декември")));
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList texts;
+    for (const QLabel* label : files.findChildren<QLabel*>()) texts << label->text();
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("Преглед на:"))) << texts.join('|').toStdString();
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    texts.clear();
+    for (const QGroupBox* box : print.findChildren<QGroupBox*>()) texts << box->title();
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("Двустранен печат"))) << texts.join('|').toStdString();
 }
 
 TEST(Desktop, TargetsOpenAsAddressesOrExistingFiles) {
