@@ -141,19 +141,23 @@ public:
     }
 };
 
-// A few texts of the print dialog that Qt's Bulgarian catalogue leaves in English.
-class PrintDialogTexts : public QTranslator {
+// A few texts of the print and file dialogs that Qt's Bulgarian catalogue leaves in English.
+class MissingDialogTexts : public QTranslator {
 public:
     QString translate(const char* context, const char* source, const char*, int) const override {
-        static const std::map<std::string_view, const char*> texts = {
-            {"Double Sided Printing", "Двустранен печат"},
-            {"Off", "Изключен"},
-            {"Long side binding", "Подвързване по дългата страна"},
-            {"Short side binding", "Подвързване по късата страна"},
-            {"Pages", "Страници"},
+        static const std::map<std::pair<std::string_view, std::string_view>, const char*> texts = {
+            {{"QPrint", "Double Sided Printing"}, "Двустранен печат"},
+            {{"QPrint", "Off"}, "Изключен"},
+            {{"QPrint", "Long side binding"}, "Подвързване по дългата страна"},
+            {{"QPrint", "Short side binding"}, "Подвързване по късата страна"},
+            {{"QPrint", "Pages"}, "Страници"},
+            {{"QAbstractFileIconProvider", "Folder"}, "Папка"},
+            {{"QAbstractFileIconProvider", "File"}, "Файл"},
+            {{"QAbstractFileIconProvider", "Drive"}, "Устройство"},
         };
-        if (!context || !source || std::string_view(context).substr(0, 6) != "QPrint") return QString();
-        const auto found = texts.find(source);
+        if (!context || !source) return QString();
+        const std::string_view family = std::string_view(context).substr(0, 6) == "QPrint" ? "QPrint" : context;
+        const auto found = texts.find({family, source});
         return found == texts.end() ? QString() : QString::fromUtf8(found->second);
     }
     bool isEmpty() const override { return false; }
@@ -175,7 +179,7 @@ void AskForBulgarianDates() {
 struct GuiRuntime::Impl {
     std::unique_ptr<QApplication> application;
     QTranslator translator;
-    PrintDialogTexts printDialogTexts;
+    MissingDialogTexts missingTexts;
 };
 
 GuiRuntime::GuiRuntime(int& argc, char** argv) : m_impl(std::make_unique<Impl>()) {
@@ -189,12 +193,12 @@ GuiRuntime::GuiRuntime(int& argc, char** argv) : m_impl(std::make_unique<Impl>()
     QApplication::setFont(DialogFont("MS Sans Serif", 8));
     if (m_impl->translator.load(QLocale(QLocale::Bulgarian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_impl->translator);
-    QCoreApplication::installTranslator(&m_impl->printDialogTexts);
+    QCoreApplication::installTranslator(&m_impl->missingTexts);
 }
 
 GuiRuntime::~GuiRuntime() {
     if (QCoreApplication::instance()) {
-        QCoreApplication::removeTranslator(&m_impl->printDialogTexts);
+        QCoreApplication::removeTranslator(&m_impl->missingTexts);
         QCoreApplication::removeTranslator(&m_impl->translator);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

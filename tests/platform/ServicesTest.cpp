@@ -6,6 +6,8 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
@@ -359,6 +361,7 @@ TEST(Locale, QtsOwnDialogsSpeakBulgarian) {
     QStringList texts;
     for (const QLabel* label : files.findChildren<QLabel*>()) texts << label->text();
     EXPECT_TRUE(texts.contains(QString::fromUtf8("Преглед на:"))) << texts.join('|').toStdString();
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QString::fromUtf8("Папка"));
     QPrinter printer;
     QPrintDialog print(&printer);
     texts.clear();
