@@ -15,7 +15,8 @@ int SelectByItemData(CComboBox& combo, DWORD value) {
 void GetSelection(const CComboBox& combo, int& data, CString& text) {
     const int index = combo.GetCurSel();
     data = index == CB_ERR ? CB_ERR : static_cast<int>(combo.GetItemData(index));
-    text = data == CB_ERR ? CString() : combo.GetLBText(index);
+    // An entry may carry -1 as its data (the "---" of a list); it still has its text.
+    text = index == CB_ERR ? CString() : combo.GetLBText(index);
 }
 
 void SetDroppedWidthToFit(CComboBox& combo) {

@@ -11,7 +11,8 @@ namespace CComboHelpers {
 // Returns what the combo answered (the index, or CB_ERR when nothing is selected).
 int SelectByItemData(CComboBox& combo, DWORD value);
 
-// The item data of the selected entry and its text; -1 and "" when nothing is selected.
+// The item data of the selected entry and its text, whatever the data; -1 and "" only when
+// nothing is selected.
 void GetSelection(const CComboBox& combo, int& data, CString& text);
 
 // Widens the drop-down list to its widest entry: text width plus the font's average

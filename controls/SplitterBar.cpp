@@ -29,15 +29,9 @@ BOOL CSplitterBar::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id) 
 }
 
 void CSplitterBar::SetRange(int below, int above, int centre) {
-    if (centre < 0) centre = Middle();
-    m_rangeLow = centre - below;
-    m_rangeHigh = centre + above;
-}
-
-int CSplitterBar::Middle() const {
-    CRect rect;
-    GetWindowRect(&rect);
-    return m_orientation == kVertical ? (rect.left + rect.right) / 2 : (rect.top + rect.bottom) / 2;
+    m_rangeBelow = below;
+    m_rangeAbove = above;
+    m_rangeCentre = centre;
 }
 
 int CSplitterBar::AxisOf(CPoint clientPoint) const {
@@ -46,7 +40,7 @@ int CSplitterBar::AxisOf(CPoint clientPoint) const {
 }
 
 int CSplitterBar::Clamped(int position) const {
-    if (m_rangeLow < 0 || m_rangeHigh < m_rangeLow) return position;
+    if (m_rangeHigh < m_rangeLow) return position;
     return std::clamp(position, m_rangeLow, m_rangeHigh);
 }
 
@@ -119,6 +113,11 @@ void CSplitterBar::OnLButtonDown(UINT flags, CPoint point) {
     m_trackX = (rect.left + rect.right) / 2;
     m_trackY = (rect.top + rect.bottom) / 2;
     m_dragStart = m_orientation == kVertical ? m_trackX : m_trackY;
+    // Taken now, from where the bar stands: the parent may have laid it out, moved or
+    // resized since the range was set.
+    const int centre = m_rangeCentre < 0 ? m_dragStart : m_rangeCentre;
+    m_rangeLow = centre - m_rangeBelow;
+    m_rangeHigh = centre + m_rangeAbove;
     DrawTrackLine(m_dragStart);
 }
 

@@ -21,7 +21,8 @@ public:
     // from the rectangle's left (or top) edge. The range is cleared (SetRange(0, 0, -1)).
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     // Drags stay within [centre - below, centre + above] (screen coordinates along the
-    // bar's axis); a negative centre means the bar's own middle.
+    // bar's axis); a negative centre means the bar's middle where it stands when a drag
+    // starts, so the range follows the bar through layout, moves and resizes.
     void SetRange(int below, int above, int centre = -1);
 
     Orientation GetOrientation() const { return m_orientation; }
@@ -44,7 +45,6 @@ protected:
     void OnLButtonUp(UINT flags, CPoint point) override;
 
 private:
-    int Middle() const;  // of the bar along the drag axis, screen coordinates
     int AxisOf(CPoint clientPoint) const;  // the point along the drag axis, screen coordinates
     int Clamped(int position) const;
 
@@ -52,7 +52,10 @@ private:
     Orientation m_orientation = kVertical;
     int m_trackX = 0;
     int m_trackY = 0;
-    int m_rangeLow = -1;
+    int m_rangeBelow = 0;
+    int m_rangeAbove = 0;
+    int m_rangeCentre = -1;
+    int m_rangeLow = 0;   // of the drag in progress
     int m_rangeHigh = -1;
     int m_dragStart = 0;
 };

@@ -49,5 +49,5 @@ short CCrystalCtrl::PrintReport() {
     std::vector<ReportField> fields;
     fields.reserve(m_parameterFields.size());
     for (const auto& [index, text] : m_parameterFields) fields.push_back(ParseReportField(text));
-    return PrintReportFile(m_reportFileName, fields, kWindowTitle) ? 0 : -1;
+    return PrintReportFile(m_reportFileName, fields, kWindowTitle, m_printFileName) ? 0 : -1;
 }

@@ -36,6 +36,10 @@ public:
     // The callers set it to FALSE before each print; our reports do not depend on it.
     void SetBoolProperty34(BOOL value);
     void SetParameterField(short index, LPCTSTR text);
+    // The name a PDF printed from the preview is offered under; the report file's name
+    // until it is set.
+    void SetPrintFileName(LPCTSTR name) { m_printFileName = name; }
+    CString GetPrintFileName() const { return m_printFileName; }
     // Prints the report (the preview); 0 when it was shown, -1 when the report file could
     // not be read (the user has been told which file).
     short PrintReport();
@@ -50,5 +54,6 @@ private:
     void Record(const CrystalCall& call) const;
 
     CString m_reportFileName;
+    CString m_printFileName;
     std::map<short, CString> m_parameterFields;  // by index: printed in index order
 };

@@ -9,6 +9,9 @@
 #include <QTranslator>
 #include <QWheelEvent>
 
+#include <map>
+#include <string_view>
+
 #include "qt/WidgetAccess.h"
 #include "qt/WidgetFactory.h"
 #include "qt/WindowState.h"
@@ -138,23 +141,64 @@ public:
     }
 };
 
+// A few texts of the print and file dialogs that Qt's Bulgarian catalogue leaves in English.
+class MissingDialogTexts : public QTranslator {
+public:
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        static const std::map<std::pair<std::string_view, std::string_view>, const char*> texts = {
+            {{"QPrint", "Double Sided Printing"}, "Двустранен печат"},
+            {{"QPrint", "Off"}, "Изключен"},
+            {{"QPrint", "Long side binding"}, "Подвързване по дългата страна"},
+            {{"QPrint", "Short side binding"}, "Подвързване по късата страна"},
+            {{"QPrint", "Pages"}, "Страници"},
+            {{"QAbstractFileIconProvider", "Folder"}, "Папка"},
+            {{"QAbstractFileIconProvider", "File"}, "Файл"},
+            {{"QAbstractFileIconProvider", "Drive"}, "Устройство"},
+        };
+        if (!context || !source) return QString();
+        const std::string_view family = std::string_view(context).substr(0, 6) == "QPrint" ? "QPrint" : context;
+        const auto found = texts.find({family, source});
+        return found == texts.end() ? QString() : QString::fromUtf8(found->second);
+    }
+    bool isEmpty() const override { return false; }
+};
+
+// Qt's own dialogs date files by the system locale, which Qt reads from the environment
+// once, as the application starts: its dates are asked for in Bulgarian there. A locale
+// given for everything (LC_ALL) keeps ruling the rest.
+void AskForBulgarianDates() {
+    if (const QByteArray all = qgetenv("LC_ALL"); !all.isEmpty()) {
+        qputenv("LANG", all);
+        qunsetenv("LC_ALL");
+    }
+    qputenv("LC_TIME", "bg_BG.UTF-8");
+}
+
 }  // namespace
 
 struct GuiRuntime::Impl {
     std::unique_ptr<QApplication> application;
     QTranslator translator;
+    MissingDialogTexts missingTexts;
 };
 
 GuiRuntime::GuiRuntime(int& argc, char** argv) : m_impl(std::make_unique<Impl>()) {
-    if (!QCoreApplication::instance()) m_impl->application = std::make_unique<GuiApplication>(argc, argv);
+    if (!QCoreApplication::instance()) {
+        AskForBulgarianDates();
+        m_impl->application = std::make_unique<GuiApplication>(argc, argv);
+    }
+    // Pickers, calendars and the print preview follow the default locale.
+    QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
     QApplication::setStyle(new LayerStyle(QStyleFactory::create("Fusion")));
     QApplication::setFont(DialogFont("MS Sans Serif", 8));
     if (m_impl->translator.load(QLocale(QLocale::Bulgarian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_impl->translator);
+    QCoreApplication::installTranslator(&m_impl->missingTexts);
 }
 
 GuiRuntime::~GuiRuntime() {
     if (QCoreApplication::instance()) {
+        QCoreApplication::removeTranslator(&m_impl->missingTexts);
         QCoreApplication::removeTranslator(&m_impl->translator);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

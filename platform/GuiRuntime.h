@@ -1,7 +1,8 @@
 #pragma once
 // The window system of the process: create one GuiRuntime before the first window (the
 // application object does; window tests do in their main). It sets the look the windows
-// are laid out for (the dialog font, Bulgarian texts of the standard dialogs) and passes
+// are laid out for (the dialog font; Bulgarian texts, dates and numbers in the standard
+// dialogs, with Bulgarian as the default locale) and passes
 // every input message through the windows' PreTranslateMessage before it is dispatched.
 #include <memory>
 

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
 #include <QTextBrowser>
@@ -15,6 +16,21 @@ namespace {
 
 constexpr char kWindowName[] = "quorin-help";
 constexpr char kDefaultTitle[] = "Наръчник";
+
+// The help window closes with Escape, as the desktop's help windows do.
+class HelpBrowser : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+            close();
+            return;
+        }
+        QTextBrowser::keyPressEvent(event);
+    }
+};
 
 QPointer<QTextBrowser>& HelpWindow() {
     static QPointer<QTextBrowser> window;
@@ -52,12 +68,18 @@ QTextBrowser* OpenWindow(CWnd* owner) {
     QPointer<QTextBrowser>& window = HelpWindow();
     if (!window) {
         QWidget* parent = WidgetOf(owner);
-        window = new QTextBrowser(parent ? parent->window() : nullptr);
+        window = new HelpBrowser(parent ? parent->window() : nullptr);
         window->setWindowFlag(Qt::Window);
         window->setAttribute(Qt::WA_DeleteOnClose);
         window->setObjectName(kWindowName);
         window->setOpenExternalLinks(true);
-        window->resize(760, 600);
+        QRect place(0, 0, 760, 600);
+        if (parent) {
+            place.moveCenter(parent->window()->geometry().center());
+            window->setGeometry(place);
+        } else {
+            window->resize(place.size());
+        }
         QObject::connect(window, &QTextBrowser::sourceChanged, window, [browser = window.data()] {
             const QString title = browser->documentTitle();
             browser->setWindowTitle(title.isEmpty() ? QString::fromUtf8(kDefaultTitle) : title);

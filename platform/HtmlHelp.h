@@ -7,8 +7,9 @@
 
 // Starts a help session; the cookie goes back to HtmlHelpUninitialize.
 DWORD HtmlHelpInitialize();
-// Shows the topic in the help window (opened on first use, then reused and raised). A page
-// that does not exist is reported with a message box naming the file; FALSE then.
+// Shows the topic in the help window (opened on first use centred on the owner's window,
+// then reused and raised; Escape closes it). A page that does not exist is reported with a
+// message box naming the file; FALSE then.
 BOOL HtmlHelpDisplayTopic(CWnd* owner, const CString& topic);
 // Ends the session: the help window closes.
 void HtmlHelpUninitialize(DWORD cookie);

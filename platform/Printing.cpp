@@ -1,5 +1,6 @@
 #include "Printing.h"
 
+#include <QFileInfo>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
@@ -45,9 +46,25 @@ std::unique_ptr<CDC> PageDC(QPrinter& printer, QPainter& painter) {
     return dc;
 }
 
+// The job's name in the printer queue, and the file name a print to a file starts from:
+// characters a file name cannot hold, and dots (the print dialog cuts at the last one),
+// become "_".
+QString DocumentName(const CPrintJob& job) {
+    QString name = ToQString(job.fileName.IsEmpty() ? job.title : job.fileName).trimmed();
+    for (QChar& c : name)
+        if (QStringLiteral("/\\:*?\"<>|.").contains(c)) c = u'_';
+    return name;
+}
+
+// A printer that last printed to a file offers that folder again, under this job's name.
+void OfferFileName(QPrinter& printer, const QString& name) {
+    if (printer.outputFormat() != QPrinter::PdfFormat || printer.outputFileName().isEmpty() || name.isEmpty()) return;
+    printer.setOutputFileName(QFileInfo(printer.outputFileName()).absolutePath() + u'/' + name + ".pdf");
+}
+
 BOOL RunJob(QPrinter& printer, const CPrintJob& job, CPrintInfo& info) {
     if (!job.printPage) return FALSE;
-    printer.setDocName(ToQString(job.title));
+    printer.setDocName(DocumentName(job));
     QPainter painter;
     if (!painter.begin(&printer)) return FALSE;
     const CRect page(0, 0, printer.width(), printer.height());
@@ -120,6 +137,8 @@ void PrintPreview(CWnd* owner, const CPrintJob& job) {
         Handler()(PrintDialogKind::Preview, &info);
         return;
     }
+    printer.setDocName(DocumentName(job));
+    OfferFileName(printer, DocumentName(job));
     QPrintPreviewDialog dialog(&printer, ParentOf(owner));
     dialog.setWindowTitle(job.title.IsEmpty() ? QString::fromUtf8("Преглед преди печат") : ToQString(job.title));
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&job](QPrinter* target) {

@@ -36,7 +36,9 @@ struct CPrintInfo {
 // What a view does for one job; only printPage is required. Each page gets a fresh printer
 // DC (IsPrinting() TRUE) whose default font has the screen's size on paper.
 struct CPrintJob {
-    CString title;  // the document's name in the printer queue
+    CString title;     // the document's name in the printer queue
+    CString fileName;  // the name, without folder or extension, a PDF printed from it is offered
+                       // under; the title when empty
     std::function<void(CDC*, CPrintInfo*)> beginPrinting;  // may set the page count
     std::function<void(CDC*, CPrintInfo*)> printPage;      // draws page m_nCurPage
     std::function<void(CDC*, CPrintInfo*)> endPrinting;

@@ -332,9 +332,10 @@ bool WriteReportFiles(LaidOutReport& report, const QString& reportPath, const CS
     return true;
 }
 
-void ShowPreview(const std::shared_ptr<LaidOutReport>& report, const CString& title) {
+void ShowPreview(const std::shared_ptr<LaidOutReport>& report, const CString& title, const CString& fileName) {
     CPrintJob job;
     job.title = title;
+    job.fileName = fileName;
     job.beginPrinting = [report](CDC* dc, CPrintInfo* info) {
         if (QPagedPaintDevice* device = ImplOf(dc)->printer) info->SetMaxPage(static_cast<UINT>(report->LayOut(*device)));
     };
@@ -371,7 +372,8 @@ BOOL FillReportFile(const CString& path, const std::vector<ReportField>& fields,
     return TRUE;
 }
 
-BOOL PrintReportFile(const CString& path, const std::vector<ReportField>& fields, const CString& title) {
+BOOL PrintReportFile(const CString& path, const std::vector<ReportField>& fields, const CString& title,
+                     const CString& fileName) {
     QString html;
     QString error;
     if (!FillReport(ToQString(path), fields, html, error)) {
@@ -380,7 +382,7 @@ BOOL PrintReportFile(const CString& path, const std::vector<ReportField>& fields
     }
     auto report = std::make_shared<LaidOutReport>(html);
     if (OutputFolder().IsEmpty()) {
-        ShowPreview(report, title);
+        ShowPreview(report, title, fileName.IsEmpty() ? FromQString(QFileInfo(ToQString(path)).completeBaseName()) : fileName);
         return TRUE;
     }
     return WriteReportFiles(*report, ToQString(path), title) ? TRUE : FALSE;

@@ -25,9 +25,11 @@ ReportField ParseReportField(const CString& parameterText);
 // which file, when the file (or a file it includes) cannot be read or holds nothing.
 BOOL FillReportFile(const CString& path, const std::vector<ReportField>& fields, CString& html, CString& error);
 
-// Fills the report and shows it in a print preview titled `title`. A file that cannot be
-// read gives a message box naming it and nothing is shown; FALSE then.
-BOOL PrintReportFile(const CString& path, const std::vector<ReportField>& fields, const CString& title);
+// Fills the report and shows it in a print preview titled `title`; a PDF printed from it is
+// offered as `fileName` (the report file's name when empty). A file that cannot be read
+// gives a message box naming it and nothing is shown; FALSE then.
+BOOL PrintReportFile(const CString& path, const std::vector<ReportField>& fields, const CString& title,
+                     const CString& fileName = CString());
 
 // Test seam: with a folder set (ending in "/"), PrintReportFile writes the laid-out report to
 // <folder><report file name without extension>.pdf, and its text to the same name with

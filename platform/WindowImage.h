@@ -4,4 +4,8 @@
 // without a screen.
 #include "Wnd.h"
 
+// The window drawn afresh, as it would look if it were repainted now.
 BOOL SaveWindowImage(const CWnd* window, LPCTSTR path);
+// The window as the screen shows it once the waiting repaints are done: a window whose
+// content changed without asking to be redrawn still shows its old look here.
+BOOL SaveScreenImage(const CWnd* window, LPCTSTR path);

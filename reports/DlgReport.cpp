@@ -22,6 +22,22 @@ void CDlgReport::DoDataExchange(CDataExchange* pDX) {
 
 void CDlgReport::OnOK() {}
 
+namespace {
+
+// What a PDF saved from the preview is offered as: the form type and the stored form's code
+// (a new form has none yet); a second report of the form type is told apart.
+CString PrintFileName(const CTovan_splitDoc& document, bool second) {
+    CString name = document.FormName;
+    name.TrimLeft();
+    name.TrimRight();
+    if (name.IsEmpty()) return name;  // the report file's own name then
+    if (!document.FormCode.IsEmpty()) name += " " + document.FormCode;
+    if (second) name += " - 2";
+    return name;
+}
+
+}  // namespace
+
 void CDlgReport::ShowReport(int formTypeId) {
     if (m_pDoc == nullptr) return;
     CWaitCursor wait;
@@ -44,6 +60,7 @@ void CDlgReport::ShowReport(int formTypeId) {
         CString path;
         path.Format("%s%s", folder, print.what.fileName);
         print.control.SetReportFileName(path);
+        print.control.SetPrintFileName(PrintFileName(*m_pDoc, &print.control == &m_report2));
     }
     for (const Print& print : prints) {
         if (print.what.fileName == nullptr) continue;

@@ -1,5 +1,6 @@
 #include "shell/DlgPersons.h"
 
+#include "controls/ComboHelpers.h"
 #include "platform/Controls.h"
 #include "platform/ListControls.h"
 #include "platform/MessageBox.h"
@@ -76,6 +77,7 @@ void CDlg_Persons::FillCombo(int controlId, const char* table) {
         for (CSQLite3Query query = db.execQuery(FormatSql("select ID, Name from %s", table)); !query.eof(); query.nextRow())
             combo->SetItemData(combo->AddString(query.getStringField("Name")), static_cast<DWORD>(query.getIntField("ID")));
     });
+    CComboHelpers::SetDroppedWidthToFit(*combo);
 }
 
 void CDlg_Persons::UpdateButtons() {
@@ -109,6 +111,8 @@ int CDlg_Persons::ListPersons(const CString& sql) {
                 m_grid.SetItemText(row, column++, query.getStringField(field));
         }
     });
+    // Redrawn after every refill: a click must pick the person the table shows.
+    m_grid.Refresh();
     return found;
 }
 
@@ -132,7 +136,6 @@ void CDlg_Persons::FindPersons() {
         " ('%s'like '' or upper( Position ) like '%%%s%%' ) ",
         first, first, mid, mid, last, last, email, email, organization, organization, position, position));
     m_grid.ShowWindow(found > 0 ? SW_SHOW : SW_HIDE);
-    m_grid.Refresh();
     EndWaitCursor();
 }
 

@@ -25,6 +25,7 @@ int JoinSpeciesID(int type, int id, int current) {
 
 void CTovan_splitDoc::ClearAll() {
     FormID = -1;
+    FormCode.Empty();
     CommonData_01.Reset();
     CommonData_02.Reset();
     CommonData_03.Reset();

@@ -43,6 +43,7 @@ public:
     int FormTypeID = -1;  // FormNames.ID
     CString FormName;
     int FormID = -1;      // Forms.ID of a loaded form, -1 for a new one
+    CString FormCode;     // Forms.FormCode of a loaded form, "" for a new one
     int SpeciesID = -1;   // combined id, see SplitSpeciesID
     CString SpeciesName;
     CString SpeciesCode;
@@ -65,8 +66,8 @@ public:
     // The form type's picture, loaded and drawn by the header of every page.
     CBitmap HeaderBitmap;
 
-    // FormID to -1 and every page record to its defaults; the header and the read-only flag
-    // stay.
+    // FormID to -1 (FormCode to "") and every page record to its defaults; the rest of the
+    // header and the read-only flag stay.
     void ClearAll();
 
     void SetReadOnly(BOOL readOnly) { m_readOnly = readOnly; }

@@ -176,7 +176,7 @@ BOOL CTovan_splitDoc::LoadForm(int formId) {
 BOOL CTovan_splitDoc::LoadFormHeader(CSQLite3DB& db, int formId) {
     // Every join is a left join: a form whose form type or taxon row is gone still loads.
     CSQLite3Query query = db.execQuery(FormatSql(
-        "select f.FormTypeID as FormTypeID, f.SpeciesID as SpeciesID, f.SpeciesType as SpeciesType, "
+        "select f.FormTypeID as FormTypeID, f.SpeciesID as SpeciesID, f.SpeciesType as SpeciesType, f.FormCode as FormCode, "
         "n.Name as FormName, "
         "case when f.SpeciesType = 1 then sa.species_code else NULL end as SpeciesCode, "
         "case f.SpeciesType "
@@ -197,6 +197,7 @@ BOOL CTovan_splitDoc::LoadFormHeader(CSQLite3DB& db, int formId) {
         formId));
     if (query.eof()) return FALSE;
     FormName = query.getStringField("FormName");
+    FormCode = query.getStringField("FormCode");
     SpeciesCode = query.getStringField("SpeciesCode");
     SpeciesName = query.getStringField("SpeciesName");
     SpeciesID = JoinSpeciesID(query.getIntField("SpeciesType", 0), query.getIntField("SpeciesID", 0), SpeciesID);

@@ -131,6 +131,7 @@ void CCommonForm_01::FillCities(int inspectorateId) {
             m_city.SetItemData(index, static_cast<DWORD>(LeadingInteger(query.getStringField("ID", ""))));
         }
     });
+    CComboHelpers::SetDroppedWidthToFit(m_city);
 }
 
 void CCommonForm_01::FillMunicipalities(int inspectorateId) {

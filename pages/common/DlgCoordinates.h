@@ -18,6 +18,8 @@ public:
     static constexpr int IDC_FIRST_SEPARATOR = 2901, IDC_LAST_SEPARATOR = 2908;
 
     static const char* const kOutsideMessage;
+    // A fraction of a second typed with a leading zero ("05") is refused with this.
+    static const char* const kLeadingZeroMessage;
 
     explicit CDlg_Coordinates(const CGeoPoint* point = nullptr, CWnd* parent = nullptr);
 

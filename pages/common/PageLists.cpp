@@ -1,5 +1,6 @@
 #include "pages/common/PageLists.h"
 
+#include "controls/ComboHelpers.h"
 #include "shell/ProgramDatabase.h"
 #include "store/SqlText.h"
 
@@ -11,6 +12,7 @@ BOOL FillComboFromQuery(CComboBox& combo, const CString& sql, const char* idColu
             combo.SetItemData(index, static_cast<DWORD>(query.getIntField(idColumn, 0)));
         }
     });
+    CComboHelpers::SetDroppedWidthToFit(combo);
 }
 
 BOOL FillComboFromTable(CComboBox& combo, const char* table) {

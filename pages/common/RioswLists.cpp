@@ -1,5 +1,6 @@
 #include "pages/common/RioswLists.h"
 
+#include "controls/ComboHelpers.h"
 #include "shell/ProgramDatabase.h"
 
 void FillInspectorateList(CComboBox& combo, const CString& sql) {
@@ -9,5 +10,6 @@ void FillInspectorateList(CComboBox& combo, const CString& sql) {
             combo.SetItemData(combo.AddString(query.getStringField("Name", "")),
                               static_cast<DWORD>(query.getIntField("ID", 0)));
     });
+    CComboHelpers::SetDroppedWidthToFit(combo);
     if (read && combo.GetCount() == 0) combo.EnableWindow(FALSE);
 }

@@ -38,6 +38,16 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
+// The date-time field of a picker: a click selects the section clicked, so that digits typed
+// then replace it at once, as in the desktop's own picker.
+class SectionDateTimeEdit : public QDateTimeEdit {
+public:
+    SectionDateTimeEdit(const QDateTime& value, QWidget* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
 // The date and time picker: an optional "has a value" check box and the date-time field.
 class DateTimePickerWidget : public QWidget {
 public:

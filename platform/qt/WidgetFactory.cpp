@@ -219,6 +219,18 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
 
 void DialogWidget::reject() { SendDialogCommand(this, IDCANCEL); }
 
+SectionDateTimeEdit::SectionDateTimeEdit(const QDateTime& value, QWidget* parent) : QDateTimeEdit(value, parent) {
+    lineEdit()->installEventFilter(this);
+}
+
+bool SectionDateTimeEdit::eventFilter(QObject* watched, QEvent* event) {
+    // By the release the press has put the cursor into the clicked section.
+    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
+        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !lineEdit()->hasSelectedText())
+        setSelectedSection(currentSection());
+    return QDateTimeEdit::eventFilter(watched, event);
+}
+
 DateTimePickerWidget::DateTimePickerWidget(DWORD style, QWidget* parent) : QWidget(parent) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -228,7 +240,7 @@ DateTimePickerWidget::DateTimePickerWidget(DWORD style, QWidget* parent) : QWidg
         box->setChecked(true);
         layout->addWidget(box);
     }
-    edit = new QDateTimeEdit(QDateTime::currentDateTime(), this);
+    edit = new SectionDateTimeEdit(QDateTime::currentDateTime(), this);
     edit->setDateTimeRange(QDateTime(QDate(100, 1, 1), QTime(0, 0)), QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
     const bool time = (style & DTS_TIMEFORMAT) == DTS_TIMEFORMAT;
     edit->setDisplayFormat(time ? "HH:mm:ss" : "dd.MM.yyyy");
@@ -459,6 +471,19 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
     return state;
 }
 
+namespace {
+
+// A read-only edit is drawn on the dialog's face colour, as read-only edits look on the
+// desktop; an editable one on the window colour.
+void ShowReadOnly(QWidget* edit, bool readOnly) {
+    QPalette palette = edit->palette();
+    const QPalette standard = QApplication::palette(edit);
+    palette.setBrush(QPalette::Base, standard.brush(readOnly ? QPalette::Window : QPalette::Base));
+    edit->setPalette(palette);
+}
+
+}  // namespace
+
 void ApplyStyle(WindowState& state) {
     QWidget* w = state.widget;
     const DWORD style = state.style;
@@ -468,6 +493,7 @@ void ApplyStyle(WindowState& state) {
     case WindowKind::Edit: {
         auto* edit = static_cast<QLineEdit*>(w);
         edit->setReadOnly(style & ES_READONLY);
+        ShowReadOnly(edit, style & ES_READONLY);
         edit->setEchoMode((style & ES_PASSWORD) ? QLineEdit::Password : QLineEdit::Normal);
         edit->setAlignment((style & ES_RIGHT) ? Qt::AlignRight : (style & ES_CENTER) ? Qt::AlignHCenter : Qt::AlignLeft);
         edit->setFrame(border);
@@ -476,6 +502,7 @@ void ApplyStyle(WindowState& state) {
     case WindowKind::MultiEdit: {
         auto* edit = static_cast<CheckedTextEdit*>(w);
         edit->setReadOnly(style & ES_READONLY);
+        ShowReadOnly(edit, style & ES_READONLY);
         edit->wantReturn = style & ES_WANTRETURN;
         edit->setVerticalScrollBarPolicy((style & WS_VSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
         edit->setHorizontalScrollBarPolicy((style & WS_HSCROLL) ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);

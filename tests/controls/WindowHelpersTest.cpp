@@ -56,7 +56,7 @@ protected:
 
 TEST_F(WindowHelpersTest, AComboIsSelectedAndReadByItemData) {
     CComboBox& combo = dialog->Combo();
-    for (const auto& [text, data] : {std::pair{"София", 7}, {"Пловдив", 12}, {"Варна", 7}}) {
+    for (const auto& [text, data] : {std::pair{"София", 7}, {"Пловдив", 12}, {"Варна", 7}, {"---", -1}}) {
         const int index = combo.AddString(text);
         combo.SetItemData(index, static_cast<DWORD>(data));
     }
@@ -70,6 +70,11 @@ TEST_F(WindowHelpersTest, AComboIsSelectedAndReadByItemData) {
     CComboHelpers::GetSelection(combo, data, text);
     EXPECT_EQ(data, 7);
     EXPECT_EQ(text, "София");
+
+    CComboHelpers::SelectByItemData(combo, static_cast<DWORD>(-1));  // "no value" still reads as shown
+    CComboHelpers::GetSelection(combo, data, text);
+    EXPECT_EQ(data, -1);
+    EXPECT_EQ(text, "---");
 
     EXPECT_EQ(CComboHelpers::SelectByItemData(combo, 99), CB_ERR);  // none: no selection left
     EXPECT_EQ(combo.GetCurSel(), CB_ERR);
@@ -149,7 +154,7 @@ TEST_F(WindowHelpersTest, ABarTakesItsDirectionFromItsPlaceAndReportsTheDrag) {
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 20));
     bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(300, 20));
     bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(300, 20));
-    EXPECT_EQ(dialog->moves.back(), 20);  // 50 from where the range was set
+    EXPECT_EQ(dialog->moves.back(), 50);  // 50 from where the bar stood
 }
 
 }  // namespace

@@ -43,6 +43,9 @@ TEST_F(CoordinatesTest, AFieldOutOfItsRangeIsRefusedWithItsMessageAndTheDialogSt
         {Dlg::IDC_LAT_FRACTION, "10000", "Please enter an integer between 0 and 9999."},
         {Dlg::IDC_LON_FRACTION, "10000", "Please enter an integer between 0 and 9999."},
         {Dlg::IDC_LON_SEC, "", "Please enter an integer."},
+        // Kept as a whole number, "05" would print as ".5".
+        {Dlg::IDC_LAT_FRACTION, "05", Dlg::kLeadingZeroMessage},
+        {Dlg::IDC_LON_FRACTION, "0050", Dlg::kLeadingZeroMessage},
     };
     for (const auto& [id, text, message] : rules) {
         boxes.Reset();
@@ -64,7 +67,7 @@ TEST_F(CoordinatesTest, OnlyAPointInsideTheCountrysBoxComesBackAndItComesBackExa
         {Point(41, 0, 0, 0, 22, 0, 0, 0), true},         {Point(45, 59, 59, 9999, 29, 59, 59, 9999), true},
         {Point(40, 59, 59, 9999, 25, 0, 0, 0), false},   {Point(46, 0, 0, 0, 25, 0, 0, 0), false},
         {Point(42, 0, 0, 0, 21, 59, 59, 9999), false},   {Point(42, 0, 0, 0, 30, 0, 0, 0), false},
-        {kSofia, true},
+        {Point(42, 30, 0, 5, 25, 0, 0, 0), true},        {kSofia, true},  // fractions 0, 5, 3 and 75 pass
     };
     for (const auto& [point, inside] : points) {
         boxes.Reset();

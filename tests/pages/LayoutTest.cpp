@@ -1,5 +1,7 @@
-// No text of the common pages and their dialogs is cut off by its control in the dialog
-// font, in each variant's wording (Cyrillic runs wider than the fonts the layout grew in).
+// No text of the pages, their dialogs and the shell's dialogs is cut off by its control in
+// the dialog font, across or down, in each variant's wording (Cyrillic runs wider than the
+// fonts the layout grew in).
+#include <algorithm>
 #include <string>
 
 #include "controls/TextWidth.h"
@@ -22,12 +24,36 @@
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
 #include "pages/species/SpecFormTortoise02.h"
+#include "platform/DC.h"
+#include "shell/AboutDlg.h"
+#include "shell/DlgAddUser.h"
+#include "shell/DlgChangePassword.h"
+#include "shell/DlgLogin.h"
+#include "shell/DlgPersons.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
 
+// The height a label's text takes wrapped in its width. A label sets its lines a little
+// further apart than the font's height in whole pixels: about a pixel more for each line
+// after the first.
+int TextHeight(CWnd& label, const CString& text) {
+    if (text.IsEmpty()) return 0;
+    CClientDC dc(&label);
+    CFont* const old = dc.SelectObject(label.GetFont());
+    CRect rect;
+    label.GetClientRect(&rect);
+    dc.DrawText(text, &rect, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    TEXTMETRIC metrics;
+    dc.GetTextMetrics(&metrics);
+    if (old) dc.SelectObject(old);
+    const int lines = rect.Height() / std::max<int>(1, metrics.tmHeight);
+    return rect.Height() + lines - 1;
+}
+
 // "<id> <text>" of each one-line label or button whose text is wider than the room it has
-// (a push button's frame takes 8 pixels, a radio button's or check box's mark 20).
+// (a push button's frame takes 8 pixels, a radio button's or check box's mark 20), and of
+// each label whose wrapped lines are taller than it.
 std::vector<std::string> CutTexts(CWnd* window) {
     std::vector<std::string> cut;
     for (CWnd* child = window->GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
@@ -46,6 +72,8 @@ std::vector<std::string> CutTexts(CWnd* window) {
         const int room = rect.Width() - (kind != "Button" ? 0 : mark ? 20 : 8);
         if ((kind == "Static" || kind == "Button") && !groupBox && oneLine && widest.width > room)
             cut.push_back(std::to_string(child->GetDlgCtrlID()) + " " + text.str());
+        else if (kind == "Static" && (child->GetStyle() & SS_TYPEMASK) <= SS_RIGHT && TextHeight(*child, text) > rect.Height())
+            cut.push_back(std::to_string(child->GetDlgCtrlID()) + " " + text.str() + " (height)");
     }
     return cut;
 }
@@ -73,6 +101,11 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
     CDlg_Fish().DoModal();
     CDlg_AddSpecies(CDlg_AddSpecies::kReptiles).DoModal();
     CDlg_Tortoise().DoModal();
+    CAboutDlg().DoModal();
+    CDlgLogin().DoModal();
+    CDlg_AddUser().DoModal();
+    CDlg_ChangePassword().DoModal();
+    CDlg_Persons().DoModal();
 }
 
 }  // namespace

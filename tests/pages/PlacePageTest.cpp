@@ -3,9 +3,11 @@
 // rules, and the site from the picker.
 #include <algorithm>
 
+#include "controls/TextWidth.h"
 #include "pages/common/CommonForm01Variants.h"
 #include "pages/common/DlgChoosePlace.h"
 #include "platform/DateTimeCtrl.h"
+#include "platform/SystemInfo.h"
 #include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
@@ -52,6 +54,18 @@ TEST_F(PlacePageTest, TheListsHoldWhatBelongsToTheInspectorate) {
     EXPECT_FALSE(IsEnabled(*page, Page::IDC_DDS));
     EXPECT_EQ(ListOf(*page, Page::IDC_RIOSW), Rows("select ID, Name from nRIOSW"));
     EXPECT_TRUE(boxes.Texts().empty());
+    for (const int id : {Page::IDC_CITY, Page::IDC_MUNICIPALITY, Page::IDC_NUTS, Page::IDC_RIOSW}) {
+        auto& combo = *dynamic_cast<CComboBox*>(page->GetDlgItem(id));
+        CStringArray texts;
+        for (int i = 0; i < combo.GetCount(); ++i) texts.Add(combo.GetLBText(i));
+        // The list opens wide enough for its longest entry beside its scroll bar.
+        EXPECT_GE(combo.GetDroppedWidth(), MeasureWidest(combo, texts).width + GetSystemMetrics(SM_CXVSCROLL)) << id;
+    }
+
+    // A new form stands on the province "---" (ID -1): it is kept by its text, as a stored
+    // form reads it back, so both print alike.
+    Leave();
+    EXPECT_EQ(std::pair(doc.CommonData_01.EKNM_ProvinceID, doc.CommonData_01.EKNM_ProvinceIDName), std::pair(-1, CString("---")));
 }
 
 TEST_F(PlacePageTest, ThePageShowsItsRecordAndLeavingKeepsWhatItsControlsHold) {

@@ -7,12 +7,14 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QWidget>
 
 #include "platform/Controls.h"
+#include "platform/SystemInfo.h"
 #include "platform/DC.h"
 #include "platform/DateTimeCtrl.h"
 #include "platform/GuiRuntime.h"
@@ -21,6 +23,7 @@
 #include "platform/Menu.h"
 #include "platform/ToolTipCtrl.h"
 #include "platform/TreeCtrl.h"
+#include "platform/qt/GdiAccess.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 
@@ -293,6 +296,35 @@ TEST(DateTimeCtrl, CheckBoxDecidesBetweenAValueAndNone) {
     EXPECT_EQ(value.Format("%Y-%m-%d"), "2024-02-29");
 }
 
+// A click into a section of a picker selects it, so digits typed then replace it at once.
+TEST(DateTimeCtrl, DigitsTypedAfterAClickChangeTheClickedSection) {
+    CHost host;
+    CDateTimeCtrl date, time;
+    date.Create(kChild, CRect(0, 0, 140, 22), &host, 4);
+    time.Create(kChild | DTS_TIMEFORMAT, CRect(0, 30, 140, 52), &host, 5);
+    date.SetTime(COleDateTime(2023, 5, 17, 0, 0, 0));
+    time.SetTime(COleDateTime(2000, 1, 1, 13, 45, 10));
+    host.ShowWindow(SW_SHOW);
+    const auto clickAndType = [](CDateTimeCtrl& picker, int characters, const char* digits) {
+        auto* line = TopWidgetOf(&picker)->findChild<QLineEdit*>();
+        const QPoint at(line->fontMetrics().horizontalAdvance(line->text().left(characters)) + 4, line->height() / 2);
+        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+            QMouseEvent click(type, at, line->mapToGlobal(at), Qt::LeftButton,
+                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(line, &click);
+        }
+        TypeText(&picker, digits);
+    };
+    COleDateTime value;
+    clickAndType(date, 0, "25");
+    clickAndType(date, 6, "2021");
+    date.GetTime(value);
+    EXPECT_EQ(value.Format("%Y-%m-%d"), "2021-05-25");
+    clickAndType(time, 3, "07");
+    time.GetTime(value);
+    EXPECT_EQ(value.Format("%H:%M:%S"), "13:07:10");
+}
+
 // Counts the paints of a widget.
 class PaintCounter : public QObject {
 public:
@@ -454,8 +486,15 @@ TEST(ReadOnlySwitch, WorksOnEveryKindOfControlByItsClassName) {
     EXPECT_TRUE(page.GetDlgItem(2579)->IsWindowEnabled());
     EXPECT_TRUE(page.GetDlgItem(2581)->IsWindowEnabled());
     EXPECT_TRUE(page.GetWindow(GW_CHILD)->IsWindowEnabled());  // the group box
+    // Drawn on the dialog's face, as a read-only edit looks; white again once editable.
+    const auto background = [edit] {
+        QWidget* widget = TopWidgetOf(edit);
+        return widget->grab().toImage().pixelColor(widget->width() - 4, widget->height() / 2);
+    };
+    EXPECT_EQ(background(), ToQColor(GetSysColor(COLOR_3DFACE)));
     edit->SetReadOnly(FALSE);
     EXPECT_FALSE(edit->GetStyle() & ES_READONLY);
+    EXPECT_EQ(background(), QColor(Qt::white));
     page.DestroyWindow();
 }
 

@@ -3,11 +3,21 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDate>
 #include <QDir>
+#include <QFileDialog>
+#include <QFileIconProvider>
+#include <QFileInfo>
 #include <QFile>
 #include <QImage>
 #include <QImageWriter>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLocale>
 #include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTextBrowser>
 
 #include <vector>
@@ -18,6 +28,8 @@
 #include "platform/HtmlHelp.h"
 #include "platform/Printing.h"
 #include "platform/Profile.h"
+#include "platform/Wnd.h"
+#include "platform/qt/WidgetAccess.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
 
@@ -314,8 +326,11 @@ TEST(HtmlHelp, TheHelpWindowShowsThePageAndAMissingPageIsReported) {
     EXPECT_GE(boxes.boxes[0].text.Find("help/Content.htm"), 0);
 
     const CString topic = CString(QUORIN_DATA_DIR) + "/quorin.chm::/Content.htm";
-    ASSERT_TRUE(HtmlHelpDisplayTopic(nullptr, topic));
-    ASSERT_TRUE(HtmlHelpDisplayTopic(nullptr, topic + "#login"));  // the same window again
+    CWnd owner;
+    owner.Create(nullptr, "Кворин", WS_OVERLAPPED, CRect(100, 50, 1100, 850), nullptr, 0);
+    owner.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(HtmlHelpDisplayTopic(&owner, topic));
+    ASSERT_TRUE(HtmlHelpDisplayTopic(&owner, topic + "#login"));  // the same window again
     QList<QTextBrowser*> windows;
     for (QWidget* widget : QApplication::topLevelWidgets())
         if (auto* browser = qobject_cast<QTextBrowser*>(widget); browser && browser->objectName() == "quorin-help")
@@ -324,10 +339,34 @@ TEST(HtmlHelp, TheHelpWindowShowsThePageAndAMissingPageIsReported) {
     EXPECT_TRUE(windows[0]->isVisible());
     EXPECT_TRUE(windows[0]->toPlainText().contains(QString::fromUtf8("Вход в програмата")));
     EXPECT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(windows[0]->geometry().center(), TopWidgetOf(&owner)->window()->geometry().center());
+    QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(windows[0], &escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_NE(widget->objectName(), "quorin-help");
 
+    ASSERT_TRUE(HtmlHelpDisplayTopic(&owner, topic));  // opened again after Escape
     HtmlHelpUninitialize(cookie);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     for (QWidget* widget : QApplication::topLevelWidgets()) EXPECT_NE(widget->objectName(), "quorin-help");
+}
+
+// Qt's own dialogs speak Bulgarian: their texts, the dates of the file dialog, the print
+// dialog's texts that Qt's catalogue leaves out, and the default locale.
+TEST(Locale, QtsOwnDialogsSpeakBulgarian) {
+    EXPECT_EQ(QLocale().language(), QLocale::Bulgarian);
+    EXPECT_TRUE(QLocale::system().toString(QDate(2026, 12, 7), QLocale::LongFormat).contains(QString::fromUtf8("декември")));
+    QFileDialog files;
+    files.setOption(QFileDialog::DontUseNativeDialog);
+    QStringList texts;
+    for (const QLabel* label : files.findChildren<QLabel*>()) texts << label->text();
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("Преглед на:"))) << texts.join('|').toStdString();
+    EXPECT_EQ(QFileIconProvider().type(QFileInfo(QDir::tempPath())), QString::fromUtf8("Папка"));
+    QPrinter printer;
+    QPrintDialog print(&printer);
+    texts.clear();
+    for (const QGroupBox* box : print.findChildren<QGroupBox*>()) texts << box->title();
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("Двустранен печат"))) << texts.join('|').toStdString();
 }
 
 TEST(Desktop, TargetsOpenAsAddressesOrExistingFiles) {

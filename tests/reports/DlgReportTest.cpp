@@ -79,7 +79,13 @@ TEST_F(DlgReportTest, FormTypesWithoutAReportOnlySaySo) {
 }
 
 TEST_F(DlgReportTest, HamsterFormPrintsTwoReportsEachNumberedFromZero) {
+    doc->FormName = "Лалугер";
+    doc->FormCode = "2_16_1234_7";
     dialog->ShowReport(16);
+    // A PDF saved from each preview is offered under the form type and code.
+    const auto printName = [this](int id) { return dynamic_cast<CCrystalCtrl*>(dialog->GetDlgItem(id))->GetPrintFileName(); };
+    EXPECT_EQ(printName(CDlgReport::kFirstReportId), "Лалугер 2_16_1234_7");
+    EXPECT_EQ(printName(CDlgReport::kSecondReportId), "Лалугер 2_16_1234_7 - 2");
     EXPECT_EQ(FileNames(), (std::vector<std::string>{"2822:" + Path("Hamster1.rpt"), "2823:" + Path("Hamster2.rpt")}));
     // Both files first, then each control's parameters, then each print.
     EXPECT_EQ(Sequence(), "2F3F2P3P2BR3BR");

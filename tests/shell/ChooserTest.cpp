@@ -1,5 +1,6 @@
 // The species and form chooser: the species tree, the forms offered for a node, and
 // opening the chosen form.
+#include "controls/DialogHelpers.h"
 #include "controls/SplitterBar.h"
 #include "db/SQLite3DB.h"
 #include "pages/common/ChooseForm00.h"
@@ -181,19 +182,29 @@ TEST_F(ChooserTest, TheListsShareTheWidthAndTheBarMovesTheBoundary) {
     EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS_LABEL).bottom, 57);
     EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_CONTINUE).BottomRight(), CPoint(client.Width() - 10, client.Height() - 10));
 
+    // Dragged with the mouse after the window was moved and resized: the boundary moves by
+    // exactly the drag, within 50 pixels each way of where the bar stood.
+    Frame()->MoveWindow(40, 30, 900, 640);
+    CSplitterBar& bar = chooser->Splitter();
+    const auto drag = [&bar](int distance) {
+        CRect place;
+        bar.GetClientRect(&place);
+        const int middle = place.Width() / 2;
+        bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(middle, 20));
+        bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(middle + distance, 20));
+        bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(middle + distance, 20));
+    };
     const CRect tree = PlaceOf(CChooseForm_00::IDC_TREE);
     const CRect forms = PlaceOf(CChooseForm_00::IDC_FORMS);
     const CRect label = PlaceOf(CChooseForm_00::IDC_FORMS_LABEL);
-    NM_SPLITTERBAR moved;
-    moved.hdr.hwndFrom = &chooser->Splitter();
-    moved.hdr.idFrom = CChooseForm_00::IDC_SPLITTER;
-    moved.hdr.code = NM_SPLITTERBAR_MOVED;
-    moved.delta = 20;
-    chooser->SendMessage(WM_NOTIFY, moved.hdr.idFrom, reinterpret_cast<LPARAM>(&moved));
-    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_TREE).right, tree.right + 20);
-    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS).left, forms.left + 20);
+    for (const auto& [distance, moved] : {std::pair{30, 30}, {-10, 20}, {80, 70}, {-120, 20}}) {
+        drag(distance);
+        EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_TREE).right, tree.right + moved) << distance;
+        EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS).left, forms.left + moved);
+        EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS_LABEL).left, label.left + moved);
+        EXPECT_EQ(WindowRectInParent(bar).left, tree.right + moved);
+    }
     EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS).right, forms.right);
-    EXPECT_EQ(PlaceOf(CChooseForm_00::IDC_FORMS_LABEL).left, label.left + 20);
 }
 
 }  // namespace

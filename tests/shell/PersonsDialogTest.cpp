@@ -2,8 +2,13 @@
 // registering a new observer under the dialog's rules, and choosing one.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
+#include "platform/GuiRuntime.h"
+#include "platform/WindowImage.h"
 #include "shell/DlgPersons.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
@@ -142,13 +147,29 @@ TEST_F(PersonsDialogTest, RegistrationNeedsCyrillicNamesAndAnEmail) {
     EXPECT_TRUE(CDlg_Persons::IsCyrillicOnly(""));
 }
 
+// The grid as the screen shows it, and as it draws itself afresh.
+std::pair<std::string, std::string> ShownAndFresh(CGridCtrl& grid) {
+    const auto read = [](const char* path) {
+        std::ifstream file(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    EXPECT_TRUE(SaveScreenImage(&grid, "/tmp/persons_grid_shown.png"));
+    SaveWindowImage(&grid, "/tmp/persons_grid_fresh.png");
+    return {read("/tmp/persons_grid_shown.png"), read("/tmp/persons_grid_fresh.png")};
+}
+
 TEST_F(PersonsDialogTest, ANewObserverIsStoredAndListedReadyToChoose) {
     MessageBoxLog boxes;
     const ModalRun run([](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_Persons&>(shown);
+        dialog.PressButton(CDlg_Persons::IDC_FIND);
+        GuiRuntime::PumpMessages();  // the search's rows are on the screen
         Fill(dialog, {" Анна ", "Петрова", "Илиева", "a.o'hara@example.org", "Дирекция на ПП 'Витоша'", "Еколог; 100%"});
         dialog.PressButton(CDlg_Persons::IDC_ADD);
         EXPECT_EQ(Listed(dialog), Texts{"Илиева"});
+        // The grid shows the new list, not the search's rows under it.
+        const auto [drawn, fresh] = ShownAndFresh(dialog.m_grid);
+        EXPECT_TRUE(drawn == fresh);
         dialog.m_grid.SetSelectedRange(1, 0, 1, 6);
         dialog.PressButton(IDOK);
     });

@@ -177,6 +177,7 @@ TEST_F(StoreTest, EachLevelOfTheCombinedSpeciesIdLoadsWithItsNames) {
         EXPECT_EQ(loaded->SpeciesCode, c.code);
         EXPECT_EQ(loaded->FormName, "Без стъпки");
         EXPECT_EQ(loaded->FormID, formId);
+        EXPECT_EQ(loaded->FormCode, typed->MakeFormCode(formId));
     }
 }
 
