@@ -9,6 +9,7 @@
 #include "platform/GuiRuntime.h"
 #include "platform/Profile.h"
 #include "tests/platform/FrameworkFixture.h"
+#include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
@@ -300,8 +301,8 @@ TEST_F(CommandLineTest, AMissingFileIsReportedAndTheStartFails) {
 }
 
 TEST(ApplicationProfile, RecentFilesAreReadAtStartAndWrittenAtExit) {
-    const std::filesystem::path file = std::filesystem::temp_directory_path() / "quorin_frame_profile.ini";
-    std::filesystem::remove(file);
+    const std::filesystem::path folder = MakeTempFolder().GetString();
+    const std::filesystem::path file = folder / "profile.ini";
     SetProfileFile(file.string().c_str());
     {
         TestApp app;
@@ -320,7 +321,7 @@ TEST(ApplicationProfile, RecentFilesAreReadAtStartAndWrittenAtExit) {
     EXPECT_EQ((*again.m_pRecentFileList)[1], "/tmp/a.dat");
     EXPECT_EQ(again.GetProfileInt("Settings", "RIOSW_ID", -1), 7);
     SetProfileFile("");
-    std::filesystem::remove(file);
+    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -18,6 +18,7 @@
 #include "platform/Printing.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/platform/FrameworkFixture.h"
+#include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
@@ -262,12 +263,14 @@ public:
     ~PrintSeam() {
         SetPrintDialogHandler({});
         SetPrintOutputFile("");
-        std::filesystem::remove(m_file);
+        std::filesystem::remove_all(m_folder);
     }
     std::vector<PrintDialogKind> asked;
 
 private:
-    std::filesystem::path m_file = std::filesystem::temp_directory_path() / "quorin_view_print.pdf";
+    // A folder of its own: test programs of several checkouts may run at once.
+    std::filesystem::path m_folder = MakeTempFolder().GetString();
+    std::filesystem::path m_file = m_folder / "print.pdf";
 };
 
 TEST_F(FrameworkTest, PrintAndPreviewDrawThePageThroughOnDraw) {
