@@ -13,6 +13,7 @@
 // database error reaches the transaction or the load that called them.
 #include <concepts>
 
+#include "store/BatRecords.h"
 #include "store/DeerRecords.h"
 #include "store/FishRecords.h"
 #include "store/HamsterRecords.h"
@@ -48,4 +49,5 @@ public:
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
 using CSpeciesRecords =
-    CSpeciesFamilies<CFishRecords, CMossRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords, CDeerRecords>;
+    CSpeciesFamilies<CFishRecords, CMossRecords, CBatRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords,
+                     CDeerRecords>;

@@ -150,45 +150,6 @@ const char* const kProgramSql[] = {
     "select t.ID as tID, t.tMoss_19_ID as ttMoss_19_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
     "as aName_lat from  tMoss_19_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
     "where tMoss_19_ID = %d ",
-    "insert into tBats_01_Forests ( FormID, Bat1Checked , Bat1Method, Bat1Count, Bat2Checked , "
-    "Bat2Method, Bat2Count) values( %d, %d, '%s', %d, %d, '%s', %d )",
-    "select ID, FormID, Bat1Checked, Bat1Method, Bat1Count, Bat2Checked, Bat2Method, Bat2Count from "
-    "tBats_01_Forests where FormID = %d",
-    "insert into tBats_01_Forests_Methods  ( tBats_01_Forests_ID, MethodType, MethodVal ) values( %d, "
-    "%d, %d )",
-    "select   ID, tBats_01_Forests_ID, MethodType, MethodVal from tBats_01_Forests_Methods where "
-    "tBats_01_Forests_ID = %d and MethodType = 0 ",
-    "insert into tBats_02_Forests ( FormID, Changes, Notes, BlankNum   ) values( %d, '%s', '%s', '%s' ) ",
-    "select ID, FormID , Changes , Notes , BlankNum  from tBats_02_Forests where FormID = %d ",
-    "insert into tBats_02_Forests_ExtraBats  ( tBats_02_Forests_ID, _AllBats_ID, Methods, Count ) "
-    "values( %d, %d, '%s', %d ) ",
-    "insert into tBats_03_Houses  ( FormID , BatHousesFormNum  ) values( %d, '%s' ) ",
-    "select ID, FormID, BatHousesFormNum from   tBats_03_Houses where FormID = %d ",
-    "insert into tBats_03_Houses_BatHouses (tBats_03_Houses_ID, HouseNum, HouseConditionID ) values( %d, "
-    "'%s', %d )",
-    "insert into tBats_03_Houses_BatHouses_Species ( tBats_03_Houses_BatHouses_ID, _BatsInHousesID, "
-    "SpeciesCount ) values( %d, %d, '%s' ) ",
-    " insert into tBats_04_Caves  (FormID, Method1, Method2, Method3, Method4, Method5 ) values(%d, %d, "
-    "%d, %d, %d, %d ) ",
-    "select ID, FormID, Method1, Method2, Method3, Method4, Method5 from tBats_04_Caves  where FormID = "
-    "%d ",
-    "insert into tBats_04_Caves_Species (tBats_04_Caves_ID, BatsInCavesSpeciesID, Methods, Count ) "
-    "values( %d, %d, '%s', %d ) ",
-    " insert into tBats_05_Caves  (FormID, ColonyLocation, Notes, Changes ) values(%d, '%s', '%s', '%s' "
-    ") ",
-    "select ID, FormID, ColonyLocation , Notes          , Changes         from tBats_05_Caves  where "
-    "FormID = %d ",
-    "insert into tBats_05_Caves_Species (tBats_05_Caves_ID, BatsInCavesSpeciesID, Methods, Count ) "
-    "values( %d, %d, '%s', %d ) ",
-    " insert into tBats_06_WetLands  (FormID, Method1, Method2, Method3, Method4 ) values(%d, %d, %d, "
-    "%d, %d ) ",
-    "select ID, FormID, Method1, Method2, Method3, Method4 from tBats_06_WetLands  where FormID = %d ",
-    "insert into tBats_06_WetLands_Species (tBats_06_WetLands_ID, BatsInWetlandsSpeciesID, Methods, "
-    "Count ) values( %d, %d, '%s', %d ) ",
-    " insert into tBats_07_WetLands  (FormID,  Notes, Changes ) values(%d, '%s', '%s' ) ",
-    "select ID, FormID, Notes          , Changes         from tBats_07_WetLands  where FormID = %d ",
-    "insert into tBats_07_WetLands_Species (tBats_07_Caves_ID, AllBatsSpeciesID, Methods, Count ) "
-    "values( %d, %d, '%s', %d ) ",
     " insert into tBear_01  (FormID,  Behaviour ) values(%d, '%s' ) ",
     "select ID, FormID, Behaviour from tBear_01 where FormID = %d ",
     "insert into tBear_01_Bears ( tBear_01_ID, BearSize, BearCount, BearColor, BearSex ) values( %d, %d, "
@@ -377,28 +338,6 @@ const char* const kAssembledSql[] = {
     "Phosphates, Potential, Releif, Sulfates, Tilt, TorfArea, WaterHigh, WaterTemperature from tMoss_18 "
     "t left join nMossYesNo n1 on WaterBasinExisance = n1.ID left join nMossExposure n2 on ExposureID = "
     "n2.ID where FormID = %d",
-    // Bats
-    "select t.ID, tBats_02_Forests_ID, _AllBats_ID, a.Name_lat as BatName, Methods, Count from "
-    "tBats_02_Forests_ExtraBats t left join _AllBats a on _AllBats_ID = a.ID where tBats_02_Forests_ID "
-    "= %d",
-    "select t.ID as tID, tBats_03_Houses_ID, HouseNum, HouseConditionID, n.Name as HouseCondition from "
-    "tBats_03_Houses_BatHouses t left join nBatHousesCondition n on HouseConditionID = n.ID where "
-    "tBats_03_Houses_ID = %d",
-    "select t.ID as tID, tBats_03_Houses_BatHouses_ID, _BatsInHousesID, a.Name as BatsInHouseName, "
-    "SpeciesCount from tBats_03_Houses_BatHouses_Species t left join _BatsInHouses a on _BatsInHousesID "
-    "= a.ID where tBats_03_Houses_BatHouses_ID = %d",
-    "select t.ID as tID, tBats_04_Caves_ID, BatsInCavesSpeciesID, b.Name_lat as SpeciesName, Methods, "
-    "Count from tBats_04_Caves_Species t left join _BatsInCaves b on b.ID = t.BatsInCavesSpeciesID where "
-    "tBats_04_Caves_ID = %d",
-    "select t.ID as tID, tBats_05_Caves_ID, BatsInCavesSpeciesID, b.Name_lat as SpeciesName, Methods, "
-    "Count from tBats_05_Caves_Species t left join _AllBats b on b.ID = t.BatsInCavesSpeciesID where "
-    "tBats_05_Caves_ID = %d",
-    "select t.ID as tID, tBats_06_WetLands_ID, BatsInWetlandsSpeciesID, b.Name_lat as SpeciesName, "
-    "Methods, Count from tBats_06_WetLands_Species t left join _BatsInWetlands b on b.ID = "
-    "t.BatsInWetlandsSpeciesID where tBats_06_WetLands_ID = %d",
-    "select t.ID as tID, tBats_07_Caves_ID, AllBatsSpeciesID, b.Name_lat as SpeciesName, Methods, Count "
-    "from tBats_07_WetLands_Species t left join _AllBats b on b.ID = t.AllBatsSpeciesID where "
-    "tBats_07_Caves_ID = %d",
     // Wolf
     "select t.ID as tID, FormID, TrackType, GPS_point_id, t.DL_ID as DL_ID, nDL.Name as DL, t.DDS_ID as "
     "DDS_ID, nDDS.Name as DDS, CityID, e.EKNM_NAME as City, ExposureID, nMossExposure.Name as Exposure, "
@@ -436,16 +375,11 @@ const char* const kByInspectorateOrdered =
     "\norder by n.ID \n";
 const TemplateUse kTemplateUses[] = {
     {kNotNull, {"ID", "Name", "nMossExposure", "Name"}},
-    {kNotNull, {"ID", "Name_lat", "_AllBats", "Name_lat"}},
-    {kNotNull, {"ID", "Name_lat", "_BatsInCaves", "Name_lat"}},
-    {kNotNull, {"ID", "Name_lat", "_BatsInWetlands", "Name_lat"}},
-    {kNotNull, {"ID", "Name", "_BatsInHouses", "Name"}},
     {kNotNull, {"ID", "Name", "_AllMosses", "Name"}},
     {kNotNull, {"ID", "Name_lat", "_AllTreesMoss", "Name_lat"}},
     {kNotNull, {"ID", "Name_bg", "_AllTreesMoss", "Name_bg"}},
     {kNotNull, {"ID", "Name_lat", "_AllGrassBushMoss", "Name_lat"}},
     {kNotNull, {"ID", "Name_bg", "_AllGrassBushMoss", "Name_bg"}},
-    {kNotNull, {"ID", "Name", "nBatHousesCondition", "Name"}},
     {kNotNull, {"ID", "Name", "nMossYesNo", "Name"}},
     {kNotNull, {"ID", "Name", "nMossHommies", "Name"}},
     {kNotNull, {"ID", "Name", "nMossRockHight", "Name"}},
