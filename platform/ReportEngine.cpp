@@ -113,10 +113,13 @@ QString ValueHtml(const QString& value) {
     return html;
 }
 
-// A name, then optionally the part of a packed value to show: "|" + separator + part number,
-// once per level of packing ({PARAM_T|&3|_5}: part 3 at "&", of it part 5 at "_").
+// A name of letters, digits, "_" and "#", with single blanks between its words allowed
+// ("PARAM_UNDERGROUND HABITAT"), then optionally the part of a packed value to show: "|" +
+// separator + part number, once per level of packing ({PARAM_T|&3|_5}: part 3 at "&", of it
+// part 5 at "_").
 const QRegularExpression& Placeholder() {
-    static const QRegularExpression placeholder(QStringLiteral("\\{([A-Za-z0-9_#]+)((?:\\|[^|{}0-9A-Za-z\\s]\\d+)*)\\}"));
+    static const QRegularExpression placeholder(
+        QStringLiteral("\\{([A-Za-z0-9_#]+(?: [A-Za-z0-9_#]+)*)((?:\\|[^|{}0-9A-Za-z\\s]\\d+)*)\\}"));
     return placeholder;
 }
 

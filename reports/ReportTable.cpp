@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "reports/BatReports.h"
 #include "reports/DeerReports.h"
 #include "reports/FishReports.h"
 #include "reports/HamsterReports.h"
@@ -39,10 +40,10 @@ constexpr FormTypeReport kReports[] = {
     One(14, "Reptile.rpt", FillReptile),
     One(15, "Tortoise.rpt", FillTortoise),
     {16, {"Hamster1.rpt", FillHamster1}, {"Hamster2.rpt", FillHamster2}},
-    One(17, "Bat_Cave.rpt", kShared),
-    One(18, "Bat_Moist.rpt", kShared),
-    One(19, "Bat_Wood.rpt", kShared),
-    One(20, "Bat_Lodge.rpt", kShared),
+    One(17, "Bat_Cave.rpt", FillBatCave),
+    One(18, "Bat_Moist.rpt", FillBatMoist),
+    One(19, "Bat_Wood.rpt", FillBatWood),
+    One(20, "Bat_Lodge.rpt", FillBatLodge),
     One(21, "Wolf_2.rpt", kShared, 1),
     One(22, "Wolf_2.rpt", kShared, 2),
     One(23, "Bear_1.rpt", kShared),
