@@ -17,6 +17,13 @@
 #include "pages/common/CommonFormInsertImages.h"
 #include "pages/species/HerpNotesPages.h"
 #include "pages/species/SpecFormAmphibia01.h"
+#include "pages/species/SpecFormBat01Forest.h"
+#include "pages/species/SpecFormBat02Forest.h"
+#include "pages/species/SpecFormBat03Houses.h"
+#include "pages/species/SpecFormBat04Caves.h"
+#include "pages/species/SpecFormBat05Caves.h"
+#include "pages/species/SpecFormBat06WetLand.h"
+#include "pages/species/SpecFormBat07WetLand.h"
 #include "pages/species/SpecFormDeer01.h"
 #include "pages/species/SpecFormDeer02.h"
 #include "pages/species/SpecFormDeer03.h"
@@ -86,13 +93,13 @@ constexpr StepView kStepViews[] = {
     {6103, "CSpecForm_Deer_03", RUNTIME_CLASS(CSpecForm_Deer_03)},
     {6104, "CSpecForm_Deer_04", RUNTIME_CLASS(CSpecForm_Deer_04)},
     {6200, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6201, "CSpecForm_Bat_01_Forest", nullptr},
-    {6202, "CSpecForm_Bat_02_Forest", nullptr},
-    {6203, "CSpecForm_Bat_03_Houses", nullptr},
-    {6204, "CSpecForm_Bat_04_Caves", nullptr},
-    {6205, "CSpecForm_Bat_05_Caves", nullptr},
-    {6206, "CSpecForm_Bat_06_WetLand", nullptr},
-    {6207, "CSpecForm_Bat_07_WetLand", nullptr},
+    {6201, "CSpecForm_Bat_01_Forest", RUNTIME_CLASS(CSpecForm_Bat_01_Forest)},
+    {6202, "CSpecForm_Bat_02_Forest", RUNTIME_CLASS(CSpecForm_Bat_02_Forest)},
+    {6203, "CSpecForm_Bat_03_Houses", RUNTIME_CLASS(CSpecForm_Bat_03_Houses)},
+    {6204, "CSpecForm_Bat_04_Caves", RUNTIME_CLASS(CSpecForm_Bat_04_Caves)},
+    {6205, "CSpecForm_Bat_05_Caves", RUNTIME_CLASS(CSpecForm_Bat_05_Caves)},
+    {6206, "CSpecForm_Bat_06_WetLand", RUNTIME_CLASS(CSpecForm_Bat_06_WetLand)},
+    {6207, "CSpecForm_Bat_07_WetLand", RUNTIME_CLASS(CSpecForm_Bat_07_WetLand)},
     {6300, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6301, "CSpecForm_Goat_01", nullptr},
     {6302, "CSpecForm_Goat_02", nullptr},

@@ -13,10 +13,22 @@
 #include "pages/common/DlgChoosePlace.h"
 #include "pages/common/DlgCoordinates.h"
 #include "pages/species/DlgAddSpecies.h"
+#include "pages/species/DlgBatAddSpecies.h"
+#include "pages/species/DlgBatChoice.h"
+#include "pages/species/DlgBatHouseAdd.h"
+#include "pages/species/DlgBatHouseSpecies.h"
+#include "pages/species/DlgBatOtherSpecies.h"
 #include "pages/species/DlgFish.h"
 #include "pages/species/DlgTortoise.h"
 #include "pages/species/HerpNotesPages.h"
 #include "pages/species/SpecFormAmphibia01.h"
+#include "pages/species/SpecFormBat01Forest.h"
+#include "pages/species/SpecFormBat02Forest.h"
+#include "pages/species/SpecFormBat03Houses.h"
+#include "pages/species/SpecFormBat04Caves.h"
+#include "pages/species/SpecFormBat05Caves.h"
+#include "pages/species/SpecFormBat06WetLand.h"
+#include "pages/species/SpecFormBat07WetLand.h"
 #include "pages/species/SpecFormFish00.h"
 #include "pages/species/SpecFormFish01.h"
 #include "pages/species/SpecFormFish02.h"
@@ -88,7 +100,9 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
           RUNTIME_CLASS(CSpecForm_Fish_00), RUNTIME_CLASS(CSpecForm_Fish_01), RUNTIME_CLASS(CSpecForm_Fish_02),
           RUNTIME_CLASS(CSpecForm_Fish_03), RUNTIME_CLASS(CSpecForm_Amphibia_01), RUNTIME_CLASS(CSpecForm_Amphibia_02),
           RUNTIME_CLASS(CSpecForm_Reptile_01), RUNTIME_CLASS(CSpecForm_Reptile_02), RUNTIME_CLASS(CSpecForm_Tortoise_01),
-          RUNTIME_CLASS(CSpecForm_Tortoise_02)}) {
+          RUNTIME_CLASS(CSpecForm_Tortoise_02), RUNTIME_CLASS(CSpecForm_Bat_01_Forest), RUNTIME_CLASS(CSpecForm_Bat_02_Forest),
+          RUNTIME_CLASS(CSpecForm_Bat_03_Houses), RUNTIME_CLASS(CSpecForm_Bat_04_Caves), RUNTIME_CLASS(CSpecForm_Bat_05_Caves),
+          RUNTIME_CLASS(CSpecForm_Bat_06_WetLand), RUNTIME_CLASS(CSpecForm_Bat_07_WetLand)}) {
         ShowPage(pageClass);
         EXPECT_EQ(CutTexts(page), std::vector<std::string>()) << pageClass->m_lpszClassName;
     }
@@ -101,6 +115,12 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
     CDlg_Fish().DoModal();
     CDlg_AddSpecies(CDlg_AddSpecies::kReptiles).DoModal();
     CDlg_Tortoise().DoModal();
+    CDlg_Choice({1, 0, 0, 0}, {1, 1, 1, 1}).DoModal();
+    CDlg_Bat_OtherSpecies({1, 1, 1, 1}).DoModal();
+    CDlg_BatHouse_Add().DoModal();
+    CDlg_BatHouse_Species().DoModal();
+    for (const BOOL wetland : {FALSE, TRUE})
+        CDlg_Bat_AddSpecies(wetland ? kWetlandMethods : kCaveMethods, nullptr, wetland, TRUE).DoModal();
     CAboutDlg().DoModal();
     CDlgLogin().DoModal();
     CDlg_AddUser().DoModal();

@@ -1,0 +1,377 @@
+// The bat pages and their dialogs: the rules of each dialog, the enabling and duplicate rules
+// of the pages, the master-detail of the bat houses, and what the pages leave in their
+// records.
+#include <tuple>
+
+#include "controls/ComboHelpers.h"
+#include "pages/species/DlgBatAddSpecies.h"
+#include "pages/species/DlgBatHouseAdd.h"
+#include "pages/species/DlgBatHouseSpecies.h"
+#include "pages/species/DlgBatOtherSpecies.h"
+#include "pages/species/DlgBatChoice.h"
+#include "pages/species/SpecFormBat01Forest.h"
+#include "pages/species/SpecFormBat02Forest.h"
+#include "pages/species/SpecFormBat03Houses.h"
+#include "pages/species/SpecFormBat04Caves.h"
+#include "pages/species/SpecFormBat05Caves.h"
+#include "pages/species/SpecFormBat06WetLand.h"
+#include "pages/species/SpecFormBat07WetLand.h"
+#include "store/SqlText.h"
+#include "tests/pages/PageFixture.h"
+
+namespace {
+
+using Messages = std::vector<CString>;
+using Flags = std::vector<int>;
+
+constexpr int kNilssonii = 430;  // Eptesicus nilssonii in _AllBats
+constexpr int kNoctula = 1;         // _BatsInHouses
+
+void Select(CGridCtrl& grid, int row) { grid.SetSelectedRange(row, 0, row, grid.GetColumnCount() - 1); }
+
+// The enabled state of `count` consecutive controls.
+Flags EnabledStates(const CWnd& window, int first, int count) {
+    Flags states;
+    for (int i = 0; i < count; ++i) states.push_back(window.GetDlgItem(first + i)->IsWindowEnabled() ? 1 : 0);
+    return states;
+}
+
+// Fills a species dialog: the species by id (0: none), the count, the method boxes by number.
+template <class Dialog>
+void FillSpecies(Dialog& dialog, int species, const char* count, std::initializer_list<int> methods) {
+    if (species) CComboHelpers::SelectByItemData(dialog.m_species, static_cast<DWORD>(species));
+    dialog.SetDlgItemText(Dialog::IDC_COUNT, count);
+    for (const int method : methods) dialog.CheckDlgButton(Dialog::IDC_FIRST_METHOD + method - 1, BST_CHECKED);
+}
+
+class BatPagesTest : public PageTest {
+protected:
+    std::vector<CString> Column(CGridCtrl& grid, int column) {
+        std::vector<CString> texts;
+        for (int row = 1; row < grid.GetRowCount(); ++row) texts.push_back(grid.GetItemText(row, column));
+        return texts;
+    }
+};
+
+// ---- the dialogs -------------------------------------------------------------------------
+
+TEST_F(BatPagesTest, OtherSpeciesDialogRefusesInOrderAndWritesMethodsWithoutBlanks) {
+    const ModalRun script([](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_Bat_OtherSpecies&>(shown);
+        dialog.PressButton(IDOK);
+        FillSpecies(dialog, kNilssonii, "", {});
+        dialog.PressButton(IDOK);
+        dialog.SetDlgItemText(CDlg_Bat_OtherSpecies::IDC_COUNT, "0");
+        dialog.PressButton(IDOK);
+        FillSpecies(dialog, 0, "0", {2, 4});
+        dialog.PressButton(IDOK);
+    });
+    CDlg_Bat_OtherSpecies dialog({1, 1, 1, 1});
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(boxes.Texts(), (Messages{"Няма избран вид.", "Няма въведен брой.", "Моля изберете метод."}));
+    EXPECT_EQ(dialog.m_row.SpeciesID, kNilssonii);
+    EXPECT_EQ(dialog.m_row.SpeciesName, "Eptesicus nilssonii");
+    EXPECT_EQ(dialog.m_row.Methods, "2;4;");
+    EXPECT_EQ(dialog.m_row.MethodFlags, (CForestMethodFlags{0, 1, 0, 1}));
+    EXPECT_EQ(dialog.m_row.Count, 0);
+}
+
+TEST_F(BatPagesTest, AddSpeciesDialogTrimsTheCountAndOffersOnlyThePagesMethods) {
+    const BYTE enabled[kCaveMethods] = {0, 1, 0, 1, 0};
+    Flags shownEnabled;
+    const ModalRun script([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_Bat_AddSpecies&>(shown);
+        shownEnabled = EnabledStates(dialog, CDlg_Bat_AddSpecies::IDC_FIRST_METHOD, kCaveMethods);
+        EXPECT_EQ(dialog.m_species.GetCount(), 12);  // _BatsInCaves
+        dialog.PressButton(IDOK);
+        FillSpecies(dialog, 3, "  ", {});
+        dialog.PressButton(IDOK);
+        dialog.SetDlgItemText(CDlg_Bat_AddSpecies::IDC_COUNT, " 25 ");
+        dialog.PressButton(IDOK);
+        FillSpecies(dialog, 0, " 25 ", {2, 4});
+        dialog.PressButton(IDOK);
+    });
+    CDlg_Bat_AddSpecies dialog(kCaveMethods, enabled, FALSE, TRUE);
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(shownEnabled, (Flags{0, 1, 0, 1, 0}));
+    EXPECT_EQ(boxes.Texts(), (Messages{"Моля изберете вид!", "Моля въведете брой!", "Моля изберете метод!"}));
+    EXPECT_EQ(dialog.m_row.Methods, "2; 4;");
+    EXPECT_EQ(dialog.m_row.MethodFlags, (std::vector<BYTE>{0, 1, 0, 1, 0}));
+    EXPECT_EQ(dialog.m_row.Count, 25);
+}
+
+TEST_F(BatPagesTest, WetlandSpeciesDialogShowsFourWetlandMethodsAndAllBatsForTheOtherPage) {
+    const ModalRun script([this](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_Bat_AddSpecies&>(shown);
+        CString first;
+        dialog.GetDlgItemText(CDlg_Bat_AddSpecies::IDC_FIRST_METHOD, first);
+        EXPECT_EQ(first, "1. Трансект с ултразвуков детектор");
+        EXPECT_FALSE(dialog.GetDlgItem(CDlg_Bat_AddSpecies::IDC_FIRST_METHOD + 4)->IsWindowVisible());
+        EXPECT_EQ(dialog.m_species.GetCount(), Number("select count(*) from _AllBats"));
+        Grab(&shown, "page_bat_add_species_wetland");
+        shown.PressButton(IDCANCEL);
+    });
+    CDlg_Bat_AddSpecies(kWetlandMethods, nullptr, TRUE, FALSE).DoModal();
+}
+
+TEST_F(BatPagesTest, HouseDialogsCheckTheirFieldsAndCountsTakeDigitsOnly) {
+    const ModalRun addHouse([](CDialog& shown) {
+        shown.SetDlgItemText(CDlg_BatHouse_Add::IDC_NUMBER, "   ");
+        shown.PressButton(IDOK);
+        shown.SetDlgItemText(CDlg_BatHouse_Add::IDC_NUMBER, " 12-а ");
+        shown.PressButton(IDOK);  // the condition may stay unknown
+    });
+    CDlg_BatHouse_Add house;
+    ASSERT_EQ(house.DoModal(), IDOK);
+    EXPECT_EQ(house.m_row, (CBatHouseInfo{"12-а", -1, ""}));
+
+    CString typed;
+    const ModalRun addSpecies([&typed](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_BatHouse_Species&>(shown);
+        dialog.PressButton(IDOK);
+        CComboHelpers::SelectByItemData(dialog.m_species, kNoctula);
+        dialog.PressButton(IDOK);
+        CWnd* count = dialog.GetDlgItem(CDlg_BatHouse_Species::IDC_COUNT);
+        count->SetFocus();
+        for (const char key : std::string("1x-2")) count->SendMessage(WM_CHAR, static_cast<WPARAM>(key));
+        count->GetWindowText(typed);
+        dialog.PressButton(IDOK);
+    });
+    CDlg_BatHouse_Species species;
+    ASSERT_EQ(species.DoModal(), IDOK);
+    EXPECT_EQ(typed, "12");
+    EXPECT_EQ(boxes.Texts(), (Messages{"Моля въведете номер на къщичката!", "Моля изберете вид!", "Моля въведете брой!"}));
+    EXPECT_EQ(species.m_row.BatsInHouseName, "Nyctalus noctula");
+    EXPECT_EQ(species.m_row.SpeciesCount, "12");
+}
+
+TEST_F(BatPagesTest, ADatabaseErrorWhileTheListFillsIsShownAndTheDialogStillOpens) {
+    Exec("drop table _AllBats");
+    bool opened = false;
+    const ModalRun script([&opened](CDialog& shown) {
+        opened = true;
+        shown.PressButton(IDOK);  // nothing to choose: refused
+        shown.PressButton(IDCANCEL);
+    });
+    EXPECT_EQ(CDlg_Bat_OtherSpecies({1, 1, 1, 1}).DoModal(), IDCANCEL);
+    EXPECT_TRUE(opened);
+    ASSERT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_NE(boxes.Texts()[0].Find("_AllBats"), -1) << boxes.Texts()[0].GetString();
+    EXPECT_EQ(boxes.Texts()[1], "Няма избран вид.");
+}
+
+// ---- forest pages ------------------------------------------------------------------------
+
+TEST_F(BatPagesTest, ForestSpeciesEnableTheirFieldsLockTheMethodsAndForgetWhenUnticked) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_01_Forest));
+    using Page = CSpecForm_Bat_01_Forest;
+    EXPECT_FALSE(IsEnabled(*page, Page::IDC_BAT1_CHOOSE));
+    page->CheckDlgButton(Page::IDC_FIRST_METHOD, BST_CHECKED);
+    page->CheckDlgButton(Page::IDC_FIRST_METHOD + 2, BST_CHECKED);
+    page->CheckDlgButton(Page::IDC_BAT1, BST_CHECKED);
+    Click(*page, Page::IDC_BAT1);
+    EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{0, 0, 0, 0}));
+    EXPECT_TRUE(IsEnabled(*page, Page::IDC_BAT1_CHOOSE) && IsEnabled(*page, Page::IDC_BAT1_COUNT) && IsEnabled(*page, 2570));
+    EXPECT_FALSE(IsEnabled(*page, Page::IDC_BAT2_CHOOSE) || IsEnabled(*page, Page::IDC_BAT2_COUNT));
+
+    Flags dialogEnabled;
+    const ModalRun script([&dialogEnabled](CDialog& shown) {
+        dialogEnabled = EnabledStates(shown, CDlg_Choice::IDC_FIRST_METHOD, kForestMethods);
+        shown.CheckDlgButton(CDlg_Choice::IDC_FIRST_METHOD + 2, BST_CHECKED);
+        shown.PressButton(IDOK);
+    });
+    Click(*page, Page::IDC_BAT1_CHOOSE);
+    EXPECT_EQ(dialogEnabled, (Flags{1, 0, 1, 0}));
+    EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_METHODS), "3;");
+    page->SetDlgItemText(Page::IDC_BAT1_COUNT, "17");
+    page->SetDlgItemText(Page::IDC_BAT1_METHODS, "9; 9;");  // cannot be typed into
+    EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_METHODS), "3;");
+    EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_COUNT), "17");
+    Leave();
+    const CSpecData_Bat_01_Forest& forest = doc.SpecData_Bat_01_Forest;
+    EXPECT_EQ(forest.PageMethods, (CForestMethodFlags{1, 0, 1, 0}));
+    EXPECT_EQ(std::tuple(forest.Bat1Checked, forest.Bat1Method, forest.Bat1Count), std::tuple(1, CString("3;"), 17));
+    EXPECT_EQ(forest.Bat1MethodFlags, (CForestMethodFlags{0, 0, 1, 0}));
+
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_01_Forest));
+    EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{0, 0, 0, 0}));
+    Grab(page, "page_bat_forest_1");
+    page->CheckDlgButton(Page::IDC_BAT1, BST_UNCHECKED);
+    Click(*page, Page::IDC_BAT1);
+    EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{1, 1, 1, 1}));
+    EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_METHODS), "");
+    EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_COUNT), "");
+    Leave();
+    EXPECT_EQ(std::tuple(forest.Bat1Checked, forest.Bat1Method, forest.Bat1Count), std::tuple(0, CString(), -1));
+    EXPECT_EQ(forest.Bat1MethodFlags, (CForestMethodFlags{0, 0, 0, 0}));
+}
+
+TEST_F(BatPagesTest, OtherForestSpeciesAreAddedChangedAndDeletedWithoutDuplicates) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_02_Forest));
+    auto* forest = dynamic_cast<CSpecForm_Bat_02_Forest*>(page);
+    const auto add = [this](int species, const char* count) {
+        const ModalRun script([=](CDialog& shown) {
+            FillSpecies(dynamic_cast<CDlg_Bat_OtherSpecies&>(shown), species, count, {1});
+            shown.PressButton(IDOK);
+        });
+        Click(*page, CSpecForm_Bat_02_Forest::IDC_ADD);
+    };
+    add(kNilssonii, "3");
+    add(kNilssonii + 1, "4");
+    add(kNilssonii, "9");
+    EXPECT_EQ(boxes.Texts(), Messages{"Този вид вече присъства в списъка!"});
+
+    const auto change = [forest](int row, int species, const char* count) {
+        const ModalRun script([=](CDialog& shown) {
+            auto& dialog = dynamic_cast<CDlg_Bat_OtherSpecies&>(shown);
+            EXPECT_EQ(dialog.m_count, row == 1 ? "3" : "4");
+            if (species) CComboHelpers::SelectByItemData(dialog.m_species, static_cast<DWORD>(species));
+            dialog.SetDlgItemText(CDlg_Bat_OtherSpecies::IDC_COUNT, count);
+            dialog.PressButton(IDOK);
+        });
+        forest->SpeciesGrid().SendMessageToParent(row, 1, NM_DBLCLK);
+    };
+    change(2, kNilssonii, "5");  // the species of the other row: refused
+    change(1, 0, "8");              // its own species: accepted
+    EXPECT_EQ(boxes.Texts().size(), 2u);
+    EXPECT_EQ(Column(forest->SpeciesGrid(), 3), (std::vector<CString>{"8", "4"}));
+    EXPECT_EQ(Column(forest->SpeciesGrid(), 2), (std::vector<CString>{"1;", "1;"}));
+
+    forest->SpeciesGrid().SetSelectedRange(1, 1, 1, 2);  // part of a row: nothing
+    Click(*page, CSpecForm_Bat_02_Forest::IDC_DELETE);
+    Select(forest->SpeciesGrid(), 1);
+    Click(*page, CSpecForm_Bat_02_Forest::IDC_DELETE);
+    EXPECT_EQ(Column(forest->SpeciesGrid(), 0), std::vector<CString>{"1"});
+    Keys(*page, CSpecForm_Bat_02_Forest::IDC_BLANK_NUM, "123456789");
+    Grab(page, "page_bat_forest_2");
+    Leave();
+    ASSERT_EQ(doc.SpecData_Bat_02_Forest.ExtraBats.GetSize(), 1);
+    EXPECT_EQ(doc.SpecData_Bat_02_Forest.ExtraBats[0].SpeciesID, kNilssonii + 1);
+    EXPECT_EQ(doc.SpecData_Bat_02_Forest.BlankNum, "12345678");
+}
+
+// ---- bat houses --------------------------------------------------------------------------
+
+TEST_F(BatPagesTest, HouseSpeciesFollowTheClickedHouseAndNeedOneWholeHouseRow) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_03_Houses));
+    auto* houses = dynamic_cast<CSpecForm_Bat_03_Houses*>(page);
+    using Page = CSpecForm_Bat_03_Houses;
+    Click(*page, Page::IDC_ADD_SPECIES);
+    const auto addHouse = [this](const char* number) {
+        const ModalRun script([=](CDialog& shown) {
+            shown.SetDlgItemText(CDlg_BatHouse_Add::IDC_NUMBER, number);
+            CComboHelpers::SelectByItemData(dynamic_cast<CDlg_BatHouse_Add&>(shown).m_condition, 2);
+            shown.PressButton(IDOK);
+        });
+        Click(*page, Page::IDC_ADD_HOUSE);
+    };
+    const auto addSpecies = [this](int species, const char* count) {
+        const ModalRun script([=](CDialog& shown) {
+            auto& dialog = dynamic_cast<CDlg_BatHouse_Species&>(shown);
+            CComboHelpers::SelectByItemData(dialog.m_species, static_cast<DWORD>(species));
+            dialog.SetDlgItemText(CDlg_BatHouse_Species::IDC_COUNT, count);
+            dialog.PressButton(IDOK);
+        });
+        Click(*page, Page::IDC_ADD_SPECIES);
+    };
+    const auto clickHouse = [houses](int row) {
+        houses->HouseGrid().SendMessageToParent(row, 0, GVN_SELCHANGING);
+        Select(houses->HouseGrid(), row);
+    };
+    addHouse("7");
+    addSpecies(kNoctula, "3");
+    addHouse("7");  // numbers may repeat
+    clickHouse(1);
+    addSpecies(kNoctula, "3");
+    addSpecies(kNoctula, "5");  // no duplicate test inside a house
+    clickHouse(2);
+    EXPECT_EQ(Column(houses->SpeciesGrid(), 0), std::vector<CString>());
+    addSpecies(3, "1");
+    clickHouse(1);
+    EXPECT_EQ(Column(houses->SpeciesGrid(), 2), (std::vector<CString>{"3", "5"}));
+    EXPECT_EQ(Column(houses->HouseGrid(), 1), (std::vector<CString>{"Повредена", "Повредена"}));
+    Grab(page, "page_bat_houses");
+
+    houses->SpeciesGrid().SetSelectedRange(1, 0, 1, 1);  // part of a row: nothing
+    Click(*page, Page::IDC_DELETE_SPECIES);
+    Select(houses->SpeciesGrid(), 1);
+    Click(*page, Page::IDC_DELETE_SPECIES);
+    EXPECT_EQ(Column(houses->SpeciesGrid(), 2), std::vector<CString>{"5"});
+    Click(*page, Page::IDC_DELETE_HOUSE);
+    EXPECT_EQ(Column(houses->HouseGrid(), 0), std::vector<CString>{"7"});
+    EXPECT_EQ(Column(houses->SpeciesGrid(), 0), std::vector<CString>());  // the removed house's species are gone
+    Click(*page, Page::IDC_ADD_SPECIES);  // no house selected now
+    EXPECT_EQ(boxes.Texts(), (Messages{"Моля първо въведете къщичка за която искате да добавите вид!",
+                                  "Моля първо изберете  къщичка за която искате да добавите вид!",
+                                  "Моля първо изберете  къщичка за която искате да добавите вид!"}));
+    Leave();
+    ASSERT_EQ(doc.SpecData_Bat_03_Houses.BatHouses.GetSize(), 1);
+    const CBatHouse& left = doc.SpecData_Bat_03_Houses.BatHouses[0];
+    EXPECT_EQ(std::tuple(left.HouseNum, left.HouseConditionID, left.Species.GetSize()), std::tuple(CString("7"), 2, 1));
+}
+
+// ---- caves and wetlands ------------------------------------------------------------------
+
+TEST_F(BatPagesTest, TargetSpeciesCanOnlyBeAddedWithMethodsTickedOnThePage) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_06_WetLand));
+    auto* wetland = dynamic_cast<CSpecForm_Bat_06_WetLand*>(page);
+    Flags offered;
+    const auto add = [&](int species, std::initializer_list<int> methods) {
+        const ModalRun script([&](CDialog& shown) {
+            auto& dialog = dynamic_cast<CDlg_Bat_AddSpecies&>(shown);
+            offered = EnabledStates(dialog, CDlg_Bat_AddSpecies::IDC_FIRST_METHOD, kWetlandMethods);
+            FillSpecies(dialog, species, "4", methods);
+            dialog.PressButton(IDOK);
+            if (!dialog.IsEnded()) dialog.PressButton(IDCANCEL);
+        });
+        Click(*page, CBatSpeciesListPage::IDC_ADD);
+    };
+    add(2, {});
+    EXPECT_EQ(offered, (Flags{0, 0, 0, 0}));
+    EXPECT_EQ(boxes.Texts(), Messages{"Моля изберете метод!"});
+    page->CheckDlgButton(CBatSpeciesListPage::IDC_FIRST_METHOD + 1, BST_CHECKED);
+    add(2, {2});
+    add(2, {2});
+    EXPECT_EQ(offered, (Flags{0, 1, 0, 0}));
+    EXPECT_EQ(boxes.Texts().back(), "Този вид вече присъства в списъка!");
+    EXPECT_EQ(Column(wetland->SpeciesGrid(), 1), std::vector<CString>{"Myotis dasycneme"});
+    Grab(page, "page_bat_wetland_1");
+    wetland->SpeciesGrid().SendMessageToParent(1, 1, NM_DBLCLK);  // no change by double click
+    Leave();
+    EXPECT_EQ(doc.SpecData_Bat_06_WetLand.Methods, (CWetlandMethodFlags{0, 1, 0, 0}));
+    ASSERT_EQ(doc.SpecData_Bat_06_WetLand.Species.GetSize(), 1);
+    EXPECT_EQ(doc.SpecData_Bat_06_WetLand.Species[0].Methods, "2;");
+}
+
+TEST_F(BatPagesTest, EveryOtherPageKeepsItsRowsAndTextsAndLooksRight) {
+    doc.SpecData_Bat_05_Caves.ColonyLocation = "В тавана на 'Голямата зала'";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_05_Caves));
+    const ModalRun script([](CDialog& shown) {
+        FillSpecies(dynamic_cast<CDlg_Bat_AddSpecies&>(shown), kNilssonii, "2", {5});
+        shown.PressButton(IDOK);
+    });
+    Click(*page, CBatSpeciesListPage::IDC_ADD);
+    page->SetDlgItemText(CBatSpeciesListPage::IDC_NOTES, "ред 1\r\nред 2");
+    Grab(page, "page_bat_caves_2");
+    Leave();
+    EXPECT_EQ(doc.SpecData_Bat_05_Caves.Species[0].Methods, "5;");
+    EXPECT_EQ(doc.SpecData_Bat_05_Caves.Notes, "ред 1\r\nред 2");
+    EXPECT_EQ(doc.SpecData_Bat_05_Caves.ColonyLocation, "В тавана на 'Голямата зала'");
+
+    for (const auto& [pageClass, name] : {std::pair(RUNTIME_CLASS(CSpecForm_Bat_04_Caves), "bat_caves_1"),
+                                          std::pair(RUNTIME_CLASS(CSpecForm_Bat_07_WetLand), "bat_wetland_2")}) {
+        ShowPage(pageClass);
+        Grab(page, CString("page_") + name);
+    }
+    const ModalRun pictures([this](CDialog& shown) {
+        Grab(&shown, FormatSql("page_bat_dialog_%d", shown.GetTemplateId()));
+        shown.PressButton(IDCANCEL);
+    });
+    CDlg_Choice({1, 0, 0, 0}, {1, 1, 0, 0}).DoModal();
+    CDlg_Bat_OtherSpecies({1, 1, 1, 1}).DoModal();
+    CDlg_BatHouse_Add().DoModal();
+    CDlg_BatHouse_Species().DoModal();
+    CDlg_Bat_AddSpecies(kCaveMethods, nullptr, FALSE, TRUE).DoModal();
+}
+
+}  // namespace
