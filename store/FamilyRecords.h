@@ -19,6 +19,7 @@
 #include "store/HerpRecords.h"
 #include "store/MossRecords.h"
 #include "store/TortoiseRecords.h"
+#include "store/WolfRecords.h"
 
 class CSQLite3DB;
 
@@ -47,5 +48,5 @@ public:
 
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
-using CSpeciesRecords =
-    CSpeciesFamilies<CFishRecords, CMossRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords, CDeerRecords>;
+using CSpeciesRecords = CSpeciesFamilies<CFishRecords, CMossRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords,
+                                         CDeerRecords, CWolfRecords>;
