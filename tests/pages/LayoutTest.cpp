@@ -15,6 +15,7 @@
 #include "pages/species/DlgAddSpecies.h"
 #include "pages/species/DlgFish.h"
 #include "pages/species/DlgTortoise.h"
+#include "pages/species/DlgWolfRoute.h"
 #include "pages/species/HerpNotesPages.h"
 #include "pages/species/SpecFormAmphibia01.h"
 #include "pages/species/SpecFormFish00.h"
@@ -24,6 +25,12 @@
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
 #include "pages/species/SpecFormTortoise02.h"
+#include "pages/species/SpecFormWolf01.h"
+#include "pages/species/SpecFormWolf02.h"
+#include "pages/species/SpecFormWolf03.h"
+#include "pages/species/SpecFormWolf04.h"
+#include "pages/species/SpecFormWolf05.h"
+#include "pages/species/SpecFormWolf06.h"
 #include "platform/DC.h"
 #include "shell/AboutDlg.h"
 #include "shell/DlgAddUser.h"
@@ -88,7 +95,9 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
           RUNTIME_CLASS(CSpecForm_Fish_00), RUNTIME_CLASS(CSpecForm_Fish_01), RUNTIME_CLASS(CSpecForm_Fish_02),
           RUNTIME_CLASS(CSpecForm_Fish_03), RUNTIME_CLASS(CSpecForm_Amphibia_01), RUNTIME_CLASS(CSpecForm_Amphibia_02),
           RUNTIME_CLASS(CSpecForm_Reptile_01), RUNTIME_CLASS(CSpecForm_Reptile_02), RUNTIME_CLASS(CSpecForm_Tortoise_01),
-          RUNTIME_CLASS(CSpecForm_Tortoise_02)}) {
+          RUNTIME_CLASS(CSpecForm_Tortoise_02), RUNTIME_CLASS(CSpecForm_Wolf_01),
+          RUNTIME_CLASS(CSpecForm_Wolf_02), RUNTIME_CLASS(CSpecForm_Wolf_03), RUNTIME_CLASS(CSpecForm_Wolf_04),
+          RUNTIME_CLASS(CSpecForm_Wolf_05), RUNTIME_CLASS(CSpecForm_Wolf_06)}) {
         ShowPage(pageClass);
         EXPECT_EQ(CutTexts(page), std::vector<std::string>()) << pageClass->m_lpszClassName;
     }
@@ -106,6 +115,7 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
     CDlg_AddUser().DoModal();
     CDlg_ChangePassword().DoModal();
     CDlg_Persons().DoModal();
+    CDlg_Wolf_Route(kTestInspectorate, CWolf06Row()).DoModal();
 }
 
 }  // namespace
