@@ -184,13 +184,13 @@ TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredEditedReadPrintedAndDeleted) {
         std::function<bool()> stored;  // the document's record after the update
     } forms[] = {
         {35, RUNTIME_CLASS(CSpecForm_Wolf_01), [&] { Keys(*page, count, "0071"); page->SetDlgItemText(notes, "глутница\r\nот 'Рила'"); },
-         count, "12", [&] { return doc.SpecData_Wolf_01 == CSpecData_Wolf_01{"глутница\r\nот 'Рила'", "12"}; }},
+         notes, "глутница", [&] { return doc.SpecData_Wolf_01 == CSpecData_Wolf_01{"глутница", "007"}; }},
         {36, RUNTIME_CLASS(CSpecForm_Wolf_02), [&] { page->SetDlgItemText(notes, "двойка"); },
          notes, "двойка и 100%", [&] { return doc.SpecData_Wolf_02.Notes == "двойка и 100%"; }},
         {37, RUNTIME_CLASS(CSpecForm_Wolf_03), [&] { Click(*page, CSpecForm_Wolf_03::IDC_NOT_INHABITED); },
          notes, "празно", [&] { return doc.SpecData_Wolf_03 == CSpecData_Wolf_03{1, "празно"}; }},
-        {38, RUNTIME_CLASS(CSpecForm_Wolf_04), [&] { Keys(*page, count, "007"); },
-         notes, "малки", [&] { return doc.SpecData_Wolf_04 == CSpecData_Wolf_04{"007", "малки"}; }},
+        {38, RUNTIME_CLASS(CSpecForm_Wolf_04), [&] { Keys(*page, count, "12"); page->SetDlgItemText(notes, "малки"); },
+         count, "007", [&] { return doc.SpecData_Wolf_04 == CSpecData_Wolf_04{"007", "малки"}; }},
         {39, RUNTIME_CLASS(CSpecForm_Wolf_05), [&] { page->SetDlgItemText(notes, "вой"); },
          notes, "", [&] { return doc.SpecData_Wolf_05.Notes.IsEmpty(); }},
         {40, RUNTIME_CLASS(CSpecForm_Wolf_06), [&] {
