@@ -48,5 +48,6 @@ public:
 
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
-using CSpeciesRecords = CSpeciesFamilies<CFishRecords, CMossRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords,
-                                         CDeerRecords, CWolfRecords>;
+using CSpeciesRecords =
+    CSpeciesFamilies<CFishRecords, CMossRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords, CDeerRecords,
+                     CWolfRecords>;
