@@ -39,6 +39,12 @@
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
 #include "pages/species/SpecFormTortoise02.h"
+#include "pages/species/SpecFormWolf01.h"
+#include "pages/species/SpecFormWolf02.h"
+#include "pages/species/SpecFormWolf03.h"
+#include "pages/species/SpecFormWolf04.h"
+#include "pages/species/SpecFormWolf05.h"
+#include "pages/species/SpecFormWolf06.h"
 #include "shell/ListProgramModes.h"
 #include "shell/MyFormView.h"
 #include "shell/ProgramDatabase.h"
@@ -127,12 +133,12 @@ constexpr StepView kStepViews[] = {
     {6706, "CSpecForm_Bear_06", nullptr},
     {6707, "CSpecForm_Bear_07", nullptr},
     {6800, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6801, "CSpecForm_Wolf_01", nullptr},
-    {6802, "CSpecForm_Wolf_02", nullptr},
-    {6803, "CSpecForm_Wolf_03", nullptr},
-    {6804, "CSpecForm_Wolf_04", nullptr},
-    {6805, "CSpecForm_Wolf_05", nullptr},
-    {6806, "CSpecForm_Wolf_06", nullptr},
+    {6801, "CSpecForm_Wolf_01", RUNTIME_CLASS(CSpecForm_Wolf_01)},
+    {6802, "CSpecForm_Wolf_02", RUNTIME_CLASS(CSpecForm_Wolf_02)},
+    {6803, "CSpecForm_Wolf_03", RUNTIME_CLASS(CSpecForm_Wolf_03)},
+    {6804, "CSpecForm_Wolf_04", RUNTIME_CLASS(CSpecForm_Wolf_04)},
+    {6805, "CSpecForm_Wolf_05", RUNTIME_CLASS(CSpecForm_Wolf_05)},
+    {6806, "CSpecForm_Wolf_06", RUNTIME_CLASS(CSpecForm_Wolf_06)},
     {6807, "CSpecForm_Wolf_07", nullptr},
     {6808, "CSpecForm_Wolf_08", nullptr},
     {6809, "CSpecForm_Wolf_09", nullptr},

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "db/SQLite3DB.h"
+#include "store/CoordinateRows.h"
 #include "store/FormDocument.h"
 #include "store/ImageBlob.h"
 #include "store/SqlText.h"
@@ -28,10 +29,6 @@ COleDateTime DateFromText(const CString& text) {
     date.ParseDateTime(text, VAR_DATEVALUEONLY);
     return date;
 }
-
-// The Coordinates columns of a point, longitude first, each half closed by its Relativity
-// column, which always holds -2.
-constexpr int kRelativity = -2;
 
 }  // namespace
 
@@ -166,13 +163,7 @@ void CTovan_splitDoc::SaveCoords(CSQLite3DB& db, int formId) {
                            "%d, '%s', %d ) ",
                            formId, coords.BioRegionID, QuoteSql(coords.Altitude), coords.ExposureID));
     const int coordsRowId = db.lastRowId();
-    for (const CGeoPoint& point : coords.Points)
-        db.execQuery(FormatSql(
-            " insert into Coordinates (  DlgData_ID,  Longtitude_Grad,  Longtitude_Minutes,  Longtitude_Seconds,  "
-            "Longtitude_SocondsAfterPoint,  Longtitude_Relativity,  Latitude_Grad,  Latitude_Minutes,  Latitude_Seconds,  "
-            "Latitude_SecondsAfterPoint,  Latitude_Relativity ) values( %d, %d, %d, %d, %d, %d, %d, %d, %d, %d, %d )",
-            coordsRowId, point.LonDeg, point.LonMin, point.LonSec, point.LonFraction, kRelativity, point.LatDeg,
-            point.LatMin, point.LatSec, point.LatFraction, kRelativity));
+    for (const CGeoPoint& point : coords.Points) InsertCoordinatesRow(db, coordsRowId, point);
 }
 
 BOOL CTovan_splitDoc::LoadCoords(CSQLite3DB& db, int formId) {
@@ -196,18 +187,7 @@ BOOL CTovan_splitDoc::LoadCoords(CSQLite3DB& db, int formId) {
         "Longtitude_Relativity, Latitude_Grad, Latitude_Minutes, Latitude_Seconds, Latitude_SecondsAfterPoint, "
         "Latitude_Relativity from Coordinates where  DlgData_ID = %d order by ID ",
         coordsRowId));
-    for (; !points.eof(); points.nextRow()) {
-        CGeoPoint point;
-        point.LonDeg = points.getIntField("Longtitude_Grad");
-        point.LonMin = points.getIntField("Longtitude_Minutes");
-        point.LonSec = points.getIntField("Longtitude_Seconds");
-        point.LonFraction = points.getIntField("Longtitude_SocondsAfterPoint");
-        point.LatDeg = points.getIntField("Latitude_Grad");
-        point.LatMin = points.getIntField("Latitude_Minutes");
-        point.LatSec = points.getIntField("Latitude_Seconds");
-        point.LatFraction = points.getIntField("Latitude_SecondsAfterPoint");
-        coords.Points.Add(point);
-    }
+    for (; !points.eof(); points.nextRow()) coords.Points.Add(GeoPointOfRow(points));
     return TRUE;
 }
 

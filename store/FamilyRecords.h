@@ -20,6 +20,7 @@
 #include "store/HerpRecords.h"
 #include "store/MossRecords.h"
 #include "store/TortoiseRecords.h"
+#include "store/WolfRecords.h"
 
 class CSQLite3DB;
 
@@ -50,4 +51,4 @@ public:
 // tortoise, hamster, deer, goat, wolf.
 using CSpeciesRecords =
     CSpeciesFamilies<CFishRecords, CMossRecords, CBatRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords,
-                     CDeerRecords>;
+                     CDeerRecords, CWolfRecords>;

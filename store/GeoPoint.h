@@ -14,10 +14,10 @@ public:
     int LonSec = 0;
     int LonFraction = 0;
 
-    // 42°  5'  7.3'' : the coordinates grid and the reports.
+    // 42°  5'  7.3'' : the coordinates grid, the wolf route and the reports.
     CString FormatLatitude() const;
     CString FormatLongitude() const;
-    // 42° 5' 7.3" : the wolf route page.
+    // 42° 5' 7.3" : the short form.
     CString FormatLatitudeShort() const;
     CString FormatLongitudeShort() const;
 

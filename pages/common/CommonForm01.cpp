@@ -1,13 +1,12 @@
 #include "pages/common/CommonForm01.h"
 
 #include "controls/ComboHelpers.h"
+#include "pages/common/CityLists.h"
 #include "pages/common/DlgChoosePlace.h"
 #include "pages/common/RioswLists.h"
 #include "pages/common/PageControls.h"
 #include "pages/common/PageLists.h"
-#include "pages/common/PageValues.h"
 #include "res/CommonPageIds.h"
-#include "shell/ProgramDatabase.h"
 #include "store/FormDocument.h"
 #include "store/SqlText.h"
 
@@ -15,33 +14,16 @@ IMPLEMENT_DYNCREATE(CCommonForm_01, CFormPage)
 
 namespace {
 
-constexpr char kCitiesOfInspectorate[] =
-    " select ID, EKNM, EKNM_NAME || '          ' || EKNM AS COL1, PROVINCE, MUNICIPALITY, EKNM_NAME from EKNM_CITIES  "
-    "where municipality in ( select mun_id from rMun____RIOSW_NP_PP where riosw_np_pp_id = %d ) ";
 constexpr char kMunicipalitiesOfInspectorate[] =
     " select ID, PROVINCE, EKNM, EKNM_NAME from EKNM_MUNICIPALITY  where ID in ( select mun_id from "
     "rMun____RIOSW_NP_PP where riosw_np_pp_id = %d ) ";
 constexpr char kProvincesOfInspectorate[] =
     " select ID, EKNM, EKNM_NAME from EKNM_PROVINCE \n where id in \n( select Province from EKNM_MUNICIPALITY where ID "
     "in \n( select mun_id from rMun____RIOSW_NP_PP where riosw_np_pp_id = %d ) \n) or id =-1 \n";
-constexpr char kUnitsOfInspectorate[] =
-    "select  distinct n.ID, n.Name from %s n \ninner join  %s r \non n.ID = r.%s \nwhere r.RIOSW_NP_PP_id = %d \n";
-constexpr char kCity[] = "select ID, EKNM, EKNM_NAME, Province, Municipality from EKNM_CITIES where ID = %d";
 
 constexpr int kDepartmentLength = 3;
 constexpr int kSubDepartmentLength = 1;
 constexpr int kAreaOrLengthLength = 6;
-
-// A settlement's entry: its name padded to 35 characters, four blanks, then its EKATTE
-// code, so that the codes of the list stand in one column.
-constexpr int kCityNameColumn = 35;
-constexpr char kCityPadding[] = "    ";
-
-CString CityItemText(const CString& name, const CString& code) {
-    CString text = name + kCityPadding;
-    for (int length = name.GetLength(); length < kCityNameColumn; ++length) text += " ";
-    return text + code;
-}
 
 // The settlement's name alone: the characters of the EKATTE code shown beside the list are
 // cut from the entry's end, then the blanks. Where no code is shown (the only settlement of
@@ -50,7 +32,7 @@ CString CityNameOfItem(const CString& itemText, const CString& ekatte) {
     CString name = itemText;
     name.TrimRight(ekatte);
     name.TrimRight();
-    if (const int padding = name.Find(kCityPadding); padding >= 0) name = name.Left(padding);
+    if (const int padding = name.Find(kCityCodePadding); padding >= 0) name = name.Left(padding);
     return name;
 }
 
@@ -108,7 +90,7 @@ void CCommonForm_01::DoDataExchange(CDataExchange* pDX) {
 
 void CCommonForm_01::PreparePage() {
     const int inspectorate = Document()->RIOSW_ID;
-    FillCities(inspectorate);
+    FillCitiesOfInspectorate(m_city, inspectorate);
     FillMunicipalities(inspectorate);
     FillProvinces(inspectorate);
     FillComboForRiosw(m_nuts, "nNUTS", "rNuts__RIOSW_NP_PP", "nuts_codeID", inspectorate);
@@ -121,19 +103,6 @@ void CCommonForm_01::PreparePage() {
     ShowSpeciesFields(m_speciesCode);
 }
 
-void CCommonForm_01::FillCities(int inspectorateId) {
-    m_city.ResetContent();
-    WithProgramDatabase([&](CSQLite3DB& db) {
-        for (CSQLite3Query query = db.execQuery(FormatSql(kCitiesOfInspectorate, inspectorateId)); !query.eof();
-             query.nextRow()) {
-            const int index =
-                m_city.AddString(CityItemText(query.getStringField("EKNM_NAME", ""), query.getStringField("EKNM", "")));
-            m_city.SetItemData(index, static_cast<DWORD>(LeadingInteger(query.getStringField("ID", ""))));
-        }
-    });
-    CComboHelpers::SetDroppedWidthToFit(m_city);
-}
-
 void CCommonForm_01::FillMunicipalities(int inspectorateId) {
     FillComboFromQuery(m_municipality, FormatSql(kMunicipalitiesOfInspectorate, inspectorateId), "ID", "EKNM_NAME");
 }
@@ -144,7 +113,7 @@ void CCommonForm_01::FillProvinces(int inspectorateId) {
 
 void CCommonForm_01::FillComboForRiosw(CComboBox& combo, const char* table, const char* relationTable,
                                        const char* keyColumn, int inspectorateId) {
-    FillInspectorateList(combo, FormatSql(kUnitsOfInspectorate, table, relationTable, keyColumn, inspectorateId));
+    FillInspectorateUnits(combo, table, relationTable, keyColumn, inspectorateId);
 }
 
 void CCommonForm_01::LoadRecord() {
@@ -299,17 +268,11 @@ void CCommonForm_01::OnPlotOrTransect() {
 }
 
 void CCommonForm_01::OnSelchangeCity() {
-    const int selected = m_city.GetCurSel();
-    // The only settlement of a one-entry list fills nothing.
-    if (selected < 0 || m_city.GetCount() <= 1) return;
-    const int cityId = static_cast<int>(m_city.GetItemData(selected));
-    WithProgramDatabase([&](CSQLite3DB& db) {
-        CSQLite3Query query = db.execQuery(FormatSql(kCity, cityId));
-        if (query.eof()) return;
-        SelectComboItemByData(m_municipality, static_cast<DWORD>(LeadingInteger(query.getStringField("Municipality", ""))));
-        SelectComboItemByData(m_province, static_cast<DWORD>(LeadingInteger(query.getStringField("Province", ""))));
-        SetDlgItemText(IDC_EKATTE, query.getStringField("EKNM", ""));
-    });
+    const std::optional<CCityRow> city = ChosenCityRow(m_city);
+    if (!city) return;
+    SelectComboItemByData(m_municipality, static_cast<DWORD>(city->municipalityId));
+    SelectComboItemByData(m_province, static_cast<DWORD>(city->provinceId));
+    SetDlgItemText(IDC_EKATTE, city->ekatte);
 }
 
 void CCommonForm_01::OnFindPlace() {

@@ -66,7 +66,6 @@ protected:
     void DoDataExchange(CDataExchange* pDX) override;
 
 private:
-    void FillCities(int inspectorateId);
     void FillMunicipalities(int inspectorateId);
     void FillProvinces(int inspectorateId);
     void FillComboForRiosw(CComboBox& combo, const char* table, const char* relationTable, const char* keyColumn,

@@ -6,13 +6,14 @@
 
 BOOL FillComboFromQuery(CComboBox& combo, const CString& sql, const char* idColumn, const char* textColumn) {
     combo.ResetContent();
-    return WithProgramDatabase([&](CSQLite3DB& db) {
+    const BOOL read = WithProgramDatabase([&](CSQLite3DB& db) {
         for (CSQLite3Query query = db.execQuery(sql); !query.eof(); query.nextRow()) {
             const int index = combo.AddString(query.getStringField(textColumn, ""));
             combo.SetItemData(index, static_cast<DWORD>(query.getIntField(idColumn, 0)));
         }
     });
     CComboHelpers::SetDroppedWidthToFit(combo);
+    return read;
 }
 
 BOOL FillComboFromTable(CComboBox& combo, const char* table) {

@@ -2,6 +2,7 @@
 
 #include "controls/ComboHelpers.h"
 #include "shell/ProgramDatabase.h"
+#include "store/SqlText.h"
 
 void FillInspectorateList(CComboBox& combo, const CString& sql) {
     combo.ResetContent();
@@ -12,4 +13,11 @@ void FillInspectorateList(CComboBox& combo, const CString& sql) {
     });
     CComboHelpers::SetDroppedWidthToFit(combo);
     if (read && combo.GetCount() == 0) combo.EnableWindow(FALSE);
+}
+
+void FillInspectorateUnits(CComboBox& combo, const char* table, const char* relationTable, const char* keyColumn,
+                           int inspectorateId) {
+    FillInspectorateList(combo, FormatSql("select  distinct n.ID, n.Name from %s n \ninner join  %s r \non n.ID = "
+                                          "r.%s \nwhere r.RIOSW_NP_PP_id = %d \n",
+                                          table, relationTable, keyColumn, inspectorateId));
 }

@@ -202,19 +202,6 @@ const char* const kProgramSql[] = {
     ")  values( %d, %d, %d, %d, %d, %d )",
     "select ID, FormID, AreaType, CheckFur, CheckGrass, CheckRemains, CheckSigns  from "
     "tGoat_05_OtherSigns  where FormID = %d ",
-    "insert into tWolf_01_Pack  ( FormID, Notes, WolfCount )  values( %d, '%s', '%s' )",
-    " select ID, FormID, Notes, WolfCount  from tWolf_01_Pack  where FormID = %d ",
-    "insert into tWolf_02_Couple  ( FormID, Notes )  values( %d, '%s' )",
-    " select ID, FormID, Notes  from tWolf_02_Couple  where FormID = %d ",
-    "insert into tWolf_03_Lair  ( FormID, IsHabited, Notes )  values( %d, %d, '%s' )",
-    " select ID,  IsHabited, Notes   from tWolf_03_Lair  where FormID = %d ",
-    "insert into tWolf_04_Babies  ( FormID, BabyWolfCount, Notes )  values( %d, '%s', '%s' )",
-    " select ID,  BabyWolfCount, Notes   from tWolf_04_Babies  where FormID = %d ",
-    "insert into tWolf_05_Howl  ( FormID, Notes )  values( %d, '%s' )",
-    " select ID, Notes   from tWolf_05_Howl  where FormID = %d ",
-    "insert into tWolf_06_Tracks  ( FormID, TrackType, GPS_point_id, DL_ID, DDS_ID, CityID, ExposureID, "
-    "PU_ID, Altitude, Department, EKNM, Lattitude, Longitude, Place, Subdepartment)  values( %d, %d, %d, "
-    "%d, %d, %d, %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s')",
     "insert into tWolf_07  ( FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations )  values( %d, %d, "
     "%d )",
     " select ID, FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations   from tWolf_07  where FormID = "
@@ -339,12 +326,6 @@ const char* const kAssembledSql[] = {
     "t left join nMossYesNo n1 on WaterBasinExisance = n1.ID left join nMossExposure n2 on ExposureID = "
     "n2.ID where FormID = %d",
     // Wolf
-    "select t.ID as tID, FormID, TrackType, GPS_point_id, t.DL_ID as DL_ID, nDL.Name as DL, t.DDS_ID as "
-    "DDS_ID, nDDS.Name as DDS, CityID, e.EKNM_NAME as City, ExposureID, nMossExposure.Name as Exposure, "
-    "PU_ID, nPU.Name as PU, Altitude, Department, t.EKNM as EKNM, Lattitude, Longitude, Place, "
-    "Subdepartment from tWolf_06_Tracks t inner join nDL on nDL.ID = t.DL_ID inner join nDDS on nDDS.ID "
-    "= t.DDS_ID inner join EKNM_CITIES e on e.ID = t.CityID inner join nMossExposure on "
-    "nMossExposure.ID = t.ExposureID inner join nPU on nPU.ID = PU_ID where FormID = %d",
     "select t.ID as tID, tWolf_07_ID, SpeciesID, s.Name_lat as Lat_name, Count from tWolf_07_PreyAnketi "
     "t inner join sAllSpecies s on s.ID = t.SpeciesID where tWolf_07_ID = %d",
     "select t.ID as tID, tWolf_07_ID, SpeciesID, s.Name_lat as Lat_name, MaleCount, FemaleCount, "
@@ -659,9 +640,6 @@ TEST_F(Schema, ColumnsAreFoundUnderTheNamesTheProgramReads) {
          {"ID", "DlgData_ID", "Longtitude_Grad", "Longtitude_Minutes", "Longtitude_Seconds",
           "Longtitude_SocondsAfterPoint", "Latitude_Grad", "Latitude_Minutes", "Latitude_Seconds",
           "Latitude_SecondsAfterPoint"}},
-        {FindSql("select t.ID as tID, FormID, TrackType"),
-         {"FormID", "TrackType", "GPS_point_id", "CityID", "ExposureID", "PU_ID", "Altitude", "Department",
-          "Lattitude", "Longitude", "Place", "Subdepartment"}},
         {"select * from LastUpdateActions", {"FormID", "ActionDate", "ActionTime"}},
     };
     for (const auto& read : reads) {

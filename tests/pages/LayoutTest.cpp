@@ -20,6 +20,7 @@
 #include "pages/species/DlgBatOtherSpecies.h"
 #include "pages/species/DlgFish.h"
 #include "pages/species/DlgTortoise.h"
+#include "pages/species/DlgWolfRoute.h"
 #include "pages/species/HerpNotesPages.h"
 #include "pages/species/SpecFormAmphibia01.h"
 #include "pages/species/SpecFormBat01Forest.h"
@@ -36,6 +37,12 @@
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
 #include "pages/species/SpecFormTortoise02.h"
+#include "pages/species/SpecFormWolf01.h"
+#include "pages/species/SpecFormWolf02.h"
+#include "pages/species/SpecFormWolf03.h"
+#include "pages/species/SpecFormWolf04.h"
+#include "pages/species/SpecFormWolf05.h"
+#include "pages/species/SpecFormWolf06.h"
 #include "platform/DC.h"
 #include "shell/AboutDlg.h"
 #include "shell/DlgAddUser.h"
@@ -102,7 +109,9 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
           RUNTIME_CLASS(CSpecForm_Reptile_01), RUNTIME_CLASS(CSpecForm_Reptile_02), RUNTIME_CLASS(CSpecForm_Tortoise_01),
           RUNTIME_CLASS(CSpecForm_Tortoise_02), RUNTIME_CLASS(CSpecForm_Bat_01_Forest), RUNTIME_CLASS(CSpecForm_Bat_02_Forest),
           RUNTIME_CLASS(CSpecForm_Bat_03_Houses), RUNTIME_CLASS(CSpecForm_Bat_04_Caves), RUNTIME_CLASS(CSpecForm_Bat_05_Caves),
-          RUNTIME_CLASS(CSpecForm_Bat_06_WetLand), RUNTIME_CLASS(CSpecForm_Bat_07_WetLand)}) {
+          RUNTIME_CLASS(CSpecForm_Bat_06_WetLand), RUNTIME_CLASS(CSpecForm_Bat_07_WetLand), RUNTIME_CLASS(CSpecForm_Wolf_01),
+          RUNTIME_CLASS(CSpecForm_Wolf_02), RUNTIME_CLASS(CSpecForm_Wolf_03), RUNTIME_CLASS(CSpecForm_Wolf_04),
+          RUNTIME_CLASS(CSpecForm_Wolf_05), RUNTIME_CLASS(CSpecForm_Wolf_06)}) {
         ShowPage(pageClass);
         EXPECT_EQ(CutTexts(page), std::vector<std::string>()) << pageClass->m_lpszClassName;
     }
@@ -126,6 +135,7 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
     CDlg_AddUser().DoModal();
     CDlg_ChangePassword().DoModal();
     CDlg_Persons().DoModal();
+    CDlg_Wolf_Route(kTestInspectorate, CWolf06Row()).DoModal();
 }
 
 }  // namespace

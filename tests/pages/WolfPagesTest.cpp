@@ -1,0 +1,255 @@
+// The wolf pages on the demo database: the route grid chosen a point at a time, the route
+// dialog's lists and settlement, its GPS position, and each of forms 35 to 40 walked through
+// its page, stored, opened for editing and for reading, printed and deleted.
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "pages/common/DlgCoordinates.h"
+#include "pages/species/DlgWolfRoute.h"
+#include "pages/species/SpecFormWolf01.h"
+#include "pages/species/SpecFormWolf02.h"
+#include "pages/species/SpecFormWolf03.h"
+#include "pages/species/SpecFormWolf04.h"
+#include "pages/species/SpecFormWolf05.h"
+#include "pages/species/SpecFormWolf06.h"
+#include "platform/ReportEngine.h"
+#include "reports/DlgReport.h"
+#include "store/SqlText.h"
+#include "tests/pages/PageFixture.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int kRilaPark = 17;  // a national park with sections, ДЛ and ДДС
+constexpr int kAttributes = 12;
+
+class WolfPagesTest : public PageTest {
+protected:
+    void SetUp() override {
+        PageTest::SetUp();
+        doc.FormTypeID = 40;
+        doc.FormName = "Вълк – 1.6 Маршрути";
+        doc.SpeciesName = "Canis lupus(Вълк)";
+    }
+
+    CGridCtrl& Grid() { return dynamic_cast<CSpecForm_Wolf_06*>(page)->RouteGrid(); }
+    // The twelve cells of a point's column, joined by "|".
+    CString PointColumn(int column) {
+        CString cells;
+        for (int row = 1; row <= kAttributes; ++row) cells += (row > 1 ? "|" : "") + Grid().GetItemText(row, column);
+        return cells;
+    }
+
+    // Double clicks the cell; the route dialog that opens (if any) runs `script` and is closed
+    // with OK unless the script closed it. Returns how many dialogs opened.
+    int EditPoint(int row, int column, const std::function<void(CDlg_Wolf_Route&)>& script) {
+        int opened = 0;
+        const ModalRun run([&](CDialog& shown) {
+            auto& dialog = dynamic_cast<CDlg_Wolf_Route&>(shown);
+            ++opened;
+            script(dialog);
+            if (!dialog.IsEnded()) dialog.PressButton(IDOK);
+        });
+        Grid().SendMessageToParent(row, column, NM_DBLCLK);
+        return opened;
+    }
+};
+using WolfRouteTest = WolfPagesTest;
+
+auto WolfRecords(const CTovan_splitDoc& doc) {
+    return std::tuple(doc.SpecData_Wolf_01, doc.SpecData_Wolf_02, doc.SpecData_Wolf_03, doc.SpecData_Wolf_04,
+                      doc.SpecData_Wolf_05, doc.SpecData_Wolf_06);
+}
+
+TEST_F(WolfRouteTest, AClickChoosesAPointAndOnlyAPointsCellOpensIt) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
+    ASSERT_EQ(std::pair(Grid().GetRowCount(), Grid().GetColumnCount()), std::pair(kAttributes + 1, 4));
+    CString headings;
+    for (int column = 1; column < 4; ++column) headings += Grid().GetItemText(0, column) + "|";
+    for (int row = 1; row <= kAttributes; ++row) headings += Grid().GetItemText(row, 0) + "|";
+    EXPECT_EQ(headings, "От|През|До|EKATTE|Населено място|Mясто|ДДС|ДДЛ|ПУ (за НП)|Отдел|Подотдел|Longitude|Latitude|"
+                        "Надморска височина|Изложение|");
+    EXPECT_EQ(PointColumn(2), CString(U'|', kAttributes - 1));
+    Grab(page, "page_wolf_06");
+
+    // A click on a cell of "През", as the user gives it, selects the whole point.
+    CRect cell;
+    ASSERT_TRUE(Grid().GetCellRect(5, 2, &cell));
+    ClickAt(&Grid(), cell.CenterPoint());
+    const CCellRange selected = Grid().GetSelectedCellRange();
+    EXPECT_EQ(std::tuple(selected.GetMinRow(), selected.GetMinCol(), selected.GetMaxRow(), selected.GetMaxCol()),
+              std::tuple(1, 2, kAttributes, 2));
+
+    // Headings open nothing; Cancel changes nothing.
+    EXPECT_EQ(EditPoint(0, 2, [](CDlg_Wolf_Route&) {}) + EditPoint(4, 0, [](CDlg_Wolf_Route&) {}), 0);
+    EXPECT_EQ(EditPoint(4, 3, [](CDlg_Wolf_Route& dialog) {
+                  dialog.SetDlgItemText(CDlg_Wolf_Route::IDC_PLACE, "отказано");
+                  dialog.PressButton(IDCANCEL);
+              }), 1);
+    Leave();
+    EXPECT_EQ(doc.SpecData_Wolf_06, CSpecData_Wolf_06());
+}
+
+TEST_F(WolfRouteTest, TheDialogTakesTheSettlementByNameTheListsAsChosenAndANewPositionOnlyOnOk) {
+    doc.RIOSW_ID = kRilaPark;
+    const Entries sections = Rows(FormatSql("select ID, Name from nPU where NP_ID = %d", kRilaPark));
+    const Entries units = Rows(FormatSql("select ID, Name from nDL where ID in (select dlID from rDL__RIOSW_NP_PP "
+                                         "where RIOSW_NP_PP_id = %d) order by ID", kRilaPark));
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
+    Entries cities;
+    EditPoint(3, 1, [&](CDlg_Wolf_Route& dialog) {
+        cities = ListOf(dialog, CDlg_Wolf_Route::IDC_CITY);
+        ASSERT_GE(cities.size(), 2u);
+        Choose(dialog, CDlg_Wolf_Route::IDC_CITY, cities[1].first);
+        EXPECT_EQ(TextOf(dialog, CDlg_Wolf_Route::IDC_EKATTE), cities[1].second.Right(5));
+        Choose(dialog, CDlg_Wolf_Route::IDC_PARK_SECTION, sections.at(0).first);
+        Choose(dialog, CDlg_Wolf_Route::IDC_DL, units.at(1).first);
+        dialog.SetDlgItemText(CDlg_Wolf_Route::IDC_PLACE, "до 'Мальовица'");
+        Keys(dialog, CDlg_Wolf_Route::IDC_ALTITUDE, "2x7305");  // digits only, at most 4
+        Grab(&dialog, "page_wolf_route_dialog");
+    });
+    Grab(page, "page_wolf_06_filled");
+    CString name = cities[1].second.Left(cities[1].second.GetLength() - 5);
+    name.TrimRight();
+    EXPECT_EQ(PointColumn(1), cities[1].second.Right(5) + "|" + name + "|до 'Мальовица'||" + units[1].second + "|" +
+                                  sections[0].second + "|||||2730|");
+
+    // "Точка" always starts empty; Cancel keeps the old position, OK takes the new one.
+    CWolf06Row& from = doc.SpecData_Wolf_06.Tracks[kRouteFrom];
+    for (const int button : {IDOK, IDCANCEL}) {
+        EditPoint(1, 1, [&](CDlg_Wolf_Route& dialog) {
+            const ModalRun nested([&](CDialog& shown) {
+                auto& coordinates = dynamic_cast<CDlg_Coordinates&>(shown);
+                EXPECT_EQ(TextOf(coordinates, CDlg_Coordinates::IDC_LAT_DEG), "0");
+                for (const auto& [id, text] : {std::pair(CDlg_Coordinates::IDC_LAT_DEG, "42"),
+                                               std::pair(CDlg_Coordinates::IDC_LAT_MIN, button == IDOK ? "11" : "22"),
+                                               std::pair(CDlg_Coordinates::IDC_LON_DEG, "23")})
+                    coordinates.SetDlgItemText(id, text);
+                coordinates.PressButton(button);
+            });
+            Click(dialog, CDlg_Wolf_Route::IDC_POINT);
+        });
+    }
+    Leave();
+    EXPECT_EQ(std::tuple(from.GpsPoint, from.Lattitude, from.Longitude),
+              std::tuple(CGeoPoint{42, 11, 0, 0, 23, 0, 0, 0}, CString("42°  11'  0.0''"), CString("23°  0'  0.0''")));
+    EXPECT_EQ(std::tuple(from.CityID, from.CityIDName, from.PU_ID, from.DL_ID, from.DDS_ID),
+              std::tuple(cities[1].first, name, sections[0].first, units[1].first, -1));
+
+    // OK with every list cleared: -1 and "" for all five.
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
+    EditPoint(2, 1, [](CDlg_Wolf_Route& dialog) {
+        for (const int list : {CDlg_Wolf_Route::IDC_CITY, CDlg_Wolf_Route::IDC_DDS, CDlg_Wolf_Route::IDC_DL,
+                               CDlg_Wolf_Route::IDC_PARK_SECTION, CDlg_Wolf_Route::IDC_EXPOSURE})
+            dynamic_cast<CComboBox*>(dialog.GetDlgItem(list))->SetCurSel(-1);
+    });
+    Leave();
+    for (const CString& text : {from.CityIDName, from.DL_IDName, from.DDS_IDName, from.ExposureIDName, from.PU_IDName})
+        EXPECT_EQ(text, "");
+    EXPECT_EQ(std::tuple(from.CityID, from.DL_ID, from.DDS_ID, from.ExposureID, from.PU_ID),
+              std::tuple(-1, -1, -1, -1, -1));
+    EXPECT_EQ(from.Place, "до 'Мальовица'");
+
+    // An inspectorate without ДДС: that list cannot be opened.
+    doc.RIOSW_ID = kTestInspectorate;
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
+    EditPoint(1, 3, [](CDlg_Wolf_Route& dialog) {
+        EXPECT_FALSE(IsEnabled(dialog, CDlg_Wolf_Route::IDC_DDS));
+        EXPECT_TRUE(IsEnabled(dialog, CDlg_Wolf_Route::IDC_DL));
+        dialog.PressButton(IDCANCEL);
+    });
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+// Each of forms 35 to 40 through its wolf page: typed, stored, opened for editing (a change
+// stored again) and for reading (locked, as stored), printed with the blocks every form
+// shares, and deleted.
+TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredEditedReadPrintedAndDeleted) {
+    fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
+             fs::copy_options::recursive);
+    const CString output = MakeTempFolder();
+    SetReportOutputFolder(output);
+    doc.UserID = doc.SessionID = 1;
+    doc.RIOSW_ID = kRilaPark;
+    doc.SpeciesID = Number("select ID from sAllSpecies where Name_lat = 'Canis lupus'");
+    const int notes = CWolfNotesPage::IDC_NOTES, count = CWolfCountPage::IDC_COUNT;
+    const struct Form {
+        int type;
+        const CRuntimeClass* pageClass;
+        std::function<void()> fill;    // on the new form
+        int edited;                    // the control changed when editing, and its text then
+        const char* editedText;
+        std::function<bool()> stored;  // the document's record after the update
+    } forms[] = {
+        {35, RUNTIME_CLASS(CSpecForm_Wolf_01), [&] { Keys(*page, count, "0071"); page->SetDlgItemText(notes, "глутница\r\nот 'Рила'"); },
+         notes, "глутница", [&] { return doc.SpecData_Wolf_01 == CSpecData_Wolf_01{"глутница", "007"}; }},
+        {36, RUNTIME_CLASS(CSpecForm_Wolf_02), [&] { page->SetDlgItemText(notes, "двойка"); },
+         notes, "двойка и 100%", [&] { return doc.SpecData_Wolf_02.Notes == "двойка и 100%"; }},
+        {37, RUNTIME_CLASS(CSpecForm_Wolf_03), [&] { Click(*page, CSpecForm_Wolf_03::IDC_NOT_INHABITED); },
+         notes, "празно", [&] { return doc.SpecData_Wolf_03 == CSpecData_Wolf_03{1, "празно"}; }},
+        {38, RUNTIME_CLASS(CSpecForm_Wolf_04), [&] { Keys(*page, count, "12"); page->SetDlgItemText(notes, "малки"); },
+         count, "007", [&] { return doc.SpecData_Wolf_04 == CSpecData_Wolf_04{"007", "малки"}; }},
+        {39, RUNTIME_CLASS(CSpecForm_Wolf_05), [&] { page->SetDlgItemText(notes, "вой"); },
+         notes, "", [&] { return doc.SpecData_Wolf_05.Notes.IsEmpty(); }},
+        {40, RUNTIME_CLASS(CSpecForm_Wolf_06), [&] {
+             EditPoint(1, 3, [](CDlg_Wolf_Route& dialog) {
+                 ChooseIndex(dialog, CDlg_Wolf_Route::IDC_EXPOSURE, 2);
+                 dialog.SetDlgItemText(CDlg_Wolf_Route::IDC_DEPARTMENT, "214");
+             });
+         }, 0, "", [&] { return doc.SpecData_Wolf_06.Tracks[kRouteTo].Department == "214"; }},
+    };
+    for (const Form& form : forms) {
+        doc.FormTypeID = form.type;
+        doc.FormName = Rows(FormatSql("select ID, Name from FormNames where ID = %d", form.type)).at(0).second;
+        doc.ClearAll();
+        ShowPage(form.pageClass);
+        Grab(page, CString("page_") + form.pageClass->m_lpszClassName);
+        form.fill();
+        Leave();
+        const auto typed = WolfRecords(doc);
+        ASSERT_TRUE(doc.SaveNewForm());
+        const int formId = Number("select max(ID) from Forms");
+
+        doc.ClearAll();
+        ASSERT_TRUE(doc.LoadForm(formId));
+        EXPECT_TRUE(WolfRecords(doc) == typed) << form.type;
+        ShowPage(form.pageClass);
+        if (form.edited) page->SetDlgItemText(form.edited, form.editedText);
+        Leave();
+        ASSERT_TRUE(doc.UpdateForm());
+        EXPECT_EQ(Number(FormatSql("select count(*) from Coordinates where DlgData_ID = -1 and ID in (select "
+                                   "GPS_point_id from tWolf_06_Tracks where FormID = %d)", formId)),
+                  form.type == 40 ? kWolfRoutePoints : 0);
+
+        doc.ClearAll();
+        ASSERT_TRUE(doc.LoadForm(formId));
+        EXPECT_TRUE(form.stored()) << form.type;
+        doc.SetReadOnly(TRUE);
+        ShowPage(form.pageClass);
+        if (form.type == 40)
+            EXPECT_FALSE(IsEnabled(*page, CSpecForm_Wolf_06::IDC_ROUTE));
+        else
+            EXPECT_TRUE(page->GetDlgItem(notes)->GetStyle() & ES_READONLY);
+        Leave();
+        CDlgReport report(&doc);
+        ASSERT_TRUE(report.Create(CDlgReport::IDD));
+        report.ShowReport(form.type);
+        report.DestroyWindow();
+        doc.SetReadOnly(FALSE);
+        std::stringstream printed;
+        printed << std::ifstream(fs::path(output.str()) / "Wolf_1.txt").rdbuf();
+        EXPECT_NE(printed.str().find("Canis lupus"), std::string::npos) << form.type;
+        EXPECT_TRUE(fs::exists(fs::path(output.str()) / "Wolf_1.pdf"));
+
+        ASSERT_TRUE(doc.DeleteForm(formId));
+        EXPECT_EQ(Number(FormatSql("select Del from Forms where ID = %d", formId)), 1);
+        EXPECT_EQ(Number(FormatSql("select count(*) from tWolf_06_Tracks where FormID = %d", formId)), 0);
+        EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
+    }
+    SetReportOutputFolder("");
+    fs::remove_all(output.str());
+}
+
+}  // namespace
