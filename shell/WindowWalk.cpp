@@ -1,0 +1,110 @@
+#include "shell/WindowWalk.h"
+
+#include <map>
+#include <set>
+
+#include "platform/Dialog.h"
+#include "platform/FormView.h"
+#include "shell/MainFrm.h"
+#include "shell/ProgramDatabase.h"
+#include "shell/StepViews.h"
+#include "shell/TovanSplitView.h"
+#include "shell/TreeWorkFlow.h"
+#include "shell/WorkflowCodes.h"
+#include "store/FormDocument.h"
+
+namespace {
+
+// The main window as on a common desktop screen, so that the pages get a pane of the size
+// they were laid out for (the header's names reach 900 pixels into it).
+constexpr int kScreenWidth = 1280, kScreenHeight = 1024;
+
+// The first form type whose workflow has the step; -1 for none.
+int FormTypeWithStep(int code) {
+    int formType = -1;
+    WithProgramDatabase([&](CSQLite3DB& db) {
+        CString sql;
+        sql.Format("select min(FormTypeId) from FormBuilder where ItemDataValue = %d", code);
+        formType = db.execQuery(sql).getIntField(0, -1);
+    });
+    return formType;
+}
+
+// Shows the code's view: as a step of a new form that has it, as a tree node, or alone.
+void ShowStep(CMainFrame& frame, int code) {
+    CTreeWorkFlow* tree = frame.GetWorkFlowTree();
+    CTovan_splitDoc* document = frame.GetFormDocument();
+    if (const int formType = FormTypeWithStep(code); formType > 0 && tree && document) {
+        if (document->FormTypeID != formType || !tree->HasFormSteps()) {
+            frame.SelectMode(kCodeNewForm);
+            document->FormTypeID = formType;
+            frame.OpenForm(formType, FALSE, FALSE);
+        }
+        if (tree->SelectByItemData(code)) return;
+    }
+    frame.ClearFormSteps();
+    if (!tree || !tree->SelectByItemData(code)) frame.SwitchView(code);
+}
+
+// Each page of the table, once per code; returns the templates they are made of.
+std::set<UINT> WalkPages(CMainFrame& frame, const std::function<void(const ShownWindow&)>& visit) {
+    std::set<UINT> pageTemplates;
+    frame.MoveWindow(0, 0, kScreenWidth, kScreenHeight);
+    for (const StepView& step : StepViewTable()) {
+        // The placeholder view is no page of its own.
+        if (!step.viewClass || step.viewClass == RUNTIME_CLASS(CTovan_splitView)) continue;
+        ShowStep(frame, step.code);
+        CView* view = frame.GetRightView();
+        if (view && !view->IsKindOf(step.viewClass)) view = nullptr;
+        if (const auto* page = dynamic_cast<CFormView*>(view)) pageTemplates.insert(page->GetTemplateId());
+        CString name;
+        name.Format("%d-%s", step.code, step.className);
+        visit({name, frame.GetSelectedItemText(), view});
+    }
+    frame.ClearFormSteps();
+    frame.SelectMode(kCodeStart);
+    return pageTemplates;
+}
+
+// Shows the dialog through the modal seam and closes it unchanged.
+void ShowDialog(CDialog& dialog, const CString& name, const std::function<void(const ShownWindow&)>& visit) {
+    bool shown = false;
+    const CDialog::ModalHook previous = CDialog::SetModalHook([&](CDialog& prepared) {
+        shown = true;
+        CString title;
+        prepared.GetWindowText(title);
+        visit({name, title, &prepared});
+        prepared.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
+    CDialog::SetModalHook(previous);
+    if (!shown) visit({name, "", nullptr});
+}
+
+}  // namespace
+
+void WalkWindows(CMainFrame& frame, const std::function<void(const ShownWindow&)>& visit) {
+    const std::set<UINT> pageTemplates = WalkPages(frame, visit);
+    CDocument* document = frame.GetFormDocument();
+    std::multimap<UINT, const DialogClass*> classesOfTemplate;
+    for (const DialogClass& dialogClass : DialogClasses())
+        classesOfTemplate.emplace(dialogClass.make(document)->GetTemplateId(), &dialogClass);
+    for (const UINT id : DialogTemplateIds()) {
+        if (pageTemplates.count(id)) continue;
+        CString name;
+        name.Format("dialog-%u", id);
+        const auto [first, last] = classesOfTemplate.equal_range(id);
+        if (first == last) {
+            CDialog bare(id);
+            ShowDialog(bare, name, visit);
+        }
+        // A class registered with several wordings gets a picture of each: "-2", "-3"...
+        int wording = 0;
+        for (auto entry = first; entry != last; ++entry) {
+            const std::unique_ptr<CDialog> dialog = entry->second->make(document);
+            CString variant = name + "-" + entry->second->className;
+            if (++wording > 1) variant.AppendFormat("-%d", wording);
+            ShowDialog(*dialog, variant, visit);
+        }
+    }
+}
