@@ -19,13 +19,21 @@ namespace {
 // they were laid out for (the header's names reach 900 pixels into it).
 constexpr int kScreenWidth = 1280, kScreenHeight = 1024;
 
-// The first form type whose workflow has the step; -1 for none.
-int FormTypeWithStep(int code) {
-    int formType = -1;
+struct FormType {
+    int id = -1;  // -1: none
+    CString name;
+};
+
+// The first form type whose workflow has the step.
+FormType FormTypeWithStep(int code) {
+    FormType formType;
     WithProgramDatabase([&](CSQLite3DB& db) {
         CString sql;
-        sql.Format("select min(FormTypeId) from FormBuilder where ItemDataValue = %d", code);
-        formType = db.execQuery(sql).getIntField(0, -1);
+        sql.Format("select fb.FormTypeId, fn.Name from FormBuilder fb left join FormNames fn on fn.ID = fb.FormTypeId "
+                   "where fb.ItemDataValue = %d order by fb.FormTypeId limit 1",
+                   code);
+        CSQLite3Query query = db.execQuery(sql);
+        if (!query.eof()) formType = {query.getIntField(0, -1), query.getStringField(1, "")};
     });
     return formType;
 }
@@ -34,11 +42,12 @@ int FormTypeWithStep(int code) {
 void ShowStep(CMainFrame& frame, int code) {
     CTreeWorkFlow* tree = frame.GetWorkFlowTree();
     CTovan_splitDoc* document = frame.GetFormDocument();
-    if (const int formType = FormTypeWithStep(code); formType > 0 && tree && document) {
-        if (document->FormTypeID != formType || !tree->HasFormSteps()) {
+    if (const FormType formType = FormTypeWithStep(code); formType.id > 0 && tree && document) {
+        if (document->FormTypeID != formType.id || !tree->HasFormSteps()) {
             frame.SelectMode(kCodeNewForm);
-            document->FormTypeID = formType;
-            frame.OpenForm(formType, FALSE, FALSE);
+            document->FormTypeID = formType.id;
+            document->FormName = formType.name;  // as the chooser names it for the page header
+            frame.OpenForm(formType.id, FALSE, FALSE);
         }
         if (tree->SelectByItemData(code)) return;
     }

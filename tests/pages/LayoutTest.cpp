@@ -8,13 +8,14 @@
 
 #include "controls/TextWidth.h"
 #include "platform/Controls.h"
+#include "platform/CtrlView.h"
+#include "platform/Gdi.h"
 #include "platform/DC.h"
-#include "platform/ListCtrl.h"
-#include "platform/TreeCtrl.h"
 #include "platform/View.h"
 #include "platform/WindowImage.h"
 #include "shell/StepViews.h"
 #include "shell/TovanSplitView.h"
+#include "shell/TreeWorkFlow.h"
 #include "shell/WindowWalk.h"
 #include "tests/shell/ShellFixture.h"
 
@@ -117,6 +118,11 @@ std::vector<std::string> LayoutFaults(const CString& name, CWnd& window) {
         area.right = std::max(area.right, area.left + view->GetTotalSize().cx);
         area.bottom = std::max(area.bottom, area.top + view->GetTotalSize().cy);
     }
+    // Each item of an icon view has its own picture.
+    if (auto* view = dynamic_cast<CListView*>(&window))
+        if (const CImageList* icons = view->GetListCtrl().GetImageList(LVSIL_NORMAL);
+            icons && icons->GetImageCount() < view->GetListCtrl().GetItemCount())
+            fault(view->GetDlgCtrlID(), "icons missing");
     const std::vector<Control> controls = VisibleControls(window);
     for (size_t i = 0; i < controls.size(); ++i) {
         const Control& control = controls[i];
@@ -159,21 +165,30 @@ TEST_F(LayoutTest, EveryPageAndDialogFitsItsWindowAndShowsItsPictures) {
     EXPECT_GT(static_cast<long>(shown.size()), built);
     EXPECT_TRUE(std::find(shown.begin(), shown.end(), "1002-CCommonForm_01") != shown.end());
     EXPECT_TRUE(std::find(shown.begin(), shown.end(), "dialog-100-CAboutDlg") != shown.end());
+    // The picture of every form type, which its pages' header shows, and its icon in the tree.
+    for (int formType = 1; formType <= Number("select max(ID) from FormNames"); ++formType) {
+        CBitmap picture;
+        CImageList icons;
+        icons.Create(16, 16, ILC_COLOR32, 1, 1);
+        EXPECT_TRUE(picture.LoadBitmap(formType)) << formType;
+        EXPECT_EQ(icons.AddIconResource(FormTypeIconId(formType)), 0) << formType;
+    }
 }
 
-TEST_F(LayoutTest, ACutLabelAControlOutsideAndAnOverlapAreReportedWithTheirIds) {
+TEST_F(LayoutTest, ACutLabelAControlOutsideAnOverlapAndAMissingPictureAreReportedWithTheirIds) {
     const DialogTemplate broken{4700, "Проба", {100, 40}, {
         Label(4711, "Наименование на защитената зона", {4, 4, 30, 8}),
         Edit(4712, {4, 16, 40, 12}),
         Edit(4713, {30, 16, 40, 12}),
         Button(4714, "ОК", {90, 24, 30, 14}),
         GroupBox(4715, "Група", {2, 14, 96, 16}),
+        Picture(4716, 9999, {80, 2, 10, 10}),  // no such bitmap
     }};
     CDialog dialog(broken);
     const ModalRun run([](CDialog& shown) {
         EXPECT_EQ(LayoutFaults("", shown), (std::vector<std::string>{"4711 cut: Наименование на защитената зона",
                                                                        "4712 overlaps 4713", "4714 outside the window",
-                                                                       "4714 overlaps 4715"}));
+                                                                       "4714 overlaps 4715", "4716 picture missing"}));
         shown.EndDialog(IDCANCEL);
     });
     dialog.DoModal();
