@@ -38,8 +38,9 @@ FormType FormTypeWithStep(int code) {
     return formType;
 }
 
-// Shows the code's view: as a step of a new form that has it, as a tree node, or alone.
-void ShowStep(CMainFrame& frame, int code) {
+// Shows the code's view: as a step of a new form that has it, as a tree node, or alone;
+// TRUE when a tree node shows it.
+BOOL ShowStep(CMainFrame& frame, int code) {
     CTreeWorkFlow* tree = frame.GetWorkFlowTree();
     CTovan_splitDoc* document = frame.GetFormDocument();
     if (const FormType formType = FormTypeWithStep(code); formType.id > 0 && tree && document) {
@@ -49,10 +50,12 @@ void ShowStep(CMainFrame& frame, int code) {
             document->FormName = formType.name;  // as the chooser names it for the page header
             frame.OpenForm(formType.id, FALSE, FALSE);
         }
-        if (tree->SelectByItemData(code)) return;
+        if (tree->SelectByItemData(code)) return TRUE;
     }
     frame.ClearFormSteps();
-    if (!tree || !tree->SelectByItemData(code)) frame.SwitchView(code);
+    if (tree && tree->SelectByItemData(code)) return TRUE;
+    frame.SwitchView(code);
+    return FALSE;
 }
 
 // Each page of the table, once per code; returns the templates they are made of.
@@ -62,13 +65,13 @@ std::set<UINT> WalkPages(CMainFrame& frame, const std::function<void(const Shown
     for (const StepView& step : StepViewTable()) {
         // The placeholder view is no page of its own.
         if (!step.viewClass || step.viewClass == RUNTIME_CLASS(CTovan_splitView)) continue;
-        ShowStep(frame, step.code);
+        const BOOL inTree = ShowStep(frame, step.code);
         CView* view = frame.GetRightView();
         if (view && !view->IsKindOf(step.viewClass)) view = nullptr;
         if (const auto* page = dynamic_cast<CFormView*>(view)) pageTemplates.insert(page->GetTemplateId());
         CString name;
         name.Format("%d-%s", step.code, step.className);
-        visit({name, frame.GetSelectedItemText(), view});
+        visit({name, inTree ? frame.GetSelectedItemText() : CString(), view});
     }
     frame.ClearFormSteps();
     frame.SelectMode(kCodeStart);
