@@ -126,7 +126,7 @@ private:
 // program opens each one as the program does. A class whose wording changes with its
 // arguments registers once per wording.
 //
-//     REGISTER_DIALOG_CLASS(CDlg_Coordinates, nullptr)       // the constructor's arguments
+//     REGISTER_DIALOG_CLASS(CDlg_Threats, CThreatArray())    // in its .cpp: the constructor's arguments
 struct DialogClass {
     const char* className;
     std::unique_ptr<CDialog> (*make)(CDocument* document);
