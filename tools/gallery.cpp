@@ -39,8 +39,9 @@ std::string Escaped(const std::string& text) {
 
 // Starts the program on the folder's database and logs in as the demo user.
 bool StartLoggedIn(CTovan_splitApp& app, const fs::path& folder) {
-    const std::string program = (folder / "quorin").string();
-    char* argv[] = {const_cast<char*>(program.c_str())};
+    // The program lies in the folder of the copy.
+    AfxSetModuleFileName((folder / "quorin").c_str());
+    char* argv[] = {const_cast<char*>("quorin")};
     AfxWinInit(1, argv);
     const CDialog::ModalHook previous = CDialog::SetModalHook([](CDialog& dialog) {
         auto* login = dynamic_cast<CDlgLogin*>(&dialog);
