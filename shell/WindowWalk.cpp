@@ -98,6 +98,7 @@ void ShowDialog(CDialog& dialog, const CString& name, const std::function<void(c
 void WalkWindows(CMainFrame& frame, const std::function<void(const ShownWindow&)>& visit) {
     const std::set<UINT> pageTemplates = WalkPages(frame, visit);
     CDocument* document = frame.GetFormDocument();
+    if (!document) return;  // the dialogs open on the open form's document
     std::multimap<UINT, const DialogClass*> classesOfTemplate;
     for (const DialogClass& dialogClass : DialogClasses())
         classesOfTemplate.emplace(dialogClass.make(document)->GetTemplateId(), &dialogClass);
