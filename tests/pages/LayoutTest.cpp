@@ -97,7 +97,7 @@ bool TextCut(CWnd& control) {
     const bool oneLine = rect.Height() < widest.averageCharWidth * 4 && text.Find('\n') < 0;
     const bool mark = kind == "Button" && (style == BS_AUTORADIOBUTTON || style == BS_AUTOCHECKBOX);
     const int room = rect.Width() - (kind != "Button" ? 0 : mark ? 20 : 8);
-    if (oneLine) return widest.width > room;
+    if (oneLine && widest.width > room) return true;
     return kind == "Static" && (control.GetStyle() & SS_TYPEMASK) <= SS_RIGHT && TextHeight(control, text) > rect.Height();
 }
 
