@@ -263,3 +263,19 @@ BOOL CDialog::PressButton(int id) {
     SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED), 0);
     return TRUE;
 }
+
+// ---- the program's dialog classes -----------------------------------------------------
+
+namespace {
+std::vector<DialogClass>& DialogClassList() {
+    static std::vector<DialogClass> classes;
+    return classes;
+}
+}  // namespace
+
+bool RegisterDialogClass(DialogClass dialogClass) {
+    DialogClassList().push_back(dialogClass);
+    return true;
+}
+
+const std::vector<DialogClass>& DialogClasses() { return DialogClassList(); }

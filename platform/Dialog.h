@@ -3,10 +3,13 @@
 // a modal dialog without an event loop.
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "COleDateTime.h"
 #include "DialogTemplate.h"
 #include "Wnd.h"
+
+class CDocument;
 
 // ---- building from a template ---------------------------------------------------------
 // Creates the template's controls as child windows of `host` (a dialog, or a form view's
@@ -116,3 +119,27 @@ private:
     bool m_modal = false;
     bool m_inEventLoop = false;
 };
+
+// ---- the program's dialog classes -----------------------------------------------------
+// Each dialog class names itself here with how to open it with the least state (no row,
+// nothing chosen; `document` is the open form's), so that a walk over every window of the
+// program opens each one as the program does. A class whose wording changes with its
+// arguments registers once per wording.
+//
+//     REGISTER_DIALOG_CLASS(CDlg_Threats, CThreatArray())    // in its .cpp: the constructor's arguments
+struct DialogClass {
+    const char* className;
+    std::unique_ptr<CDialog> (*make)(CDocument* document);
+};
+bool RegisterDialogClass(DialogClass dialogClass);
+const std::vector<DialogClass>& DialogClasses();  // in the order of registration
+
+#define QUORIN_JOIN_(a, b) a##b
+#define QUORIN_JOIN(a, b) QUORIN_JOIN_(a, b)
+#define REGISTER_DIALOG_CLASS(class_name, ...)                                                    \
+    namespace {                                                                                   \
+    [[maybe_unused]] const bool QUORIN_JOIN(registeredDialog, __LINE__) = RegisterDialogClass(    \
+        {#class_name, []([[maybe_unused]] CDocument* document) -> std::unique_ptr<CDialog> {      \
+             return std::make_unique<class_name>(__VA_ARGS__);                                    \
+         }});                                                                                     \
+    }

@@ -49,6 +49,12 @@ const DialogTemplate* FindDialogTemplate(UINT id) {
     return found == Registry().end() ? nullptr : &found->second;
 }
 
+std::vector<UINT> DialogTemplateIds() {
+    std::vector<UINT> ids;
+    for (const auto& entry : Registry()) ids.push_back(entry.first);
+    return ids;
+}
+
 // Static texts start a new group, as the resource compiler makes them.
 DialogControl Label(int id, const char* text, DlgRect rect, DWORD style) { return Make("Static", id, text, rect, WS_GROUP | style); }
 

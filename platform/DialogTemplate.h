@@ -64,6 +64,8 @@ struct DialogTemplate {
 const DialogTemplate& RegisterDialogTemplate(DialogTemplate dialogTemplate);
 // nullptr when no template has the id.
 const DialogTemplate* FindDialogTemplate(UINT id);
+// The id of every registered template, ascending.
+std::vector<UINT> DialogTemplateIds();
 
 // ---- controls -------------------------------------------------------------------------
 // `style` adds to the usual style of each kind.

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QImage>
+#include <QLabel>
 #include <QPixmap>
 #include <QScreen>
 #include <QString>
@@ -25,4 +26,11 @@ BOOL SaveScreenImage(const CWnd* window, LPCTSTR path) {
     const QRect area(widget->mapTo(top, QPoint(0, 0)), widget->size());
     const QPixmap shown = top->screen()->grabWindow(top->winId(), area.x(), area.y(), area.width(), area.height());
     return !shown.isNull() && shown.toImage().convertToFormat(QImage::Format_RGB32).save(QString::fromUtf8(path));
+}
+
+CSize ShownPictureSize(const CWnd* control) {
+    const auto* label = qobject_cast<const QLabel*>(TopWidgetOf(control));
+    if (!label) return {};
+    const QPixmap picture = label->pixmap();
+    return picture.isNull() ? CSize() : CSize(picture.width(), picture.height());
 }

@@ -7,6 +7,8 @@
 #include "reports/ReportTable.h"
 #include "store/FormDocument.h"
 
+REGISTER_DIALOG_CLASS(CDlgReport, dynamic_cast<CTovan_splitDoc*>(document))
+
 CDlgReport::CDlgReport(CTovan_splitDoc* document, CWnd* parent) : CDialog(IDD, parent), m_pDoc(document) {}
 
 const MessageMap& CDlgReport::GetMessageMap() const {

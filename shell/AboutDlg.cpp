@@ -3,6 +3,8 @@
 #include "platform/DC.h"
 #include "platform/ImageListDraw.h"
 
+REGISTER_DIALOG_CLASS(CAboutDlg)
+
 CAboutDlg::CAboutDlg() : CDialog(IDD) {}
 
 BOOL CAboutDlg::OnInitDialog() {

@@ -6,6 +6,8 @@
 #include "shell/UserAccounts.h"
 #include "store/SqlText.h"
 
+REGISTER_DIALOG_CLASS(CDlg_AddUser)
+
 CDlg_AddUser::CDlg_AddUser(CWnd* parent) : CDialog(IDD, parent) {}
 
 void CDlg_AddUser::DoDataExchange(CDataExchange* pDX) {

@@ -6,6 +6,8 @@
 #include "shell/UserAccounts.h"
 #include "store/SqlText.h"
 
+REGISTER_DIALOG_CLASS(CDlg_ChangePassword)
+
 CDlg_ChangePassword::CDlg_ChangePassword(CWnd* parent) : CDialog(IDD, parent) {}
 
 void CDlg_ChangePassword::DoDataExchange(CDataExchange* pDX) {

@@ -8,6 +8,8 @@
 #include "shell/ProgramDatabase.h"
 #include "store/SqlText.h"
 
+REGISTER_DIALOG_CLASS(CDlg_Persons)
+
 namespace {
 
 struct PersonColumn {

@@ -1,5 +1,7 @@
 #include "DlgProgress.h"
 
+REGISTER_DIALOG_CLASS(CDlgProgress)
+
 void CDlgProgress::DoDataExchange(CDataExchange* pDX) {
     CDialog::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_PROGRESS, m_progress);

@@ -9,6 +9,8 @@
 #include "platform/MessageBox.h"
 #include "store/DatabaseError.h"
 
+REGISTER_DIALOG_CLASS(CDlg_Threats, CThreatArray())
+
 CDlg_Threats::CDlg_Threats(const CThreatArray& current, CWnd* parent) : CDialog(IDD, parent), m_chosen(current) {}
 
 const MessageMap& CDlg_Threats::GetMessageMap() const {

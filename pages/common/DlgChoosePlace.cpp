@@ -6,7 +6,13 @@
 #include "platform/MessageBox.h"
 #include "res/CommonPageIds.h"
 #include "shell/ProgramDatabase.h"
+#include "store/FormDocument.h"
 #include "store/SqlText.h"
+
+// The sites of the login's inspectorate, as places and as water bodies.
+REGISTER_DIALOG_CLASS(CDlg_ChoosePlace, "", static_cast<CTovan_splitDoc*>(document)->RIOSW_ID, -1, 0)
+REGISTER_DIALOG_CLASS(CDlg_ChoosePlace, "", static_cast<CTovan_splitDoc*>(document)->RIOSW_ID, -1,
+                      CDlg_ChoosePlace::kWaterBodies)
 
 namespace {
 

@@ -4,6 +4,8 @@
 #include "res/CommonPageIds.h"
 #include "shell/PageHeader.h"
 
+REGISTER_DIALOG_CLASS(CDlg_Coordinates)
+
 const char* const CDlg_Coordinates::kOutsideMessage =
     "Точката не попада в границите на България! \n\nЕдна точка попада в границите на България ако тя \nима "
     "географска ширина в интервала [41,45]\nи географска дължина в интервала [22,29].";

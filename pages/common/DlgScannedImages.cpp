@@ -7,6 +7,8 @@
 #include "platform/MessageBox.h"
 #include "res/ListPageIds.h"
 
+REGISTER_DIALOG_CLASS(CDlg_ScannedImages, CArray<CImageRef>(), CStringArray(), CStringArray())
+
 namespace {
 
 constexpr int kNumberColumn = 0, kPathColumn = 1, kNameColumn = 2;

@@ -28,6 +28,7 @@
 //             m_row.Methods = ReadMethods(kFirstMethod, kMethods, m_row.MethodFlags);
 //         }
 //     };
+//     REGISTER_DIALOG_CLASS(CDlg_BatSpecies, nullptr, nullptr)   // in its .cpp, opened with no row
 #include "platform/Dialog.h"
 #include "platform/ListControls.h"
 

@@ -5,6 +5,8 @@
 #include "res/HerpPageIds.h"
 #include "store/SqlText.h"
 
+REGISTER_DIALOG_CLASS(CDlg_AddSpecies, CDlg_AddSpecies::kReptiles)
+
 CDlg_AddSpecies::CDlg_AddSpecies(int formCode, CWnd* parent)
     : CRowDialogOf(IDD_ADD_SPECIES, nullptr, parent), m_formCode(formCode) {}
 

@@ -5,6 +5,10 @@
 #include "pages/common/PageValues.h"
 #include "res/BatIds.h"
 
+// In a cave and in a wetland, every method enabled.
+REGISTER_DIALOG_CLASS(CDlg_Bat_AddSpecies, kCaveMethods, nullptr, FALSE, TRUE)
+REGISTER_DIALOG_CLASS(CDlg_Bat_AddSpecies, kWetlandMethods, nullptr, TRUE, TRUE)
+
 namespace {
 
 // The template's boxes carry the cave methods; a wetland has four of its own.

@@ -2,6 +2,8 @@
 
 #include "res/BatIds.h"
 
+REGISTER_DIALOG_CLASS(CDlg_Choice, CForestMethodFlags{}, CForestMethodFlags{1, 1, 1, 1})
+
 CDlg_Choice::CDlg_Choice(const CForestMethodFlags& checked, const CForestMethodFlags& enabled, CWnd* parent)
     : CRowDialog(IDD_BAT_CHOICE, parent), m_checked(checked), m_enabled(enabled) {}
 

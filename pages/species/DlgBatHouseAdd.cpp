@@ -4,6 +4,8 @@
 #include "pages/common/PageLists.h"
 #include "res/BatIds.h"
 
+REGISTER_DIALOG_CLASS(CDlg_BatHouse_Add)
+
 CDlg_BatHouse_Add::CDlg_BatHouse_Add(const CBatHouseInfo* house, CWnd* parent)
     : CRowDialogOf(IDD_BAT_HOUSE_ADD, house, parent) {}
 

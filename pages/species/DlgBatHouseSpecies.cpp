@@ -5,6 +5,8 @@
 #include "pages/common/PageValues.h"
 #include "res/BatIds.h"
 
+REGISTER_DIALOG_CLASS(CDlg_BatHouse_Species)
+
 CDlg_BatHouse_Species::CDlg_BatHouse_Species(CWnd* parent) : CRowDialogOf(IDD_BAT_HOUSE_SPECIES, nullptr, parent) {}
 
 void CDlg_BatHouse_Species::DoDataExchange(CDataExchange* pDX) {

@@ -5,6 +5,8 @@
 #include "pages/common/PageValues.h"
 #include "res/BatIds.h"
 
+REGISTER_DIALOG_CLASS(CDlg_Bat_OtherSpecies, CForestMethodFlags{1, 1, 1, 1})
+
 CDlg_Bat_OtherSpecies::CDlg_Bat_OtherSpecies(const CForestMethodFlags& enabled, CWnd* parent)
     : CRowDialogOf(IDD_BAT_OTHER_SPECIES, nullptr, parent), m_enabled(enabled) {}
 

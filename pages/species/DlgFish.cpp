@@ -2,6 +2,8 @@
 
 #include "res/FishIds.h"
 
+REGISTER_DIALOG_CLASS(CDlg_Fish)
+
 namespace {
 
 constexpr int kLengthLength = 4;

@@ -5,6 +5,8 @@
 #include "pages/common/PageLists.h"
 #include "res/HamsterPageIds.h"
 
+REGISTER_DIALOG_CLASS(CDlg_Hamster_Transect, "Трансект 1", nullptr)
+
 namespace {
 
 constexpr int kBurrowLength = 4;

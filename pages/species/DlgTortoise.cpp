@@ -4,6 +4,8 @@
 #include "pages/common/PageLists.h"
 #include "res/HerpPageIds.h"
 
+REGISTER_DIALOG_CLASS(CDlg_Tortoise)
+
 namespace {
 
 constexpr int kLengthChars = 3, kHabitatChars = 1, kDistanceChars = 3;

@@ -7,6 +7,9 @@
 #include "pages/common/RioswLists.h"
 #include "res/WolfIds.h"
 #include "store/SqlText.h"
+#include "store/FormDocument.h"
+
+REGISTER_DIALOG_CLASS(CDlg_Wolf_Route, static_cast<CTovan_splitDoc*>(document)->RIOSW_ID, CWolf06Row())
 
 namespace {
 

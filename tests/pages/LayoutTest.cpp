@@ -1,57 +1,67 @@
-// No text of the pages, their dialogs and the shell's dialogs is cut off by its control in
-// the dialog font, across or down, in each variant's wording (Cyrillic runs wider than the
-// fonts the layout grew in).
+// Every page of the view switch's table and every registered dialog, shown as the program
+// shows them: no one-line text is cut off by its control in the dialog font (Cyrillic runs
+// wider than the fonts the layouts grew in), no control lies outside its window, no two
+// controls overlap (a group box or frame and what it frames aside), and no picture is
+// missing. A page or dialog added later is checked without a change here.
 #include <algorithm>
 #include <string>
 
 #include "controls/TextWidth.h"
-#include "pages/common/CommonForm01Variants.h"
-#include "pages/common/CommonForm02.h"
-#include "pages/common/CommonForm03.h"
-#include "pages/common/CommonForm04Variants.h"
-#include "pages/common/CommonForm05.h"
-#include "pages/common/DlgChoosePlace.h"
-#include "pages/common/DlgCoordinates.h"
-#include "pages/species/DlgAddSpecies.h"
-#include "pages/species/DlgBatAddSpecies.h"
-#include "pages/species/DlgBatChoice.h"
-#include "pages/species/DlgBatHouseAdd.h"
-#include "pages/species/DlgBatHouseSpecies.h"
-#include "pages/species/DlgBatOtherSpecies.h"
-#include "pages/species/DlgFish.h"
-#include "pages/species/DlgTortoise.h"
-#include "pages/species/DlgWolfRoute.h"
-#include "pages/species/HerpNotesPages.h"
-#include "pages/species/SpecFormAmphibia01.h"
-#include "pages/species/SpecFormBat01Forest.h"
-#include "pages/species/SpecFormBat02Forest.h"
-#include "pages/species/SpecFormBat03Houses.h"
-#include "pages/species/SpecFormBat04Caves.h"
-#include "pages/species/SpecFormBat05Caves.h"
-#include "pages/species/SpecFormBat06WetLand.h"
-#include "pages/species/SpecFormBat07WetLand.h"
-#include "pages/species/SpecFormFish00.h"
-#include "pages/species/SpecFormFish01.h"
-#include "pages/species/SpecFormFish02.h"
-#include "pages/species/SpecFormFish03.h"
-#include "pages/species/SpecFormReptile01.h"
-#include "pages/species/SpecFormTortoise01.h"
-#include "pages/species/SpecFormTortoise02.h"
-#include "pages/species/SpecFormWolf01.h"
-#include "pages/species/SpecFormWolf02.h"
-#include "pages/species/SpecFormWolf03.h"
-#include "pages/species/SpecFormWolf04.h"
-#include "pages/species/SpecFormWolf05.h"
-#include "pages/species/SpecFormWolf06.h"
+#include "platform/Controls.h"
+#include "platform/CtrlView.h"
 #include "platform/DC.h"
-#include "shell/AboutDlg.h"
-#include "shell/DlgAddUser.h"
-#include "shell/DlgChangePassword.h"
-#include "shell/DlgLogin.h"
-#include "shell/DlgPersons.h"
-#include "tests/pages/PageFixture.h"
+#include "platform/Gdi.h"
+#include "platform/View.h"
+#include "platform/WindowImage.h"
+#include "shell/StepViews.h"
+#include "shell/TovanSplitView.h"
+#include "shell/TreeWorkFlow.h"
+#include "shell/WindowWalk.h"
+#include "tests/shell/ShellFixture.h"
 
 namespace {
+
+// Controls placed on top of each other on purpose: (window name, control id, control id).
+struct Overlap {
+    const char* window;
+    int first;
+    int second;
+    const char* reason;
+};
+constexpr Overlap kIntendedOverlaps[] = {
+    {"dialog-136-", 1377, 2682, "the observers dialog's \"nothing found\" text lies behind the grid, seen while it is hidden"},
+};
+
+bool Intended(const CString& window, int first, int second) {
+    return std::any_of(std::begin(kIntendedOverlaps), std::end(kIntendedOverlaps), [&](const Overlap& overlap) {
+        return window.str().starts_with(overlap.window) &&
+               ((overlap.first == first && overlap.second == second) || (overlap.first == second && overlap.second == first));
+    });
+}
+
+struct Control {
+    CWnd* window;
+    int id;
+    CRect rect;  // in the parent's client coordinates
+    bool frames;  // a group box or a frame, which lies around other controls
+};
+
+std::vector<Control> VisibleControls(CWnd& window) {
+    std::vector<Control> controls;
+    for (CWnd* child = window.GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
+        if (!child->IsWindowVisible()) continue;
+        CRect rect;
+        child->GetWindowRect(&rect);
+        window.ScreenToClient(&rect);
+        const CString kind = child->GetWindowClassName();
+        const DWORD type = child->GetStyle() & SS_TYPEMASK;
+        const bool frames = (kind == "Button" && (child->GetStyle() & 0x0F) == BS_GROUPBOX) ||
+                            (kind == "Static" && type >= SS_BLACKRECT && type <= SS_WHITEFRAME) ||
+                            (kind == "Static" && type >= SS_ETCHEDHORZ && type <= SS_ETCHEDFRAME);
+        controls.push_back({child, child->GetDlgCtrlID(), rect, frames});
+    }
+    return controls;
+}
 
 // The height a label's text takes wrapped in its width. A label sets its lines a little
 // further apart than the font's height in whole pixels: about a pixel more for each line
@@ -70,72 +80,118 @@ int TextHeight(CWnd& label, const CString& text) {
     return rect.Height() + lines - 1;
 }
 
-// "<id> <text>" of each one-line label or button whose text is wider than the room it has
-// (a push button's frame takes 8 pixels, a radio button's or check box's mark 20), and of
-// each label whose wrapped lines are taller than it.
-std::vector<std::string> CutTexts(CWnd* window) {
-    std::vector<std::string> cut;
-    for (CWnd* child = window->GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT)) {
-        const CString kind = child->GetWindowClassName();
-        CString text;
-        child->GetWindowText(text);
-        CRect rect;
-        child->GetClientRect(&rect);
-        CStringArray texts;
-        texts.Add(text);
-        const WidestText widest = MeasureWidest(*child, texts);
-        const bool oneLine = rect.Height() < widest.averageCharWidth * 4 && text.Find('\n') < 0;
-        const DWORD style = child->GetStyle() & 0x0F;
-        const bool groupBox = kind == "Button" && style == BS_GROUPBOX;
-        const bool mark = style == BS_AUTORADIOBUTTON || style == BS_AUTOCHECKBOX;
-        const int room = rect.Width() - (kind != "Button" ? 0 : mark ? 20 : 8);
-        if ((kind == "Static" || kind == "Button") && !groupBox && oneLine && widest.width > room)
-            cut.push_back(std::to_string(child->GetDlgCtrlID()) + " " + text.str());
-        else if (kind == "Static" && (child->GetStyle() & SS_TYPEMASK) <= SS_RIGHT && TextHeight(*child, text) > rect.Height())
-            cut.push_back(std::to_string(child->GetDlgCtrlID()) + " " + text.str() + " (height)");
-    }
-    return cut;
+// A one-line label or button whose text is wider than the room it has (a push button's
+// frame takes 8 pixels, a radio button's or check box's mark 20), or a label whose wrapped
+// lines are taller than it.
+bool TextCut(CWnd& control) {
+    const CString kind = control.GetWindowClassName();
+    const DWORD style = control.GetStyle() & 0x0F;
+    if ((kind != "Static" && kind != "Button") || (kind == "Button" && style == BS_GROUPBOX)) return false;
+    CString text;
+    control.GetWindowText(text);
+    CRect rect;
+    control.GetClientRect(&rect);
+    CStringArray texts;
+    texts.Add(text);
+    const WidestText widest = MeasureWidest(control, texts);
+    const bool oneLine = rect.Height() < widest.averageCharWidth * 4 && text.Find('\n') < 0;
+    const bool mark = kind == "Button" && (style == BS_AUTORADIOBUTTON || style == BS_AUTOCHECKBOX);
+    const int room = rect.Width() - (kind != "Button" ? 0 : mark ? 20 : 8);
+    if (oneLine && widest.width > room) return true;
+    return kind == "Static" && (control.GetStyle() & SS_TYPEMASK) <= SS_RIGHT && TextHeight(control, text) > rect.Height();
 }
 
-class LayoutTest : public PageTest {};
+bool PictureMissing(CWnd& control) {
+    const DWORD type = control.GetStyle() & SS_TYPEMASK;
+    if (control.GetWindowClassName() != "Static" || (type != SS_BITMAP && type != SS_ICON)) return false;
+    const CSize size = ShownPictureSize(&control);
+    return size.cx <= 0 || size.cy <= 0;
+}
 
-TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
-    for (const CRuntimeClass* pageClass :
-         {RUNTIME_CLASS(CCommonForm_01_Hamster), RUNTIME_CLASS(CCommonForm_01_BatCaves), RUNTIME_CLASS(CCommonForm_01_Fish),
-          RUNTIME_CLASS(CCommonForm_01_Moss), RUNTIME_CLASS(CCommonForm_01_Reptiles), RUNTIME_CLASS(CCommonForm_02),
-          RUNTIME_CLASS(CCommonForm_03), RUNTIME_CLASS(CCommonForm_04_Exposure), RUNTIME_CLASS(CCommonForm_05),
-          RUNTIME_CLASS(CSpecForm_Fish_00), RUNTIME_CLASS(CSpecForm_Fish_01), RUNTIME_CLASS(CSpecForm_Fish_02),
-          RUNTIME_CLASS(CSpecForm_Fish_03), RUNTIME_CLASS(CSpecForm_Amphibia_01), RUNTIME_CLASS(CSpecForm_Amphibia_02),
-          RUNTIME_CLASS(CSpecForm_Reptile_01), RUNTIME_CLASS(CSpecForm_Reptile_02), RUNTIME_CLASS(CSpecForm_Tortoise_01),
-          RUNTIME_CLASS(CSpecForm_Tortoise_02), RUNTIME_CLASS(CSpecForm_Bat_01_Forest), RUNTIME_CLASS(CSpecForm_Bat_02_Forest),
-          RUNTIME_CLASS(CSpecForm_Bat_03_Houses), RUNTIME_CLASS(CSpecForm_Bat_04_Caves), RUNTIME_CLASS(CSpecForm_Bat_05_Caves),
-          RUNTIME_CLASS(CSpecForm_Bat_06_WetLand), RUNTIME_CLASS(CSpecForm_Bat_07_WetLand), RUNTIME_CLASS(CSpecForm_Wolf_01),
-          RUNTIME_CLASS(CSpecForm_Wolf_02), RUNTIME_CLASS(CSpecForm_Wolf_03), RUNTIME_CLASS(CSpecForm_Wolf_04),
-          RUNTIME_CLASS(CSpecForm_Wolf_05), RUNTIME_CLASS(CSpecForm_Wolf_06)}) {
-        ShowPage(pageClass);
-        EXPECT_EQ(CutTexts(page), std::vector<std::string>()) << pageClass->m_lpszClassName;
+// The faults of a shown window, each "<id> <what>".
+std::vector<std::string> LayoutFaults(const CString& name, CWnd& window) {
+    std::vector<std::string> faults;
+    const auto fault = [&](int id, const std::string& what) { faults.push_back(std::to_string(id) + " " + what); };
+    CRect area;
+    window.GetClientRect(&area);
+    if (const auto* view = dynamic_cast<CScrollView*>(&window)) {  // a page scrolls over its whole size
+        area.right = std::max(area.right, area.left + view->GetTotalSize().cx);
+        area.bottom = std::max(area.bottom, area.top + view->GetTotalSize().cy);
     }
-    const ModalRun script([](CDialog& shown) {
-        EXPECT_EQ(CutTexts(&shown), std::vector<std::string>()) << shown.GetTemplateId();
-        shown.PressButton(IDCANCEL);
+    // Each item of an icon view has its own picture.
+    if (auto* view = dynamic_cast<CListView*>(&window))
+        if (const CImageList* icons = view->GetListCtrl().GetImageList(LVSIL_NORMAL);
+            icons && icons->GetImageCount() < view->GetListCtrl().GetItemCount())
+            fault(view->GetDlgCtrlID(), "icons missing");
+    const std::vector<Control> controls = VisibleControls(window);
+    for (size_t i = 0; i < controls.size(); ++i) {
+        const Control& control = controls[i];
+        CString text;
+        control.window->GetWindowText(text);
+        if (TextCut(*control.window)) fault(control.id, "cut: " + text.str());
+        if (PictureMissing(*control.window)) fault(control.id, "picture missing");
+        CRect inside;
+        if (!inside.IntersectRect(control.rect, area) || inside != control.rect) fault(control.id, "outside the window");
+        for (size_t j = i + 1; j < controls.size(); ++j) {
+            const Control& other = controls[j];
+            CRect common;
+            if (!common.IntersectRect(control.rect, other.rect)) continue;
+            const bool framed = (control.frames && common == other.rect) || (other.frames && common == control.rect);
+            if (!framed && !Intended(name, control.id, other.id)) fault(control.id, "overlaps " + std::to_string(other.id));
+        }
+    }
+    return faults;
+}
+
+class LayoutTest : public ShellTest {};
+
+TEST_F(LayoutTest, EveryPageAndDialogFitsItsWindowAndShowsItsPictures) {
+    StartLoggedIn();
+    std::string faults;  // one line each
+    std::vector<CString> shown;
+    WalkWindows(*Frame(), [&](const ShownWindow& window) {
+        shown.push_back(window.name);
+        if (!window.window) faults += window.name.str() + " did not open\n";
+        else
+            for (const std::string& fault : LayoutFaults(window.name, *window.window))
+                faults += window.name.str() + ": " + fault + "\n";
     });
-    for (const int kind : {CCommonForm_01::kPlain, CCommonForm_01::kFish}) CDlg_ChoosePlace("", kTestInspectorate, -1, kind).DoModal();
-    CDlg_Coordinates().DoModal();
-    CDlg_Fish().DoModal();
-    CDlg_AddSpecies(CDlg_AddSpecies::kReptiles).DoModal();
-    CDlg_Tortoise().DoModal();
-    CDlg_Choice({1, 0, 0, 0}, {1, 1, 1, 1}).DoModal();
-    CDlg_Bat_OtherSpecies({1, 1, 1, 1}).DoModal();
-    CDlg_BatHouse_Add().DoModal();
-    CDlg_BatHouse_Species().DoModal();
-    for (const BOOL wetland : {FALSE, TRUE})
-        CDlg_Bat_AddSpecies(wetland ? kWetlandMethods : kCaveMethods, nullptr, wetland, TRUE).DoModal();
-    CAboutDlg().DoModal();
-    CDlgLogin().DoModal();
-    CDlg_AddUser().DoModal();
-    CDlg_ChangePassword().DoModal();
-    CDlg_Persons().DoModal();
-    CDlg_Wolf_Route(kTestInspectorate, CWolf06Row()).DoModal();
+    EXPECT_EQ(faults, "");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>());
+    // Every built page of the table was walked, and the dialogs after them.
+    const auto built = std::count_if(StepViewTable().begin(), StepViewTable().end(), [](const StepView& step) {
+        return step.viewClass && step.viewClass != RUNTIME_CLASS(CTovan_splitView);
+    });
+    EXPECT_GT(static_cast<long>(shown.size()), built);
+    EXPECT_TRUE(std::find(shown.begin(), shown.end(), "1002-CCommonForm_01") != shown.end());
+    EXPECT_TRUE(std::find(shown.begin(), shown.end(), "dialog-100-CAboutDlg") != shown.end());
+    // The picture of every form type, which its pages' header shows, and its icon in the tree.
+    for (int formType = 1; formType <= Number("select max(ID) from FormNames"); ++formType) {
+        CBitmap picture;
+        CImageList icons;
+        icons.Create(16, 16, ILC_COLOR32, 1, 1);
+        EXPECT_TRUE(picture.LoadBitmap(formType)) << formType;
+        EXPECT_EQ(icons.AddIconResource(FormTypeIconId(formType)), 0) << formType;
+    }
+}
+
+TEST_F(LayoutTest, ACutLabelAControlOutsideAnOverlapAndAMissingPictureAreReportedWithTheirIds) {
+    const DialogTemplate broken{4700, "Проба", {100, 40}, {
+        Label(4711, "Наименование на защитената зона", {4, 4, 30, 8}),
+        Edit(4712, {4, 16, 40, 12}),
+        Edit(4713, {30, 16, 40, 12}),
+        Button(4714, "ОК", {90, 24, 30, 14}),
+        GroupBox(4715, "Група", {2, 14, 96, 16}),
+        Picture(4716, 9999, {80, 2, 10, 10}),  // no such bitmap
+    }};
+    CDialog dialog(broken);
+    const ModalRun run([](CDialog& shown) {
+        EXPECT_EQ(LayoutFaults("", shown), (std::vector<std::string>{"4711 cut: Наименование на защитената зона",
+                                                                       "4712 overlaps 4713", "4714 outside the window",
+                                                                       "4714 overlaps 4715", "4716 picture missing"}));
+        shown.EndDialog(IDCANCEL);
+    });
+    dialog.DoModal();
 }
 
 }  // namespace
