@@ -19,6 +19,7 @@
 #include "pages/species/DlgBatHouseSpecies.h"
 #include "pages/species/DlgBatOtherSpecies.h"
 #include "pages/species/DlgFish.h"
+#include "pages/species/DlgFungusAddSpecies.h"
 #include "pages/species/DlgTortoise.h"
 #include "pages/species/HerpNotesPages.h"
 #include "pages/species/SpecFormAmphibia01.h"
@@ -33,6 +34,11 @@
 #include "pages/species/SpecFormFish01.h"
 #include "pages/species/SpecFormFish02.h"
 #include "pages/species/SpecFormFish03.h"
+#include "pages/species/SpecFormFungus01.h"
+#include "pages/species/SpecFormFungus02.h"
+#include "pages/species/SpecFormFungus03.h"
+#include "pages/species/SpecFormFungus04.h"
+#include "pages/species/SpecFormFungus05.h"
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
 #include "pages/species/SpecFormTortoise02.h"
@@ -102,7 +108,9 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
           RUNTIME_CLASS(CSpecForm_Reptile_01), RUNTIME_CLASS(CSpecForm_Reptile_02), RUNTIME_CLASS(CSpecForm_Tortoise_01),
           RUNTIME_CLASS(CSpecForm_Tortoise_02), RUNTIME_CLASS(CSpecForm_Bat_01_Forest), RUNTIME_CLASS(CSpecForm_Bat_02_Forest),
           RUNTIME_CLASS(CSpecForm_Bat_03_Houses), RUNTIME_CLASS(CSpecForm_Bat_04_Caves), RUNTIME_CLASS(CSpecForm_Bat_05_Caves),
-          RUNTIME_CLASS(CSpecForm_Bat_06_WetLand), RUNTIME_CLASS(CSpecForm_Bat_07_WetLand)}) {
+          RUNTIME_CLASS(CSpecForm_Bat_06_WetLand), RUNTIME_CLASS(CSpecForm_Bat_07_WetLand), RUNTIME_CLASS(CSpecForm_Fungus_01),
+          RUNTIME_CLASS(CSpecForm_Fungus_02), RUNTIME_CLASS(CSpecForm_Fungus_03), RUNTIME_CLASS(CSpecForm_Fungus_04),
+          RUNTIME_CLASS(CSpecForm_Fungus_05)}) {
         ShowPage(pageClass);
         EXPECT_EQ(CutTexts(page), std::vector<std::string>()) << pageClass->m_lpszClassName;
     }
@@ -121,6 +129,7 @@ TEST_F(LayoutTest, EveryTextOfThePagesAndTheirDialogsFitsItsControl) {
     CDlg_BatHouse_Species().DoModal();
     for (const BOOL wetland : {FALSE, TRUE})
         CDlg_Bat_AddSpecies(wetland ? kWetlandMethods : kCaveMethods, nullptr, wetland, TRUE).DoModal();
+    CDlg_Fungus_AddSpecies().DoModal();
     CAboutDlg().DoModal();
     CDlgLogin().DoModal();
     CDlg_AddUser().DoModal();
