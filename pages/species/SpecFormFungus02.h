@@ -22,7 +22,6 @@ public:
     void OnAdd();
     void OnDelete();
 
-    const CArray<CSpeciesNameRow>& SpeciesRows() const { return m_companions; }
     CGridCtrl& SpeciesGrid() { return m_grid; }
 
 protected:

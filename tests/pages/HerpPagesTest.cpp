@@ -18,12 +18,6 @@ constexpr const char* kDuplicate = "Този вид вече присъства 
 constexpr const char* kNoSpecies = "Моля изберете вид който искате да добавите.";
 constexpr int kTotal = CHerpCountsPage::IDC_TOTAL;
 
-std::vector<CString> Column(CGridCtrl& grid, int column) {
-    std::vector<CString> texts;
-    for (int row = 1; row < grid.GetRowCount(); ++row) texts.push_back(grid.GetItemText(row, column));
-    return texts;
-}
-
 // Fills the shown tortoise dialog and presses OK.
 void FillTortoise(CDialog& shown, int species, const char* length, int sexButton, const char* habitat, int foundButton,
                   const char* distance) {
@@ -132,8 +126,8 @@ TEST_F(ReptilePage, TypedPagesAreStoredLoadedAndPrintedWithEachCompanionOnce) {
     EXPECT_EQ(shown->SpeciesRows().GetSize(), 3);
     grid.SetSelectedRange(2, 0, 2, 1);
     Click(*page, CHerpCountsPage::IDC_DELETE);
-    EXPECT_EQ(Column(grid, 0), (std::vector<CString>{"1", "2"}));
-    EXPECT_EQ(Column(grid, 1), (std::vector<CString>{"Testudo hermanni", "Testudo graeca"}));
+    EXPECT_EQ(GridColumn(grid, 0), (std::vector<CString>{"1", "2"}));
+    EXPECT_EQ(GridColumn(grid, 1), (std::vector<CString>{"Testudo hermanni", "Testudo graeca"}));
     Grab(page, "page_reptile_01");
     Leave();
     TypeNotes(RUNTIME_CLASS(CSpecForm_Reptile_02));

@@ -68,6 +68,12 @@ void PageTest::Exec(const CString& sql) const {
     db.execDML(sql);
 }
 
+std::vector<CString> GridColumn(CGridCtrl& grid, int column) {
+    std::vector<CString> texts;
+    for (int row = 1; row < grid.GetRowCount(); ++row) texts.push_back(grid.GetItemText(row, column));
+    return texts;
+}
+
 void PrintingPageTest::SetUp() {
     PageTest::SetUp();
     fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports", fs::copy_options::recursive);

@@ -6,7 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <vector>
 
+#include "controls/grid/GridCtrl.h"
 #include "pages/common/FormPage.h"
 #include "platform/FrameWnd.h"
 #include "store/FormDocument.h"
@@ -36,6 +38,9 @@ protected:
 private:
     CFrameWnd* m_host = nullptr;
 };
+
+// The texts of a column of a page's table, below its heading row.
+std::vector<CString> GridColumn(CGridCtrl& grid, int column);
 
 // A page test whose form is also stored, loaded into a fresh document and printed, to files
 // (PDF and text) rather than previewed, with the delivered report files.

@@ -1,23 +1,19 @@
 // The fungus reports: the parameter sequences of the site form (Mushroom_1.rpt) and of the
 // trial plot (Mushroom_2.rpt), with the plot number right after the site.
 #include <algorithm>
-#include <functional>
 #include <tuple>
 
 #include "ReportFixture.h"
 #include "reports/ReportParameters.h"
-#include "reports/ReportTable.h"
 
 namespace {
 
-using Texts = std::vector<std::string>;
-
 constexpr int kSiteForm = 1, kPlotForm = 30;
 
-class FungusReportTest : public ReportTest {
+class FungusReportTest : public ReportSequenceTest {
 protected:
     void SetUp() override {
-        ReportTest::SetUp();
+        ReportSequenceTest::SetUp();
         doc = NewDocument(kSiteForm);
         doc->SpeciesName = "Amanita caesarea";
         doc->CommonData_01.SiteName = "Беглика";
@@ -26,27 +22,10 @@ protected:
         for (int i = 1; i <= 7; ++i) doc->CommonData_07_Threat.Threats.Add({i, CReportParameters::RowName("заплаха %d", i)});
     }
 
-    // What `fill` sends for the document, in order, each index following the one before.
-    Texts Sent(const std::function<void(CReportParameters&)>& fill) const {
-        Texts texts;
-        const ReportCallRun recorder([&texts](const CCrystalCtrl&, const CrystalCall& call) {
-            EXPECT_EQ(call.index, static_cast<int>(texts.size()));
-            texts.push_back(call.text.str());
-        });
-        CCrystalCtrl control;
-        CReportParameters report(control, *doc);
-        fill(report);
-        return texts;
-    }
-    Texts Filled(int formType) const {
-        return Sent([formType](CReportParameters& report) { FindFormTypeReport(formType)->first.filler(report, -1, -1); });
-    }
     // The opening of both: the site, the plot number, where it lies and who was there.
     Texts Opening() const {
-        Texts texts = Sent([](CReportParameters& r) { r.FillSiteHeader(); });
-        texts.push_back("PARAM_FIELD_NUM;П-7;TRUE");
-        for (const std::string& text : Sent([](CReportParameters& r) { r.FillLocationAndTeam(); })) texts.push_back(text);
-        return texts;
+        return Join({Sent([](CReportParameters& r) { r.FillSiteHeader(); }), {"PARAM_FIELD_NUM;П-7;TRUE"},
+                     Sent([](CReportParameters& r) { r.FillLocationAndTeam(); })});
     }
     Texts Closing(int threats) const {
         return Sent([threats](CReportParameters& r) {
@@ -54,12 +33,6 @@ protected:
             r.FillPhotoMap();
         });
     }
-    static Texts Join(std::initializer_list<Texts> parts) {
-        Texts all;
-        for (const Texts& part : parts) all.insert(all.end(), part.begin(), part.end());
-        return all;
-    }
-    std::unique_ptr<CTovan_splitDoc> doc;
 };
 class FungusSiteReport : public FungusReportTest {};
 class FungusPlotReport : public FungusReportTest {};
