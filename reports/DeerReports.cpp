@@ -11,12 +11,7 @@ constexpr int kThreatRows = 5;
 // have no field number and print no weather.
 void FillPlaceAndTeam(CReportParameters& report) {
     report.FillSiteHeader();
-    report.FillAdminLocation();
-    report.FillCoordinates();
-    report.SetParam("PARAM_ATTITUDE", report.Document().CommonData_04.Altitude);
-    report.FillBioRegions();
-    report.FillProtectedAreas();
-    report.FillTeam();
+    report.FillLocationAndTeam();
 }
 
 void FillThreatsAndPhotos(CReportParameters& report) {

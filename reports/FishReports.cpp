@@ -15,12 +15,7 @@ void FillFishSite(CReportParameters& report) {
     report.SetParam("PARAM_BASIN", doc.CommonData_01.DynamicStrContent);
     report.SetParam("PARAM_TEMPERATURE_WATER", doc.CommonData_02.TemperatureWater);
     report.FillWeather();
-    report.FillAdminLocation();
-    report.FillCoordinates();
-    report.SetParam("PARAM_ATTITUDE", doc.CommonData_04.Altitude);
-    report.FillBioRegions();
-    report.FillProtectedAreas();
-    report.FillTeam();
+    report.FillLocationAndTeam();
 }
 
 // Every fish measured, seven parameters each, then the threats and the attachments.

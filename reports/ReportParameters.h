@@ -30,6 +30,9 @@ public:
     // Species, code, date, hours, place and its code, administrative location, field number,
     // coordinates, altitude, biogeographic regions, protected areas, team.
     void FillCommonHeader();
+    // Administrative location, coordinates, altitude, biogeographic regions, protected areas,
+    // team: what follows the site (and the form's own opening values) in many reports.
+    void FillLocationAndTeam();
     void FillAdminLocation();  // settlement, province, municipality, NUTS, inspectorate, forestry units
     void FillNuts();
     void FillBioRegions();

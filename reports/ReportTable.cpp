@@ -6,6 +6,7 @@
 #include "reports/BatReports.h"
 #include "reports/DeerReports.h"
 #include "reports/FishReports.h"
+#include "reports/FungusReports.h"
 #include "reports/HamsterReports.h"
 #include "reports/HerpReports.h"
 #include "reports/ReportParameters.h"
@@ -24,7 +25,7 @@ constexpr FormTypeReport One(int formTypeId, const char* fileName, ReportFiller 
 
 // Form types 24 and 29 have no report.
 constexpr FormTypeReport kReports[] = {
-    One(1, "Mushroom_1.rpt", kShared),
+    One(1, "Mushroom_1.rpt", FillMushroom1),
     One(2, "moss_Buxbaumia viridis.rpt", kShared),
     One(3, "moss_Meesia longiseta.rpt", kShared),
     One(4, "moss_Neckera pennata_Dicranum viridae_Frullania fragilifolia.rpt", kShared),
@@ -51,7 +52,7 @@ constexpr FormTypeReport kReports[] = {
     One(26, "Deer_2.rpt", FillDeer2),
     One(27, "Goat_1.rpt", kShared),
     One(28, "Goat_2.rpt", kShared, 1),
-    One(30, "Mushroom_2.rpt", kShared),
+    One(30, "Mushroom_2.rpt", FillMushroom2),
     One(31, "Bear_2.rpt", kShared, 1),
     One(32, "Bear_2.rpt", kShared, 2),
     One(33, "Bear_2.rpt", kShared, 3),

@@ -32,6 +32,11 @@
 #include "pages/species/SpecFormFish01.h"
 #include "pages/species/SpecFormFish02.h"
 #include "pages/species/SpecFormFish03.h"
+#include "pages/species/SpecFormFungus01.h"
+#include "pages/species/SpecFormFungus02.h"
+#include "pages/species/SpecFormFungus03.h"
+#include "pages/species/SpecFormFungus04.h"
+#include "pages/species/SpecFormFungus05.h"
 #include "pages/species/SpecFormHamster01.h"
 #include "pages/species/SpecFormHamster02.h"
 #include "pages/species/SpecFormHamster03.h"
@@ -119,11 +124,11 @@ constexpr StepView kStepViews[] = {
     {6501, "CSpecForm_Amphibia_01", RUNTIME_CLASS(CSpecForm_Amphibia_01)},
     {6502, "CSpecForm_Amphibia_02", RUNTIME_CLASS(CSpecForm_Amphibia_02)},
     {6600, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6601, "CSpecForm_Fungus_01", nullptr},
-    {6602, "CSpecForm_Fungus_02", nullptr},
-    {6603, "CSpecForm_Fungus_03", nullptr},
-    {6604, "CSpecForm_Fungus_04", nullptr},
-    {6605, "CSpecForm_Fungus_05", nullptr},
+    {6601, "CSpecForm_Fungus_01", RUNTIME_CLASS(CSpecForm_Fungus_01)},
+    {6602, "CSpecForm_Fungus_02", RUNTIME_CLASS(CSpecForm_Fungus_02)},
+    {6603, "CSpecForm_Fungus_03", RUNTIME_CLASS(CSpecForm_Fungus_03)},
+    {6604, "CSpecForm_Fungus_04", RUNTIME_CLASS(CSpecForm_Fungus_04)},
+    {6605, "CSpecForm_Fungus_05", RUNTIME_CLASS(CSpecForm_Fungus_05)},
     {6700, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6701, "CSpecForm_Bear_01", nullptr},
     {6702, "CSpecForm_Bear_02", nullptr},

@@ -16,6 +16,7 @@
 #include "store/BatRecords.h"
 #include "store/DeerRecords.h"
 #include "store/FishRecords.h"
+#include "store/FungusRecords.h"
 #include "store/HamsterRecords.h"
 #include "store/HerpRecords.h"
 #include "store/MossRecords.h"
@@ -50,5 +51,5 @@ public:
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
 using CSpeciesRecords =
-    CSpeciesFamilies<CFishRecords, CMossRecords, CBatRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords,
-                     CDeerRecords, CWolfRecords>;
+    CSpeciesFamilies<CFungusRecords, CFishRecords, CMossRecords, CBatRecords, CHerpRecords, CTortoiseRecords,
+                     CHamsterRecords, CDeerRecords, CWolfRecords>;

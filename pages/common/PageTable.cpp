@@ -53,8 +53,9 @@ int SelectedElementIndex(const CGridCtrl& grid) {
     return ElementIndexOfRow(grid, selected.GetMinRow());
 }
 
-BOOL RefuseListedSpecies(CGridCtrl& grid, int speciesId) {
-    if (!grid.FindItemData(speciesId)) return FALSE;
+BOOL RefuseListedSpecies(CGridCtrl& grid, int speciesId, int ownRow) {
+    int row = -1;
+    if (!grid.FindItemData(speciesId, &row) || row == ownRow) return FALSE;
     AfxMessageBox("Този вид вече присъства в списъка!", MB_OK);
     return TRUE;
 }

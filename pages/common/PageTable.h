@@ -61,5 +61,5 @@ int SelectedElementIndex(const CGridCtrl& grid);
 int ElementIndexOfRow(const CGridCtrl& grid, int row);
 
 // TRUE, after saying "Този вид вече присъства в списъка!", when a row of the grid has the
-// species already.
-BOOL RefuseListedSpecies(CGridCtrl& grid, int speciesId);
+// species already; the grid row `ownRow` (the row being changed) does not count.
+BOOL RefuseListedSpecies(CGridCtrl& grid, int speciesId, int ownRow = -1);

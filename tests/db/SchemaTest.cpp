@@ -31,29 +31,6 @@ const char* const kProgramSql[] = {
     "Latitude_Seconds, Latitude_SecondsAfterPoint, Latitude_Relativity from Coordinates where  "
     "DlgData_ID = %d ",
     // Species pages
-    "insert into tFungus_01 ( FormID, FloristicRegionID, UTM_GirdID, Substratum, Habitat, EkoSpecifics ) "
-    "values(%d, %d, %d, '%s', '%s', '%s' ) ",
-    "insert into tFungus_02 ( FormID, ColectionNum , GroupsCount, PopulationArea ) values( %d, '%s', "
-    "'%s', '%s') ",
-    "select t.ID as tID, t.FormID as tFormID, t.ColectionNum as tColectionNum, t.GroupsCount as "
-    "tGroupsCount, t.PopulationArea as tPopulationArea, a.ID as aID, a.Name as aName from tFungus_02 t "
-    "left join tFungus_02_OtherSpecies o on t.ID = o.tFungus_02_ID left join _AllFungi a on o.FungiID = "
-    "a.ID where t.FormID = %d ",
-    "insert into tFungus_02_OtherSpecies  ( tFungus_02_ID, FungiID )  values( %d, %d ) ",
-    "insert into tFungus_03 ( FormID, Notes ) values(%d, '%s' ) ",
-    "select ID, FormID , Notes from tFungus_03 where FormID = %d",
-    "insert into tFungus_04 ( FormID, FloristicRegionID, bEkoConditionsChanges, EkoConditionsChanges, "
-    "bHabitatChanges, HabitatChanges , bLandUsageChanges, LandUsageChanges  ) values(%d, %d, %d,'%s', "
-    "%d,'%s', %d, '%s' ) ",
-    "select t.ID as tID, t.FormID as tFormID, t.FloristicRegionID  as tFloristicRegionID, "
-    "t.bEkoConditionsChanges  as tbEkoConditionsChanges, t.EkoConditionsChanges  as "
-    "tEkoConditionsChanges, t.bHabitatChanges  as tbHabitatChanges, t.HabitatChanges  as "
-    "tHabitatChanges, t.bLandUsageChanges as  tbLandUsageChanges, t.LandUsageChanges  as "
-    "tLandUsageChanges, f.Name  as fName from   tFungus_04  t left join Floristic_regions f on "
-    "t.FloristicRegionID = f.ID where t.FormID = %d ",
-    "insert into tFungus_05 ( FormID, FungiID, Count  ) values(%d, %d, '%s' ) ",
-    "select t.ID as tID, t.FormID as tFormID, t.FungiID as tFungiID, t.Count as tCount, a.Name as aName "
-    "from tFungus_05 t left join _AllFungi a on  t.FungiID = a.ID where t.FormID = %d ",
     "insert into tMoss_01 ( FormID, bCheckArableLand, bCheckBuildings, bCheckCities, bCheckForestTrack, "
     "bCheckRivers, bCheckRoads, bCheckStreams, bCheckTouristsPath, ArableLandDist, BuildingsDist, "
     "CitiesDist, ForestTrackDist, RiverDist, RoadsDist, StreamsDist, ToursitPathDist ) values ( %d, %d, "

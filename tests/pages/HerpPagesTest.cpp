@@ -1,10 +1,6 @@
 // The amphibian, reptile and tortoise pages and their dialogs, typed through their controls:
 // the computed total, the accompanying species and their picker, the tortoise rows and the
 // habitat ticks; and each form stored, read back into a fresh document and printed.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "controls/ComboHelpers.h"
 #include "pages/species/DlgAddSpecies.h"
 #include "pages/species/DlgTortoise.h"
@@ -13,25 +9,14 @@
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
 #include "pages/species/SpecFormTortoise02.h"
-#include "platform/ReportEngine.h"
-#include "reports/DlgReport.h"
-#include "reports/ReportTable.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 constexpr int kBombina = 335, kBufo = 340, kHyla = 341, kTestudoGraeca = 350, kTestudoHermanni = 351;
 constexpr const char* kDuplicate = "Този вид вече присъства в списъка!";
 constexpr const char* kNoSpecies = "Моля изберете вид който искате да добавите.";
 constexpr int kTotal = CHerpCountsPage::IDC_TOTAL;
-
-std::vector<CString> Column(CGridCtrl& grid, int column) {
-    std::vector<CString> texts;
-    for (int row = 1; row < grid.GetRowCount(); ++row) texts.push_back(grid.GetItemText(row, column));
-    return texts;
-}
 
 // Fills the shown tortoise dialog and presses OK.
 void FillTortoise(CDialog& shown, int species, const char* length, int sexButton, const char* habitat, int foundButton,
@@ -45,21 +30,8 @@ void FillTortoise(CDialog& shown, int species, const char* length, int sexButton
     shown.PressButton(IDOK);
 }
 
-class HerpPageTest : public PageTest {
+class HerpPageTest : public PrintingPageTest {
 protected:
-    void SetUp() override {
-        PageTest::SetUp();
-        fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports", fs::copy_options::recursive);
-        output = MakeTempFolder();
-        SetReportOutputFolder(output);
-        doc.UserID = doc.SessionID = 1;
-    }
-    void TearDown() override {
-        SetReportOutputFolder("");
-        fs::remove_all(output.str());
-        PageTest::TearDown();
-    }
-
     void Begin(int formType, int species, const char* speciesName) {
         doc.FormTypeID = formType;
         doc.SpeciesID = species;
@@ -86,26 +58,6 @@ protected:
         page->SetDlgItemText(CHerpNotesPage::IDC_NOTES, "  дъжд  ");
         Leave();
     }
-    // Stores the typed form, loads it into `loaded` and prints it there; the printed values
-    // must all be found, and nothing printed outside its place.
-    void StoreLoadAndPrint(CTovan_splitDoc& loaded, std::initializer_list<const char*> printed) {
-        ASSERT_TRUE(doc.SaveNewForm());
-        loaded.m_bAutoDelete = FALSE;
-        loaded.FormTypeID = doc.FormTypeID;
-        ASSERT_TRUE(loaded.LoadForm(Number("select max(ID) from Forms")));
-        CDlgReport report(&loaded);
-        ASSERT_TRUE(report.Create(CDlgReport::IDD));
-        report.ShowReport(doc.FormTypeID);
-        report.DestroyWindow();
-        const fs::path file = fs::path(output.str()) / FindFormTypeReport(doc.FormTypeID)->first.fileName;
-        EXPECT_TRUE(fs::exists(fs::path(file).replace_extension(".pdf")));
-        std::stringstream text;
-        text << std::ifstream(fs::path(file).replace_extension(".txt")).rdbuf();
-        for (const char* value : printed) EXPECT_NE(text.str().find(value), std::string::npos) << value;
-        EXPECT_EQ(text.str().find("Други данни"), std::string::npos);
-    }
-
-    CString output;
 };
 class AmphibiaPage : public HerpPageTest {};
 class ReptilePage : public HerpPageTest {};
@@ -174,8 +126,8 @@ TEST_F(ReptilePage, TypedPagesAreStoredLoadedAndPrintedWithEachCompanionOnce) {
     EXPECT_EQ(shown->SpeciesRows().GetSize(), 3);
     grid.SetSelectedRange(2, 0, 2, 1);
     Click(*page, CHerpCountsPage::IDC_DELETE);
-    EXPECT_EQ(Column(grid, 0), (std::vector<CString>{"1", "2"}));
-    EXPECT_EQ(Column(grid, 1), (std::vector<CString>{"Testudo hermanni", "Testudo graeca"}));
+    EXPECT_EQ(GridColumn(grid, 0), (std::vector<CString>{"1", "2"}));
+    EXPECT_EQ(GridColumn(grid, 1), (std::vector<CString>{"Testudo hermanni", "Testudo graeca"}));
     Grab(page, "page_reptile_01");
     Leave();
     TypeNotes(RUNTIME_CLASS(CSpecForm_Reptile_02));

@@ -1,8 +1,17 @@
 #include "tests/pages/PageFixture.h"
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
+#include "platform/ReportEngine.h"
 #include "platform/View.h"
+#include "reports/DlgReport.h"
+#include "reports/ReportTable.h"
+
+namespace fs = std::filesystem;
 
 void PageTest::SetUp() {
     TheProgramFolder().InitAppDir(database.Folder());
@@ -57,4 +66,41 @@ void PageTest::Exec(const CString& sql) const {
     CSQLite3DB db;
     db.open(database.Path());
     db.execDML(sql);
+}
+
+std::vector<CString> GridColumn(CGridCtrl& grid, int column) {
+    std::vector<CString> texts;
+    for (int row = 1; row < grid.GetRowCount(); ++row) texts.push_back(grid.GetItemText(row, column));
+    return texts;
+}
+
+void PrintingPageTest::SetUp() {
+    PageTest::SetUp();
+    fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports", fs::copy_options::recursive);
+    output = MakeTempFolder();
+    SetReportOutputFolder(output);
+    doc.UserID = doc.SessionID = 1;
+}
+
+void PrintingPageTest::TearDown() {
+    SetReportOutputFolder("");
+    fs::remove_all(output.str());
+    PageTest::TearDown();
+}
+
+void PrintingPageTest::StoreLoadAndPrint(CTovan_splitDoc& loaded, std::initializer_list<const char*> printed) {
+    ASSERT_TRUE(doc.SaveNewForm());
+    loaded.m_bAutoDelete = FALSE;
+    loaded.FormTypeID = doc.FormTypeID;
+    ASSERT_TRUE(loaded.LoadForm(Number("select max(ID) from Forms")));
+    CDlgReport report(&loaded);
+    ASSERT_TRUE(report.Create(CDlgReport::IDD));
+    report.ShowReport(doc.FormTypeID);
+    report.DestroyWindow();
+    const fs::path file = fs::path(output.str()) / FindFormTypeReport(doc.FormTypeID)->first.fileName;
+    EXPECT_TRUE(fs::exists(fs::path(file).replace_extension(".pdf")));
+    std::stringstream text;
+    text << std::ifstream(fs::path(file).replace_extension(".txt")).rdbuf();
+    for (const char* value : printed) EXPECT_NE(text.str().find(value), std::string::npos) << value;
+    EXPECT_EQ(text.str().find("Други данни"), std::string::npos);
 }

@@ -5,6 +5,10 @@
 // window fixture (Click(*page, id), ModalRun, Grab...).
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <vector>
+
+#include "controls/grid/GridCtrl.h"
 #include "pages/common/FormPage.h"
 #include "platform/FrameWnd.h"
 #include "store/FormDocument.h"
@@ -33,4 +37,21 @@ protected:
 
 private:
     CFrameWnd* m_host = nullptr;
+};
+
+// The texts of a column of a page's table, below its heading row.
+std::vector<CString> GridColumn(CGridCtrl& grid, int column);
+
+// A page test whose form is also stored, loaded into a fresh document and printed, to files
+// (PDF and text) rather than previewed, with the delivered report files.
+class PrintingPageTest : public PageTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Stores the typed form, loads it into `loaded` and prints it there; each of `printed`
+    // must stand in the report's text, and nothing be printed outside its place.
+    void StoreLoadAndPrint(CTovan_splitDoc& loaded, std::initializer_list<const char*> printed);
+
+    CString output;
 };

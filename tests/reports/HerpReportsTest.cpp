@@ -1,11 +1,9 @@
 // The amphibian, reptile and tortoise reports: the parameter sequences their fillers send,
 // with the shared blocks in their places.
 #include <algorithm>
-#include <functional>
 
 #include "ReportFixture.h"
 #include "reports/ReportParameters.h"
-#include "reports/ReportTable.h"
 
 namespace {
 
@@ -13,10 +11,10 @@ using Texts = std::vector<std::string>;
 
 constexpr int kAmphibianForm = 13, kReptileForm = 14, kTortoiseForm = 15;
 
-class HerpReportTest : public ReportTest {
+class HerpReportTest : public ReportSequenceTest {
 protected:
     void SetUp() override {
-        ReportTest::SetUp();
+        ReportSequenceTest::SetUp();
         doc = NewDocument(kAmphibianForm);
         doc->SpeciesName = "Bombina bombina(Червенокоремна бумка)";
         CCommonData_01& place = doc->CommonData_01;
@@ -27,28 +25,6 @@ protected:
         doc->CommonData_02.TemperatureWater = "12";
         for (int i = 1; i <= 7; ++i) doc->CommonData_07_Threat.Threats.Add({i, CReportParameters::RowName("заплаха %d", i)});
     }
-
-    // What the blocks run by `fill` send for the document, in order.
-    Texts Sent(const std::function<void(CReportParameters&)>& fill) const {
-        Texts texts;
-        const ReportCallRun recorder([&texts](const CCrystalCtrl&, const CrystalCall& call) {
-            EXPECT_EQ(call.index, static_cast<int>(texts.size()));
-            texts.push_back(call.text.str());
-        });
-        CCrystalCtrl control;
-        CReportParameters report(control, *doc);
-        fill(report);
-        return texts;
-    }
-    Texts Filled(int formType) const {
-        return Sent([formType](CReportParameters& report) { FindFormTypeReport(formType)->first.filler(report, -1, -1); });
-    }
-    static Texts Join(std::initializer_list<Texts> parts) {
-        Texts all;
-        for (const Texts& part : parts) all.insert(all.end(), part.begin(), part.end());
-        return all;
-    }
-    std::unique_ptr<CTovan_splitDoc> doc;
 };
 class AmphibiaReport : public HerpReportTest {};
 class ReptileReport : public HerpReportTest {};

@@ -4,6 +4,8 @@
 
 #include "db/ProgramFolder.h"
 #include "platform/ReportEngine.h"
+#include "reports/ReportParameters.h"
+#include "reports/ReportTable.h"
 
 namespace fs = std::filesystem;
 
@@ -47,4 +49,26 @@ std::vector<std::string> ReportTest::FileNames() const {
         if (recorded.call.kind == CrystalCall::ReportFileName)
             names.push_back(std::to_string(recorded.controlId) + ":" + recorded.call.text.str());
     return names;
+}
+
+ReportSequenceTest::Texts ReportSequenceTest::Sent(const std::function<void(CReportParameters&)>& fill) const {
+    Texts texts;
+    const ReportCallRun recorder([&texts](const CCrystalCtrl&, const CrystalCall& call) {
+        EXPECT_EQ(call.index, static_cast<int>(texts.size()));
+        texts.push_back(call.text.str());
+    });
+    CCrystalCtrl control;
+    CReportParameters report(control, *doc);
+    fill(report);
+    return texts;
+}
+
+ReportSequenceTest::Texts ReportSequenceTest::Filled(int formType) const {
+    return Sent([formType](CReportParameters& report) { FindFormTypeReport(formType)->first.filler(report, -1, -1); });
+}
+
+ReportSequenceTest::Texts ReportSequenceTest::Join(std::initializer_list<Texts> parts) {
+    Texts all;
+    for (const Texts& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
 }

@@ -4,6 +4,8 @@
 // call that a report control received.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,4 +41,21 @@ protected:
 private:
     ReportCallRun m_recorder{
         [this](const CCrystalCtrl& control, const CrystalCall& call) { calls.push_back({control.GetDlgCtrlID(), call}); }};
+};
+
+class CReportParameters;
+
+// A test of the parameter sequence that a filler sends for `doc`, compared with the sequences
+// of the shared blocks it is made of.
+class ReportSequenceTest : public ReportTest {
+protected:
+    using Texts = std::vector<std::string>;
+
+    // What `fill` sends for the document, in order, each index following the one before.
+    Texts Sent(const std::function<void(CReportParameters&)>& fill) const;
+    // What the form type's (first) filler sends.
+    Texts Filled(int formType) const;
+    static Texts Join(std::initializer_list<Texts> parts);
+
+    std::unique_ptr<CTovan_splitDoc> doc;
 };
