@@ -69,6 +69,11 @@ CString Substitute(const char* pattern, int first, int second = 0) {
 }  // namespace
 
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
+    struct Depth {
+        int& depth;
+        explicit Depth(int& d) : depth(++d) {}
+        ~Depth() { --depth; }
+    } const depth(m_exchangeDepth);
     CDataExchange exchange(this, saveAndValidate);
     try {
         DoDataExchange(&exchange);

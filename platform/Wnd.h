@@ -168,6 +168,9 @@ public:
     // Runs DoDataExchange; FALSE when a field was refused (its message shown, focus moved to it).
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange*) {}
+    // True while UpdateData runs: the change notifications that filling the controls sends
+    // are not the user's typing, and handlers that recompute a field ignore them.
+    bool IsExchangingData() const { return m_exchangeDepth > 0; }
 
 protected:
     // Called when this wrapper is bound to an existing widget.
@@ -214,6 +217,7 @@ protected:
 private:
     friend struct WndAccess;
     QWidget* m_widget = nullptr;  // the widget while this wrapper is bound to it
+    int m_exchangeDepth = 0;
 };
 
 // Key state at the time of the message being handled: negative when the key is down.

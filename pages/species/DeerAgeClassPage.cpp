@@ -23,12 +23,6 @@ void CDeerAgeClassPage::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_TOTAL, m_total);
 }
 
-void CDeerAgeClassPage::PreparePage() {
-    m_showingRecord = true;
-    LoadFromDocument();
-    m_showingRecord = false;
-}
-
 void CDeerAgeClassPage::LoadRecord() {
     const CDeerAgeClasses& counts = Record();
     m_veryYoung = counts.VeryYoung;
@@ -48,14 +42,14 @@ void CDeerAgeClassPage::SaveRecord() {
 }
 
 void CDeerAgeClassPage::OnChangeCount() {
-    if (m_showingRecord) return;
+    if (IsExchangingData()) return;
     UpdateData(TRUE);
     m_total = TotalText({m_veryYoung, m_young, m_old, m_veryOld});
     UpdateData(FALSE);
 }
 
 void CDeerAgeClassPage::OnChangeTotal() {
-    if (m_showingRecord) return;
+    if (IsExchangingData()) return;
     // The counts as they stand, the total as it was shown.
     GetDlgItemText(IDC_VERY_YOUNG, m_veryYoung);
     GetDlgItemText(IDC_YOUNG, m_young);

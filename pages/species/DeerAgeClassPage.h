@@ -18,7 +18,6 @@ protected:
 
     virtual CDeerAgeClasses& Record() const = 0;
 
-    void PreparePage() override;
     void LoadRecord() override;
     void SaveRecord() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -32,5 +31,4 @@ private:
     CString m_old;
     CString m_veryOld;
     CString m_total;
-    bool m_showingRecord = false;  // the record's own total stands until a count is changed
 };

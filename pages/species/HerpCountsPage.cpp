@@ -20,12 +20,6 @@ const MessageMap& CHerpCountsPage::GetMessageMap() const {
 }
 
 void CHerpCountsPage::DoDataExchange(CDataExchange* pDX) {
-    // Restored also when a refused field ends the exchange early.
-    struct Restore {
-        bool& flag;
-        bool value;
-        ~Restore() { flag = value; }
-    } const restore{m_exchanging, std::exchange(m_exchanging, true)};
     CFormPage::DoDataExchange(pDX);
     DDX_Control(pDX, IDC_SPECIES, m_grid);
     ExchangeFields(pDX);
@@ -38,7 +32,7 @@ void CHerpCountsPage::PreparePage() {
 }
 
 void CHerpCountsPage::OnCountChange() {
-    if (m_exchanging) return;
+    if (IsExchangingData()) return;
     UpdateData(TRUE);
     CStringArray counts;
     for (const CString* count : {&m_adults, &m_subAdults, &m_young}) counts.Add(*count);
@@ -47,7 +41,7 @@ void CHerpCountsPage::OnCountChange() {
 }
 
 void CHerpCountsPage::OnTotalChange() {
-    if (m_exchanging) return;
+    if (IsExchangingData()) return;
     // The other fields keep what was typed; the total goes back to the last computed one.
     const CString computed = m_total;
     UpdateData(TRUE);

@@ -67,7 +67,4 @@ protected:
 private:
     int m_formCode;
     CGridCtrl m_grid;
-    // While the controls are being filled or read, their change notifications are the
-    // exchange's own doing, not the user's.
-    bool m_exchanging = false;
 };

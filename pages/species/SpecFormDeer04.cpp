@@ -55,12 +55,6 @@ void CSpecForm_Deer_04::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_NOTES, m_notes);
 }
 
-void CSpecForm_Deer_04::PreparePage() {
-    m_showingRecord = true;
-    LoadFromDocument();
-    m_showingRecord = false;
-}
-
 void CSpecForm_Deer_04::LoadRecord() {
     const CSpecData_Deer_04& around = Document()->SpecData_Deer_04;
     m_doeVeryYoung = around.DoeVeryYoung;
@@ -94,21 +88,21 @@ void CSpecForm_Deer_04::SaveRecord() {
 }
 
 void CSpecForm_Deer_04::OnChangeDoeCount() {
-    if (m_showingRecord) return;
+    if (IsExchangingData()) return;
     UpdateData(TRUE);
     m_doeTotal = TotalText({m_doeVeryYoung, m_doeYoung, m_doeOld, m_doeVeryOld});
     UpdateData(FALSE);
 }
 
 void CSpecForm_Deer_04::OnChangeStagCount() {
-    if (m_showingRecord) return;
+    if (IsExchangingData()) return;
     UpdateData(TRUE);
     m_stagTotal = TotalText({m_stagVeryYoung, m_stagYoung, m_stagOld, m_stagMature, m_stagVeryOld});
     UpdateData(FALSE);
 }
 
 void CSpecForm_Deer_04::OnChangeComputedField() {
-    if (m_showingRecord) return;
+    if (IsExchangingData()) return;
     // The counts and the notes as they stand (notes typed since the last count change stay),
     // the totals as they were shown.
     for (const auto& [id, value] : {std::pair(IDC_DOE_VERY_YOUNG, &m_doeVeryYoung), std::pair(IDC_DOE_YOUNG, &m_doeYoung),

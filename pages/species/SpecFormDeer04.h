@@ -18,7 +18,6 @@ public:
     const MessageMap& GetMessageMap() const override;
 
 protected:
-    void PreparePage() override;
     void LoadRecord() override;
     void SaveRecord() override;
     void DoDataExchange(CDataExchange* pDX) override;
@@ -40,5 +39,4 @@ private:
     CString m_stagVeryOld;
     CString m_stagTotal;
     CString m_notes;
-    bool m_showingRecord = false;  // the record's own totals stand until a count is changed
 };
