@@ -16,6 +16,7 @@
 #include "store/BatRecords.h"
 #include "store/DeerRecords.h"
 #include "store/FishRecords.h"
+#include "store/GoatRecords.h"
 #include "store/HamsterRecords.h"
 #include "store/HerpRecords.h"
 #include "store/MossRecords.h"
@@ -51,4 +52,4 @@ public:
 // tortoise, hamster, deer, goat, wolf.
 using CSpeciesRecords =
     CSpeciesFamilies<CFishRecords, CMossRecords, CBatRecords, CHerpRecords, CTortoiseRecords, CHamsterRecords,
-                     CDeerRecords, CWolfRecords>;
+                     CDeerRecords, CGoatRecords, CWolfRecords>;
