@@ -24,9 +24,19 @@ public:
     void SetCheckParam(const char* name, int flag);  // "+" / ""
 
     // The shared blocks.
+    // Species, code, date and hours: the five parameters that open most species reports.
+    void FillSpeciesAndTime();
     // Species, code, date, hours, place and its code (only for a stored site): the seven
     // parameters that open most species reports.
     void FillSiteHeader();
+    // The area header of the reports whose sections each print their own place (the
+    // location rows): province, municipality, NUTS, inspectorate, forestry board,
+    // biogeographic regions, the weather when asked, protected areas, team.
+    void FillAreaHeader(bool withWeather);
+    // The place and coordinates of section n, each name ending in "_n": EKATTE, settlement,
+    // place and its code (only for a stored site), forestry units, protected-area unit,
+    // department, subdepartment, altitude, exposure, and the first point when there is one.
+    void FillLocationRows(int n);
     // Species, code, date, hours, place and its code, administrative location, field number,
     // coordinates, altitude, biogeographic regions, protected areas, team.
     void FillCommonHeader();
