@@ -55,13 +55,7 @@ void FillSectionValues(CReportParameters& report, const CTovan_splitDoc& doc, in
 
 void FillGoat1(CReportParameters& report, int, int) {
     const CTovan_splitDoc& doc = report.Document();
-    report.FillSiteHeader();
-    report.FillAdminLocation();
-    report.FillCoordinates();
-    report.SetParam("PARAM_ATTITUDE", doc.CommonData_04.Altitude);
-    report.FillBioRegions();
-    report.FillProtectedAreas();
-    report.FillTeam();
+    report.FillPlaceAndTeam();
     const CSpecData_Goat_01& seen = doc.SpecData_Goat_01;
     report.SetParam("PARAM_M_1", seen.YoungMale);
     report.SetParam("PARAM_M_2", seen.OldMale);

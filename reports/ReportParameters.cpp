@@ -109,6 +109,16 @@ void CReportParameters::FillCommonHeader() {
     FillTeam();
 }
 
+void CReportParameters::FillPlaceAndTeam() {
+    FillSiteHeader();
+    FillAdminLocation();
+    FillCoordinates();
+    SetParam("PARAM_ATTITUDE", m_document.CommonData_04.Altitude);
+    FillBioRegions();
+    FillProtectedAreas();
+    FillTeam();
+}
+
 void CReportParameters::FillAdminLocation() {
     const CCommonData_01& place = m_document.CommonData_01;
     SetParam("PARAM_CITY", place.EKNM_CityIDName);

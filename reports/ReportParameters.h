@@ -40,6 +40,8 @@ public:
     // Species, code, date, hours, place and its code, administrative location, field number,
     // coordinates, altitude, biogeographic regions, protected areas, team.
     void FillCommonHeader();
+    // The common header without the field number, for the forms that have none.
+    void FillPlaceAndTeam();
     void FillAdminLocation();  // settlement, province, municipality, NUTS, inspectorate, forestry units
     void FillNuts();
     void FillBioRegions();

@@ -8,8 +8,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <set>
 
 #include "platform/DC.h"
+#include "platform/Dialog.h"
 #include "platform/Gdi.h"
 #include "platform/SystemInfo.h"
 #include "platform/Wnd.h"
@@ -222,3 +224,81 @@ TEST_F(WindowDrawing, ADoubleBufferedTableLandsWhereItWasDrawn) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+
+const DialogTemplate kColouredTemplate{0, "Цветове", {160, 80}, {
+    Label(10, "Текст", {7, 7, 60, 20}),
+    GroupBox(11, "Група", {80, 7, 70, 40}),
+    Edit(12, {7, 50, 60, 13}),
+}};
+
+// A dialog that paints itself, its texts and its group box on yellow, text in red.
+class ColouredDialog : public CDialog {
+public:
+    ColouredDialog() : CDialog(kColouredTemplate) {}
+
+    std::set<std::pair<int, UINT>> asked;  // control id (0: the dialog), kind
+    bool colour = true;
+
+protected:
+    HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor) override {
+        asked.emplace(window == this ? 0 : window->GetDlgCtrlID(), ctlColor);
+        if (!colour) return nullptr;
+        dc->SetTextColor(kRed);
+        dc->SetBkMode(TRANSPARENT);
+        return m_brush;
+    }
+
+private:
+    CBrush m_brush{kYellow};
+};
+
+// How many pixels of the rectangle are near the colour (text is smoothed at its edges).
+int Count(const QImage& image, const CRect& rect, COLORREF colour) {
+    const auto near = [](int a, int b) { return std::abs(a - b) < 60; };
+    int count = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x) {
+            const COLORREF pixel = Pixel(image, x, y);
+            count += near(GetRValue(pixel), GetRValue(colour)) && near(GetGValue(pixel), GetGValue(colour)) &&
+                     near(GetBValue(pixel), GetBValue(colour));
+        }
+    return count;
+}
+
+CRect RectOf(CDialog& dialog, int id) {
+    CRect rect;
+    dialog.GetDlgItem(id)->GetWindowRect(&rect);
+    dialog.ScreenToClient(&rect);
+    return rect;
+}
+
+}  // namespace
+
+TEST(ControlColours, TheDialogsHandlerPaintsItsBackgroundTextsAndGroupBoxButNotItsEdits) {
+    ColouredDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(kColouredTemplate));
+    dialog.ShowWindow(SW_SHOW);
+    QImage shot = Shot(dialog);
+    EXPECT_EQ(dialog.asked, (std::set<std::pair<int, UINT>>{{0, CTLCOLOR_DLG}, {10, CTLCOLOR_STATIC}, {11, CTLCOLOR_STATIC}}));
+    const CRect text = RectOf(dialog, 10);
+    const CRect edit = RectOf(dialog, 12);
+    EXPECT_EQ(Pixel(shot, 2, 2), kYellow);
+    EXPECT_EQ(Pixel(shot, text.right - 2, text.bottom - 2), kYellow);  // the static's own background
+    EXPECT_GT(Count(shot, text, kRed), 10);                              // its text
+    const CPoint group = RectOf(dialog, 11).CenterPoint();
+    EXPECT_EQ(Count(shot, CRect(group, CSize(1, 1)), kYellow), 1);
+    EXPECT_EQ(Count(shot, CRect(edit.CenterPoint(), CSize(1, 1)), kYellow), 0);
+
+    // Without a brush the usual look comes back.
+    dialog.colour = false;
+    dialog.Invalidate();
+    shot = Shot(dialog);
+    EXPECT_NE(Pixel(shot, 2, 2), kYellow);
+    EXPECT_EQ(Count(shot, text, kYellow), 0);
+    EXPECT_EQ(Count(shot, text, kRed), 0);
+    dialog.DestroyWindow();
+}
