@@ -42,15 +42,14 @@ TEST_F(GoatPagesTest, TheLegendLinkOpensTheLegendOnWhite) {
             shown = dialog.GetTemplateId();
             Grab(&dialog, "dlg_goat_legend");
             // What the dialog paints itself and its pictures and captions on.
-            CDC dc;
-            for (CWnd* window = &dialog; window;
-                 window = window == &dialog ? dialog.GetWindow(GW_CHILD) : window->GetNextWindow()) {
-                auto* brush = CBrush::FromHandle(reinterpret_cast<HBRUSH>(dialog.SendMessage(
-                    window == &dialog ? WM_CTLCOLORDLG : WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc),
-                    reinterpret_cast<LPARAM>(window))));
+            for (CWnd* window = &dialog; window; window = window == &dialog ? dialog.GetWindow(GW_CHILD)
+                                                                              : window->GetNextWindow()) {
+                CDC dc;
                 LOGBRUSH colour{};
-                if (brush) brush->GetLogBrush(&colour);
-                grounds.push_back(brush ? colour.lbColor : CLR_INVALID);
+                CBrush::FromHandle(reinterpret_cast<HBRUSH>(dialog.SendMessage(
+                    window == &dialog ? WM_CTLCOLORDLG : WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(&dc),
+                    reinterpret_cast<LPARAM>(window))))->GetLogBrush(&colour);
+                grounds.push_back(colour.lbColor);
             }
             dialog.PressButton(IDCANCEL);
         });

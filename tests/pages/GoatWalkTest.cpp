@@ -99,22 +99,25 @@ TEST_F(GoatWalkTest, Tracks) {
     PrintAndDelete(formId, {"Следи", "57", "38", "49", "по снега"});
 }
 
-TEST_F(GoatWalkTest, RestingBeds) {
-    doc.FormTypeID = 45;
-    FillSection(RUNTIME_CLASS(CSpecForm_Goat_03), Section::IDC_FOREST, {{CSpecForm_Goat_03::IDC_COUNT, "12"}});
-    const int formId = StoreNew();
-    EditThenRead(formId, RUNTIME_CLASS(CSpecForm_Goat_03), CSpecForm_Goat_03::IDC_COUNT, "12", "13");
-    EXPECT_EQ(doc.SpecData_Goat_03.AreaType, 0);
-    PrintAndDelete(formId, {"Лежанки", "13"});
-}
-
-TEST_F(GoatWalkTest, Droppings) {
-    doc.FormTypeID = 46;
-    FillSection(RUNTIME_CLASS(CSpecForm_Goat_04), Section::IDC_HIGH_MOUNTAIN, {{CSpecForm_Goat_04::IDC_COUNT, "7"}});
-    const int formId = StoreNew();
-    EditThenRead(formId, RUNTIME_CLASS(CSpecForm_Goat_04), CSpecForm_Goat_04::IDC_COUNT, "7", "9");
-    EXPECT_EQ(doc.SpecData_Goat_04.AreaType, 1);
-    PrintAndDelete(formId, {"Екскременти", "9"});
+TEST_F(GoatWalkTest, RestingBedsAndDroppings) {
+    const struct {
+        int formType;
+        const CRuntimeClass* page;
+        int habitat;
+        int count;
+        const char* title;
+    } kSections[] = {
+        {45, RUNTIME_CLASS(CSpecForm_Goat_03), Section::IDC_FOREST, CSpecForm_Goat_03::IDC_COUNT, "Лежанки"},
+        {46, RUNTIME_CLASS(CSpecForm_Goat_04), Section::IDC_HIGH_MOUNTAIN, CSpecForm_Goat_04::IDC_COUNT, "Екскременти"},
+    };
+    for (const auto& section : kSections) {
+        doc.FormTypeID = section.formType;
+        FillSection(section.page, section.habitat, {{section.count, "12"}});
+        const int formId = StoreNew();
+        EditThenRead(formId, section.page, section.count, "12", "13");
+        PrintAndDelete(formId, {section.title, "13"});
+        doc.ClearAll();
+    }
 }
 
 TEST_F(GoatWalkTest, OtherSigns) {
