@@ -78,6 +78,8 @@ constexpr UINT WM_SETFONT = 0x0030;
 constexpr UINT WM_GETFONT = 0x0031;
 constexpr UINT WM_NOTIFY = 0x004E;
 constexpr UINT WM_GETDLGCODE = 0x0087;
+constexpr UINT WM_CTLCOLORDLG = 0x0136;
+constexpr UINT WM_CTLCOLORSTATIC = 0x0138;
 constexpr UINT WM_HELP = 0x0053;
 constexpr UINT WM_KEYDOWN = 0x0100;
 constexpr UINT WM_KEYUP = 0x0101;
@@ -104,6 +106,10 @@ constexpr UINT WM_CUT = 0x0300;
 constexpr UINT WM_COPY = 0x0301;
 constexpr UINT WM_PASTE = 0x0302;
 constexpr UINT WM_USER = 0x0400;
+
+// What OnCtlColor is asked about.
+constexpr UINT CTLCOLOR_DLG = 4;
+constexpr UINT CTLCOLOR_STATIC = 6;
 
 // Mouse key flags of mouse messages.
 constexpr UINT MK_LBUTTON = 0x0001;

@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QScreen>
@@ -179,6 +181,43 @@ CWnd* NotificationTarget(WindowState& state) {
     WindowState* targetState = WindowState::Find(target);
     return targetState ? targetState->Primary() : nullptr;
 }
+
+// Before a dialog, or a static, picture or group box of one, paints: the dialog's colour
+// handler may give a background brush and, for a control, the colours of its text.
+void PaintControlColours(WindowState& state, CWnd* wnd, const QRect& rect) {
+    const bool dialog = state.kind == WindowKind::Dialog;
+    WindowState* askedState = dialog ? &state : WindowState::Find(state.widget->parentWidget());
+    CWnd* asked = askedState ? askedState->Primary() : nullptr;
+    if (!asked) return;
+    CDC dc;
+    const LRESULT answer = asked->SendMessage(dialog ? WM_CTLCOLORDLG : WM_CTLCOLORSTATIC,
+                                              reinterpret_cast<WPARAM>(&dc), reinterpret_cast<LPARAM>(wnd));
+    QWidget* w = state.client;
+    QBrush brush;
+    const bool coloured = QBrushOfHandle(reinterpret_cast<HBRUSH>(answer), &brush);
+    // The text in the handler's colour, or back in its parent's once the handler stops
+    // colouring it; the same colours set again change nothing and repaint nothing.
+    constexpr const char* kColouredText = "quorinColouredText";
+    if (!dialog && (coloured || w->property(kColouredText).toBool())) {
+        QPalette palette = w->palette();
+        const QWidget* parent = w->parentWidget();
+        if (coloured)
+            palette.setColor(QPalette::WindowText, ToQColor(dc.GetTextColor()));
+        else if (parent)
+            palette.setColor(QPalette::WindowText, parent->palette().color(QPalette::WindowText));
+        w->setPalette(palette);
+        w->setProperty(kColouredText, coloured);
+    }
+    if (!coloured) return;
+    QPainter painter(w);
+    painter.fillRect(rect, brush);
+    if (dialog) return;
+    auto* label = qobject_cast<QLabel*>(w);
+    if (!label || label->text().isEmpty() || dc.GetBkMode() != OPAQUE) return;
+    const int flags = static_cast<int>(label->alignment()) | (label->wordWrap() ? Qt::TextWordWrap : 0);
+    painter.fillRect(label->fontMetrics().boundingRect(label->contentsRect(), flags, label->text()),
+                     ToQColor(dc.GetBkColor()));
+}
 }  // namespace
 
 void WindowState::NotifyCommand(int code) {
@@ -241,6 +280,8 @@ bool WindowState::eventFilter(QObject* watched, QEvent* event) {
             CClientDC dc(wnd);
             DeliverMessage(wnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(static_cast<CDC*>(&dc)), 0, true);
         }
+        if (kind == WindowKind::Dialog || kind == WindowKind::Static || kind == WindowKind::GroupBox)
+            PaintControlColours(*this, wnd, paintRect);
         bool pass = false;
         DeliverMessage(wnd, WM_PAINT, 0, 0, true, &pass);
         painting = false;
@@ -1088,6 +1129,10 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER: OnTimer(wParam); return 0;
     case WM_PAINT: OnPaint(); return 0;
     case WM_ERASEBKGND: return OnEraseBkgnd(reinterpret_cast<CDC*>(wParam));
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSTATIC:
+        return reinterpret_cast<LRESULT>(OnCtlColor(reinterpret_cast<CDC*>(wParam), reinterpret_cast<CWnd*>(lParam),
+                                                    message == WM_CTLCOLORDLG ? CTLCOLOR_DLG : CTLCOLOR_STATIC));
     case WM_SETFONT: {
         CFont* font = CFont::FromHandle(reinterpret_cast<HFONT>(wParam));
         SetFont(font, static_cast<BOOL>(lParam));
@@ -1187,6 +1232,7 @@ void CWnd::OnDestroy() { Default(); }
 void CWnd::OnClose() { Default(); }
 BOOL CWnd::OnEraseBkgnd(CDC*) { return static_cast<BOOL>(Default()); }
 void CWnd::OnPaint() { Default(); }
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT) { return nullptr; }
 void CWnd::OnSize(UINT, int, int) { Default(); }
 void CWnd::OnTimer(UINT_PTR) { Default(); }
 void CWnd::OnMouseMove(UINT, CPoint) { Default(); }

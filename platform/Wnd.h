@@ -12,6 +12,8 @@
 #include "WinDefs.h"
 
 class QWidget;
+struct GdiObjectData;
+using HBRUSH = GdiObjectData*;
 class CDataExchange;
 class CDC;
 class CFont;
@@ -192,6 +194,12 @@ protected:
     // already been filled with its background colour. TRUE: the handler did the erasing.
     virtual BOOL OnEraseBkgnd(CDC* dc);
     virtual void OnPaint();  // CPaintDC may be opened on the window only in here
+    // Asked just before a dialog paints (CTLCOLOR_DLG, `window` the dialog itself) and before
+    // one of its static texts, pictures or group boxes paints (CTLCOLOR_STATIC, asked of the
+    // control's parent): a brush paints the window's background, and the text colour,
+    // background mode and colour set on `dc` apply to the control's text. nullptr (the
+    // default) leaves the usual look.
+    virtual HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor);
     virtual void OnSize(UINT type, int cx, int cy);
     virtual void OnTimer(UINT_PTR id);
     virtual void OnMouseMove(UINT flags, CPoint point);

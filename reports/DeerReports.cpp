@@ -7,13 +7,6 @@ namespace {
 
 constexpr int kThreatRows = 5;
 
-// Site, location, coordinates, altitude, regions, protected areas and team; these forms
-// have no field number and print no weather.
-void FillPlaceAndTeam(CReportParameters& report) {
-    report.FillSiteHeader();
-    report.FillLocationAndTeam();
-}
-
 void FillThreatsAndPhotos(CReportParameters& report) {
     report.FillThreats(kThreatRows);
     report.FillPhotoMap();
@@ -23,7 +16,7 @@ void FillThreatsAndPhotos(CReportParameters& report) {
 
 void FillDeer1(CReportParameters& report, int, int) {
     const CTovan_splitDoc& doc = report.Document();
-    FillPlaceAndTeam(report);
+    report.FillPlaceAndTeam();
     const CSpecData_Deer_01& stags = doc.SpecData_Deer_01;
     report.SetParam("PARAM_COUNT_DEER_1", stags.VeryYoung);
     report.SetParam("PARAM_COUNT_DEER_2", stags.Young);
@@ -42,7 +35,7 @@ void FillDeer1(CReportParameters& report, int, int) {
 
 void FillDeer2(CReportParameters& report, int, int) {
     const CTovan_splitDoc& doc = report.Document();
-    FillPlaceAndTeam(report);
+    report.FillPlaceAndTeam();
     const CSpecData_Deer_03& stag = doc.SpecData_Deer_03;
     report.SetParam("PARAM_HABITAT", stag.ArealCharacteristic);
     report.SetParam("PARAM_AGE", stag.Age);

@@ -48,16 +48,53 @@ void CReportParameters::SetYesNoParam(const char* name, int flag) { SetParam(nam
 
 void CReportParameters::SetCheckParam(const char* name, int flag) { SetParam(name, flag != 0 ? "+" : ""); }
 
-void CReportParameters::FillSiteHeader() {
+void CReportParameters::FillSpeciesAndTime() {
     const CCommonData_01& place = m_document.CommonData_01;
     SetParam("PARAM_SPECIES", m_document.SpeciesName);
     SetParam("PARAM_CODE_SPECIES", m_document.SpeciesCode);
     SetParam("PARAM_DATE", DateText(place.Date));
     SetParam("PARAM_HOUR1", HourText(place.StartTime));
     SetParam("PARAM_HOUR2", HourText(place.EndTime));
+}
+
+void CReportParameters::FillSiteHeader() {
+    const CCommonData_01& place = m_document.CommonData_01;
+    FillSpeciesAndTime();
     SetParam("PARAM_PLACE", place.SiteName);
     // A site typed as new (not stored yet) or none at all has no code to print.
     if (place.PlaceID > 0) SetIntParam("PARAM_CODE_PLACE", place.PlaceID);
+}
+
+void CReportParameters::FillAreaHeader(bool withWeather) {
+    const CCommonData_01& place = m_document.CommonData_01;
+    SetParam("PARAM_PROVINCE", place.EKNM_ProvinceIDName);
+    SetParam("PARAM_MUNICIPALITY", place.EKNM_MunicipalityIDName);
+    FillNuts();
+    SetParam("PARAM_RIOSW", place.RIOSW_ID_Name);
+    SetParam("PARAM_RUG", place.RUG_IDName);
+    FillBioRegions();
+    if (withWeather) FillWeather();
+    FillProtectedAreas();
+    FillTeam();
+}
+
+void CReportParameters::FillLocationRows(int n) {
+    const CCommonData_01& place = m_document.CommonData_01;
+    const CCommonData_04& coordinates = m_document.CommonData_04;
+    SetParam(RowName("PARAM_EKATTE_%d", n), place.EKNM_CityCode);
+    SetParam(RowName("PARAM_CITY_%d", n), place.EKNM_CityIDName);
+    SetParam(RowName("PARAM_PLACE_%d", n), place.SiteName);
+    if (place.PlaceID > 0) SetIntParam(RowName("PARAM_CODE_PLACE_%d", n), place.PlaceID);
+    SetParam(RowName("PARAM_DDS_%d", n), place.DDS_IDName);
+    SetParam(RowName("PARAM_DL_%d", n), place.DL_IDName);
+    SetParam(RowName("PARAM_PU_%d", n), m_document.CommonData_05.NP_PU_IDName);
+    SetParam(RowName("PARAM_DEPARTMENT_%d", n), place.Department);
+    SetParam(RowName("PARAM_SUBDEPARTMENT_%d", n), place.SubDepartment);
+    SetParam(RowName("PARAM_ATTITUDE_%d", n), coordinates.Altitude);
+    SetParam(RowName("PARAM_EXPOSURE_%d", n), coordinates.ExposureIDName);
+    if (coordinates.Points.IsEmpty()) return;
+    SetParam(RowName("PARAM_LONGITUDE_%d", n), coordinates.Points[0].FormatLongitude());
+    SetParam(RowName("PARAM_LATITUDE_%d", n), coordinates.Points[0].FormatLatitude());
 }
 
 void CReportParameters::FillCommonHeader() {
@@ -70,6 +107,11 @@ void CReportParameters::FillCommonHeader() {
     FillBioRegions();
     FillProtectedAreas();
     FillTeam();
+}
+
+void CReportParameters::FillPlaceAndTeam() {
+    FillSiteHeader();
+    FillLocationAndTeam();
 }
 
 void CReportParameters::FillLocationAndTeam() {

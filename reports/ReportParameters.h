@@ -24,12 +24,24 @@ public:
     void SetCheckParam(const char* name, int flag);  // "+" / ""
 
     // The shared blocks.
+    // Species, code, date and hours: the five parameters that open most species reports.
+    void FillSpeciesAndTime();
     // Species, code, date, hours, place and its code (only for a stored site): the seven
     // parameters that open most species reports.
     void FillSiteHeader();
+    // The area header of the reports whose sections each print their own place (the
+    // location rows): province, municipality, NUTS, inspectorate, forestry board,
+    // biogeographic regions, the weather when asked, protected areas, team.
+    void FillAreaHeader(bool withWeather);
+    // The place and coordinates of section n, each name ending in "_n": EKATTE, settlement,
+    // place and its code (only for a stored site), forestry units, protected-area unit,
+    // department, subdepartment, altitude, exposure, and the first point when there is one.
+    void FillLocationRows(int n);
     // Species, code, date, hours, place and its code, administrative location, field number,
     // coordinates, altitude, biogeographic regions, protected areas, team.
     void FillCommonHeader();
+    // The common header without the field number, for the forms that have none.
+    void FillPlaceAndTeam();
     // Administrative location, coordinates, altitude, biogeographic regions, protected areas,
     // team: what follows the site (and the form's own opening values) in many reports.
     void FillLocationAndTeam();

@@ -7,6 +7,7 @@
 #include "reports/DeerReports.h"
 #include "reports/FishReports.h"
 #include "reports/FungusReports.h"
+#include "reports/GoatReports.h"
 #include "reports/HamsterReports.h"
 #include "reports/HerpReports.h"
 #include "reports/ReportParameters.h"
@@ -50,8 +51,8 @@ constexpr FormTypeReport kReports[] = {
     One(23, "Bear_1.rpt", kShared),
     One(25, "Deer_1.rpt", FillDeer1),
     One(26, "Deer_2.rpt", FillDeer2),
-    One(27, "Goat_1.rpt", kShared),
-    One(28, "Goat_2.rpt", kShared, 1),
+    One(27, "Goat_1.rpt", FillGoat1),
+    One(28, "Goat_2.rpt", FillGoat2, 1),
     One(30, "Mushroom_2.rpt", FillMushroom2),
     One(31, "Bear_2.rpt", kShared, 1),
     One(32, "Bear_2.rpt", kShared, 2),
@@ -67,9 +68,9 @@ constexpr FormTypeReport kReports[] = {
     One(42, "Wolf_1.rpt", kShared, 9, -1),
     One(43, "Wolf_1.rpt", kShared, 10, -1),
     One(44, "Wolf_1.rpt", kShared, 11, -1),
-    One(45, "Goat_2.rpt", kShared, 2),
-    One(46, "Goat_2.rpt", kShared, 3),
-    One(47, "Goat_2.rpt", kShared, 4),
+    One(45, "Goat_2.rpt", FillGoat2, 2),
+    One(46, "Goat_2.rpt", FillGoat2, 3),
+    One(47, "Goat_2.rpt", FillGoat2, 4),
 };
 
 }  // namespace

@@ -37,6 +37,11 @@
 #include "pages/species/SpecFormFungus03.h"
 #include "pages/species/SpecFormFungus04.h"
 #include "pages/species/SpecFormFungus05.h"
+#include "pages/species/SpecFormGoat01.h"
+#include "pages/species/SpecFormGoat02.h"
+#include "pages/species/SpecFormGoat03.h"
+#include "pages/species/SpecFormGoat04.h"
+#include "pages/species/SpecFormGoat05.h"
 #include "pages/species/SpecFormHamster01.h"
 #include "pages/species/SpecFormHamster02.h"
 #include "pages/species/SpecFormHamster03.h"
@@ -112,11 +117,11 @@ constexpr StepView kStepViews[] = {
     {6206, "CSpecForm_Bat_06_WetLand", RUNTIME_CLASS(CSpecForm_Bat_06_WetLand)},
     {6207, "CSpecForm_Bat_07_WetLand", RUNTIME_CLASS(CSpecForm_Bat_07_WetLand)},
     {6300, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6301, "CSpecForm_Goat_01", nullptr},
-    {6302, "CSpecForm_Goat_02", nullptr},
-    {6303, "CSpecForm_Goat_03", nullptr},
-    {6304, "CSpecForm_Goat_04", nullptr},
-    {6305, "CSpecForm_Goat_05", nullptr},
+    {6301, "CSpecForm_Goat_01", RUNTIME_CLASS(CSpecForm_Goat_01)},
+    {6302, "CSpecForm_Goat_02", RUNTIME_CLASS(CSpecForm_Goat_02)},
+    {6303, "CSpecForm_Goat_03", RUNTIME_CLASS(CSpecForm_Goat_03)},
+    {6304, "CSpecForm_Goat_04", RUNTIME_CLASS(CSpecForm_Goat_04)},
+    {6305, "CSpecForm_Goat_05", RUNTIME_CLASS(CSpecForm_Goat_05)},
     {6400, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6401, "CSpecForm_Reptile_01", RUNTIME_CLASS(CSpecForm_Reptile_01)},
     {6402, "CSpecForm_Reptile_02", RUNTIME_CLASS(CSpecForm_Reptile_02)},

@@ -17,6 +17,7 @@
 #include "store/DeerRecords.h"
 #include "store/FishRecords.h"
 #include "store/FungusRecords.h"
+#include "store/GoatRecords.h"
 #include "store/HamsterRecords.h"
 #include "store/HerpRecords.h"
 #include "store/MossRecords.h"
@@ -52,4 +53,4 @@ public:
 // tortoise, hamster, deer, goat, wolf.
 using CSpeciesRecords =
     CSpeciesFamilies<CFungusRecords, CFishRecords, CMossRecords, CBatRecords, CHerpRecords, CTortoiseRecords,
-                     CHamsterRecords, CDeerRecords, CWolfRecords>;
+                     CHamsterRecords, CDeerRecords, CGoatRecords, CWolfRecords>;

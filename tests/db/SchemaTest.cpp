@@ -163,22 +163,6 @@ const char* const kProgramSql[] = {
     "select ID, FormID, bCheckShit, Shits from tBear_06 where FormID = %d ",
     " insert into tBear_07  (FormID,  Notes ) values(%d, '%s' ) ",
     "select ID, FormID, Notes from tBear_07 where FormID = %d ",
-    "insert into tGoat_01  ( FormID, YoungMale, OldMale, YoungFemale, OldFemale, Baby, OldBaby, Total, "
-    "Notes ) values( %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
-    "select ID, FormID, YoungMale, OldMale, YoungFemale, OldFemale, Baby, OldBaby, Total, Notes from "
-    "tGoat_01 where FormID = %d",
-    "insert into tGoat_02  ( FormID, AreaType )  values( %d, %d )",
-    "select ID, FormID, AreaType  from tGoat_02  where FormID = %d ",
-    "insert into tGoat_02_Trails  ( tGoat_02_id, Length, Width )  values( %d, '%s', '%s' )",
-    "select ID, tGoat_02_id, Length, Width from tGoat_02_Trails where tGoat_02_id = %d",
-    "insert into tGoat_03_Couches  ( FormID, AreaType, CountCouches )  values( %d, %d, '%s' )",
-    "select ID, FormID, AreaType, CountCouches  from tGoat_03_Couches  where FormID = %d ",
-    "insert into tGoat_04_Shits  ( FormID, AreaType, CountShits )  values( %d, %d, '%s' )",
-    "select ID, FormID, AreaType, CountShits  from tGoat_04_Shits  where FormID = %d ",
-    "insert into tGoat_05_OtherSigns  ( FormID, AreaType, CheckFur, CheckGrass, CheckRemains, CheckSigns "
-    ")  values( %d, %d, %d, %d, %d, %d )",
-    "select ID, FormID, AreaType, CheckFur, CheckGrass, CheckRemains, CheckSigns  from "
-    "tGoat_05_OtherSigns  where FormID = %d ",
     "insert into tWolf_07  ( FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations )  values( %d, %d, "
     "%d )",
     " select ID, FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations   from tWolf_07  where FormID = "
@@ -610,7 +594,6 @@ TEST_F(Schema, ColumnsAreFoundUnderTheNamesTheProgramReads) {
         {"select * from nHamsterHabitatCodes",
          {"ID", "WaterTank", "Road", "Overgrowing", "Habitat", "GrassHigh", "GrassType", "Buildings"}},
         {FindSql("select t.ID as tID, FormID, RocksЕxistance"), {"RocksЕxistance", "WaterBasinЕxistance"}},
-        {FindSql("select ID, tGoat_02_id"), {"tGoat_02_id", "Length", "Width"}},
         {FindSql("select t.ID as tID, tMoss_17_ID,  TreeNum"),
          {"tMoss_17_ID", "TreeNum", "_AllTreesID", "Name_bg", "Name_lat", "Diameter", "Height"}},
         {FindSql("select ID, DlgData_ID"),

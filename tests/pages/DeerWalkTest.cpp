@@ -1,75 +1,22 @@
 // Forms 25 and 26 on the demo database, as a user walks them: the deer pages and the notes
 // page filled through their controls, stored, opened again for editing and for reading,
 // printed and deleted.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
 #include "pages/species/SpecFormDeer01.h"
 #include "pages/species/SpecFormDeer02.h"
 #include "pages/species/SpecFormDeer03.h"
 #include "pages/species/SpecFormDeer04.h"
 #include "pages/species/SpecFormMoss06.h"
-#include "platform/ReportEngine.h"
-#include "reports/DlgReport.h"
-#include "store/SqlText.h"
-#include "tests/pages/PageFixture.h"
+#include "tests/pages/WalkFixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
-class DeerWalkTest : public PageTest {
+class DeerWalkTest : public WalkTest {
 protected:
     void SetUp() override {
-        PageTest::SetUp();
-        fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
-                 fs::copy_options::recursive);
-        output = MakeTempFolder();
-        SetReportOutputFolder(output);  // printed to files, not previewed
-        doc.UserID = doc.SessionID = 1;
+        WalkTest::SetUp();
         doc.SpeciesID = 310;  // red deer
         doc.SpeciesName = "Cervus elaphus(Благороден елен)";
     }
-
-    void TearDown() override {
-        SetReportOutputFolder("");
-        fs::remove_all(output.str());
-        PageTest::TearDown();
-    }
-
-    void Fill(const CRuntimeClass* pageClass, std::initializer_list<std::pair<int, const char*>> typed) {
-        ShowPage(pageClass);
-        for (const auto& [id, text] : typed) page->SetDlgItemText(id, text);
-        Leave();
-    }
-
-    // As the stored-forms list opens a form: the document cleared and loaded.
-    void Open(int formId, BOOL readOnly) {
-        doc.ClearAll();
-        EXPECT_TRUE(doc.LoadForm(formId));
-        doc.SetReadOnly(readOnly);
-    }
-
-    bool Locked(int id) const { return page->GetDlgItem(id)->GetStyle() & ES_READONLY; }
-
-    // Prints, finds the values in the printed text and nothing left over, then deletes.
-    void PrintAndDelete(int formId, const char* textFile, std::initializer_list<const char*> values) {
-        CDlgReport report(&doc);
-        ASSERT_TRUE(report.Create(CDlgReport::IDD));
-        report.ShowReport(doc.FormTypeID);
-        report.DestroyWindow();
-        std::stringstream printed;
-        printed << std::ifstream(fs::path(output.str()) / textFile).rdbuf();
-        EXPECT_EQ(printed.str().find("Други данни"), std::string::npos);
-        for (const char* value : values) EXPECT_NE(printed.str().find(value), std::string::npos) << value;
-
-        ASSERT_TRUE(doc.DeleteForm(formId));
-        EXPECT_EQ(Number(FormatSql("select Del from Forms where ID = %d", formId)), 1);
-        EXPECT_TRUE(boxes.boxes.empty()) << boxes.Texts().front();
-    }
-
-    CString output;
 };
 
 TEST_F(DeerWalkTest, StagsAndHindsWithANote) {
@@ -102,7 +49,7 @@ TEST_F(DeerWalkTest, StagsAndHindsWithANote) {
     EXPECT_TRUE(Locked(CSpecForm_Moss_06::IDC_NOTES));
     EXPECT_EQ(TextOf(*page, CSpecForm_Moss_06::IDC_NOTES), "Ревът започна в 5 ч.;\r\nгората 'Мечи дол'");
     Leave();
-    PrintAndDelete(formId, "Deer_1.txt", {"Благороден елен", "14", "19", "21", "25", "гората 'Мечи дол'"});
+    PrintAndDelete(formId, {"Благороден елен", "14", "19", "21", "25", "гората 'Мечи дол'"});
 }
 
 TEST_F(DeerWalkTest, RuttingStagAndWhatIsAroundIt) {
@@ -134,7 +81,7 @@ TEST_F(DeerWalkTest, RuttingStagAndWhatIsAroundIt) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
     EXPECT_TRUE(Locked(Stag::IDC_HABITAT));
     Leave();
-    PrintAndDelete(formId, "Deer_2.txt", {"Букова гора над калището", "12", "13", "11", "Рогачът рева до 7 ч."});
+    PrintAndDelete(formId, {"Букова гора над калището", "12", "13", "11", "Рогачът рева до 7 ч."});
 }
 
 }  // namespace

@@ -8,8 +8,10 @@
 
 #include <cstdlib>
 #include <cstring>
+#include <set>
 
 #include "platform/DC.h"
+#include "platform/Dialog.h"
 #include "platform/Gdi.h"
 #include "platform/SystemInfo.h"
 #include "platform/Wnd.h"
@@ -222,3 +224,71 @@ TEST_F(WindowDrawing, ADoubleBufferedTableLandsWhereItWasDrawn) {
 }
 
 }  // namespace
+
+namespace {
+
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+
+const DialogTemplate kColouredTemplate{0, "Цветове", {160, 80}, {
+    Label(10, "Текст", {7, 7, 60, 20}),
+    GroupBox(11, "Група", {80, 7, 70, 40}),
+    Edit(12, {7, 50, 60, 13}),
+}};
+
+// A dialog that paints itself, its texts and its group box on yellow, text in red.
+class ColouredDialog : public CDialog {
+public:
+    ColouredDialog() : CDialog(kColouredTemplate) {}
+
+    std::set<std::pair<int, UINT>> asked;  // control id (0: the dialog), kind
+    bool colour = true;
+
+protected:
+    HBRUSH OnCtlColor(CDC* dc, CWnd* window, UINT ctlColor) override {
+        asked.emplace(window == this ? 0 : window->GetDlgCtrlID(), ctlColor);
+        dc->SetTextColor(kRed);
+        dc->SetBkMode(TRANSPARENT);
+        return colour ? static_cast<HBRUSH>(m_brush) : nullptr;
+    }
+
+private:
+    CBrush m_brush{kYellow};
+};
+
+// The pixels of a control's rectangle that are near the colour (text is smoothed at its edges).
+int Count(CDialog& dialog, const QImage& image, int id, COLORREF colour) {
+    CRect rect;
+    dialog.GetDlgItem(id)->GetWindowRect(&rect);
+    dialog.ScreenToClient(&rect);
+    int count = 0;
+    for (int y = rect.top; y < rect.bottom; ++y)
+        for (int x = rect.left; x < rect.right; ++x) {
+            const COLORREF pixel = Pixel(image, x, y);
+            count += std::abs(GetRValue(pixel) - GetRValue(colour)) + std::abs(GetGValue(pixel) - GetGValue(colour)) +
+                         std::abs(GetBValue(pixel) - GetBValue(colour)) < 90;
+        }
+    return count;
+}
+
+}  // namespace
+
+TEST(ControlColours, TheDialogsHandlerPaintsItsBackgroundTextsAndGroupBoxButNotItsEdits) {
+    ColouredDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(kColouredTemplate));
+    dialog.ShowWindow(SW_SHOW);
+    QImage shot = Shot(dialog);
+    EXPECT_EQ(dialog.asked, (std::set<std::pair<int, UINT>>{{0, CTLCOLOR_DLG}, {10, CTLCOLOR_STATIC}, {11, CTLCOLOR_STATIC}}));
+    EXPECT_EQ(Pixel(shot, 2, 2), kYellow);
+    EXPECT_GT(Count(dialog, shot, 10, kYellow), 300);  // the static's own background
+    EXPECT_GT(Count(dialog, shot, 10, kRed), 10);      // and its text
+    EXPECT_GT(Count(dialog, shot, 11, kYellow), 1000);
+    EXPECT_LT(Count(dialog, shot, 12, kYellow), 10);
+
+    // Without a brush the usual look comes back.
+    dialog.colour = false;
+    dialog.Invalidate();
+    shot = Shot(dialog);
+    EXPECT_NE(Pixel(shot, 2, 2), kYellow);
+    EXPECT_EQ(Count(dialog, shot, 10, kYellow) + Count(dialog, shot, 10, kRed), 0);
+    dialog.DestroyWindow();
+}

@@ -1,0 +1,85 @@
+// The chamois pages stored and read back: the tracks in the order typed, each section's own
+// habitat type, and no rows left behind by updates and the delete.
+#include "StoreFixture.h"
+
+#include "store/SqlText.h"
+
+namespace {
+
+const char* const kGoatTables[] = {"tGoat_01", "tGoat_02", "tGoat_03_Couches", "tGoat_04_Shits", "tGoat_05_OtherSigns"};
+
+CTrackSize Track(const char* length, const char* width) { return {length, width}; }
+
+class GoatStorageTest : public StoreTest {
+protected:
+    void SetUp() override {
+        StoreTest::SetUp();
+        // Form 29's steps in one test form type.
+        Exec("insert into FormNames (ID, Name) values (911, 'Дива коза');"
+             "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) values"
+             " (911, 9001, 1, '', '', 6301), (911, 9001, 2, '', '', 6302), (911, 9001, 3, '', '', 6303),"
+             " (911, 9001, 4, '', '', 6304), (911, 9001, 5, '', '', 6305);");
+    }
+
+    int Trails() { return Count("tGoat_02_Trails"); }
+};
+
+TEST_F(GoatStorageTest, EveryPageComesBackWithItsTracksInOrderThroughUpdatesAndTheDelete) {
+    auto typed = NewDocument(911);
+    typed->SpecData_Goat_01 = {"1", "2", "3", "4", "5", " 6 ", "21", "стадо над 'Мальовица'\r\nвечер"};
+    for (int i = 7; i >= 1; --i) typed->SpecData_Goat_02.Trails.Add(Track(i == 4 ? " 6'5 " : "6", i == 2 ? "" : "4"));
+    typed->SpecData_Goat_02.AreaType = 1;
+    typed->SpecData_Goat_03 = {0, "12'"};
+    typed->SpecData_Goat_04 = {"7", -1};
+    typed->SpecData_Goat_05 = {1, 0, 1, 0, 1};
+    ASSERT_TRUE(typed->SaveNewForm());
+    const int formId = LastFormId();
+    // The droppings' count before their habitat type is only the record's order.
+    EXPECT_EQ(Text(FormatSql("select CountShits || '/' || AreaType from tGoat_04_Shits where FormID = %d", formId)),
+              "7/-1");
+
+    auto loaded = Loaded(formId, 911);
+    typed->SpecData_Goat_01.OldBaby = "6";  // blanks around a value are not stored
+    typed->SpecData_Goat_02.Trails[3].Length = "6'5";
+    EXPECT_EQ(std::tuple(loaded->SpecData_Goat_01, loaded->SpecData_Goat_02, loaded->SpecData_Goat_03,
+                         loaded->SpecData_Goat_04, loaded->SpecData_Goat_05),
+              std::tuple(typed->SpecData_Goat_01, typed->SpecData_Goat_02, typed->SpecData_Goat_03,
+                         typed->SpecData_Goat_04, typed->SpecData_Goat_05));
+
+    loaded->SpecData_Goat_02.Trails.RemoveAt(0);
+    ASSERT_TRUE(loaded->UpdateForm());
+    ASSERT_TRUE(loaded->UpdateForm());
+    for (const char* table : kGoatTables) EXPECT_EQ(Count(table, FormatSql("FormID = %d", formId)), 1) << table;
+    EXPECT_EQ(Trails(), 6);
+    EXPECT_EQ(Loaded(formId, 911)->SpecData_Goat_02.Trails.GetSize(), 6);
+    ASSERT_TRUE(loaded->DeleteForm(formId));
+    for (const char* table : kGoatTables) EXPECT_EQ(Count(table, FormatSql("FormID = %d", formId)), 0) << table;
+    EXPECT_EQ(Trails(), 0);
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(GoatStorageTest, APageWithoutTracksKeepsItsRowAndNullsReadAsNothingChosen) {
+    auto typed = NewDocument(911);
+    typed->SpecData_Goat_02.AreaType = 0;
+    ASSERT_TRUE(typed->SaveNewForm());
+    EXPECT_EQ(Loaded(LastFormId(), 911)->SpecData_Goat_02, typed->SpecData_Goat_02);
+    EXPECT_EQ(Count("tGoat_02"), 1);
+    EXPECT_EQ(Trails(), 0);
+
+    // Rows another program left with NULLs: no habitat type, nothing ticked.
+    const int formId = LastFormId();
+    Exec(FormatSql("update tGoat_05_OtherSigns set AreaType = NULL, CheckFur = NULL, CheckGrass = 1, CheckRemains = 1, "
+                   "CheckSigns = NULL where FormID = %d",
+                   formId));
+    auto loaded = NewDocument(911);
+    loaded->SpecData_Goat_05 = {1, 1, 1, 1, 1};
+    EXPECT_TRUE(loaded->LoadGoat05(db, formId));
+    EXPECT_EQ(loaded->SpecData_Goat_05, (CSpecData_Goat_05{-1, 0, 1, 1, 0}));
+    // Without the page's row the record is left alone.
+    Exec(FormatSql("delete from tGoat_02 where FormID = %d", formId));
+    loaded->SpecData_Goat_02.AreaType = 0;
+    EXPECT_FALSE(loaded->LoadGoat02(db, formId));
+    EXPECT_EQ(loaded->SpecData_Goat_02.AreaType, 0);
+}
+
+}  // namespace
