@@ -103,7 +103,6 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
         shownRows = DialogRows(dialog);
         dialog.m_selected = 2;
         dialog.Invalidate();
-        Grab(&dialog, "p2_scanned_images");
         PressKey(&dialog, VK_F5);
     });
     Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
@@ -117,7 +116,6 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
     EXPECT_EQ(Listed(Page()->PhotoGrid()),
               (ListedRows{{"1", "поле.png"}, {"2", "гора при връх Мусала.jpg"}, {"3", "карта.bmp"}, {"4", "скица.tif"}}));
     EXPECT_EQ(Page()->MapGrid().GetRowCount(), 1);
-    Grab(page, "p2_images_page");
     Leave();
     const CCommonData_InsertImages& kept = doc.CommonData_InsertImages;
     ASSERT_EQ(kept.PhotoImages.GetSize(), 4);

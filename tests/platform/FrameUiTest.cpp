@@ -328,18 +328,4 @@ TEST_F(FrameworkTest, MenuBarItemsTakeTheirStateWhenTheMenuOpens) {
     EXPECT_TRUE(view->actions()[0]->isChecked());
 }
 
-TEST_F(FrameworkTest, FramePicture) {
-    QWidget* window = TopWidgetOf(frame);
-    window->resize(760, 420);
-    frame->Tree()->GetTreeCtrl().SelectItem(frame->Tree()->GetTreeCtrl().GetRootItem());
-    frame->SetActiveView(frame->RightView());
-    frame->OnIdleUpdateCmdUI();
-    GuiRuntime::PumpMessages();
-    const auto* view = dynamic_cast<DrawingView*>(frame->RightView());
-    const QImage picture = window->grab().toImage();
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_GT(view->screenDraws, 0);
-    EXPECT_TRUE(picture.save("/tmp/frame.png"));
-}
-
 }  // namespace
