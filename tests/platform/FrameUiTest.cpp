@@ -1,5 +1,5 @@
 // Views inside the frame: a form view on a dialog template, list views in icon and report
-// mode, printing and print preview through OnDraw, the menu bar, and a picture of the frame.
+// mode, printing and print preview through OnDraw and the menu bar.
 #include <gtest/gtest.h>
 
 #include <QAction>

@@ -283,32 +283,6 @@ TEST_F(ProfileTest, EntriesRoundTripThroughTheIniFile) {
     EXPECT_TRUE(GetProfileFile().Right(19) == "/Quorin/quorin.ini" || GetProfileFile().Right(18) == "/Quorin/quorin.ini");
 }
 
-TEST_F(ProfileTest, RecentFilesKeepTheNewestFourWithoutRepeats) {
-    CRecentFileList list(4);
-    for (const char* path : {"/a/1.db3", "/a/2.db3", "/a/3.db3", "/a/4.db3", "/a/5.db3"}) list.Add(path);
-    list.Add("/a/3.db3");
-    ASSERT_EQ(list.GetCount(), 4);
-    EXPECT_EQ(list[0], "/a/3.db3");
-    EXPECT_EQ(list[1], "/a/5.db3");
-    EXPECT_EQ(list[2], "/a/4.db3");
-    EXPECT_EQ(list[3], "/a/2.db3");
-    EXPECT_EQ(list[4], "");
-    list.Add("/A/3.db3");  // another file on this system
-    EXPECT_EQ(list[1], "/a/3.db3");
-    list.WriteList();
-
-    CRecentFileList again(4);
-    again.ReadList();
-    ASSERT_EQ(again.GetCount(), 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(again[i], list[i]);
-
-    CRecentFileList empty(4);
-    empty.WriteList();
-    again.ReadList();
-    EXPECT_EQ(again.GetCount(), 0);
-    EXPECT_FALSE(FileText().contains("File1"));
-}
-
 TEST(HtmlHelp, TopicsNameThePagesOfTheHelpFolder) {
     EXPECT_EQ(HelpTopicFile("/opt/quorin/quorin.chm::/Content.htm"), "/opt/quorin/help/Content.htm");
     EXPECT_EQ(HelpTopicFile("C:\\Program\\quorin.chm::/Content.htm#login"), "C:/Program/help/Content.htm");
