@@ -12,11 +12,8 @@
 #include "pages/species/SpecFormBat01Forest.h"
 #include "pages/species/SpecFormBat02Forest.h"
 #include "pages/species/SpecFormBat03Houses.h"
-#include "pages/species/SpecFormBat04Caves.h"
-#include "pages/species/SpecFormBat05Caves.h"
 #include "pages/species/SpecFormBat06WetLand.h"
 #include "pages/species/SpecFormBat07WetLand.h"
-#include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
@@ -336,21 +333,6 @@ TEST_F(BatPagesTest, TargetSpeciesCanOnlyBeAddedWithMethodsTickedOnThePage) {
     EXPECT_EQ(doc.SpecData_Bat_06_WetLand.Methods, (CWetlandMethodFlags{0, 1, 0, 0}));
     ASSERT_EQ(doc.SpecData_Bat_06_WetLand.Species.GetSize(), 1);
     EXPECT_EQ(doc.SpecData_Bat_06_WetLand.Species[0].Methods, "2;");
-}
-
-TEST_F(BatPagesTest, TheColonyPageKeepsItsRowsAndTexts) {
-    doc.SpecData_Bat_05_Caves.ColonyLocation = "В тавана на 'Голямата зала'";
-    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_05_Caves));
-    const ModalRun script([](CDialog& shown) {
-        FillSpecies(dynamic_cast<CDlg_Bat_AddSpecies&>(shown), kNilssonii, "2", {5});
-        shown.PressButton(IDOK);
-    });
-    Click(*page, CBatSpeciesListPage::IDC_ADD);
-    page->SetDlgItemText(CBatSpeciesListPage::IDC_NOTES, "ред 1\r\nред 2");
-    Leave();
-    EXPECT_EQ(doc.SpecData_Bat_05_Caves.Species[0].Methods, "5;");
-    EXPECT_EQ(doc.SpecData_Bat_05_Caves.Notes, "ред 1\r\nред 2");
-    EXPECT_EQ(doc.SpecData_Bat_05_Caves.ColonyLocation, "В тавана на 'Голямата зала'");
 }
 
 }  // namespace
