@@ -143,19 +143,6 @@ TEST_F(MemoryDC, ThreeDimensionalFramesAndEdgesColourTheirSides) {
     EXPECT_EQ(At(39, 10), GetSysColor(COLOR_3DLIGHT));
     EXPECT_EQ(At(35, 15), kWhite);
     EXPECT_EQ(cell, CRect(30, 10, 40, 20));
-
-    CRect sunken(50, 10, 60, 20);
-    dc.DrawEdge(&sunken, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    EXPECT_EQ(At(50, 10), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(At(51, 11), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(At(59, 19), GetSysColor(COLOR_3DHIGHLIGHT));
-    EXPECT_EQ(sunken, CRect(52, 12, 58, 18));
-
-    CRect raisedTop(70, 10, 80, 20);
-    dc.DrawEdge(&raisedTop, EDGE_RAISED, BF_TOP | BF_MIDDLE);
-    EXPECT_EQ(At(75, 10), GetSysColor(COLOR_3DLIGHT));
-    EXPECT_EQ(At(75, 11), GetSysColor(COLOR_3DHIGHLIGHT));
-    EXPECT_EQ(At(75, 15), GetSysColor(COLOR_3DFACE));
 }
 
 TEST_F(MemoryDC, InvertedAndExclusiveOrDrawingIsUndoneByDrawingItAgain) {
@@ -177,10 +164,6 @@ TEST_F(MemoryDC, InvertedAndExclusiveOrDrawingIsUndoneByDrawingItAgain) {
         dc.LineTo(30, 70);
         EXPECT_EQ(At(30, 40), pass == 0 ? RGB(200, 200, 200) : kWhite);  // on white the pen's own colour
     }
-    dc.SetROP2(R2_XORPEN);
-    dc.MoveTo(40, 5);
-    dc.LineTo(40, 70);
-    EXPECT_EQ(At(40, 40), RGB(55, 55, 55));
 }
 
 TEST_F(MemoryDC, RestoringBringsBackColoursModesObjectsMappingAndClip) {
