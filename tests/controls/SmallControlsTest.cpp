@@ -152,7 +152,6 @@ TEST(MsgBoxExTest, ExtendedStylesAddButtonsAndTheCheckBox) {
     BOOL endedByEscape = TRUE;
     const ModalRun script([&](CDialog& box) {
         shown = ButtonsOf(box);
-        Grab(&box, "p2_msgboxex");
         box.PressButton(IDCANCEL);  // no Cancel button: Esc does nothing
         endedByEscape = box.IsEnded();
         box.CheckDlgButton(IDC_MSGBOX_CHECK, BST_CHECKED);

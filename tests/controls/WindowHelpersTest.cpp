@@ -1,5 +1,5 @@
-// The small window helpers and the splitter bar: selection by item data, reading a
-// selection, paths of tree items, moving controls, and what a dragged bar reports.
+// The small window helpers: selection by item data, reading a selection, and paths of tree
+// items. The splitter bar and the moved controls are dragged through the form chooser.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -7,14 +7,12 @@
 #include "controls/ComboHelpers.h"
 #include "controls/DialogHelpers.h"
 #include "controls/ListBoxHelpers.h"
-#include "controls/SplitterBar.h"
 #include "controls/TreeHelpers.h"
 #include "platform/Dialog.h"
 
 namespace {
 
-// A modeless dialog with a combo 10, a list 11, a tree 12 and a label 13; it writes down
-// what splitter bars report.
+// A modeless dialog with a combo 10, a list 11, a tree 12 and a label 13.
 class HelperDialog : public CDialog {
 public:
     HelperDialog() : CDialog(0u) {
@@ -28,25 +26,10 @@ public:
     }
     ~HelperDialog() override { DestroyWindow(); }
 
-    const MessageMap& GetMessageMap() const override {
-        static const MessageMap map(CDialog::GetMessageMap(), {
-            OnNotify(20, NM_SPLITTERBAR_MOVED, &HelperDialog::OnBarMoved),
-        });
-        return map;
-    }
-
     CComboBox& Combo() { return *dynamic_cast<CComboBox*>(GetDlgItem(10)); }
     CListBox& List() { return *dynamic_cast<CListBox*>(GetDlgItem(11)); }
     CTreeCtrl& Tree() { return *dynamic_cast<CTreeCtrl*>(GetDlgItem(12)); }
     CRect PlaceOf(CWnd* control) const { return WindowRectInParent(*control); }
-
-    std::vector<int> moves;
-
-private:
-    void OnBarMoved(NMHDR* header, LRESULT* result) {
-        moves.push_back(reinterpret_cast<NM_SPLITTERBAR*>(header)->delta);
-        *result = 0;
-    }
 };
 
 class WindowHelpersTest : public ::testing::Test {
@@ -101,60 +84,6 @@ TEST_F(WindowHelpersTest, ATreeItemsPathRunsFromTheTop) {
     const HTREEITEM leaf = tree.InsertItem("Паша", child);
     EXPECT_EQ(CTreeHelpers::GetItemPath(tree, root), "Заплахи");
     EXPECT_EQ(CTreeHelpers::GetItemPath(tree, leaf), "Заплахи->Земеделие->Паша");
-}
-
-TEST_F(WindowHelpersTest, ControlsMoveByAnOffsetKeepingTheirSize) {
-    CWnd* label = dialog->GetDlgItem(13);
-    const CRect before = dialog->PlaceOf(label);
-    CDialogHelpers::FitControlToControl(dialog.get(), 13, 15, -4);
-    CRect expected = before;
-    OffsetRectBy(expected, 15, -4);
-    EXPECT_EQ(dialog->PlaceOf(label), expected);
-    CDialogHelpers::FitControlToControl(dialog.get(), 999, 15, -4);  // no such control: nothing
-
-    CSplitterBar::ChangePos(label, 5, 2);  // left by 5, down by 2
-    EXPECT_EQ(dialog->PlaceOf(label).TopLeft(), CPoint(expected.left - 5, expected.top + 2));
-    const CRect moved = dialog->PlaceOf(label);
-    CSplitterBar::ChangeWidth(label, 10, 1);
-    EXPECT_EQ(dialog->PlaceOf(label), CRect(moved.left, moved.top, moved.right + 10, moved.bottom));
-    CSplitterBar::ChangeWidth(label, 10, 2);
-    EXPECT_EQ(dialog->PlaceOf(label), CRect(moved.left - 10, moved.top, moved.right + 10, moved.bottom));
-}
-
-TEST_F(WindowHelpersTest, ABarTakesItsDirectionFromItsPlaceAndReportsTheDrag) {
-    CSplitterBar across;
-    ASSERT_TRUE(across.Create(WS_CHILD | WS_VISIBLE, CRect(10, 150, 200, 160), dialog.get(), 21));
-    EXPECT_EQ(across.GetOrientation(), CSplitterBar::kHorizontal);
-    EXPECT_EQ(dialog->PlaceOf(&across).Height(), CSplitterBar::kThickness);
-
-    CSplitterBar bar;
-    ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE, CRect(200, 10, 203, 140), dialog.get(), 20));
-    EXPECT_EQ(bar.GetOrientation(), CSplitterBar::kVertical);
-    EXPECT_EQ(dialog->PlaceOf(&bar).Width(), CSplitterBar::kThickness);
-    EXPECT_TRUE(bar.GetStyle() & SS_NOTIFY);
-
-    // Pressed and released in place: a move of 0.
-    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 20));
-    EXPECT_TRUE(bar.IsDragging());
-    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(2, 20));
-    EXPECT_FALSE(bar.IsDragging());
-    ASSERT_EQ(dialog->moves, std::vector<int>{0});
-
-    // Dragged 30 pixels right, within a range of 50 each way; the bar follows.
-    const CRect start = dialog->PlaceOf(&bar);
-    bar.SetRange(50, 50, -1);
-    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 20));
-    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(32, 20));
-    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(32, 20));
-    ASSERT_EQ(dialog->moves.size(), 2u);
-    EXPECT_EQ(dialog->moves.back(), 30);
-    EXPECT_EQ(dialog->PlaceOf(&bar).left, start.left + 30);
-
-    // Dragged too far: the range holds it.
-    bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 20));
-    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(300, 20));
-    bar.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(300, 20));
-    EXPECT_EQ(dialog->moves.back(), 50);  // 50 from where the bar stood
 }
 
 }  // namespace

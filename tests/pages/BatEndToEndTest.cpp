@@ -126,7 +126,6 @@ TEST_F(BatEndToEndTest, CaveForm) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Bat_04_Caves));
     page->CheckDlgButton(CBatSpeciesListPage::IDC_FIRST_METHOD + 3, BST_CHECKED);
     AddSpecies(7, "312", 4);
-    Grab(page, "page_bat_caves_1_walk");
     ShowPage(RUNTIME_CLASS(CSpecForm_Bat_05_Caves));
     AddSpecies(434, "9", 5);
     page->SetDlgItemText(CSpecForm_Bat_05_Caves::IDC_COLONY, "Под купола 'Голямата зала'");

@@ -12,11 +12,8 @@
 #include "pages/species/SpecFormBat01Forest.h"
 #include "pages/species/SpecFormBat02Forest.h"
 #include "pages/species/SpecFormBat03Houses.h"
-#include "pages/species/SpecFormBat04Caves.h"
-#include "pages/species/SpecFormBat05Caves.h"
 #include "pages/species/SpecFormBat06WetLand.h"
 #include "pages/species/SpecFormBat07WetLand.h"
-#include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
@@ -108,7 +105,6 @@ TEST_F(BatPagesTest, WetlandSpeciesDialogShowsFourWetlandMethodsAndAllBatsForThe
         EXPECT_EQ(first, "1. Трансект с ултразвуков детектор");
         EXPECT_FALSE(dialog.GetDlgItem(CDlg_Bat_AddSpecies::IDC_FIRST_METHOD + 4)->IsWindowVisible());
         EXPECT_EQ(dialog.m_species.GetCount(), Number("select count(*) from _AllBats"));
-        Grab(&shown, "page_bat_add_species_wetland");
         shown.PressButton(IDCANCEL);
     });
     CDlg_Bat_AddSpecies(kWetlandMethods, nullptr, TRUE, FALSE).DoModal();
@@ -195,7 +191,6 @@ TEST_F(BatPagesTest, ForestSpeciesEnableTheirFieldsLockTheMethodsAndForgetWhenUn
 
     ShowPage(RUNTIME_CLASS(CSpecForm_Bat_01_Forest));
     EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{0, 0, 0, 0}));
-    Grab(page, "page_bat_forest_1");
     page->CheckDlgButton(Page::IDC_BAT1, BST_UNCHECKED);
     Click(*page, Page::IDC_BAT1);
     EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{1, 1, 1, 1}));
@@ -243,7 +238,6 @@ TEST_F(BatPagesTest, OtherForestSpeciesAreAddedChangedAndDeletedWithoutDuplicate
     Click(*page, CSpecForm_Bat_02_Forest::IDC_DELETE);
     EXPECT_EQ(Column(forest->SpeciesGrid(), 0), std::vector<CString>{"1"});
     Keys(*page, CSpecForm_Bat_02_Forest::IDC_BLANK_NUM, "123456789");
-    Grab(page, "page_bat_forest_2");
     Leave();
     ASSERT_EQ(doc.SpecData_Bat_02_Forest.ExtraBats.GetSize(), 1);
     EXPECT_EQ(doc.SpecData_Bat_02_Forest.ExtraBats[0].SpeciesID, kNilssonii + 1);
@@ -290,7 +284,6 @@ TEST_F(BatPagesTest, HouseSpeciesFollowTheClickedHouseAndNeedOneWholeHouseRow) {
     clickHouse(1);
     EXPECT_EQ(Column(houses->SpeciesGrid(), 2), (std::vector<CString>{"3", "5"}));
     EXPECT_EQ(Column(houses->HouseGrid(), 1), (std::vector<CString>{"Повредена", "Повредена"}));
-    Grab(page, "page_bat_houses");
 
     houses->SpeciesGrid().SetSelectedRange(1, 0, 1, 1);  // part of a row: nothing
     Click(*page, Page::IDC_DELETE_SPECIES);
@@ -335,43 +328,11 @@ TEST_F(BatPagesTest, TargetSpeciesCanOnlyBeAddedWithMethodsTickedOnThePage) {
     EXPECT_EQ(offered, (Flags{0, 1, 0, 0}));
     EXPECT_EQ(boxes.Texts().back(), "Този вид вече присъства в списъка!");
     EXPECT_EQ(Column(wetland->SpeciesGrid(), 1), std::vector<CString>{"Myotis dasycneme"});
-    Grab(page, "page_bat_wetland_1");
     wetland->SpeciesGrid().SendMessageToParent(1, 1, NM_DBLCLK);  // no change by double click
     Leave();
     EXPECT_EQ(doc.SpecData_Bat_06_WetLand.Methods, (CWetlandMethodFlags{0, 1, 0, 0}));
     ASSERT_EQ(doc.SpecData_Bat_06_WetLand.Species.GetSize(), 1);
     EXPECT_EQ(doc.SpecData_Bat_06_WetLand.Species[0].Methods, "2;");
-}
-
-TEST_F(BatPagesTest, EveryOtherPageKeepsItsRowsAndTextsAndLooksRight) {
-    doc.SpecData_Bat_05_Caves.ColonyLocation = "В тавана на 'Голямата зала'";
-    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_05_Caves));
-    const ModalRun script([](CDialog& shown) {
-        FillSpecies(dynamic_cast<CDlg_Bat_AddSpecies&>(shown), kNilssonii, "2", {5});
-        shown.PressButton(IDOK);
-    });
-    Click(*page, CBatSpeciesListPage::IDC_ADD);
-    page->SetDlgItemText(CBatSpeciesListPage::IDC_NOTES, "ред 1\r\nред 2");
-    Grab(page, "page_bat_caves_2");
-    Leave();
-    EXPECT_EQ(doc.SpecData_Bat_05_Caves.Species[0].Methods, "5;");
-    EXPECT_EQ(doc.SpecData_Bat_05_Caves.Notes, "ред 1\r\nред 2");
-    EXPECT_EQ(doc.SpecData_Bat_05_Caves.ColonyLocation, "В тавана на 'Голямата зала'");
-
-    for (const auto& [pageClass, name] : {std::pair(RUNTIME_CLASS(CSpecForm_Bat_04_Caves), "bat_caves_1"),
-                                          std::pair(RUNTIME_CLASS(CSpecForm_Bat_07_WetLand), "bat_wetland_2")}) {
-        ShowPage(pageClass);
-        Grab(page, CString("page_") + name);
-    }
-    const ModalRun pictures([this](CDialog& shown) {
-        Grab(&shown, FormatSql("page_bat_dialog_%d", shown.GetTemplateId()));
-        shown.PressButton(IDCANCEL);
-    });
-    CDlg_Choice({1, 0, 0, 0}, {1, 1, 0, 0}).DoModal();
-    CDlg_Bat_OtherSpecies({1, 1, 1, 1}).DoModal();
-    CDlg_BatHouse_Add().DoModal();
-    CDlg_BatHouse_Species().DoModal();
-    CDlg_Bat_AddSpecies(kCaveMethods, nullptr, FALSE, TRUE).DoModal();
 }
 
 }  // namespace

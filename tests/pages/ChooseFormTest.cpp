@@ -68,7 +68,6 @@ TEST_F(ChooseFormTest, AFormOfTheChosenTypeBecomesTheDocumentsFormType) {
     Select(chooser->Forms(), 1);
     Notify(chooser->Forms(), CChooseForm::IDC_FORMS, NM_CLICK);
     EXPECT_TRUE(ContinueEnabled());
-    Grab(chooser, "p2_old_chooser");
 
     // Another type replaces the forms and takes "Продължи >>" away until a form is clicked.
     Select(chooser->SpeciesTypes(), 1);

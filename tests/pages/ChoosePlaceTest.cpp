@@ -53,7 +53,6 @@ protected:
 TEST_F(ChoosePlaceTest, TheSearchFindsTheObjectsSitesByAPartOfTheNameInAnyCase) {
     Run("", [&](Dlg& shown) {
         EXPECT_EQ(Found(shown), (std::vector<CString>{"1 LAKE Горно", "2 Пещера Леденика", "3 Lake Долно"}));
-        Grab(&shown, "page_choose_place");
         Search(shown, "  lake ");
         EXPECT_EQ(Found(shown), (std::vector<CString>{"1 LAKE Горно", "2 Lake Долно"}));
         Search(shown, "долно");
@@ -69,7 +68,6 @@ TEST_F(ChoosePlaceTest, TheSearchFindsTheObjectsSitesByAPartOfTheNameInAnyCase) 
         EXPECT_EQ(caption, "Избор на водоем");
         EXPECT_EQ(shown.FoundSites().GetItemText(0, 1), "Водоем");
         EXPECT_EQ(Found(shown).size(), 2u);
-        Grab(&shown, "page_choose_water_body");
         shown.PressButton(IDCANCEL);
     }, Dlg::kWaterBodies);
     EXPECT_EQ(picker->m_resultId, -1);

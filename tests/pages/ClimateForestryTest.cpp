@@ -28,9 +28,6 @@ TEST_F(ClimateForestryTest, EachWeatherVariantShowsTheFieldsItsFormAsksFor) {
         for (const int id : {clouds, rain, wind, group, air, water, ground})
             if (IsShown(*page, id)) shown.push_back(id);
         EXPECT_EQ(shown, fields) << pageClass->m_lpszClassName;
-        CString file = CString(pageClass->m_lpszClassName).Mid(14);
-        file.MakeLower();
-        Grab(page, "page_climate" + file);
     }
 }
 
@@ -64,7 +61,6 @@ TEST_F(ClimateForestryTest, TheForestryUnitsComeFromTheirWholeNomenclaturesAndSt
                                     std::pair(CCommonForm_03::IDC_RUG, "nRUG"), std::pair(CCommonForm_03::IDC_DL, "nDL"),
                                     std::pair(CCommonForm_03::IDC_DDS, "nDDS")})
         EXPECT_EQ(ListOf(*page, id), Rows(CString("select ID, Name from ") + table)) << table;
-    Grab(page, "page_forestry");
     const auto rug = Rows("select ID, Name from nRUG").back();
     Choose(*page, CCommonForm_03::IDC_RUG, rug.first);
     page->SetDlgItemText(CCommonForm_03::IDC_DEPARTMENT, "отдел 112");

@@ -91,7 +91,6 @@ TEST_F(CoordinatesTest, OnlyAPointInsideTheCountrysBoxComesBackAndItComesBackExa
         CString degrees;
         shown.GetDlgItemText(Dlg::IDC_LON_DEG, degrees);
         EXPECT_EQ(degrees, "0");
-        Grab(&shown, "page_coordinates_dialog");
         shown.PressButton(IDOK);
         EXPECT_FALSE(shown.IsEnded());
         shown.PressButton(IDCANCEL);
@@ -126,7 +125,6 @@ TEST_F(CoordinatesPageTest, PointsAreAddedEditedAndDeletedThroughTheDialogAndKep
     EXPECT_EQ(GridRows(), (std::vector<CString>{"1|23°  19'  18.75''|42°  41'  51.3''",
                                                 "2|27°  54'  38.4''|43°  12'  51.0''",
                                                 "3|23°  19'  18.75''|42°  41'  51.3''"}));
-    Grab(page, "page_coordinates");
 
     // A double click edits the point in its place; the heading row opens nothing.
     Grid().SendMessageToParent(0, 1, NM_DBLCLK);
@@ -158,7 +156,6 @@ TEST_F(CoordinatesPageTest, RegionAltitudeAndExposureGoToTheRecordAndAHiddenExpo
     ShowPage(RUNTIME_CLASS(CCommonForm_04_Exposure));
     EXPECT_TRUE(IsShown(*page, CCommonForm_04::IDC_EXPOSURE) && IsShown(*page, CCommonForm_04::IDC_EXPOSURE_LABEL));
     EXPECT_EQ(ListOf(*page, CCommonForm_04::IDC_EXPOSURE), exposures);
-    Grab(page, "page_coordinates_exposure");
     Click(*page, 2092);
     page->SetDlgItemText(CCommonForm_04::IDC_ALTITUDE, "2925");
     Choose(*page, CCommonForm_04::IDC_EXPOSURE, exposures[1].first);

@@ -14,7 +14,6 @@ using DeerPagesTest = PageTest;
 
 TEST_F(DeerPagesTest, StagTotalFollowsTheCountsAndPutsBackWhatIsTypedIntoIt) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
-    Grab(page, "page_deer_01");
     page->SetDlgItemText(Deer01::IDC_VERY_YOUNG, "3");
     page->SetDlgItemText(Deer01::IDC_OLD, "2");
     page->SetDlgItemText(Deer01::IDC_VERY_OLD, "0");
@@ -36,7 +35,6 @@ TEST_F(DeerPagesTest, StagTotalFollowsTheCountsAndPutsBackWhatIsTypedIntoIt) {
 TEST_F(DeerPagesTest, StoredTotalsStandUntilACountChanges) {
     doc.SpecData_Deer_02 = {{"1", "2", "", "", "9"}};
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_02));
-    Grab(page, "page_deer_02");
     page->SetDlgItemText(Deer01::IDC_TOTAL, "10");
     EXPECT_EQ(TextOf(*page, Deer01::IDC_TOTAL), "9");
     page->SetDlgItemText(Deer01::IDC_OLD, "4");
@@ -54,7 +52,6 @@ TEST_F(DeerPagesTest, StoredTotalsStandUntilACountChanges) {
 
 TEST_F(DeerPagesTest, AroundTheRuttingPlaceTotalsKeepTheNotesTypedSinceTheLastCount) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
-    Grab(page, "page_deer_04");
     Keys(*page, Deer04::IDC_DOE_VERY_YOUNG, "12345");  // counts take 3 characters
     page->SetDlgItemText(Deer04::IDC_DOE_OLD, "7");
     page->SetDlgItemText(Deer04::IDC_STAG_MATURE, "4");

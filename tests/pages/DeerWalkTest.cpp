@@ -57,7 +57,6 @@ TEST_F(DeerWalkTest, RuttingStagAndWhatIsAroundIt) {
     using Around = CSpecForm_Deer_04;
     doc.FormTypeID = 26;
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
-    Grab(page, "page_deer_03");
     Fill(RUNTIME_CLASS(CSpecForm_Deer_03), {{Stag::IDC_HABITAT, "Букова гора над калището"}, {Stag::IDC_EYE_TINES, "2"},
                                             {Stag::IDC_CROWN_LEFT, "4"}, {Stag::IDC_CROWN_RIGHT, "5"}, {Stag::IDC_AGE, "12"}});
     Fill(RUNTIME_CLASS(CSpecForm_Deer_04), {{Around::IDC_DOE_YOUNG, "6"}, {Around::IDC_DOE_VERY_OLD, "7"},

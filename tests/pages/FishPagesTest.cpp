@@ -76,7 +76,6 @@ TEST_F(FishPagesTest, TheMonitoredSpeciesStaysWithTheOpenFormOnly) {
     const Entries fishes = Rows("select ID, Name_lat from sAllSpecies where GroupID = 6");
     ShowPage(RUNTIME_CLASS(CSpecForm_Fish_00));
     EXPECT_EQ(ListOf(*page, CSpecForm_Fish_00::IDC_SPECIES), fishes);
-    Grab(page, "page_fish_0");
     Choose(*page, CSpecForm_Fish_00::IDC_SPECIES, fishes.at(2).first);
     ShowPage(RUNTIME_CLASS(CSpecForm_Fish_00));
     EXPECT_EQ(SelectedData(*page, CSpecForm_Fish_00::IDC_SPECIES), fishes[2].first);
@@ -100,7 +99,6 @@ TEST_F(FishPagesTest, FishAreAddedChangedByDoubleClickAndDeletedOnlyAsWholeRows)
     WithFishDialog([](CDlg_Fish& dialog) {
         EXPECT_EQ(std::pair(dialog.m_maturity.GetCount(), dialog.m_maturity.GetCurSel()), std::pair(6, CB_ERR));
         EXPECT_FALSE(dialog.IsDlgButtonChecked(CDlg_Fish::IDC_MALE) || dialog.IsDlgButtonChecked(CDlg_Fish::IDC_FEMALE));
-        Grab(&dialog, "page_fish_dialog");
     }, [&] { Click(*page, CSpecForm_Fish_03::IDC_ADD_FISH); });
     WithFishDialog([](CDlg_Fish& dialog) {
         TypeFish(dialog, "1234", "1300", "", CDlg_Fish::IDC_MALE, 5, "стара 'рана'");
@@ -110,7 +108,6 @@ TEST_F(FishPagesTest, FishAreAddedChangedByDoubleClickAndDeletedOnlyAsWholeRows)
     }, [&] { Click(*page, CSpecForm_Fish_03::IDC_ADD_FISH); });
     WithFishDialog([](CDlg_Fish& dialog) { dialog.PressButton(IDCANCEL); }, [&] { Click(*page, CSpecForm_Fish_03::IDC_ADD_FISH); });
     EXPECT_EQ(GridRows(), (std::vector<CString>{"1|120|||Ж|3|", "2||||||", "3|1234|1300|123456|М|6|стара 'рана'"}));
-    Grab(page, "page_fish_3");
 
     // The first fish opens as it was and comes back unchanged; then it is changed.
     CString shownMaturity;
@@ -167,7 +164,6 @@ TEST_F(FishPagesTest, EachFishFormIsWalkedStoredEditedPrintedAndDeleted) {
         ShowPage(RUNTIME_CLASS(CSpecForm_Fish_00));
         ChooseIndex(*page, CSpecForm_Fish_00::IDC_SPECIES, 1);
         ShowPage(form.catchPage);
-        Grab(page, CString("page_") + form.catchPage->m_lpszClassName);
         form.fillCatch();
         ShowPage(RUNTIME_CLASS(CSpecForm_Fish_03));
         for (const auto& fish : {std::tuple("118", "131", "2450", CDlg_Fish::IDC_FEMALE, 3, "хайвер"),

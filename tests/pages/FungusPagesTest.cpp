@@ -29,10 +29,9 @@ protected:
     // Each answer in turn fills the shown dialog, species (-1: none) and count, and presses OK,
     // until the dialog takes one.
     template <class Dialog>
-    void Answer(std::vector<std::pair<int, const char*>> answers, const char* picture = nullptr) {
+    void Answer(std::vector<std::pair<int, const char*>> answers) {
         const ModalRun script([&](CDialog& shown) {
             auto& dialog = dynamic_cast<Dialog&>(shown);
-            if (picture) Grab(&shown, picture);
             for (size_t i = 0; i < answers.size() && !dialog.IsEnded(); ++i) {
                 dialog.m_species.SetCurSel(-1);
                 if (answers[i].first >= 0) CComboHelpers::SelectByItemData(dialog.m_species, answers[i].first);
@@ -75,7 +74,6 @@ TEST_F(FungusSitePage, TypedPagesAreStoredLoadedAndPrinted) {
     page->SetDlgItemText(CSpecForm_Fungus_01::IDC_SUBSTRATE, "  пън на 'бук'  ");
     page->SetDlgItemText(CSpecForm_Fungus_01::IDC_HABITAT, "Букова гора\r\nнад 1200 м");
     page->SetDlgItemText(CSpecForm_Fungus_01::IDC_ECOLOGY, "сенчесто");
-    Grab(page, "page_fungus_01");
     Leave();
 
     auto* population = dynamic_cast<CSpecForm_Fungus_02*>(ShowPage(RUNTIME_CLASS(CSpecForm_Fungus_02)));
@@ -93,7 +91,6 @@ TEST_F(FungusSitePage, TypedPagesAreStoredLoadedAndPrinted) {
     Click(*page, CSpecForm_Fungus_02::IDC_DELETE);
     EXPECT_EQ(GridColumn(companions, 1), (std::vector<CString>{Name(1), Name(3)}));
     companions.SendMessageToParent(1, 1, NM_DBLCLK);  // no changing a companion
-    Grab(page, "page_fungus_02");
     Leave();
 
     ShowPage(RUNTIME_CLASS(CSpecForm_Fungus_03));
@@ -101,7 +98,6 @@ TEST_F(FungusSitePage, TypedPagesAreStoredLoadedAndPrinted) {
     EXPECT_FALSE(IsShown(*page, CSpecForm_Fungus_03::IDC_COLLECTION_NOTES));
     page->SetDlgItemText(CSpecForm_Fungus_03::IDC_COLLECTION_NOTES, "в хартия");
     page->SetDlgItemText(CSpecForm_Fungus_03::IDC_NOTES, "Бележка 'първа'");
-    Grab(page, "page_fungus_03");
     ShowPage(RUNTIME_CLASS(CSpecForm_Fungus_03));  // a second visit keeps the hidden notes
     Leave();
     EXPECT_EQ(doc.SpecData_Fungus_03, (CSpecData_Fungus_03{"в хартия", "Бележка 'първа'"}));
@@ -161,13 +157,12 @@ TEST_F(FungusPlotPage, ChangesAndSpeciesFoundAreTypedStoredLoadedAndPrinted) {
     page->CheckDlgButton(Page4::IDC_HABITAT_CHANGED, BST_UNCHECKED);
     Click(*page, Page4::IDC_HABITAT_CHANGED);  // closed, the text is kept
     EXPECT_FALSE(IsEnabled(*page, Page4::IDC_HABITAT));
-    Grab(page, "page_fungus_04");
     Leave();
     EXPECT_EQ(doc.SpecData_Fungus_04,
               (CSpecData_Fungus_04{4, "Предбалкан", "", "изсечено", "нов път", 0, 0, 1}));
 
     auto* found = dynamic_cast<CSpecForm_Fungus_05*>(ShowPage(RUNTIME_CLASS(CSpecForm_Fungus_05)));
-    Answer<CDlg_Fungus_AddSpecies>({{-1, "5"}, {Id(0), "  "}, {Id(0), " 12 "}}, "page_fungus_dialog");
+    Answer<CDlg_Fungus_AddSpecies>({{-1, "5"}, {Id(0), "  "}, {Id(0), " 12 "}});
     Answer<CDlg_Fungus_AddSpecies>({{Id(1), "3"}});
     Answer<CDlg_Fungus_AddSpecies>({{Id(2), "40"}});
     Answer<CDlg_Fungus_AddSpecies>({{Id(1), "8"}});
@@ -181,7 +176,6 @@ TEST_F(FungusPlotPage, ChangesAndSpeciesFoundAreTypedStoredLoadedAndPrinted) {
     Click(*page, CSpecForm_Fungus_05::IDC_DELETE);
     EXPECT_EQ(GridColumn(grid, 1), (std::vector<CString>{Name(0), Name(1)}));
     EXPECT_EQ(GridColumn(grid, 2), (std::vector<CString>{"15", "3"}));
-    Grab(page, "page_fungus_05");
     Leave();
 
     CTovan_splitDoc loaded;

@@ -78,7 +78,6 @@ TEST_F(AmphibiaPage, TypedPagesAreStoredLoadedAndPrinted) {
     Keys(*page, CSpecForm_Amphibia_01::IDC_SINGING, "4");
     AddCompanion({kBufo});
     AddCompanion({kHyla});
-    Grab(page, "page_amphibia_01");
     Leave();
     TypeNotes(RUNTIME_CLASS(CSpecForm_Amphibia_02));
 
@@ -128,7 +127,6 @@ TEST_F(ReptilePage, TypedPagesAreStoredLoadedAndPrintedWithEachCompanionOnce) {
     Click(*page, CHerpCountsPage::IDC_DELETE);
     EXPECT_EQ(GridColumn(grid, 0), (std::vector<CString>{"1", "2"}));
     EXPECT_EQ(GridColumn(grid, 1), (std::vector<CString>{"Testudo hermanni", "Testudo graeca"}));
-    Grab(page, "page_reptile_01");
     Leave();
     TypeNotes(RUNTIME_CLASS(CSpecForm_Reptile_02));
 
@@ -159,7 +157,6 @@ TEST_F(ReptilePage, ThePickerOffersTheListOfThePageCode) {
     // A damaged list: its error is said and the picker still opens.
     Exec("drop table _AllReptiles");
     const ModalRun script([](CDialog& shown) {
-        Grab(&shown, "page_add_species");
         shown.PressButton(IDCANCEL);
     });
     CDlg_AddSpecies dialog(CDlg_AddSpecies::kReptiles);
@@ -181,7 +178,6 @@ TEST_F(TortoisePage, AnimalsAndHabitatsAreTypedStoredLoadedAndPrinted) {
             listed.clear();
             for (int k = 0; k < dialog.m_species.GetCount(); ++k) listed.push_back(dialog.m_species.GetLBText(k));
             dialog.PressButton(IDOK);  // no species
-            if (i == 0) Grab(&shown, "page_tortoise_dialog");
             FillTortoise(shown, tortoises[1].first, "12", CDlg_Tortoise::IDC_FEMALE, "2", CDlg_Tortoise::IDC_SEEN, "5");
         });
         Click(*page, CSpecForm_Tortoise_01::IDC_ADD);
@@ -204,7 +200,6 @@ TEST_F(TortoisePage, AnimalsAndHabitatsAreTypedStoredLoadedAndPrinted) {
     }
     grid.SetSelectedRange(3, 0, 3, 6);
     Click(*page, CSpecForm_Tortoise_01::IDC_DELETE);
-    Grab(page, "page_tortoise_01");
     Leave();
     ShowPage(RUNTIME_CLASS(CSpecForm_Tortoise_02));
     page->CheckDlgButton(CSpecForm_Tortoise_02::IDC_CHECKS[2], BST_CHECKED);
@@ -237,7 +232,6 @@ TEST_F(TortoisePage, MinutesAreAskedOnlyWhereTheHabitatIsTicked) {
     Click(*page, CSpecForm_Tortoise_02::IDC_CHECKS[2]);
     EXPECT_TRUE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[2]));
     Keys(*page, CSpecForm_Tortoise_02::IDC_MINUTES[2], "12345");
-    Grab(page, "page_tortoise_02");
     page->CheckDlgButton(CSpecForm_Tortoise_02::IDC_CHECKS[3], BST_UNCHECKED);
     Click(*page, CSpecForm_Tortoise_02::IDC_CHECKS[3]);
     EXPECT_FALSE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[3]));

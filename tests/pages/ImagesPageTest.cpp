@@ -1,12 +1,10 @@
 // The photos and maps page with its pictures dialog: pictures added from files of every
-// common format, named, removed and previewed; a damaged file refused; the pictures stored
-// and read back pixel for pixel.
+// common format, named, removed and previewed; a damaged file refused.
 #include <cstdio>
 #include <filesystem>
 
 #include "pages/common/CommonFormInsertImages.h"
 #include "pages/common/DlgScannedImages.h"
-#include "db/SQLite3DB.h"
 #include "platform/CxImage.h"
 #include "store/ImageBlob.h"
 #include "tests/pages/PageFixture.h"
@@ -64,9 +62,6 @@ std::vector<std::vector<CString>> DialogRows(CDlg_ScannedImages& dialog) {
     return rows;
 }
 
-// The BMP file of a picture: equal files, equal pixels.
-std::vector<BYTE> BmpOf(const CxImage& picture) { return EncodeImageBmp(&picture); }
-
 class ImagesPageTest : public PageTest {
 protected:
     CCommonForm_InsertImages* Page() { return dynamic_cast<CCommonForm_InsertImages*>(page); }
@@ -103,7 +98,6 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
         shownRows = DialogRows(dialog);
         dialog.m_selected = 2;
         dialog.Invalidate();
-        Grab(&dialog, "p2_scanned_images");
         PressKey(&dialog, VK_F5);
     });
     Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
@@ -117,7 +111,6 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
     EXPECT_EQ(Listed(Page()->PhotoGrid()),
               (ListedRows{{"1", "поле.png"}, {"2", "гора при връх Мусала.jpg"}, {"3", "карта.bmp"}, {"4", "скица.tif"}}));
     EXPECT_EQ(Page()->MapGrid().GetRowCount(), 1);
-    Grab(page, "p2_images_page");
     Leave();
     const CCommonData_InsertImages& kept = doc.CommonData_InsertImages;
     ASSERT_EQ(kept.PhotoImages.GetSize(), 4);
@@ -180,44 +173,6 @@ TEST_F(ImagesPageTest, TheDialogOpensOnTheRowLastSelectedAndCancelKeepsEverythin
     Click(*page, CCommonForm_InsertImages::IDC_DELETE_PHOTO);
     EXPECT_EQ(Listed(Page()->PhotoGrid()), (ListedRows{{"1", "б.bmp"}, {"2", "в.bmp"}}));
     EXPECT_EQ(Page()->RecordedPhotoRow(), -1);
-}
-
-TEST_F(ImagesPageTest, StoredPicturesComeBackPixelForPixel) {
-    const CString photo = files.Make("мечка.png", CXIMAGE_FORMAT_PNG, 64, 48, 7);
-    const CString map = files.Make("карта.tif", CXIMAGE_FORMAT_TIF, 33, 21, 9);
-    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
-    for (const auto& [button, path] : {std::pair{CCommonForm_InsertImages::IDC_ADD_PHOTO, photo},
-                                       {CCommonForm_InsertImages::IDC_ADD_MAP, map}}) {
-        FileDialogAnswers chosen({path});
-        ModalRun script([](CDialog& shown) {
-            auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
-            PressKey(&dialog, VK_F6);
-            dialog.PressButton(IDOK);  // Enter keeps the changes as F5 does
-        });
-        Click(*page, button);
-    }
-    Leave();
-    doc.UserID = 1;
-    doc.SessionID = 1;
-    ASSERT_TRUE(doc.SaveNewForm());
-    CSQLite3DB db;
-    db.open(database.Path());
-    const int formId = db.execQuery("select max(ID) from Forms").getIntField(0);
-
-    CTovan_splitDoc loaded;
-    loaded.m_bAutoDelete = FALSE;
-    loaded.FormTypeID = doc.FormTypeID;
-    ASSERT_TRUE(loaded.LoadForm(formId));
-    const CCommonData_InsertImages& back = loaded.CommonData_InsertImages;
-    ASSERT_EQ(back.PhotoImages.GetSize(), 1);
-    ASSERT_EQ(back.MapImages.GetSize(), 1);
-    EXPECT_EQ(back.PhotoNames[0], "мечка.png");
-    EXPECT_EQ(back.MapNames[0], "карта.tif");
-    CxImage original;
-    ASSERT_TRUE(original.Load(photo));
-    EXPECT_EQ(BmpOf(*back.PhotoImages[0]), BmpOf(original));
-    ASSERT_TRUE(original.Load(map));
-    EXPECT_EQ(BmpOf(*back.MapImages[0]), BmpOf(original));
 }
 
 TEST(DrawImageFitTest, APictureFillsTheAreaOneWayAndIsCentredTheOther) {

@@ -42,7 +42,6 @@ TEST_F(LocalityTest, EachListHoldsTheAreasOfTheInspectorateOnceInIdOrder) {
         EXPECT_EQ(IsEnabled(*page, std::get<0>(kKinds[kind])), !areas.empty()) << std::get<1>(kKinds[kind]);
     }
     EXPECT_TRUE(IsEnabled(*page, kSection) && ListOf(*page, kSection).empty());
-    Grab(page, "page_locality");
 
     // Where there are no national parks, neither parks nor sections can be chosen.
     for (const auto& [id, name] : Rows("select ID, Name from nRIOSW_NP_PP order by ID"))

@@ -85,7 +85,6 @@ TEST_F(PlacePageTest, ThePageShowsItsRecordAndLeavingKeepsWhatItsControlsHold) {
     EXPECT_EQ(SelectedData(*page, Page::IDC_DL), -1);
     COleDateTime end;
     EXPECT_EQ(dynamic_cast<CDateTimeCtrl*>(page->GetDlgItem(Page::IDC_END_TIME))->GetTime(end), GDT_NONE);
-    Grab(page, "page_place");
 
     // A settlement brings its municipality, province and EKATTE code.
     const int city = cities.back().first;
@@ -149,9 +148,6 @@ TEST_F(PlacePageTest, EachSpeciesGroupShowsItsOwnFieldsAndLabels) {
         EXPECT_EQ(shown, fields) << name;
         EXPECT_EQ(TextOf(*page, Page::IDC_SPECIES_LABEL), label) << name;
         EXPECT_EQ(TextOf(*page, Page::IDC_PLACE_GROUP), pageClass == RUNTIME_CLASS(CCommonForm_01_Fish) ? "Водоем" : "Място");
-        CString file = name.Mid(15);
-        file.MakeLower();
-        Grab(page, file.IsEmpty() ? CString("page_place_plain") : "page_place_" + file);
     }
 }
 
@@ -181,7 +177,6 @@ TEST_F(PlacePageTest, TheUndergroundHabitatIsDescribedOnlyForTheOtherKind) {
     doc.CommonData_01.DynamicStrContent2 = "изоставен рудник";
     ShowPage(RUNTIME_CLASS(CCommonForm_01_BatCaves));
     EXPECT_EQ(std::pair(IsShown(*page, Page::IDC_SECOND_TEXT), TextOf(*page, Page::IDC_SECOND_TEXT)), std::pair(TRUE, CString("изоставен рудник")));
-    Grab(page, "page_place_batcaves_other");
     page->SetDlgItemText(Page::IDC_DEPARTMENT, "7");
     Choose(*page, Page::IDC_SPECIES_LIST, 1);
     EXPECT_EQ(std::pair(IsShown(*page, Page::IDC_SECOND_TEXT), TextOf(*page, Page::IDC_SECOND_TEXT)), std::pair(FALSE, CString()));

@@ -2,14 +2,8 @@
 // the splitter, the initial update protocol, command routing and the application's start.
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
-
 #include "platform/GuiRuntime.h"
-#include "platform/Profile.h"
 #include "tests/platform/FrameworkFixture.h"
-#include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
@@ -298,30 +292,6 @@ TEST_F(CommandLineTest, AMissingFileIsReportedAndTheStartFails) {
     EXPECT_EQ(app.m_pMainWnd, nullptr);
     GuiRuntime::PumpMessages();
     EXPECT_EQ(TestDoc::instances, instances);
-}
-
-TEST(ApplicationProfile, RecentFilesAreReadAtStartAndWrittenAtExit) {
-    const std::filesystem::path folder = MakeTempFolder().GetString();
-    const std::filesystem::path file = folder / "profile.ini";
-    SetProfileFile(file.string().c_str());
-    {
-        TestApp app;
-        app.SetRegistryKey("Local AppWizard-Generated Applications");
-        app.LoadStdProfileSettings(4);
-        EXPECT_EQ(app.m_pRecentFileList->GetCount(), 0);
-        app.AddToRecentFileList("/tmp/a.dat");
-        app.AddToRecentFileList("/tmp/b.dat");
-        app.ExitInstance();
-        EXPECT_EQ(app.GetProfileInt("Settings", "RIOSW_ID", -1), -1);
-        app.WriteProfileInt("Settings", "RIOSW_ID", 7);
-    }
-    TestApp again;
-    again.LoadStdProfileSettings(4);
-    EXPECT_EQ((*again.m_pRecentFileList)[0], "/tmp/b.dat");
-    EXPECT_EQ((*again.m_pRecentFileList)[1], "/tmp/a.dat");
-    EXPECT_EQ(again.GetProfileInt("Settings", "RIOSW_ID", -1), 7);
-    SetProfileFile("");
-    std::filesystem::remove_all(folder);
 }
 
 }  // namespace

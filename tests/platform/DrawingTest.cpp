@@ -4,8 +4,6 @@
 #include <cstring>
 
 #include <QApplication>
-#include <QPalette>
-#include <QStyle>
 
 #include "platform/DC.h"
 #include "platform/Gdi.h"
@@ -125,20 +123,6 @@ TEST_F(MemoryDC, LinesStopBeforeTheirEndPointWhichBecomesTheCurrentPosition) {
     EXPECT_EQ(At(15, 5), kBlack);
     EXPECT_EQ(At(15, 11), kBlack);
     EXPECT_EQ(At(15, 12), kWhite);
-
-    // A pen of width 0 stays one device pixel wide when the mapping enlarges.
-    CPen thin(PS_SOLID, 0, kBlue);
-    dc.SelectObject(&thin);
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(1, 1);
-    dc.SetViewportExt(2, 2);
-    dc.MoveTo(10, 20);
-    dc.LineTo(30, 20);
-    dc.SetMapMode(MM_TEXT);
-    EXPECT_EQ(At(30, 40), kBlue);
-    EXPECT_EQ(At(30, 39), kWhite);
-    EXPECT_EQ(At(30, 41), kWhite);
-    EXPECT_EQ(At(60, 40), kWhite);
 }
 
 TEST_F(MemoryDC, ThreeDimensionalFramesAndEdgesColourTheirSides) {
@@ -159,19 +143,6 @@ TEST_F(MemoryDC, ThreeDimensionalFramesAndEdgesColourTheirSides) {
     EXPECT_EQ(At(39, 10), GetSysColor(COLOR_3DLIGHT));
     EXPECT_EQ(At(35, 15), kWhite);
     EXPECT_EQ(cell, CRect(30, 10, 40, 20));
-
-    CRect sunken(50, 10, 60, 20);
-    dc.DrawEdge(&sunken, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
-    EXPECT_EQ(At(50, 10), GetSysColor(COLOR_3DSHADOW));
-    EXPECT_EQ(At(51, 11), GetSysColor(COLOR_3DDKSHADOW));
-    EXPECT_EQ(At(59, 19), GetSysColor(COLOR_3DHIGHLIGHT));
-    EXPECT_EQ(sunken, CRect(52, 12, 58, 18));
-
-    CRect raisedTop(70, 10, 80, 20);
-    dc.DrawEdge(&raisedTop, EDGE_RAISED, BF_TOP | BF_MIDDLE);
-    EXPECT_EQ(At(75, 10), GetSysColor(COLOR_3DLIGHT));
-    EXPECT_EQ(At(75, 11), GetSysColor(COLOR_3DHIGHLIGHT));
-    EXPECT_EQ(At(75, 15), GetSysColor(COLOR_3DFACE));
 }
 
 TEST_F(MemoryDC, InvertedAndExclusiveOrDrawingIsUndoneByDrawingItAgain) {
@@ -193,12 +164,6 @@ TEST_F(MemoryDC, InvertedAndExclusiveOrDrawingIsUndoneByDrawingItAgain) {
         dc.LineTo(30, 70);
         EXPECT_EQ(At(30, 40), pass == 0 ? RGB(200, 200, 200) : kWhite);  // on white the pen's own colour
     }
-    dc.SetROP2(R2_XORPEN);
-    dc.MoveTo(40, 5);
-    dc.LineTo(40, 70);
-    EXPECT_EQ(At(40, 40), RGB(55, 55, 55));
-    dc.PatBlt(40, 0, 1, 80, DSTINVERT);
-    EXPECT_EQ(At(40, 40), RGB(200, 200, 200));
 }
 
 TEST_F(MemoryDC, RestoringBringsBackColoursModesObjectsMappingAndClip) {
@@ -264,7 +229,7 @@ TEST_F(MemoryDC, SelectObjectHandsBackWhatWasSelectedBefore) {
     EXPECT_EQ(screen.SelectObject(&bitmap), nullptr);
 }
 
-TEST_F(MemoryDC, WindowOriginAndScalingPlaceTheDrawing) {
+TEST_F(MemoryDC, TheWindowOriginPlacesTheDrawing) {
     // As a double buffer does: the origin of the painted area maps to the bitmap's corner.
     dc.SetWindowOrg(50, 30);
     dc.FillSolidRect(50, 30, 2, 2, kRed);
@@ -274,39 +239,9 @@ TEST_F(MemoryDC, WindowOriginAndScalingPlaceTheDrawing) {
     dc.SetWindowOrg(0, 0);
     EXPECT_EQ(At(0, 0), kRed);
     EXPECT_EQ(At(2, 2), kWhite);
-
-    dc.SetMapMode(MM_ANISOTROPIC);
-    dc.SetWindowExt(10, 10);
-    dc.SetViewportExt(160, 80);
-    dc.FillSolidRect(0, 0, 5, 5, kBlue);
-    CPoint corner(5, 5);
-    dc.LPtoDP(&corner);
-    EXPECT_EQ(corner, CPoint(80, 40));
-    dc.SetMapMode(MM_TEXT);
-    EXPECT_EQ(At(79, 39), kBlue);
-    EXPECT_EQ(At(80, 39), kWhite);
-    EXPECT_EQ(At(79, 40), kWhite);
-
-    // Extents mean nothing in the text mode.
-    EXPECT_EQ(dc.SetWindowExt(3, 3), CSize(1, 1));
-    EXPECT_EQ(dc.GetWindowExt(), CSize(1, 1));
 }
 
-TEST_F(MemoryDC, ClipRectanglesLimitDrawingAndTheClipBox) {
-    EXPECT_EQ(dc.IntersectClipRect(10, 10, 30, 30), SIMPLEREGION);
-    dc.FillSolidRect(0, 0, 160, 80, kRed);
-    EXPECT_EQ(At(10, 10), kRed);
-    EXPECT_EQ(At(29, 29), kRed);
-    EXPECT_EQ(At(30, 30), CLR_INVALID);  // outside the clip area nothing can be read either
-    CRect clip;
-    dc.GetClipBox(&clip);
-    EXPECT_EQ(clip, CRect(10, 10, 30, 30));
-    EXPECT_TRUE(dc.RectVisible(CRect(25, 25, 40, 40)));
-    EXPECT_EQ(dc.IntersectClipRect(100, 0, 110, 10), NULLREGION);
-    EXPECT_FALSE(dc.RectVisible(CRect(0, 0, 160, 80)));
-}
-
-TEST_F(MemoryDC, BlockTransfersCopyAndStretchFromAnotherMemoryDC) {
+TEST_F(MemoryDC, BlockTransfersCopyFromAnotherMemoryDC) {
     CDC source;
     source.CreateCompatibleDC(&dc);
     CBitmap picture;
@@ -320,11 +255,6 @@ TEST_F(MemoryDC, BlockTransfersCopyAndStretchFromAnotherMemoryDC) {
     EXPECT_EQ(At(20, 20), kRed);
     EXPECT_EQ(At(29, 29), kBlue);
     EXPECT_EQ(At(30, 30), kWhite);
-
-    EXPECT_TRUE(dc.StretchBlt(40, 40, 20, 20, &source, 100, 100, 10, 10, SRCCOPY));
-    EXPECT_EQ(At(49, 59), kRed);
-    EXPECT_EQ(At(50, 40), kBlue);
-    EXPECT_EQ(At(60, 40), kWhite);
 
     source.SelectObject(old);  // back to no picture: nothing to copy from
     EXPECT_FALSE(dc.BitBlt(0, 0, 10, 10, &source, 0, 0, SRCCOPY));
@@ -413,9 +343,6 @@ TEST_F(MemoryDC, PrefixCharactersUnderlineTheNextOneAndDoubledShowOne) {
     dc.DrawText("&Ш", &area, DT_SINGLELINE);
     const CRect underlined = Ink();
     EXPECT_GT(underlined.bottom, plain.bottom);
-    dc.FillSolidRect(0, 0, 160, 80, kWhite);
-    dc.DrawText("&Ш", &area, DT_SINGLELINE | DT_HIDEPREFIX);
-    EXPECT_EQ(Ink(), plain);
 }
 
 TEST_F(MemoryDC, AlignedTextSitsWhereItsFormatSays) {
@@ -453,11 +380,6 @@ TEST_F(MemoryDC, FontsFollowTheirLogicalDescription) {
     std::strcpy(title.lfFaceName, "Times New Roman");
     CFont titleFont;
     ASSERT_TRUE(titleFont.CreateFontIndirect(&title));
-    LOGFONT back;
-    ASSERT_EQ(titleFont.GetLogFont(&back), static_cast<int>(sizeof(LOGFONT)));
-    EXPECT_EQ(back.lfHeight, -18);
-    EXPECT_EQ(back.lfWeight, 551);
-    EXPECT_STREQ(back.lfFaceName, "Times New Roman");
     dc.SelectObject(&titleFont);
     TEXTMETRIC tm;
     dc.GetTextMetrics(&tm);
@@ -474,6 +396,7 @@ TEST_F(MemoryDC, FontsFollowTheirLogicalDescription) {
 
     CFont points;
     points.CreatePointFont(90, "DejaVu Sans", &dc);
+    LOGFONT back;
     points.GetLogFont(&back);
     EXPECT_EQ(back.lfHeight, -(90 * dc.GetDeviceCaps(LOGPIXELSY) + 360) / 720);
 
@@ -492,61 +415,8 @@ TEST_F(MemoryDC, FontsFollowTheirLogicalDescription) {
     EXPECT_LE(ink.bottom, 72);
 }
 
-TEST_F(MemoryDC, FrameControlsDrawTheirGlyphInsideTheRectangle) {
-    CRect off(10, 10, 23, 23);
-    CRect on(30, 10, 43, 23);
-    CRect arrow(50, 10, 66, 26);
-    EXPECT_TRUE(dc.DrawFrameControl(&off, DFC_BUTTON, DFCS_BUTTONCHECK));
-    EXPECT_TRUE(dc.DrawFrameControl(&on, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED));
-    EXPECT_TRUE(dc.DrawFrameControl(&arrow, DFC_SCROLL, DFCS_SCROLLDOWN));
-    int differing = 0;
-    for (int y = 0; y < 13; ++y)
-        for (int x = 0; x < 13; ++x) differing += At(10 + x, 10 + y) != At(30 + x, 10 + y);
-    EXPECT_GT(differing, 4);  // the check mark
-    const CRect ink = Ink();
-    EXPECT_GE(ink.left, 10);
-    EXPECT_GE(ink.top, 10);
-    EXPECT_LE(ink.right, 66);
-    EXPECT_LE(ink.bottom, 26);
-}
-
-TEST(Desktop, SystemColoursMetricsAndSettingsFollowTheApplication) {
-    const QPalette palette = QApplication::palette();
-    EXPECT_EQ(GetSysColor(COLOR_WINDOW), RGB(palette.color(QPalette::Base).red(), palette.color(QPalette::Base).green(),
-                                             palette.color(QPalette::Base).blue()));
-    EXPECT_EQ(GetSysColor(COLOR_3DFACE), RGB(palette.color(QPalette::Button).red(), palette.color(QPalette::Button).green(),
-                                             palette.color(QPalette::Button).blue()));
-    const HBRUSH face = GetSysColorBrush(COLOR_3DFACE);
-    EXPECT_EQ(face, GetSysColorBrush(COLOR_3DFACE));
-    LOGBRUSH brush;
-    ASSERT_TRUE(CBrush::FromHandle(face)->GetLogBrush(&brush));
-    EXPECT_EQ(brush.lbColor, GetSysColor(COLOR_3DFACE));
-
-    EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), QApplication::style()->pixelMetric(QStyle::PM_ScrollBarExtent));
-    EXPECT_GT(GetSystemMetrics(SM_CXSCREEN), 0);
-    EXPECT_EQ(GetSystemMetrics(SM_CXEDGE), 2);
-    EXPECT_EQ(GetSystemMetrics(9999), 0);
-
-    UINT lines = 0;
-    ASSERT_TRUE(SystemParametersInfo(SPI_GETWHEELSCROLLLINES, 0, &lines, 0));
-    EXPECT_EQ(lines, 3u);
-    NONCLIENTMETRICS metrics;
-    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
-    EXPECT_LT(metrics.lfMessageFont.lfHeight, 0);
-    EXPECT_NE(metrics.lfMessageFont.lfFaceName[0], '\0');
-    EXPECT_FALSE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, 0, nullptr, 0));
-    EXPECT_EQ(GetDoubleClickTime(), static_cast<UINT>(QApplication::doubleClickInterval()));
-}
-
-TEST(Desktop, StandardCursorsAndTheCursorClip) {
-    EXPECT_EQ(LoadCursor(nullptr, IDC_SIZEWE), LoadStandardCursor(IDC_SIZEWE));
-    EXPECT_EQ(LoadStandardCursor(12345), nullptr);
-    EXPECT_EQ(QCursorOf(LoadStandardCursor(IDC_HAND)).shape(), Qt::PointingHandCursor);
-    EXPECT_EQ(QCursorOf(LoadStandardCursor(IDC_SIZEWE)).shape(), Qt::SizeHorCursor);
-    const HCURSOR previous = SetCursor(LoadStandardCursor(IDC_SIZENS));
-    EXPECT_EQ(GetCursor(), LoadStandardCursor(IDC_SIZENS));
-    SetCursor(previous);
-
+// The grid holds the cursor inside its area while a divider is dragged.
+TEST(Desktop, TheCursorClipHoldsTheCursorUntilItIsLifted) {
     const CRect clip(5000, 5000, 5100, 5050);
     ClipCursor(&clip);
     CPoint where;

@@ -1,5 +1,5 @@
 // Views inside the frame: a form view on a dialog template, list views in icon and report
-// mode, printing and print preview through OnDraw, the menu bar, and a picture of the frame.
+// mode, printing and print preview through OnDraw and the menu bar.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -326,20 +326,6 @@ TEST_F(FrameworkTest, MenuBarItemsTakeTheirStateWhenTheMenuOpens) {
     QMenu* view = menus[1]->menu();
     emit view->aboutToShow();
     EXPECT_TRUE(view->actions()[0]->isChecked());
-}
-
-TEST_F(FrameworkTest, FramePicture) {
-    QWidget* window = TopWidgetOf(frame);
-    window->resize(760, 420);
-    frame->Tree()->GetTreeCtrl().SelectItem(frame->Tree()->GetTreeCtrl().GetRootItem());
-    frame->SetActiveView(frame->RightView());
-    frame->OnIdleUpdateCmdUI();
-    GuiRuntime::PumpMessages();
-    const auto* view = dynamic_cast<DrawingView*>(frame->RightView());
-    const QImage picture = window->grab().toImage();
-    ASSERT_FALSE(picture.isNull());
-    EXPECT_GT(view->screenDraws, 0);
-    EXPECT_TRUE(picture.save("/tmp/frame.png"));
 }
 
 }  // namespace

@@ -132,37 +132,17 @@ TEST(CxImage, EveryWritableFormatLoadsAndSurvivesTheBmpRoundTrip) {
     }
 }
 
-TEST(CxImage, GifAndTgaFilesLoadToo) {
+// The pictures dialog offers GIF files; Qt writes none, so the file is made byte by byte.
+TEST(CxImage, GifFilesLoadToo) {
     TempFolder folder;
     // One red pixel: colour table red and blue, LZW codes clear, 0, end.
     const QByteArray gif = QByteArray::fromHex("474946383961010001008000 00ff0000 0000ff"
                                                "2c0000000001000100000202440100 3b");
     WriteBytes(folder.Q("pixel.gif"), gif);
-    // Three by two, uncompressed true colour, rows from the top, pixels stored blue-green-red;
-    // the reader takes TGA files with the version 2 footer.
-    QByteArray tga = QByteArray::fromHex("000002000000000000000000030002001820");
-    const QColor colours[6] = {Qt::red, Qt::green, Qt::blue, Qt::white, Qt::black, QColor(10, 20, 30)};
-    for (const QColor& colour : colours) {
-        tga.append(static_cast<char>(colour.blue()));
-        tga.append(static_cast<char>(colour.green()));
-        tga.append(static_cast<char>(colour.red()));
-    }
-    tga.append(QByteArray(8, '\0'));  // no extension area, no developer directory
-    tga.append("TRUEVISION-XFILE.");
-    tga.append('\0');
-    WriteBytes(folder.Q("table.tga"), tga);
-
     CxImage pixel;
     ASSERT_TRUE(pixel.Load(folder / "pixel.gif"));
     EXPECT_EQ(pixel.GetType(), CXIMAGE_FORMAT_GIF);
     EXPECT_EQ(Pixels(ThroughBmp(pixel)).pixelColor(0, 0), QColor(Qt::red));
-
-    CxImage table;
-    ASSERT_TRUE(table.Load(folder / "table.tga"));
-    EXPECT_EQ(table.GetType(), CXIMAGE_FORMAT_TGA);
-    const QImage shown = Pixels(ThroughBmp(table));
-    ASSERT_EQ(shown.size(), QSize(3, 2));
-    for (int i = 0; i < 6; ++i) EXPECT_EQ(shown.pixelColor(i % 3, i / 3), colours[i]) << i;
 }
 
 TEST(CxImage, TransparentPartsBecomeWhiteInTheStoredBmp) {
@@ -281,32 +261,6 @@ TEST_F(ProfileTest, EntriesRoundTripThroughTheIniFile) {
 
     SetProfileFile("");
     EXPECT_TRUE(GetProfileFile().Right(19) == "/Quorin/quorin.ini" || GetProfileFile().Right(18) == "/Quorin/quorin.ini");
-}
-
-TEST_F(ProfileTest, RecentFilesKeepTheNewestFourWithoutRepeats) {
-    CRecentFileList list(4);
-    for (const char* path : {"/a/1.db3", "/a/2.db3", "/a/3.db3", "/a/4.db3", "/a/5.db3"}) list.Add(path);
-    list.Add("/a/3.db3");
-    ASSERT_EQ(list.GetCount(), 4);
-    EXPECT_EQ(list[0], "/a/3.db3");
-    EXPECT_EQ(list[1], "/a/5.db3");
-    EXPECT_EQ(list[2], "/a/4.db3");
-    EXPECT_EQ(list[3], "/a/2.db3");
-    EXPECT_EQ(list[4], "");
-    list.Add("/A/3.db3");  // another file on this system
-    EXPECT_EQ(list[1], "/a/3.db3");
-    list.WriteList();
-
-    CRecentFileList again(4);
-    again.ReadList();
-    ASSERT_EQ(again.GetCount(), 4);
-    for (int i = 0; i < 4; ++i) EXPECT_EQ(again[i], list[i]);
-
-    CRecentFileList empty(4);
-    empty.WriteList();
-    again.ReadList();
-    EXPECT_EQ(again.GetCount(), 0);
-    EXPECT_FALSE(FileText().contains("File1"));
 }
 
 TEST(HtmlHelp, TopicsNameThePagesOfTheHelpFolder) {

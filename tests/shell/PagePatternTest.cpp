@@ -1,15 +1,10 @@
 // The routines every page shares: counts kept as integers, totals, sets of ticked boxes,
-// the table's numbering and its one-row delete rule, and the species tree's node data.
+// and the species tree's node data. The page table's numbering, its one-row delete rule and
+// its refusal of a listed species are driven through every family's pages.
 #include <gtest/gtest.h>
 
-#include <memory>
-
-#include "controls/grid/GridCtrl.h"
 #include "pages/common/ChooseForm00.h"
-#include "pages/common/PageTable.h"
 #include "pages/common/PageValues.h"
-#include "platform/Dialog.h"
-#include "tests/support/WindowFixture.h"
 
 namespace {
 
@@ -56,69 +51,6 @@ TEST(SpeciesNodes, ItemDataNamesTheLevelAndTheID) {
     EXPECT_EQ(SpeciesNodeOf(0).level, 0);
     EXPECT_EQ(SpeciesNodeOf(-5).level, 0);
     EXPECT_EQ(SpeciesNodeOf(10000000).level, 0);
-}
-
-// A grid on a dialog of its own, and the message boxes it makes.
-class PageTableTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        owner.CreateIndirect(DialogTemplate{0, "Таблица", {300, 160}, {CustomControl("MFCGridCtrl", 50, {5, 5, 280, 140})}});
-        DDX_Bind();
-        SetupPageGrid(grid, {{"Вид", 150}, {"Брой", 50}});
-        for (const auto& [name, id] : {std::pair{"Canis lupus", 61}, {"Ursus arctos", 70}, {"Vulpes vulpes", 64}})
-            rows.Add(std::make_pair(CString(name), id));
-        Refill();
-    }
-    void TearDown() override {
-        owner.DestroyWindow();
-    }
-    void DDX_Bind() {
-        CDataExchange exchange(&owner, FALSE);
-        DDX_Control(&exchange, 50, grid);
-    }
-    void Refill() {
-        RefillPageGrid(grid, rows, [](const std::pair<CString, int>& row) {
-            return PageGridRow{{row.first, CountText(row.second)}, row.second};
-        });
-    }
-
-    CDialog owner{0u};
-    CGridCtrl grid;
-    CArray<std::pair<CString, int>> rows;
-    MessageBoxLog boxes;
-};
-
-TEST_F(PageTableTest, RowsAreNumberedAndCarryTheirIndexAndSpecies) {
-    ASSERT_EQ(grid.GetRowCount(), 4);
-    EXPECT_EQ(grid.GetItemText(0, 0), "№");
-    EXPECT_EQ(grid.GetItemText(2, 0), "2");
-    EXPECT_EQ(grid.GetItemText(2, 1), "Ursus arctos");
-    EXPECT_EQ(grid.GetItemData(2, 0), 1);
-    EXPECT_EQ(grid.GetItemData(2, 1), 70);
-    EXPECT_EQ(ElementIndexOfRow(grid, 0), -1);  // the heading
-}
-
-TEST_F(PageTableTest, OnlyOneWholeSelectedRowCanBeDeleted) {
-    EXPECT_EQ(SelectedElementIndex(grid), -1);  // nothing selected
-    grid.SetSelectedRange(1, 0, 2, 2);
-    EXPECT_EQ(SelectedElementIndex(grid), -1);  // two rows
-    grid.SetSelectedRange(2, 1, 2, 1);
-    EXPECT_EQ(SelectedElementIndex(grid), -1);  // one cell
-    grid.SetSelectedRange(2, 0, 2, 2);
-    ASSERT_EQ(SelectedElementIndex(grid), 1);
-
-    rows.RemoveAt(SelectedElementIndex(grid));
-    Refill();
-    ASSERT_EQ(grid.GetRowCount(), 3);
-    EXPECT_EQ(grid.GetItemText(2, 0), "2");  // renumbered
-    EXPECT_EQ(grid.GetItemText(2, 1), "Vulpes vulpes");
-}
-
-TEST_F(PageTableTest, ASpeciesAlreadyListedIsRefused) {
-    EXPECT_FALSE(RefuseListedSpecies(grid, 99));
-    EXPECT_TRUE(boxes.Texts().empty());
-    EXPECT_TRUE(RefuseListedSpecies(grid, 64));
-    EXPECT_EQ(boxes.Texts(), std::vector<CString>{"Този вид вече присъства в списъка!"});
 }
 
 }  // namespace

@@ -148,21 +148,18 @@ TEST_F(StartupTest, TheUserNameListOffersTheLatestThreeUsers) {
     EXPECT_EQ(names.front(), "galya");
 }
 
-TEST_F(StartupTest, AMissingDatabaseIsSaidAndTheProgramEnds) {
-    std::remove(database.Path().GetString());
-    EXPECT_FALSE(Start([](CDlgLogin& dialog) { dialog.PressButton(IDOK); }));
-    EXPECT_EQ(loginRuns, 0);
-    ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_GE(boxes.Texts().front().Find(database.Path()), 0);
-    EXPECT_GE(boxes.Texts().front().Find("липсва или е повредена"), 0);
-}
-
-TEST_F(StartupTest, ADamagedDatabaseIsSaidAndTheProgramEnds) {
-    std::ofstream(database.Path().GetString(), std::ios::binary | std::ios::trunc) << std::string(4096, 'x');
-    EXPECT_FALSE(Start([](CDlgLogin& dialog) { dialog.PressButton(IDOK); }));
-    EXPECT_EQ(loginRuns, 0);
-    ASSERT_EQ(boxes.Texts().size(), 1u);
-    EXPECT_GE(boxes.Texts().front().Find("липсва или е повредена"), 0);
+TEST_F(StartupTest, AMissingOrDamagedDatabaseIsSaidAndTheProgramEnds) {
+    for (const bool damaged : {false, true}) {
+        SCOPED_TRACE(damaged ? "damaged" : "missing");
+        boxes.Reset();
+        if (damaged) std::ofstream(database.Path().GetString(), std::ios::binary | std::ios::trunc) << std::string(4096, 'x');
+        else std::remove(database.Path().GetString());
+        EXPECT_FALSE(Start([](CDlgLogin& dialog) { dialog.PressButton(IDOK); }));
+        EXPECT_EQ(loginRuns, 0);
+        ASSERT_EQ(boxes.Texts().size(), 1u);
+        EXPECT_GE(boxes.Texts().front().Find(database.Path()), 0);
+        EXPECT_GE(boxes.Texts().front().Find("липсва или е повредена"), 0);
+    }
 }
 
 TEST_F(StartupTest, ARefusedStartEndsWithAFailureStatusACancelledLoginWithout) {

@@ -31,7 +31,7 @@ protected:
 
     // Opens the registration, types the user in and presses "Продължи" until the dialog
     // ends or refuses; the messages it gave.
-    std::vector<CString> Register(const NewUser& user, INT_PTR* result = nullptr, const char* image = nullptr) {
+    std::vector<CString> Register(const NewUser& user, INT_PTR* result = nullptr) {
         MessageBoxLog boxes;
         const ModalRun run([&](CDialog& dialog) {
             dialog.SetDlgItemText(CDlg_AddUser::IDC_USER_NAME, user.userName);
@@ -40,7 +40,6 @@ protected:
             dialog.SetDlgItemText(CDlg_AddUser::IDC_FAMILY_NAME, user.familyName);
             dialog.SetDlgItemText(CDlg_AddUser::IDC_PASSWORD, user.password);
             dialog.SetDlgItemText(CDlg_AddUser::IDC_CONFIRM, user.confirm);
-            if (image) Grab(&dialog, image);
             dialog.PressButton(IDOK);
             if (!dialog.IsEnded()) dialog.PressButton(IDCANCEL);
         });
@@ -50,15 +49,13 @@ protected:
         return boxes.Texts();
     }
 
-    std::vector<CString> ChangePassword(const char* user, const char* old, const char* fresh, const char* confirm,
-                                        const char* image = nullptr) {
+    std::vector<CString> ChangePassword(const char* user, const char* old, const char* fresh, const char* confirm) {
         MessageBoxLog boxes;
         const ModalRun run([&](CDialog& dialog) {
             dialog.SetDlgItemText(CDlg_ChangePassword::IDC_USER_NAME, user);
             dialog.SetDlgItemText(CDlg_ChangePassword::IDC_OLD_PASSWORD, old);
             dialog.SetDlgItemText(CDlg_ChangePassword::IDC_NEW_PASSWORD, fresh);
             dialog.SetDlgItemText(CDlg_ChangePassword::IDC_CONFIRM, confirm);
-            if (image) Grab(&dialog, image);
             dialog.PressButton(IDOK);
             if (!dialog.IsEnded()) dialog.PressButton(IDCANCEL);
         });
@@ -116,7 +113,7 @@ TEST_F(UserDialogsTest, ARegisteredUserLogsInWithTheDigestOfThePassword) {
     user.userName = "o'neil";
     user.password = user.confirm = "абвг";  // four characters are enough
     INT_PTR result = 0;
-    EXPECT_TRUE(Register(user, &result, "p2_add_user").empty());
+    EXPECT_TRUE(Register(user, &result).empty());
     EXPECT_EQ(result, IDOK);
     CSQLite3DB db;
     db.open(database.Path());
@@ -146,7 +143,7 @@ TEST_F(UserDialogsTest, AnExistingUserNameIsRefusedBeforeAnyOtherField) {
 }
 
 TEST_F(UserDialogsTest, APasswordChangesOnlyWithTheRightOldOne) {
-    EXPECT_EQ(ChangePassword("demo", "грешна", "нова1", "нова1", "p2_change_password"),
+    EXPECT_EQ(ChangePassword("demo", "грешна", "нова1", "нова1"),
               Texts{"Потребителското име и паролата не съответстват."});
     EXPECT_EQ(ChangePassword("demo", "demo", "123", "123"), Texts{"Новата паролата трябва да е с поне четири символа."});
     EXPECT_EQ(ChangePassword("demo", "demo", "нова1", "нова2"), Texts{"Паролата и потвърдената парола не съвпадат"});
@@ -187,7 +184,6 @@ TEST_F(UserDialogsTest, TheLoginLinksOpenTheUserDialogs) {
     RegisterAccountLinks();
     LoginLinks login;
     login.ShowWindow(SW_SHOW);
-    Grab(&login, "p2_login_links");
     MessageBoxLog boxes;
     {
         const ModalRun run([](CDialog& dialog) {
