@@ -7,6 +7,9 @@
 
 class CSQLite3DB;
 
+// The rocks answer of page 03 as the page names it: 0 "Да", 1 "Не", anything else "".
+CString RocksAnswerName(int index);
+
 // A tree, shrub or grass species as chosen in its Latin and Bulgarian lists (_AllTreesMoss or
 // _AllGrassBushMoss); both ids name the same species, and the Latin one is stored.
 struct CMossSpeciesRow {

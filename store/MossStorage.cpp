@@ -19,10 +19,9 @@ void AppendSpeciesRow(CSQLite3Query& query, const char* childId, const char* spe
     rows.Add({query.getStringField(latin), id, query.getStringField(bulgarian), id});
 }
 
-// The rocks answer as the page names it.
-CString RocksAnswer(int index) { return index == 0 ? "Да" : index == 1 ? "Не" : ""; }
-
 }  // namespace
+
+CString RocksAnswerName(int index) { return index == 0 ? "Да" : index == 1 ? "Не" : ""; }
 
 void CMossRecords::Reset() {
     SpecData_Moss_01.Reset();
@@ -190,7 +189,7 @@ int CMossRecords::LoadMoss03(CSQLite3DB& db, int formId) {
     r.GrassPercent = query.getStringField("tGrassPercent");
     r.Tilt = query.getStringField("tTilt");
     r.RocksExists = query.getIntField("tRocksExists", -1);
-    r.RocksExistsName = RocksAnswer(r.RocksExists);
+    r.RocksExistsName = RocksAnswerName(r.RocksExists);
     r.GrassBush.RemoveAll();
     const int mainId = query.getIntField("tID");
     for (; !query.eof() && query.getIntField("tID") == mainId; query.nextRow())
