@@ -1,7 +1,7 @@
 #pragma once
 // The moss pages' records. The notes page (step 7006) is also walked by the deer, chamois and
 // wolf forms, whose reports print its note. Pages 7021 and 7022 are variants of pages 05 and 02
-// and edit their records; page 7020 has no record.
+// and edit their records; page 7020 has no record and stores nothing.
 #include "platform/Arrays.h"
 #include "platform/CString.h"
 

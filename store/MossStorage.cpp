@@ -54,7 +54,6 @@ bool CMossRecords::SaveStep(CSQLite3DB& db, int stepCode, int formId) const {
         case 7021: SaveMoss05(db, formId); return true;
         case 7006: SaveMoss06(db, formId); return true;
         case 7007: SaveMoss07(db, formId); return true;
-        case 7020: return true;  // a page without a record
         default: return false;
     }
 }

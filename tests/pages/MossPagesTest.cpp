@@ -236,4 +236,14 @@ TEST_F(MossPages, TuftLocationsKeepTheOrderChosenAndTuftsNeedTheSporeAnswer) {
     EXPECT_EQ(doc.SpecData_Moss_07.TurfIDs.GetSize() + doc.SpecData_Moss_07.TurfNames.GetSize(), 0);
 }
 
+TEST_F(MossPages, AListThatCannotBeReadIsReportedAndThePageGoesOn) {
+    Exec("drop table nMossTurf");
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_07));
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.Find("nMossTurf"), -1) << boxes.boxes[0].text;
+    AddTuft("5", 1);
+    Leave();
+    EXPECT_EQ(doc.SpecData_Moss_07.TurfProperties.GetSize(), 1);
+}
+
 }  // namespace
