@@ -3,31 +3,23 @@
 #include <algorithm>
 
 #include "ReportFixture.h"
-#include "reports/DlgReport.h"
+#include "reports/ReportParameters.h"
 
 namespace {
 
-class MossReportsTest : public ReportTest {
+class MossReportsTest : public ReportSequenceTest {
 protected:
-    // The parameters of one printing from the first distance on (the common header before it
-    // is the shared block's).
-    std::vector<std::string> Printed(const CTovan_splitDoc& doc, int formTypeId) {
-        calls.clear();
-        CDlgReport dialog(const_cast<CTovan_splitDoc*>(&doc));
-        EXPECT_TRUE(dialog.Create(CDlgReport::IDD));
-        dialog.ShowReport(formTypeId);
-        dialog.DestroyWindow();
-        const std::vector<std::string> all = Parameters(CDlgReport::kFirstReportId);
-        const auto first = std::find(all.begin(), all.end(), "PARAM_PATH_YN;да;TRUE");
-        EXPECT_NE(first, all.end());
-        if (first != all.end() && first != all.begin()) {
-            EXPECT_EQ(*(first - 1), "PARAM_RAMSAS;;TRUE");
-        }
-        return {first, all.end()};
+    // The parameters of one printing from the first distance on, after the common header.
+    Texts Printed(int formTypeId) {
+        doc->FormTypeID = formTypeId;
+        const Texts all = Filled(formTypeId);
+        const Texts header = Sent([](CReportParameters& r) { r.FillCommonHeader(); });
+        EXPECT_TRUE(std::equal(header.begin(), header.end(), all.begin()));
+        return {all.begin() + static_cast<std::ptrdiff_t>(std::min(header.size(), all.size())), all.end()};
     }
 
-    std::unique_ptr<CTovan_splitDoc> Filled(int formTypeId) {
-        auto doc = NewDocument(formTypeId);
+    void FillForm(int formTypeId) {
+        doc = NewDocument(formTypeId);
         doc->SpecData_Moss_01 = {0, 0, 0, 0, 1, 0, 0, 1, "", "", "", "", "120", "", "", "5"};
         doc->SpecData_Moss_02.HommiesTypeName = "Букови гори";
         doc->SpecData_Moss_02.Trees.Add({"Fagus sylvatica", 1, "Обикновен бук", 1});
@@ -44,7 +36,6 @@ protected:
         CThreatItem threat;
         threat.Name = "Сеч";
         doc->CommonData_07_Threat.Threats.Add(threat);
-        return doc;
     }
 };
 
@@ -55,12 +46,6 @@ const std::vector<std::string> kDistances{
     "PARAM_RIVER_DISTANCE;120;TRUE", "PARAM_WORKABLE_DISTANCE;;TRUE", "PARAM_POPULATED_DISTANCE;;TRUE",
     "PARAM_BUILDING_DISTANCE;;TRUE", "PARAM_ROAD_DISTANCE;;TRUE"};
 
-std::vector<std::string> Joined(std::initializer_list<std::vector<std::string>> parts) {
-    std::vector<std::string> all;
-    for (const auto& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-}
-
 const std::vector<std::string> kHabitat02{"PARAM_TREE_1;Fagus sylvatica;TRUE", "PARAM_VEGETATION;Букови гори;TRUE"};
 const std::vector<std::string> kHabitat03{
     "PARAM_BUSH_1;Corylus avellana;TRUE", "PARAM_BUSH;30;TRUE",     "PARAM_GRASS;60;TRUE", "PARAM_TERRAIN;15;TRUE",
@@ -70,13 +55,14 @@ const std::vector<std::string> kCompanionsToEnd{
     "PARAM_NOTE;бележка   два реда;TRUE", "PARAM_PHOTO;;TRUE", "PARAM_MAP;;TRUE"};
 
 TEST_F(MossReportsTest, TypesNineAndTenPrintTheirBlocksInOrder) {
-    EXPECT_EQ(Printed(*Filled(9), 9),
-              Joined({kDistances, kHabitat02, kHabitat03,
+    FillForm(9);
+    EXPECT_EQ(Printed(9),
+              Join({kDistances, kHabitat02, kHabitat03,
                       {"PARAM_LOCATION_1;не;TRUE", "PARAM_LOCATION_2;да;TRUE", "PARAM_AREA_1;3;TRUE",
                        "PARAM_SPORE_1;да;TRUE"},
                       kCompanionsToEnd}));
-    EXPECT_EQ(Printed(*Filled(10), 10),
-              Joined({kDistances, kHabitat02, kHabitat03,
+    EXPECT_EQ(Printed(10),
+              Join({kDistances, kHabitat02, kHabitat03,
                       {"PARAM_LOCATION_1;Разредена тревна покривка;TRUE", "PARAM_LOCATION_2;Сенчести места;TRUE",
                        "PARAM_AREA_1;12.5;TRUE"},
                       kCompanionsToEnd}));
@@ -84,14 +70,14 @@ TEST_F(MossReportsTest, TypesNineAndTenPrintTheirBlocksInOrder) {
 }
 
 TEST_F(MossReportsTest, TreesStopAtTenTuftsDoNotAndTheNoteHasItsPlace) {
-    auto doc = Filled(10);
+    FillForm(10);
     for (int i = 2; i <= 12; ++i) {
         CString number;
         number.Format("%d", i);
         doc->SpecData_Moss_02.Trees.Add({"дърво " + number, i, "", i});
         doc->SpecData_Moss_04.Turfs.Add({number, -1, ""});
     }
-    const std::vector<std::string> texts = Printed(*doc, 10);
+    const std::vector<std::string> texts = Printed(10);
     const auto count = [&texts](const char* prefix) {
         return std::count_if(texts.begin(), texts.end(), [prefix](const std::string& text) { return text.rfind(prefix, 0) == 0; });
     };
@@ -100,14 +86,14 @@ TEST_F(MossReportsTest, TreesStopAtTenTuftsDoNotAndTheNoteHasItsPlace) {
 
     // Types 2 and 3 end with the note, the others put it before the signs; an empty note is set too.
     doc->SpecData_Moss_06.NoteText = "";
-    const std::vector<std::string> second = Printed(*doc, 2);
+    const std::vector<std::string> second = Printed(2);
     EXPECT_EQ(std::vector<std::string>(second.end() - 3, second.end()),
               (std::vector<std::string>{"PARAM_PHOTO;;TRUE", "PARAM_MAP;;TRUE", "PARAM_NOTE;;TRUE"}));
-    const std::vector<std::string> fourth = Printed(*doc, 4);
+    const std::vector<std::string> fourth = Printed(4);
     EXPECT_EQ(std::vector<std::string>(fourth.end() - 3, fourth.end()),
               (std::vector<std::string>{"PARAM_NOTE;;TRUE", "PARAM_PHOTO;;TRUE", "PARAM_MAP;;TRUE"}));
     EXPECT_EQ(std::count(second.begin(), second.end(), "PARAM_TREE_1;Fagus sylvatica;TRUE"), 0);  // no page 02 on type 2
-    const std::vector<std::string> third = Printed(*doc, 3);
+    const std::vector<std::string> third = Printed(3);
     EXPECT_EQ(std::count_if(third.begin(), third.end(),
                             [](const std::string& text) { return text.rfind("PARAM_VEGETATION", 0) == 0; }),
               0);
