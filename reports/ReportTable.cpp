@@ -10,6 +10,7 @@
 #include "reports/GoatReports.h"
 #include "reports/HamsterReports.h"
 #include "reports/HerpReports.h"
+#include "reports/MossReports.h"
 #include "reports/ReportParameters.h"
 
 namespace {
@@ -27,15 +28,15 @@ constexpr FormTypeReport One(int formTypeId, const char* fileName, ReportFiller 
 // Form types 24 and 29 have no report.
 constexpr FormTypeReport kReports[] = {
     One(1, "Mushroom_1.rpt", FillMushroom1),
-    One(2, "moss_Buxbaumia viridis.rpt", kShared),
-    One(3, "moss_Meesia longiseta.rpt", kShared),
-    One(4, "moss_Neckera pennata_Dicranum viridae_Frullania fragilifolia.rpt", kShared),
-    One(5, "moss_Sphagnum cuspidatum_Sphagnum fallax.rpt", kShared),
-    One(6, "moss_Grimmia teretinervis.rpt", kShared),
-    One(7, "moss_Hamatocaulis vernicosus.rpt", kShared),
-    One(8, "moss_Mannia triandra_Riccia crustata.rpt", kShared),
-    One(9, "moss_Brachythecium geheebi.rpt", kShared),
-    One(10, "moss_Bazzania flaccida.rpt", kShared),
+    One(2, "moss_Buxbaumia viridis.rpt", FillMoss2),
+    One(3, "moss_Meesia longiseta.rpt", FillMoss3),
+    One(4, "moss_Neckera pennata_Dicranum viridae_Frullania fragilifolia.rpt", FillMoss4),
+    One(5, "moss_Sphagnum cuspidatum_Sphagnum fallax.rpt", FillMoss5),
+    One(6, "moss_Grimmia teretinervis.rpt", FillMoss6),
+    One(7, "moss_Hamatocaulis vernicosus.rpt", FillMoss7),
+    One(8, "moss_Mannia triandra_Riccia crustata.rpt", FillMoss8),
+    One(9, "moss_Brachythecium geheebi.rpt", FillMoss9),
+    One(10, "moss_Bazzania flaccida.rpt", FillMoss10),
     One(11, "Fish_2.rpt", FillFish2),
     One(12, "Fish_1.rpt", FillFish1),
     One(13, "Amphibians.rpt", FillAmphibians),

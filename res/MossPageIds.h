@@ -1,5 +1,14 @@
 #pragma once
-// Templates of the moss pages.
+// Templates of the moss pages and of their row dialogs.
 #include "platform/Types.h"
 
-constexpr UINT IDD_MOSS_NOTES_PAGE = 268;  // free notes, walked also by the deer, chamois and wolf forms
+constexpr UINT IDD_MOSS_DISTANCES_PAGE = 258;  // human works and waters near the locality
+constexpr UINT IDD_MOSS_TREES_PAGE = 260;      // plant community and dominant trees
+constexpr UINT IDD_MOSS_GRASS_PAGE = 262;      // shrubs and grasses, covers, slope, exposure, rocks
+constexpr UINT IDD_MOSS_TUFTS_PAGE = 264;      // where the tufts grow, their areas
+constexpr UINT IDD_MOSS_COMPANIONS_PAGE = 266; // companion mosses
+constexpr UINT IDD_MOSS_NOTES_PAGE = 268;      // free notes, walked also by the deer, chamois and wolf forms
+constexpr UINT IDD_MOSS_SPORES_PAGE = 270;     // tuft locations, tufts with spore capsule
+constexpr UINT IDD_MOSS_ADD_SPECIES = 211;     // a tree, shrub or grass species
+constexpr UINT IDD_MOSS_COMPANION = 213;       // a companion moss
+constexpr UINT IDD_MOSS_TUFT = 215;            // a tuft

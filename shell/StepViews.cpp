@@ -45,7 +45,13 @@
 #include "pages/species/SpecFormHamster01.h"
 #include "pages/species/SpecFormHamster02.h"
 #include "pages/species/SpecFormHamster03.h"
+#include "pages/species/SpecFormMoss01.h"
+#include "pages/species/SpecFormMoss02.h"
+#include "pages/species/SpecFormMoss03.h"
+#include "pages/species/SpecFormMoss04.h"
+#include "pages/species/SpecFormMoss05.h"
 #include "pages/species/SpecFormMoss06.h"
+#include "pages/species/SpecFormMoss07.h"
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
 #include "pages/species/SpecFormTortoise02.h"
@@ -168,13 +174,13 @@ constexpr StepView kStepViews[] = {
     {6961, "CSpecForm_Tortoise_01", RUNTIME_CLASS(CSpecForm_Tortoise_01)},
     {6962, "CSpecForm_Tortoise_02", RUNTIME_CLASS(CSpecForm_Tortoise_02)},
     {7000, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {7001, "CSpecForm_Moss_01", nullptr},
-    {7002, "CSpecForm_Moss_02", nullptr},
-    {7003, "CSpecForm_Moss_03", nullptr},
-    {7004, "CSpecForm_Moss_04", nullptr},
-    {7005, "CSpecForm_Moss_05", nullptr},
+    {7001, "CSpecForm_Moss_01", RUNTIME_CLASS(CSpecForm_Moss_01)},
+    {7002, "CSpecForm_Moss_02", RUNTIME_CLASS(CSpecForm_Moss_02)},
+    {7003, "CSpecForm_Moss_03", RUNTIME_CLASS(CSpecForm_Moss_03)},
+    {7004, "CSpecForm_Moss_04", RUNTIME_CLASS(CSpecForm_Moss_04)},
+    {7005, "CSpecForm_Moss_05", RUNTIME_CLASS(CSpecForm_Moss_05)},
     {7006, "CSpecForm_Moss_06", RUNTIME_CLASS(CSpecForm_Moss_06)},
-    {7007, "CSpecForm_Moss_07", nullptr},
+    {7007, "CSpecForm_Moss_07", RUNTIME_CLASS(CSpecForm_Moss_07)},
     {7008, "CSpecForm_Moss_08", nullptr},
     {7009, "CSpecForm_Moss_09", nullptr},
     {7010, "CSpecForm_Moss_10", nullptr},

@@ -1,9 +1,124 @@
 #pragma once
 // The moss pages' records. The notes page (step 7006) is also walked by the deer, chamois and
-// wolf forms, whose reports print its note.
+// wolf forms, whose reports print its note. Pages 7021 and 7022 are variants of pages 05 and 02
+// and edit their records; page 7020 has no record and stores nothing.
+#include "platform/Arrays.h"
 #include "platform/CString.h"
 
 class CSQLite3DB;
+
+// The rocks answer of page 03 as the page names it: 0 "Да", 1 "Не", anything else "".
+CString RocksAnswerName(int index);
+
+// A tree, shrub or grass species as chosen in its Latin and Bulgarian lists (_AllTreesMoss or
+// _AllGrassBushMoss); both ids name the same species, and the Latin one is stored.
+struct CMossSpeciesRow {
+    CString Name_lat;
+    int ID_lat = -1;
+    CString Name_bg;
+    int ID_bg = -1;
+
+    friend bool operator==(const CMossSpeciesRow&, const CMossSpeciesRow&) = default;
+};
+
+// A tuft: its area in cm² and, on the pages that ask, whether it carries a spore capsule
+// (nMossYesNo).
+struct CMoss04Row {
+    CString TurfArea;
+    int SporeExists = -1;
+    CString SporeExistsName;
+
+    friend bool operator==(const CMoss04Row&, const CMoss04Row&) = default;
+};
+
+// A companion moss (_AllMosses); its own cover is kept while the form is open, never stored.
+struct CMoss05Row {
+    CString Name;
+    int _AllMossesID = -1;
+    CString PercentCoverage;
+
+    friend bool operator==(const CMoss05Row&, const CMoss05Row&) = default;
+};
+
+// Distances to human works and waters (tMoss_01): a flag per kind, and its distance in metres.
+class CSpecData_Moss_01 {
+public:
+    void Reset() { *this = CSpecData_Moss_01(); }
+
+    int bCheckArableLand = 0;
+    int bCheckBuildings = 0;
+    int bCheckCities = 0;
+    int bCheckForestTrack = 0;
+    int bCheckRivers = 0;
+    int bCheckRoads = 0;
+    int bCheckStreams = 0;
+    int bCheckTouristsPath = 0;
+    CString ArableLandDist;
+    CString BuildingsDist;
+    CString CitiesDist;
+    CString ForestTrackDist;
+    CString RiverDist;
+    CString RoadsDist;
+    CString StreamsDist;
+    CString ToursitPathDist;
+
+    friend bool operator==(const CSpecData_Moss_01&, const CSpecData_Moss_01&) = default;
+};
+
+// Plant community and dominant trees (tMoss_02, tMoss_02_Trees).
+class CSpecData_Moss_02 {
+public:
+    void Reset() { *this = CSpecData_Moss_02(); }
+
+    int HommiesType = -1;  // nMossHommies
+    CString HommiesTypeName;
+    CArray<CMossSpeciesRow> Trees;
+
+    friend bool operator==(const CSpecData_Moss_02&, const CSpecData_Moss_02&) = default;
+};
+
+// Shrubs and grasses, covers, slope, exposure, rocks (tMoss_03, tMoss_03_GrassBush).
+class CSpecData_Moss_03 {
+public:
+    void Reset() { *this = CSpecData_Moss_03(); }
+
+    CArray<CMossSpeciesRow> GrassBush;
+    CString ExposureIDName;
+    int ExposureID = -1;  // nMossExposure
+    CString BushesPercent;
+    CString GrassPercent;
+    CString Tilt;
+    int RocksExists = -1;  // 0 "Да", 1 "Не"
+    CString RocksExistsName;
+
+    friend bool operator==(const CSpecData_Moss_03&, const CSpecData_Moss_03&) = default;
+};
+
+// Where the tufts grow and their areas (tMoss_04, tMoss_04_Turf).
+class CSpecData_Moss_04 {
+public:
+    void Reset() { *this = CSpecData_Moss_04(); }
+
+    int GrassCoverID = -1;  // nMossTurfSituation
+    CString GrassCoverIDName;
+    int SunshineID = -1;  // nMossTurfSituation
+    CString SunshineIDName;
+    CArray<CMoss04Row> Turfs;  // only the areas
+
+    friend bool operator==(const CSpecData_Moss_04&, const CSpecData_Moss_04&) = default;
+};
+
+// Companion mosses and their cover (tMoss_05, tMoss_05_Attendants).
+class CSpecData_Moss_05 {
+public:
+    void Reset() { *this = CSpecData_Moss_05(); }
+
+    CArray<CMoss05Row> Attendants;
+    CString PercentCoverage;
+    CString Area;  // no page shows it
+
+    friend bool operator==(const CSpecData_Moss_05&, const CSpecData_Moss_05&) = default;
+};
 
 // Free notes (tMoss_06).
 class CSpecData_Moss_06 {
@@ -15,16 +130,47 @@ public:
     friend bool operator==(const CSpecData_Moss_06&, const CSpecData_Moss_06&) = default;
 };
 
+// Tuft locations chosen from nMossTurf, and tufts with spore capsule (tMoss_07 and its two
+// child tables).
+class CSpecData_Moss_07 {
+public:
+    void Reset() { *this = CSpecData_Moss_07(); }
+
+    CStringArray TurfNames;
+    CArray<int> TurfIDs;  // same order as TurfNames
+    CArray<CMoss04Row> TurfProperties;
+
+    friend bool operator==(const CSpecData_Moss_07&, const CSpecData_Moss_07&) = default;
+};
+
 // The moss family of the document (see FamilyRecords.h).
 class CMossRecords {
 public:
+    CSpecData_Moss_01 SpecData_Moss_01;
+    CSpecData_Moss_02 SpecData_Moss_02;
+    CSpecData_Moss_03 SpecData_Moss_03;
+    CSpecData_Moss_04 SpecData_Moss_04;
+    CSpecData_Moss_05 SpecData_Moss_05;
     CSpecData_Moss_06 SpecData_Moss_06;
+    CSpecData_Moss_07 SpecData_Moss_07;
 
     void Reset();
     void Load(CSQLite3DB& db, int formId);
     bool SaveStep(CSQLite3DB& db, int stepCode, int formId) const;
 
+    void SaveMoss01(CSQLite3DB& db, int formId) const;
+    void SaveMoss02(CSQLite3DB& db, int formId) const;
+    void SaveMoss03(CSQLite3DB& db, int formId) const;
+    void SaveMoss04(CSQLite3DB& db, int formId) const;
+    void SaveMoss05(CSQLite3DB& db, int formId) const;
     void SaveMoss06(CSQLite3DB& db, int formId) const;
-    // 1 when the form has the page's row, else 0 (the record is left as it is).
+    void SaveMoss07(CSQLite3DB& db, int formId) const;
+    // Each: 1 when the form has the page's row, else 0 (the record is left as it is).
+    int LoadMoss01(CSQLite3DB& db, int formId);
+    int LoadMoss02(CSQLite3DB& db, int formId);
+    int LoadMoss03(CSQLite3DB& db, int formId);
+    int LoadMoss04(CSQLite3DB& db, int formId);
+    int LoadMoss05(CSQLite3DB& db, int formId);
     int LoadMoss06(CSQLite3DB& db, int formId);
+    int LoadMoss07(CSQLite3DB& db, int formId);
 };

@@ -31,36 +31,6 @@ const char* const kProgramSql[] = {
     "Latitude_Seconds, Latitude_SecondsAfterPoint, Latitude_Relativity from Coordinates where  "
     "DlgData_ID = %d ",
     // Species pages
-    "insert into tMoss_01 ( FormID, bCheckArableLand, bCheckBuildings, bCheckCities, bCheckForestTrack, "
-    "bCheckRivers, bCheckRoads, bCheckStreams, bCheckTouristsPath, ArableLandDist, BuildingsDist, "
-    "CitiesDist, ForestTrackDist, RiverDist, RoadsDist, StreamsDist, ToursitPathDist ) values ( %d, %d, "
-    "%d, %d, %d, %d, %d, %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
-    "select ID, FormID, bCheckArableLand    , bCheckBuildings     , bCheckCities        , "
-    "bCheckForestTrack   , bCheckRivers        , bCheckRoads         , bCheckStreams       , "
-    "bCheckTouristsPath  , ArableLandDist      , BuildingsDist       , CitiesDist          , "
-    "ForestTrackDist     , RiverDist           , RoadsDist           , StreamsDist         , "
-    "ToursitPathDist from tMoss_01\t\t where FormID = %d ",
-    "insert into tMoss_02 ( FormID, HommiesType ) values( %d, %d )",
-    "insert into tMoss_02_Trees ( tMoss_02_ID , _AllTreesMossID ) values( %d, %d ) ",
-    "insert into tMoss_03 ( FormID, ExposureID, BushesPercent, GrassPercent, Tilt, RocksExists )values( "
-    "%d, %d, '%s', '%s', '%s', %d ) ",
-    "insert into tMoss_03_GrassBush ( tMoss_03_ID  , _AllGrassBushID ) values( %d, %d ) ",
-    "insert into tMoss_04 ( FormID, GrassCoverID, SunshineID   ) values( %d, %d, %d ) ",
-    "insert into tMoss_04_Turf( tMoss_04_ID, TurfArea  )values( %d, '%s' ) ",
-    "select ID, tMoss_04_ID, TurfArea from tMoss_04_Turf \nwhere  tMoss_04_ID = %d",
-    "insert into  tMoss_05 ( FormID, PercentCoverage, Area )values( %d, '%s', '%s' ) ",
-    "select t.ID as tID, t.FormID as tFormID, t.PercentCoverage as tPercentCoverage, t.Area as tArea, "
-    "n.ID as nID, n.Name as nName from tMoss_05 t left join tMoss_05_Attendants a on a.tMoss_05_ID = "
-    "t.ID left join _AllMosses n on a._AllMossesID = n.ID where FormID = %d",
-    "insert into tMoss_05_Attendants ( tMoss_05_ID, _AllMossesID ) values( %d, %d ) ",
-    "insert into tMoss_07  ( FormID ) values( %d ) ",
-    "select ID, FormID from tMoss_07 where FormID = %d",
-    "insert into tMoss_07_TurfLocation ( tMoss_07_ID, _TurfID ) values( %d, %d ) ",
-    "select t.ID as tID, t.tMoss_07_ID as ttMoss_07_ID, t._TurfID as t_TurfID, n.Name as nName from  "
-    "tMoss_07_TurfLocation t left join nMossTurf n on n.ID = t._TurfID where tMoss_07_ID = %d ",
-    "insert into tMoss_07_TurfProperties ( tMoss_07_ID, TurfArea, SporeExists ) values( %d, '%s', %d )",
-    "select t.ID, tMoss_07_ID, TurfArea,  SporeExists, n.Name as strSporeExists from "
-    "tMoss_07_TurfProperties t left join nMossYesNo n on SporeExists = n.ID where tMoss_07_ID = %d ",
     "insert into tMoss_08 ( FormID, BushesPercent, GrassPercent, TreesSklop ) values( %d, '%s', '%s', "
     "'%s' ) ",
     "insert into tMoss_08_Trees ( tMoss_08_ID , _AllTreesMossID ) values( %d, %d ) ",
@@ -240,19 +210,6 @@ const char* const kAssembledSql[] = {
     "Floristic_regions f on t.FloristicRegionID = f.ID left join nUTM_Fungus u on t.UTM_GirdID = u.ID "
     "where t.FormID = %d ",
     // Mosses
-    "select t.ID as tID, t.FormID as tFormID, t.HommiesType as tHommiesType, n.Name as nName, "
-    "tt._AllTreesMossID as tt_AllTreesMossID, a.Name_lat as aName_lat, a.Name_bg as aName_bg from "
-    "tMoss_02 t left join nMossHommies n on t.HommiesType = n.ID left join tMoss_02_Trees tt on "
-    "tt.tMoss_02_ID = t.ID left join _AllTreesMoss a on tt._AllTreesMossID = a.ID where t.FormID = %d",
-    "select t.ID as tID, t.FormID as tFormID, t.ExposureID as tExposureID, t.BushesPercent as "
-    "tBushesPercent, t.GrassPercent as tGrassPercent, t.Tilt as tTilt, t.RocksExists as tRocksExists, "
-    "case when t.RocksExists = 0 then 'Да' else 'Не' end as strRocksExists, n.Name as nName, "
-    "g._AllGrassBushID as gAllGrassBushID, a.Name_bg as aName_bg, a.Name_lat as aName_lat from tMoss_03 "
-    "t left join nMossExposure n on t.ExposureID = n.ID left join tMoss_03_GrassBush g on g.tMoss_03_ID "
-    "= t.ID left join _AllGrassBushMoss a on g._AllGrassBushID = a.ID where t.FormID = %d",
-    "select t.ID as tID, t.FormID, t.GrassCoverID as tGrassCoverID, n1.Name as n1GrassCover, "
-    "t.SunshineID as tSunshineID, n2.Name as n2Sunshine from tMoss_04 t left join nMossTurfSituation n1 "
-    "on t.GrassCoverID = n1.ID left join nMossTurfSituation n2 on t.SunshineID = n2.ID where FormID = %d",
     "select t.ID as tID, t.FormID as tFormID, t.BushesPercent as tBushesPercent, t.GrassPercent as "
     "tGrassPercent, t.TreesSklop as tTreesSklop, e._AllTreesMossID as e_AllTreesMossID, n.ID as nID, "
     "n.Name_bg as nName_bg, n.Name_lat as nName_lat from tMoss_08 t left join tMoss_08_Trees e on "

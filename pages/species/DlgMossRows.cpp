@@ -1,0 +1,135 @@
+#include "pages/species/DlgMossRows.h"
+
+#include "controls/ComboHelpers.h"
+#include "pages/common/PageControls.h"
+#include "pages/common/PageLists.h"
+#include "res/MossPageIds.h"
+
+REGISTER_DIALOG_CLASS(CDlg_Moss_AddSpecies, CDlg_Moss_AddSpecies::kTreeList, nullptr)
+REGISTER_DIALOG_CLASS(CDlg_Moss_Companion, nullptr)
+REGISTER_DIALOG_CLASS(CDlg_Moss_Tuft, nullptr, 1)
+REGISTER_DIALOG_CLASS(CDlg_Moss_Tuft, nullptr, 0)
+
+namespace {
+
+constexpr int kAreaLength = 7;
+constexpr int kCoverLength = 2;
+
+}  // namespace
+
+// ---- CDlg_Moss_AddSpecies ----
+
+CDlg_Moss_AddSpecies::CDlg_Moss_AddSpecies(int listKind, const CMossSpeciesRow* row, CWnd* parent)
+    : CRowDialogOf(IDD_MOSS_ADD_SPECIES, row, parent), m_listKind(listKind) {}
+
+const MessageMap& CDlg_Moss_AddSpecies::GetMessageMap() const {
+    static const MessageMap map(CRowDialogOf::GetMessageMap(), {
+        OnSelChange(IDC_BULGARIAN, &CDlg_Moss_AddSpecies::OnBulgarianChanged),
+        OnSelChange(IDC_LATIN, &CDlg_Moss_AddSpecies::OnLatinChanged),
+    });
+    return map;
+}
+
+void CDlg_Moss_AddSpecies::DoDataExchange(CDataExchange* pDX) {
+    CRowDialogOf::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_BULGARIAN, m_pair.m_bulgarian);
+    DDX_Control(pDX, IDC_LATIN, m_pair.m_latin);
+}
+
+void CDlg_Moss_AddSpecies::FillLists() {
+    if (m_listKind == kTreeList) m_pair.Fill("_AllTreesMoss");
+    if (m_listKind == kGrassBushList) m_pair.Fill("_AllGrassBushMoss");
+}
+
+BOOL CDlg_Moss_AddSpecies::ShowRow() {
+    m_pair.Select(m_row.ID_bg, m_row.ID_lat);
+    return FALSE;
+}
+
+// ---- CDlg_Moss_Companion ----
+
+CDlg_Moss_Companion::CDlg_Moss_Companion(const CMoss05Row* row, CWnd* parent)
+    : CRowDialogOf(IDD_MOSS_COMPANION, row, parent) {}
+
+void CDlg_Moss_Companion::DoDataExchange(CDataExchange* pDX) {
+    CRowDialogOf::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SPECIES, m_species);
+    DDX_Text(pDX, IDC_COVER, m_cover);
+    DDV_MaxChars(pDX, m_cover, kCoverLength);
+}
+
+void CDlg_Moss_Companion::FillLists() { FillComboFromColumns(m_species, "ID", "Name", "_AllMosses"); }
+
+BOOL CDlg_Moss_Companion::ShowRow() {
+    CComboHelpers::SelectByItemData(m_species, static_cast<DWORD>(m_row._AllMossesID));
+    m_cover = m_row.PercentCoverage;
+    return TRUE;
+}
+
+BOOL CDlg_Moss_Companion::CheckInput() {
+    m_cover.Trim();
+    if (m_species.GetCurSel() != CB_ERR) return TRUE;
+    Refuse("Моля попълнете полето 'Научно име' !");
+    m_species.SetFocus();
+    return FALSE;
+}
+
+void CDlg_Moss_Companion::TakeRow() {
+    CComboHelpers::GetSelection(m_species, m_row._AllMossesID, m_row.Name);
+    m_row.PercentCoverage = m_cover;
+}
+
+// ---- CDlg_Moss_Tuft ----
+
+CDlg_Moss_Tuft::CDlg_Moss_Tuft(const CMoss04Row* row, int sporeFlag, CWnd* parent)
+    : CRowDialogOf(IDD_MOSS_TUFT, row, parent), m_sporeFlag(sporeFlag) {}
+
+void CDlg_Moss_Tuft::DoDataExchange(CDataExchange* pDX) {
+    CRowDialogOf::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_AREA, m_areaEdit);
+    DDX_Text(pDX, IDC_AREA, m_area);
+    DDV_MaxChars(pDX, m_area, kAreaLength);
+    DDX_Control(pDX, IDC_SPORE, m_spore);
+}
+
+BOOL CDlg_Moss_Tuft::OnInitDialog() {
+    const BOOL result = CRowDialogOf::OnInitDialog();
+    ShowControls(this, {IDC_SPORE_LABEL, IDC_SPORE}, m_sporeFlag != 0);
+    if (m_sporeFlag == 0) {
+        for (const int button : {IDOK, IDCANCEL}) {
+            CWnd* item = GetDlgItem(button);
+            CRect rect;
+            item->GetWindowRect(&rect);
+            ScreenToClient(&rect);
+            rect.OffsetRect(0, -kGap);
+            item->MoveWindow(&rect);
+        }
+        // The window shrinks by what the buttons moved, so their margin below stays.
+        CRect window;
+        GetWindowRect(&window);
+        SetWindowPos(nullptr, 0, 0, window.Width(), window.Height() - kGap, SWP_NOMOVE | SWP_NOZORDER);
+    }
+    return result;
+}
+
+void CDlg_Moss_Tuft::FillLists() { FillComboFromColumns(m_spore, "ID", "Name", "nMossYesNo"); }
+
+BOOL CDlg_Moss_Tuft::ShowRow() {
+    m_area = m_row.TurfArea;
+    CComboHelpers::SelectByItemData(m_spore, static_cast<DWORD>(m_row.SporeExists));
+    return TRUE;
+}
+
+BOOL CDlg_Moss_Tuft::CheckInput() {
+    if (!RequireText(m_area, "Моля попълнете полето 'Площ на чимчето(кв.см)' !")) return FALSE;
+    if (m_sporeFlag == 0) return TRUE;
+    int spore = -1;
+    CString name;
+    CComboHelpers::GetSelection(m_spore, spore, name);
+    return spore != -1 || Refuse("Моля изберете 'Присъствие/отсъствие на спороносна кутийка' !");
+}
+
+void CDlg_Moss_Tuft::TakeRow() {
+    m_row.TurfArea = m_area;
+    CComboHelpers::GetSelection(m_spore, m_row.SporeExists, m_row.SporeExistsName);
+}

@@ -1,0 +1,78 @@
+#pragma once
+// The row dialogs of the moss pages: a tree, shrub or grass species ("Добави вид"), a
+// companion moss, and a tuft with or without its spore-capsule answer.
+#include "controls/NumericEdit.h"
+#include "pages/common/RowDialog.h"
+#include "pages/species/MossSpeciesPair.h"
+#include "store/MossRecords.h"
+
+// A species from the tree list (kind 1) or the shrub and grass list (kind 0); any other kind
+// leaves both lists empty.
+class CDlg_Moss_AddSpecies : public CRowDialogOf<CMossSpeciesRow> {
+public:
+    static constexpr int kGrassBushList = 0, kTreeList = 1;
+    static constexpr int IDC_BULGARIAN = 2458, IDC_LATIN = 2459;
+
+    CDlg_Moss_AddSpecies(int listKind, const CMossSpeciesRow* row, CWnd* parent = nullptr);
+
+    const MessageMap& GetMessageMap() const override;
+    void OnBulgarianChanged() { m_pair.FollowBulgarian(); }
+    void OnLatinChanged() { m_pair.FollowLatin(); }
+
+    CMossSpeciesPair m_pair;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void FillLists() override;
+    BOOL ShowRow() override;
+    BOOL CheckInput() override { return m_pair.CheckChosen(); }
+    void TakeRow() override { m_pair.Take(m_row.Name_lat, m_row.ID_lat, m_row.Name_bg, m_row.ID_bg); }
+
+private:
+    int m_listKind;
+};
+
+// A companion moss of _AllMosses; its cover field stays hidden and passes through trimmed.
+class CDlg_Moss_Companion : public CRowDialogOf<CMoss05Row> {
+public:
+    static constexpr int IDC_SPECIES = 2469, IDC_COVER = 2471;
+
+    explicit CDlg_Moss_Companion(const CMoss05Row* row, CWnd* parent = nullptr);
+
+    CSearchComboBox m_species;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void FillLists() override;
+    BOOL ShowRow() override;
+    BOOL CheckInput() override;
+    void TakeRow() override;
+
+private:
+    CString m_cover;
+};
+
+// A tuft: its area, and with a non-zero flag whether it carries a spore capsule; with flag 0
+// that answer is hidden and the dialog closes the gap it leaves.
+class CDlg_Moss_Tuft : public CRowDialogOf<CMoss04Row> {
+public:
+    static constexpr int IDC_AREA = 2475, IDC_SPORE_LABEL = 2778, IDC_SPORE = 2493;
+    static constexpr int kGap = 60;  // pixels the buttons move up without the spore answer
+
+    CDlg_Moss_Tuft(const CMoss04Row* row, int sporeFlag, CWnd* parent = nullptr);
+
+    CComboBox m_spore;
+
+protected:
+    BOOL OnInitDialog() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+    void FillLists() override;
+    BOOL ShowRow() override;
+    BOOL CheckInput() override;
+    void TakeRow() override;
+
+private:
+    int m_sporeFlag;
+    CString m_area;
+    CNumericEdit m_areaEdit;
+};

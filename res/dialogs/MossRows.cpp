@@ -1,0 +1,34 @@
+// The row dialogs of the moss pages.
+#include "platform/DialogTemplate.h"
+#include "res/MossPageIds.h"
+
+namespace {
+
+const DialogTemplate& kAddSpecies = RegisterDialogTemplate({IDD_MOSS_ADD_SPECIES, "Добави вид", {250, 80}, {
+    Label(IDC_STATIC, "Българско наименование:", {7, 9, 90, 8}),
+    ComboBox(2458, {100, 7, 143, 160}, CBS_DROPDOWNLIST | WS_VSCROLL),
+    Label(IDC_STATIC, "Латинско наименование:", {7, 30, 90, 8}),
+    ComboBox(2459, {100, 28, 143, 160}, CBS_DROPDOWNLIST | WS_VSCROLL),
+    DefPushButton(IDOK, "Продължи", {131, 58, 54, 15}),
+    Button(IDCANCEL, "Отказ", {189, 58, 54, 15}),
+}});
+
+const DialogTemplate& kCompanion = RegisterDialogTemplate({IDD_MOSS_COMPANION, "Съпътстващи видове мъхове", {250, 60}, {
+    Label(IDC_STATIC, "Научно име", {7, 7, 200, 8}),
+    ComboBox(2469, {7, 17, 236, 160}, CBS_DROPDOWNLIST | WS_VSCROLL),
+    Label(IDC_STATIC, "Общо проективно покритие на съпътстващите видове (в%):", {7, 36, 236, 8}).Hidden(),
+    Edit(2471, {7, 46, 24, 13}, ES_NUMBER).Hidden(),
+    DefPushButton(IDOK, "Продължи", {131, 38, 54, 15}),
+    Button(IDCANCEL, "Отказ", {189, 38, 54, 15}),
+}});
+
+const DialogTemplate& kTuft = RegisterDialogTemplate({IDD_MOSS_TUFT, "Чимче", {200, 96}, {
+    Label(IDC_STATIC, "Площ на чимчето(кв.см)", {7, 7, 186, 8}),
+    Edit(2475, {7, 17, 60, 13}),
+    Label(2778, "Присъствие/отсъствие на спороносна кутийка", {7, 40, 186, 8}),
+    ComboBox(2493, {7, 50, 80, 60}, CBS_DROPDOWNLIST | WS_VSCROLL),
+    DefPushButton(IDOK, "Продължи", {81, 74, 54, 15}),
+    Button(IDCANCEL, "Отказ", {139, 74, 54, 15}),
+}});
+
+}  // namespace

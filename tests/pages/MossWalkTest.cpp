@@ -1,0 +1,114 @@
+// Forms 9 and 10 on the demo database, as a user walks them: the moss pages filled through
+// their controls and dialogs, stored, opened again for editing with every value back, stored
+// again, printed and deleted.
+#include <functional>
+#include <tuple>
+
+#include "pages/species/DlgMossRows.h"
+#include "pages/species/SpecFormMoss01.h"
+#include "pages/species/SpecFormMoss02.h"
+#include "pages/species/SpecFormMoss03.h"
+#include "pages/species/SpecFormMoss04.h"
+#include "pages/species/SpecFormMoss05.h"
+#include "pages/species/SpecFormMoss06.h"
+#include "pages/species/SpecFormMoss07.h"
+#include "store/SqlText.h"
+#include "tests/pages/PageFixture.h"
+
+namespace {
+
+class MossWalkTest : public PrintingPageTest {
+protected:
+    // Every dialog the click opens: its combo `comboId` set to `data`, an edit typed, OK.
+    void WithDialog(int comboId, int data, int editId, const char* text, const std::function<void()>& click) {
+        const ModalRun script([&](CDialog& shown) {
+            if (comboId) Choose(shown, comboId, data);
+            if (editId) shown.SetDlgItemText(editId, text);
+            shown.PressButton(IDOK);
+        });
+        click();
+    }
+
+    // The pages both forms share, filled.
+    void FillCommonMossPages() {
+        ShowPage(RUNTIME_CLASS(CSpecForm_Moss_01));
+        const auto& rows = CSpecForm_Moss_01::kRowIds;
+        page->CheckDlgButton(rows[4].check, BST_CHECKED);
+        Click(*page, rows[4].check);
+        page->SetDlgItemText(rows[4].distance, "0450");
+        ShowPage(RUNTIME_CLASS(CSpecForm_Moss_02));
+        Choose(*page, CSpecForm_Moss_02::IDC_COMMUNITY, 2);
+        for (const int tree : {3, 1})
+            WithDialog(CDlg_Moss_AddSpecies::IDC_LATIN, tree, 0, "", [this] { Click(*page, 2596); });
+        ShowPage(RUNTIME_CLASS(CSpecForm_Moss_03));
+        WithDialog(CDlg_Moss_AddSpecies::IDC_BULGARIAN, 4, 0, "", [this] { Click(*page, 2596); });
+        page->SetDlgItemText(CSpecForm_Moss_03::IDC_BUSHES, "35");
+        page->SetDlgItemText(CSpecForm_Moss_03::IDC_TILT, "12");
+        Click(*page, CSpecForm_Moss_03::IDC_ROCKS_YES);
+        ShowPage(RUNTIME_CLASS(CSpecForm_Moss_05));
+        WithDialog(CDlg_Moss_Companion::IDC_SPECIES, 1024, 0, "", [this] { Click(*page, 2596); });
+        page->SetDlgItemText(CSpecForm_Moss_05::IDC_COVER, "65");
+        ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
+        page->SetDlgItemText(CSpecForm_Moss_06::IDC_NOTES, "Чимчета по 'Стария път'");
+        Leave();
+    }
+
+    // Stored, loaded with every value back and printed; shown and stored again; deleted.
+    void StoreEditPrintDelete(std::initializer_list<const char*> printed) {
+        CTovan_splitDoc loaded;
+        StoreLoadAndPrint(loaded, printed);
+        const int formId = Number("select max(ID) from Forms");
+        const auto records = [](const CTovan_splitDoc& form) {
+            return std::tuple(form.SpecData_Moss_01, form.SpecData_Moss_02, form.SpecData_Moss_03, form.SpecData_Moss_04,
+                              form.SpecData_Moss_05, form.SpecData_Moss_06, form.SpecData_Moss_07);
+        };
+        EXPECT_EQ(records(loaded), records(doc));
+
+        doc.ClearAll();
+        ASSERT_TRUE(doc.LoadForm(formId));
+        for (const CRuntimeClass* pageClass :
+             {RUNTIME_CLASS(CSpecForm_Moss_01), RUNTIME_CLASS(CSpecForm_Moss_02), RUNTIME_CLASS(CSpecForm_Moss_03),
+              RUNTIME_CLASS(CSpecForm_Moss_04), RUNTIME_CLASS(CSpecForm_Moss_05), RUNTIME_CLASS(CSpecForm_Moss_07)})
+            ShowPage(pageClass);
+        Leave();
+        ASSERT_TRUE(doc.UpdateForm());
+        CTovan_splitDoc again;
+        again.m_bAutoDelete = FALSE;
+        ASSERT_TRUE(again.LoadForm(formId));
+        EXPECT_EQ(records(again), records(loaded));
+
+        ASSERT_TRUE(doc.DeleteForm(formId));
+        EXPECT_EQ(Number(FormatSql("select count(*) from tMoss_02 where FormID = %d", formId)), 0);
+        EXPECT_TRUE(boxes.boxes.empty()) << boxes.Texts().front();
+    }
+};
+
+TEST_F(MossWalkTest, BrachytheciumWithTuftLocationsAndSporeCapsules) {
+    doc.FormTypeID = 9;
+    doc.SpeciesID = 108;
+    doc.SpeciesName = "Brachythecium geheebii";
+    FillCommonMossPages();
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_07));
+    dynamic_cast<CListBox*>(page->GetDlgItem(CSpecForm_Moss_07::IDC_OFFERED))->SetCurSel(1);
+    Click(*page, CSpecForm_Moss_07::IDC_CHOOSE);
+    WithDialog(CDlg_Moss_Tuft::IDC_SPORE, 1, CDlg_Moss_Tuft::IDC_AREA, "17.5", [this] { Click(*page, 2596); });
+    Leave();
+    StoreEditPrintDelete({"Brachythecium geheebii", "0450", "Picea abies", "Fagus sylvatica", "Vaccinium myrtillus", "35",
+                          "12", "Да", "17.5", "Polytrichum commune", "65", "Чимчета по 'Стария път'"});
+}
+
+TEST_F(MossWalkTest, BazzaniaWithTuftSituationsAndAreas) {
+    doc.FormTypeID = 10;
+    doc.SpeciesID = 112;
+    doc.SpeciesName = "Bazzania flaccida";
+    FillCommonMossPages();
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_04));
+    Choose(*page, CSpecForm_Moss_04::IDC_GRASS_COVER, 4);
+    for (const char* area : {"8", "120.25"})
+        WithDialog(0, 0, CDlg_Moss_Tuft::IDC_AREA, area, [this] { Click(*page, 2596); });
+    Leave();
+    StoreEditPrintDelete({"Bazzania flaccida", "Гъста тревна покривка", "120.25",
+                                                        "Picea abies", "Polytrichum commune", "Стария път"});
+}
+
+}  // namespace
