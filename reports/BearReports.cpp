@@ -20,8 +20,7 @@ void FillNoteThreatsAndPhotos(CReportParameters& report) {
 
 void FillBear1(CReportParameters& report, int, int) {
     const CTovan_splitDoc& doc = report.Document();
-    report.FillSiteHeader();
-    report.FillLocationAndTeam();
+    report.FillPlaceAndTeam();
     // Two bears of one size class give the same names twice; the later one stands on the
     // line and the earlier one goes under "Други данни", so nothing is lost.
     for (const CBear01Row& bear : doc.SpecData_Bear_01.Bears) {
@@ -92,9 +91,14 @@ void FillSection(CReportParameters& report, int section) {
 
 }  // namespace
 
-// The section reports print no hours and no weather: the place of each section comes in its
-// location rows.
+// No hours and no weather; the place of the section comes in its location rows.
 void FillBear2(CReportParameters& report, int section, int) {
+    const CTovan_splitDoc& doc = report.Document();
+    report.SetParam("PARAM_SPECIES", doc.SpeciesName);
+    report.SetParam("PARAM_CODE_SPECIES", doc.SpeciesCode);
+    report.SetParam("PARAM_DATE", CReportParameters::DateText(doc.CommonData_01.Date));
+    report.FillAreaHeader(false);
+    report.FillLocationRows(section);
     FillSection(report, section);
     FillNoteThreatsAndPhotos(report);
 }

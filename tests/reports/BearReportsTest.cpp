@@ -39,10 +39,7 @@ TEST_F(BearReportTest, SeenBearsByTheirSizeLineAndEveryKindOfMeetingWithItsDista
     doc->SpecData_Bear_02 = {1, 0, 0, 0, 1, 0, 1, "60", "5", "", "", "200", "100", ""};
 
     const Texts expected = Join({
-        Sent([](CReportParameters& r) {
-            r.FillSiteHeader();
-            r.FillLocationAndTeam();
-        }),
+        Sent([](CReportParameters& r) { r.FillPlaceAndTeam(); }),
         {"PARAM_COUNT_SIZE_1;2;TRUE", "PARAM_COLOR_SIZE_1;кафяв;TRUE", "PARAM_SEX_SIZE_1;;TRUE",
          "PARAM_COUNT_SIZE_5;1;TRUE", "PARAM_COLOR_SIZE_5;тъмен;TRUE", "PARAM_SEX_SIZE_5;женски;TRUE",
          "PARAM_COUNT_SIZE_1;3;TRUE", "PARAM_COLOR_SIZE_1;светлокафяв;TRUE", "PARAM_SEX_SIZE_1;мъжки;TRUE",
@@ -59,7 +56,6 @@ TEST_F(BearReportTest, SeenBearsByTheirSizeLineAndEveryKindOfMeetingWithItsDista
     EXPECT_TRUE(std::none_of(sent.begin(), sent.end(), [](const std::string& text) { return text.starts_with("PARAM_METERO"); }));
 }
 
-#if 0  // BEAR_SECTIONS_PENDING
 TEST_F(BearReportTest, EachSectionPushesItsOwnValuesAndATickOnlyForAChoiceMade) {
     doc->SpecData_Bear_03 = {"причина", "бор", "до пътя", "1,8", 2, 0};
     doc->SpecData_Bear_04 = {0, "2", "1", -1, 0, "12", "34", "56", "листа", "зимата"};
@@ -96,7 +92,5 @@ TEST_F(BearReportTest, EachSectionPushesItsOwnValuesAndATickOnlyForAChoiceMade) 
             << form;
     }
 }
-
-#endif
 
 }  // namespace
