@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "reports/BatReports.h"
+#include "reports/BearReports.h"
 #include "reports/DeerReports.h"
 #include "reports/FishReports.h"
 #include "reports/FungusReports.h"
@@ -49,16 +50,16 @@ constexpr FormTypeReport kReports[] = {
     One(20, "Bat_Lodge.rpt", FillBatLodge),
     One(21, "Wolf_2.rpt", kShared, 1),
     One(22, "Wolf_2.rpt", kShared, 2),
-    One(23, "Bear_1.rpt", kShared),
+    One(23, "Bear_1.rpt", FillBear1),
     One(25, "Deer_1.rpt", FillDeer1),
     One(26, "Deer_2.rpt", FillDeer2),
     One(27, "Goat_1.rpt", FillGoat1),
     One(28, "Goat_2.rpt", FillGoat2, 1),
     One(30, "Mushroom_2.rpt", FillMushroom2),
-    One(31, "Bear_2.rpt", kShared, 1),
-    One(32, "Bear_2.rpt", kShared, 2),
-    One(33, "Bear_2.rpt", kShared, 3),
-    One(34, "Bear_2.rpt", kShared, 4),
+    One(31, "Bear_2.rpt", FillBear2, 1),
+    One(32, "Bear_2.rpt", FillBear2, 2),
+    One(33, "Bear_2.rpt", FillBear2, 3),
+    One(34, "Bear_2.rpt", FillBear2, 4),
     One(35, "Wolf_1.rpt", kShared, 1, -1),
     One(36, "Wolf_1.rpt", kShared, 2, -1),
     One(37, "Wolf_1.rpt", kShared, 3, -1),

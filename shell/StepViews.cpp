@@ -24,6 +24,13 @@
 #include "pages/species/SpecFormBat05Caves.h"
 #include "pages/species/SpecFormBat06WetLand.h"
 #include "pages/species/SpecFormBat07WetLand.h"
+#include "pages/species/SpecFormBear01.h"
+#include "pages/species/SpecFormBear02.h"
+#include "pages/species/SpecFormBear03.h"
+#include "pages/species/SpecFormBear04.h"
+#include "pages/species/SpecFormBear05.h"
+#include "pages/species/SpecFormBear06.h"
+#include "pages/species/SpecFormBear07.h"
 #include "pages/species/SpecFormDeer01.h"
 #include "pages/species/SpecFormDeer02.h"
 #include "pages/species/SpecFormDeer03.h"
@@ -141,13 +148,13 @@ constexpr StepView kStepViews[] = {
     {6604, "CSpecForm_Fungus_04", RUNTIME_CLASS(CSpecForm_Fungus_04)},
     {6605, "CSpecForm_Fungus_05", RUNTIME_CLASS(CSpecForm_Fungus_05)},
     {6700, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
-    {6701, "CSpecForm_Bear_01", nullptr},
-    {6702, "CSpecForm_Bear_02", nullptr},
-    {6703, "CSpecForm_Bear_03", nullptr},
-    {6704, "CSpecForm_Bear_04", nullptr},
-    {6705, "CSpecForm_Bear_05", nullptr},
-    {6706, "CSpecForm_Bear_06", nullptr},
-    {6707, "CSpecForm_Bear_07", nullptr},
+    {6701, "CSpecForm_Bear_01", RUNTIME_CLASS(CSpecForm_Bear_01)},
+    {6702, "CSpecForm_Bear_02", RUNTIME_CLASS(CSpecForm_Bear_02)},
+    {6703, "CSpecForm_Bear_03", RUNTIME_CLASS(CSpecForm_Bear_03)},
+    {6704, "CSpecForm_Bear_04", RUNTIME_CLASS(CSpecForm_Bear_04)},
+    {6705, "CSpecForm_Bear_05", RUNTIME_CLASS(CSpecForm_Bear_05)},
+    {6706, "CSpecForm_Bear_06", RUNTIME_CLASS(CSpecForm_Bear_06)},
+    {6707, "CSpecForm_Bear_07", RUNTIME_CLASS(CSpecForm_Bear_07)},
     {6800, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6801, "CSpecForm_Wolf_01", RUNTIME_CLASS(CSpecForm_Wolf_01)},
     {6802, "CSpecForm_Wolf_02", RUNTIME_CLASS(CSpecForm_Wolf_02)},

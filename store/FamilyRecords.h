@@ -14,6 +14,7 @@
 #include <concepts>
 
 #include "store/BatRecords.h"
+#include "store/BearRecords.h"
 #include "store/DeerRecords.h"
 #include "store/FishRecords.h"
 #include "store/FungusRecords.h"
@@ -52,5 +53,5 @@ public:
 // In the order their pages load: fungus, fish, moss, bats, bear, amphibians and reptiles,
 // tortoise, hamster, deer, goat, wolf.
 using CSpeciesRecords =
-    CSpeciesFamilies<CFungusRecords, CFishRecords, CMossRecords, CBatRecords, CHerpRecords, CTortoiseRecords,
+    CSpeciesFamilies<CFungusRecords, CFishRecords, CMossRecords, CBatRecords, CBearRecords, CHerpRecords, CTortoiseRecords,
                      CHamsterRecords, CDeerRecords, CGoatRecords, CWolfRecords>;

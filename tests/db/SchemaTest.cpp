@@ -97,42 +97,6 @@ const char* const kProgramSql[] = {
     "select t.ID as tID, t.tMoss_19_ID as ttMoss_19_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
     "as aName_lat from  tMoss_19_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
     "where tMoss_19_ID = %d ",
-    " insert into tBear_01  (FormID,  Behaviour ) values(%d, '%s' ) ",
-    "select ID, FormID, Behaviour from tBear_01 where FormID = %d ",
-    "insert into tBear_01_Bears ( tBear_01_ID, BearSize, BearCount, BearColor, BearSex ) values( %d, %d, "
-    "'%s', %d, %d )",
-    "select ID, tBear_01_ID, BearSize, case when BearSize = -1 then '' when BearSize = 0 then 'мече' "
-    "when BearSize = 1 then 'малка мечка' when BearSize = 2 then 'дребна мечка' when BearSize = 3 then "
-    "'средно голяма мечка' when BearSize = 4 then 'голяма мечка' when BearSize = 5 then 'много голяма "
-    "мечка' end as BearSizeTxt, BearCount, BearColor, case when BearColor = -1 then '' when BearColor = "
-    "0 then 'светлокафяв' when BearColor = 1 then 'кафяв' when BearColor = 2 then 'тъмен' when BearColor "
-    "= 3 then 'златист' end as BearColorTxt, BearSex, case when BearSex = -1 then '' when BearSex = 0 "
-    "then 'мъжки' when BearSex = 1 then 'женски' end as BearSexTxt from  tBear_01_Bears where "
-    "tBear_01_ID = %d ",
-    " insert into tBear_02 ( FormID, bAgressionAgainst, bProtectChild, bProtectPrey, bRunAway, bRunCalm, "
-    "bThreatens, bCriticDistance, AgressionAgainst, CriticDistance\t, ProtectChild, ProtectPrey, "
-    "RunAway, RunCalm, Threatens ) values(%d, %d, %d, %d, %d, %d, %d, %d, '%s', '%s', '%s', '%s', '%s', "
-    "'%s', '%s' ) ",
-    "select ID, FormID, bAgressionAgainst, bProtectChild, bProtectPrey, bRunAway, bRunCalm, bThreatens, "
-    "bCriticDistance, AgressionAgainst, CriticDistance, ProtectChild, ProtectPrey, RunAway, RunCalm, "
-    "Threatens from tBear_02 where FormID = %d ",
-    " insert into tBear_03 ( FormID, Reasons,  ObjectType, ObjectSituated, Height, FloraType, bTrail ) "
-    "values(%d, '%s', '%s', '%s', '%s', %d, %d ) ",
-    "select ID, FormID, Reasons, ObjectType, ObjectSituated, Height, FloraType, bTrail from  tBear_03 "
-    "where FormID = %d ",
-    " insert into tBear_04  (FormID,  CheckLair, Len, Wid, FloraType, LairType, CaveLen, CaveWid, "
-    "DistanceToLair, BedspreadMaterial, Period ) values(%d, %d, '%s', '%s', %d, %d, '%s', '%s', '%s', "
-    "'%s', '%s'  ) ",
-    "select ID, FormID, CheckLair, Len, Wid, FloraType, LairType, CaveLen, CaveWid, DistanceToLair, "
-    "BedspreadMaterial, Period from tBear_04\t where FormID = %d ",
-    " insert into tBear_05  (FormID,  BackPawLen, BackPawWid, FrontPawLen, BearSizeType, bCheckTrail ) "
-    "values(%d, '%s', '%s', '%s', %d, %d) ",
-    "select ID, FormID, BackPawLen, BackPawWid, FrontPawLen, BearSizeType, bCheckTrail from tBear_05 "
-    "where FormID = %d ",
-    " insert into tBear_06  (FormID,  bCheckShit, Shits ) values(%d, %d, '%s' ) ",
-    "select ID, FormID, bCheckShit, Shits from tBear_06 where FormID = %d ",
-    " insert into tBear_07  (FormID,  Notes ) values(%d, '%s' ) ",
-    "select ID, FormID, Notes from tBear_07 where FormID = %d ",
     "insert into tWolf_07  ( FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations )  values( %d, %d, "
     "%d )",
     " select ID, FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations   from tWolf_07  where FormID = "

@@ -36,24 +36,10 @@ protected:
 
     CGridCtrl& Grid() { return dynamic_cast<CSpecForm_Fish_03*>(page)->FishGrid(); }
 
-    std::vector<CString> GridRows() {  // the cells of a row joined by "|"
-        std::vector<CString> rows;
-        for (int row = 1; row < Grid().GetRowCount(); ++row) {
-            CString cells = Grid().GetItemText(row, 0);
-            for (int column = 1; column < Grid().GetColumnCount(); ++column) cells += "|" + Grid().GetItemText(row, column);
-            rows.push_back(cells);
-        }
-        return rows;
-    }
+    std::vector<CString> GridRows() { return ::GridRows(Grid()); }
 
-    // The fish dialog runs `script` and is closed with OK (the script may press a button itself).
     void WithFishDialog(const std::function<void(CDlg_Fish&)>& script, const std::function<void()>& action) {
-        const ModalRun run([&](CDialog& shown) {
-            auto& dialog = dynamic_cast<CDlg_Fish&>(shown);
-            script(dialog);
-            if (!dialog.IsEnded()) dialog.PressButton(IDOK);
-        });
-        action();
+        WithDialog<CDlg_Fish>(script, action);
     }
 };
 

@@ -74,6 +74,16 @@ std::vector<CString> GridColumn(CGridCtrl& grid, int column) {
     return texts;
 }
 
+std::vector<CString> GridRows(CGridCtrl& grid) {
+    std::vector<CString> rows;
+    for (int row = 1; row < grid.GetRowCount(); ++row) {
+        CString cells = grid.GetItemText(row, 0);
+        for (int column = 1; column < grid.GetColumnCount(); ++column) cells += "|" + grid.GetItemText(row, column);
+        rows.push_back(cells);
+    }
+    return rows;
+}
+
 void PrintingPageTest::SetUp() {
     PageTest::SetUp();
     fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports", fs::copy_options::recursive);

@@ -5,6 +5,7 @@
 // window fixture (Click(*page, id), ModalRun, Grab...).
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
@@ -41,6 +42,20 @@ private:
 
 // The texts of a column of a page's table, below its heading row.
 std::vector<CString> GridColumn(CGridCtrl& grid, int column);
+// The rows of a page's table below its heading row, each row's cells joined by "|".
+std::vector<CString> GridRows(CGridCtrl& grid);
+
+// The dialog of class `Dialog` that `action` opens runs `script`, then is closed with OK
+// unless the script closed it.
+template <class Dialog>
+void WithDialog(const std::function<void(Dialog&)>& script, const std::function<void()>& action) {
+    const ModalRun run([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<Dialog&>(shown);
+        script(dialog);
+        if (!dialog.IsEnded()) dialog.PressButton(IDOK);
+    });
+    action();
+}
 
 // A page test whose form is also stored, loaded into a fresh document and printed, to files
 // (PDF and text) rather than previewed, with the delivered report files.

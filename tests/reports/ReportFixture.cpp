@@ -64,7 +64,10 @@ ReportSequenceTest::Texts ReportSequenceTest::Sent(const std::function<void(CRep
 }
 
 ReportSequenceTest::Texts ReportSequenceTest::Filled(int formType) const {
-    return Sent([formType](CReportParameters& report) { FindFormTypeReport(formType)->first.filler(report, -1, -1); });
+    return Sent([formType](CReportParameters& report) {
+        const FormTypeReport* printed = FindFormTypeReport(formType);
+        printed->first.filler(report, printed->section, printed->secondSection);
+    });
 }
 
 ReportSequenceTest::Texts ReportSequenceTest::Join(std::initializer_list<Texts> parts) {

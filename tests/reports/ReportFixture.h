@@ -53,7 +53,7 @@ protected:
 
     // What `fill` sends for the document, in order, each index following the one before.
     Texts Sent(const std::function<void(CReportParameters&)>& fill) const;
-    // What the form type's (first) filler sends.
+    // What the form type's (first) filler sends, with the form type's sections.
     Texts Filled(int formType) const;
     static Texts Join(std::initializer_list<Texts> parts);
 

@@ -1,0 +1,123 @@
+// The bear pages stored and read back: every field in its own column, the bears in the order
+// typed with the words of their classes, choices that another program left empty, and
+// updates and a delete that leave no bear rows behind.
+#include "StoreFixture.h"
+
+#include "store/SqlText.h"
+
+namespace {
+
+constexpr int kAllBearPages = 24;  // steps 6701 to 6707
+
+class BearStoreTest : public StoreTest {
+protected:
+    int Rows(const char* table, int formId) { return Count(table, FormatSql("FormID = %d", formId)); }
+    int BearRows(int formId) {
+        return Count("tBear_01_Bears", FormatSql("tBear_01_ID in (select ID from tBear_01 where FormID = %d)", formId));
+    }
+};
+
+CBear01Row Bear(int size, const char* sizeText, int color, const char* colorText, int sex, const char* sexText,
+                const char* count) {
+    return {size, sizeText, color, colorText, sex, sexText, count};
+}
+
+TEST_F(BearStoreTest, EveryPageComesBackWithEachValueInItsOwnColumn) {
+    auto doc = NewDocument(kAllBearPages);
+    CSpecData_Bear_01& seen = doc->SpecData_Bear_01;
+    seen.Behaviour = "пасе в 'Бялата поляна'";
+    seen.Bears.Add(Bear(-1, "", -1, "", -1, "", ""));
+    const char* const sizes[] = {"мече", "малка мечка", "дребна мечка", "средно голяма мечка", "голяма мечка",
+                                 "много голяма мечка"};
+    const char* const colors[] = {"светлокафяв", "кафяв", "тъмен", "златист"};
+    const char* const sexes[] = {"мъжки", "женски"};
+    for (int size = 5; size >= 0; --size)
+        seen.Bears.Add(Bear(size, sizes[size], size % 4, colors[size % 4], size % 2, sexes[size % 2], "1"));
+    seen.Bears.Add(Bear(0, sizes[0], 3, colors[3], -1, "", "12"));
+    doc->SpecData_Bear_02 = {1, 0, 1, 1, 0, 1, 1, "11", "17", "12", "13", "14", "15", "16"};
+    doc->SpecData_Bear_03 = {"мечката 'маркира'", "бор", "до пътеката", "1,8", 4, 0};
+    doc->SpecData_Bear_04 = {0, "2", "1", 2, 0, "12", "34", "56", "листа", "зимата"};
+    doc->SpecData_Bear_05 = {"27", "16", "14", 0, 5};
+    doc->SpecData_Bear_06 = {0, "плодове и 'жълъди'"};
+    doc->SpecData_Bear_07.Notes = "Бележки\nс нов ред";
+    ASSERT_TRUE(doc->SaveNewForm());
+    const int formId = LastFormId();
+
+    auto loaded = Loaded(formId, kAllBearPages);
+    EXPECT_EQ(loaded->SpecData_Bear_01, doc->SpecData_Bear_01);
+    EXPECT_EQ(loaded->SpecData_Bear_02, doc->SpecData_Bear_02);
+    EXPECT_EQ(loaded->SpecData_Bear_03, doc->SpecData_Bear_03);
+    EXPECT_EQ(loaded->SpecData_Bear_04, doc->SpecData_Bear_04);
+    EXPECT_EQ(loaded->SpecData_Bear_05, doc->SpecData_Bear_05);
+    EXPECT_EQ(loaded->SpecData_Bear_06, doc->SpecData_Bear_06);
+    EXPECT_EQ(loaded->SpecData_Bear_07, doc->SpecData_Bear_07);
+
+    // Each value in the column of its name: a swap in both the insert and the select shows here.
+    EXPECT_EQ(Text(FormatSql("select bAgressionAgainst || bProtectChild || bProtectPrey || bRunAway || bRunCalm || "
+                             "bThreatens || bCriticDistance || '|' || AgressionAgainst || CriticDistance || "
+                             "ProtectChild || ProtectPrey || RunAway || RunCalm || Threatens from tBear_02 where FormID = %d",
+                             formId)),
+              "1011011|11171213141516");
+    EXPECT_EQ(Text(FormatSql("select BackPawLen || BackPawWid || FrontPawLen || '|' || BearSizeType || bCheckTrail "
+                             "from tBear_05 where FormID = %d", formId)),
+              "271614|50");
+    EXPECT_EQ(Text(FormatSql("select CaveLen || CaveWid || DistanceToLair || '|' || FloraType || LairType from tBear_04 "
+                             "where FormID = %d", formId)),
+              "123456|20");
+    EXPECT_EQ(Text(FormatSql("select Reasons from tBear_03 where FormID = %d", formId)), "мечката 'маркира'");
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(BearStoreTest, PagesNeverOpenedStoreTheirDefaultsAndEmptyChoicesLoadAsNone) {
+    auto doc = NewDocument(kAllBearPages);
+    ASSERT_TRUE(doc->SaveNewForm());
+    const int formId = LastFormId();
+    for (const char* table : {"tBear_01", "tBear_02", "tBear_03", "tBear_04", "tBear_05", "tBear_06", "tBear_07"})
+        EXPECT_EQ(Rows(table, formId), 1) << table;
+    EXPECT_EQ(BearRows(formId), 0);
+    EXPECT_EQ(Text(FormatSql("select FloraType || LairType || CheckLair from tBear_04 where FormID = %d", formId)),
+              "-1-10");
+    auto loaded = Loaded(formId, kAllBearPages);
+    EXPECT_TRUE(loaded->SpecData_Bear_01.Bears.IsEmpty());
+    EXPECT_EQ(loaded->SpecData_Bear_04, CSpecData_Bear_04());
+
+    // Rows another program wrote without a value: no choice (not the first one), no tick; a
+    // class outside the known ones has no word.
+    Exec(FormatSql("update tBear_03 set FloraType = NULL, bTrail = NULL; update tBear_04 set LairType = NULL; "
+                   "update tBear_05 set BearSizeType = NULL; insert into tBear_01_Bears (tBear_01_ID, BearSize, "
+                   "BearColor, BearSex) select ID, NULL, 7, NULL from tBear_01 where FormID = %d",
+                   formId));
+    auto reloaded = Loaded(formId, kAllBearPages);
+    EXPECT_EQ(reloaded->SpecData_Bear_03, CSpecData_Bear_03());
+    EXPECT_EQ(reloaded->SpecData_Bear_04.LairType, -1);
+    EXPECT_EQ(reloaded->SpecData_Bear_05.BearSizeType, -1);
+    ASSERT_EQ(reloaded->SpecData_Bear_01.Bears.GetSize(), 1);
+    EXPECT_EQ(reloaded->SpecData_Bear_01.Bears[0], Bear(-1, "", 7, "", -1, "", ""));
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(BearStoreTest, UpdatesRewriteTheBearsAndADeleteLeavesNone) {
+    auto doc = NewDocument(kAllBearPages);
+    doc->SpecData_Bear_01.Bears.Add(Bear(1, "малка мечка", 1, "кафяв", 0, "мъжки", "2"));
+    doc->SpecData_Bear_01.Bears.Add(Bear(2, "дребна мечка", 2, "тъмен", 1, "женски", "3"));
+    ASSERT_TRUE(doc->SaveNewForm());
+    const int formId = LastFormId();
+    ASSERT_TRUE(doc->SaveNewForm());  // another form with its own two bears
+
+    auto edited = Loaded(formId, kAllBearPages);
+    edited->SpecData_Bear_01.Bears.RemoveAt(0);
+    edited->SpecData_Bear_07.Notes = "поправено";
+    for (int update = 0; update < 2; ++update) {
+        ASSERT_TRUE(edited->UpdateForm());
+        EXPECT_EQ(std::tuple(Rows("tBear_01", formId), BearRows(formId), Rows("tBear_07", formId)), std::tuple(1, 1, 1));
+    }
+    EXPECT_EQ(Count("tBear_01_Bears"), 3);  // no row of an earlier version is left
+    EXPECT_EQ(Loaded(formId, kAllBearPages)->SpecData_Bear_01, edited->SpecData_Bear_01);
+
+    ASSERT_TRUE(edited->DeleteForm(formId));
+    EXPECT_EQ(Rows("tBear_01", formId) + Rows("tBear_05", formId) + Rows("tBear_07", formId), 0);
+    EXPECT_EQ(Count("tBear_01_Bears"), 2);  // the other form's bears
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+}  // namespace
