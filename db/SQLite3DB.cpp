@@ -236,8 +236,16 @@ void CSQLite3Statement::checkVM() const {
 }
 
 void CSQLite3Statement::bind(int param, const unsigned char* blobValue, int length) {
+    bindBlob(param, blobValue, length, SQLITE_TRANSIENT);
+}
+
+void CSQLite3Statement::bindStatic(int param, const unsigned char* blobValue, int length) {
+    bindBlob(param, blobValue, length, SQLITE_STATIC);
+}
+
+void CSQLite3Statement::bindBlob(int param, const unsigned char* blobValue, int length, void (*destructor)(void*)) {
     checkVM();
-    const int result = sqlite3_bind_blob(m_pVM, param, blobValue, length, SQLITE_TRANSIENT);
+    const int result = sqlite3_bind_blob(m_pVM, param, blobValue, length, destructor);
     if (result != SQLITE_OK) throw CSQLite3Exception(result, "Error binding blob param", false);
 }
 
