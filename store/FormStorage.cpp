@@ -8,7 +8,6 @@
 #include "store/DatabaseError.h"
 #include "store/FormDocument.h"
 #include "store/FormTables.h"
-#include "store/SaveProgress.h"
 #include "store/SqlText.h"
 
 namespace {
@@ -110,7 +109,8 @@ void CTovan_splitDoc::SaveStep(CSQLite3DB& db, int stepCode, int formId) {
 }
 
 BOOL CTovan_splitDoc::SaveNewForm() {
-    CSaveProgress progress;
+    const CSaveProgress::Showing showing(m_saveProgress);
+    CSaveProgress& progress = m_saveProgress;
     return RunTransaction([&](CSQLite3DB& db) {
         CArray<int> steps;
         GetFormSteps(db, FormTypeID, steps);
@@ -127,7 +127,8 @@ BOOL CTovan_splitDoc::SaveNewForm() {
 }
 
 BOOL CTovan_splitDoc::UpdateForm() {
-    CSaveProgress progress;
+    const CSaveProgress::Showing showing(m_saveProgress);
+    CSaveProgress& progress = m_saveProgress;
     return RunTransaction([&](CSQLite3DB& db) {
         RequireLiveForm(db, FormID);
         DeleteFormData(db, FormID);
