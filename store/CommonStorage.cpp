@@ -291,7 +291,7 @@ BOOL CTovan_splitDoc::LoadThreats(CSQLite3DB& db, int formId) {
     if (query.eof()) return FALSE;
     // The texts are the paths the threats picker shows, so a loaded threat reads as one
     // picked anew. A threat the classification tree does not carry keeps its own name.
-    const CThreatPaths paths;
+    const CThreatPaths& paths = CThreatPaths::Current();
     for (; !query.eof(); query.nextRow()) {
         CThreatItem threat;
         threat.ID = query.getIntField("dThreatID");
