@@ -37,9 +37,9 @@ constexpr char kColumns[] =
 
 constexpr char kFormsFirst[] =
     "from Forms f \n"
-    "cross join FormNames n on f.FormTypeID = n.ID \n"
     "cross join Actions a on a.FormID = f.ID and a.ActionType = 1 \n"
-    "cross join Sessions s on a.SessionID = s.ID \n";
+    "cross join Sessions s on a.SessionID = s.ID \n"
+    "cross join FormNames n on f.FormTypeID = n.ID \n";
 
 constexpr char kSessionsFirst[] =
     "from Sessions s \n"
