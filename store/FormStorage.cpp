@@ -131,7 +131,12 @@ BOOL CTovan_splitDoc::UpdateForm() {
     CSaveProgress& progress = m_saveProgress;
     return RunTransaction([&](CSQLite3DB& db) {
         RequireLiveForm(db, FormID);
-        DeleteFormData(db, FormID);
+        // Pictures are large: the new rows are written before the old ones go, so that they
+        // take pages that were free before the update rather than pages the update freed,
+        // which SQLite would first copy to its journal. Old and new rows differ by ID.
+        const int lastOldPicture = db.execQuery(FormatSql("select ifnull(max(ID), 0) from DlgData_Images "
+                                                          "where FormID = %d ", FormID)).getIntField(0, 0);
+        DeleteFormData(db, FormID, PictureRows::kKeep);
         CArray<int> steps;
         GetFormSteps(db, FormTypeID, steps);
         progress.SetRange(steps.GetSize() + 1);
@@ -141,6 +146,7 @@ BOOL CTovan_splitDoc::UpdateForm() {
             SaveStep(db, step, FormID);
             progress.StepIt();
         }
+        db.execDML(FormatSql("delete from DlgData_Images where FormID = %d and ID <= %d ", FormID, lastOldPicture));
     });
 }
 
