@@ -2,24 +2,36 @@
 // that already hold 0, 10,000 and 100,000 stored forms, and what the access layer adds to
 // the plain SQLite calls of a save.
 //
-//   build/bench/storage [--benchmark_filter=...]
+//   taskset -c 3 build/bench/storage [--rounds=5] [--disk-only | --memory-only]
 //
 // The form: every common page, 20 observers, 30 threats, 10 points and 4 pictures of about
 // 1 MB. The stored forms of the prepared databases have the same common rows (with one
 // small picture each), and every tenth of them a row in every species table and its child
-// tables, so that a statement that scanned a whole table would show. Run with
-// --benchmark_repetitions=3 on a busy machine: the summary then takes the medians.
+// tables, so that a statement that scanned a whole table would show.
+//
+// The program prepares the databases once, on disk and in a memory-backed folder (where the
+// disk's speed cannot hide the layer's own cost), then measures each database in a process
+// of its own, the sizes taking turns over several rounds, so that a drift of the machine
+// touches every size alike. Each process measures save, load, update and delete with
+// Google Benchmark, and in the same process the save's statements replayed through plain
+// SQLite calls; what a measurement adds is removed after each iteration, so every database
+// keeps its size. The summary gives the medians over the rounds and the medians of the
+// per-round ratios.
 #include <benchmark/benchmark.h>
 #include <sqlite3.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
+#include <array>
 
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
@@ -132,16 +144,8 @@ std::string StoredForms(int count) {
     return sql + "drop table n;";
 }
 
-// The template database, then one copy per size, built once per run.
-fs::path PreparedDatabase(int storedForms) {
-    static const fs::path root = [] {
-        fs::path dir = fs::temp_directory_path() / ("quorin-bench-" + std::to_string(::getpid()));
-        fs::create_directories(dir);
-        return dir;
-    }();
-    static std::map<int, fs::path> built;
-    if (auto found = built.find(storedForms); found != built.end()) return found->second;
-
+// The template database, then the database of each size in its own folder under `root`.
+fs::path PrepareDatabase(const fs::path& root, int storedForms) {
     const fs::path templ = root / "template.db3";
     if (!fs::exists(templ)) {
         BuildDemoDatabase(templ.c_str(), QUORIN_DATA_DIR);
@@ -176,7 +180,7 @@ fs::path PreparedDatabase(int storedForms) {
         std::fprintf(stderr, "prepared %d stored forms in %.1f s\n", storedForms,
                      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
     }
-    return built[storedForms] = folder;
+    return folder;
 }
 
 // A picture of about 1 MB: 600 x 580 pixels of 24 bits.
@@ -266,17 +270,41 @@ void Replay(const fs::path& folder, const std::vector<ReplayStatement>& plan) {
     sqlite3_close(db);
 }
 
-// The prepared database of the benchmark's size, made the program's database.
-fs::path UseDatabase(const benchmark::State& state) {
-    const fs::path folder = PreparedDatabase(static_cast<int>(state.range(0)));
-    TheProgramFolder().InitAppDir((folder.string() + "/").c_str());
-    return folder;
-}
+// The database this process measures (--folder), made the program's database.
+fs::path g_folder;
+
+// What the database held before a measurement: everything after it is removed again, so
+// that the database keeps its size from iteration to iteration and from round to round.
+class Baseline {
+public:
+    Baseline() {
+        CSQLite3DB db;
+        db.open(File().c_str());
+        m_form = db.execQuery("select ifnull(max(ID), 0) from Forms").getIntField(0);
+        m_action = db.execQuery("select ifnull(max(ID), 0) from Actions").getIntField(0);
+        m_point = db.execQuery("select ifnull(max(ID), 0) from Coordinates").getIntField(0);
+    }
+    void Restore() const {
+        std::string sql = "begin;";
+        for (const char* table : FormTables()) sql += std::string("delete from ") + table + " where FormID > " + Id(m_form);
+        sql += "delete from Coordinates where ID > " + Id(m_point) + "delete from Actions where ID > " + Id(m_action) +
+               "delete from Forms where ID > " + Id(m_form) + "commit;";
+        sqlite3* db = nullptr;
+        sqlite3_open(File().c_str(), &db);
+        Exec(db, sql);
+        sqlite3_close(db);
+    }
+
+private:
+    static std::string File() { return (g_folder / "nomenklaturi.db3").string(); }
+    static std::string Id(int id) { return std::to_string(id) + ";"; }
+    int m_form = 0, m_action = 0, m_point = 0;
+};
 
 double Seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 void BM_Save(benchmark::State& state) {
-    const fs::path folder = UseDatabase(state);
+    const Baseline baseline;
     CTovan_splitDoc doc;
     FillForm(doc);
     std::vector<ReplayStatement> statements;
@@ -285,109 +313,212 @@ void BM_Save(benchmark::State& state) {
         doc.SaveNewForm();
         statements = ReplayPlan(recorder.Statements());
     }
-    double saved = 0, replayed = 0;
+    baseline.Restore();
+    double replayed = 0;
     for (auto _ : state) {
-        const auto start = std::chrono::steady_clock::now();
         if (!doc.SaveNewForm()) state.SkipWithError("save failed");
-        const auto middle = std::chrono::steady_clock::now();
         state.PauseTiming();
-        Replay(folder, statements);
-        const auto end = std::chrono::steady_clock::now();
+        baseline.Restore();
+        const auto start = std::chrono::steady_clock::now();
+        Replay(g_folder, statements);
+        replayed += Seconds(std::chrono::steady_clock::now() - start);
+        baseline.Restore();
         state.ResumeTiming();
-        saved += Seconds(middle - start);
-        replayed += Seconds(end - middle);
     }
-    state.counters["replay_ms"] = benchmark::Counter(replayed * 1000 / static_cast<double>(state.iterations()));
-    state.counters["save/replay"] = benchmark::Counter(saved / replayed);
+    state.counters["replay"] = benchmark::Counter(replayed * 1000 / static_cast<double>(state.iterations()));
     state.counters["statements"] = benchmark::Counter(static_cast<double>(statements.size()));
 }
 
 void BM_Load(benchmark::State& state) {
-    const fs::path folder = UseDatabase(state);
+    const Baseline baseline;
     CTovan_splitDoc doc;
     FillForm(doc);
     doc.SaveNewForm();
-    const int formId = LastFormId(folder);
+    const int formId = LastFormId(g_folder);
     for (auto _ : state) {
         doc.ClearAll();
         if (!doc.LoadForm(formId) || doc.CommonData_07_Threat.Threats.GetSize() != kThreats)
             state.SkipWithError("load failed");
     }
+    baseline.Restore();
 }
 
 void BM_Update(benchmark::State& state) {
-    const fs::path folder = UseDatabase(state);
+    const Baseline baseline;
     CTovan_splitDoc doc;
     FillForm(doc);
     doc.SaveNewForm();
     doc.ClearAll();
-    doc.LoadForm(LastFormId(folder));
+    doc.LoadForm(LastFormId(g_folder));
     for (auto _ : state)
         if (!doc.UpdateForm()) state.SkipWithError("update failed");
+    baseline.Restore();
 }
 
 void BM_Delete(benchmark::State& state) {
-    const fs::path folder = UseDatabase(state);
+    const Baseline baseline;
     CTovan_splitDoc doc;
     FillForm(doc);
     for (auto _ : state) {
         state.PauseTiming();
         doc.SaveNewForm();
-        const int formId = LastFormId(folder);
+        const int formId = LastFormId(g_folder);
         state.ResumeTiming();
         if (!doc.DeleteForm(formId)) state.SkipWithError("delete failed");
+        state.PauseTiming();
+        baseline.Restore();
+        state.ResumeTiming();
     }
 }
 
-void Sizes(benchmark::internal::Benchmark* benchmark) {
-    benchmark->Arg(0)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->MinTime(1.0)->UseRealTime();
-}
-
-BENCHMARK(BM_Save)->Apply(Sizes);
-BENCHMARK(BM_Load)->Apply(Sizes);
-BENCHMARK(BM_Update)->Apply(Sizes);
-BENCHMARK(BM_Delete)->Apply(Sizes);
-
-// The console report, then each operation's time on the largest database against its time
-// on the empty one.
-class SummaryReporter : public benchmark::ConsoleReporter {
+// One line per operation for the driver: "RESULT name milliseconds".
+class LineReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs) {
-            // With --benchmark_repetitions the summary takes the median.
-            if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
-            const std::string name = run.benchmark_name();
-            const auto slash = name.find('/');
-            if (slash == std::string::npos) continue;
-            m_times[name.substr(0, slash)][std::atoi(name.c_str() + slash + 1)] = run.GetAdjustedRealTime();
+            if (run.error_occurred) continue;
+            const double ms = run.GetAdjustedRealTime();
+            std::string name = run.benchmark_name();
+            name = name.substr(3, name.find('/') - 3);  // "BM_Save/min_time:…" gives "Save"
+            std::fprintf(stdout, "RESULT %s %.4f\n", name.c_str(), ms);
+            if (const auto replay = run.counters.find("replay"); replay != run.counters.end())
+                std::fprintf(stdout, "RESULT Replay %.4f\n", replay->second.value);
         }
+        std::fflush(stdout);
     }
-    void Finalize() override {
-        ConsoleReporter::Finalize();
-        std::printf("\n%-10s %12s %12s %12s %14s\n", "operation", "0 forms", "10000", "100000", "100000 / 0");
-        for (const auto& [name, times] : m_times) {
-            const auto at = [&](int n) { return times.count(n) ? times.at(n) : 0.0; };
-            std::printf("%-10s %9.1f ms %9.1f ms %9.1f ms %14.2f\n", name.c_str(), at(0), at(10000), at(100000),
-                        at(0) > 0 ? at(100000) / at(0) : 0.0);
-        }
-    }
-
-private:
-    std::map<std::string, std::map<int, double>> m_times;
 };
+
+int MeasureOneDatabase(int argc, char** argv) {
+    TheProgramFolder().InitAppDir((g_folder.string() + "/").c_str());
+    for (auto* benchmark : {benchmark::RegisterBenchmark("BM_Save", BM_Save), benchmark::RegisterBenchmark("BM_Load", BM_Load),
+                            benchmark::RegisterBenchmark("BM_Update", BM_Update),
+                            benchmark::RegisterBenchmark("BM_Delete", BM_Delete)})
+        benchmark->Unit(benchmark::kMillisecond)->MinTime(0.5)->UseRealTime();
+    benchmark::Initialize(&argc, argv);
+    LineReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
+
+// --- the driver ------------------------------------------------------------------------------
+
+constexpr std::array<int, 3> kSizes = {0, 10000, 100000};
+const std::array<const char*, 5> kOperations = {"Save", "Replay", "Load", "Update", "Delete"};
+
+double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// The figures of one process measuring one database.
+std::map<std::string, double> MeasureInChild(const fs::path& folder) {
+    const std::string command = "/proc/" + std::to_string(::getpid()) + "/exe --folder=" + folder.string() + " --benchmark_color=false 2>/dev/null";
+    std::map<std::string, double> figures;
+    FILE* child = ::popen(command.c_str(), "r");
+    if (!child) return figures;
+    char line[512];
+    while (std::fgets(line, sizeof line, child)) {
+        char name[64];
+        double ms = 0;
+        const char* result = std::strstr(line, "RESULT ");
+        if (result && std::sscanf(result, "RESULT %63s %lf", name, &ms) == 2) figures[name] = ms;
+    }
+    ::pclose(child);
+    return figures;
+}
+
+void Summarize(const char* medium, const std::vector<std::map<int, std::map<std::string, double>>>& rounds) {
+    std::printf("\n%s, medians of %zu rounds\n%-8s %11s %11s %11s %12s\n", medium, rounds.size(), "", "0 forms", "10000",
+                "100000", "100000 / 0");
+    const auto median = [&](int size, const std::function<double(const std::map<std::string, double>&)>& of) {
+        std::vector<double> values;
+        for (const auto& round : rounds)
+            if (const auto found = round.find(size); found != round.end() && !found->second.empty()) values.push_back(of(found->second));
+        return Median(values);
+    };
+    const auto figure = [](const char* name) {
+        return [name](const std::map<std::string, double>& f) { return f.count(name) ? f.at(name) : 0.0; };
+    };
+    for (const char* operation : kOperations) {
+        std::printf("%-8s", operation);
+        for (const int size : kSizes) std::printf(" %8.2f ms", median(size, figure(operation)));
+        std::vector<double> ratios;
+        for (const auto& round : rounds) {
+            const auto& none = round.at(0);
+            const auto& most = round.at(100000);
+            if (none.count(operation) && most.count(operation) && none.at(operation) > 0)
+                ratios.push_back(most.at(operation) / none.at(operation));
+        }
+        std::printf(" %12.2f\n", Median(ratios));
+    }
+    const auto ratio = [](const char* a, const char* b) {
+        return [a, b](const std::map<std::string, double>& f) {
+            return f.count(a) && f.count(b) && f.at(b) > 0 ? f.at(a) / f.at(b) : 0.0;
+        };
+    };
+    for (const auto& [label, of] : {std::pair{"save/replay", ratio("Save", "Replay")}, std::pair{"update/save", ratio("Update", "Save")}}) {
+        std::printf("%-12s", label);
+        for (const int size : kSizes) std::printf(" %8.2f   ", median(size, of));
+        std::printf("\n");
+    }
+}
+
+int Drive(int rounds, bool disk, bool memory) {
+    const std::string run = "quorin-bench-" + std::to_string(::getpid());
+    std::vector<std::pair<const char*, fs::path>> media;
+    if (disk) media.emplace_back("on disk", fs::temp_directory_path() / run);
+    if (memory) media.emplace_back("in memory (/dev/shm)", fs::path("/dev/shm") / run);
+    for (const auto& [name, root] : media) {
+        fs::create_directories(root);
+        if (root == media.front().second) {
+            for (const int size : kSizes) PrepareDatabase(root, size);
+        } else {
+            fs::copy(media.front().second, root, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+        }
+    }
+    std::vector<std::vector<std::map<int, std::map<std::string, double>>>> results(media.size());
+    for (int round = 0; round < rounds; ++round) {
+        std::map<int, std::map<std::string, double>> empty;
+        for (auto& medium : results) medium.push_back(empty);
+        // The sizes take turns, in an order that changes from round to round.
+        for (size_t turn = 0; turn < kSizes.size(); ++turn) {
+            const int size = kSizes[(turn + static_cast<size_t>(round)) % kSizes.size()];
+            for (size_t m = 0; m < media.size(); ++m) {
+                results[m].back()[size] = MeasureInChild(media[m].second / std::to_string(size));
+                std::fprintf(stderr, "round %d, %d forms, %s: save %.2f ms\n", round + 1, size, media[m].first,
+                             results[m].back()[size]["Save"]);
+            }
+        }
+    }
+    for (size_t m = 0; m < media.size(); ++m) Summarize(media[m].first, results[m]);
+    for (const auto& [name, root] : media) {
+        std::error_code ignored;
+        fs::remove_all(root, ignored);
+    }
+    return 0;
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
     // The save shows its progress window and the load builds the hidden threats picker.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    GuiRuntime gui(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    std::error_code ignored;
-    fs::remove_all(fs::temp_directory_path() / ("quorin-bench-" + std::to_string(::getpid())), ignored);
-    return 0;
+    int rounds = 5;
+    bool disk = true, memory = true;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument.rfind("--folder=", 0) == 0) g_folder = argument.substr(9);
+        else if (argument.rfind("--rounds=", 0) == 0) rounds = std::max(1, std::atoi(argument.c_str() + 9));
+        else if (argument == "--disk-only") memory = false;
+        else if (argument == "--memory-only") disk = false;
+    }
+    if (!g_folder.empty()) {
+        GuiRuntime gui(argc, argv);
+        return MeasureOneDatabase(argc, argv);
+    }
+    return Drive(rounds, disk, memory);
 }

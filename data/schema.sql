@@ -36,6 +36,9 @@ CREATE TABLE Actions (
     DelID       INTEGER
 );
 CREATE INDEX ix_Actions_FormID ON Actions (FormID, ActionType);
+-- The lists of stored forms: forms of one type newest first, and the forms a user created.
+CREATE INDEX ix_Actions_SessionID ON Actions (SessionID, ActionType);
+CREATE INDEX ix_Forms_FormTypeID ON Forms (FormTypeID);
 
 -- The latest change of each form (one row per form at most).
 CREATE VIEW LastUpdateActions AS
@@ -1307,6 +1310,7 @@ CREATE TABLE Sessions (
     ActionDate TEXT DEFAULT (date('now','localtime')),
     ActionTime TEXT DEFAULT (time('now','localtime'))
 );
+CREATE INDEX ix_Sessions_UserID ON Sessions (UserID);
 
 -- Observers. EGN holds the e-mail address.
 CREATE TABLE Person_Colaborator (

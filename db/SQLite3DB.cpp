@@ -236,8 +236,16 @@ void CSQLite3Statement::checkVM() const {
 }
 
 void CSQLite3Statement::bind(int param, const unsigned char* blobValue, int length) {
+    bindBlob(param, blobValue, length, SQLITE_TRANSIENT);
+}
+
+void CSQLite3Statement::bindStatic(int param, const unsigned char* blobValue, int length) {
+    bindBlob(param, blobValue, length, SQLITE_STATIC);
+}
+
+void CSQLite3Statement::bindBlob(int param, const unsigned char* blobValue, int length, void (*destructor)(void*)) {
     checkVM();
-    const int result = sqlite3_bind_blob(m_pVM, param, blobValue, length, SQLITE_TRANSIENT);
+    const int result = sqlite3_bind_blob(m_pVM, param, blobValue, length, destructor);
     if (result != SQLITE_OK) throw CSQLite3Exception(result, "Error binding blob param", false);
 }
 
@@ -275,6 +283,10 @@ void CSQLite3DB::open(const char* fileName) {
     if (result != SQLITE_OK) ThrowFromConnection(result, m_pDB);
     setBusyTimeout(m_nBusyTimeoutMs);
     RegisterCp1251Functions(m_pDB);
+    // Some builds of SQLite overwrite every freed page with zeros, which makes deleting or
+    // rewriting a form with pictures cost as much again as storing it. Freed pages are left
+    // as they are unless clearing them costs nothing, as SQLite does by default.
+    sqlite3_exec(m_pDB, "pragma secure_delete = fast", nullptr, nullptr, nullptr);
 }
 
 void CSQLite3DB::close() {

@@ -88,6 +88,9 @@ public:
     virtual ~CSQLite3Statement();
 
     void bind(int param, const unsigned char* blobValue, int length);
+    // For bytes that stay alive and unchanged until the statement is finalized: SQLite reads
+    // them where they are instead of taking a copy.
+    void bindStatic(int param, const unsigned char* blobValue, int length);
     int execDML();
     void reset();
     void finalize();
@@ -95,6 +98,7 @@ public:
 private:
     void checkDB() const;
     void checkVM() const;
+    void bindBlob(int param, const unsigned char* blobValue, int length, void (*destructor)(void*));
 
     sqlite3* m_pDB = nullptr;
     sqlite3_stmt* m_pVM = nullptr;

@@ -83,7 +83,14 @@ std::string FromUtf8(std::string_view utf8) {
 std::string ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() * 2);
-    for (const char c : bytes) AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(c)));
+    // Runs of ASCII, most of a typical text, are the same in both encodings.
+    for (size_t i = 0; i < bytes.size();) {
+        size_t end = i;
+        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
+        out.append(bytes.substr(i, end - i));
+        if (end < bytes.size()) AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(bytes[end++])));
+        i = end;
+    }
     return out;
 }
 

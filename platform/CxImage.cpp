@@ -108,18 +108,56 @@ bool ReadPicture(QIODevice& device, DWORD type, const QString& suffix, QImage* i
     return false;
 }
 
+// Whether BMP bytes hold a whole picture of an allowed size, judged by their headers alone.
+bool WholeBmp(QIODevice& device) {
+    if (!CompleteBmp(device)) return false;
+    device.seek(0);
+    QImageReader reader(&device, "bmp");
+    reader.setDecideFormatFromContent(false);
+    const QSize size = reader.size();
+    const qint64 bytes = static_cast<qint64>(size.width()) * size.height() * 4;
+    return reader.canRead() && size.isValid() && !size.isEmpty() &&
+           bytes <= static_cast<qint64>(kLargestPictureMegabytes) * 1024 * 1024;
+}
+
+bool WritePicture(const QImage& source, const QByteArray& name, QByteArray* bytes) {
+    QImage picture = source;
+    if (name == "bmp" || name == "jpeg") {
+        // These formats hold no transparency: transparent parts become white, not black. An
+        // opaque picture needs no painting, only the 24-bit pixels these files are written in.
+        if (picture.hasAlphaChannel()) {
+            QImage opaque(picture.size(), QImage::Format_RGB888);
+            opaque.fill(Qt::white);
+            QPainter painter(&opaque);
+            painter.drawImage(0, 0, picture);
+            painter.end();
+            picture = opaque;
+        } else if (picture.depth() <= 8) {
+            picture = picture.convertToFormat(QImage::Format_RGB888);
+        }
+    }
+    QBuffer device(bytes);
+    device.open(QIODevice::WriteOnly);
+    QImageWriter writer(&device, name);
+    return writer.write(picture) && !bytes->isEmpty();
+}
+
 }  // namespace
 
 CxImage::CxImage(DWORD imageType) : m_type(imageType) {}
 
 CxImage::CxImage(const CxImage& other)
     : m_image(other.m_image ? std::make_unique<QImage>(*other.m_image) : nullptr),
+      m_bmp(other.m_bmp),
+      m_undecoded(other.m_undecoded),
       m_type(other.m_type),
       m_lastError(other.m_lastError) {}
 
 CxImage& CxImage::operator=(const CxImage& other) {
     if (this != &other) {
         m_image = other.m_image ? std::make_unique<QImage>(*other.m_image) : nullptr;
+        m_bmp = other.m_bmp;
+        m_undecoded = other.m_undecoded;
         m_type = other.m_type;
         m_lastError = other.m_lastError;
     }
@@ -129,17 +167,39 @@ CxImage& CxImage::operator=(const CxImage& other) {
 CxImage::~CxImage() = default;
 
 bool CxImage::Refuse(const char* reason) {
-    m_image.reset();
+    Destroy();
     m_lastError = reason;
     return false;
 }
 
 bool CxImage::Destroy() {
     m_image.reset();
+    m_bmp.reset();
+    m_undecoded = false;
     return true;
 }
 
-bool CxImage::IsValid() const { return m_image && !m_image->isNull(); }
+const QImage* CxImage::Pixels() const {
+    if (m_undecoded) {
+        m_undecoded = false;
+        QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(m_bmp->data()),
+                                                   static_cast<qsizetype>(m_bmp->size()));
+        QBuffer device(&bytes);
+        device.open(QIODevice::ReadOnly);
+        QImage image;
+        QByteArray format;
+        QString error;
+        if (ReadPicture(device, CXIMAGE_FORMAT_BMP, QString(), &image, &format, &error)) {
+            m_image = std::make_unique<QImage>(std::move(image));
+        } else {
+            m_bmp.reset();
+            m_lastError = error.isEmpty() ? "The picture data cannot be read." : error.toUtf8().constData();
+        }
+    }
+    return m_image && !m_image->isNull() ? m_image.get() : nullptr;
+}
+
+bool CxImage::IsValid() const { return Pixels() != nullptr; }
 DWORD CxImage::GetWidth() const { return IsValid() ? static_cast<DWORD>(m_image->width()) : 0; }
 DWORD CxImage::GetHeight() const { return IsValid() ? static_cast<DWORD>(m_image->height()) : 0; }
 
@@ -152,6 +212,7 @@ bool CxImage::Load(const CString& fileName, DWORD imageType) {
     QString error;
     if (!ReadPicture(file, imageType, QFileInfo(file).suffix(), &image, &format, &error))
         return Refuse(error.isEmpty() ? "The file is not a picture that can be read." : error.toUtf8().constData());
+    Destroy();
     m_image = std::make_unique<QImage>(std::move(image));
     m_type = TypeOf(format);
     m_lastError.Empty();
@@ -163,42 +224,62 @@ bool CxImage::Decode(const BYTE* buffer, DWORD size, DWORD imageType) {
     QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(buffer), static_cast<qsizetype>(size));
     QBuffer device(&bytes);
     device.open(QIODevice::ReadOnly);
+    if (imageType == CXIMAGE_FORMAT_BMP) {
+        // The bytes are kept as they are, and read into pixels when first needed.
+        if (!WholeBmp(device)) return Refuse("The BMP data cannot be read.");
+        Destroy();
+        m_bmp = std::make_shared<const std::vector<BYTE>>(buffer, buffer + size);
+        m_undecoded = true;
+        m_type = CXIMAGE_FORMAT_BMP;
+        m_lastError.Empty();
+        return true;
+    }
     QImage image;
     QByteArray format;
     QString error;
     if (!ReadPicture(device, imageType, QString(), &image, &format, &error))
         return Refuse(error.isEmpty() ? "The picture data cannot be read." : error.toUtf8().constData());
     image.detach();  // the bytes belong to the caller
+    Destroy();
     m_image = std::make_unique<QImage>(std::move(image));
     m_type = TypeOf(format);
     m_lastError.Empty();
     return true;
 }
 
+std::shared_ptr<const std::vector<BYTE>> CxImage::GetBmpBytes() const {
+    if (m_bmp) return m_bmp;
+    const QImage* pixels = Pixels();
+    QByteArray bytes;
+    if (!pixels || !WritePicture(*pixels, "bmp", &bytes)) return nullptr;
+    m_bmp = std::make_shared<const std::vector<BYTE>>(bytes.begin(), bytes.end());
+    return m_bmp;
+}
+
 bool CxImage::Encode(BYTE*& buffer, long& size, DWORD imageType) const {
     buffer = nullptr;
     size = 0;
     const QByteArray name = NameOf(imageType);
-    if (!IsValid() || name.isEmpty() || !QImageWriter::supportedImageFormats().contains(name)) return false;
-    QImage picture = *m_image;
-    if (imageType == CXIMAGE_FORMAT_BMP || imageType == CXIMAGE_FORMAT_JPG) {
-        // These formats hold no transparency: transparent parts become white, not black.
-        QImage opaque(picture.size(), QImage::Format_RGB888);
-        opaque.fill(Qt::white);
-        QPainter painter(&opaque);
-        painter.drawImage(0, 0, picture);
-        painter.end();
-        picture = opaque;
+    if (name.isEmpty() || !QImageWriter::supportedImageFormats().contains(name)) return false;
+    QByteArray written;
+    const BYTE* data = nullptr;
+    std::shared_ptr<const std::vector<BYTE>> bmp;
+    if (imageType == CXIMAGE_FORMAT_BMP) {
+        bmp = GetBmpBytes();
+        if (!bmp) return false;
+        data = bmp->data();
+        size = static_cast<long>(bmp->size());
+    } else {
+        if (!IsValid() || !WritePicture(*m_image, name, &written)) return false;
+        data = reinterpret_cast<const BYTE*>(written.constData());
+        size = static_cast<long>(written.size());
     }
-    QByteArray bytes;
-    QBuffer device(&bytes);
-    device.open(QIODevice::WriteOnly);
-    QImageWriter writer(&device, name);
-    if (!writer.write(picture) || bytes.isEmpty()) return false;
-    buffer = static_cast<BYTE*>(std::malloc(static_cast<size_t>(bytes.size())));
-    if (!buffer) return false;
-    std::memcpy(buffer, bytes.constData(), static_cast<size_t>(bytes.size()));
-    size = static_cast<long>(bytes.size());
+    buffer = static_cast<BYTE*>(std::malloc(static_cast<size_t>(size)));
+    if (!buffer) {
+        size = 0;
+        return false;
+    }
+    std::memcpy(buffer, data, static_cast<size_t>(size));
     return true;
 }
 

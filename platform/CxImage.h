@@ -5,7 +5,12 @@
 // Format codes: 0 means "find out from the content"; 1 is the BMP file format (the one the
 // database keeps). A file or buffer that is empty, damaged or of an unknown format is
 // refused: the call returns false and the picture stays invalid.
+//
+// A picture keeps its BMP file bytes: the ones it was decoded from, or its BMP encoding made
+// once and kept until the picture changes, so that storing it again costs no new encoding.
+// A picture decoded from BMP bytes reads its pixels only when something needs them.
 #include <memory>
+#include <vector>
 
 #include "CString.h"
 #include "Geometry.h"
@@ -39,6 +44,8 @@ public:
     // buffer and size 0, for an invalid picture or a format that cannot be written.
     bool Encode(BYTE*& buffer, long& size, DWORD imageType) const;
     static void FreeMemory(void* buffer);
+    // The picture as a BMP file, shared and never changed; null for an invalid picture.
+    std::shared_ptr<const std::vector<BYTE>> GetBmpBytes() const;
 
     bool IsValid() const;
     bool Destroy();  // back to an invalid picture
@@ -54,8 +61,11 @@ public:
 
 private:
     bool Refuse(const char* reason);
+    const QImage* Pixels() const;  // decodes the kept BMP bytes on first use; null while invalid
 
-    std::unique_ptr<QImage> m_image;  // null while invalid
+    mutable std::unique_ptr<QImage> m_image;  // null while invalid or not decoded yet
+    mutable std::shared_ptr<const std::vector<BYTE>> m_bmp;
+    mutable bool m_undecoded = false;  // m_bmp holds a picture whose pixels are not read yet
     DWORD m_type;
-    CString m_lastError;
+    mutable CString m_lastError;
 };

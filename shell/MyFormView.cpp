@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <climits>
+#include <vector>
 
 #include "controls/ComboHelpers.h"
 #include "controls/DialogHelpers.h"
@@ -149,30 +150,61 @@ void CMyFormView::FillCombo(int comboId, const CString& databasePath, const CStr
 }
 
 void CMyFormView::FillList(int formTypeId, int userId, int limit) {
-    m_grid.DeleteNonFixedRows();
+    // Drawing is off before the old rows go, so that neither removing nor adding rows lays
+    // the grid out again row by row.
     m_grid.SetRedraw(FALSE);
+    m_grid.DeleteNonFixedRows();
     // Rows read before a database error stay.
     WithProgramDatabase([&](CSQLite3DB& db) {
-        CSQLite3Query query = db.execQuery(StoredFormsQuery(formTypeId, userId, limit));
-        const CStoredFormReader reader(query);
-        for (; !query.eof(); query.nextRow()) {
-            const StoredFormRow form = reader.Read(query);
-            CString number;
-            number.Format("%d", m_grid.GetRowCount());
-            const int row = m_grid.InsertRow(number);
-            m_grid.SetItemData(row, kNumberColumn, form.formId);
-            m_grid.SetItemText(row, kFormTypeColumn, form.formTypeName);
-            m_grid.SetItemData(row, kFormTypeColumn, form.formTypeId);
-            m_grid.SetItemText(row, kCodeColumn, form.formCode);
-            m_grid.SetItemText(row, kObjectColumn, form.objectName);
-            m_grid.SetItemText(row, kDateColumn, form.createdDate);
-            m_grid.SetItemText(row, kTimeColumn, form.createdTime);
-            m_grid.SetItemText(row, kUserColumn, form.userName);
-            m_grid.SetItemText(row, kInspectorateColumn, form.inspectorate);
-            m_grid.SetItemText(row, kLastChangeColumn, form.lastChange);
-        }
+        CSQLite3Query query = db.execQuery(
+            StoredFormsQuery(formTypeId, userId, limit, ChooseStoredFormsPlan(db, userId)));
+        AppendRows(m_grid, query);
     });
     m_grid.SetRedraw(TRUE, TRUE);
+}
+
+void CMyFormView::AppendRows(CGridCtrl& grid, CSQLite3Query& query) {
+    const CStoredFormReader reader(query);
+    std::vector<StoredFormRow> forms;
+    // Rows go into the grid a batch at a time: the grid grows once per batch, and every row
+    // gets the height of a numbered heading, measured once.
+    const auto addBatch = [&] {
+        if (forms.empty()) return;
+        const int first = grid.GetRowCount();
+        grid.SetRowCount(first + static_cast<int>(forms.size()));
+        CString number;
+        int height = -1;
+        for (size_t i = 0; i < forms.size(); ++i) {
+            const StoredFormRow& form = forms[i];
+            const int row = first + static_cast<int>(i);
+            number.Format("%d", row);
+            grid.SetItemText(row, kNumberColumn, number);
+            if (height < 0) height = grid.GetTextExtent(row, kNumberColumn, number).cy;
+            grid.SetRowHeight(row, height);
+            grid.SetItemData(row, kNumberColumn, form.formId);
+            grid.SetItemText(row, kFormTypeColumn, form.formTypeName);
+            grid.SetItemData(row, kFormTypeColumn, form.formTypeId);
+            grid.SetItemText(row, kCodeColumn, form.formCode);
+            grid.SetItemText(row, kObjectColumn, form.objectName);
+            grid.SetItemText(row, kDateColumn, form.createdDate);
+            grid.SetItemText(row, kTimeColumn, form.createdTime);
+            grid.SetItemText(row, kUserColumn, form.userName);
+            grid.SetItemText(row, kInspectorateColumn, form.inspectorate);
+            grid.SetItemText(row, kLastChangeColumn, form.lastChange);
+        }
+        forms.clear();
+    };
+    constexpr size_t kBatch = 4096;
+    try {
+        for (; !query.eof(); query.nextRow()) {
+            forms.push_back(reader.Read(query));
+            if (forms.size() == kBatch) addBatch();
+        }
+    } catch (...) {
+        addBatch();
+        throw;
+    }
+    addBatch();
 }
 
 int CMyFormView::GetLimit() const {

@@ -10,6 +10,7 @@
 #include "platform/ListControls.h"
 
 class CDlgReport;
+class CSQLite3Query;
 class CTovan_splitDoc;
 
 class CMyFormView : public CFormView {
@@ -34,6 +35,8 @@ public:
     // Shows the live forms of the form type (-1: any) created by the user (-1: any), newest
     // first, at most `limit` of them (0 or less: all).
     void FillList(int formTypeId, int userId, int limit);
+    // Appends one numbered row per stored form the query of the list reads.
+    static void AppendRows(CGridCtrl& grid, CSQLite3Query& query);
     // Appends (text, id) of every row of the table to the combo box, in the order read.
     void FillCombo(int comboId, const CString& databasePath, const CString& table, const CString& idColumn,
                    const CString& textColumn);

@@ -291,7 +291,7 @@ BOOL CTovan_splitDoc::LoadThreats(CSQLite3DB& db, int formId) {
     if (query.eof()) return FALSE;
     // The texts are the paths the threats picker shows, so a loaded threat reads as one
     // picked anew. A threat the classification tree does not carry keeps its own name.
-    const CThreatPaths paths;
+    const CThreatPaths& paths = CThreatPaths::Current();
     for (; !query.eof(); query.nextRow()) {
         CThreatItem threat;
         threat.ID = query.getIntField("dThreatID");
@@ -311,8 +311,9 @@ void SaveImageGroup(CSQLite3DB& db, int formId, int isPhoto, const CArray<CImage
         CSQLite3Statement statement = db.compileStatement(
             FormatSql("insert into DlgData_Images ( FormID, IsPhoto, SerialNum, Name, Image ) values( %d, %d, %d, '%s', ? )",
                       formId, isPhoto, serial, QuoteSql(serial < names.GetSize() ? names[serial] : CString())));
-        const std::vector<BYTE> bmp = EncodeImageBmp(images[serial].get());
-        statement.bind(1, bmp.data(), static_cast<int>(bmp.size()));
+        // The picture's own BMP bytes, encoded at most once while it stays unchanged.
+        const auto bmp = ImageBmpBytes(images[serial].get());
+        statement.bindStatic(1, bmp ? bmp->data() : nullptr, bmp ? static_cast<int>(bmp->size()) : 0);
         statement.execDML();
         statement.reset();
         statement.finalize();

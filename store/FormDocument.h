@@ -11,6 +11,7 @@
 #include "platform/Gdi.h"
 #include "store/CommonRecords.h"
 #include "store/FamilyRecords.h"
+#include "store/SaveProgress.h"
 
 class CSQLite3DB;
 
@@ -122,4 +123,5 @@ private:
     BOOL LoadImages(CSQLite3DB& db, int formId);
 
     BOOL m_readOnly = FALSE;
+    CSaveProgress m_saveProgress;
 };

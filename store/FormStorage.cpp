@@ -8,7 +8,6 @@
 #include "store/DatabaseError.h"
 #include "store/FormDocument.h"
 #include "store/FormTables.h"
-#include "store/SaveProgress.h"
 #include "store/SqlText.h"
 
 namespace {
@@ -110,7 +109,8 @@ void CTovan_splitDoc::SaveStep(CSQLite3DB& db, int stepCode, int formId) {
 }
 
 BOOL CTovan_splitDoc::SaveNewForm() {
-    CSaveProgress progress;
+    const CSaveProgress::Showing showing(m_saveProgress);
+    CSaveProgress& progress = m_saveProgress;
     return RunTransaction([&](CSQLite3DB& db) {
         CArray<int> steps;
         GetFormSteps(db, FormTypeID, steps);
@@ -127,10 +127,16 @@ BOOL CTovan_splitDoc::SaveNewForm() {
 }
 
 BOOL CTovan_splitDoc::UpdateForm() {
-    CSaveProgress progress;
+    const CSaveProgress::Showing showing(m_saveProgress);
+    CSaveProgress& progress = m_saveProgress;
     return RunTransaction([&](CSQLite3DB& db) {
         RequireLiveForm(db, FormID);
-        DeleteFormData(db, FormID);
+        // Pictures are large: the new rows are written before the old ones go, so that they
+        // take pages that were free before the update rather than pages the update freed,
+        // which SQLite would first copy to its journal. Old and new rows differ by ID.
+        const int lastOldPicture = db.execQuery(FormatSql("select ifnull(max(ID), 0) from DlgData_Images "
+                                                          "where FormID = %d ", FormID)).getIntField(0, 0);
+        DeleteFormData(db, FormID, PictureRows::kKeep);
         CArray<int> steps;
         GetFormSteps(db, FormTypeID, steps);
         progress.SetRange(steps.GetSize() + 1);
@@ -140,6 +146,7 @@ BOOL CTovan_splitDoc::UpdateForm() {
             SaveStep(db, step, FormID);
             progress.StepIt();
         }
+        db.execDML(FormatSql("delete from DlgData_Images where FormID = %d and ID <= %d ", FormID, lastOldPicture));
     });
 }
 

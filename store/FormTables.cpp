@@ -70,7 +70,7 @@ const char* const kFormTables[] = {
 std::span<const CFormChildTable> FormChildTables() { return kFormChildTables; }
 std::span<const char* const> FormTables() { return kFormTables; }
 
-CString DeleteFormDataScript(int formId) {
+CString DeleteFormDataScript(int formId, PictureRows pictures) {
     CString id;
     id.Format("%d", formId);
     CString script;
@@ -87,8 +87,12 @@ CString DeleteFormDataScript(int formId) {
     // The wolf route's points hang in Coordinates with no coordinates page of their own.
     script += " delete from Coordinates\twhere DlgData_ID = -1 and ID\tin ( select GPS_point_id from "
               "tWolf_06_Tracks\twhere FormID = " + id + " ); \n";
-    for (const char* table : kFormTables) script += CString(" delete from ") + table + "\twhere FormID = " + id + "; \n";
+    for (const char* table : kFormTables)
+        if (pictures == PictureRows::kDelete || CString(table) != "DlgData_Images")
+            script += CString(" delete from ") + table + "\twhere FormID = " + id + "; \n";
     return script;
 }
 
-void DeleteFormData(CSQLite3DB& db, int formId) { db.execDML(DeleteFormDataScript(formId)); }
+void DeleteFormData(CSQLite3DB& db, int formId, PictureRows pictures) {
+    db.execDML(DeleteFormDataScript(formId, pictures));
+}

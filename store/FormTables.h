@@ -20,5 +20,7 @@ std::span<const CFormChildTable> FormChildTables();
 std::span<const char* const> FormTables();
 
 // Every statement names the form id; the whole runs as one execDML.
-CString DeleteFormDataScript(int formId);
-void DeleteFormData(CSQLite3DB& db, int formId);
+// An update keeps the rows of the form's pictures for the moment (kKeepPictures).
+enum class PictureRows { kDelete, kKeep };
+CString DeleteFormDataScript(int formId, PictureRows pictures = PictureRows::kDelete);
+void DeleteFormData(CSQLite3DB& db, int formId, PictureRows pictures = PictureRows::kDelete);

@@ -2,15 +2,13 @@
 
 #include "platform/CxImage.h"
 
+std::shared_ptr<const std::vector<BYTE>> ImageBmpBytes(const CxImage* image) {
+    return image ? image->GetBmpBytes() : nullptr;
+}
+
 std::vector<BYTE> EncodeImageBmp(const CxImage* image) {
-    std::vector<BYTE> bmp;
-    BYTE* buffer = nullptr;
-    long size = 0;
-    if (image && image->Encode(buffer, size, CXIMAGE_FORMAT_BMP)) {
-        bmp.assign(buffer, buffer + size);
-        CxImage::FreeMemory(buffer);
-    }
-    return bmp;
+    const auto bytes = ImageBmpBytes(image);
+    return bytes ? *bytes : std::vector<BYTE>();
 }
 
 CImageRef DecodeImageBmp(const BYTE* data, int length) {

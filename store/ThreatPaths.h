@@ -1,23 +1,22 @@
 #pragma once
 // The path texts of threats as the threats picker shows them: the names from the top of
-// the classification down to the threat, joined with "->". The picker is created hidden
-// once for all the threats of one form.
-#include <memory>
+// the classification down to the threat, joined with "->". The classification does not
+// change while the program runs, so the picker is built hidden once per database file and
+// every path read from it then.
+#include <unordered_map>
 
 #include "platform/CString.h"
 
-class CDlg_Threats;
-
 class CThreatPaths {
 public:
-    CThreatPaths();
-    ~CThreatPaths();
-    CThreatPaths(const CThreatPaths&) = delete;
-    CThreatPaths& operator=(const CThreatPaths&) = delete;
+    // The paths of the program's current database.
+    static const CThreatPaths& Current();
 
     // Empty when the picker's tree has no such threat.
     CString PathOf(int threatId) const;
 
 private:
-    std::unique_ptr<CDlg_Threats> m_picker;
+    CThreatPaths();
+
+    std::unordered_map<int, CString> m_paths;
 };

@@ -450,7 +450,15 @@ BOOL CGridCtrl::DeleteRow(int row) {
 
 BOOL CGridCtrl::DeleteNonFixedRows() {
     ResetSelectedRange();
-    for (int row = m_nRows - 1; row >= m_nFixedRows; --row) DeleteRow(row);
+    if (m_nRows <= m_nFixedRows) return TRUE;
+    // In one step: a long list is emptied without laying the grid out once per row.
+    if (!m_bVirtualMode) m_RowData.resize(static_cast<size_t>(m_nFixedRows));
+    m_arRowHeights.SetSize(m_nFixedRows, 0);
+    m_nRows = m_nFixedRows;
+    if (m_idCurrentCell.row >= m_nFixedRows) m_idCurrentCell = CCellID();
+    m_idTopLeftCell.row = -1;
+    ResetScrollBars();
+    SetModified(TRUE, -1, -1);
     return TRUE;
 }
 

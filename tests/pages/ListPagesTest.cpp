@@ -170,7 +170,7 @@ TEST_F(ThreatsPageTest, ThreatsArePickedWithTheirPathsOnceEach) {
                                "Елемента, който се опитвате да вмъкнете, вече е в списъка."}));
     EXPECT_EQ(Listed(), (Texts{"Строителство->Жилищни зони->Вилни селища", "Строителство", "Земеделие"}));
     // The path is the one a stored form's threat is loaded with.
-    EXPECT_EQ(CThreatPaths().PathOf(13), "Строителство->Жилищни зони->Вилни селища");
+    EXPECT_EQ(CThreatPaths::Current().PathOf(13), "Строителство->Жилищни зони->Вилни селища");
 
     Page()->ThreatList().SetCurSel(1);
     Click(*page, CCommonForm_07_Threat::IDC_DELETE_THREAT);

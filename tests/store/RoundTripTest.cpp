@@ -299,6 +299,40 @@ TEST_F(StoreTest, PicturesComeBackPixelForPixelInTheirGroupsAndOrder) {
     EXPECT_EQ(damaged->CommonData_InsertImages.MapNames[0], "карта.tif");
 }
 
+TEST_F(StoreTest, AnUpdateKeepsTheStoredBytesOfPicturesAndStoresAChangedOneAnew) {
+    // Bytes no encoder of ours writes (a mark in the reserved header field), so that a
+    // picture encoded again would show.
+    std::vector<BYTE> stored = TestBmp(30, 20, 4);
+    stored[6] = 'Q';
+    stored[7] = 'R';
+    auto typed = NewDocument();
+    typed->CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(stored.data(), static_cast<int>(stored.size())));
+    typed->CommonData_InsertImages.PhotoNames.Add("a.bmp");
+    typed->CommonData_InsertImages.MapImages.Add(PictureOf(8, 8, 5));
+    typed->CommonData_InsertImages.MapNames.Add("b.bmp");
+    ASSERT_TRUE(typed->SaveNewForm());
+    const int formId = LastFormId();
+    const auto blobOf = [&](int isPhoto) {
+        CSQLite3Query query = db.execQuery(
+            FormatSql("select Image from DlgData_Images where FormID = %d and IsPhoto = %d", formId, isPhoto));
+        int length = 0;
+        const BYTE* bytes = query.eof() ? nullptr : query.getBlobField(0, length);
+        return std::vector<BYTE>(bytes, bytes + length);
+    };
+    EXPECT_EQ(blobOf(1), stored);
+
+    auto edited = Loaded(formId);
+    edited->CommonData_InsertImages.MapImages[0] = PictureOf(12, 9, 6);
+    ASSERT_TRUE(edited->UpdateForm());
+    EXPECT_EQ(blobOf(1), stored);
+    EXPECT_EQ(blobOf(0), EncodeImageBmp(PictureOf(12, 9, 6).get()));
+
+    auto back = Loaded(formId);
+    ASSERT_EQ(back->CommonData_InsertImages.MapImages.GetSize(), 1);
+    EXPECT_EQ(back->CommonData_InsertImages.MapImages[0]->GetWidth(), 12u);
+    EXPECT_EQ(back->CommonData_InsertImages.PhotoImages[0]->GetHeight(), 20u);
+}
+
 TEST_F(StoreTest, ThreatsComeBackWithTheirPathsInTheClassification) {
     auto typed = NewDocument();
     typed->CommonData_07_Threat.Threats.Add(CThreatItem{kThreatMid, "за да се види, че не се пази"});

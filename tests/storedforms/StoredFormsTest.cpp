@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "controls/ComboHelpers.h"
+#include "db/SQLite3DB.h"
 #include "platform/CrystalCtrl.h"
 #include "platform/GuiRuntime.h"
 #include "platform/Menu.h"
@@ -13,6 +14,8 @@
 #include "res/StoredFormIds.h"
 #include "shell/MyFormView.h"
 #include "shell/ReportListView.h"
+#include "shell/StoredForms.h"
+#include "store/SqlText.h"
 #include "shell/WorkflowCodes.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/shell/TestPage.h"
@@ -381,3 +384,62 @@ TEST_F(StoredFormsTest, OpeningAStoredFormOverATypedOneAsksFirst) {
 }
 
 }  // namespace
+
+namespace {
+
+// The list's statement in its plain form: inner joins, the view of latest changes, and the
+// filters as "-1 or equal" conditions.
+CString PlainStoredFormsQuery(int formTypeId, int userId, int limit) {
+    CString sql = FormatSql(
+        "select f.ID as fID, f.FormTypeID as fFormTypeID, f.FormCode as fFormCode, "
+        "case when f.SpeciesType = 1 then case when sa.Name_bg is NULL then sa.Name_lat "
+        "when sa.Name_lat is NULL then sa.Name_bg else sa.Name_lat || '(' || sa.Name_bg || ')' end "
+        "when f.SpeciesType = 2 then sSub.Name_lat || '(' || sSub.Name_bg || ')' "
+        "when f.SpeciesType = 3 and f.SpeciesID = 1 then 'Пробна площадка' "
+        "when f.SpeciesType = 3 then sG.Name_lat || '(' || sG.Name_bg || ')' "
+        "when f.SpeciesType = 4 then sS.Name_lat || '(' || sS.Name_bg || ')' end as SpeciesName, "
+        "n.Name as nName, a.ActionDate as aActionDate, a.ActionTime as aActionTime, u.UserName as uUserName, "
+        "nR.Name as nRName, l.ActionDate as LastModifyDate, l.ActionTime as LastModifyTime "
+        "from Forms f inner join FormNames n on f.FormTypeID = n.ID "
+        "inner join Actions a on a.FormID = f.ID and a.ActionType = 1 inner join Sessions s on a.SessionID = s.ID "
+        "inner join Users u on s.UserID = u.ID inner join nRIOSW_NP_PP nR on s.RIOSW_ID = nR.ID "
+        "left join sAllSpecies sA on f.SpeciesID = sA.ID left join sSubgroups sSub on f.SpeciesID = sSub.ID "
+        "left join sGroups sG on f.SpeciesID = sG.ID left join sSuperGroups sS on f.SpeciesID = sS.ID "
+        "left join LastUpdateActions l on l.FormID = f.ID "
+        "where ( -1 = %d or f.FormTypeID = %d ) and ( -1 = %d or u.ID = %d ) and f.Del is NULL order by fID desc ",
+        formTypeId, formTypeId, userId, userId);
+    return limit > 0 ? FormatSql("%s limit %d", sql.GetString(), limit) : sql;
+}
+
+std::vector<std::vector<CString>> RowsOf(CSQLite3DB& db, const CString& sql) {
+    std::vector<std::vector<CString>> rows;
+    CSQLite3Query query = db.execQuery(sql);
+    const CStoredFormReader reader(query);
+    for (; !query.eof(); query.nextRow()) {
+        const StoredFormRow r = reader.Read(query);
+        rows.push_back({FormatSql("%d %d", r.formId, r.formTypeId), r.formTypeName, r.formCode, r.objectName, r.createdDate,
+                        r.createdTime, r.userName, r.inspectorate, r.lastChange});
+    }
+    return rows;
+}
+
+}  // namespace
+
+TEST_F(StoredFormsTest, EveryPlanOfEveryFilterGivesTheRowsOfThePlainStatementWithOrWithoutTheListIndexes) {
+    CSQLite3DB db;
+    db.open(database.Path());
+    for (const bool indexed : {true, false}) {
+        // A database made before the list's indexes existed lists the same rows, only slower.
+        if (!indexed) db.execDML("drop index ix_Forms_FormTypeID; drop index ix_Sessions_UserID; drop index ix_Actions_SessionID;");
+        for (const int formType : {-1, 13, 17, 999})
+            for (const int user : {-1, 1, 2, 3, 77})
+                for (const int limit : {0, 1}) {
+                    SCOPED_TRACE(FormatSql("indexed %d, form type %d, user %d, limit %d", indexed, formType, user, limit).GetString());
+                    const auto expected = RowsOf(db, PlainStoredFormsQuery(formType, user, limit));
+                    for (const StoredFormsPlan plan : {StoredFormsPlan::kNewestFormsFirst, StoredFormsPlan::kUserSessionsFirst})
+                        EXPECT_EQ(RowsOf(db, StoredFormsQuery(formType, user, limit, plan)), expected);
+                }
+    }
+    EXPECT_EQ(ChooseStoredFormsPlan(db, 2), StoredFormsPlan::kUserSessionsFirst);
+    EXPECT_EQ(ChooseStoredFormsPlan(db, -1), StoredFormsPlan::kNewestFormsFirst);
+}
