@@ -310,6 +310,8 @@ protected:
     virtual void PrintHeader(CDC* dc, CPrintInfo* info);
     virtual void PrintFooter(CDC* dc, CPrintInfo* info);
     virtual void PrintRowButtons(CDC* dc, CPrintInfo* info);
+    // Each text of the header and footer: bold, black, one line, vertically centred.
+    virtual void PrintBoldText(CDC* dc, const CString& text, const CRect& rect, UINT align);
 
     enum class MouseMode {
         Nothing,
@@ -375,12 +377,11 @@ private:
     DROPEFFECT DropEffect(DWORD keyState) const;
 
     // Printing helpers: the data rows and columns a page shows ([first, end) of each; all
-    // empty for a page that does not exist), and a one-line bold text of the header or footer.
+    // empty for a page that does not exist).
     struct PrintSpan {
         int firstRow = 0, endRow = 0, firstCol = 0, endCol = 0;
     };
     PrintSpan PageSpan(UINT page) const;
-    void PrintBoldText(CDC* dc, const CString& text, const CRect& rect, UINT align);
 
     // ---- state (in the order the grid's description gives it) -----------------------------
     std::unordered_map<LPARAM, int> m_ItemDataMap;

@@ -24,6 +24,7 @@ std::vector<int> PageStarts(int first, int count, int pageSize, SizeOf sizeOf) {
     int total = 0;
     for (int i = first; i < count; ++i) {
         const int size = sizeOf(i);
+        if (size == 0) continue;  // a hidden row or column starts no page
         total += size;
         if (total > pageSize && total > size) {
             starts.push_back(i);
