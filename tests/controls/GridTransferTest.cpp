@@ -132,6 +132,15 @@ TEST_F(GridTransfer, AMoveDragEmptiesTheSourceCellsACopyKeepsThem) {
     EXPECT_EQ(Row(1), (Texts{"r1c0", "", ""}));
     EXPECT_NE(std::find(owner.notices.begin(), owner.notices.end(), GridNotice{GVN_BEGINDRAG, 1, 1}), owner.notices.end());
     COleDataSource::SetDragHook(nullptr);
+
+    // The picture dragged is the current cell, held at its bottom-right corner.
+    CPoint hotSpot;
+    CRect cell;
+    grid.GetCellRect(grid.GetFocusCell(), &cell);
+    const auto image = grid.CreateDragImage(&hotSpot);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->GetImageCount(), 1);
+    EXPECT_EQ(hotSpot, cell.BottomRight());
 }
 
 }  // namespace
