@@ -177,6 +177,7 @@ CString COleDateTime::Format(const char* format) const {
             case 'M': std::snprintf(buffer, sizeof buffer, two, p.minute); out += buffer; break;
             case 'S': std::snprintf(buffer, sizeof buffer, two, p.second); out += buffer; break;
             case 'j': std::snprintf(buffer, sizeof buffer, noPad ? "%d" : "%03d", GetDayOfYear()); out += buffer; break;
+            case 'c': out += Format("%d.%m.%Y %H:%M:%S").GetString(); break;  // the Bulgarian date and time
             case '%': out += '%'; break;
             default: out += '%'; out += *f; break;
         }

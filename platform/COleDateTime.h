@@ -36,7 +36,8 @@ public:
     int GetDayOfWeek() const;  // 1 = Sunday
     int GetDayOfYear() const;  // 1 = 1 January
 
-    // strftime-like: %Y %y %m %d %H %M %S %j %%, also %#d style (no leading zero).
+    // strftime-like: %Y %y %m %d %H %M %S %j %c (date and time as "%d.%m.%Y %H:%M:%S") %%,
+    // also %#d style (no leading zero).
     // A null value formats as "", an invalid one as "Invalid DateTime".
     CString Format(const char* format = "%Y-%m-%d %H:%M:%S") const;
 

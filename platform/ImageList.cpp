@@ -1,5 +1,6 @@
 #include "ImageList.h"
 
+#include <QBitmap>
 #include <QIcon>
 
 #include "qt/GdiAccess.h"
@@ -8,10 +9,11 @@
 CImageList::CImageList() = default;
 CImageList::~CImageList() = default;
 
-BOOL CImageList::Create(int cx, int cy, UINT, int initial, int) {
+BOOL CImageList::Create(int cx, int cy, UINT flags, int initial, int) {
     if (cx <= 0 || cy <= 0) return FALSE;
     m_data = std::make_unique<ImageListData>();
     m_data->size = QSize(cx, cy);
+    m_data->masked = (flags & ILC_MASK) != 0;
     m_data->images.reserve(static_cast<size_t>(std::max(initial, 0)));
     return TRUE;
 }
@@ -37,6 +39,15 @@ int CImageList::Add(LPCTSTR imageFile) {
     if (!m_data || !imageFile) return -1;
     const QPixmap pixmap = Fitted(ToQString(imageFile), m_data->size);
     if (pixmap.isNull()) return -1;
+    m_data->images.push_back(pixmap);
+    return static_cast<int>(m_data->images.size()) - 1;
+}
+
+int CImageList::Add(CBitmap* bitmap, COLORREF maskColour) {
+    if (!m_data || bitmap == nullptr) return -1;
+    QPixmap pixmap = QPixmapOf(*bitmap);
+    if (pixmap.isNull()) return -1;
+    if (m_data->masked) pixmap.setMask(pixmap.createMaskFromColor(ToQColor(maskColour), Qt::MaskInColor));
     m_data->images.push_back(pixmap);
     return static_cast<int>(m_data->images.size()) - 1;
 }

@@ -11,6 +11,7 @@ constexpr UINT ILC_MASK = 0x0001;
 constexpr UINT ILC_COLOR32 = 0x0020;
 
 struct ImageListData;
+class CBitmap;
 
 class CImageList {
 public:
@@ -24,6 +25,8 @@ public:
     // Adds the picture of a file (or a Qt resource path ":/..."), scaled to the list's size;
     // returns its index, or -1 when the file cannot be read.
     int Add(LPCTSTR imageFile);
+    // Adds a copy of the bitmap; with ILC_MASK the pixels of the mask colour are transparent.
+    int Add(CBitmap* bitmap, COLORREF maskColour);
     // Adds the icon resource with that id (res/icons/<id>.*); -1 when there is none.
     int AddIconResource(UINT iconId);
     int GetImageCount() const;

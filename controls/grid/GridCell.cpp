@@ -73,12 +73,16 @@ CFont* CGridCell::GetFontObject() const {
 }
 
 BOOL CGridCell::Edit(int row, int col, CRect rect, CPoint, UINT id, UINT ch) {
+    return OpenTextEditor(row, col, rect, id, ch, 0);
+}
+
+BOOL CGridCell::OpenTextEditor(int row, int col, CRect rect, UINT id, UINT ch, DWORD extraStyle) {
     if (!m_bEditing) {
         DWORD style = ES_LEFT;
         const DWORD format = GetFormat();
         if (format & DT_RIGHT) style = ES_RIGHT;
         else if (format & DT_CENTER) style = ES_CENTER;
-        m_pEditWnd = CGridInPlaceEdit::Open(GetGrid(), rect, style, id, row, col, GetText(), ch);
+        m_pEditWnd = CGridInPlaceEdit::Open(GetGrid(), rect, style | extraStyle, id, row, col, GetText(), ch);
         m_bEditing = m_pEditWnd != nullptr;
     } else if (m_pEditWnd) {
         m_pEditWnd->SendMessage(WM_CHAR, ch);

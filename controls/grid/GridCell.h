@@ -46,6 +46,9 @@ public:
     void OnEndEdit() override;
 
 protected:
+    // The text editor over the cell, aligned as the text, with extra edit styles.
+    BOOL OpenTextEditor(int row, int col, CRect rect, UINT id, UINT ch, DWORD extraStyle);
+
     CString m_strText;
     LPARAM m_lParam = 0;
     int m_nImage = -1;

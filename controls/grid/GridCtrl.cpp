@@ -125,6 +125,7 @@ void CGridCtrl::OnSize(UINT type, int cx, int cy) {
         EndEditing();
         CWnd::OnSize(type, cx, cy);
         ResetScrollBars();
+        if (!m_DropTarget.IsRegistered()) m_DropTarget.Register(this);
     }
     m_bInSize = false;
 }

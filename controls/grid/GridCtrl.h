@@ -13,13 +13,16 @@
 #include <vector>
 
 #include "controls/grid/GridCell.h"
+#include "controls/grid/GridDropTarget.h"
 #include "controls/grid/GridSizeArray.h"
 #include "controls/grid/GridTypes.h"
 #include "controls/grid/TitleTip.h"
+#include "platform/Printing.h"
 #include "platform/ScrollBars.h"
 #include "platform/Wnd.h"
 
-class CImageList;
+#include "platform/ImageList.h"
+class CDC;
 
 // Compares two cells for sorting: below 0, 0 or above 0.
 using GRIDCOMPARE = int (*)(const CGridCellBase* cell1, const CGridCellBase* cell2, LPARAM data);
@@ -238,11 +241,37 @@ public:
     CSize GetTextExtent(int row, int col, LPCTSTR text);
 
     // ---- clipboard and drag and drop of the selected cells' text -----------------------------
+    // Cutting and pasting change only editable cells of an editable grid, each as if typed.
     virtual void CutSelectedText();
+    // The selected cells' text: cells of a row joined by tabs, rows by "\r\n", hidden rows
+    // and columns left out; none without a selection.
+    virtual std::unique_ptr<COleDataSource> CopyTextFromGrid();
+    // Fields split at tabs and commas, lines at line feeds, written from the cell on; what
+    // passes the last row or column is dropped.
+    virtual BOOL PasteTextToGrid(CCellID cell, COleDataObject* data, BOOL selectPastedCells = TRUE);
     virtual void OnBeginDrag();
-    virtual void OnEditCopy();
+    virtual DROPEFFECT OnDragEnter(COleDataObject* data, DWORD keyState, CPoint point);
+    virtual DROPEFFECT OnDragOver(COleDataObject* data, DWORD keyState, CPoint point);
+    virtual void OnDragLeave();
+    virtual BOOL OnDrop(COleDataObject* data, DROPEFFECT effect, CPoint point);
     virtual void OnEditCut();
+    virtual void OnEditCopy();
     virtual void OnEditPaste();
+    // The current cell drawn as a picture to drag; its bottom-right corner is the hot spot.
+    virtual std::unique_ptr<CImageList> CreateDragImage(CPoint* hotSpot);
+    // Off by default: the grid then refuses every drop and starts no drag.
+    void EnableDragAndDrop(BOOL allow = TRUE) { m_bAllowDragAndDrop = allow; }
+    BOOL GetDragAndDrop() const { return m_bAllowDragAndDrop; }
+
+    // ---- printing, driven by a host's print loop ----------------------------------------------
+    virtual void OnBeginPrinting(CDC* dc, CPrintInfo* info);
+    virtual void OnPrint(CDC* dc, CPrintInfo* info);
+    virtual void OnEndPrinting(CDC* dc, CPrintInfo* info);
+    // Margins in characters of the printer font; -1 keeps a value.
+    void SetPrintMarginInfo(int header, int footer, int left, int right, int top, int bottom, int gap);
+    // On: the page shows the grid at its size on the screen; off: the grid's width fills the page.
+    void SetWYSIWYGPrinting(BOOL wysiwyg = TRUE) { m_bWysiwyg = wysiwyg; }
+    BOOL GetWYSIWYGPrinting() const { return m_bWysiwyg; }
 
 protected:
     void PreSubclassWindow() override;
@@ -275,6 +304,14 @@ protected:
     void OnUpdateEditCut(CCmdUI* cmdUI);
     void OnUpdateEditPaste(CCmdUI* cmdUI);
     void OnUpdateEditSelectAll(CCmdUI* cmdUI);
+
+    virtual void PrintFixedRowCells(int startCol, int stopCol, int& row, CRect& rect, CDC* dc, BOOL& firstPrinted);
+    virtual void PrintColumnHeadings(CDC* dc, CPrintInfo* info);
+    virtual void PrintHeader(CDC* dc, CPrintInfo* info);
+    virtual void PrintFooter(CDC* dc, CPrintInfo* info);
+    virtual void PrintRowButtons(CDC* dc, CPrintInfo* info);
+    // Each text of the header and footer: bold, black, one line, vertically centred.
+    virtual void PrintBoldText(CDC* dc, const CString& text, const CRect& rect, UINT align);
 
     enum class MouseMode {
         Nothing,
@@ -312,6 +349,7 @@ private:
     void OnSetFont(HFONT font);
 
     // Drawing helpers.
+    void DrawCellGridLines(CDC* dc, const CRect& rect) const;
     void DrawGridLines(CDC* dc, const CRect& visibleRect, const CCellRange& visible, int fixedColWidth,
                        int fixedRowHeight);
     void RedrawFixedCellsOfColumn(int col);
@@ -332,6 +370,18 @@ private:
     void ShowTitleTipFor(const CCellID& cell);
     bool ClickInTextArea(const CCellID& cell, CPoint point);
     void PostClickCommand();
+
+    // Drag and drop helpers.
+    friend class CGridDropTarget;
+    void SetDropHighlight(const CCellID& cell, bool on);
+    DROPEFFECT DropEffect(DWORD keyState) const;
+
+    // Printing helpers: the data rows and columns a page shows ([first, end) of each; all
+    // empty for a page that does not exist).
+    struct PrintSpan {
+        int firstRow = 0, endRow = 0, firstCol = 0, endCol = 0;
+    };
+    PrintSpan PageSpan(UINT page) const;
 
     // ---- state (in the order the grid's description gives it) -----------------------------
     std::unordered_map<LPARAM, int> m_ItemDataMap;
@@ -406,6 +456,28 @@ private:
     int m_nSortColumn = -1;
     GRIDCOMPARE m_pfnCompare = nullptr;
     BOOL m_bShadedPrintOut = TRUE;
+    CCellID m_LastDragOverCell;
+    CGridDropTarget m_DropTarget;
+
+    // Printing state, from OnBeginPrinting to OnEndPrinting.
+    CFont m_PrinterFont;
+    CSize m_CharSize;
+    int m_nPageHeight = 0;
+    int m_nPageWidth = 0;
+    CSize m_LogicalPageSize;
+    CSize m_PaperSize;
+    int m_nNumPages = 0;
+    int m_nPageMultiplier = 1;
+    int m_nCurrPrintRow = 0;
+    int m_nCurrPrintCol = 0;
+    BOOL m_bWysiwyg = FALSE;
+    int m_nHeaderHeight = 2;
+    int m_nFooterHeight = 2;
+    int m_nLeftMargin = 4;
+    int m_nRightMargin = 4;
+    int m_nTopMargin = 1;
+    int m_nBottomMargin = 1;
+    int m_nGap = 1;
 
     std::unique_ptr<CWindowScrollBars> m_pScrollBars;
     bool m_bInSize = false;

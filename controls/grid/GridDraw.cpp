@@ -164,20 +164,24 @@ BOOL CGridCtrl::RedrawCell(int row, int col, CDC* dc) {
     if (cell == nullptr) return FALSE;
     cell->SetCoords(row, col);
     const BOOL drawn = cell->Draw(dc, row, col, rect, TRUE);
-    if (!cell->IsFixed() && m_nGridLines != GVL_NONE) {
-        CPen pen(PS_SOLID, 0, m_crGridLineColour);
-        CPen* oldPen = dc->SelectObject(&pen);
-        if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH) {
-            dc->MoveTo(rect.left, rect.bottom);
-            dc->LineTo(rect.right + 1, rect.bottom);
-        }
-        if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH) {
-            dc->MoveTo(rect.right, rect.top);
-            dc->LineTo(rect.right, rect.bottom + 1);
-        }
-        if (oldPen) dc->SelectObject(oldPen);
-    }
+    if (!cell->IsFixed()) DrawCellGridLines(dc, rect);
     return drawn;
+}
+
+// The bottom and right lines of one cell (its last pixels), as the grid-line option says.
+void CGridCtrl::DrawCellGridLines(CDC* dc, const CRect& rect) const {
+    if (m_nGridLines == GVL_NONE) return;
+    CPen pen(PS_SOLID, 0, m_crGridLineColour);
+    CPen* oldPen = dc->SelectObject(&pen);
+    if (m_nGridLines == GVL_HORZ || m_nGridLines == GVL_BOTH) {
+        dc->MoveTo(rect.left, rect.bottom);
+        dc->LineTo(rect.right + 1, rect.bottom);
+    }
+    if (m_nGridLines == GVL_VERT || m_nGridLines == GVL_BOTH) {
+        dc->MoveTo(rect.right, rect.top);
+        dc->LineTo(rect.right, rect.bottom + 1);
+    }
+    if (oldPen) dc->SelectObject(oldPen);
 }
 
 BOOL CGridCtrl::InvalidateCellRect(int row, int col) {

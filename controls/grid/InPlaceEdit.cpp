@@ -124,16 +124,20 @@ void CGridInPlaceEdit::EndEdit() {
 
     CString text;
     GetWindowText(text);
-    GV_DISPINFO info;
-    info.hdr.hwndFrom = GetSafeHwnd();
-    info.hdr.idFrom = static_cast<UINT_PTR>(GetDlgCtrlID());
-    info.hdr.code = GVN_ENDLABELEDIT;
-    info.item.mask = GVIF_TEXT | GVIF_PARAM;
-    info.item.row = m_nRow;
-    info.item.col = m_nColumn;
-    info.item.strText = text;
-    info.item.lParam = static_cast<LPARAM>(m_nLastChar);
-    if (CWnd* owner = GetOwner()) owner->SendMessage(WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
+    NotifyEndLabelEdit(*this, m_nRow, m_nColumn, text, m_nLastChar);
     if (IsWindow(GetSafeHwnd())) SendMessage(WM_CLOSE);
     ending = false;
+}
+
+void NotifyEndLabelEdit(CWnd& editor, int row, int col, const CString& text, UINT lastKey) {
+    GV_DISPINFO info;
+    info.hdr.hwndFrom = editor.GetSafeHwnd();
+    info.hdr.idFrom = static_cast<UINT_PTR>(editor.GetDlgCtrlID());
+    info.hdr.code = GVN_ENDLABELEDIT;
+    info.item.mask = GVIF_TEXT | GVIF_PARAM;
+    info.item.row = row;
+    info.item.col = col;
+    info.item.strText = text;
+    info.item.lParam = static_cast<LPARAM>(lastKey);
+    if (CWnd* owner = editor.GetOwner()) owner->SendMessage(WM_NOTIFY, info.hdr.idFrom, reinterpret_cast<LPARAM>(&info));
 }

@@ -10,6 +10,9 @@ inline bool IsArrowOrPageKey(UINT key) {
     return key == VK_PRIOR || key == VK_NEXT || key == VK_LEFT || key == VK_UP || key == VK_RIGHT || key == VK_DOWN;
 }
 
+// Sends an editor's end to its owner (the grid): the text and the key that ended the edit.
+void NotifyEndLabelEdit(CWnd& editor, int row, int col, const CString& text, UINT lastKey);
+
 class CGridInPlaceEdit : public CEdit {
 public:
     // Opens an editor over rect (parent client pixels) with the focus; nullptr when the window

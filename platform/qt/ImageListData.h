@@ -6,6 +6,7 @@
 
 struct ImageListData {
     QSize size;
+    bool masked = false;  // ILC_MASK: added bitmaps lose the pixels of their mask colour
     std::vector<QPixmap> images;
 
     QPixmap Image(int index) const {

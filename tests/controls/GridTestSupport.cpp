@@ -24,6 +24,7 @@ const MessageMap& GridOwner::GetMessageMap() const {
         OnNotify(kGridId, GVN_SELCHANGED, &GridOwner::OnGridNotify),
         OnNotify(kGridId, GVN_BEGINLABELEDIT, &GridOwner::OnGridNotify),
         OnNotify(kGridId, GVN_ENDLABELEDIT, &GridOwner::OnGridNotify),
+        OnNotify(kGridId, GVN_BEGINDRAG, &GridOwner::OnGridNotify),
         OnClicked(kGridId, &GridOwner::OnGridClicked),
     });
     return map;

@@ -6,6 +6,7 @@
 #include "pages/common/CommonFormInsertImages.h"
 #include "pages/common/DlgScannedImages.h"
 #include "platform/CxImage.h"
+#include "platform/Desktop.h"
 #include "store/ImageBlob.h"
 #include "tests/pages/PageFixture.h"
 #include "tests/support/TestPicture.h"
@@ -173,6 +174,33 @@ TEST_F(ImagesPageTest, TheDialogOpensOnTheRowLastSelectedAndCancelKeepsEverythin
     Click(*page, CCommonForm_InsertImages::IDC_DELETE_PHOTO);
     EXPECT_EQ(Listed(Page()->PhotoGrid()), (ListedRows{{"1", "б.bmp"}, {"2", "в.bmp"}}));
     EXPECT_EQ(Page()->RecordedPhotoRow(), -1);
+}
+
+TEST_F(ImagesPageTest, CtrlXCopiesTheSelectedRowAndEmptiesOnlyItsNameCtrlVChangesNothing) {
+    const std::vector<BYTE> bmp = TestBmp(20, 20, 5);
+    for (const char* name : {"а.bmp", "б.bmp"}) {
+        doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(bmp.data(), static_cast<int>(bmp.size())));
+        doc.CommonData_InsertImages.PhotoNames.Add(name);
+    }
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    std::vector<std::vector<CString>> afterCut, afterPaste;
+    CString copied;
+    ModalRun script([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
+        CRect cell;
+        dialog.m_grid.GetCellRect(2, 2, &cell);
+        ClickAt(&dialog.m_grid, cell.CenterPoint());
+        PressKey(&dialog.m_grid, 'X', MK_CONTROL);
+        copied = GetClipboardText();
+        afterCut = DialogRows(dialog);
+        PasteText(&dialog.m_grid, "нов.bmp");
+        afterPaste = DialogRows(dialog);
+        PressKey(&dialog, VK_F8);
+    });
+    Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
+    EXPECT_EQ(copied, CString("2\t\tб.bmp"));
+    EXPECT_EQ(afterCut, (std::vector<std::vector<CString>>{{"1", "", "а.bmp"}, {"2", "", ""}}));
+    EXPECT_EQ(afterPaste, afterCut);
 }
 
 TEST(DrawImageFitTest, APictureFillsTheAreaOneWayAndIsCentredTheOther) {

@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "platform/CxImage.h"
+#include "platform/DataTransfer.h"
 #include "platform/DC.h"
 #include "platform/Desktop.h"
 #include "platform/HtmlHelp.h"
@@ -455,6 +456,49 @@ TEST_F(PrintingTest, DialogsAnswerThroughTheHandler) {
     EXPECT_EQ(m_dialogs, (std::vector<PrintDialogKind>{PrintDialogKind::Print, PrintDialogKind::PageSetup,
                                                        PrintDialogKind::Preview}));
     EXPECT_FALSE(PrintJob(CPrintJob{}, &info));  // nothing to draw
+}
+
+// A drop target answers for its window: it sees the text, the point and the keys, and what
+// it refuses is not dropped.
+TEST(DataTransfer, ADropTargetTakesTheDropsItAcceptsAndNoneAfterRevoke) {
+    struct CopyOnlyWithCtrl : COleDropTarget {
+        DROPEFFECT OnDragEnter(CWnd*, COleDataObject* data, DWORD keys, CPoint) override {
+            return data->IsDataAvailable(CF_TEXT) && (keys & MK_CONTROL) ? DROPEFFECT_COPY : DROPEFFECT_NONE;
+        }
+        DROPEFFECT OnDragOver(CWnd* window, COleDataObject* data, DWORD keys, CPoint point) override {
+            return OnDragEnter(window, data, keys, point);
+        }
+        BOOL OnDrop(CWnd*, COleDataObject* data, DROPEFFECT effect, CPoint point) override {
+            dropped = data->GetText();
+            at = point;
+            taken = effect;
+            return TRUE;
+        }
+        CString dropped;
+        CPoint at;
+        DROPEFFECT taken = DROPEFFECT_NONE;
+    } target;
+    CWnd window;
+    window.Create(nullptr, "цел", WS_OVERLAPPED | WS_VISIBLE, CRect(0, 0, 200, 100), nullptr, 0);
+    ASSERT_TRUE(target.Register(&window));
+    EXPECT_FALSE(target.Register(&window));
+    EXPECT_FALSE(DropText(&window, CPoint(20, 30), "без Ctrl"));
+    EXPECT_TRUE(DropText(&window, CPoint(20, 30), "текст", MK_CONTROL));
+    EXPECT_EQ(target.dropped, CString("текст"));
+    EXPECT_EQ(target.at, CPoint(20, 30));
+    EXPECT_EQ(target.taken, DROPEFFECT_COPY);
+    target.Revoke();
+    EXPECT_FALSE(DropText(&window, CPoint(20, 30), "след", MK_CONTROL));
+    EXPECT_EQ(target.dropped, CString("текст"));
+
+    // A drag started by the program gives the effect its target took, within those allowed.
+    COleDataSource source;
+    source.CacheText("влачен");
+    COleDataSource::SetDragHook([](const CString& text, DROPEFFECT) { return text == "влачен" ? DROPEFFECT_MOVE : 0u; });
+    EXPECT_EQ(source.DoDragDrop(DROPEFFECT_COPY | DROPEFFECT_MOVE), DROPEFFECT_MOVE);
+    EXPECT_EQ(source.DoDragDrop(DROPEFFECT_COPY), DROPEFFECT_NONE);
+    COleDataSource::SetDragHook(nullptr);
+    window.DestroyWindow();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "controls/ComboHelpers.h"
 #include "db/SQLite3DB.h"
 #include "platform/CrystalCtrl.h"
+#include "platform/Desktop.h"
 #include "platform/GuiRuntime.h"
 #include "platform/Menu.h"
 #include "platform/ReportEngine.h"
@@ -125,6 +126,20 @@ TEST_F(StoredFormsTest, ListsTheLiveFormsNewestFirstWithTheirCreationAndLatestCh
     EXPECT_EQ(view->Grid().GetItemData(2, 1), 17);  // the form type rides on its column
     EXPECT_EQ(view->Grid().GetColumnWidth(2), 0);   // the code is kept, not shown
     EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(StoredFormsTest, CtrlCCopiesTheSelectedRowWithoutTheHiddenCodeInsideTheMainWindow) {
+    CMyFormView* view = ShowList(kCodeEditForms);
+    ASSERT_NE(view, nullptr);
+    CRect cell;
+    view->Grid().GetCellRect(2, 1, &cell);
+    ClickAt(&view->Grid(), cell.CenterPoint());
+    SetClipboardText("");
+    PressKey(&view->Grid(), 'C', MK_CONTROL);  // the main window's accelerators are on the way
+    CString expected;
+    for (int col : {0, 1, 3, 4, 5, 6, 7, 8}) expected += (col ? "\t" : "") + view->Grid().GetItemText(2, col);
+    EXPECT_EQ(GetClipboardText(), expected);
+    EXPECT_NE(expected.Find("мария"), -1);
 }
 
 TEST_F(StoredFormsTest, FiltersAndTheLimitNarrowTheListClearEmptiesIt) {

@@ -6,7 +6,9 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QWidget>
 
@@ -152,6 +154,27 @@ void ClickAt(CWnd* window, CPoint clientPoint, bool twice) {
         QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &event);
     }
+}
+
+BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifiers) {
+    QWidget* target = WidgetOf(window);
+    QMimeData data;
+    data.setText(QString::fromUtf8(text.GetString()));
+    const QPoint at(clientPoint.x, clientPoint.y);
+    const Qt::DropActions actions = Qt::CopyAction | Qt::MoveAction;
+    const Qt::KeyboardModifiers keys = (modifiers & MK_CONTROL) ? Qt::ControlModifier : Qt::NoModifier;
+    QDragEnterEvent enter(at, actions, &data, Qt::LeftButton, keys);
+    QCoreApplication::sendEvent(target, &enter);
+    QDragMoveEvent move(at, actions, &data, Qt::LeftButton, keys);
+    if (enter.isAccepted()) QCoreApplication::sendEvent(target, &move);
+    if (!enter.isAccepted() || !move.isAccepted()) {
+        QDragLeaveEvent leave;
+        QCoreApplication::sendEvent(target, &leave);
+        return FALSE;
+    }
+    QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, keys);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted() ? TRUE : FALSE;
 }
 
 void Grab(const CWnd* window, const CString& name) { EXPECT_TRUE(SaveWindowImage(window, "/tmp/" + name + ".png")); }

@@ -1,0 +1,79 @@
+#pragma once
+// The editors of the drop-down list and date cells. Like the text cell's editor they end
+// on Tab, Enter, Esc or the loss of the focus, tell the grid the text and the key with
+// GVN_ENDLABELEDIT, and close, which deletes them.
+#include <ctime>
+
+#include "platform/Arrays.h"
+#include "platform/Controls.h"
+#include "platform/DateTimeCtrl.h"
+#include "platform/ListControls.h"
+
+// What the drop-down list and date editors share: the cell they edit, the key that ended the
+// edit, ending once, and closing (which deletes the object) after the current message.
+template <class Control>
+class CGridCellEditor : public Control {
+public:
+    // Tells the grid the text and the key once, then closes.
+    void EndEdit();
+    // A key that ends the edit: remembered, the focus back to the grid.
+    void EndWithKey(UINT key);
+
+protected:
+    CGridCellEditor(int row, int col) : m_nRow(row), m_nCol(col) {}
+    ~CGridCellEditor() override = default;  // the window deletes its object
+    // Called once as the edit ends, before the grid is told.
+    virtual void OnEnding() {}
+
+    // Arrows and page keys end the edit with Ctrl; Tab, Enter and Esc on their release.
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+    void OnKeyUp(UINT key, UINT repeat, UINT flags) override;
+    void OnKillFocus(CWnd* newWindow) override;
+    UINT OnGetDlgCode() override { return DLGC_WANTALLKEYS; }
+    void PostNcDestroy() override { delete this; }
+
+private:
+    int m_nRow;
+    int m_nCol;
+    UINT m_nLastChar = 0;
+    BOOL m_bExitOnArrows = FALSE;
+    bool m_bEnded = false;
+};
+
+// The drop-down list's editor. The edit field of an editable combo box is part of the combo
+// box's window here: its keys reach the combo box's own handlers. Esc puts the text back.
+class CGridComboList : public CGridCellEditor<CComboBox> {
+public:
+    static constexpr int kListLines = 4;
+    static constexpr int kMaxDropWidth = 200;
+
+    // Opens over the cell rectangle (grid client pixels), dropped down, with the focus;
+    // nullptr when the window cannot be made.
+    static CGridComboList* Open(CWnd* grid, const CRect& rect, DWORD style, UINT id, int row, int col,
+                                const CStringArray& options, const CString& initialText, UINT firstChar);
+    // The widest option with the scroll bar and a digit's room, at most kMaxDropWidth.
+    int DropWidth();
+
+protected:
+    void OnKeyUp(UINT key, UINT repeat, UINT flags) override;
+
+private:
+    CGridComboList(int row, int col, const CString& initialText) : CGridCellEditor(row, col), m_sInitText(initialText) {}
+
+    CString m_sInitText;
+};
+
+// The date cell's editor: Esc ends it like Enter, keeping the time chosen.
+class CGridDateTimeEdit : public CGridCellEditor<CDateTimeCtrl> {
+public:
+    static CGridDateTimeEdit* Open(CWnd* grid, const CRect& rect, DWORD style, UINT id, int row, int col,
+                                   std::time_t* time, UINT firstChar);
+
+protected:
+    void OnEnding() override;  // the time chosen goes into the cell
+
+private:
+    CGridDateTimeEdit(int row, int col, std::time_t* time) : CGridCellEditor(row, col), m_pTime(time) {}
+
+    std::time_t* m_pTime;
+};

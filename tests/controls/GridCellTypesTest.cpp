@@ -1,0 +1,178 @@
+// The cells beside the plain text cell, each on a test grid: the check box, the drop-down
+// list, the date and time, the number and the link.
+#include <gtest/gtest.h>
+
+#include "controls/grid/GridCellEditors.h"
+#include "controls/grid/GridCellTypes.h"
+#include "platform/DC.h"
+#include "platform/Desktop.h"
+#include "platform/SystemInfo.h"
+#include "tests/controls/GridTestSupport.h"
+#include "tests/support/WindowFixture.h"
+
+namespace {
+
+// An editable grid with a heading row and one row of each kind of cell, in this order.
+class GridCellTypes : public ::testing::Test {
+protected:
+    enum Row { kCheck = 1, kCombo, kDate, kNumber, kLink };
+
+    void SetUp() override {
+        grid.SetEditable(TRUE);
+        for (const char* heading : {"Вид", "Стойност"}) grid.InsertColumn(heading, DT_CENTER, -1);
+        grid.SetFixedRowCount(1);
+        grid.SetColumnWidth(0, 120);
+        grid.SetColumnWidth(1, 220);
+        for (const CRuntimeClass* type : {RUNTIME_CLASS(CGridCellCheck), RUNTIME_CLASS(CGridCellCombo), RUNTIME_CLASS(CGridCellDateTime),
+                                          RUNTIME_CLASS(CGridCellNumeric), RUNTIME_CLASS(CGridURLCell)}) {
+            ASSERT_TRUE(grid.SetDefaultCellType(type));
+            grid.SetItemText(grid.InsertRow(type->m_lpszClassName), 1, "");
+        }
+        grid.SetItemText(kCheck, 1, "прегледано");
+        grid.SetItemText(kCombo, 1, "бук");
+        grid.SetItemText(kNumber, 1, "12");
+        grid.SetItemText(kLink, 1, "виж www.example.org");
+        Pump();
+    }
+    template <class Cell>
+    Cell& CellAt(int row) { return dynamic_cast<Cell&>(*grid.GetCell(row, 1)); }
+    // The editor open over the cell.
+    CWnd* Editor() const { return grid.GetDlgItem(IDC_INPLACE_CONTROL); }
+    CGridComboList* ComboList() {
+        return dynamic_cast<CGridComboList*>(grid.GetCell(kCombo, 1)->GetEditWnd());
+    }
+    void Open(int row) { grid.OnEditCell(row, 1, CPoint(-1, -1), VK_LBUTTON); }
+
+    GridOwner owner;
+    CGridCtrl& grid = owner.grid;
+};
+
+TEST_F(GridCellTypes, ACheckBoxTogglesOnAClickInItsBoxOnlyInAnEditableGrid) {
+    CRect cell;
+    grid.GetCellRect(kCheck, 1, &cell);
+    const int margin = static_cast<int>(grid.GetCell(kCheck, 1)->GetMargin());
+    const CPoint inBox(cell.left + margin + GetSystemMetrics(SM_CXHSCROLL) / 2, cell.top + cell.Height() / 2);
+    Click(grid, inBox);
+    EXPECT_TRUE(CellAt<CGridCellCheck>(kCheck).GetCheck());
+    Pump();
+    Grab(&owner, "grid_cell_types");
+    Click(grid, CPoint(cell.right - 5, inBox.y));  // on the text
+    EXPECT_TRUE(CellAt<CGridCellCheck>(kCheck).GetCheck());
+
+    grid.SetEditable(FALSE);
+    Click(grid, inBox);
+    EXPECT_TRUE(CellAt<CGridCellCheck>(kCheck).GetCheck());
+}
+
+TEST_F(GridCellTypes, TheDropDownListIsAsWideAsItsWidestOptionUpToALimit) {
+    CStringArray options;
+    for (const char* option : {"бук", "дъб"}) options.Add(option);
+    CellAt<CGridCellCombo>(kCombo).SetOptions(options);
+    grid.SetColumnWidth(1, 40);
+    Open(kCombo);
+    auto* list = ComboList();
+    ASSERT_NE(list, nullptr);
+    CClientDC dc(&grid);
+    dc.SelectObject(list->GetFont());
+    const int least = static_cast<int>(dc.GetTextExtent(CString("бук")).cx + GetSystemMetrics(SM_CXVSCROLL) +
+                                       dc.GetTextExtent(CString("0")).cx);
+    EXPECT_GE(list->GetDroppedWidth(), least);
+    EXPECT_LT(list->GetDroppedWidth(), CGridComboList::kMaxDropWidth);
+    EXPECT_EQ(list->GetCurSel(), 0);  // the cell's text chosen
+    Grab(&owner, "grid_combo_open");
+    PressKey(list, VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(ComboList(), nullptr);
+    EXPECT_EQ(grid.GetItemText(kCombo, 1), CString("бук"));
+
+    options.Add("Обикновен бук с много дълго име, по-дълго от всяка клетка на таблицата");
+    CellAt<CGridCellCombo>(kCombo).SetOptions(options);
+    Open(kCombo);
+    list = ComboList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->GetDroppedWidth(), CGridComboList::kMaxDropWidth);
+    list->SetCurSel(1);
+    PressKey(list, VK_RETURN);
+    Pump();
+    EXPECT_EQ(grid.GetItemText(kCombo, 1), CString("дъб"));
+}
+
+TEST_F(GridCellTypes, EscEndsTheDateEditorAndKeepsTheChosenTime) {
+    Open(kDate);
+    auto* editor = dynamic_cast<CGridDateTimeEdit*>(Editor());
+    ASSERT_NE(editor, nullptr);
+    editor->SetTime(COleDateTime(2021, 6, 15, 9, 30, 0));
+    Grab(&owner, "grid_date_open");
+    editor->SendMessage(WM_KEYUP, VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(Editor(), nullptr);
+    std::tm parts{};
+    const std::time_t kept = CellAt<CGridCellDateTime>(kDate).GetTime();
+    localtime_r(&kept, &parts);
+    EXPECT_EQ((std::vector<int>{parts.tm_year + 1900, parts.tm_mon + 1, parts.tm_mday, parts.tm_hour, parts.tm_min}),
+              (std::vector<int>{2021, 6, 15, 9, 30}));
+    EXPECT_NE(grid.GetItemText(kDate, 1).Find("2021"), -1);
+}
+
+TEST_F(GridCellTypes, TheNumberEditorTakesDigitsOnly) {
+    Open(kNumber);
+    ASSERT_NE(Editor(), nullptr);
+    TypeText(Editor(), "3a4б");
+    PressKey(Editor(), VK_RETURN);
+    Pump();
+    EXPECT_EQ(grid.GetItemText(kNumber, 1), CString("1234"));
+}
+
+TEST_F(GridCellTypes, ALinkIsDrawnInItsColourAndOpensOnAClickPlainTextStaysPlain) {
+    // Whether the link colour appears when the cell is drawn alone.
+    const auto drawsLinkColour = [&] {
+        CClientDC screen(nullptr);
+        CDC memory;
+        CBitmap bitmap;
+        memory.CreateCompatibleDC(&screen);
+        bitmap.CreateCompatibleBitmap(&screen, 220, 20);
+        memory.SelectObject(&bitmap);
+        grid.GetCell(kLink, 1)->Draw(&memory, kLink, 1, CRect(0, 0, 219, 19));
+        for (int x = 0; x < 220; ++x)
+            for (int y = 0; y < 20; ++y)
+                if (memory.GetPixel(x, y) == CellAt<CGridURLCell>(kLink).GetUrlColour()) return true;
+        return false;
+    };
+    CellAt<CGridURLCell>(kLink).SetUrlColour(RGB(0, 0, 255));
+    EXPECT_TRUE(drawsLinkColour());
+    EXPECT_FALSE(grid.GetCell(kLink, 1)->Edit(kLink, 1, CRect(), CPoint(), IDC_INPLACE_CONTROL, VK_LBUTTON));
+
+    grid.SetEditable(FALSE);  // links are for reading: a click on an editable cell would edit it
+    std::vector<CString> opened;
+    SetDesktopOpener([&](const CString& url) {
+        opened.push_back(url);
+        return true;
+    });
+    CRect cell;
+    grid.GetCellRect(kLink, 1, &cell);
+    const int margin = static_cast<int>(grid.GetCell(kLink, 1)->GetMargin());
+    const int textWidth = static_cast<int>(grid.GetTextExtent(kLink, 1, "виж www.example.org").cx);
+    const CPoint overLink(cell.left + margin + textWidth * 3 / 4, cell.top + cell.Height() / 2);
+    const CPoint overWord(cell.left + margin + 3, overLink.y);
+    Click(grid, overWord);
+    Click(grid, overLink);
+    EXPECT_EQ(opened, (std::vector<CString>{"http://www.example.org"}));
+
+    // The hand over the link, the arrow elsewhere and over a text without a link.
+    const auto cursorAt = [&](CPoint point) {
+        grid.ClientToScreen(&point);
+        SetCursorPos(point.x, point.y);
+        if (!grid.GetCell(kLink, 1)->OnSetCursor()) return HCURSOR{};
+        return GetCursor();
+    };
+    EXPECT_EQ(cursorAt(overLink), LoadStandardCursor(IDC_HAND));
+    EXPECT_EQ(cursorAt(overWord), LoadStandardCursor(IDC_ARROW));
+    grid.SetItemText(kLink, 1, "виж примера");
+    EXPECT_EQ(cursorAt(overLink), LoadStandardCursor(IDC_ARROW));
+    EXPECT_FALSE(drawsLinkColour());
+    Click(grid, overLink);
+    EXPECT_EQ(opened.size(), 1u);
+    SetDesktopOpener(nullptr);
+}
+
+}  // namespace
