@@ -94,6 +94,13 @@ TEST_F(WolfPreyPageTest, ASwitchedOffListIsGreyedButKeepsItsRowsAndASpeciesMaySt
     EXPECT_EQ(std::tuple(stored.CheckWolfPreyAnketi, stored.CheckWolfPreyObservations, stored.PreyObservations.GetSize()),
               std::tuple(0, 0, 2));
     EXPECT_EQ(stored.PreyObservations[0].SpeciesID, stored.PreyObservations[1].SpeciesID);
+
+    // The hybrids' presence is never shown, yet a stored answer survives the page.
+    doc.SpecData_Wolf_08.CheckWolfHybrids = 1;
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_08));
+    EXPECT_FALSE(IsShown(*page, CSpecForm_Wolf_08::IDC_PRESENCE));
+    Leave();
+    EXPECT_EQ(doc.SpecData_Wolf_08.CheckWolfHybrids, 1);
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
