@@ -97,6 +97,23 @@ void CReportParameters::FillLocationRows(int n) {
     SetParam(RowName("PARAM_LATITUDE_%d", n), coordinates.Points[0].FormatLatitude());
 }
 
+void CReportParameters::FillLocationRows6(const CWolf06Row& point, int k) {
+    const int placeId = m_document.CommonData_01.PlaceID;
+    SetParam(RowName("PARAM_EKATTE_6%d", k), point.EKNM);
+    SetParam(RowName("PARAM_CITY_6%d", k), point.CityIDName);
+    if (placeId > 0) SetIntParam(RowName("PARAM_CODE_PLACE_6%d", k), placeId);
+    SetParam(RowName("PARAM_PLACE_6%d", k), point.Place);
+    SetParam(RowName("PARAM_DDS_6%d", k), point.DDS_IDName);
+    SetParam(RowName("PARAM_DL_6%d", k), point.DL_IDName);
+    SetParam(RowName("PARAM_PU_6%d", k), point.PU_IDName);
+    SetParam(RowName("PARAM_DEPARTMENT_6%d", k), point.Department);
+    SetParam(RowName("PARAM_SUBDEPARTMENT_6%d", k), point.Subdepartment);
+    SetParam(RowName("PARAM_ATTITUDE_6%d", k), point.Altitude);
+    SetParam(RowName("PARAM_LONGITUDE_6%d", k), point.Longitude);
+    SetParam(RowName("PARAM_LATITUDE_6%d", k), point.Lattitude);
+    SetParam(RowName("PARAM_EXPOSURE_6%d", k), point.ExposureIDName);
+}
+
 void CReportParameters::FillCommonHeader() {
     const CCommonData_01& place = m_document.CommonData_01;
     FillSiteHeader();

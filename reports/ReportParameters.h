@@ -7,6 +7,7 @@
 class COleDateTime;
 class CCrystalCtrl;
 class CTovan_splitDoc;
+struct CWolf06Row;
 
 class CReportParameters {
 public:
@@ -37,6 +38,9 @@ public:
     // place and its code (only for a stored site), forestry units, protected-area unit,
     // department, subdepartment, altitude, exposure, and the first point when there is one.
     void FillLocationRows(int n);
+    // The place of one wolf route point, each name ending in "_6k" (k from 1): as the
+    // location rows, the position as typed and always, and the site code of the form.
+    void FillLocationRows6(const CWolf06Row& point, int k);
     // Species, code, date, hours, place and its code, administrative location, field number,
     // coordinates, altitude, biogeographic regions, protected areas, team.
     void FillCommonHeader();

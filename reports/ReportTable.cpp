@@ -13,13 +13,9 @@
 #include "reports/HerpReports.h"
 #include "reports/MossReports.h"
 #include "reports/ReportParameters.h"
+#include "reports/WolfReports.h"
 
 namespace {
-
-constexpr int kSharedThreatRows = 5;
-
-// A species family replaces FillSharedBlocks in its rows by its own fillers.
-constexpr ReportFiller kShared = FillSharedBlocks;
 
 constexpr FormTypeReport One(int formTypeId, const char* fileName, ReportFiller filler, int section = -1,
                              int secondSection = -1) {
@@ -48,8 +44,8 @@ constexpr FormTypeReport kReports[] = {
     One(18, "Bat_Moist.rpt", FillBatMoist),
     One(19, "Bat_Wood.rpt", FillBatWood),
     One(20, "Bat_Lodge.rpt", FillBatLodge),
-    One(21, "Wolf_2.rpt", kShared, 1),
-    One(22, "Wolf_2.rpt", kShared, 2),
+    One(21, "Wolf_2.rpt", FillWolf2, 1),
+    One(22, "Wolf_2.rpt", FillWolf2, 2),
     One(23, "Bear_1.rpt", FillBear1),
     One(25, "Deer_1.rpt", FillDeer1),
     One(26, "Deer_2.rpt", FillDeer2),
@@ -60,16 +56,16 @@ constexpr FormTypeReport kReports[] = {
     One(32, "Bear_2.rpt", FillBear2, 2),
     One(33, "Bear_2.rpt", FillBear2, 3),
     One(34, "Bear_2.rpt", FillBear2, 4),
-    One(35, "Wolf_1.rpt", kShared, 1, -1),
-    One(36, "Wolf_1.rpt", kShared, 2, -1),
-    One(37, "Wolf_1.rpt", kShared, 3, -1),
-    One(38, "Wolf_1.rpt", kShared, 4, -1),
-    One(39, "Wolf_1.rpt", kShared, 5, -1),
-    One(40, "Wolf_1.rpt", kShared, 6, -1),
-    One(41, "Wolf_1.rpt", kShared, 7, 8),
-    One(42, "Wolf_1.rpt", kShared, 9, -1),
-    One(43, "Wolf_1.rpt", kShared, 10, -1),
-    One(44, "Wolf_1.rpt", kShared, 11, -1),
+    One(35, "Wolf_1.rpt", FillWolf1, 1, -1),
+    One(36, "Wolf_1.rpt", FillWolf1, 2, -1),
+    One(37, "Wolf_1.rpt", FillWolf1, 3, -1),
+    One(38, "Wolf_1.rpt", FillWolf1, 4, -1),
+    One(39, "Wolf_1.rpt", FillWolf1, 5, -1),
+    One(40, "Wolf_1.rpt", FillWolf1, 6, -1),
+    One(41, "Wolf_1.rpt", FillWolf1, 7, 8),
+    One(42, "Wolf_1.rpt", FillWolf1, 9, -1),
+    One(43, "Wolf_1.rpt", FillWolf1, 10, -1),
+    One(44, "Wolf_1.rpt", FillWolf1, 11, -1),
     One(45, "Goat_2.rpt", FillGoat2, 2),
     One(46, "Goat_2.rpt", FillGoat2, 3),
     One(47, "Goat_2.rpt", FillGoat2, 4),
@@ -81,11 +77,4 @@ const FormTypeReport* FindFormTypeReport(int formTypeId) {
     const auto found = std::find_if(std::begin(kReports), std::end(kReports),
                                     [formTypeId](const FormTypeReport& report) { return report.formTypeId == formTypeId; });
     return found == std::end(kReports) ? nullptr : found;
-}
-
-void FillSharedBlocks(CReportParameters& report, int, int) {
-    report.FillCommonHeader();
-    report.FillWeather();
-    report.FillThreats(kSharedThreatRows);
-    report.FillPhotoMap();
 }

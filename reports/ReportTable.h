@@ -24,5 +24,3 @@ struct FormTypeReport {
 // nullptr for a form type without a report.
 const FormTypeReport* FindFormTypeReport(int formTypeId);
 
-// The blocks every form shares: header, weather, threats (at most 5), photo and map signs.
-void FillSharedBlocks(CReportParameters& report, int section, int secondSection);

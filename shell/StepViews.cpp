@@ -68,6 +68,12 @@
 #include "pages/species/SpecFormWolf04.h"
 #include "pages/species/SpecFormWolf05.h"
 #include "pages/species/SpecFormWolf06.h"
+#include "pages/species/SpecFormWolf07.h"
+#include "pages/species/SpecFormWolf08.h"
+#include "pages/species/SpecFormWolf09.h"
+#include "pages/species/SpecFormWolf10.h"
+#include "pages/species/SpecFormWolf11.h"
+#include "pages/species/SpecFormWolf12.h"
 #include "shell/ListProgramModes.h"
 #include "shell/MyFormView.h"
 #include "shell/ProgramDatabase.h"
@@ -162,12 +168,12 @@ constexpr StepView kStepViews[] = {
     {6804, "CSpecForm_Wolf_04", RUNTIME_CLASS(CSpecForm_Wolf_04)},
     {6805, "CSpecForm_Wolf_05", RUNTIME_CLASS(CSpecForm_Wolf_05)},
     {6806, "CSpecForm_Wolf_06", RUNTIME_CLASS(CSpecForm_Wolf_06)},
-    {6807, "CSpecForm_Wolf_07", nullptr},
-    {6808, "CSpecForm_Wolf_08", nullptr},
-    {6809, "CSpecForm_Wolf_09", nullptr},
-    {6810, "CSpecForm_Wolf_10", nullptr},
-    {6811, "CSpecForm_Wolf_11", nullptr},
-    {6812, "CSpecForm_Wolf_12", nullptr},
+    {6807, "CSpecForm_Wolf_07", RUNTIME_CLASS(CSpecForm_Wolf_07)},
+    {6808, "CSpecForm_Wolf_08", RUNTIME_CLASS(CSpecForm_Wolf_08)},
+    {6809, "CSpecForm_Wolf_09", RUNTIME_CLASS(CSpecForm_Wolf_09)},
+    {6810, "CSpecForm_Wolf_10", RUNTIME_CLASS(CSpecForm_Wolf_10)},
+    {6811, "CSpecForm_Wolf_11", RUNTIME_CLASS(CSpecForm_Wolf_11)},
+    {6812, "CSpecForm_Wolf_12", RUNTIME_CLASS(CSpecForm_Wolf_12)},
     {6900, "CTovan_splitView", RUNTIME_CLASS(CTovan_splitView)},
     {6901, "CSpecForm_Fish_00", RUNTIME_CLASS(CSpecForm_Fish_00)},
     {6902, "CSpecForm_Fish_01", RUNTIME_CLASS(CSpecForm_Fish_01)},

@@ -1,7 +1,8 @@
 #pragma once
-// The wolf pages' records: the pack, the pair, the lair, the cubs, the howling and the route.
-// Counts are the texts typed on the pages. The later wolf pages (prey, hybrids, stray dogs,
-// killed wolves, track sizes, scats) join this family with their records and loaders.
+// The wolf pages' records: the pack, the pair, the lair, the cubs, the howling, the route,
+// the prey, hybrids, stray dogs, killed wolves, track sizes and scats. Counts and sizes are
+// the texts typed on the pages. In every yes/no column 0 is "Да" and 1 "Не", in every sex
+// column 0 male and 1 female; -1 is not answered.
 #include "platform/Arrays.h"
 #include "platform/CString.h"
 #include "store/GeoPoint.h"
@@ -101,7 +102,130 @@ public:
     friend bool operator==(const CSpecData_Wolf_06&, const CSpecData_Wolf_06&) = default;
 };
 
-// The wolf family of the document (see FamilyRecords.h): steps 6801 to 6806.
+// A prey species from questionnaires and own data (tWolf_07_PreyAnketi).
+struct CWolf07PreyRow {
+    CString SpeciesIDName;  // Name_lat of the species, shown only
+    int SpeciesID = -1;     // sAllSpecies
+    CString Count;
+
+    friend bool operator==(const CWolf07PreyRow&, const CWolf07PreyRow&) = default;
+};
+
+// Killed animals of one species observed (tWolf_07_PreyObservations).
+struct CWolf07PreySexRow {
+    CString SpeciesIDName;
+    int SpeciesID = -1;
+    CString MaleCount;
+    CString FemaleCount;
+    CString Description;
+
+    friend bool operator==(const CWolf07PreySexRow&, const CWolf07PreySexRow&) = default;
+};
+
+// The prey: both lists are kept and stored whatever their check boxes say.
+class CSpecData_Wolf_07 {
+public:
+    void Reset() { *this = CSpecData_Wolf_07(); }
+
+    CArray<CWolf07PreyRow> PreyAnketi;
+    CArray<CWolf07PreySexRow> PreyObservations;
+    int CheckWolfPreyAnketi = 0;
+    int CheckWolfPreyObservations = 0;
+
+    friend bool operator==(const CSpecData_Wolf_07&, const CSpecData_Wolf_07&) = default;
+};
+
+// Hybrids (tWolf_08_Hybrids).
+class CSpecData_Wolf_08 {
+public:
+    void Reset() { *this = CSpecData_Wolf_08(); }
+
+    int CheckWolfHybrids = 0;
+    CString Notes;
+
+    friend bool operator==(const CSpecData_Wolf_08&, const CSpecData_Wolf_08&) = default;
+};
+
+// Stray dogs (tWolf_09_RambleDogs).
+class CSpecData_Wolf_09 {
+public:
+    void Reset() { *this = CSpecData_Wolf_09(); }
+
+    int CheckRambleDogs = 0;
+    CString Notes;
+
+    friend bool operator==(const CSpecData_Wolf_09&, const CSpecData_Wolf_09&) = default;
+};
+
+// One killed wolf (tWolf_10_Killed); the names beside the answers are shown, never stored.
+struct CWolf10Row {
+    int Sex = -1;
+    CString SexName;  // "М", "Ж" or ""
+    CString Age;
+    CString Color;
+    CString Weight;
+    int ExistsFingerFrontLeg = -1;  // the first toe's claw on the front leg
+    CString ExistsFingerFrontLegName;
+    int ExistsFingerBackLeg = -1;
+    CString ExistsFingerBackLegName;
+
+    friend bool operator==(const CWolf10Row&, const CWolf10Row&) = default;
+};
+
+// The killed wolves (tWolf_10, rows in tWolf_10_Killed).
+class CSpecData_Wolf_10 {
+public:
+    void Reset() { *this = CSpecData_Wolf_10(); }
+
+    CArray<CWolf10Row> Killed;
+
+    friend bool operator==(const CSpecData_Wolf_10&, const CSpecData_Wolf_10&) = default;
+};
+
+// One trail: paw sizes and the stride in cm (tWolf_11_Trails).
+struct CWolf11Row {
+    CString FrontLen;
+    CString FrontWid;
+    CString BackLen;
+    CString BackWid;
+    CString StepLen;
+
+    friend bool operator==(const CWolf11Row&, const CWolf11Row&) = default;
+};
+
+class CSpecData_Wolf_11 {
+public:
+    void Reset() { *this = CSpecData_Wolf_11(); }
+
+    CString Habitat;
+    CArray<CWolf11Row> Trails;
+
+    friend bool operator==(const CSpecData_Wolf_11&, const CSpecData_Wolf_11&) = default;
+};
+
+// One scat (tWolf_12_Shits).
+struct CWolf12Row {
+    CString Color;
+    CString Fur;
+    CString Len;
+    CString Wid;
+    int BonesPresence = -1;
+    CString BonesPresenceName;
+
+    friend bool operator==(const CWolf12Row&, const CWolf12Row&) = default;
+};
+
+class CSpecData_Wolf_12 {
+public:
+    void Reset() { *this = CSpecData_Wolf_12(); }
+
+    CString Habitat;
+    CArray<CWolf12Row> Shits;
+
+    friend bool operator==(const CSpecData_Wolf_12&, const CSpecData_Wolf_12&) = default;
+};
+
+// The wolf family of the document (see FamilyRecords.h): steps 6801 to 6812.
 class CWolfRecords {
 public:
     CSpecData_Wolf_01 SpecData_Wolf_01;
@@ -110,6 +234,12 @@ public:
     CSpecData_Wolf_04 SpecData_Wolf_04;
     CSpecData_Wolf_05 SpecData_Wolf_05;
     CSpecData_Wolf_06 SpecData_Wolf_06;
+    CSpecData_Wolf_07 SpecData_Wolf_07;
+    CSpecData_Wolf_08 SpecData_Wolf_08;
+    CSpecData_Wolf_09 SpecData_Wolf_09;
+    CSpecData_Wolf_10 SpecData_Wolf_10;
+    CSpecData_Wolf_11 SpecData_Wolf_11;
+    CSpecData_Wolf_12 SpecData_Wolf_12;
 
     void Reset();
     void Load(CSQLite3DB& db, int formId);
@@ -123,6 +253,13 @@ public:
     void SaveWolf04(CSQLite3DB& db, int formId) const;
     void SaveWolf05(CSQLite3DB& db, int formId) const;
     void SaveWolf06(CSQLite3DB& db, int formId) const;
+    // The pages with lists write their page row, then its rows under the page row's id.
+    void SaveWolf07(CSQLite3DB& db, int formId) const;
+    void SaveWolf08(CSQLite3DB& db, int formId) const;
+    void SaveWolf09(CSQLite3DB& db, int formId) const;
+    void SaveWolf10(CSQLite3DB& db, int formId) const;
+    void SaveWolf11(CSQLite3DB& db, int formId) const;
+    void SaveWolf12(CSQLite3DB& db, int formId) const;
     // True when the form has the page's row; without one the record is left as it is.
     bool LoadWolf01(CSQLite3DB& db, int formId);
     bool LoadWolf02(CSQLite3DB& db, int formId);
@@ -132,4 +269,12 @@ public:
     // Each stored point replaces the point of its position; a position outside the route
     // (another program's row) is passed over, and of two rows for one position the later wins.
     bool LoadWolf06(CSQLite3DB& db, int formId);
+    // A prey whose species has gone from the list loads with an empty name, so that the
+    // next update keeps it.
+    bool LoadWolf07(CSQLite3DB& db, int formId);
+    bool LoadWolf08(CSQLite3DB& db, int formId);
+    bool LoadWolf09(CSQLite3DB& db, int formId);
+    bool LoadWolf10(CSQLite3DB& db, int formId);
+    bool LoadWolf11(CSQLite3DB& db, int formId);
+    bool LoadWolf12(CSQLite3DB& db, int formId);
 };

@@ -1,5 +1,5 @@
-// The wolf pages' rows: one per page and form, and three per route, each route point with
-// its position in Coordinates.
+// The wolf pages' rows: one per page and form, three per route, each route point with its
+// position in Coordinates, and the rows of the lists under their page's row.
 #include "db/SQLite3DB.h"
 #include "store/CoordinateRows.h"
 #include "store/SqlText.h"
@@ -43,6 +43,48 @@ constexpr char kRouteOfForm[] =
     "left join Coordinates c on c.ID = t.GPS_point_id "
     "where t.FormID = %d order by t.ID";
 
+// Left joins: a prey whose species has gone from the list keeps its row with an empty name.
+constexpr char kPreyOfPage[] =
+    "select t.ID as tID, tWolf_07_ID, SpeciesID, s.Name_lat as Lat_name, Count from tWolf_07_PreyAnketi t "
+    "left join sAllSpecies s on s.ID = t.SpeciesID where tWolf_07_ID = %d order by t.ID";
+constexpr char kKilledPreyOfPage[] =
+    "select t.ID as tID, tWolf_07_ID, SpeciesID, s.Name_lat as Lat_name, MaleCount, FemaleCount, Description "
+    "from tWolf_07_PreyObservations t left join sAllSpecies s on s.ID = t.SpeciesID where tWolf_07_ID = %d "
+    "order by t.ID";
+constexpr char kKilledWolvesOfPage[] =
+    "select ID, tWolf_10_ID, Sex, case when Sex = -1 then '' when Sex = 0 then 'М' when Sex = 1 then 'Ж' end as "
+    "SexName, Age, Color, Weight, ExistsFingerFrontLeg, case when ExistsFingerFrontLeg = -1 then '' when "
+    "ExistsFingerFrontLeg = 0 then 'Да' when ExistsFingerFrontLeg = 1 then 'Не' end as ExistsFingerFrontLegName, "
+    "ExistsFingerBackLeg, case when ExistsFingerBackLeg = -1 then '' when ExistsFingerBackLeg = 0 then 'Да' when "
+    "ExistsFingerBackLeg = 1 then 'Не' end as ExistsFingerBackLegName from tWolf_10_Killed where tWolf_10_ID = %d "
+    "order by ID";
+constexpr char kScatsOfPage[] =
+    "select ID, tWolf_12_ID, Color, Fur, Len, Wid, BonesPresence, case when BonesPresence = -1 then '' when "
+    "BonesPresence = 0 then 'Да' when BonesPresence = 1 then 'Не' end as Bones from tWolf_12_Shits where "
+    "tWolf_12_ID = %d order by ID";
+
+// The checked notes pages: a flag and notes.
+void SaveFlagNotes(CSQLite3DB& db, const char* insert, int flag, const CString& notes, int formId) {
+    db.execDML(FormatSql(insert, formId, flag, QuoteSql(notes)));
+}
+
+bool LoadFlagNotes(CSQLite3DB& db, const char* select, const char* flagColumn, int& flag, CString& notes,
+                   int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(select, formId));
+    if (query.eof()) return false;
+    flag = query.getIntField(flagColumn, -1);
+    notes = query.getStringField("Notes");
+    return true;
+}
+
+// The id of the form's page row in `select` (-1 without one), with the habitat when asked.
+int PageRowId(CSQLite3DB& db, const char* select, int formId, CString* habitat = nullptr) {
+    CSQLite3Query query = db.execQuery(FormatSql(select, formId));
+    if (query.eof()) return -1;
+    if (habitat) *habitat = query.getStringField("Habitat");
+    return query.getIntField("ID", -1);
+}
+
 }  // namespace
 
 void CWolfRecords::Reset() {
@@ -52,6 +94,12 @@ void CWolfRecords::Reset() {
     SpecData_Wolf_04.Reset();
     SpecData_Wolf_05.Reset();
     SpecData_Wolf_06.Reset();
+    SpecData_Wolf_07.Reset();
+    SpecData_Wolf_08.Reset();
+    SpecData_Wolf_09.Reset();
+    SpecData_Wolf_10.Reset();
+    SpecData_Wolf_11.Reset();
+    SpecData_Wolf_12.Reset();
 }
 
 void CWolfRecords::Load(CSQLite3DB& db, int formId) {
@@ -61,6 +109,12 @@ void CWolfRecords::Load(CSQLite3DB& db, int formId) {
     LoadWolf04(db, formId);
     LoadWolf05(db, formId);
     LoadWolf06(db, formId);
+    LoadWolf07(db, formId);
+    LoadWolf08(db, formId);
+    LoadWolf09(db, formId);
+    LoadWolf10(db, formId);
+    LoadWolf11(db, formId);
+    LoadWolf12(db, formId);
 }
 
 bool CWolfRecords::SaveStep(CSQLite3DB& db, int stepCode, int formId) const {
@@ -71,6 +125,12 @@ bool CWolfRecords::SaveStep(CSQLite3DB& db, int stepCode, int formId) const {
         case 6804: SaveWolf04(db, formId); return true;
         case 6805: SaveWolf05(db, formId); return true;
         case 6806: SaveWolf06(db, formId); return true;
+        case 6807: SaveWolf07(db, formId); return true;
+        case 6808: SaveWolf08(db, formId); return true;
+        case 6809: SaveWolf09(db, formId); return true;
+        case 6810: SaveWolf10(db, formId); return true;
+        case 6811: SaveWolf11(db, formId); return true;
+        case 6812: SaveWolf12(db, formId); return true;
         default: return false;
     }
 }
@@ -176,5 +236,147 @@ bool CWolfRecords::LoadWolf06(CSQLite3DB& db, int formId) {
         point.Subdepartment = query.getStringField("Subdepartment");
         point.GpsPoint = GeoPointOfRow(query);
     }
+    return true;
+}
+
+void CWolfRecords::SaveWolf07(CSQLite3DB& db, int formId) const {
+    const CSpecData_Wolf_07& prey = SpecData_Wolf_07;
+    db.execDML(FormatSql(
+        "insert into tWolf_07  ( FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations )  values( %d, %d, %d )",
+        formId, prey.CheckWolfPreyAnketi, prey.CheckWolfPreyObservations));
+    const int pageId = db.lastRowId();
+    for (int i = 0; i < prey.PreyAnketi.GetSize(); ++i) {
+        const CWolf07PreyRow& row = prey.PreyAnketi[i];
+        db.execDML(FormatSql("insert into tWolf_07_PreyAnketi  ( tWolf_07_ID, SpeciesID, Count )  values( %d, %d, '%s')",
+                             pageId, row.SpeciesID, QuoteSql(row.Count)));
+    }
+    for (int i = 0; i < prey.PreyObservations.GetSize(); ++i) {
+        const CWolf07PreySexRow& row = prey.PreyObservations[i];
+        db.execDML(FormatSql("insert into tWolf_07_PreyObservations  ( tWolf_07_ID, SpeciesID, MaleCount, "
+                             "FemaleCount, Description )  values( %d, %d, '%s', '%s', '%s')",
+                             pageId, row.SpeciesID, QuoteSql(row.MaleCount), QuoteSql(row.FemaleCount),
+                             QuoteSql(row.Description)));
+    }
+}
+
+void CWolfRecords::SaveWolf08(CSQLite3DB& db, int formId) const {
+    SaveFlagNotes(db, "insert into tWolf_08_Hybrids  ( FormID, CheckWolfHybrids, Notes )  values( %d, %d, '%s' )",
+                  SpecData_Wolf_08.CheckWolfHybrids, SpecData_Wolf_08.Notes, formId);
+}
+
+void CWolfRecords::SaveWolf09(CSQLite3DB& db, int formId) const {
+    SaveFlagNotes(db, "insert into tWolf_09_RambleDogs  ( FormID, CheckRambleDogs, Notes )  values( %d, %d, '%s' )",
+                  SpecData_Wolf_09.CheckRambleDogs, SpecData_Wolf_09.Notes, formId);
+}
+
+void CWolfRecords::SaveWolf10(CSQLite3DB& db, int formId) const {
+    db.execDML(FormatSql("insert into tWolf_10  ( FormID )  values( %d )", formId));
+    const int pageId = db.lastRowId();
+    const CArray<CWolf10Row>& killed = SpecData_Wolf_10.Killed;
+    for (int i = 0; i < killed.GetSize(); ++i) {
+        const CWolf10Row& wolf = killed[i];
+        db.execDML(FormatSql("insert into tWolf_10_Killed  ( tWolf_10_ID, Sex, Age, Color, Weight, "
+                             "ExistsFingerFrontLeg, ExistsFingerBackLeg )  values( %d, %d, '%s', '%s', '%s', %d, %d )",
+                             pageId, wolf.Sex, QuoteSql(wolf.Age), QuoteSql(wolf.Color), QuoteSql(wolf.Weight),
+                             wolf.ExistsFingerFrontLeg, wolf.ExistsFingerBackLeg));
+    }
+}
+
+void CWolfRecords::SaveWolf11(CSQLite3DB& db, int formId) const {
+    db.execDML(FormatSql("insert into tWolf_11  ( FormID, Habitat )  values( %d, '%s' )", formId,
+                         QuoteSql(SpecData_Wolf_11.Habitat)));
+    const int pageId = db.lastRowId();
+    const CArray<CWolf11Row>& trails = SpecData_Wolf_11.Trails;
+    for (int i = 0; i < trails.GetSize(); ++i) {
+        const CWolf11Row& trail = trails[i];
+        db.execDML(FormatSql("insert into tWolf_11_Trails  ( tWolf_11_ID, FrontLen, FrontWid, BackLen, BackWid, "
+                             "StepLen )  values( %d, '%s', '%s', '%s', '%s', '%s' )",
+                             pageId, QuoteSql(trail.FrontLen), QuoteSql(trail.FrontWid), QuoteSql(trail.BackLen),
+                             QuoteSql(trail.BackWid), QuoteSql(trail.StepLen)));
+    }
+}
+
+void CWolfRecords::SaveWolf12(CSQLite3DB& db, int formId) const {
+    db.execDML(FormatSql("insert into tWolf_12  ( FormID, Habitat )  values( %d, '%s' )", formId,
+                         QuoteSql(SpecData_Wolf_12.Habitat)));
+    const int pageId = db.lastRowId();
+    const CArray<CWolf12Row>& scats = SpecData_Wolf_12.Shits;
+    for (int i = 0; i < scats.GetSize(); ++i) {
+        const CWolf12Row& scat = scats[i];
+        db.execDML(FormatSql("insert into tWolf_12_Shits  ( tWolf_12_ID, Color, Fur, Len, Wid, BonesPresence )  "
+                             "values( %d, '%s', '%s', '%s', '%s', %d )",
+                             pageId, QuoteSql(scat.Color), QuoteSql(scat.Fur), QuoteSql(scat.Len), QuoteSql(scat.Wid),
+                             scat.BonesPresence));
+    }
+}
+
+bool CWolfRecords::LoadWolf07(CSQLite3DB& db, int formId) {
+    CSpecData_Wolf_07& prey = SpecData_Wolf_07;
+    int pageId = -1;
+    {
+        CSQLite3Query query = db.execQuery(FormatSql(
+            " select ID, FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations   from tWolf_07  where FormID = %d ",
+            formId));
+        if (query.eof()) return false;
+        pageId = query.getIntField("ID", -1);
+        prey.CheckWolfPreyAnketi = query.getIntField("CheckWolfPreyAnketi", -1);
+        prey.CheckWolfPreyObservations = query.getIntField("CheckWolfPreyObservations", -1);
+    }
+    for (CSQLite3Query query = db.execQuery(FormatSql(kPreyOfPage, pageId)); !query.eof(); query.nextRow())
+        prey.PreyAnketi.Add({query.getStringField("Lat_name"), query.getIntField("SpeciesID", -1),
+                             query.getStringField("Count")});
+    for (CSQLite3Query query = db.execQuery(FormatSql(kKilledPreyOfPage, pageId)); !query.eof(); query.nextRow())
+        prey.PreyObservations.Add({query.getStringField("Lat_name"), query.getIntField("SpeciesID", -1),
+                                   query.getStringField("MaleCount"), query.getStringField("FemaleCount"),
+                                   query.getStringField("Description")});
+    return true;
+}
+
+bool CWolfRecords::LoadWolf08(CSQLite3DB& db, int formId) {
+    return LoadFlagNotes(db, " select ID, FormID, CheckWolfHybrids, Notes   from tWolf_08_Hybrids  where FormID = %d ",
+                         "CheckWolfHybrids", SpecData_Wolf_08.CheckWolfHybrids, SpecData_Wolf_08.Notes, formId);
+}
+
+bool CWolfRecords::LoadWolf09(CSQLite3DB& db, int formId) {
+    return LoadFlagNotes(db,
+                         " select ID, FormID, CheckRambleDogs, Notes   from tWolf_09_RambleDogs  where FormID = %d ",
+                         "CheckRambleDogs", SpecData_Wolf_09.CheckRambleDogs, SpecData_Wolf_09.Notes, formId);
+}
+
+bool CWolfRecords::LoadWolf10(CSQLite3DB& db, int formId) {
+    const int pageId = PageRowId(db, " select ID, FormID   from tWolf_10  where FormID = %d ", formId);
+    if (pageId < 0) return false;
+    for (CSQLite3Query query = db.execQuery(FormatSql(kKilledWolvesOfPage, pageId)); !query.eof(); query.nextRow())
+        SpecData_Wolf_10.Killed.Add({query.getIntField("Sex", -1), query.getStringField("SexName"),
+                                     query.getStringField("Age"), query.getStringField("Color"),
+                                     query.getStringField("Weight"), query.getIntField("ExistsFingerFrontLeg", -1),
+                                     query.getStringField("ExistsFingerFrontLegName"),
+                                     query.getIntField("ExistsFingerBackLeg", -1),
+                                     query.getStringField("ExistsFingerBackLegName")});
+    return true;
+}
+
+bool CWolfRecords::LoadWolf11(CSQLite3DB& db, int formId) {
+    const int pageId = PageRowId(db, " select ID, FormID, Habitat   from tWolf_11  where FormID = %d ", formId,
+                                 &SpecData_Wolf_11.Habitat);
+    if (pageId < 0) return false;
+    for (CSQLite3Query query = db.execQuery(FormatSql(" select ID, tWolf_11_ID, FrontLen, FrontWid, BackLen, BackWid, "
+                                                      "StepLen   from tWolf_11_Trails  where tWolf_11_ID = %d order by ID",
+                                                      pageId));
+         !query.eof(); query.nextRow())
+        SpecData_Wolf_11.Trails.Add({query.getStringField("FrontLen"), query.getStringField("FrontWid"),
+                                     query.getStringField("BackLen"), query.getStringField("BackWid"),
+                                     query.getStringField("StepLen")});
+    return true;
+}
+
+bool CWolfRecords::LoadWolf12(CSQLite3DB& db, int formId) {
+    const int pageId = PageRowId(db, " select ID, FormID, Habitat   from tWolf_12  where FormID = %d ", formId,
+                                 &SpecData_Wolf_12.Habitat);
+    if (pageId < 0) return false;
+    for (CSQLite3Query query = db.execQuery(FormatSql(kScatsOfPage, pageId)); !query.eof(); query.nextRow())
+        SpecData_Wolf_12.Shits.Add({query.getStringField("Color"), query.getStringField("Fur"),
+                                    query.getStringField("Len"), query.getStringField("Wid"),
+                                    query.getIntField("BonesPresence", -1), query.getStringField("Bones")});
     return true;
 }

@@ -57,3 +57,7 @@ CArray<int> ParseMethodSet(const CString& text, int boxes) {
     for (int box = 1; box <= boxes; ++box) ticked.Add(text.Find(CountText(box)) >= 0 ? 1 : 0);
     return ticked;
 }
+
+CString ChoiceWord(int index, const char* first, const char* second) {
+    return index == 0 ? CString(first) : index == 1 ? CString(second) : CString();
+}

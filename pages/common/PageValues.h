@@ -14,6 +14,10 @@ int CountValue(const CString& text);
 // The leading decimal integer of a text (an optional sign, then digits), 0 without one.
 int LeadingInteger(const CString& text);
 
+// The word shown beside a two-button radio answer: `first` for 0, `second` for 1, "" for
+// none or anything else.
+CString ChoiceWord(int index, const char* first, const char* second);
+
 // The sum of the counts, each read as its leading integer; "" when the sum is 0.
 CString TotalText(const CStringArray& counts);
 CString TotalText(std::initializer_list<CString> counts);

@@ -2,6 +2,7 @@
 
 #include "controls/ComboHelpers.h"
 #include "pages/common/PageLists.h"
+#include "pages/common/PageValues.h"
 #include "res/HerpPageIds.h"
 
 REGISTER_DIALOG_CLASS(CDlg_Tortoise)
@@ -9,11 +10,6 @@ REGISTER_DIALOG_CLASS(CDlg_Tortoise)
 namespace {
 
 constexpr int kLengthChars = 3, kHabitatChars = 1, kDistanceChars = 3;
-
-// The word stored beside a radio index; "" for none.
-CString ChoiceWord(int index, const char* first, const char* second) {
-    return index == 0 ? CString(first) : index == 1 ? CString(second) : CString();
-}
 
 }  // namespace
 

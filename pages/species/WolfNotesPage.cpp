@@ -30,3 +30,18 @@ void CWolfCountPage::SaveRecord() {
     CWolfNotesPage::SaveRecord();
     Count() = m_count;
 }
+
+void CWolfPresencePage::DoDataExchange(CDataExchange* pDX) {
+    CWolfNotesPage::DoDataExchange(pDX);
+    DDX_Check(pDX, m_checkId, m_presence);
+}
+
+void CWolfPresencePage::LoadRecord() {
+    m_presence = Presence();
+    CWolfNotesPage::LoadRecord();
+}
+
+void CWolfPresencePage::SaveRecord() {
+    Presence() = m_presence;
+    CWolfNotesPage::SaveRecord();
+}

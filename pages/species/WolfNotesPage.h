@@ -1,7 +1,9 @@
 #pragma once
-// What the simple wolf pages share: the notes (2645: any length, line breaks kept) and, on
-// the pack and cubs pages, a count (2814) of at most three digits kept as typed, so "007"
-// stays "007" and nothing typed stays "". Each page names its template and its record's
+// What the simple wolf pages share: the notes (2645: any length, line breaks kept); on
+// the pack and cubs pages a count (2814) of at most three digits kept as typed, so "007"
+// stays "007" and nothing typed stays ""; on the hybrids and stray dogs pages a presence
+// box that the template never shows, exchanged all the same so that a stored answer
+// survives the page. Each page names its template and its record's
 // fields; every page is registered directly under CFormPage, so that the view switch
 // replaces one by another.
 #include "pages/common/FormPage.h"
@@ -38,4 +40,19 @@ protected:
 
 private:
     CString m_count;
+};
+
+class CWolfPresencePage : public CWolfNotesPage {
+protected:
+    CWolfPresencePage(UINT templateId, int checkId) : CWolfNotesPage(templateId), m_checkId(checkId) {}
+
+    virtual int& Presence() const = 0;
+
+    void LoadRecord() override;
+    void SaveRecord() override;
+    void DoDataExchange(CDataExchange* pDX) override;
+
+private:
+    const int m_checkId;
+    int m_presence = 0;
 };

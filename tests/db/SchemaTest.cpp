@@ -97,31 +97,6 @@ const char* const kProgramSql[] = {
     "select t.ID as tID, t.tMoss_19_ID as ttMoss_19_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
     "as aName_lat from  tMoss_19_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
     "where tMoss_19_ID = %d ",
-    "insert into tWolf_07  ( FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations )  values( %d, %d, "
-    "%d )",
-    " select ID, FormID, CheckWolfPreyAnketi, CheckWolfPreyObservations   from tWolf_07  where FormID = "
-    "%d ",
-    "insert into tWolf_07_PreyAnketi  ( tWolf_07_ID, SpeciesID, Count )  values( %d, %d, '%s')",
-    "insert into tWolf_07_PreyObservations  ( tWolf_07_ID, SpeciesID, MaleCount, FemaleCount, "
-    "Description )  values( %d, %d, '%s', '%s', '%s')",
-    "insert into tWolf_08_Hybrids  ( FormID, CheckWolfHybrids, Notes )  values( %d, %d, '%s' )",
-    " select ID, FormID, CheckWolfHybrids, Notes   from tWolf_08_Hybrids  where FormID = %d ",
-    "insert into tWolf_09_RambleDogs  ( FormID, CheckRambleDogs, Notes )  values( %d, %d, '%s' )",
-    " select ID, FormID, CheckRambleDogs, Notes   from tWolf_09_RambleDogs  where FormID = %d ",
-    "insert into tWolf_10  ( FormID )  values( %d )",
-    " select ID, FormID   from tWolf_10  where FormID = %d ",
-    "insert into tWolf_10_Killed  ( tWolf_10_ID, Sex, Age, Color, Weight, ExistsFingerFrontLeg, "
-    "ExistsFingerBackLeg )  values( %d, %d, '%s', '%s', '%s', %d, %d )",
-    "insert into tWolf_11  ( FormID, Habitat )  values( %d, '%s' )",
-    " select ID, FormID, Habitat   from tWolf_11  where FormID = %d ",
-    "insert into tWolf_11_Trails  ( tWolf_11_ID, FrontLen, FrontWid, BackLen, BackWid, StepLen )  "
-    "values( %d, '%s', '%s', '%s', '%s', '%s' )",
-    " select ID, tWolf_11_ID, FrontLen, FrontWid, BackLen, BackWid, StepLen   from tWolf_11_Trails  "
-    "where tWolf_11_ID = %d ",
-    "insert into tWolf_12  ( FormID, Habitat )  values( %d, '%s' )",
-    " select ID, FormID, Habitat   from tWolf_12  where FormID = %d ",
-    "insert into tWolf_12_Shits  ( tWolf_12_ID, Color, Fur, Len, Wid, BonesPresence )  values( %d, '%s', "
-    "'%s', '%s', '%s', %d )",
     // Users, sessions and observers
     "insert into Users (UserName, Name, SurName, FamilyName, Password )values( '%s', '%s', '%s', '%s', "
     "'%s')",
@@ -207,21 +182,6 @@ const char* const kAssembledSql[] = {
     "Phosphates, Potential, Releif, Sulfates, Tilt, TorfArea, WaterHigh, WaterTemperature from tMoss_18 "
     "t left join nMossYesNo n1 on WaterBasinExisance = n1.ID left join nMossExposure n2 on ExposureID = "
     "n2.ID where FormID = %d",
-    // Wolf
-    "select t.ID as tID, tWolf_07_ID, SpeciesID, s.Name_lat as Lat_name, Count from tWolf_07_PreyAnketi "
-    "t inner join sAllSpecies s on s.ID = t.SpeciesID where tWolf_07_ID = %d",
-    "select t.ID as tID, tWolf_07_ID, SpeciesID, s.Name_lat as Lat_name, MaleCount, FemaleCount, "
-    "Description from tWolf_07_PreyObservations t inner join sAllSpecies s on s.ID = t.SpeciesID where "
-    "tWolf_07_ID = %d",
-    "select ID, tWolf_10_ID, Sex, case when Sex = -1 then '' when Sex = 0 then 'М' when Sex = 1 then 'Ж' "
-    "end as SexName, Age, Color, Weight, ExistsFingerFrontLeg, case when ExistsFingerFrontLeg = -1 then "
-    "'' when ExistsFingerFrontLeg = 0 then 'Да' when ExistsFingerFrontLeg = 1 then 'Не' end as "
-    "ExistsFingerFrontLegName, ExistsFingerBackLeg, case when ExistsFingerBackLeg = -1 then '' when "
-    "ExistsFingerBackLeg = 0 then 'Да' when ExistsFingerBackLeg = 1 then 'Не' end as "
-    "ExistsFingerBackLegName from tWolf_10_Killed where tWolf_10_ID = %d",
-    "select ID, tWolf_12_ID, Color, Fur, Len, Wid, BonesPresence, case when BonesPresence = -1 then '' "
-    "when BonesPresence = 0 then 'Да' when BonesPresence = 1 then 'Не' end as Bones from tWolf_12_Shits "
-    "where tWolf_12_ID = %d",
 };
 
 // The generic list fillers with the tables and columns the pages give them.

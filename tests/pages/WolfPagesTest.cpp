@@ -165,7 +165,7 @@ TEST_F(WolfRouteTest, TheDialogTakesTheSettlementByNameTheListsAsChosenAndANewPo
 
 // Each of forms 35 to 40 through its wolf page: typed, stored, opened for editing (a change
 // stored again) and for reading (locked, as stored), printed with the blocks every form
-// shares, and deleted.
+// shares and its own section, and deleted.
 TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredEditedReadPrintedAndDeleted) {
     fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
              fs::copy_options::recursive);
@@ -182,23 +182,24 @@ TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredEditedReadPrintedAndDeleted) {
         int edited;                    // the control changed when editing, and its text then
         const char* editedText;
         std::function<bool()> stored;  // the document's record after the update
+        const char* printed;           // a value of the form's section of the report
     } forms[] = {
         {35, RUNTIME_CLASS(CSpecForm_Wolf_01), [&] { Keys(*page, count, "0071"); page->SetDlgItemText(notes, "глутница\r\nот 'Рила'"); },
-         notes, "глутница", [&] { return doc.SpecData_Wolf_01 == CSpecData_Wolf_01{"глутница", "007"}; }},
+         notes, "глутница", [&] { return doc.SpecData_Wolf_01 == CSpecData_Wolf_01{"глутница", "007"}; }, "глутница"},
         {36, RUNTIME_CLASS(CSpecForm_Wolf_02), [&] { page->SetDlgItemText(notes, "двойка"); },
-         notes, "двойка и 100%", [&] { return doc.SpecData_Wolf_02.Notes == "двойка и 100%"; }},
+         notes, "двойка и 100%", [&] { return doc.SpecData_Wolf_02.Notes == "двойка и 100%"; }, "двойка и 100%"},
         {37, RUNTIME_CLASS(CSpecForm_Wolf_03), [&] { Click(*page, CSpecForm_Wolf_03::IDC_NOT_INHABITED); },
-         notes, "празно", [&] { return doc.SpecData_Wolf_03 == CSpecData_Wolf_03{1, "празно"}; }},
+         notes, "празно", [&] { return doc.SpecData_Wolf_03 == CSpecData_Wolf_03{1, "празно"}; }, "празно"},
         {38, RUNTIME_CLASS(CSpecForm_Wolf_04), [&] { Keys(*page, count, "12"); page->SetDlgItemText(notes, "малки"); },
-         count, "007", [&] { return doc.SpecData_Wolf_04 == CSpecData_Wolf_04{"007", "малки"}; }},
+         count, "007", [&] { return doc.SpecData_Wolf_04 == CSpecData_Wolf_04{"007", "малки"}; }, "малки"},
         {39, RUNTIME_CLASS(CSpecForm_Wolf_05), [&] { page->SetDlgItemText(notes, "вой"); },
-         notes, "", [&] { return doc.SpecData_Wolf_05.Notes.IsEmpty(); }},
+         notes, "", [&] { return doc.SpecData_Wolf_05.Notes.IsEmpty(); }, "2000-01-01"},
         {40, RUNTIME_CLASS(CSpecForm_Wolf_06), [&] {
              EditPoint(1, 3, [](CDlg_Wolf_Route& dialog) {
                  ChooseIndex(dialog, CDlg_Wolf_Route::IDC_EXPOSURE, 2);
                  dialog.SetDlgItemText(CDlg_Wolf_Route::IDC_DEPARTMENT, "214");
              });
-         }, 0, "", [&] { return doc.SpecData_Wolf_06.Tracks[kRouteTo].Department == "214"; }},
+         }, 0, "", [&] { return doc.SpecData_Wolf_06.Tracks[kRouteTo].Department == "214"; }, "214"},
     };
     for (const Form& form : forms) {
         doc.FormTypeID = form.type;
@@ -241,6 +242,8 @@ TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredEditedReadPrintedAndDeleted) {
         std::stringstream printed;
         printed << std::ifstream(fs::path(output.str()) / "Wolf_1.txt").rdbuf();
         EXPECT_NE(printed.str().find("Canis lupus"), std::string::npos) << form.type;
+        EXPECT_NE(printed.str().find(form.printed), std::string::npos) << form.type;
+        EXPECT_EQ(printed.str().find("Други данни"), std::string::npos) << form.type;
         EXPECT_TRUE(fs::exists(fs::path(output.str()) / "Wolf_1.pdf"));
 
         ASSERT_TRUE(doc.DeleteForm(formId));

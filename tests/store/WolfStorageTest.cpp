@@ -1,7 +1,8 @@
 // The wolf pages stored and read back: awkward notes and counts, the lair's three answers,
 // the route's three points with their positions (also when nothing was chosen in a list),
 // another program's stray point, and updates and a delete that keep the route's positions
-// in step with its points.
+// in step with its points; the prey, hybrids, stray dogs, killed wolves, trails and scats
+// with their lists in order, and updates and a delete that leave no stray list rows.
 #include "StoreFixture.h"
 
 #include "store/SqlText.h"
@@ -33,6 +34,24 @@ protected:
     }
 };
 using WolfPagesStoreTest = WolfStoreTest;
+
+constexpr int kLaterWolfPages = 921;  // steps 6807 to 6812
+
+class WolfPreyStoreTest : public WolfStoreTest {
+protected:
+    void SetUp() override {
+        WolfStoreTest::SetUp();
+        Exec("insert into FormNames (ID, Name) values (921, 'Вълк 1.7 - 2.2');"
+             "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) values"
+             " (921, 9001, 1, '', '', 6807), (921, 9001, 2, '', '', 6808), (921, 9001, 3, '', '', 6809),"
+             " (921, 9001, 4, '', '', 6810), (921, 9001, 5, '', '', 6811), (921, 9001, 6, '', '', 6812);");
+    }
+    // The rows of the five list tables, whatever their page row.
+    int ListRows() {
+        return Count("tWolf_07_PreyAnketi") + Count("tWolf_07_PreyObservations") + Count("tWolf_10_Killed") +
+               Count("tWolf_11_Trails") + Count("tWolf_12_Shits");
+    }
+};
 using WolfRouteStoreTest = WolfStoreTest;
 
 // A point with every list chosen and every text typed.
@@ -138,6 +157,74 @@ TEST_F(WolfRouteStoreTest, UpdatesKeepThreePositionsAndADeleteRemovesThemOnly) {
     EXPECT_EQ(Count("Coordinates", "DlgData_ID = -1"), 3);
     EXPECT_EQ(RoutePositions(otherId), std::pair(3, 3));
     EXPECT_EQ(Count("Coordinates", "DlgData_ID <> -1"), 1);  // the other form's page point
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+// Every later wolf page with awkward texts and lists of two rows, both prey lists switched off.
+void FillLaterPages(CTovan_splitDoc& doc) {
+    CSpecData_Wolf_07& prey = doc.SpecData_Wolf_07;
+    prey.PreyAnketi.Add({"Canis lupus", kSpecies, "7"});
+    prey.PreyAnketi.Add({"Canis lupus", kSpecies, "12"});
+    prey.PreyObservations.Add({"Canis lupus", kSpecies, "2", "3", "разкъсан 'в гората'"});
+    doc.SpecData_Wolf_08 = {1, "хибрид О'Нийл"};
+    doc.SpecData_Wolf_09 = {0, "кучета край село"};
+    doc.SpecData_Wolf_10.Killed.Add({-1, "", "3", "сива", "41", 0, "Да", 1, "Не"});
+    doc.SpecData_Wolf_10.Killed.Add({1, "Ж", "2", "кафява 'тъмна'", "35", -1, "", -1, ""});
+    doc.SpecData_Wolf_11.Habitat = "бук и 'смърч'";
+    doc.SpecData_Wolf_11.Trails.Add({"10", "8", "9", "7", "120"});
+    doc.SpecData_Wolf_11.Trails.Add({"11", "9", "", "", "95"});
+    doc.SpecData_Wolf_12.Habitat = "пасище";
+    doc.SpecData_Wolf_12.Shits.Add({"сив", "козина 'сърна'", "12", "3", 0, "Да"});
+    doc.SpecData_Wolf_12.Shits.Add({"черен", "", "9", "2", -1, ""});
+}
+
+TEST_F(WolfPreyStoreTest, EveryPageComesBackWithItsListsInOrder) {
+    auto doc = NewDocument(kLaterWolfPages);
+    FillLaterPages(*doc);
+    const int formId = StoreNew(*doc);
+    auto loaded = Loaded(formId, kLaterWolfPages);
+    EXPECT_EQ(loaded->SpecData_Wolf_07, doc->SpecData_Wolf_07);  // lists kept with both boxes off
+    EXPECT_EQ(loaded->SpecData_Wolf_08, doc->SpecData_Wolf_08);
+    EXPECT_EQ(loaded->SpecData_Wolf_09, doc->SpecData_Wolf_09);
+    EXPECT_EQ(loaded->SpecData_Wolf_10, doc->SpecData_Wolf_10);
+    EXPECT_EQ(loaded->SpecData_Wolf_11, doc->SpecData_Wolf_11);
+    EXPECT_EQ(loaded->SpecData_Wolf_12, doc->SpecData_Wolf_12);
+    EXPECT_EQ(Text("select MaleCount || '|' || FemaleCount || '|' || Description from tWolf_07_PreyObservations"),
+              "2|3|разкъсан 'в гората'");
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(WolfPreyStoreTest, GoneSpeciesAndUnknownAnswersLoadWithEmptyNames) {
+    auto doc = NewDocument(kLaterWolfPages);
+    FillLaterPages(*doc);
+    const int formId = StoreNew(*doc);
+    Exec("update tWolf_07_PreyAnketi set SpeciesID = 4242; update tWolf_10_Killed set Sex = 5, "
+         "ExistsFingerFrontLeg = 7; update tWolf_12_Shits set BonesPresence = 3");
+    auto loaded = Loaded(formId, kLaterWolfPages);
+    ASSERT_EQ(loaded->SpecData_Wolf_07.PreyAnketi.GetSize(), 2);
+    EXPECT_EQ(loaded->SpecData_Wolf_07.PreyAnketi[0], (CWolf07PreyRow{"", 4242, "7"}));
+    EXPECT_EQ(loaded->SpecData_Wolf_10.Killed[0].SexName, "");
+    EXPECT_EQ(loaded->SpecData_Wolf_10.Killed[0].ExistsFingerFrontLegName, "");
+    EXPECT_EQ(loaded->SpecData_Wolf_12.Shits[0].BonesPresenceName, "");
+    ASSERT_TRUE(loaded->UpdateForm());  // the prey of the gone species survives an update
+    EXPECT_EQ(Count("tWolf_07_PreyAnketi", "SpeciesID = 4242"), 2);
+}
+
+TEST_F(WolfPreyStoreTest, UpdatesAndADeleteLeaveNoStrayListRows) {
+    auto doc = NewDocument(kLaterWolfPages);
+    FillLaterPages(*doc);
+    const int formId = StoreNew(*doc);
+    const int rowsOfOneForm = ListRows();
+    EXPECT_EQ(rowsOfOneForm, 9);
+    auto edited = Loaded(formId, kLaterWolfPages);
+    for (int update = 0; update < 2; ++update) {
+        ASSERT_TRUE(edited->UpdateForm());
+        EXPECT_EQ(ListRows(), rowsOfOneForm);
+        EXPECT_EQ(Count("tWolf_07") + Count("tWolf_10") + Count("tWolf_11") + Count("tWolf_12"), 4);
+    }
+    ASSERT_TRUE(edited->DeleteForm(formId));
+    EXPECT_EQ(ListRows(), 0);
+    EXPECT_EQ(Count("tWolf_08_Hybrids") + Count("tWolf_09_RambleDogs") + Count("tWolf_12"), 0);
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
