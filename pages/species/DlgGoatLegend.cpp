@@ -2,6 +2,8 @@
 
 #include "res/GoatPageIds.h"
 
+REGISTER_DIALOG_CLASS(CDlgGoatLegend)
+
 CDlgGoatLegend::CDlgGoatLegend(CWnd* parent) : CDialog(IDD_GOAT_LEGEND, parent) {}
 
 BOOL CDlgGoatLegend::OnInitDialog() {

@@ -2,6 +2,8 @@
 
 #include "res/GoatPageIds.h"
 
+REGISTER_DIALOG_CLASS(CDlgGoatTracks)
+
 CDlgGoatTracks::CDlgGoatTracks(CWnd* parent) : CRowDialogOf(IDD_GOAT_TRACK, nullptr, parent) {}
 
 void CDlgGoatTracks::DoDataExchange(CDataExchange* pDX) {
