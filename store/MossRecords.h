@@ -143,6 +143,119 @@ public:
     friend bool operator==(const CSpecData_Moss_07&, const CSpecData_Moss_07&) = default;
 };
 
+// A stump or fallen tree carrying the moss (tMoss_09_Stubs).
+struct CMoss09Row {
+    int RotScale = -1;  // decay degree, the index of "1", "2", "3"
+    CString Diameter;   // cm
+    CString Len;        // m
+    CString SporofitsCount;
+
+    friend bool operator==(const CMoss09Row&, const CMoss09Row&) = default;
+};
+
+// A tuft's position on a rock outcrop (tMoss_11_TurfSituation).
+struct CMoss11Row {
+    int SunshineID = -1;  // nMossRockSunshine
+    CString SunshineIDName;
+    int SituationID = -1;  // nMossRockSituation
+    CString SituationIDName;
+    int ExposureID = -1;  // nMossExposure
+    CString ExposureIDName;
+
+    friend bool operator==(const CMoss11Row&, const CMoss11Row&) = default;
+};
+
+// Dominant trees and the covers of the tree, shrub and grass layers (tMoss_08, tMoss_08_Trees).
+class CSpecData_Moss_08 {
+public:
+    void Reset() { *this = CSpecData_Moss_08(); }
+
+    CString BushesPercent;
+    CString GrassPercent;
+    CString TreesSklop;  // tree canopy
+    CArray<CMossSpeciesRow> Trees;
+
+    friend bool operator==(const CSpecData_Moss_08&, const CSpecData_Moss_08&) = default;
+};
+
+// Stumps and fallen trees with the moss, the area, and the unsettled stumps per decay category
+// (tMoss_09, tMoss_09_Stubs).
+class CSpecData_Moss_09 {
+public:
+    void Reset() { *this = CSpecData_Moss_09(); }
+
+    CString Cat1Count;
+    CString Cat2Count;
+    CString Cat3Count;
+    CString Area;  // ha
+    CArray<CMoss09Row> Stubs;
+
+    friend bool operator==(const CSpecData_Moss_09&, const CSpecData_Moss_09&) = default;
+};
+
+// Shrubs and grasses, covers and where the rock outcrops lie (tMoss_10, tMoss_10_GrassBush).
+class CSpecData_Moss_10 {
+public:
+    void Reset() { *this = CSpecData_Moss_10(); }
+
+    CString BushesPercent;
+    CString GrassPercent;
+    CString TreePercent;
+    int RocksExistance = -1;  // 0 in a forest, 1 in the open
+    CArray<CMossSpeciesRow> GrassBush;
+
+    friend bool operator==(const CSpecData_Moss_10&, const CSpecData_Moss_10&) = default;
+};
+
+// The rock outcrops and the tufts' positions on them (tMoss_11, tMoss_11_TurfSituation).
+class CSpecData_Moss_11 {
+public:
+    void Reset() { *this = CSpecData_Moss_11(); }
+
+    CString HumusIDName;
+    int HumusID = -1;  // nMossYesNo
+    CString SurfaceIDName;
+    int SurfaceID = -1;  // nMossRockSurface
+    CString HeightIDName;
+    int HeightID = -1;  // nMossRockHight
+    CArray<CMoss11Row> TurfSituations;
+
+    friend bool operator==(const CSpecData_Moss_11&, const CSpecData_Moss_11&) = default;
+};
+
+// The peat bog (tMoss_12).
+class CSpecData_Moss_12 {
+public:
+    void Reset() { *this = CSpecData_Moss_12(); }
+
+    CString ExposureIDName;
+    int ExposureID = -1;  // nMossExposure
+    CString Chanel;
+    CString Nitrates;
+    CString Nitrites;
+    CString PH;
+    CString Phosphates;
+    CString Relief;
+    CString Tilt;
+    CString TorfArea;  // ha
+    CString Depth;     // of the pools, cm
+
+    friend bool operator==(const CSpecData_Moss_12&, const CSpecData_Moss_12&) = default;
+};
+
+// Trees in the bog, the species' cover, shrubs and grasses (tMoss_13, tMoss_13_GrassBush).
+class CSpecData_Moss_13 {
+public:
+    void Reset() { *this = CSpecData_Moss_13(); }
+
+    int TreesExist = 0;
+    CString TreesCount;
+    CString ProcentArea;
+    CArray<CMossSpeciesRow> GrassBush;
+
+    friend bool operator==(const CSpecData_Moss_13&, const CSpecData_Moss_13&) = default;
+};
+
 // The moss family of the document (see FamilyRecords.h).
 class CMossRecords {
 public:
@@ -153,6 +266,12 @@ public:
     CSpecData_Moss_05 SpecData_Moss_05;
     CSpecData_Moss_06 SpecData_Moss_06;
     CSpecData_Moss_07 SpecData_Moss_07;
+    CSpecData_Moss_08 SpecData_Moss_08;
+    CSpecData_Moss_09 SpecData_Moss_09;
+    CSpecData_Moss_10 SpecData_Moss_10;
+    CSpecData_Moss_11 SpecData_Moss_11;
+    CSpecData_Moss_12 SpecData_Moss_12;
+    CSpecData_Moss_13 SpecData_Moss_13;
 
     void Reset();
     void Load(CSQLite3DB& db, int formId);
@@ -165,6 +284,12 @@ public:
     void SaveMoss05(CSQLite3DB& db, int formId) const;
     void SaveMoss06(CSQLite3DB& db, int formId) const;
     void SaveMoss07(CSQLite3DB& db, int formId) const;
+    void SaveMoss08(CSQLite3DB& db, int formId) const;
+    void SaveMoss09(CSQLite3DB& db, int formId) const;
+    void SaveMoss10(CSQLite3DB& db, int formId) const;
+    void SaveMoss11(CSQLite3DB& db, int formId) const;
+    void SaveMoss12(CSQLite3DB& db, int formId) const;
+    void SaveMoss13(CSQLite3DB& db, int formId) const;
     // Each: 1 when the form has the page's row, else 0 (the record is left as it is).
     int LoadMoss01(CSQLite3DB& db, int formId);
     int LoadMoss02(CSQLite3DB& db, int formId);
@@ -173,4 +298,10 @@ public:
     int LoadMoss05(CSQLite3DB& db, int formId);
     int LoadMoss06(CSQLite3DB& db, int formId);
     int LoadMoss07(CSQLite3DB& db, int formId);
+    int LoadMoss08(CSQLite3DB& db, int formId);
+    int LoadMoss09(CSQLite3DB& db, int formId);
+    int LoadMoss10(CSQLite3DB& db, int formId);
+    int LoadMoss11(CSQLite3DB& db, int formId);
+    int LoadMoss12(CSQLite3DB& db, int formId);
+    int LoadMoss13(CSQLite3DB& db, int formId);
 };

@@ -19,6 +19,19 @@ void AppendSpeciesRow(CSQLite3Query& query, const char* childId, const char* spe
     rows.Add({query.getStringField(latin), id, query.getStringField(bulgarian), id});
 }
 
+// The shrubs and grasses stored under a page's main row, read by their stored id so that a
+// species gone from _AllGrassBushMoss keeps its id (with no name) through an edit.
+void LoadGrassBushRows(CSQLite3DB& db, const char* childTable, int parentId, CArray<CMossSpeciesRow>& rows) {
+    rows.RemoveAll();
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select t.ID as tID, t.%s_ID as tParentID, t._AllGrassBushID as tAllGrassBushID, a.Name_bg as aName_bg, "
+        "a.Name_lat as aName_lat from  %s_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
+        "where t.%s_ID = %d order by t.ID",
+        childTable, childTable, childTable, parentId));
+    for (; !query.eof(); query.nextRow())
+        AppendSpeciesRow(query, "tID", "tAllGrassBushID", "aName_lat", "aName_bg", rows);
+}
+
 }  // namespace
 
 CString RocksAnswerName(int index) { return index == 0 ? "Да" : index == 1 ? "Не" : ""; }
@@ -31,6 +44,12 @@ void CMossRecords::Reset() {
     SpecData_Moss_05.Reset();
     SpecData_Moss_06.Reset();
     SpecData_Moss_07.Reset();
+    SpecData_Moss_08.Reset();
+    SpecData_Moss_09.Reset();
+    SpecData_Moss_10.Reset();
+    SpecData_Moss_11.Reset();
+    SpecData_Moss_12.Reset();
+    SpecData_Moss_13.Reset();
 }
 
 void CMossRecords::Load(CSQLite3DB& db, int formId) {
@@ -41,6 +60,12 @@ void CMossRecords::Load(CSQLite3DB& db, int formId) {
     LoadMoss05(db, formId);
     LoadMoss06(db, formId);
     LoadMoss07(db, formId);
+    LoadMoss08(db, formId);
+    LoadMoss09(db, formId);
+    LoadMoss10(db, formId);
+    LoadMoss11(db, formId);
+    LoadMoss12(db, formId);
+    LoadMoss13(db, formId);
 }
 
 bool CMossRecords::SaveStep(CSQLite3DB& db, int stepCode, int formId) const {
@@ -54,6 +79,12 @@ bool CMossRecords::SaveStep(CSQLite3DB& db, int stepCode, int formId) const {
         case 7021: SaveMoss05(db, formId); return true;
         case 7006: SaveMoss06(db, formId); return true;
         case 7007: SaveMoss07(db, formId); return true;
+        case 7008: SaveMoss08(db, formId); return true;
+        case 7009: SaveMoss09(db, formId); return true;
+        case 7010: SaveMoss10(db, formId); return true;
+        case 7011: SaveMoss11(db, formId); return true;
+        case 7012: SaveMoss12(db, formId); return true;
+        case 7013: SaveMoss13(db, formId); return true;
         default: return false;
     }
 }
@@ -124,6 +155,68 @@ void CMossRecords::SaveMoss07(CSQLite3DB& db, int formId) const {
         db.execDML(FormatSql(
             "insert into tMoss_07_TurfProperties ( tMoss_07_ID, TurfArea, SporeExists ) values( %d, '%s', %d )",
             parentId, QuoteSql(turf.TurfArea), turf.SporeExists));
+}
+
+void CMossRecords::SaveMoss08(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_08& r = SpecData_Moss_08;
+    db.execDML(FormatSql(
+        "insert into tMoss_08 ( FormID, BushesPercent, GrassPercent, TreesSklop ) values( %d, '%s', '%s', '%s' ) ",
+        formId, QuoteSql(r.BushesPercent), QuoteSql(r.GrassPercent), QuoteSql(r.TreesSklop)));
+    SaveSpeciesRows(db, "insert into tMoss_08_Trees ( tMoss_08_ID , _AllTreesMossID ) values( %d, %d ) ",
+                    db.lastRowId(), r.Trees);
+}
+
+void CMossRecords::SaveMoss09(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_09& r = SpecData_Moss_09;
+    db.execDML(FormatSql(
+        "insert into tMoss_09 ( FormID, Cat1Count, Cat2Count, Cat3Count, Area ) values( %d, '%s', '%s', '%s', '%s' )",
+        formId, QuoteSql(r.Cat1Count), QuoteSql(r.Cat2Count), QuoteSql(r.Cat3Count), QuoteSql(r.Area)));
+    const int parentId = db.lastRowId();
+    for (const CMoss09Row& stub : r.Stubs)
+        db.execDML(FormatSql("insert into tMoss_09_Stubs  ( tMoss_09_ID, RotScale, Diameter, Len, SporofitsCount ) "
+                             "values( %d, %d, '%s', '%s', '%s' )",
+                             parentId, stub.RotScale, QuoteSql(stub.Diameter), QuoteSql(stub.Len),
+                             QuoteSql(stub.SporofitsCount)));
+}
+
+void CMossRecords::SaveMoss10(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_10& r = SpecData_Moss_10;
+    db.execDML(FormatSql("insert into tMoss_10  ( FormID, BushesPercent, GrassPercent, TreePercent, RocksExistance )  "
+                         "values( %d, '%s', '%s', '%s', %d )",
+                         formId, QuoteSql(r.BushesPercent), QuoteSql(r.GrassPercent), QuoteSql(r.TreePercent),
+                         r.RocksExistance));
+    SaveSpeciesRows(db, "insert into tMoss_10_GrassBush ( tMoss_10_ID  , _AllGrassBushID ) values( %d, %d ) ",
+                    db.lastRowId(), r.GrassBush);
+}
+
+void CMossRecords::SaveMoss11(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_11& r = SpecData_Moss_11;
+    db.execDML(FormatSql("insert into tMoss_11  ( FormID, HumusID, SurfaceID, HeightID ) values( %d, %d, %d, %d  ) ",
+                         formId, r.HumusID, r.SurfaceID, r.HeightID));
+    const int parentId = db.lastRowId();
+    for (const CMoss11Row& tuft : r.TurfSituations)
+        db.execDML(FormatSql("insert into tMoss_11_TurfSituation ( tMoss_11_ID, SituationID, ExposureID, SunshineID ) "
+                             "values( %d, %d, %d, %d ) ",
+                             parentId, tuft.SituationID, tuft.ExposureID, tuft.SunshineID));
+}
+
+void CMossRecords::SaveMoss12(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_12& r = SpecData_Moss_12;
+    db.execDML(FormatSql("insert into tMoss_12  ( FormID, ExposureID, Chanel, Nitrates, Nitrites, PH, Phosphates, "
+                         "Relief, Tilt, TorfArea, Depth )values( %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', "
+                         "'%s', '%s' )",
+                         formId, r.ExposureID, QuoteSql(r.Chanel), QuoteSql(r.Nitrates), QuoteSql(r.Nitrites),
+                         QuoteSql(r.PH), QuoteSql(r.Phosphates), QuoteSql(r.Relief), QuoteSql(r.Tilt),
+                         QuoteSql(r.TorfArea), QuoteSql(r.Depth)));
+}
+
+void CMossRecords::SaveMoss13(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_13& r = SpecData_Moss_13;
+    db.execDML(FormatSql(
+        " insert into tMoss_13 ( FormID, TreesExist, TreesCount, ProcentArea ) values( %d, %d, '%s', '%s' ) ", formId,
+        r.TreesExist, QuoteSql(r.TreesCount), QuoteSql(r.ProcentArea)));
+    SaveSpeciesRows(db, "insert into tMoss_13_GrassBush ( tMoss_13_ID  , _AllGrassBushID ) values( %d, %d ) ",
+                    db.lastRowId(), r.GrassBush);
 }
 
 int CMossRecords::LoadMoss01(CSQLite3DB& db, int formId) {
@@ -270,5 +363,128 @@ int CMossRecords::LoadMoss07(CSQLite3DB& db, int formId) {
     for (; !turfs.eof(); turfs.nextRow())
         r.TurfProperties.Add(
             {turfs.getStringField("TurfArea"), turfs.getIntField("SporeExists"), turfs.getStringField("strSporeExists")});
+    return 1;
+}
+
+int CMossRecords::LoadMoss08(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select t.ID as tID, t.FormID as tFormID, t.BushesPercent as tBushesPercent, t.GrassPercent as tGrassPercent, "
+        "t.TreesSklop as tTreesSklop, e.ID as eID, e._AllTreesMossID as e_AllTreesMossID, n.ID as nID, n.Name_bg as "
+        "nName_bg, n.Name_lat as nName_lat from tMoss_08 t left join tMoss_08_Trees e on e.tMoss_08_ID = t.ID left "
+        "join _AllTreesMoss n on e._AllTreesMossID = n.ID where t.FormID = %d order by t.ID, e.ID",
+        formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_08& r = SpecData_Moss_08;
+    r.BushesPercent = query.getStringField("tBushesPercent");
+    r.GrassPercent = query.getStringField("tGrassPercent");
+    r.TreesSklop = query.getStringField("tTreesSklop");
+    r.Trees.RemoveAll();
+    const int mainId = query.getIntField("tID");
+    for (; !query.eof() && query.getIntField("tID") == mainId; query.nextRow())
+        AppendSpeciesRow(query, "eID", "e_AllTreesMossID", "nName_lat", "nName_bg", r.Trees);
+    return 1;
+}
+
+int CMossRecords::LoadMoss09(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select t.ID as tID, t.FormID as tFormID, t.Cat1Count as tCat1Count, t.Cat2Count as tCat2Count, t.Cat3Count "
+        "as tCat3Count, t.Area as tArea, s.tMoss_09_ID as stMoss_09_ID, s.RotScale as sRotScale, s.Diameter as "
+        "sDiameter, s.Len as sLen, s.SporofitsCount as sSporofitsCount from  tMoss_09 t left join  tMoss_09_Stubs s "
+        "on s.tMoss_09_ID = t.ID where FormID = %d order by t.ID, s.ID",
+        formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_09& r = SpecData_Moss_09;
+    r.Cat1Count = query.getStringField("tCat1Count");
+    r.Cat2Count = query.getStringField("tCat2Count");
+    r.Cat3Count = query.getStringField("tCat3Count");
+    r.Area = query.getStringField("tArea");
+    r.Stubs.RemoveAll();
+    const int mainId = query.getIntField("tID");
+    for (; !query.eof() && query.getIntField("tID") == mainId; query.nextRow()) {
+        if (query.fieldIsNull(query.fieldIndex("stMoss_09_ID"))) continue;
+        r.Stubs.Add({query.getIntField("sRotScale"), query.getStringField("sDiameter"), query.getStringField("sLen"),
+                     query.getStringField("sSporofitsCount")});
+    }
+    return 1;
+}
+
+int CMossRecords::LoadMoss10(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select ID , FormID , BushesPercent , GrassPercent , TreePercent  , RocksExistance from tMoss_10 where FormID = "
+        "%d ",
+        formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_10& r = SpecData_Moss_10;
+    r.BushesPercent = query.getStringField("BushesPercent");
+    r.GrassPercent = query.getStringField("GrassPercent");
+    r.TreePercent = query.getStringField("TreePercent");
+    r.RocksExistance = query.getIntField("RocksExistance");
+    LoadGrassBushRows(db, "tMoss_10", query.getIntField("ID"), r.GrassBush);
+    return 1;
+}
+
+int CMossRecords::LoadMoss11(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select t.ID as tID, t.FormID as tFormID, t.HumusID as tHumusID, n1.Name as tHumus, t.SurfaceID as tSurfaceID, "
+        "n2.Name as tSurface, t.HeightID as tHeightID, n3.Name as tHeight from tMoss_11 t left join nMossYesNo n1 on "
+        "n1.ID = t.HumusID left join nMossRockSurface n2 on n2.ID = t.SurfaceID left join nMossRockHight n3 on n3.ID = "
+        "t.HeightID where FormID = %d",
+        formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_11& r = SpecData_Moss_11;
+    r.HumusID = query.getIntField("tHumusID");
+    r.HumusIDName = query.getStringField("tHumus");
+    r.SurfaceID = query.getIntField("tSurfaceID");
+    r.SurfaceIDName = query.getStringField("tSurface");
+    r.HeightID = query.getIntField("tHeightID");
+    r.HeightIDName = query.getStringField("tHeight");
+    r.TurfSituations.RemoveAll();
+    // The position is one of the rock positions the page's dialog offers, so its name comes
+    // from nMossRockSituation.
+    CSQLite3Query tufts = db.execQuery(FormatSql(
+        "select t.SituationID as tSituationID, n1.Name as tSituation, t.ExposureID as tExposureID, n2.Name as "
+        "tExposure, t.SunshineID as tSunshineID, n3.Name as tSunshine from tMoss_11_TurfSituation t left join "
+        "nMossRockSituation n1 on n1.ID = t.SituationID left join nMossExposure n2 on n2.ID = t.ExposureID left join "
+        "nMossRockSunshine n3 on n3.ID = t.SunshineID where  tMoss_11_ID = %d order by t.ID",
+        query.getIntField("tID")));
+    for (; !tufts.eof(); tufts.nextRow())
+        r.TurfSituations.Add({tufts.getIntField("tSunshineID"), tufts.getStringField("tSunshine"),
+                              tufts.getIntField("tSituationID"), tufts.getStringField("tSituation"),
+                              tufts.getIntField("tExposureID"), tufts.getStringField("tExposure")});
+    return 1;
+}
+
+int CMossRecords::LoadMoss12(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select FormID , ExposureID   , n.Name as Exposure, Chanel       , Nitrates     , Nitrites     , PH           "
+        ", Phosphates   , Relief       , Tilt         , TorfArea\t  , Depth\t\t\tfrom  tMoss_12 left join nMossExposure n "
+        "on ExposureID = n.ID where FormID = %d",
+        formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_12& r = SpecData_Moss_12;
+    r.ExposureIDName = query.getStringField("Exposure");
+    r.ExposureID = query.getIntField("ExposureID");
+    r.Chanel = query.getStringField("Chanel");
+    r.Nitrates = query.getStringField("Nitrates");
+    r.Nitrites = query.getStringField("Nitrites");
+    r.PH = query.getStringField("PH");
+    r.Phosphates = query.getStringField("Phosphates");
+    r.Relief = query.getStringField("Relief");
+    r.Tilt = query.getStringField("Tilt");
+    r.TorfArea = query.getStringField("TorfArea");
+    r.Depth = query.getStringField("Depth");
+    return 1;
+}
+
+int CMossRecords::LoadMoss13(CSQLite3DB& db, int formId) {
+    // The form id comes back under the name "integer"; nothing reads it.
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select ID , FormID integer, TreesExist, TreesCount, ProcentArea from tMoss_13 where FormID = %d ", formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_13& r = SpecData_Moss_13;
+    r.TreesExist = query.getIntField("TreesExist");
+    r.TreesCount = query.getStringField("TreesCount");
+    r.ProcentArea = query.getStringField("ProcentArea");
+    LoadGrassBushRows(db, "tMoss_13", query.getIntField("ID"), r.GrassBush);
     return 1;
 }

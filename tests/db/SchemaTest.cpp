@@ -31,39 +31,6 @@ const char* const kProgramSql[] = {
     "Latitude_Seconds, Latitude_SecondsAfterPoint, Latitude_Relativity from Coordinates where  "
     "DlgData_ID = %d ",
     // Species pages
-    "insert into tMoss_08 ( FormID, BushesPercent, GrassPercent, TreesSklop ) values( %d, '%s', '%s', "
-    "'%s' ) ",
-    "insert into tMoss_08_Trees ( tMoss_08_ID , _AllTreesMossID ) values( %d, %d ) ",
-    "insert into tMoss_09 ( FormID, Cat1Count, Cat2Count, Cat3Count, Area ) values( %d, '%s', '%s', "
-    "'%s', '%s' )",
-    "select t.ID as tID, t.FormID as tFormID, t.Cat1Count as tCat1Count, t.Cat2Count as tCat2Count, "
-    "t.Cat3Count as tCat3Count, t.Area as tArea, s.tMoss_09_ID as stMoss_09_ID, s.RotScale as sRotScale, "
-    "s.Diameter as sDiameter, s.Len as sLen, s.SporofitsCount as sSporofitsCount from  tMoss_09 t left "
-    "join  tMoss_09_Stubs s on s.tMoss_09_ID = t.ID where FormID = %d ",
-    "insert into tMoss_09_Stubs  ( tMoss_09_ID, RotScale, Diameter, Len, SporofitsCount ) values( %d, "
-    "%d, '%s', '%s', '%s' )",
-    "insert into tMoss_10  ( FormID, BushesPercent, GrassPercent, TreePercent, RocksExistance )  values( "
-    "%d, '%s', '%s', '%s', %d )",
-    "select ID , FormID , BushesPercent , GrassPercent , TreePercent  , RocksExistance from tMoss_10 "
-    "where FormID = %d ",
-    "insert into tMoss_10_GrassBush ( tMoss_10_ID  , _AllGrassBushID ) values( %d, %d ) ",
-    "select t.ID as tID, t.tMoss_10_ID as ttMoss_10_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
-    "as aName_lat from  tMoss_10_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
-    "where tMoss_10_ID = %d ",
-    "insert into tMoss_11  ( FormID, HumusID, SurfaceID, HeightID ) values( %d, %d, %d, %d  ) ",
-    "insert into tMoss_11_TurfSituation ( tMoss_11_ID, SituationID, ExposureID, SunshineID ) values( %d, "
-    "%d, %d, %d ) ",
-    "insert into tMoss_12  ( FormID, ExposureID, Chanel, Nitrates, Nitrites, PH, Phosphates, Relief, "
-    "Tilt, TorfArea, Depth )values( %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' )",
-    "select FormID , ExposureID   , n.Name as Exposure, Chanel       , Nitrates     , Nitrites     , PH  "
-    "         , Phosphates   , Relief       , Tilt         , TorfArea\t  , Depth\t\t\tfrom  tMoss_12 "
-    "left join nMossExposure n on ExposureID = n.ID where FormID = %d",
-    " insert into tMoss_13 ( FormID, TreesExist, TreesCount, ProcentArea ) values( %d, %d, '%s', '%s' ) ",
-    "select ID , FormID integer, TreesExist, TreesCount, ProcentArea from tMoss_13 where FormID = %d ",
-    "insert into tMoss_13_GrassBush ( tMoss_13_ID  , _AllGrassBushID ) values( %d, %d ) ",
-    "select t.ID as tID, t.tMoss_13_ID as ttMoss_13_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
-    "as aName_lat from  tMoss_13_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
-    "where tMoss_13_ID = %d ",
     "insert into tMoss_14 ( FormID , TurfArea, SporeExists  ) values( %d, '%s', %d ) ",
     "insert into tMoss_15 ( FormID, SoilID, RocksExistance,\tExposureID, ErosiveID, BushesPercent, "
     "GrassPercent, Tilt, TreePercent ) values( %d, %d, %d, %d, %d, '%s', '%s', '%s', '%s' ) ",
@@ -149,18 +116,6 @@ const char* const kAssembledSql[] = {
     "Floristic_regions f on t.FloristicRegionID = f.ID left join nUTM_Fungus u on t.UTM_GirdID = u.ID "
     "where t.FormID = %d ",
     // Mosses
-    "select t.ID as tID, t.FormID as tFormID, t.BushesPercent as tBushesPercent, t.GrassPercent as "
-    "tGrassPercent, t.TreesSklop as tTreesSklop, e._AllTreesMossID as e_AllTreesMossID, n.ID as nID, "
-    "n.Name_bg as nName_bg, n.Name_lat as nName_lat from tMoss_08 t left join tMoss_08_Trees e on "
-    "e.tMoss_08_ID = t.ID left join _AllTreesMoss n on e._AllTreesMossID = n.ID where t.FormID = %d",
-    "select t.ID as tID, t.FormID as tFormID, t.HumusID as tHumusID, n1.Name as tHumus, t.SurfaceID as "
-    "tSurfaceID, n2.Name as tSurface, t.HeightID as tHeightID, n3.Name as tHeight from tMoss_11 t left "
-    "join nMossYesNo n1 on n1.ID = t.HumusID left join nMossRockSurface n2 on n2.ID = t.SurfaceID left "
-    "join nMossRockHight n3 on n3.ID = t.HeightID where FormID = %d",
-    "select t.SituationID as tSituationID, n1.Name as tSituation, t.ExposureID as tExposureID, n2.Name "
-    "as tExposure, t.SunshineID as tSunshineID, n3.Name as tSunshine from tMoss_11_TurfSituation t left "
-    "join nMossTurfSituation n1 on n1.ID = t.SituationID left join nMossExposure n2 on n2.ID = "
-    "t.ExposureID left join nMossRockSunshine n3 on n3.ID = t.SunshineID where  tMoss_11_ID = %d ",
     "select t.ID as tID, t.FormID as tFormID, t.TurfArea as tTurfArea, t.SporeExists as tSporeExists, "
     "n.Name as nName from tMoss_14 t left join nMossYesNo n on t.SporeExists = n.ID where FormID = %d",
     "select t.ID as tID, FormID, SoilID, n3.Name as Soil, RocksExistance, n2.Name as strRocksExistance, "
