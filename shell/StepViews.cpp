@@ -59,6 +59,9 @@
 #include "pages/species/SpecFormMoss05.h"
 #include "pages/species/SpecFormMoss06.h"
 #include "pages/species/SpecFormMoss07.h"
+#include "pages/species/SpecFormMoss08.h"
+#include "pages/species/SpecFormMoss12.h"
+#include "pages/species/SpecFormMoss13.h"
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
 #include "pages/species/SpecFormTortoise02.h"
@@ -194,12 +197,12 @@ constexpr StepView kStepViews[] = {
     {7005, "CSpecForm_Moss_05", RUNTIME_CLASS(CSpecForm_Moss_05)},
     {7006, "CSpecForm_Moss_06", RUNTIME_CLASS(CSpecForm_Moss_06)},
     {7007, "CSpecForm_Moss_07", RUNTIME_CLASS(CSpecForm_Moss_07)},
-    {7008, "CSpecForm_Moss_08", nullptr},
+    {7008, "CSpecForm_Moss_08", RUNTIME_CLASS(CSpecForm_Moss_08)},
     {7009, "CSpecForm_Moss_09", nullptr},
     {7010, "CSpecForm_Moss_10", nullptr},
     {7011, "CSpecForm_Moss_11", nullptr},
-    {7012, "CSpecForm_Moss_12", nullptr},
-    {7013, "CSpecForm_Moss_13", nullptr},
+    {7012, "CSpecForm_Moss_12", RUNTIME_CLASS(CSpecForm_Moss_12)},
+    {7013, "CSpecForm_Moss_13", RUNTIME_CLASS(CSpecForm_Moss_13)},
     {7014, "CSpecForm_Moss_14", nullptr},
     {7015, "CSpecForm_Moss_15", nullptr},
     {7016, "CSpecForm_Moss_16", nullptr},

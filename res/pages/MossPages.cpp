@@ -126,4 +126,62 @@ const DialogTemplate& kSporesPage = RegisterDialogTemplate({IDD_MOSS_SPORES_PAGE
     Button(2581, "Продължи >>", {305, 230, 58, 15}),
 })});
 
+const DialogTemplate& kForestPage = RegisterDialogTemplate({IDD_MOSS_FOREST_PAGE, "", {370, 230}, WithPageHeader({
+    Label(2003, "Мъхове - 08 - Характеристика на местообитанието", {7, 7, 300, 12}),
+    Label(IDC_STATIC, "Преобладаващи дървесни видове:", {7, 25, 250, 8}),
+    CustomControl("MFCGridCtrl", 2456, {7, 35, 356, 82}, kGrid),
+    Button(2596, "Добави", {251, 121, 54, 15}),
+    Button(2598, "Изтрий", {309, 121, 54, 15}),
+    Label(IDC_STATIC, "Склоп на дървесния етаж (в%):", {7, 144, 180, 8}),
+    Edit(2477, {190, 142, 30, 13}, kDigits),
+    Label(IDC_STATIC, "Проективно покритие на храстовия етаж (в %):", {7, 161, 180, 8}),
+    Edit(2464, {190, 159, 30, 13}, kDigits),
+    Label(IDC_STATIC, "Проективно покритие на тревния етаж (в %):", {7, 178, 180, 8}),
+    Edit(2028, {190, 176, 30, 13}, kDigits),
+    Button(2579, "<< Назад ", {243, 210, 58, 15}).Group(),
+    Button(2581, "Продължи >>", {305, 210, 58, 15}),
+})});
+
+const DialogTemplate& kBogPage = RegisterDialogTemplate({IDD_MOSS_BOG_PAGE, "", {370, 270}, WithPageHeader({
+    Label(2003, "Мъхове - 12 - Характеристики на местообитанието", {7, 7, 300, 12}),
+    Label(IDC_STATIC, "Площ на торфището (ha):", {7, 27, 200, 8}),
+    Edit(2495, {215, 25, 50, 13}),
+    Label(IDC_STATIC, "Наклон на терена:", {7, 44, 200, 8}),
+    Edit(5004, {215, 42, 148, 13}, ES_AUTOHSCROLL),
+    Label(IDC_STATIC, "Изложение:", {7, 61, 200, 8}),
+    ComboBox(2460, {215, 59, 100, 120}, kList),
+    Label(IDC_STATIC, "Наличие на понижени или изпъкнали форми на микрорелефа:", {7, 76, 200, 16}),
+    Edit(2047, {215, 78, 148, 13}, ES_AUTOHSCROLL),
+    Label(IDC_STATIC, "Присъствие на канали, диги:", {7, 103, 200, 8}),
+    Edit(2108, {215, 101, 148, 13}, ES_AUTOHSCROLL),
+    GroupBox(IDC_STATIC, "Водни показатели", {7, 121, 356, 80}),
+    Label(IDC_STATIC, "нитрати:", {15, 136, 190, 8}),
+    Edit(2082, {215, 134, 50, 13}),
+    Label(IDC_STATIC, "нитрити:", {15, 152, 190, 8}),
+    Edit(2090, {215, 150, 50, 13}),
+    Label(IDC_STATIC, "киселинност (pH):", {15, 168, 190, 8}),
+    Edit(2061, {215, 166, 50, 13}),
+    Label(IDC_STATIC, "фосфати:", {15, 184, 190, 8}),
+    Edit(2099, {215, 182, 50, 13}),
+    Label(IDC_STATIC, "Дълбочина на локвите и вадите(см)", {7, 212, 200, 8}),
+    Edit(2109, {215, 210, 50, 13}),
+    Button(2579, "<< Назад ", {243, 248, 58, 15}).Group(),
+    Button(2581, "Продължи >>", {305, 248, 58, 15}),
+})});
+
+const DialogTemplate& kBogPlantsPage = RegisterDialogTemplate({IDD_MOSS_BOG_PLANTS_PAGE, "", {370, 230}, WithPageHeader({
+    Label(2003, "Мъхове - 13", {7, 7, 250, 12}),
+    CheckBox(2498, "Наличие на дървета в торфището:", {7, 26, 180, 10}),
+    Label(2778, "Заемана част от площта на торфището (в%):", {15, 42, 200, 8}),
+    Edit(2499, {215, 40, 30, 13}, kDigits | ES_RIGHT),
+    Label(IDC_STATIC, "Проективно покритие (в %) на вида в торфището:", {7, 59, 200, 8}),
+    Edit(2501, {215, 57, 30, 13}, kDigits | ES_RIGHT),
+    Label(IDC_STATIC, "Преобладаващи храстови и тревисти видове:", {7, 78, 250, 8}),
+    CustomControl("MFCGridCtrl", 2457, {7, 88, 356, 82}, kGrid),
+    Button(2596, "Добави", {251, 174, 54, 15}),
+    Button(2598, "Изтрий", {309, 174, 54, 15}),
+    Button(2579, "<< Назад ", {243, 210, 58, 15}).Group(),
+    Button(2581, "Продължи >>", {305, 210, 58, 15}),
+})});
+
 }  // namespace
