@@ -60,6 +60,7 @@
 #include "pages/species/SpecFormMoss06.h"
 #include "pages/species/SpecFormMoss07.h"
 #include "pages/species/SpecFormMoss08.h"
+#include "pages/species/SpecFormMoss09.h"
 #include "pages/species/SpecFormMoss12.h"
 #include "pages/species/SpecFormMoss13.h"
 #include "pages/species/SpecFormReptile01.h"
@@ -198,7 +199,7 @@ constexpr StepView kStepViews[] = {
     {7006, "CSpecForm_Moss_06", RUNTIME_CLASS(CSpecForm_Moss_06)},
     {7007, "CSpecForm_Moss_07", RUNTIME_CLASS(CSpecForm_Moss_07)},
     {7008, "CSpecForm_Moss_08", RUNTIME_CLASS(CSpecForm_Moss_08)},
-    {7009, "CSpecForm_Moss_09", nullptr},
+    {7009, "CSpecForm_Moss_09", RUNTIME_CLASS(CSpecForm_Moss_09)},
     {7010, "CSpecForm_Moss_10", nullptr},
     {7011, "CSpecForm_Moss_11", nullptr},
     {7012, "CSpecForm_Moss_12", RUNTIME_CLASS(CSpecForm_Moss_12)},

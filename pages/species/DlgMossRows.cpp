@@ -9,11 +9,14 @@ REGISTER_DIALOG_CLASS(CDlg_Moss_AddSpecies, CDlg_Moss_AddSpecies::kTreeList, nul
 REGISTER_DIALOG_CLASS(CDlg_Moss_Companion, nullptr)
 REGISTER_DIALOG_CLASS(CDlg_Moss_Tuft, nullptr, 1)
 REGISTER_DIALOG_CLASS(CDlg_Moss_Tuft, nullptr, 0)
+REGISTER_DIALOG_CLASS(CDlg_Moss_FallenTree, nullptr)
 
 namespace {
 
 constexpr int kAreaLength = 7;
 constexpr int kCoverLength = 2;
+constexpr int kStumpMeasureLength = 6;
+constexpr int kSporophytesLength = 4;
 
 }  // namespace
 
@@ -132,4 +135,52 @@ BOOL CDlg_Moss_Tuft::CheckInput() {
 void CDlg_Moss_Tuft::TakeRow() {
     m_row.TurfArea = m_area;
     CComboHelpers::GetSelection(m_spore, m_row.SporeExists, m_row.SporeExistsName);
+}
+
+// ---- CDlg_Moss_FallenTree ----
+
+CDlg_Moss_FallenTree::CDlg_Moss_FallenTree(const CMoss09Row* row, CWnd* parent)
+    : CRowDialogOf(IDD_MOSS_FALLEN_TREE, row, parent) {}
+
+void CDlg_Moss_FallenTree::DoDataExchange(CDataExchange* pDX) {
+    CRowDialogOf::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_DIAMETER, m_diameterEdit);
+    DDX_Control(pDX, IDC_LENGTH, m_lengthEdit);
+    DDX_CBIndex(pDX, IDC_DECAY, m_decay);
+    DDX_Text(pDX, IDC_DIAMETER, m_diameter);
+    DDV_MaxChars(pDX, m_diameter, kStumpMeasureLength);
+    DDX_Text(pDX, IDC_LENGTH, m_length);
+    DDV_MaxChars(pDX, m_length, kStumpMeasureLength);
+    DDX_Text(pDX, IDC_SPOROPHYTES, m_sporophytes);
+    DDV_MaxChars(pDX, m_sporophytes, kSporophytesLength);
+}
+
+BOOL CDlg_Moss_FallenTree::ShowRow() {
+    m_decay = m_row.RotScale;
+    m_diameter = m_row.Diameter;
+    m_length = m_row.Len;
+    m_sporophytes = m_row.SporofitsCount;
+    return TRUE;
+}
+
+BOOL CDlg_Moss_FallenTree::Require(bool met, const char* message, int controlId) {
+    if (met) return TRUE;
+    Refuse(message);
+    if (CWnd* control = GetDlgItem(controlId)) control->SetFocus();
+    return FALSE;
+}
+
+BOOL CDlg_Moss_FallenTree::CheckInput() {
+    return Require(!m_diameter.IsEmpty(), "Моля попълнете полето 'Диаметър(см)'  !", IDC_DIAMETER) &&
+           Require(!m_length.IsEmpty(), "Моля попълнете полето 'Дължина(м)'  !", IDC_LENGTH) &&
+           Require(!m_sporophytes.IsEmpty(), "Моля попълнете полето 'Присъствие на спорофити (брой)'  !",
+                   IDC_SPOROPHYTES) &&
+           Require(m_decay != -1, "Моля изберете стойност за полето 'Степен на разлагане на пъновете' !", IDC_DECAY);
+}
+
+void CDlg_Moss_FallenTree::TakeRow() {
+    m_row.RotScale = m_decay;
+    m_row.Diameter = m_diameter;
+    m_row.Len = m_length;
+    m_row.SporofitsCount = m_sporophytes;
 }

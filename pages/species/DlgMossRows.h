@@ -1,6 +1,6 @@
 #pragma once
 // The row dialogs of the moss pages: a tree, shrub or grass species ("Добави вид"), a
-// companion moss, and a tuft with or without its spore-capsule answer.
+// companion moss, a tuft with or without its spore-capsule answer, and a stump or fallen tree.
 #include "controls/NumericEdit.h"
 #include "pages/common/RowDialog.h"
 #include "pages/species/MossSpeciesPair.h"
@@ -75,4 +75,30 @@ private:
     int m_sporeFlag;
     CString m_area;
     CNumericEdit m_areaEdit;
+};
+
+// A stump or fallen tree carrying Buxbaumia viridis: diameter, length, sporophytes and the
+// decay degree, all required, each refused with the focus on its field.
+class CDlg_Moss_FallenTree : public CRowDialogOf<CMoss09Row> {
+public:
+    static constexpr int IDC_DIAMETER = 2483, IDC_LENGTH = 2731, IDC_SPOROPHYTES = 2046, IDC_DECAY = 2482;
+
+    explicit CDlg_Moss_FallenTree(const CMoss09Row* row, CWnd* parent = nullptr);
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    BOOL ShowRow() override;
+    BOOL CheckInput() override;
+    void TakeRow() override;
+
+private:
+    // The rule's message when the condition fails, with the focus on the control.
+    BOOL Require(bool met, const char* message, int controlId);
+
+    int m_decay = -1;
+    CString m_diameter;
+    CString m_length;
+    CString m_sporophytes;
+    CNumericEdit m_diameterEdit;
+    CNumericEdit m_lengthEdit;
 };

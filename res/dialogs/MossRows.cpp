@@ -31,4 +31,24 @@ const DialogTemplate& kTuft = RegisterDialogTemplate({IDD_MOSS_TUFT, "Чимче
     Button(IDCANCEL, "Отказ", {139, 74, 54, 15}),
 }});
 
+const DialogTemplate& kFallenTree = RegisterDialogTemplate({IDD_MOSS_FALLEN_TREE, "Паднали дървета", {300, 200}, {
+    Label(IDC_STATIC, "Брой, диаметър и дължина на пънове (паднали дървета) с растяща върху тях Buxbaumia viridis:",
+          {7, 7, 286, 18}),
+    Label(IDC_STATIC, "Диаметър(см):", {7, 32, 150, 8}),
+    Edit(2483, {160, 30, 50, 13}),
+    Label(IDC_STATIC, "Дължина(м):", {7, 49, 150, 8}),
+    Edit(2731, {160, 47, 50, 13}),
+    Label(IDC_STATIC, "Присъствие на спорофити (брой):", {7, 66, 150, 8}),
+    Edit(2046, {160, 64, 50, 13}, ES_NUMBER),
+    Label(IDC_STATIC, "Степен на разлагане на пъновете:", {7, 83, 150, 8}),
+    ComboBox(2482, {160, 81, 50, 60}, CBS_DROPDOWNLIST | WS_VSCROLL).Items({"1", "2", "3"}),
+    GroupBox(IDC_STATIC, "Степени на разлагане на пъновете с Buxbaumia viridis", {7, 102, 286, 70}),
+    Label(IDC_STATIC, "1 степен - гниеща кора, но все още твърда дървесина", {15, 116, 270, 8}),
+    Label(IDC_STATIC, "2 степен - разрушена кора, гниеща дървесина, но с все още запазена структура",
+          {15, 130, 270, 18}),
+    Label(IDC_STATIC, "3 степен - стадий на деструкция на дървесината", {15, 154, 270, 8}),
+    DefPushButton(IDOK, "Продължи", {181, 178, 54, 15}),
+    Button(IDCANCEL, "Отказ", {239, 178, 54, 15}),
+}});
+
 }  // namespace

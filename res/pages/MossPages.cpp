@@ -142,6 +142,26 @@ const DialogTemplate& kForestPage = RegisterDialogTemplate({IDD_MOSS_FOREST_PAGE
     Button(2581, "Продължи >>", {305, 210, 58, 15}),
 })});
 
+const DialogTemplate& kStumpsPage = RegisterDialogTemplate({IDD_MOSS_STUMPS_PAGE, "", {370, 290}, WithPageHeader({
+    Label(2003, "Мъхове - 09", {7, 7, 250, 12}),
+    Label(IDC_STATIC, "Пънове (паднали дървета) с растяща върху тях Buxbaumia viridis", {7, 25, 356, 8}),
+    CustomControl("MFCGridCtrl", 2478, {7, 35, 356, 82}, kGrid),
+    Button(2596, "Добави", {251, 121, 54, 15}),
+    Button(2598, "Изтрий", {309, 121, 54, 15}),
+    Label(IDC_STATIC, "Площ върху която са разположени пъновете и падналите гниещи дървета (в ha)", {7, 144, 300, 8}),
+    Edit(2037, {313, 142, 50, 13}),
+    GroupBox(IDC_STATIC, "Брой гниещи пънове от всяка категория на гниене, подходящи като субстрат, но незаселени от мъха",
+             {7, 162, 356, 96}),
+    Label(IDC_STATIC, "1 [гниеща кора, но все още твърда дървесина]", {15, 186, 290, 8}),
+    Edit(2479, {313, 184, 40, 13}, kDigits),
+    Label(IDC_STATIC, "2 [разрушена кора, гниеща дървесина, но с все още запазена структура]", {15, 208, 290, 8}),
+    Edit(2480, {313, 206, 40, 13}, kDigits),
+    Label(IDC_STATIC, "3 [стадий на деструкция на дървесината]", {15, 230, 290, 8}),
+    Edit(2481, {313, 228, 40, 13}, kDigits),
+    Button(2579, "<< Назад ", {243, 268, 58, 15}).Group(),
+    Button(2581, "Продължи >>", {305, 268, 58, 15}),
+})});
+
 const DialogTemplate& kBogPage = RegisterDialogTemplate({IDD_MOSS_BOG_PAGE, "", {370, 270}, WithPageHeader({
     Label(2003, "Мъхове - 12 - Характеристики на местообитанието", {7, 7, 300, 12}),
     Label(IDC_STATIC, "Площ на торфището (ha):", {7, 27, 200, 8}),
