@@ -61,6 +61,8 @@
 #include "pages/species/SpecFormMoss07.h"
 #include "pages/species/SpecFormMoss08.h"
 #include "pages/species/SpecFormMoss09.h"
+#include "pages/species/SpecFormMoss10.h"
+#include "pages/species/SpecFormMoss11.h"
 #include "pages/species/SpecFormMoss12.h"
 #include "pages/species/SpecFormMoss13.h"
 #include "pages/species/SpecFormReptile01.h"
@@ -200,8 +202,8 @@ constexpr StepView kStepViews[] = {
     {7007, "CSpecForm_Moss_07", RUNTIME_CLASS(CSpecForm_Moss_07)},
     {7008, "CSpecForm_Moss_08", RUNTIME_CLASS(CSpecForm_Moss_08)},
     {7009, "CSpecForm_Moss_09", RUNTIME_CLASS(CSpecForm_Moss_09)},
-    {7010, "CSpecForm_Moss_10", nullptr},
-    {7011, "CSpecForm_Moss_11", nullptr},
+    {7010, "CSpecForm_Moss_10", RUNTIME_CLASS(CSpecForm_Moss_10)},
+    {7011, "CSpecForm_Moss_11", RUNTIME_CLASS(CSpecForm_Moss_11)},
     {7012, "CSpecForm_Moss_12", RUNTIME_CLASS(CSpecForm_Moss_12)},
     {7013, "CSpecForm_Moss_13", RUNTIME_CLASS(CSpecForm_Moss_13)},
     {7014, "CSpecForm_Moss_14", nullptr},

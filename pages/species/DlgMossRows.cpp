@@ -10,6 +10,7 @@ REGISTER_DIALOG_CLASS(CDlg_Moss_Companion, nullptr)
 REGISTER_DIALOG_CLASS(CDlg_Moss_Tuft, nullptr, 1)
 REGISTER_DIALOG_CLASS(CDlg_Moss_Tuft, nullptr, 0)
 REGISTER_DIALOG_CLASS(CDlg_Moss_FallenTree, nullptr)
+REGISTER_DIALOG_CLASS(CDlg_Moss_TuftPosition, nullptr)
 
 namespace {
 
@@ -183,4 +184,37 @@ void CDlg_Moss_FallenTree::TakeRow() {
     m_row.Diameter = m_diameter;
     m_row.Len = m_length;
     m_row.SporofitsCount = m_sporophytes;
+}
+
+// ---- CDlg_Moss_TuftPosition ----
+
+CDlg_Moss_TuftPosition::CDlg_Moss_TuftPosition(const CMoss11Row* row, CWnd* parent)
+    : CRowDialogOf(IDD_MOSS_TUFT_POSITION, row, parent) {}
+
+void CDlg_Moss_TuftPosition::DoDataExchange(CDataExchange* pDX) {
+    CRowDialogOf::DoDataExchange(pDX);
+    DDX_Control(pDX, IDC_SITUATION, m_situation);
+    DDX_Control(pDX, IDC_EXPOSURE, m_exposure);
+    DDX_Control(pDX, IDC_SUNSHINE, m_sunshine);
+}
+
+void CDlg_Moss_TuftPosition::FillLists() {
+    FillComboFromColumns(m_situation, "ID", "Name", "nMossRockSituation");
+    FillComboFromColumns(m_exposure, "ID", "Name", "nMossExposure");
+    FillComboFromColumns(m_sunshine, "ID", "Name", "nMossRockSunshine");
+}
+
+BOOL CDlg_Moss_TuftPosition::ShowRow() {
+    CComboHelpers::SelectByItemData(m_situation, static_cast<DWORD>(m_row.SituationID));
+    CComboHelpers::SelectByItemData(m_exposure, static_cast<DWORD>(m_row.ExposureID));
+    CComboHelpers::SelectByItemData(m_sunshine, static_cast<DWORD>(m_row.SunshineID));
+    return FALSE;
+}
+
+// The selections go into the row first; with any of them missing the dialog just stays.
+BOOL CDlg_Moss_TuftPosition::CheckInput() {
+    CComboHelpers::GetSelection(m_situation, m_row.SituationID, m_row.SituationIDName);
+    CComboHelpers::GetSelection(m_exposure, m_row.ExposureID, m_row.ExposureIDName);
+    CComboHelpers::GetSelection(m_sunshine, m_row.SunshineID, m_row.SunshineIDName);
+    return m_row.SituationID != -1 && m_row.ExposureID != -1 && m_row.SunshineID != -1;
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The row dialogs of the moss pages: a tree, shrub or grass species ("Добави вид"), a
-// companion moss, a tuft with or without its spore-capsule answer, and a stump or fallen tree.
+// companion moss, a tuft with or without its spore-capsule answer, a stump or fallen tree, and a tuft's
+// position on a rock.
 #include "controls/NumericEdit.h"
 #include "pages/common/RowDialog.h"
 #include "pages/species/MossSpeciesPair.h"
@@ -101,4 +102,23 @@ private:
     CString m_sporophytes;
     CNumericEdit m_diameterEdit;
     CNumericEdit m_lengthEdit;
+};
+
+// A tuft's position on a rock block, its exposure and sunshine; OK does nothing until all
+// three are chosen.
+class CDlg_Moss_TuftPosition : public CRowDialogOf<CMoss11Row> {
+public:
+    static constexpr int IDC_SITUATION = 2490, IDC_EXPOSURE = 2460, IDC_SUNSHINE = 2492;
+
+    explicit CDlg_Moss_TuftPosition(const CMoss11Row* row, CWnd* parent = nullptr);
+
+    CComboBox m_situation;
+    CComboBox m_exposure;
+    CComboBox m_sunshine;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override;
+    void FillLists() override;
+    BOOL ShowRow() override;
+    BOOL CheckInput() override;
 };

@@ -51,4 +51,17 @@ const DialogTemplate& kFallenTree = RegisterDialogTemplate({IDD_MOSS_FALLEN_TREE
     Button(IDCANCEL, "Отказ", {239, 178, 54, 15}),
 }});
 
+const DialogTemplate& kTuftPosition = RegisterDialogTemplate({IDD_MOSS_TUFT_POSITION, "Разположение на мъховото чимче",
+                                                               {260, 100}, {
+    GroupBox(IDC_STATIC, "Разположение на мъховите чимчета", {7, 7, 246, 66}),
+    Label(IDC_STATIC, "Разположение върху скалния блок:", {15, 22, 130, 8}),
+    ComboBox(2490, {150, 20, 95, 100}, CBS_DROPDOWNLIST | WS_VSCROLL),
+    Label(IDC_STATIC, "Изложение:", {15, 39, 130, 8}),
+    ComboBox(2460, {150, 37, 95, 100}, CBS_DROPDOWNLIST | WS_VSCROLL),
+    Label(IDC_STATIC, "Огряване/засенчване:", {15, 56, 130, 8}),
+    ComboBox(2492, {150, 54, 95, 100}, CBS_DROPDOWNLIST | WS_VSCROLL),
+    DefPushButton(IDOK, "Продължи", {141, 79, 54, 15}),
+    Button(IDCANCEL, "Отказ", {199, 79, 54, 15}),
+}});
+
 }  // namespace

@@ -162,6 +162,42 @@ const DialogTemplate& kStumpsPage = RegisterDialogTemplate({IDD_MOSS_STUMPS_PAGE
     Button(2581, "Продължи >>", {305, 268, 58, 15}),
 })});
 
+const DialogTemplate& kOutcropsPage = RegisterDialogTemplate({IDD_MOSS_OUTCROPS_PAGE, "", {370, 230}, WithPageHeader({
+    Label(2003, "Мъхове - 10", {7, 7, 250, 12}),
+    Label(IDC_STATIC, "Преобладаващи храстови и тревисти видове:", {7, 25, 250, 8}),
+    CustomControl("MFCGridCtrl", 2457, {7, 35, 356, 82}, kGrid),
+    Button(2596, "Добави", {251, 121, 54, 15}),
+    Button(2598, "Изтрий", {309, 121, 54, 15}),
+    Label(2572, "Проективно покритие на храсти (в %):", {7, 144, 200, 8}).Hidden(),
+    Edit(2464, {210, 142, 30, 13}, kDigits).Hidden(),
+    Label(IDC_STATIC, "Склоп на дървесния етаж  (в %):", {7, 144, 200, 8}),
+    Edit(2486, {210, 142, 30, 13}, kDigits),
+    Label(IDC_STATIC, "Проективно покритие на тревиста растителност(в %):", {7, 161, 200, 8}),
+    Edit(2028, {210, 159, 30, 13}, kDigits),
+    Label(IDC_STATIC, "Разположение на скалните излази:", {7, 178, 200, 8}),
+    RadioButton(2463, "В гора", {210, 177, 50, 10}).Group(),
+    RadioButton(2084, "На открито", {265, 177, 60, 10}),
+    Button(2579, "<< Назад ", {243, 210, 58, 15}).Group(),
+    Button(2581, "Продължи >>", {305, 210, 58, 15}),
+})});
+
+const DialogTemplate& kRocksPage = RegisterDialogTemplate({IDD_MOSS_ROCKS_PAGE, "", {370, 250}, WithPageHeader({
+    Label(2003, "Мъхове - 11", {7, 7, 250, 12}),
+    GroupBox(2570, "Описание на скалните излази:", {7, 24, 356, 66}),
+    Label(2571, "Височина:", {15, 39, 170, 8}),
+    ComboBox(2487, {190, 37, 165, 120}, kList),
+    Label(2572, "Повърхност:", {15, 55, 170, 8}),
+    ComboBox(2488, {190, 53, 165, 120}, kList),
+    Label(2633, "Наличие на хумус в скалните пукнатини:", {15, 71, 170, 8}),
+    ComboBox(2489, {190, 69, 165, 120}, kList),
+    Label(2573, "Разположение на мъховите чимчета", {7, 98, 250, 8}),
+    CustomControl("MFCGridCtrl", 1434, {7, 108, 356, 90}, kGrid),
+    Button(2596, "Добави", {251, 202, 54, 15}),
+    Button(2598, "Изтрий", {309, 202, 54, 15}),
+    Button(2579, "<< Назад ", {243, 230, 58, 15}).Group(),
+    Button(2581, "Продължи >>", {305, 230, 58, 15}),
+})});
+
 const DialogTemplate& kBogPage = RegisterDialogTemplate({IDD_MOSS_BOG_PAGE, "", {370, 270}, WithPageHeader({
     Label(2003, "Мъхове - 12 - Характеристики на местообитанието", {7, 7, 300, 12}),
     Label(IDC_STATIC, "Площ на торфището (ha):", {7, 27, 200, 8}),
