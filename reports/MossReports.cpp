@@ -13,6 +13,12 @@ void FillLatinNames(CReportParameters& report, const CArray<CMossSpeciesRow>& sp
     });
 }
 
+// "+" where a mark of the paper form is ticked, else nothing.
+const char* Mark(bool ticked) { return ticked ? "+" : ""; }
+
+// Where the rock outcrops of page 10 lie; an unanswered question prints nothing.
+const char* RocksPlaceName(int index) { return index == 0 ? "в гора" : index == 1 ? "на открито" : ""; }
+
 bool HasTurfLocation(const CArray<int>& ids, int id) {
     for (const int chosen : ids)
         if (chosen == id) return true;
@@ -34,7 +40,7 @@ void FillMossReport(CReportParameters& report, MossNotePlace notePlace, std::ini
 
 // The blocks of the pages 08 to 19 join these lists at the places marked.
 void FillMoss2(CReportParameters& report, int, int) {
-    FillMossReport(report, MossNotePlace::AfterPhotoMap, {/* 08, 09 */ FillMossHabitat05});
+    FillMossReport(report, MossNotePlace::AfterPhotoMap, {FillMossHabitat08, FillMossHabitat09, FillMossHabitat05});
 }
 
 void FillMoss3(CReportParameters& report, int, int) {
@@ -42,7 +48,7 @@ void FillMoss3(CReportParameters& report, int, int) {
 }
 
 void FillMoss4(CReportParameters& report, int, int) {
-    FillMossReport(report, MossNotePlace::BeforePhotoMap, {/* 08, 17 */ FillMossHabitat05});
+    FillMossReport(report, MossNotePlace::BeforePhotoMap, {FillMossHabitat08, /* 17 */ FillMossHabitat05});
 }
 
 void FillMoss5(CReportParameters& report, int, int) {
@@ -50,12 +56,12 @@ void FillMoss5(CReportParameters& report, int, int) {
 }
 
 void FillMoss6(CReportParameters& report, int, int) {
-    FillMossReport(report, MossNotePlace::BeforePhotoMap, {FillMossHabitat02Trees, /* 10, 11, 14 */ FillMossHabitat05});
+    FillMossReport(report, MossNotePlace::BeforePhotoMap, {FillMossHabitat02Trees, FillMossHabitat10, FillMossHabitat11, /* 14 */ FillMossHabitat05});
 }
 
 void FillMoss7(CReportParameters& report, int, int) {
     FillMossReport(report, MossNotePlace::BeforePhotoMap,
-                   {/* 12 */ FillMossHabitat02, /* 13, 14 areas */ FillMossHabitat05});
+                   {FillMossHabitat12, FillMossHabitat02, FillMossHabitat13, /* 14 areas */ FillMossHabitat05});
 }
 
 void FillMoss8(CReportParameters& report, int, int) {
@@ -136,4 +142,76 @@ void FillMossHabitat07(CReportParameters& report) {
         report.SetParam(CReportParameters::RowName("PARAM_AREA_%d", row), tuft.TurfArea);
         report.SetParam(CReportParameters::RowName("PARAM_SPORE_%d", row), tuft.SporeExistsName);
     });
+}
+
+void FillMossHabitat08(CReportParameters& report) {
+    const CSpecData_Moss_08& forest = report.Document().SpecData_Moss_08;
+    ForEachReportedRow(forest.Trees, kMossRowLimit, [&](int row, const CMossSpeciesRow& tree) {
+        CString names;
+        names.Format("%s  (%s)", tree.Name_lat.GetString(), tree.Name_bg.GetString());
+        report.SetParam(CReportParameters::RowName("PARAM_TREE_%d", row), names);
+    });
+    report.SetParam("PARAM_TREE", forest.TreesSklop);
+    report.SetParam("PARAM_BUSH", forest.BushesPercent);
+    report.SetParam("PARAM_GRASS", forest.GrassPercent);
+}
+
+void FillMossHabitat09(CReportParameters& report) {
+    const CSpecData_Moss_09& stumps = report.Document().SpecData_Moss_09;
+    ForEachReportedRow(stumps.Stubs, kMossRowLimit, [&](int row, const CMoss09Row& stump) {
+        report.SetParam(CReportParameters::RowName("PARAM_DIAMETER_%d", row), stump.Diameter);
+        report.SetParam(CReportParameters::RowName("PARAM_LONG_%d", row), stump.Len);
+        report.SetParam(CReportParameters::RowName("PARAM_SPORE_%d", row), stump.SporofitsCount);
+        report.SetIntParam(CReportParameters::RowName("PARAM_DECOMP_%d", row), stump.RotScale + 1);  // degrees from 1
+    });
+    report.SetParam("PARAM_AREA", stumps.Area);
+    report.SetParam("PARAM_COUNT_1", stumps.Cat1Count);
+    report.SetParam("PARAM_COUNT_2", stumps.Cat2Count);
+    report.SetParam("PARAM_COUNT_3", stumps.Cat3Count);
+}
+
+void FillMossHabitat10(CReportParameters& report) {
+    const CSpecData_Moss_10& habitat = report.Document().SpecData_Moss_10;
+    FillLatinNames(report, habitat.GrassBush, "PARAM_BUSH_%d");
+    // The page hides its shrub cover; the form's shrub line prints the tree canopy.
+    report.SetParam("PARAM_BUSH", habitat.TreePercent);
+    report.SetParam("PARAM_GRASS", habitat.GrassPercent);
+    report.SetParam("PARAM_TREE", RocksPlaceName(habitat.RocksExistance));
+}
+
+void FillMossHabitat11(CReportParameters& report) {
+    const CSpecData_Moss_11& rocks = report.Document().SpecData_Moss_11;
+    for (int height = 1; height <= 4; ++height)
+        report.SetParam(CReportParameters::RowName("PARAM_ROCK_%d", height), Mark(rocks.HeightID == height));
+    report.SetParam("PARAM_ROCK_5", Mark(rocks.SurfaceID == 1));
+    report.SetParam("PARAM_ROCK_6", Mark(rocks.SurfaceID == 2));
+    report.SetParam("PARAM_ROCK_7", rocks.HumusIDName);
+    ForEachReportedRow(rocks.TurfSituations, kAllMossRows, [&](int row, const CMoss11Row& tuft) {
+        report.SetParam(CReportParameters::RowName("PARAM_LOCATION_%d1", row), Mark(tuft.SituationID == 1));
+        report.SetParam(CReportParameters::RowName("PARAM_LOCATION_%d2", row), Mark(tuft.SituationID == 2));
+        report.SetParam(CReportParameters::RowName("PARAM_LOCATION_%d3", row), tuft.ExposureIDName);
+        report.SetParam(CReportParameters::RowName("PARAM_LOCATION_%d4", row), tuft.SunshineIDName);
+    });
+}
+
+void FillMossHabitat12(CReportParameters& report) {
+    const CSpecData_Moss_12& bog = report.Document().SpecData_Moss_12;
+    report.SetParam("PARAM_AREA", bog.TorfArea);
+    report.SetParam("PARAM_TERRAIN", bog.Tilt);
+    report.SetParam("PARAM_EXPOSURE", bog.ExposureIDName);
+    report.SetParam("PARAM_RELIEF", bog.Relief);
+    report.SetParam("PARAM_CANAL", bog.Chanel);
+    report.SetParam("PARAM_WI_1", bog.PH);
+    report.SetParam("PARAM_WI_2", bog.Nitrates);
+    report.SetParam("PARAM_WI_3", bog.Nitrites);
+    report.SetParam("PARAM_WI_4", bog.Phosphates);
+    report.SetParam("PARAM_PUDDLE", bog.Depth);
+}
+
+void FillMossHabitat13(CReportParameters& report) {
+    const CSpecData_Moss_13& bog = report.Document().SpecData_Moss_13;
+    FillLatinNames(report, bog.GrassBush, "PARAM_BUSH_%d");
+    report.SetYesNoParam("PARAM_TREE_12", bog.TreesExist);
+    report.SetParam("PARAM_TREE_13", bog.TreesCount);
+    report.SetParam("PARAM_PERCENTAGE_1", bog.ProcentArea);
 }

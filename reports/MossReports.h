@@ -25,6 +25,12 @@ void FillMossHabitat03(CReportParameters& report);
 void FillMossHabitat04(CReportParameters& report);
 void FillMossHabitat05(CReportParameters& report);
 void FillMossHabitat07(CReportParameters& report);
+void FillMossHabitat08(CReportParameters& report);
+void FillMossHabitat09(CReportParameters& report);
+void FillMossHabitat10(CReportParameters& report);
+void FillMossHabitat11(CReportParameters& report);
+void FillMossHabitat12(CReportParameters& report);
+void FillMossHabitat13(CReportParameters& report);
 
 // Where a moss report puts its note: after the photo and map signs (types 2 and 3) or before.
 enum class MossNotePlace { AfterPhotoMap, BeforePhotoMap };
