@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "ReportFixture.h"
+#include "reports/MossReports.h"
 #include "reports/ReportParameters.h"
+#include "reports/ReportTable.h"
+#include "platform/ReportEngine.h"
 
 namespace {
 
@@ -97,6 +100,76 @@ TEST_F(MossReportsTest, TreesStopAtTenTuftsDoNotAndTheNoteHasItsPlace) {
     EXPECT_EQ(std::count_if(third.begin(), third.end(),
                             [](const std::string& text) { return text.rfind("PARAM_VEGETATION", 0) == 0; }),
               0);
+}
+
+TEST_F(MossReportsTest, TypeTwoPrintsItsForestAndStumpsAndLeavesNothingAside) {
+    FillForm(2);
+    doc->SpecData_Moss_08 = {"20", "70", "85", {}};
+    doc->SpecData_Moss_08.Trees.Add({"Picea abies", 3, "Обикновен смърч", 3});
+    doc->SpecData_Moss_09 = {"1", "2", "3", "0.5", {}};
+    doc->SpecData_Moss_09.Stubs.Add({0, "30", "4", "12"});
+    doc->SpecData_Moss_09.Stubs.Add({2, "45", "6.5", "3"});
+    const Texts companions(kCompanionsToEnd.begin(), kCompanionsToEnd.end() - 3);
+    EXPECT_EQ(Printed(2), Join({kDistances,
+                                {"PARAM_TREE_1;Picea abies  (Обикновен смърч);TRUE", "PARAM_TREE;85;TRUE", "PARAM_BUSH;20;TRUE",
+                                 "PARAM_GRASS;70;TRUE", "PARAM_DIAMETER_1;30;TRUE", "PARAM_LONG_1;4;TRUE",
+                                 "PARAM_SPORE_1;12;TRUE", "PARAM_DECOMP_1;1;TRUE", "PARAM_DIAMETER_2;45;TRUE",
+                                 "PARAM_LONG_2;6.5;TRUE", "PARAM_SPORE_2;3;TRUE", "PARAM_DECOMP_2;3;TRUE",
+                                 "PARAM_AREA;0.5;TRUE", "PARAM_COUNT_1;1;TRUE", "PARAM_COUNT_2;2;TRUE", "PARAM_COUNT_3;3;TRUE"},
+                                companions,
+                                {"PARAM_PHOTO;;TRUE", "PARAM_MAP;;TRUE", "PARAM_NOTE;бележка   два реда;TRUE"}}));
+
+    CCrystalCtrl control;
+    CReportParameters report(control, *doc);
+    const ReportPrint& print = FindFormTypeReport(2)->first;
+    print.filler(report, -1, -1);
+    std::vector<ReportField> fields;
+    for (const std::string& text : Parameters(control.GetDlgCtrlID())) fields.push_back(ParseReportField(text.c_str()));
+    CString html, error;
+    ASSERT_TRUE(FillReportFile(database.Folder() + "Reports/" + print.fileName, fields, html, error)) << error.GetString();
+    EXPECT_EQ(html.str().find("Други данни"), std::string::npos);
+    EXPECT_NE(html.str().find("Обикновен смърч"), std::string::npos);
+}
+
+TEST_F(MossReportsTest, RocksMarkTheirHeightSurfaceAndEveryTuftsPlace) {
+    FillForm(6);
+    CSpecData_Moss_11& rocks = doc->SpecData_Moss_11;
+    rocks = {"да", 1, "Напукана", 2, "", -1, {}};
+    rocks.TurfSituations.Add({1, "Огрявано", 2, "", 3, "И"});
+    rocks.TurfSituations.Add({3, "Засенчено", 1, "", -1, ""});
+    rocks.TurfSituations.Add({2, "Полусянка", -1, "", 1, "С"});
+    EXPECT_EQ(Sent(FillMossHabitat11),
+              (Texts{"PARAM_ROCK_1;;TRUE", "PARAM_ROCK_2;;TRUE", "PARAM_ROCK_3;;TRUE", "PARAM_ROCK_4;;TRUE",
+                     "PARAM_ROCK_5;;TRUE", "PARAM_ROCK_6;+;TRUE", "PARAM_ROCK_7;да;TRUE",
+                     "PARAM_LOCATION_11;;TRUE", "PARAM_LOCATION_12;+;TRUE", "PARAM_LOCATION_13;И;TRUE",
+                     "PARAM_LOCATION_14;Огрявано;TRUE", "PARAM_LOCATION_21;+;TRUE", "PARAM_LOCATION_22;;TRUE",
+                     "PARAM_LOCATION_23;;TRUE", "PARAM_LOCATION_24;Засенчено;TRUE", "PARAM_LOCATION_31;;TRUE",
+                     "PARAM_LOCATION_32;;TRUE", "PARAM_LOCATION_33;С;TRUE", "PARAM_LOCATION_34;Полусянка;TRUE"}));
+
+    // Where the outcrops lie: an unanswered question prints nothing.
+    std::vector<std::string> places;
+    for (const int place : {-1, 0, 1}) {
+        doc->SpecData_Moss_10 = {"40", "10", "80", place, {}};
+        places.push_back(Sent(FillMossHabitat10).back());
+    }
+    EXPECT_EQ(places, (Texts{"PARAM_TREE;;TRUE", "PARAM_TREE;в гора;TRUE", "PARAM_TREE;на открито;TRUE"}));
+    EXPECT_EQ(Sent(FillMossHabitat10).front(), "PARAM_BUSH;80;TRUE");  // the canopy on the shrub line
+}
+
+TEST_F(MossReportsTest, TheBogsTreesAnswerKeepsItsPlaceBesideTenTrees) {
+    FillForm(7);
+    for (int i = 2; i <= 12; ++i) doc->SpecData_Moss_02.Trees.Add({"дърво", i, "", i});
+    doc->SpecData_Moss_13 = {1, "25", "60", {}};
+    const Texts printed = Printed(7);
+    const auto valuesOf = [&printed](const std::string& name) {
+        Texts values;
+        for (const std::string& text : printed)
+            if (text.rfind(name + ";", 0) == 0) values.push_back(text);
+        return values;
+    };
+    EXPECT_EQ(valuesOf("PARAM_TREE_12"), Texts{"PARAM_TREE_12;да;TRUE"});
+    EXPECT_EQ(valuesOf("PARAM_TREE_13"), Texts{"PARAM_TREE_13;25;TRUE"});
+    EXPECT_EQ(valuesOf("PARAM_TREE_11"), Texts{});
 }
 
 }  // namespace
