@@ -1,4 +1,4 @@
-// Forms 9 and 10 on the demo database, as a user walks them: the moss pages filled through
+// Forms 2, 9 and 10 on the demo database, as a user walks them: the moss pages filled through
 // their controls and dialogs, stored, opened again for editing with every value back, stored
 // again, printed and deleted.
 #include <functional>
@@ -12,6 +12,8 @@
 #include "pages/species/SpecFormMoss05.h"
 #include "pages/species/SpecFormMoss06.h"
 #include "pages/species/SpecFormMoss07.h"
+#include "pages/species/SpecFormMoss08.h"
+#include "pages/species/SpecFormMoss09.h"
 #include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
@@ -19,6 +21,10 @@ namespace {
 
 class MossWalkTest : public PrintingPageTest {
 protected:
+    static constexpr std::initializer_list<const CRuntimeClass*> kTuftFormPages{
+        RUNTIME_CLASS(CSpecForm_Moss_01), RUNTIME_CLASS(CSpecForm_Moss_02), RUNTIME_CLASS(CSpecForm_Moss_03),
+        RUNTIME_CLASS(CSpecForm_Moss_04), RUNTIME_CLASS(CSpecForm_Moss_05), RUNTIME_CLASS(CSpecForm_Moss_07)};
+
     // Every dialog the click opens: its combo `comboId` set to `data`, an edit typed, OK.
     void WithDialog(int comboId, int data, int editId, const char* text, const std::function<void()>& click) {
         const ModalRun script([&](CDialog& shown) {
@@ -54,22 +60,21 @@ protected:
     }
 
     // Stored, loaded with every value back and printed; shown and stored again; deleted.
-    void StoreEditPrintDelete(std::initializer_list<const char*> printed) {
+    void StoreEditPrintDelete(std::initializer_list<const char*> printed,
+                              std::initializer_list<const CRuntimeClass*> pages = kTuftFormPages) {
         CTovan_splitDoc loaded;
         StoreLoadAndPrint(loaded, printed);
         const int formId = Number("select max(ID) from Forms");
         const auto records = [](const CTovan_splitDoc& form) {
             return std::tuple(form.SpecData_Moss_01, form.SpecData_Moss_02, form.SpecData_Moss_03, form.SpecData_Moss_04,
-                              form.SpecData_Moss_05, form.SpecData_Moss_06, form.SpecData_Moss_07);
+                              form.SpecData_Moss_05, form.SpecData_Moss_06, form.SpecData_Moss_07, form.SpecData_Moss_08,
+                              form.SpecData_Moss_09);
         };
         EXPECT_EQ(records(loaded), records(doc));
 
         doc.ClearAll();
         ASSERT_TRUE(doc.LoadForm(formId));
-        for (const CRuntimeClass* pageClass :
-             {RUNTIME_CLASS(CSpecForm_Moss_01), RUNTIME_CLASS(CSpecForm_Moss_02), RUNTIME_CLASS(CSpecForm_Moss_03),
-              RUNTIME_CLASS(CSpecForm_Moss_04), RUNTIME_CLASS(CSpecForm_Moss_05), RUNTIME_CLASS(CSpecForm_Moss_07)})
-            ShowPage(pageClass);
+        for (const CRuntimeClass* pageClass : pages) ShowPage(pageClass);
         Leave();
         ASSERT_TRUE(doc.UpdateForm());
         CTovan_splitDoc again;
@@ -78,7 +83,7 @@ protected:
         EXPECT_EQ(records(again), records(loaded));
 
         ASSERT_TRUE(doc.DeleteForm(formId));
-        EXPECT_EQ(Number(FormatSql("select count(*) from tMoss_02 where FormID = %d", formId)), 0);
+        EXPECT_EQ(Number(FormatSql("select count(*) from tMoss_01 where FormID = %d", formId)), 0);
         EXPECT_TRUE(boxes.boxes.empty()) << boxes.Texts().front();
     }
 };
@@ -109,6 +114,38 @@ TEST_F(MossWalkTest, BazzaniaWithTuftSituationsAndAreas) {
     Leave();
     StoreEditPrintDelete({"Bazzania flaccida", "Гъста тревна покривка", "120.25",
                                                         "Picea abies", "Polytrichum commune", "Стария път"});
+}
+
+TEST_F(MossWalkTest, BuxbaumiaWithItsForestAndStumps) {
+    doc.FormTypeID = 2;
+    doc.SpeciesID = 100;
+    doc.SpeciesName = "Buxbaumia viridis";
+    FillCommonMossPages();
+    doc.SpecData_Moss_02.Reset();  // pages 02 and 03 are not steps of this form
+    doc.SpecData_Moss_03.Reset();
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_08));
+    WithDialog(CDlg_Moss_AddSpecies::IDC_LATIN, 3, 0, "", [this] { Click(*page, 2596); });
+    page->SetDlgItemText(CSpecForm_Moss_08::IDC_CANOPY, "100");
+    page->SetDlgItemText(CSpecForm_Moss_08::IDC_GRASS, "15");
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_09));
+    {
+        const ModalRun script([](CDialog& shown) {
+            shown.SetDlgItemText(CDlg_Moss_FallenTree::IDC_DIAMETER, "32.5");
+            shown.SetDlgItemText(CDlg_Moss_FallenTree::IDC_LENGTH, "4");
+            shown.SetDlgItemText(CDlg_Moss_FallenTree::IDC_SPOROPHYTES, "18");
+            dynamic_cast<CComboBox*>(shown.GetDlgItem(CDlg_Moss_FallenTree::IDC_DECAY))->SetCurSel(2);
+            shown.PressButton(IDOK);
+        });
+        Click(*page, 2596);
+    }
+    page->SetDlgItemText(CSpecForm_Moss_09::IDC_AREA, "0.75");
+    page->SetDlgItemText(CSpecForm_Moss_09::IDC_CATEGORY2, "6");
+    Leave();
+    EXPECT_EQ(doc.SpecData_Moss_09.Stubs.GetSize(), 1);
+    StoreEditPrintDelete({"Buxbaumia viridis", "0450", "Picea abies", "100", "32.5", "18", "0.75", "Polytrichum commune",
+                          "Стария път"},
+                         {RUNTIME_CLASS(CSpecForm_Moss_01), RUNTIME_CLASS(CSpecForm_Moss_08),
+                          RUNTIME_CLASS(CSpecForm_Moss_09), RUNTIME_CLASS(CSpecForm_Moss_05)});
 }
 
 }  // namespace
