@@ -29,7 +29,6 @@ void CSpecForm_Moss_10::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_SPECIES, m_species.m_grid);
     DDX_Control(pDX, IDC_CANOPY, m_canopyEdit);
     DDX_Control(pDX, IDC_GRASS, m_grassEdit);
-    DDX_Control(pDX, IDC_BUSHES, m_bushesEdit);
     DDX_Text(pDX, IDC_CANOPY, m_canopy);
     DDV_MaxChars(pDX, m_canopy, kPercentLength);
     DDX_Text(pDX, IDC_GRASS, m_grass);

@@ -32,7 +32,6 @@ private:
 
     CPercentEdit m_canopyEdit;
     CPercentEdit m_grassEdit;
-    CPercentEdit m_bushesEdit;
     CString m_canopy;
     CString m_grass;
     CString m_bushes;
