@@ -40,6 +40,41 @@ struct CMoss05Row {
     friend bool operator==(const CMoss05Row&, const CMoss05Row&) = default;
 };
 
+// A tuft of page 15: its area in cm² and whether it carries archegonia (nMossYesNo).
+struct CMoss15Row {
+    CString TorfArea;
+    int ArhegonExistance = -1;
+    CString ArhegonExistanceName;
+
+    friend bool operator==(const CMoss15Row&, const CMoss15Row&) = default;
+};
+
+// A host tree of page 17 (_AllTreesMoss), chosen by either name; both ids name one species.
+struct CMoss17TreeRow {
+    int _AllTreesID = -1;
+    CString Name_lat;
+    int ID_bg = -1;
+    CString Name_bg;
+    CString Diameter;  // cm
+    CString Height;    // m
+
+    friend bool operator==(const CMoss17TreeRow&, const CMoss17TreeRow&) = default;
+};
+
+// A moss colony of page 17 on the host tree at position TreeNum (0-based) of the page's trees.
+struct CMoss17ColonyRow {
+    int TreeNum = -1;
+    int ExposureID = -1;  // nMossExposure
+    CString ExposureIDName;
+    CString AliveArea;         // cm²
+    CString AppropriateCount;  // suitable trees not yet grown over
+    CString DeadArea;          // cm²
+    CString Coverage;          // cm²
+    CString Height;            // m above the tree's base
+
+    friend bool operator==(const CMoss17ColonyRow&, const CMoss17ColonyRow&) = default;
+};
+
 // Distances to human works and waters (tMoss_01): a flag per kind, and its distance in metres.
 class CSpecData_Moss_01 {
 public:
@@ -256,6 +291,112 @@ public:
     friend bool operator==(const CSpecData_Moss_13&, const CSpecData_Moss_13&) = default;
 };
 
+// Tufts with spore capsule, one tMoss_14 row each and no parent row (pages 14 and 23).
+class CSpecData_Moss_14 {
+public:
+    void Reset() { *this = CSpecData_Moss_14(); }
+
+    CArray<CMoss04Row> Turfs;
+
+    friend bool operator==(const CSpecData_Moss_14&, const CSpecData_Moss_14&) = default;
+};
+
+// Soil, rocks, exposure, erosion, covers, species and tufts with archegonia (tMoss_15 and its
+// two child tables).
+class CSpecData_Moss_15 {
+public:
+    void Reset() { *this = CSpecData_Moss_15(); }
+
+    CString SoilIDName;
+    int SoilID = -1;  // nMossSoil
+    CString RocksExistanceName;
+    int RocksExistance = -1;  // nMossYesNo
+    CString ExposureIDName;
+    int ExposureID = -1;  // nMossExposure
+    CString ErosiveIDName;
+    int ErosiveID = -1;  // nMossErosive
+    CString BushesPercent;
+    CString GrassPercent;
+    CString Tilt;
+    CString TreePercent;
+    CArray<CMossSpeciesRow> GrassBush;
+    CArray<CMoss15Row> Arhegons;
+
+    friend bool operator==(const CSpecData_Moss_15&, const CSpecData_Moss_15&) = default;
+};
+
+// Rocks, open water and species (tMoss_16, tMoss_16_GrassBush). The stored columns spell the
+// E of "Existance" with the Cyrillic letter.
+class CSpecData_Moss_16 {
+public:
+    void Reset() { *this = CSpecData_Moss_16(); }
+
+    int RocksExistance = -1;  // nMossYesNo
+    CString RocksExistanceName;
+    int WaterBasinExistance = -1;  // nMossYesNo
+    CString WaterBasinExistanceName;
+    CArray<CMossSpeciesRow> GrassBush;
+
+    friend bool operator==(const CSpecData_Moss_16&, const CSpecData_Moss_16&) = default;
+};
+
+// Host trees and their moss colonies (tMoss_17 and its two child tables).
+class CSpecData_Moss_17 {
+public:
+    void Reset() { *this = CSpecData_Moss_17(); }
+
+    CArray<CMoss17TreeRow> Trees;
+    CArray<CMoss17ColonyRow> Colonies;
+    CString Area;  // ha of trees bearing the moss
+
+    friend bool operator==(const CSpecData_Moss_17&, const CSpecData_Moss_17&) = default;
+};
+
+// The bog: open water, exposure, water chemistry and relief (tMoss_18).
+class CSpecData_Moss_18 {
+public:
+    void Reset() { *this = CSpecData_Moss_18(); }
+
+    int WaterBasinExisance = -1;  // nMossYesNo
+    CString WaterBasinExisanceName;
+    int ExposureID = -1;  // nMossExposure
+    CString ExposureIDName;
+    CString Carbonates;
+    CString Chanels;
+    CString Chloride;
+    CString Electric;  // conductivity
+    CString Nitrates;
+    CString Nitrites;
+    CString Oxigen;
+    CString PH;
+    CString Phosphates;
+    CString Potential;  // redox potential
+    CString Releif;
+    CString Sulfates;
+    CString Tilt;
+    CString TorfArea;
+    CString WaterHigh;  // water level, cm
+    CString WaterTemperature;
+
+    friend bool operator==(const CSpecData_Moss_18&, const CSpecData_Moss_18&) = default;
+};
+
+// Trees in the bog, relief, growth, covers and species (tMoss_19, tMoss_19_GrassBush).
+class CSpecData_Moss_19 {
+public:
+    void Reset() { *this = CSpecData_Moss_19(); }
+
+    int CheckTrees = 0;
+    CString TreesCount;
+    CString Releif;
+    CString AnnualGrowth;  // cm
+    CString ProcentAllArea;
+    CString PercentSpeciesArea;
+    CArray<CMossSpeciesRow> GrassBush;
+
+    friend bool operator==(const CSpecData_Moss_19&, const CSpecData_Moss_19&) = default;
+};
+
 // The moss family of the document (see FamilyRecords.h).
 class CMossRecords {
 public:
@@ -272,6 +413,12 @@ public:
     CSpecData_Moss_11 SpecData_Moss_11;
     CSpecData_Moss_12 SpecData_Moss_12;
     CSpecData_Moss_13 SpecData_Moss_13;
+    CSpecData_Moss_14 SpecData_Moss_14;
+    CSpecData_Moss_15 SpecData_Moss_15;
+    CSpecData_Moss_16 SpecData_Moss_16;
+    CSpecData_Moss_17 SpecData_Moss_17;
+    CSpecData_Moss_18 SpecData_Moss_18;
+    CSpecData_Moss_19 SpecData_Moss_19;
 
     void Reset();
     void Load(CSQLite3DB& db, int formId);
@@ -290,6 +437,12 @@ public:
     void SaveMoss11(CSQLite3DB& db, int formId) const;
     void SaveMoss12(CSQLite3DB& db, int formId) const;
     void SaveMoss13(CSQLite3DB& db, int formId) const;
+    void SaveMoss14(CSQLite3DB& db, int formId) const;
+    void SaveMoss15(CSQLite3DB& db, int formId) const;
+    void SaveMoss16(CSQLite3DB& db, int formId) const;
+    void SaveMoss17(CSQLite3DB& db, int formId) const;
+    void SaveMoss18(CSQLite3DB& db, int formId) const;
+    void SaveMoss19(CSQLite3DB& db, int formId) const;
     // Each: 1 when the form has the page's row, else 0 (the record is left as it is).
     int LoadMoss01(CSQLite3DB& db, int formId);
     int LoadMoss02(CSQLite3DB& db, int formId);
@@ -304,4 +457,10 @@ public:
     int LoadMoss11(CSQLite3DB& db, int formId);
     int LoadMoss12(CSQLite3DB& db, int formId);
     int LoadMoss13(CSQLite3DB& db, int formId);
+    int LoadMoss14(CSQLite3DB& db, int formId);
+    int LoadMoss15(CSQLite3DB& db, int formId);
+    int LoadMoss16(CSQLite3DB& db, int formId);
+    int LoadMoss17(CSQLite3DB& db, int formId);
+    int LoadMoss18(CSQLite3DB& db, int formId);
+    int LoadMoss19(CSQLite3DB& db, int formId);
 };

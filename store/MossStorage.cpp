@@ -1,5 +1,7 @@
 // The moss pages' rows: a main row per page and form, its list rows after it under the main
 // row's new id. Lists come back in the order they were stored.
+#include <utility>
+
 #include "db/SQLite3DB.h"
 #include "store/MossRecords.h"
 #include "store/SqlText.h"
@@ -50,6 +52,12 @@ void CMossRecords::Reset() {
     SpecData_Moss_11.Reset();
     SpecData_Moss_12.Reset();
     SpecData_Moss_13.Reset();
+    SpecData_Moss_14.Reset();
+    SpecData_Moss_15.Reset();
+    SpecData_Moss_16.Reset();
+    SpecData_Moss_17.Reset();
+    SpecData_Moss_18.Reset();
+    SpecData_Moss_19.Reset();
 }
 
 void CMossRecords::Load(CSQLite3DB& db, int formId) {
@@ -66,6 +74,12 @@ void CMossRecords::Load(CSQLite3DB& db, int formId) {
     LoadMoss11(db, formId);
     LoadMoss12(db, formId);
     LoadMoss13(db, formId);
+    LoadMoss14(db, formId);
+    LoadMoss15(db, formId);
+    LoadMoss16(db, formId);
+    LoadMoss17(db, formId);
+    LoadMoss18(db, formId);
+    LoadMoss19(db, formId);
 }
 
 bool CMossRecords::SaveStep(CSQLite3DB& db, int stepCode, int formId) const {
@@ -85,6 +99,13 @@ bool CMossRecords::SaveStep(CSQLite3DB& db, int stepCode, int formId) const {
         case 7011: SaveMoss11(db, formId); return true;
         case 7012: SaveMoss12(db, formId); return true;
         case 7013: SaveMoss13(db, formId); return true;
+        case 7014:
+        case 7023: SaveMoss14(db, formId); return true;
+        case 7015: SaveMoss15(db, formId); return true;
+        case 7016: SaveMoss16(db, formId); return true;
+        case 7017: SaveMoss17(db, formId); return true;
+        case 7018: SaveMoss18(db, formId); return true;
+        case 7019: SaveMoss19(db, formId); return true;
         default: return false;
     }
 }
@@ -216,6 +237,76 @@ void CMossRecords::SaveMoss13(CSQLite3DB& db, int formId) const {
         " insert into tMoss_13 ( FormID, TreesExist, TreesCount, ProcentArea ) values( %d, %d, '%s', '%s' ) ", formId,
         r.TreesExist, QuoteSql(r.TreesCount), QuoteSql(r.ProcentArea)));
     SaveSpeciesRows(db, "insert into tMoss_13_GrassBush ( tMoss_13_ID  , _AllGrassBushID ) values( %d, %d ) ",
+                    db.lastRowId(), r.GrassBush);
+}
+
+void CMossRecords::SaveMoss14(CSQLite3DB& db, int formId) const {
+    for (const CMoss04Row& turf : SpecData_Moss_14.Turfs)
+        db.execDML(FormatSql("insert into tMoss_14 ( FormID , TurfArea, SporeExists  ) values( %d, '%s', %d ) ", formId,
+                             QuoteSql(turf.TurfArea), turf.SporeExists));
+}
+
+void CMossRecords::SaveMoss15(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_15& r = SpecData_Moss_15;
+    db.execDML(FormatSql("insert into tMoss_15 ( FormID, SoilID, RocksExistance,\tExposureID, ErosiveID, BushesPercent, "
+                         "GrassPercent, Tilt, TreePercent ) values( %d, %d, %d, %d, %d, '%s', '%s', '%s', '%s' ) ",
+                         formId, r.SoilID, r.RocksExistance, r.ExposureID, r.ErosiveID, QuoteSql(r.BushesPercent),
+                         QuoteSql(r.GrassPercent), QuoteSql(r.Tilt), QuoteSql(r.TreePercent)));
+    const int parentId = db.lastRowId();
+    SaveSpeciesRows(db, "insert into tMoss_15_GrassBush ( tMoss_15_ID  , _AllGrassBushID ) values( %d, %d ) ",
+                    parentId, r.GrassBush);
+    for (const CMoss15Row& turf : r.Arhegons)
+        db.execDML(FormatSql(
+            "insert into tMoss_15_Arhegon ( tMoss_15_ID  , TorfArea, ArhegonExistance ) values( %d, '%s', %d ) ",
+            parentId, QuoteSql(turf.TorfArea), turf.ArhegonExistance));
+}
+
+void CMossRecords::SaveMoss16(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_16& r = SpecData_Moss_16;
+    db.execDML(FormatSql("insert into tMoss_16 ( FormID, RocksЕxistance , WaterBasinЕxistance ) values( %d, %d, %d ) ",
+                         formId, r.RocksExistance, r.WaterBasinExistance));
+    SaveSpeciesRows(db, "insert into tMoss_16_GrassBush ( tMoss_16_ID  , _AllGrassBushID ) values( %d, %d ) ",
+                    db.lastRowId(), r.GrassBush);
+}
+
+void CMossRecords::SaveMoss17(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_17& r = SpecData_Moss_17;
+    db.execDML(FormatSql("insert into tMoss_17 ( FormID, Area ) values( %d, '%s') ", formId, QuoteSql(r.Area)));
+    const int parentId = db.lastRowId();
+    for (int i = 0; i < r.Trees.GetSize(); ++i)
+        db.execDML(FormatSql("insert into tMoss_17_TreeHosts ( tMoss_17_ID, TreeNum, _AllTreesID , Diameter, Height ) "
+                             "values( %d, %d, %d, '%s', '%s' ) ",
+                             parentId, i, r.Trees[i]._AllTreesID, QuoteSql(r.Trees[i].Diameter),
+                             QuoteSql(r.Trees[i].Height)));
+    for (const CMoss17ColonyRow& colony : r.Colonies)
+        db.execDML(FormatSql(" insert into tMoss_17_MossColonies ( tMoss_17_ID , TreeNum, ExposureID, AliveArea, "
+                             "AppropriateCount, DeadArea , Coverage, Height )values( %d, %d, %d, '%s', '%s', '%s', "
+                             "'%s', '%s' )",
+                             parentId, colony.TreeNum, colony.ExposureID, QuoteSql(colony.AliveArea),
+                             QuoteSql(colony.AppropriateCount), QuoteSql(colony.DeadArea), QuoteSql(colony.Coverage),
+                             QuoteSql(colony.Height)));
+}
+
+void CMossRecords::SaveMoss18(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_18& r = SpecData_Moss_18;
+    db.execDML(FormatSql(
+        "insert into tMoss_18 ( FormID, WaterBasinExisance, ExposureID, Carbonates, Chanels, Chloride, Electric, "
+        "Nitrates, Nitrites, Oxigen, PH, Phosphates, Potential, Releif, Sulfates, Tilt, TorfArea, WaterHigh, "
+        "WaterTemperature ) values( %d, %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', "
+        "'%s', '%s', '%s', '%s', '%s' ) ",
+        formId, r.WaterBasinExisance, r.ExposureID, QuoteSql(r.Carbonates), QuoteSql(r.Chanels), QuoteSql(r.Chloride),
+        QuoteSql(r.Electric), QuoteSql(r.Nitrates), QuoteSql(r.Nitrites), QuoteSql(r.Oxigen), QuoteSql(r.PH),
+        QuoteSql(r.Phosphates), QuoteSql(r.Potential), QuoteSql(r.Releif), QuoteSql(r.Sulfates), QuoteSql(r.Tilt),
+        QuoteSql(r.TorfArea), QuoteSql(r.WaterHigh), QuoteSql(r.WaterTemperature)));
+}
+
+void CMossRecords::SaveMoss19(CSQLite3DB& db, int formId) const {
+    const CSpecData_Moss_19& r = SpecData_Moss_19;
+    db.execDML(FormatSql("insert into tMoss_19 ( FormID, CheckTrees, TreesCount, Releif, AnnualGrowth, ProcentAllArea, "
+                         "PercentSpeciesArea ) values( %d, %d, '%s', '%s', '%s', '%s', '%s' ) ",
+                         formId, r.CheckTrees, QuoteSql(r.TreesCount), QuoteSql(r.Releif), QuoteSql(r.AnnualGrowth),
+                         QuoteSql(r.ProcentAllArea), QuoteSql(r.PercentSpeciesArea)));
+    SaveSpeciesRows(db, "insert into tMoss_19_GrassBush ( tMoss_19_ID  , _AllGrassBushID ) values( %d, %d ) ",
                     db.lastRowId(), r.GrassBush);
 }
 
@@ -486,5 +577,143 @@ int CMossRecords::LoadMoss13(CSQLite3DB& db, int formId) {
     r.TreesCount = query.getStringField("TreesCount");
     r.ProcentArea = query.getStringField("ProcentArea");
     LoadGrassBushRows(db, "tMoss_13", query.getIntField("ID"), r.GrassBush);
+    return 1;
+}
+
+int CMossRecords::LoadMoss14(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select t.ID as tID, t.FormID as tFormID, t.TurfArea as tTurfArea, t.SporeExists as tSporeExists, n.Name as "
+        "nName from tMoss_14 t left join nMossYesNo n on t.SporeExists = n.ID where FormID = %d order by t.ID",
+        formId));
+    if (query.eof()) return 0;
+    CArray<CMoss04Row>& turfs = SpecData_Moss_14.Turfs;
+    turfs.RemoveAll();
+    for (; !query.eof(); query.nextRow())
+        turfs.Add({query.getStringField("tTurfArea"), query.getIntField("tSporeExists", -1),
+                   query.getStringField("nName")});
+    return 1;
+}
+
+int CMossRecords::LoadMoss15(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select t.ID as tID, FormID, SoilID, n3.Name as Soil, RocksExistance, n2.Name as strRocksExistance, ExposureID, "
+        "n1.Name as Exposure, ErosiveID, n4.Name as Erosive, BushesPercent, GrassPercent, Tilt, TreePercent from "
+        "tMoss_15 t left join nMossExposure n1 on ExposureID = n1.ID left join nMossYesNo n2 on RocksExistance = n2.ID "
+        "left join nMossSoil n3 on SoilID = n3.ID left join nMossErosive n4 on ErosiveID = n4.ID where FormID = %d",
+        formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_15& r = SpecData_Moss_15;
+    r.SoilID = query.getIntField("SoilID", -1);
+    r.SoilIDName = query.getStringField("Soil");
+    r.RocksExistance = query.getIntField("RocksExistance", -1);
+    r.RocksExistanceName = query.getStringField("strRocksExistance");
+    r.ExposureID = query.getIntField("ExposureID", -1);
+    r.ExposureIDName = query.getStringField("Exposure");
+    r.ErosiveID = query.getIntField("ErosiveID", -1);
+    r.ErosiveIDName = query.getStringField("Erosive");
+    r.BushesPercent = query.getStringField("BushesPercent");
+    r.GrassPercent = query.getStringField("GrassPercent");
+    r.Tilt = query.getStringField("Tilt");
+    r.TreePercent = query.getStringField("TreePercent");
+    const int parentId = query.getIntField("tID");
+    LoadGrassBushRows(db, "tMoss_15", parentId, r.GrassBush);
+    r.Arhegons.RemoveAll();
+    CSQLite3Query turfs = db.execQuery(FormatSql(
+        "select t.ID as tID, t.tMoss_15_ID as ttMoss_15_ID, t.TorfArea as tTorfArea, t.ArhegonExistance as "
+        "tArhegonExistance, n.Name as nName from tMoss_15_Arhegon t left join nMossYesNo n on t.ArhegonExistance = n.ID "
+        "where tMoss_15_ID = %d order by t.ID",
+        parentId));
+    for (; !turfs.eof(); turfs.nextRow())
+        r.Arhegons.Add({turfs.getStringField("tTorfArea"), turfs.getIntField("tArhegonExistance", -1),
+                        turfs.getStringField("nName")});
+    return 1;
+}
+
+int CMossRecords::LoadMoss16(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select t.ID as tID, FormID, RocksЕxistance, WaterBasinЕxistance, n1.Name as strRocksЕxistance, n2.Name as "
+        "strWaterBasinЕxistance from tMoss_16 t left join nMossYesNo n1 on RocksЕxistance = n1.ID left join nMossYesNo "
+        "n2 on WaterBasinЕxistance = n2.ID where FormID = %d",
+        formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_16& r = SpecData_Moss_16;
+    r.RocksExistance = query.getIntField("RocksЕxistance", -1);
+    r.RocksExistanceName = query.getStringField("strRocksЕxistance");
+    r.WaterBasinExistance = query.getIntField("WaterBasinЕxistance", -1);
+    r.WaterBasinExistanceName = query.getStringField("strWaterBasinЕxistance");
+    LoadGrassBushRows(db, "tMoss_16", query.getIntField("tID"), r.GrassBush);
+    return 1;
+}
+
+int CMossRecords::LoadMoss17(CSQLite3DB& db, int formId) {
+    CSpecData_Moss_17& r = SpecData_Moss_17;
+    r.Trees.RemoveAll();
+    r.Colonies.RemoveAll();
+    CSQLite3Query query = db.execQuery(FormatSql("select ID, FormID, Area from  tMoss_17 where FormID = %d", formId));
+    if (query.eof()) return 0;
+    r.Area = query.getStringField("Area");
+    const int parentId = query.getIntField("ID");
+    // The colonies name their tree by its stored position, so the trees come back in that order.
+    CSQLite3Query trees = db.execQuery(FormatSql(
+        "select t.ID as tID, tMoss_17_ID,  TreeNum, _AllTreesID, Name_bg, Name_lat, Diameter, Height from  "
+        "tMoss_17_TreeHosts t left join _AllTreesMoss a on _AllTreesID = a.ID where tMoss_17_ID = %d order by TreeNum, "
+        "t.ID",
+        parentId));
+    for (; !trees.eof(); trees.nextRow()) {
+        const int id = trees.getIntField("_AllTreesID", -1);
+        r.Trees.Add({id, trees.getStringField("Name_lat"), id, trees.getStringField("Name_bg"),
+                     trees.getStringField("Diameter"), trees.getStringField("Height")});
+    }
+    CSQLite3Query colonies = db.execQuery(FormatSql(
+        "select t.ID as tID, tMoss_17_ID, TreeNum, ExposureID, n.Name as Exposure, AliveArea, AppropriateCount, "
+        "DeadArea, Coverage, Height from   tMoss_17_MossColonies t left join nMossExposure n on ExposureID = n.ID where "
+        "tMoss_17_ID = %d order by t.ID",
+        parentId));
+    for (; !colonies.eof(); colonies.nextRow())
+        r.Colonies.Add({colonies.getIntField("TreeNum", -1), colonies.getIntField("ExposureID", -1),
+                        colonies.getStringField("Exposure"), colonies.getStringField("AliveArea"),
+                        colonies.getStringField("AppropriateCount"), colonies.getStringField("DeadArea"),
+                        colonies.getStringField("Coverage"), colonies.getStringField("Height")});
+    return 1;
+}
+
+int CMossRecords::LoadMoss18(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select t.ID as tID, FormID, WaterBasinExisance, n1.Name as strWaterBasinExisance, ExposureID, n2.Name as "
+        "strExposure, Carbonates, Chanels, Chloride, Electric, Nitrates, Nitrites, Oxigen, PH, Phosphates, Potential, "
+        "Releif, Sulfates, Tilt, TorfArea, WaterHigh, WaterTemperature from tMoss_18 t left join nMossYesNo n1 on "
+        "WaterBasinExisance = n1.ID left join nMossExposure n2 on ExposureID = n2.ID where FormID = %d",
+        formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_18& r = SpecData_Moss_18;
+    r.WaterBasinExisance = query.getIntField("WaterBasinExisance", -1);
+    r.WaterBasinExisanceName = query.getStringField("strWaterBasinExisance");
+    r.ExposureID = query.getIntField("ExposureID", -1);
+    r.ExposureIDName = query.getStringField("strExposure");
+    const std::pair<CString*, const char*> texts[] = {
+        {&r.Carbonates, "Carbonates"}, {&r.Chanels, "Chanels"},       {&r.Chloride, "Chloride"},
+        {&r.Electric, "Electric"},     {&r.Nitrates, "Nitrates"},     {&r.Nitrites, "Nitrites"},
+        {&r.Oxigen, "Oxigen"},         {&r.PH, "PH"},                 {&r.Phosphates, "Phosphates"},
+        {&r.Potential, "Potential"},   {&r.Releif, "Releif"},         {&r.Sulfates, "Sulfates"},
+        {&r.Tilt, "Tilt"},             {&r.TorfArea, "TorfArea"},     {&r.WaterHigh, "WaterHigh"},
+        {&r.WaterTemperature, "WaterTemperature"}};
+    for (const auto& [field, column] : texts) *field = query.getStringField(column);
+    return 1;
+}
+
+int CMossRecords::LoadMoss19(CSQLite3DB& db, int formId) {
+    CSQLite3Query query = db.execQuery(FormatSql(
+        "select ID, FormID, CheckTrees, TreesCount, Releif, AnnualGrowth, ProcentAllArea, PercentSpeciesArea from   "
+        "tMoss_19 where FormID = %d ",
+        formId));
+    if (query.eof()) return 0;
+    CSpecData_Moss_19& r = SpecData_Moss_19;
+    r.CheckTrees = query.getIntField("CheckTrees");
+    r.TreesCount = query.getStringField("TreesCount");
+    r.Releif = query.getStringField("Releif");
+    r.AnnualGrowth = query.getStringField("AnnualGrowth");
+    r.ProcentAllArea = query.getStringField("ProcentAllArea");
+    r.PercentSpeciesArea = query.getStringField("PercentSpeciesArea");
+    LoadGrassBushRows(db, "tMoss_19", query.getIntField("ID"), r.GrassBush);
     return 1;
 }

@@ -31,39 +31,6 @@ const char* const kProgramSql[] = {
     "Latitude_Seconds, Latitude_SecondsAfterPoint, Latitude_Relativity from Coordinates where  "
     "DlgData_ID = %d ",
     // Species pages
-    "insert into tMoss_14 ( FormID , TurfArea, SporeExists  ) values( %d, '%s', %d ) ",
-    "insert into tMoss_15 ( FormID, SoilID, RocksExistance,\tExposureID, ErosiveID, BushesPercent, "
-    "GrassPercent, Tilt, TreePercent ) values( %d, %d, %d, %d, %d, '%s', '%s', '%s', '%s' ) ",
-    "insert into tMoss_15_GrassBush ( tMoss_15_ID  , _AllGrassBushID ) values( %d, %d ) ",
-    "insert into tMoss_15_Arhegon ( tMoss_15_ID  , TorfArea, ArhegonExistance ) values( %d, '%s', %d ) ",
-    "insert into tMoss_16 ( FormID, RocksЕxistance , WaterBasinЕxistance ) values( %d, %d, %d ) ",
-    "insert into tMoss_16_GrassBush ( tMoss_16_ID  , _AllGrassBushID ) values( %d, %d ) ",
-    "select t.ID as tID, t.tMoss_16_ID as ttMoss_16_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
-    "as aName_lat from  tMoss_16_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
-    "where tMoss_16_ID = %d ",
-    "insert into tMoss_17 ( FormID, Area ) values( %d, '%s') ",
-    "select ID, FormID, Area from  tMoss_17 where FormID = %d",
-    "insert into tMoss_17_TreeHosts ( tMoss_17_ID, TreeNum, _AllTreesID , Diameter, Height ) values( %d, "
-    "%d, %d, '%s', '%s' ) ",
-    "select t.ID as tID, tMoss_17_ID,  TreeNum, _AllTreesID, Name_bg, Name_lat, Diameter, Height from  "
-    "tMoss_17_TreeHosts t left join _AllTreesMoss a on _AllTreesID = a.ID where tMoss_17_ID = %d ",
-    " insert into tMoss_17_MossColonies ( tMoss_17_ID , TreeNum, ExposureID, AliveArea, "
-    "AppropriateCount, DeadArea , Coverage, Height )values( %d, %d, %d, '%s', '%s', '%s', '%s', '%s' )",
-    "select t.ID as tID, tMoss_17_ID, TreeNum, ExposureID, n.Name as Exposure, AliveArea, "
-    "AppropriateCount, DeadArea, Coverage, Height from   tMoss_17_MossColonies t left join nMossExposure "
-    "n on ExposureID = n.ID where tMoss_17_ID = %d",
-    "insert into tMoss_18 ( FormID, WaterBasinExisance, ExposureID, Carbonates, Chanels, Chloride, "
-    "Electric, Nitrates, Nitrites, Oxigen, PH, Phosphates, Potential, Releif, Sulfates, Tilt, TorfArea, "
-    "WaterHigh, WaterTemperature ) values( %d, %d, %d, '%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s', "
-    "'%s', '%s', '%s', '%s', '%s', '%s', '%s', '%s' ) ",
-    "insert into tMoss_19 ( FormID, CheckTrees, TreesCount, Releif, AnnualGrowth, ProcentAllArea, "
-    "PercentSpeciesArea ) values( %d, %d, '%s', '%s', '%s', '%s', '%s' ) ",
-    "select ID, FormID, CheckTrees, TreesCount, Releif, AnnualGrowth, ProcentAllArea, PercentSpeciesArea "
-    "from   tMoss_19 where FormID = %d ",
-    "insert into tMoss_19_GrassBush ( tMoss_19_ID  , _AllGrassBushID ) values( %d, %d ) ",
-    "select t.ID as tID, t.tMoss_19_ID as ttMoss_19_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
-    "as aName_lat from  tMoss_19_GrassBush  t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
-    "where tMoss_19_ID = %d ",
     // Users, sessions and observers
     "insert into Users (UserName, Name, SurName, FamilyName, Password )values( '%s', '%s', '%s', '%s', "
     "'%s')",
@@ -116,27 +83,6 @@ const char* const kAssembledSql[] = {
     "Floristic_regions f on t.FloristicRegionID = f.ID left join nUTM_Fungus u on t.UTM_GirdID = u.ID "
     "where t.FormID = %d ",
     // Mosses
-    "select t.ID as tID, t.FormID as tFormID, t.TurfArea as tTurfArea, t.SporeExists as tSporeExists, "
-    "n.Name as nName from tMoss_14 t left join nMossYesNo n on t.SporeExists = n.ID where FormID = %d",
-    "select t.ID as tID, FormID, SoilID, n3.Name as Soil, RocksExistance, n2.Name as strRocksExistance, "
-    "ExposureID, n1.Name as Exposure, ErosiveID, n4.Name as Erosive, BushesPercent, GrassPercent, Tilt, "
-    "TreePercent from tMoss_15 t left join nMossExposure n1 on ExposureID = n1.ID left join nMossYesNo "
-    "n2 on RocksExistance = n2.ID left join nMossSoil n3 on SoilID = n3.ID left join nMossErosive n4 on "
-    "ErosiveID = n4.ID where FormID = %d",
-    "select t.ID as tID, t.tMoss_15_ID as ttMoss_15_ID, a.ID as aID, a.Name_bg as aName_bg, a.Name_lat "
-    "as aName_lat from tMoss_15_GrassBush t left join _AllGrassBushMoss a on t._AllGrassBushID = a.ID "
-    "where tMoss_15_ID = %d ",
-    "select t.ID as tID, t.tMoss_15_ID as ttMoss_15_ID, t.TorfArea as tTorfArea, t.ArhegonExistance as "
-    "tArhegonExistance, n.Name as nName from tMoss_15_Arhegon t left join nMossYesNo n on "
-    "t.ArhegonExistance = n.ID where tMoss_15_ID = %d ",
-    "select t.ID as tID, FormID, RocksЕxistance, WaterBasinЕxistance, n1.Name as strRocksЕxistance, "
-    "n2.Name as strWaterBasinЕxistance from tMoss_16 t left join nMossYesNo n1 on RocksЕxistance = "
-    "n1.ID left join nMossYesNo n2 on WaterBasinЕxistance = n2.ID where FormID = %d",
-    "select t.ID as tID, FormID, WaterBasinExisance, n1.Name as strWaterBasinExisance, ExposureID, "
-    "n2.Name as strExposure, Carbonates, Chanels, Chloride, Electric, Nitrates, Nitrites, Oxigen, PH, "
-    "Phosphates, Potential, Releif, Sulfates, Tilt, TorfArea, WaterHigh, WaterTemperature from tMoss_18 "
-    "t left join nMossYesNo n1 on WaterBasinExisance = n1.ID left join nMossExposure n2 on ExposureID = "
-    "n2.ID where FormID = %d",
 };
 
 // The generic list fillers with the tables and columns the pages give them.
@@ -429,9 +375,6 @@ TEST_F(Schema, ColumnsAreFoundUnderTheNamesTheProgramReads) {
         {FindSql("select id, Name from old_SpeciesType"), {"id", "Name"}},
         {"select * from nHamsterHabitatCodes",
          {"ID", "WaterTank", "Road", "Overgrowing", "Habitat", "GrassHigh", "GrassType", "Buildings"}},
-        {FindSql("select t.ID as tID, FormID, RocksЕxistance"), {"RocksЕxistance", "WaterBasinЕxistance"}},
-        {FindSql("select t.ID as tID, tMoss_17_ID,  TreeNum"),
-         {"tMoss_17_ID", "TreeNum", "_AllTreesID", "Name_bg", "Name_lat", "Diameter", "Height"}},
         {FindSql("select ID, DlgData_ID"),
          {"ID", "DlgData_ID", "Longtitude_Grad", "Longtitude_Minutes", "Longtitude_Seconds",
           "Longtitude_SocondsAfterPoint", "Latitude_Grad", "Latitude_Minutes", "Latitude_Seconds",
