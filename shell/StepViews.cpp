@@ -65,6 +65,14 @@
 #include "pages/species/SpecFormMoss11.h"
 #include "pages/species/SpecFormMoss12.h"
 #include "pages/species/SpecFormMoss13.h"
+#include "pages/species/SpecFormMoss14.h"
+#include "pages/species/SpecFormMoss16.h"
+#include "pages/species/SpecFormMoss18.h"
+#include "pages/species/SpecFormMoss19.h"
+#include "pages/species/SpecFormMoss20.h"
+#include "pages/species/SpecFormMoss21.h"
+#include "pages/species/SpecFormMoss22.h"
+#include "pages/species/SpecFormMoss23.h"
 #include "pages/species/SpecFormReptile01.h"
 #include "pages/species/SpecFormTortoise01.h"
 #include "pages/species/SpecFormTortoise02.h"
@@ -206,16 +214,16 @@ constexpr StepView kStepViews[] = {
     {7011, "CSpecForm_Moss_11", RUNTIME_CLASS(CSpecForm_Moss_11)},
     {7012, "CSpecForm_Moss_12", RUNTIME_CLASS(CSpecForm_Moss_12)},
     {7013, "CSpecForm_Moss_13", RUNTIME_CLASS(CSpecForm_Moss_13)},
-    {7014, "CSpecForm_Moss_14", nullptr},
+    {7014, "CSpecForm_Moss_14", RUNTIME_CLASS(CSpecForm_Moss_14)},
     {7015, "CSpecForm_Moss_15", nullptr},
-    {7016, "CSpecForm_Moss_16", nullptr},
+    {7016, "CSpecForm_Moss_16", RUNTIME_CLASS(CSpecForm_Moss_16)},
     {7017, "CSpecForm_Moss_17", nullptr},
-    {7018, "CSpecForm_Moss_18", nullptr},
-    {7019, "CSpecForm_Moss_19", nullptr},
-    {7020, "CSpecForm_Moss_20", nullptr},
-    {7021, "CSpecForm_Moss_21", nullptr},
-    {7022, "CSpecForm_Moss_22", nullptr},
-    {7023, "CSpecForm_Moss_23", nullptr},
+    {7018, "CSpecForm_Moss_18", RUNTIME_CLASS(CSpecForm_Moss_18)},
+    {7019, "CSpecForm_Moss_19", RUNTIME_CLASS(CSpecForm_Moss_19)},
+    {7020, "CSpecForm_Moss_20", RUNTIME_CLASS(CSpecForm_Moss_20)},
+    {7021, "CSpecForm_Moss_21", RUNTIME_CLASS(CSpecForm_Moss_21)},
+    {7022, "CSpecForm_Moss_22", RUNTIME_CLASS(CSpecForm_Moss_22)},
+    {7023, "CSpecForm_Moss_23", RUNTIME_CLASS(CSpecForm_Moss_23)},
 };
 
 }  // namespace
