@@ -1,0 +1,68 @@
+// The moss pages 14 and 16 to 23: the signed fields of the bog, the trees' part locked with its
+// box, and the variant steps that edit the records of pages 02, 05 and 14.
+#include "pages/species/SpecFormMoss14.h"
+#include "pages/species/SpecFormMoss18.h"
+#include "pages/species/SpecFormMoss19.h"
+#include "pages/species/SpecFormMoss20.h"
+#include "pages/species/SpecFormMoss21.h"
+#include "pages/species/SpecFormMoss22.h"
+#include "pages/species/SpecFormMoss23.h"
+#include "controls/PercentEdit.h"
+#include "tests/pages/PageFixture.h"
+
+namespace {
+
+using MossPages14 = PageTest;
+
+TEST_F(MossPages14, OnlyNitratesAndTheRedoxPotentialTakeAMinus) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_18));
+    Keys(*page, CSpecForm_Moss_18::IDC_NITRATES, "-1.5");
+    Keys(*page, CSpecForm_Moss_18::IDC_POTENTIAL, "-120");
+    Keys(*page, 2061, "-.6.5.");  // pH: no minus, no leading or second point
+    page->SetDlgItemText(2108, "канал 'А'");
+    Choose(*page, CSpecForm_Moss_18::IDC_EXPOSURE, 3);
+    Grab(page, "page_moss_18");
+    Leave();
+    const CSpecData_Moss_18& bog = doc.SpecData_Moss_18;
+    EXPECT_EQ(std::tuple(bog.Nitrates, bog.Potential, bog.PH, bog.Chanels, bog.ExposureID, bog.WaterBasinExisance),
+              std::tuple(CString("-1.5"), CString("-120"), CString("6.5"), CString("канал 'А'"), 3, -1));
+}
+
+TEST_F(MossPages14, TheTreesPartIsEmptiedAndLockedWithItsBox) {
+    doc.SpecData_Moss_19.CheckTrees = 1;
+    doc.SpecData_Moss_19.TreesCount = "40";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_19));
+    EXPECT_TRUE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART));
+    Keys(*page, CSpecForm_Moss_19::IDC_MOSSES_COVER, "101");
+    Keys(*page, CSpecForm_Moss_19::IDC_SPECIES_COVER, "12.5");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{CPercentEdit::kTooLarge});
+    page->CheckDlgButton(CSpecForm_Moss_19::IDC_TREES, BST_UNCHECKED);
+    Click(*page, CSpecForm_Moss_19::IDC_TREES);
+    EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART));
+    EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART_LABEL));
+    Leave();
+    const CSpecData_Moss_19& bog = doc.SpecData_Moss_19;
+    EXPECT_EQ(std::tuple(bog.CheckTrees, bog.TreesCount, bog.ProcentAllArea, bog.PercentSpeciesArea),
+              std::tuple(0, CString(), CString("10"), CString("12.5")));
+}
+
+TEST_F(MossPages14, VariantStepsEditTheRecordsOfTheirPages) {
+    doc.SpecData_Moss_02.HommiesType = 2;
+    doc.SpecData_Moss_05.PercentCoverage = "30";
+    doc.SpecData_Moss_14.Turfs.Add({"5", 1, "да"});
+    const CMossRecords before = doc;
+
+    for (const CRuntimeClass* step : {RUNTIME_CLASS(CSpecForm_Moss_20), RUNTIME_CLASS(CSpecForm_Moss_21),
+                                RUNTIME_CLASS(CSpecForm_Moss_22), RUNTIME_CLASS(CSpecForm_Moss_23),
+                                RUNTIME_CLASS(CSpecForm_Moss_14)}) {
+        ShowPage(step);
+        Leave();
+    }
+    const CMossRecords& after = doc;
+    EXPECT_EQ(after.SpecData_Moss_02.HommiesType, 2);  // the hidden community is kept
+    EXPECT_EQ(after.SpecData_Moss_05, before.SpecData_Moss_05);
+    EXPECT_EQ(after.SpecData_Moss_14, before.SpecData_Moss_14);  // page 14 keeps page 23's answer
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+}  // namespace
