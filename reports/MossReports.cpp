@@ -38,34 +38,36 @@ void FillMossReport(CReportParameters& report, MossNotePlace notePlace, std::ini
     if (notePlace == MossNotePlace::AfterPhotoMap) report.SetParam("PARAM_NOTE", note);
 }
 
-// The blocks of the pages 08 to 19 join these lists at the places marked.
 void FillMoss2(CReportParameters& report, int, int) {
     FillMossReport(report, MossNotePlace::AfterPhotoMap, {FillMossHabitat08, FillMossHabitat09, FillMossHabitat05});
 }
 
 void FillMoss3(CReportParameters& report, int, int) {
-    FillMossReport(report, MossNotePlace::AfterPhotoMap, {FillMossHabitat02Trees, /* 16, 14 */ FillMossHabitat05});
+    FillMossReport(report, MossNotePlace::AfterPhotoMap,
+                   {FillMossHabitat02Trees, FillMossHabitat16, FillMossHabitat14, FillMossHabitat05});
 }
 
 void FillMoss4(CReportParameters& report, int, int) {
-    FillMossReport(report, MossNotePlace::BeforePhotoMap, {FillMossHabitat08, /* 17 */ FillMossHabitat05});
+    FillMossReport(report, MossNotePlace::BeforePhotoMap, {FillMossHabitat08, FillMossHabitat17, FillMossHabitat05});
 }
 
 void FillMoss5(CReportParameters& report, int, int) {
-    FillMossReport(report, MossNotePlace::BeforePhotoMap, {/* 18 */ FillMossHabitat02, /* 19 */ FillMossHabitat05});
+    FillMossReport(report, MossNotePlace::BeforePhotoMap,
+                   {FillMossHabitat18, FillMossHabitat02, FillMossHabitat19, FillMossHabitat05});
 }
 
 void FillMoss6(CReportParameters& report, int, int) {
-    FillMossReport(report, MossNotePlace::BeforePhotoMap, {FillMossHabitat02Trees, FillMossHabitat10, FillMossHabitat11, /* 14 */ FillMossHabitat05});
+    FillMossReport(report, MossNotePlace::BeforePhotoMap,
+                   {FillMossHabitat02Trees, FillMossHabitat10, FillMossHabitat11, FillMossHabitat14, FillMossHabitat05});
 }
 
 void FillMoss7(CReportParameters& report, int, int) {
     FillMossReport(report, MossNotePlace::BeforePhotoMap,
-                   {FillMossHabitat12, FillMossHabitat02, FillMossHabitat13, /* 14 areas */ FillMossHabitat05});
+                   {FillMossHabitat12, FillMossHabitat02, FillMossHabitat13, FillMossHabitat14Areas, FillMossHabitat05});
 }
 
 void FillMoss8(CReportParameters& report, int, int) {
-    FillMossReport(report, MossNotePlace::BeforePhotoMap, {FillMossHabitat02, /* 15 */ FillMossHabitat05});
+    FillMossReport(report, MossNotePlace::BeforePhotoMap, {FillMossHabitat02, FillMossHabitat15, FillMossHabitat05});
 }
 
 void FillMoss9(CReportParameters& report, int, int) {
@@ -214,4 +216,91 @@ void FillMossHabitat13(CReportParameters& report) {
     report.SetYesNoParam("PARAM_TREE_12", bog.TreesExist);
     report.SetParam("PARAM_TREE_13", bog.TreesCount);
     report.SetParam("PARAM_PERCENTAGE_1", bog.ProcentArea);
+}
+
+void FillMossHabitat14Areas(CReportParameters& report) {
+    ForEachReportedRow(report.Document().SpecData_Moss_14.Turfs, kAllMossRows, [&](int row, const CMoss04Row& tuft) {
+        report.SetParam(CReportParameters::RowName("PARAM_AREA_%d", row), tuft.TurfArea);
+    });
+}
+
+void FillMossHabitat14(CReportParameters& report) {
+    ForEachReportedRow(report.Document().SpecData_Moss_14.Turfs, kMossRowLimit, [&](int row, const CMoss04Row& tuft) {
+        report.SetParam(CReportParameters::RowName("PARAM_AREA_%d", row), tuft.TurfArea);
+        report.SetParam(CReportParameters::RowName("PARAM_SPORE_%d", row), tuft.SporeExistsName);
+    });
+}
+
+void FillMossHabitat15(CReportParameters& report) {
+    const CSpecData_Moss_15& habitat = report.Document().SpecData_Moss_15;
+    FillLatinNames(report, habitat.GrassBush, "PARAM_BUSH_%d");
+    report.SetParam("PARAM_TREE", habitat.TreePercent);
+    report.SetParam("PARAM_BUSH", habitat.BushesPercent);
+    report.SetParam("PARAM_GRASS", habitat.GrassPercent);
+    report.SetParam("PARAM_TERRAIN", habitat.Tilt);
+    report.SetParam("PARAM_EXPOSURE", habitat.ExposureIDName);
+    report.SetParam("PARAM_ROCK", habitat.RocksExistanceName);
+    report.SetParam("PARAM_SOIL", habitat.SoilIDName);
+    report.SetParam("PARAM_EROSION", habitat.ErosiveIDName);
+    ForEachReportedRow(habitat.Arhegons, kMossRowLimit, [&](int row, const CMoss15Row& tuft) {
+        report.SetParam(CReportParameters::RowName("PARAM_AREA_%d", row), tuft.TorfArea);
+        report.SetParam(CReportParameters::RowName("PARAM_ARH_%d", row), tuft.ArhegonExistanceName);
+    });
+}
+
+void FillMossHabitat16(CReportParameters& report) {
+    const CSpecData_Moss_16& habitat = report.Document().SpecData_Moss_16;
+    FillLatinNames(report, habitat.GrassBush, "PARAM_BUSH_%d");
+    report.SetParam("PARAM_ROCK", habitat.RocksExistanceName);
+    report.SetParam("PARAM_WATER", habitat.WaterBasinExistanceName);
+}
+
+void FillMossHabitat17(CReportParameters& report) {
+    const CSpecData_Moss_17& hosts = report.Document().SpecData_Moss_17;
+    ForEachReportedRow(hosts.Trees, kMossRowLimit, [&](int row, const CMoss17TreeRow& tree) {
+        report.SetParam(CReportParameters::RowName("PARAM_NAME_1%d", row), tree.Name_bg);
+        report.SetParam(CReportParameters::RowName("PARAM_NAME_2%d", row), tree.Name_lat);
+        report.SetParam(CReportParameters::RowName("PARAM_HIGH_%d", row), tree.Height);
+        report.SetParam(CReportParameters::RowName("PARAM_DIAMETER_%d", row), tree.Diameter);
+    });
+    report.SetParam("PARAM_AREA", hosts.Area);
+    ForEachReportedRow(hosts.Colonies, kMossRowLimit, [&](int row, const CMoss17ColonyRow& colony) {
+        report.SetParam(CReportParameters::RowName("PARAM_AREA_1%d", row), colony.AliveArea);
+        report.SetParam(CReportParameters::RowName("PARAM_AREA_2%d", row), colony.DeadArea);
+        report.SetParam(CReportParameters::RowName("PARAM_AREA_3%d", row), colony.Coverage);
+        report.SetParam(CReportParameters::RowName("PARAM_AREA_4%d", row), colony.ExposureIDName);
+        report.SetParam(CReportParameters::RowName("PARAM_AREA_5%d", row), colony.Height);
+        report.SetParam(CReportParameters::RowName("PARAM_AREA_6%d", row), colony.AppropriateCount);
+    });
+}
+
+void FillMossHabitat18(CReportParameters& report) {
+    const CSpecData_Moss_18& bog = report.Document().SpecData_Moss_18;
+    report.SetParam("PARAM_AREA", bog.TorfArea);
+    report.SetParam("PARAM_TERRAIN", bog.Tilt);
+    report.SetParam("PARAM_EXPOSURE", bog.ExposureIDName);
+    report.SetParam("PARAM_WATER", bog.WaterBasinExisanceName);
+    report.SetParam("PARAM_RELIEF", bog.Releif);
+    report.SetParam("PARAM_CANAL", bog.Chanels);
+    const CString* indicators[] = {&bog.PH,         &bog.Chloride, &bog.Nitrates, &bog.Sulfates,
+                                   &bog.Nitrites,   &bog.Carbonates, &bog.Phosphates, &bog.Oxigen,
+                                   &bog.WaterTemperature, &bog.Electric, &bog.Potential};
+    int number = 0;
+    for (const CString* indicator : indicators)
+        report.SetParam(CReportParameters::RowName("PARAM_WI_%d", ++number), *indicator);
+    // The water level is typed on the same page; printed after the indicators rather than lost.
+    report.SetParam("PARAM_WATER_LEVEL", bog.WaterHigh);
+}
+
+void FillMossHabitat19(CReportParameters& report) {
+    const CSpecData_Moss_19& bog = report.Document().SpecData_Moss_19;
+    ForEachReportedRow(bog.GrassBush, kAllMossRows, [&](int row, const CMossSpeciesRow& one) {
+        report.SetParam(CReportParameters::RowName("PARAM_BUSH_%d", row), one.Name_lat);
+    });
+    report.SetYesNoParam("PARAM_PTREE_Y_N", bog.CheckTrees);
+    report.SetParam("PARAM_PTREE_PERCENTAGE", bog.TreesCount);
+    report.SetParam("PARAM_PERCENTAGE_1", bog.ProcentAllArea);
+    report.SetParam("PARAM_PERCENTAGE_2", bog.PercentSpeciesArea);
+    report.SetParam("PARAM_SHAPE", bog.Releif);
+    report.SetParam("PARAM_INCREASE", bog.AnnualGrowth);
 }

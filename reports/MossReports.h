@@ -31,6 +31,13 @@ void FillMossHabitat10(CReportParameters& report);
 void FillMossHabitat11(CReportParameters& report);
 void FillMossHabitat12(CReportParameters& report);
 void FillMossHabitat13(CReportParameters& report);
+void FillMossHabitat14Areas(CReportParameters& report);  // the tufts' areas, every row
+void FillMossHabitat14(CReportParameters& report);       // areas and spore capsules
+void FillMossHabitat15(CReportParameters& report);
+void FillMossHabitat16(CReportParameters& report);
+void FillMossHabitat17(CReportParameters& report);
+void FillMossHabitat18(CReportParameters& report);
+void FillMossHabitat19(CReportParameters& report);
 
 // Where a moss report puts its note: after the photo and map signs (types 2 and 3) or before.
 enum class MossNotePlace { AfterPhotoMap, BeforePhotoMap };
