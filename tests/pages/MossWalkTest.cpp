@@ -1,4 +1,4 @@
-// Forms 2, 9 and 10 on the demo database, as a user walks them: the moss pages filled through
+// Forms 2, 3, 5, 9 and 10 on the demo database, as a user walks them: the moss pages filled through
 // their controls and dialogs, stored, opened again for editing with every value back, stored
 // again, printed and deleted.
 #include <functional>
@@ -14,6 +14,11 @@
 #include "pages/species/SpecFormMoss07.h"
 #include "pages/species/SpecFormMoss08.h"
 #include "pages/species/SpecFormMoss09.h"
+#include "pages/species/SpecFormMoss16.h"
+#include "pages/species/SpecFormMoss18.h"
+#include "pages/species/SpecFormMoss19.h"
+#include "pages/species/SpecFormMoss22.h"
+#include "pages/species/SpecFormMoss23.h"
 #include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
@@ -68,7 +73,8 @@ protected:
         const auto records = [](const CTovan_splitDoc& form) {
             return std::tuple(form.SpecData_Moss_01, form.SpecData_Moss_02, form.SpecData_Moss_03, form.SpecData_Moss_04,
                               form.SpecData_Moss_05, form.SpecData_Moss_06, form.SpecData_Moss_07, form.SpecData_Moss_08,
-                              form.SpecData_Moss_09);
+                              form.SpecData_Moss_09, form.SpecData_Moss_14, form.SpecData_Moss_15, form.SpecData_Moss_16,
+                              form.SpecData_Moss_17, form.SpecData_Moss_18, form.SpecData_Moss_19);
         };
         EXPECT_EQ(records(loaded), records(doc));
 
@@ -146,6 +152,46 @@ TEST_F(MossWalkTest, BuxbaumiaWithItsForestAndStumps) {
                           "Стария път"},
                          {RUNTIME_CLASS(CSpecForm_Moss_01), RUNTIME_CLASS(CSpecForm_Moss_08),
                           RUNTIME_CLASS(CSpecForm_Moss_09), RUNTIME_CLASS(CSpecForm_Moss_05)});
+}
+
+TEST_F(MossWalkTest, MeesiaWithRocksWaterAndSporeCapsules) {
+    doc.FormTypeID = 3;
+    doc.SpeciesID = 101;
+    doc.SpeciesName = "Meesia longiseta";
+    doc.SpecData_Moss_02.HommiesType = 2;  // stored before; page 22 hides it and keeps it
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_22));
+    WithDialog(CDlg_Moss_AddSpecies::IDC_LATIN, 3, 0, "", [this] { Click(*page, 2596); });
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_16));
+    Choose(*page, CSpecForm_Moss_16::IDC_WATER, 1);
+    WithDialog(CDlg_Moss_AddSpecies::IDC_BULGARIAN, 4, 0, "", [this] { Click(*page, 2596); });
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_23));
+    WithDialog(CDlg_Moss_Tuft::IDC_SPORE, 2, CDlg_Moss_Tuft::IDC_AREA, "6.5", [this] { Click(*page, 2596); });
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
+    page->SetDlgItemText(CSpecForm_Moss_06::IDC_NOTES, "край 'блатото'");
+    Leave();
+    StoreEditPrintDelete({"Meesia longiseta", "Picea abies", "Vaccinium myrtillus", "6.5", "край 'блатото'"},
+                         {RUNTIME_CLASS(CSpecForm_Moss_22), RUNTIME_CLASS(CSpecForm_Moss_16),
+                          RUNTIME_CLASS(CSpecForm_Moss_23), RUNTIME_CLASS(CSpecForm_Moss_06)});
+}
+
+TEST_F(MossWalkTest, SphagnumWithTheBogsWaterAndCovers) {
+    doc.FormTypeID = 5;
+    doc.SpeciesID = 104;
+    doc.SpeciesName = "Sphagnum cuspidatum";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_18));
+    Choose(*page, CSpecForm_Moss_18::IDC_EXPOSURE, 2);
+    page->SetDlgItemText(CSpecForm_Moss_18::IDC_NITRATES, "-0.25");
+    page->SetDlgItemText(2514, "35");
+    page->SetDlgItemText(2061, "4.5");
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_19));
+    page->CheckDlgButton(CSpecForm_Moss_19::IDC_TREES, BST_CHECKED);
+    Click(*page, CSpecForm_Moss_19::IDC_TREES);
+    page->SetDlgItemText(CSpecForm_Moss_19::IDC_TREES_PART, "15");
+    page->SetDlgItemText(CSpecForm_Moss_19::IDC_SPECIES_COVER, "12.5");
+    WithDialog(CDlg_Moss_AddSpecies::IDC_BULGARIAN, 4, 0, "", [this] { Click(*page, 2596); });
+    Leave();
+    StoreEditPrintDelete({"Sphagnum cuspidatum", "-0.25", "35", "4.5", "15", "12.5", "Vaccinium myrtillus"},
+                         {RUNTIME_CLASS(CSpecForm_Moss_18), RUNTIME_CLASS(CSpecForm_Moss_19)});
 }
 
 }  // namespace
