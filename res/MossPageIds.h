@@ -25,3 +25,5 @@ constexpr UINT IDD_MOSS_ROCKS_WATER_PAGE = 288;  // rocks, open water, species
 constexpr UINT IDD_MOSS_BOG_WATER_PAGE = 292;    // the bog's water indicators, relief, area
 constexpr UINT IDD_MOSS_BOG_COVER_PAGE = 294;    // trees in the bog, growth, covers, species
 constexpr UINT IDD_MOSS_EMPTY_PAGE = 296;        // title and navigation only
+constexpr UINT IDD_MOSS_SOIL_PAGE = 286;         // soil, erosion, covers, species, tufts with archegonia
+constexpr UINT IDD_MOSS_ADD_TUFT = 361;          // a tuft with archegonia

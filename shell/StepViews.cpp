@@ -66,6 +66,7 @@
 #include "pages/species/SpecFormMoss12.h"
 #include "pages/species/SpecFormMoss13.h"
 #include "pages/species/SpecFormMoss14.h"
+#include "pages/species/SpecFormMoss15.h"
 #include "pages/species/SpecFormMoss16.h"
 #include "pages/species/SpecFormMoss18.h"
 #include "pages/species/SpecFormMoss19.h"
@@ -215,7 +216,7 @@ constexpr StepView kStepViews[] = {
     {7012, "CSpecForm_Moss_12", RUNTIME_CLASS(CSpecForm_Moss_12)},
     {7013, "CSpecForm_Moss_13", RUNTIME_CLASS(CSpecForm_Moss_13)},
     {7014, "CSpecForm_Moss_14", RUNTIME_CLASS(CSpecForm_Moss_14)},
-    {7015, "CSpecForm_Moss_15", nullptr},
+    {7015, "CSpecForm_Moss_15", RUNTIME_CLASS(CSpecForm_Moss_15)},
     {7016, "CSpecForm_Moss_16", RUNTIME_CLASS(CSpecForm_Moss_16)},
     {7017, "CSpecForm_Moss_17", nullptr},
     {7018, "CSpecForm_Moss_18", RUNTIME_CLASS(CSpecForm_Moss_18)},

@@ -5,6 +5,7 @@
 
 namespace {
 
+constexpr DWORD kDigits = ES_NUMBER;
 constexpr DWORD kRightDigits = ES_NUMBER | ES_RIGHT;
 constexpr DWORD kGrid = WS_TABSTOP | WS_BORDER;
 constexpr DWORD kList = CBS_DROPDOWNLIST | WS_VSCROLL;
@@ -18,6 +19,36 @@ const DialogTemplate& kTuftListPage = RegisterDialogTemplate({IDD_MOSS_TUFT_LIST
     Button(2598, "Изтрий", {261, 129, 54, 15}),
     Button(2579, "<< Назад ", {203, 154, 58, 15}),
     Button(2581, "Продължи >>", {265, 154, 58, 15}),
+})});
+
+const DialogTemplate& kSoilPage = RegisterDialogTemplate({IDD_MOSS_SOIL_PAGE, "", {370, 376}, WithPageHeader({
+    Label(2003, "Мъхове - 15", {7, 7, 250, 12}),
+    Label(IDC_STATIC, "Тип на почвата:", {7, 27, 120, 8}),
+    ComboBox(2505, {130, 25, 120, 80}, kList),
+    Label(IDC_STATIC, "Наличие на скални излази:", {7, 44, 120, 8}),
+    ComboBox(2503, {130, 42, 60, 80}, kList),
+    Label(IDC_STATIC, "Изложение на терена:", {7, 61, 120, 8}),
+    ComboBox(2460, {130, 59, 60, 120}, kList),
+    Label(IDC_STATIC, "Степен на ерозия:", {7, 78, 120, 8}),
+    ComboBox(2506, {130, 76, 120, 80}, kList),
+    Label(IDC_STATIC, "Проективно покритие на храстовия етаж  (в %)", {7, 95, 190, 8}),
+    Edit(2464, {200, 93, 30, 13}, kDigits),
+    Label(IDC_STATIC, "Проективно покритие на тревния етаж  (в %)", {7, 112, 190, 8}),
+    Edit(2028, {200, 110, 30, 13}, kDigits),
+    Label(IDC_STATIC, "Наклон на терена:", {7, 129, 190, 8}),
+    Edit(5004, {200, 127, 30, 13}, kDigits),
+    Label(IDC_STATIC, "Склоп на дървесния етаж  (в %):", {7, 146, 190, 8}),
+    Edit(2486, {200, 144, 30, 13}, kDigits),
+    Label(IDC_STATIC, kSpeciesLabel, {7, 164, 250, 8}),
+    CustomControl("MFCGridCtrl", 2457, {7, 174, 356, 70}, kGrid),
+    Button(2596, "Добави", {251, 247, 54, 15}),
+    Button(2598, "Изтрий", {309, 247, 54, 15}),
+    Label(IDC_STATIC, "Чимчета в изследваното местообитание", {7, 266, 250, 8}),
+    CustomControl("MFCGridCtrl", 2474, {7, 276, 356, 60}, kGrid),
+    Button(2597, "Добави", {251, 339, 54, 15}),
+    Button(2599, "Изтрий", {309, 339, 54, 15}),
+    Button(2579, "<< Назад ", {243, 358, 58, 15}),
+    Button(2581, "Продължи >>", {305, 358, 58, 15}),
 })});
 
 const DialogTemplate& kRocksWaterPage = RegisterDialogTemplate({IDD_MOSS_ROCKS_WATER_PAGE, "", {370, 216}, WithPageHeader({

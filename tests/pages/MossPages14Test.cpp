@@ -1,6 +1,9 @@
 // The moss pages 14 and 16 to 23: the signed fields of the bog, the trees' part locked with its
 // box, and the variant steps that edit the records of pages 02, 05 and 14.
+#include "pages/species/DlgMossAddTuft.h"
+#include "pages/species/DlgMossRows.h"
 #include "pages/species/SpecFormMoss14.h"
+#include "pages/species/SpecFormMoss15.h"
 #include "pages/species/SpecFormMoss18.h"
 #include "pages/species/SpecFormMoss19.h"
 #include "pages/species/SpecFormMoss20.h"
@@ -63,6 +66,43 @@ TEST_F(MossPages14, VariantStepsEditTheRecordsOfTheirPages) {
     EXPECT_EQ(after.SpecData_Moss_05, before.SpecData_Moss_05);
     EXPECT_EQ(after.SpecData_Moss_14, before.SpecData_Moss_14);  // page 14 keeps page 23's answer
     EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(MossPages14, SoilPageRefusesRepeatedSpeciesAndTuftsNeedAreaAndArchegonia) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_15));
+    for (const int species : {1, 2, 1}) {
+        const ModalRun script([species](CDialog& shown) {
+            Choose(shown, CDlg_Moss_AddSpecies::IDC_BULGARIAN, species);
+            shown.PressButton(IDOK);
+        });
+        Click(*page, CSpecForm_Moss_15::IDC_ADD_SPECIES);
+    }
+    const ModalRun editToFirst([](CDialog& shown) {  // an edit is refused too
+        Choose(shown, CDlg_Moss_AddSpecies::IDC_BULGARIAN, 1);
+        shown.PressButton(IDOK);
+        if (!shown.IsEnded()) shown.PressButton(IDCANCEL);
+    });
+    dynamic_cast<CGridCtrl*>(page->GetDlgItem(CSpecForm_Moss_15::IDC_SPECIES))->SendMessageToParent(2, 1, NM_DBLCLK);
+    const ModalRun tuft([](CDialog& shown) {
+        shown.SetDlgItemText(CDlg_Moss_AddTuft::IDC_AREA, "   ");
+        shown.PressButton(IDOK);
+        shown.SetDlgItemText(CDlg_Moss_AddTuft::IDC_AREA, " 12.5 ");
+        shown.PressButton(IDOK);
+        Choose(shown, CDlg_Moss_AddTuft::IDC_ARCHEGONIA, 1);
+        shown.PressButton(IDOK);
+    });
+    Click(*page, CSpecForm_Moss_15::IDC_ADD_TUFT);
+    Keys(*page, CSpecForm_Moss_15::IDC_TREES, "101");
+    Leave();
+    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{"Този вид вече присъства в списъка!", "Този вид вече присъства в списъка!",
+                                                   CDlg_Moss_AddTuft::kAreaRequired,
+                                                   CDlg_Moss_AddTuft::kArchegoniaRequired, CPercentEdit::kTooLarge}));
+    const CSpecData_Moss_15& soil = doc.SpecData_Moss_15;
+    ASSERT_EQ(soil.GrassBush.GetSize(), 2);
+    EXPECT_EQ(soil.GrassBush[1].ID_lat, 2);
+    EXPECT_EQ(soil.Arhegons.GetSize(), 1);
+    EXPECT_EQ(soil.Arhegons[0], (CMoss15Row{"12.5", 1, "да"}));
+    EXPECT_EQ(soil.TreePercent, "10");
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Forms 2, 3, 5, 9 and 10 on the demo database, as a user walks them: the moss pages filled through
+// Forms 2, 3, 5, 8, 9 and 10 on the demo database, as a user walks them: the moss pages filled through
 // their controls and dialogs, stored, opened again for editing with every value back, stored
 // again, printed and deleted.
 #include <functional>
@@ -14,6 +14,8 @@
 #include "pages/species/SpecFormMoss07.h"
 #include "pages/species/SpecFormMoss08.h"
 #include "pages/species/SpecFormMoss09.h"
+#include "pages/species/DlgMossAddTuft.h"
+#include "pages/species/SpecFormMoss15.h"
 #include "pages/species/SpecFormMoss16.h"
 #include "pages/species/SpecFormMoss18.h"
 #include "pages/species/SpecFormMoss19.h"
@@ -192,6 +194,24 @@ TEST_F(MossWalkTest, SphagnumWithTheBogsWaterAndCovers) {
     Leave();
     StoreEditPrintDelete({"Sphagnum cuspidatum", "-0.25", "35", "4.5", "15", "12.5", "Vaccinium myrtillus"},
                          {RUNTIME_CLASS(CSpecForm_Moss_18), RUNTIME_CLASS(CSpecForm_Moss_19)});
+}
+
+TEST_F(MossWalkTest, ManniaWithSoilErosionAndArchegonia) {
+    doc.FormTypeID = 8;
+    doc.SpeciesID = 110;
+    doc.SpeciesName = "Mannia triandra";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_02));
+    Choose(*page, CSpecForm_Moss_02::IDC_COMMUNITY, 2);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_15));
+    Choose(*page, CSpecForm_Moss_15::IDC_SOIL, 3);
+    Choose(*page, CSpecForm_Moss_15::IDC_EROSION, 2);
+    page->SetDlgItemText(CSpecForm_Moss_15::IDC_TREES, "25");
+    WithDialog(CDlg_Moss_AddSpecies::IDC_BULGARIAN, 4, 0, "", [this] { Click(*page, CSpecForm_Moss_15::IDC_ADD_SPECIES); });
+    WithDialog(CDlg_Moss_AddTuft::IDC_ARCHEGONIA, 1, CDlg_Moss_AddTuft::IDC_AREA, "3.5",
+               [this] { Click(*page, CSpecForm_Moss_15::IDC_ADD_TUFT); });
+    Leave();
+    StoreEditPrintDelete({"Mannia triandra", "Глинеста", "Слаба", "25", "Vaccinium myrtillus", "3.5"},
+                         {RUNTIME_CLASS(CSpecForm_Moss_02), RUNTIME_CLASS(CSpecForm_Moss_15)});
 }
 
 }  // namespace
