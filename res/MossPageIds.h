@@ -27,3 +27,6 @@ constexpr UINT IDD_MOSS_BOG_COVER_PAGE = 294;    // trees in the bog, growth, co
 constexpr UINT IDD_MOSS_EMPTY_PAGE = 296;        // title and navigation only
 constexpr UINT IDD_MOSS_SOIL_PAGE = 286;         // soil, erosion, covers, species, tufts with archegonia
 constexpr UINT IDD_MOSS_ADD_TUFT = 361;          // a tuft with archegonia
+constexpr UINT IDD_MOSS_HOSTS_PAGE = 290;        // host trees and their moss colonies
+constexpr UINT IDD_MOSS_ADD_TREE = 219;          // a host tree
+constexpr UINT IDD_MOSS_COLONY = 221;            // a moss colony on a host tree

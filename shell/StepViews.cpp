@@ -68,6 +68,7 @@
 #include "pages/species/SpecFormMoss14.h"
 #include "pages/species/SpecFormMoss15.h"
 #include "pages/species/SpecFormMoss16.h"
+#include "pages/species/SpecFormMoss17.h"
 #include "pages/species/SpecFormMoss18.h"
 #include "pages/species/SpecFormMoss19.h"
 #include "pages/species/SpecFormMoss20.h"
@@ -218,7 +219,7 @@ constexpr StepView kStepViews[] = {
     {7014, "CSpecForm_Moss_14", RUNTIME_CLASS(CSpecForm_Moss_14)},
     {7015, "CSpecForm_Moss_15", RUNTIME_CLASS(CSpecForm_Moss_15)},
     {7016, "CSpecForm_Moss_16", RUNTIME_CLASS(CSpecForm_Moss_16)},
-    {7017, "CSpecForm_Moss_17", nullptr},
+    {7017, "CSpecForm_Moss_17", RUNTIME_CLASS(CSpecForm_Moss_17)},
     {7018, "CSpecForm_Moss_18", RUNTIME_CLASS(CSpecForm_Moss_18)},
     {7019, "CSpecForm_Moss_19", RUNTIME_CLASS(CSpecForm_Moss_19)},
     {7020, "CSpecForm_Moss_20", RUNTIME_CLASS(CSpecForm_Moss_20)},

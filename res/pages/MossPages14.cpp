@@ -65,6 +65,22 @@ const DialogTemplate& kRocksWaterPage = RegisterDialogTemplate({IDD_MOSS_ROCKS_W
     Button(2581, "Продължи >>", {305, 196, 58, 15}),
 })});
 
+const DialogTemplate& kHostsPage = RegisterDialogTemplate({IDD_MOSS_HOSTS_PAGE, "", {440, 300}, WithPageHeader({
+    Label(2003, "Мъхове - 17", {7, 7, 250, 12}),
+    Label(IDC_STATIC, "Дървесен вид, върху който е намерен мъхът", {7, 25, 250, 8}),
+    CustomControl("MFCGridCtrl", 2509, {7, 35, 426, 80}, kGrid),
+    Button(2510, "Добави", {321, 118, 54, 15}),
+    Button(2511, "Изтрий", {379, 118, 54, 15}),
+    Label(IDC_STATIC, "Площ  на дървета със съответния вид мъх (в ha):", {7, 139, 200, 8}),
+    Edit(2037, {210, 137, 50, 13}),
+    Label(IDC_STATIC, "Площ на мъховата колония за всяко наблюдавано дърво", {7, 157, 250, 8}),
+    CustomControl("MFCGridCtrl", 2461, {7, 167, 426, 90}, kGrid),
+    Button(2611, "Добави", {321, 260, 54, 15}),
+    Button(2512, "Изтрий", {379, 260, 54, 15}),
+    Button(2579, "<< Назад ", {313, 280, 58, 15}),
+    Button(2581, "Продължи >>", {375, 280, 58, 15}),
+})});
+
 const DialogTemplate& kBogWaterPage = RegisterDialogTemplate({IDD_MOSS_BOG_WATER_PAGE, "", {400, 282}, WithPageHeader({
     Label(2003, "Мъхове - 18 - Характеристика на местообитанието", {7, 7, 300, 12}),
     Label(IDC_STATIC, "Присъствие на открити водни площи:", {7, 27, 150, 8}),

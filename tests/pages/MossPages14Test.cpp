@@ -1,6 +1,8 @@
 // The moss pages 14 and 16 to 23: the signed fields of the bog, the trees' part locked with its
 // box, and the variant steps that edit the records of pages 02, 05 and 14.
 #include "pages/species/DlgMossAddTuft.h"
+#include "pages/species/DlgMossColony.h"
+#include "pages/species/SpecFormMoss17.h"
 #include "pages/species/DlgMossRows.h"
 #include "pages/species/SpecFormMoss14.h"
 #include "pages/species/SpecFormMoss15.h"
@@ -103,6 +105,45 @@ TEST_F(MossPages14, SoilPageRefusesRepeatedSpeciesAndTuftsNeedAreaAndArchegonia)
     EXPECT_EQ(soil.Arhegons.GetSize(), 1);
     EXPECT_EQ(soil.Arhegons[0], (CMoss15Row{"12.5", 1, "да"}));
     EXPECT_EQ(soil.TreePercent, "10");
+}
+
+TEST_F(MossPages14, ColoniesFollowTheirTreeWhenATreeIsDeleted) {
+    using Page = CSpecForm_Moss_17;
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_17));
+    Click(*page, Page::IDC_ADD_COLONY);  // no tree yet: a message and no dialog
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{Page::kNoTrees});
+    Leave();
+    CSpecData_Moss_17& stored = doc.SpecData_Moss_17;
+    for (int id : {1, 2, 3}) stored.Trees.Add({id, "", id, "", "", ""});
+    stored.Colonies.Add({1, -1, "", "на второ", "", "", "", ""});
+    stored.Colonies.Add({2, -1, "", "на трето", "", "", "", ""});
+    stored.Colonies.Add({0, -1, "", "на първо", "", "", "", ""});
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_17));
+    auto& hosts = *dynamic_cast<Page*>(page);
+
+    // Tree 1 carries one colony: "Не" keeps everything, "Да" deletes it with its colony.
+    boxes.Reset({IDNO, IDYES});
+    for (int twice = 0; twice < 2; ++twice) {
+        hosts.m_treeGrid.SetSelectedRange(1, 0, 1, hosts.m_treeGrid.GetColumnCount() - 1);
+        Click(*page, Page::IDC_DELETE_TREE);
+    }
+    ASSERT_EQ(hosts.m_trees.GetSize(), 2);
+    EXPECT_EQ(hosts.m_trees[0]._AllTreesID, 2);
+    ASSERT_EQ(hosts.m_colonies.GetSize(), 2);
+    EXPECT_EQ(std::tuple(hosts.m_colonies[0].TreeNum, hosts.m_colonies[1].TreeNum), std::tuple(0, 1));
+    EXPECT_EQ(hosts.m_colonyGrid.GetItemText(2, 1), "2");
+
+    // The colony dialog offers "1" to the tree count; "2" stores the position 1.
+    const ModalRun colony([](CDialog& shown) {
+        shown.PressButton(IDOK);
+        ChooseIndex(shown, CDlg_Moss_ColonyArea::IDC_TREE, 1);
+        shown.PressButton(IDOK);
+    });
+    Click(*page, Page::IDC_ADD_COLONY);
+    Leave();
+    EXPECT_EQ(doc.SpecData_Moss_17.Colonies[2].TreeNum, 1);
+    EXPECT_EQ(boxes.Texts().back(), CDlg_Moss_ColonyArea::kTreeRequired);
+    EXPECT_EQ(boxes.boxes.size(), 3u);  // twice the question, then no tree number
 }
 
 }  // namespace
