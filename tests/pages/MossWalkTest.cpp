@@ -1,4 +1,4 @@
-// Forms 2, 3, 5, 8, 9 and 10 on the demo database, as a user walks them: the moss pages filled through
+// Forms 2, 3, 4, 5, 8, 9 and 10 on the demo database, as a user walks them: the moss pages filled through
 // their controls and dialogs, stored, opened again for editing with every value back, stored
 // again, printed and deleted.
 #include <functional>
@@ -16,7 +16,10 @@
 #include "pages/species/SpecFormMoss09.h"
 #include "pages/species/DlgMossAddTuft.h"
 #include "pages/species/SpecFormMoss15.h"
+#include "pages/species/DlgMossAddTree.h"
+#include "pages/species/DlgMossColony.h"
 #include "pages/species/SpecFormMoss16.h"
+#include "pages/species/SpecFormMoss17.h"
 #include "pages/species/SpecFormMoss18.h"
 #include "pages/species/SpecFormMoss19.h"
 #include "pages/species/SpecFormMoss22.h"
@@ -212,6 +215,32 @@ TEST_F(MossWalkTest, ManniaWithSoilErosionAndArchegonia) {
     Leave();
     StoreEditPrintDelete({"Mannia triandra", "Глинеста", "Слаба", "25", "Vaccinium myrtillus", "3.5"},
                          {RUNTIME_CLASS(CSpecForm_Moss_02), RUNTIME_CLASS(CSpecForm_Moss_15)});
+}
+
+TEST_F(MossWalkTest, NeckeraOnItsHostTreesWithTheirColonies) {
+    doc.FormTypeID = 4;
+    doc.SpeciesID = 102;
+    doc.SpeciesName = "Neckera pennata";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_08));
+    page->SetDlgItemText(CSpecForm_Moss_08::IDC_CANOPY, "70");
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_17));
+    for (const int tree : {3, 1})
+        WithDialog(CDlg_Moss_AddTree::IDC_LATIN, tree, CDlg_Moss_AddTree::IDC_HEIGHT, "21",
+                   [this] { Click(*page, CSpecForm_Moss_17::IDC_ADD_TREE); });
+    {
+        const ModalRun script([](CDialog& shown) {
+            ChooseIndex(shown, CDlg_Moss_ColonyArea::IDC_TREE, 1);
+            shown.SetDlgItemText(CDlg_Moss_ColonyArea::IDC_ALIVE, "44.5");
+            shown.PressButton(IDOK);
+        });
+        Click(*page, CSpecForm_Moss_17::IDC_ADD_COLONY);
+    }
+    page->SetDlgItemText(CSpecForm_Moss_17::IDC_AREA, "1.25");
+    Leave();
+    ASSERT_EQ(doc.SpecData_Moss_17.Colonies.GetSize(), 1);
+    EXPECT_EQ(doc.SpecData_Moss_17.Colonies[0].TreeNum, 1);
+    StoreEditPrintDelete({"Neckera pennata", "70", "Picea abies", "Fagus sylvatica", "21", "44.5", "1.25"},
+                         {RUNTIME_CLASS(CSpecForm_Moss_08), RUNTIME_CLASS(CSpecForm_Moss_17)});
 }
 
 }  // namespace
