@@ -1,9 +1,12 @@
-// Forms 2, 3, 4, 5, 8, 9 and 10 on the demo database, as a user walks them: the moss pages filled through
+// Every moss form (2 to 10) on the demo database, as a user walks them: the moss pages filled through
 // their controls and dialogs, stored, opened again for editing with every value back, stored
 // again, printed and deleted.
 #include <functional>
 #include <tuple>
 
+#include "pages/species/DlgMossAddTree.h"
+#include "pages/species/DlgMossAddTuft.h"
+#include "pages/species/DlgMossColony.h"
 #include "pages/species/DlgMossRows.h"
 #include "pages/species/SpecFormMoss01.h"
 #include "pages/species/SpecFormMoss02.h"
@@ -14,10 +17,12 @@
 #include "pages/species/SpecFormMoss07.h"
 #include "pages/species/SpecFormMoss08.h"
 #include "pages/species/SpecFormMoss09.h"
-#include "pages/species/DlgMossAddTuft.h"
+#include "pages/species/SpecFormMoss10.h"
+#include "pages/species/SpecFormMoss11.h"
+#include "pages/species/SpecFormMoss12.h"
+#include "pages/species/SpecFormMoss13.h"
+#include "pages/species/SpecFormMoss14.h"
 #include "pages/species/SpecFormMoss15.h"
-#include "pages/species/DlgMossAddTree.h"
-#include "pages/species/DlgMossColony.h"
 #include "pages/species/SpecFormMoss16.h"
 #include "pages/species/SpecFormMoss17.h"
 #include "pages/species/SpecFormMoss18.h"
@@ -241,6 +246,33 @@ TEST_F(MossWalkTest, NeckeraOnItsHostTreesWithTheirColonies) {
     EXPECT_EQ(doc.SpecData_Moss_17.Colonies[0].TreeNum, 1);
     StoreEditPrintDelete({"Neckera pennata", "70", "Picea abies", "Fagus sylvatica", "21", "44.5", "1.25"},
                          {RUNTIME_CLASS(CSpecForm_Moss_08), RUNTIME_CLASS(CSpecForm_Moss_17)});
+}
+
+TEST_F(MossWalkTest, HamatocaulisInItsBogWithTheTuftAreas) {
+    doc.FormTypeID = 7;
+    doc.SpeciesID = 107;
+    doc.SpeciesName = "Hamatocaulis vernicosus";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_12));
+    page->SetDlgItemText(CSpecForm_Moss_12::IDC_CANALS, "стар канал");
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_14));
+    for (const char* area : {"8", "120.25"})
+        WithDialog(0, 0, CDlg_Moss_Tuft::IDC_AREA, area, [this] { Click(*page, CSpecForm_Moss_14::IDC_ADD); });
+    Leave();
+    StoreEditPrintDelete({"Hamatocaulis vernicosus", "стар канал", "8", "120.25"},
+                         {RUNTIME_CLASS(CSpecForm_Moss_12), RUNTIME_CLASS(CSpecForm_Moss_14)});
+}
+
+TEST_F(MossWalkTest, GrimmiaOnItsRocksWithSporeCapsules) {
+    doc.FormTypeID = 6;
+    doc.SpeciesID = 106;
+    doc.SpeciesName = "Grimmia teretinervis";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_10));
+    page->SetDlgItemText(CSpecForm_Moss_10::IDC_CANOPY, "40");
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_23));
+    WithDialog(CDlg_Moss_Tuft::IDC_SPORE, 1, CDlg_Moss_Tuft::IDC_AREA, "2.5", [this] { Click(*page, 2596); });
+    Leave();
+    StoreEditPrintDelete({"Grimmia teretinervis", "40", "2.5"},
+                         {RUNTIME_CLASS(CSpecForm_Moss_10), RUNTIME_CLASS(CSpecForm_Moss_23)});
 }
 
 }  // namespace
