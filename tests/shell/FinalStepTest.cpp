@@ -118,7 +118,6 @@ TEST_F(FinalStepTest, AFailedSaveKeepsTheTypedFormToTryAgain) {
 }
 
 TEST_F(FinalStepTest, StoringTheChangesOfAnEditedFormKeepsItOpen) {
-    KeepOnlyBuiltSteps(13);
     TypeForm("първо");
     Run(GoToFinalStep(), CReportListView::kActionStore);
     const int form = Number("select max(ID) from Forms");

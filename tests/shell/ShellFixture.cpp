@@ -6,7 +6,6 @@
 #include "platform/Dialog.h"
 #include "platform/GuiRuntime.h"
 #include "platform/Profile.h"
-#include "shell/StepViews.h"
 
 void ShellTest::SetUp() {
     SetProfileFile(database.Folder() + "quorin.ini");
@@ -89,12 +88,6 @@ CString ShellTest::Text(const CString& sql) const {
     db.open(database.Path());
     CSQLite3Query query = db.execQuery(sql);
     return query.eof() ? CString() : query.getStringField(0);
-}
-
-void ShellTest::KeepOnlyBuiltSteps(int formTypeId) const {
-    for (const StepView& step : StepViewTable())
-        if (!StepHasPage(step.code))
-            Exec(FormatSql("delete from FormBuilder where FormTypeId = %d and ItemDataValue = %d", formTypeId, step.code));
 }
 
 void ShellTest::Exec(const CString& sql) const {

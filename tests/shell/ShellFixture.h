@@ -38,9 +38,6 @@ protected:
     std::vector<std::pair<CString, int>> StepNodes() const;
     // Selects the mode node and opens the form type from it.
     void OpenForm(int formTypeId, BOOL editing = FALSE, BOOL readOnly = FALSE, int mode = 1001);
-    // Leaves the form type only the steps whose pages are built, so that its stored forms
-    // can be edited and stored again.
-    void KeepOnlyBuiltSteps(int formTypeId) const;
 
     int Number(const CString& sql) const;
     CString Text(const CString& sql) const;

@@ -292,7 +292,6 @@ TEST_F(StoredFormsTest, AFormWithAStepStillWithoutItsPageIsOnlyReadAndNeverStore
 }
 
 TEST_F(StoredFormsTest, AFormOpenedForEditingIsStoredAgainUnderItsOwnId) {
-    KeepOnlyBuiltSteps(11);
     const int form = forms[0];
     const CString code = Text(FormatSql("select FormCode from Forms where ID = %d", form));
     const int formCount = Number("select count(*) from Forms");
