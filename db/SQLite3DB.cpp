@@ -278,8 +278,10 @@ CSQLite3DB::~CSQLite3DB() { close(); }
 
 void CSQLite3DB::open(const char* fileName) {
     // Only an existing database is opened: the program never creates one, and a mistyped
-    // path must not leave an empty file behind.
-    const int result = sqlite3_open_v2(fileName ? fileName : "", &m_pDB, SQLITE_OPEN_READWRITE, nullptr);
+    // path must not leave an empty file behind. A connection serves one operation on one
+    // thread, so SQLite need not lock it around every call.
+    const int result =
+        sqlite3_open_v2(fileName ? fileName : "", &m_pDB, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
     if (result != SQLITE_OK) ThrowFromConnection(result, m_pDB);
     setBusyTimeout(m_nBusyTimeoutMs);
     RegisterCp1251Functions(m_pDB);

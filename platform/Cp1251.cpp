@@ -2,8 +2,10 @@
 
 #include "Utf8.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <unordered_map>
 
 namespace cp1251 {
@@ -81,16 +83,41 @@ std::string FromUtf8(std::string_view utf8) {
 }
 
 std::string ToUtf8(std::string_view bytes) {
+    // The UTF-8 form of every byte, made once: text read from the database passes here
+    // field by field, row by row.
+    struct Encoded {
+        char bytes[3];
+        unsigned char length;
+    };
+    static const std::array<Encoded, 256> kTable = [] {
+        std::array<Encoded, 256> table{};
+        for (int b = 0; b < 256; ++b) {
+            std::string utf8;
+            AppendUtf8(utf8, ByteToCodePoint(static_cast<unsigned char>(b)));
+            utf8.copy(table[b].bytes, utf8.size());
+            table[b].length = static_cast<unsigned char>(utf8.size());
+        }
+        return table;
+    }();
+    // ASCII, most of what the database holds, is the same in both encodings.
+    const auto firstHigh = std::find_if(bytes.begin(), bytes.end(), [](char c) { return (c & 0x80) != 0; });
     std::string out;
-    out.reserve(bytes.size() * 2);
-    // Runs of ASCII, most of a typical text, are the same in both encodings.
-    for (size_t i = 0; i < bytes.size();) {
-        size_t end = i;
-        while (end < bytes.size() && static_cast<unsigned char>(bytes[end]) < 0x80) ++end;
-        out.append(bytes.substr(i, end - i));
-        if (end < bytes.size()) AppendUtf8(out, ByteToCodePoint(static_cast<unsigned char>(bytes[end++])));
-        i = end;
+    if (firstHigh == bytes.end()) {
+        out.assign(bytes);
+        return out;
     }
+    size_t length = static_cast<size_t>(firstHigh - bytes.begin());
+    for (auto it = firstHigh; it != bytes.end(); ++it) length += kTable[static_cast<unsigned char>(*it)].length;
+    // Every byte writes all three places of its entry and moves on by its length; the two
+    // places of room at the end are cut off again.
+    out.resize(length + 2);
+    char* next = std::copy(bytes.begin(), firstHigh, out.data());
+    for (auto it = firstHigh; it != bytes.end(); ++it) {
+        const Encoded& encoded = kTable[static_cast<unsigned char>(*it)];
+        std::memcpy(next, encoded.bytes, 3);
+        next += encoded.length;
+    }
+    out.resize(length);
     return out;
 }
 

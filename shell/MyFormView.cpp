@@ -172,25 +172,23 @@ void CMyFormView::AppendRows(CGridCtrl& grid, CSQLite3Query& query) {
         if (forms.empty()) return;
         const int first = grid.GetRowCount();
         grid.SetRowCount(first + static_cast<int>(forms.size()));
-        CString number;
         int height = -1;
         for (size_t i = 0; i < forms.size(); ++i) {
-            const StoredFormRow& form = forms[i];
+            StoredFormRow& form = forms[i];
             const int row = first + static_cast<int>(i);
-            number.Format("%d", row);
-            grid.SetItemText(row, kNumberColumn, number);
-            if (height < 0) height = grid.GetTextExtent(row, kNumberColumn, number).cy;
+            grid.SetItemText(row, kNumberColumn, CString(std::to_string(row)));
+            if (height < 0) height = grid.GetTextExtent(row, kNumberColumn, grid.GetItemText(row, kNumberColumn)).cy;
             grid.SetRowHeight(row, height);
             grid.SetItemData(row, kNumberColumn, form.formId);
-            grid.SetItemText(row, kFormTypeColumn, form.formTypeName);
+            grid.SetItemText(row, kFormTypeColumn, std::move(form.formTypeName));
             grid.SetItemData(row, kFormTypeColumn, form.formTypeId);
-            grid.SetItemText(row, kCodeColumn, form.formCode);
-            grid.SetItemText(row, kObjectColumn, form.objectName);
-            grid.SetItemText(row, kDateColumn, form.createdDate);
-            grid.SetItemText(row, kTimeColumn, form.createdTime);
-            grid.SetItemText(row, kUserColumn, form.userName);
-            grid.SetItemText(row, kInspectorateColumn, form.inspectorate);
-            grid.SetItemText(row, kLastChangeColumn, form.lastChange);
+            grid.SetItemText(row, kCodeColumn, std::move(form.formCode));
+            grid.SetItemText(row, kObjectColumn, std::move(form.objectName));
+            grid.SetItemText(row, kDateColumn, std::move(form.createdDate));
+            grid.SetItemText(row, kTimeColumn, std::move(form.createdTime));
+            grid.SetItemText(row, kUserColumn, std::move(form.userName));
+            grid.SetItemText(row, kInspectorateColumn, std::move(form.inspectorate));
+            grid.SetItemText(row, kLastChangeColumn, std::move(form.lastChange));
         }
         forms.clear();
     };

@@ -122,6 +122,8 @@ StoredFormRow CStoredFormReader::Read(const CSQLite3Query& query) const {
     row.createdTime = query.getStringField(m_createdTime);
     row.userName = query.getStringField(m_userName);
     row.inspectorate = query.getStringField(m_inspectorate);
-    row.lastChange.Format("%s %s", query.getStringField(m_lastChangeDate), query.getStringField(m_lastChangeTime));
+    row.lastChange = query.getStringField(m_lastChangeDate);
+    row.lastChange += " ";
+    row.lastChange += query.getStringField(m_lastChangeTime);
     return row;
 }

@@ -13,6 +13,7 @@ public:
     using CGridCellBase::operator=;
 
     void SetText(LPCTSTR text) override { m_strText = text; }
+    void TakeText(CString&& text) override { m_strText = std::move(text); }
     void SetImage(int image) override { m_nImage = image; }
     void SetData(LPARAM data) override { m_lParam = data; }
     void SetFormat(DWORD format) override { m_nFormat = format; }

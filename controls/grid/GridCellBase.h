@@ -15,6 +15,8 @@ public:
     ~CGridCellBase() override = default;
 
     virtual void SetText(LPCTSTR text) = 0;
+    // The same, handing over a text the caller no longer needs, so a long list is not copied twice.
+    virtual void TakeText(CString&& text) { SetText(text.GetString()); }
     virtual void SetImage(int image) = 0;
     virtual void SetData(LPARAM data) = 0;
     virtual void SetState(DWORD state) { m_nState = state; }

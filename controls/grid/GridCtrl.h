@@ -67,6 +67,7 @@ public:
 
     // ---- items (FALSE, "" or 0 for a cell that does not exist) ----------------------------
     BOOL SetItemText(int row, int col, LPCTSTR text);
+    BOOL SetItemText(int row, int col, CString&& text);  // takes the text over
     BOOL SetItemData(int row, int col, LPARAM data);
     BOOL SetItemState(int row, int col, UINT state);
     BOOL SetItemFormat(int row, int col, UINT format);

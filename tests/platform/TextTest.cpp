@@ -16,6 +16,9 @@ TEST(Cp1251, CyrillicAndSymbolsRoundTripThroughTheCodePage) {
     for (int b = 1; b < 256; ++b)
         if (b != 0x98) all += static_cast<char>(b);
     EXPECT_EQ(cp1251::FromUtf8(cp1251::ToUtf8(all)), all);
+    // A three-byte character last, and ASCII before and after Cyrillic.
+    EXPECT_EQ(cp1251::ToUtf8("\x88"), "€");
+    EXPECT_EQ(cp1251::ToUtf8("12 \xEB\xE2. \x88"), "12 лв. €");
 }
 
 TEST(Cp1251, CharactersOutsideTheCodePageAreDetectedAndNeverPassSilently) {
