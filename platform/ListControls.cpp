@@ -44,12 +44,18 @@ public:
         if (!m_model) return CB_ERR;
         const int count = Count();
         if (sorted) {
-            index = count;
-            for (int i = 0; i < count; ++i)
-                if (QString::compare(Text(i), text, Qt::CaseInsensitive) > 0) {
-                    index = i;
-                    break;
-                }
+            // After the last entry that does not sort after the text: a binary search, since
+            // a sorted list only grows through here, so that filling a long list stays fast.
+            int low = 0;
+            int high = count;
+            while (low < high) {
+                const int middle = low + (high - low) / 2;
+                if (QString::compare(Text(middle), text, Qt::CaseInsensitive) > 0)
+                    high = middle;
+                else
+                    low = middle + 1;
+            }
+            index = low;
         } else if (index < 0 || index > count) {
             if (index > count) return CB_ERR;
             index = count;

@@ -186,8 +186,8 @@ BOOL CDlg_Persons::ValidateFields() {
 }
 
 BOOL CDlg_Persons::IsCyrillicOnly(const CString& text) {
-    for (int i = 0; i < text.GetLength(); ++i)
-        if (text[i] < U'А' || text[i] > U'я') return FALSE;
+    for (const char32_t letter : ToCodePoints(text.str()))
+        if (letter < U'А' || letter > U'я') return FALSE;
     return TRUE;
 }
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "DlgThreats.h"
 
 #include <cstdlib>
@@ -88,9 +90,7 @@ void CDlg_Threats::BuildThreatTree() {
         for (; !query.eof(); query.nextRow()) {
             const int id = std::atoi(query.getStringField("ID"));
             const CString code = query.getStringField("Code");
-            int level = 0;
-            for (int i = 0; i < code.GetLength(); ++i)
-                if (code[i] == U'.') ++level;
+            const int level = static_cast<int>(std::count(code.str().begin(), code.str().end(), '.'));
 
             HTREEITEM parent = nullptr;
             if (level == 1) {

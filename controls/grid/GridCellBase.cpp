@@ -266,12 +266,13 @@ CSize CGridCellBase::GetTextExtent(LPCTSTR text, CDC* dc) {
     if (!(format & DT_WORDBREAK) || (format & DT_SINGLELINE)) {
         size = dc->GetTextExtent(content);
     } else {
+        // Line by line in one pass over the bytes: a line break is one byte in UTF-8.
         int widest = 0;
-        int start = 0;
-        while (start <= content.GetLength()) {
-            int end = content.Find(U'\n', start);
-            if (end < 0) end = content.GetLength();
-            widest = std::max(widest, dc->GetTextExtent(content.Mid(start, end - start)).cx);
+        const std::string_view all(content.str());
+        for (size_t start = 0;;) {
+            const size_t end = std::min(all.find('\n', start), all.size());
+            widest = std::max(widest, dc->GetTextExtent(CString(all.substr(start, end - start))).cx);
+            if (end == all.size()) break;
             start = end + 1;
         }
         CRect bounds(0, 0, widest + 1, 0);

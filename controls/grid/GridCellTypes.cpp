@@ -188,11 +188,12 @@ BOOL CGridURLCell::OverURL(CPoint point, CString& url) {
 
     // The word around the character under the point, as far as the spaces on either side.
     const int index = std::min(length - 1, offset * length / std::max(1, textWidth));
-    if (text.Mid(index, 1) == " ") return FALSE;
+    const std::u32string letters = ToCodePoints(text.str());
+    if (index < 0 || index >= static_cast<int>(letters.size()) || letters[index] == U' ') return FALSE;
     int start = index;
-    while (start > 0 && text.Mid(start - 1, 1) != " ") --start;
+    while (start > 0 && letters[start - 1] != U' ') --start;
     int end = index;
-    while (end < length - 1 && text.Mid(end + 1, 1) != " ") ++end;
+    while (end < length - 1 && letters[end + 1] != U' ') ++end;
     const CString word = text.Mid(start, end - start + 1);
     if (!HasUrl(word)) return FALSE;
     url = word;

@@ -77,6 +77,12 @@ TEST(ComboBox, EntriesKeepTheirDataThroughInsertsDeletesAndSorting) {
     EXPECT_EQ(static_cast<int>(combo.GetItemData(3)), -1);  // "no id" survives as -1
     EXPECT_EQ(combo.GetItemData(1), 4000000000u);
     EXPECT_EQ(combo.GetCurSel(), CB_ERR);  // adding entries chooses none
+    EXPECT_EQ(combo.AddString("БУРГАС"), 1);  // after the entries equal to it
+    EXPECT_EQ(combo.AddString("Ямбол"), 5);
+    EXPECT_EQ(combo.AddString("Айтос"), 0);
+    combo.DeleteString(6);
+    combo.DeleteString(0);
+    combo.DeleteString(1);
 
     EXPECT_EQ(combo.DeleteString(0), 3);
     EXPECT_EQ(combo.GetItemData(0), 4000000000u);
