@@ -1,6 +1,5 @@
 // The bear pages stored and read back: every field in its own column, the bears in the order
-// typed with the words of their classes, choices that another program left empty, and
-// updates and a delete that leave no bear rows behind.
+// typed with the words of their classes, and choices that another program left empty.
 #include "StoreFixture.h"
 
 #include "store/SqlText.h"
@@ -93,30 +92,6 @@ TEST_F(BearStoreTest, PagesNeverOpenedStoreTheirDefaultsAndEmptyChoicesLoadAsNon
     EXPECT_EQ(reloaded->SpecData_Bear_05.BearSizeType, -1);
     ASSERT_EQ(reloaded->SpecData_Bear_01.Bears.GetSize(), 1);
     EXPECT_EQ(reloaded->SpecData_Bear_01.Bears[0], Bear(-1, "", 7, "", -1, "", ""));
-    EXPECT_TRUE(boxes.Texts().empty());
-}
-
-TEST_F(BearStoreTest, UpdatesRewriteTheBearsAndADeleteLeavesNone) {
-    auto doc = NewDocument(kAllBearPages);
-    doc->SpecData_Bear_01.Bears.Add(Bear(1, "малка мечка", 1, "кафяв", 0, "мъжки", "2"));
-    doc->SpecData_Bear_01.Bears.Add(Bear(2, "дребна мечка", 2, "тъмен", 1, "женски", "3"));
-    ASSERT_TRUE(doc->SaveNewForm());
-    const int formId = LastFormId();
-    ASSERT_TRUE(doc->SaveNewForm());  // another form with its own two bears
-
-    auto edited = Loaded(formId, kAllBearPages);
-    edited->SpecData_Bear_01.Bears.RemoveAt(0);
-    edited->SpecData_Bear_07.Notes = "поправено";
-    for (int update = 0; update < 2; ++update) {
-        ASSERT_TRUE(edited->UpdateForm());
-        EXPECT_EQ(std::tuple(Rows("tBear_01", formId), BearRows(formId), Rows("tBear_07", formId)), std::tuple(1, 1, 1));
-    }
-    EXPECT_EQ(Count("tBear_01_Bears"), 3);  // no row of an earlier version is left
-    EXPECT_EQ(Loaded(formId, kAllBearPages)->SpecData_Bear_01, edited->SpecData_Bear_01);
-
-    ASSERT_TRUE(edited->DeleteForm(formId));
-    EXPECT_EQ(Rows("tBear_01", formId) + Rows("tBear_05", formId) + Rows("tBear_07", formId), 0);
-    EXPECT_EQ(Count("tBear_01_Bears"), 2);  // the other form's bears
     EXPECT_TRUE(boxes.Texts().empty());
 }
 

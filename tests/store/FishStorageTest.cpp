@@ -1,5 +1,5 @@
 // The fish pages stored and read back: awkward texts, many fish and none, the unknown sex and
-// net kind, the species choice that is never stored, and updates and a delete.
+// net kind, and the species choice that is never stored.
 #include "StoreFixture.h"
 
 #include "store/SqlText.h"
@@ -12,12 +12,8 @@ class FishStoreTest : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
-        Exec("insert into FormNames (ID, Name) values (910, 'Всички риби');"
-             "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) values"
-             " (910, 9001, 1, '', '', 6901), (910, 9001, 2, '', '', 6902), (910, 9001, 3, '', '', 6903), (910, 9001, 4, '', '', 6904);");
+        AddFormType(910, {6901, 6902, 6903, 6904});
     }
-
-    int Rows(const char* table, int formId) { return Count(table, FormatSql("FormID = %d", formId)); }
 };
 
 CFish03Row Fish(int number, int sex) {
@@ -51,38 +47,12 @@ TEST_F(FishStoreTest, EveryFishRecordComesBackAsTypedWithItsFishInOrder) {
     auto empty = NewDocument(kAllFishPages);
     ASSERT_TRUE(empty->SaveNewForm());
     const int formId = LastFormId();
-    EXPECT_EQ(Rows("tFishes_03", formId), 0);
+    EXPECT_EQ(Count("tFishes_03", FormatSql("FormID = %d", formId)), 0);
     Exec(FormatSql("update tFishes_02 set NetType = NULL; insert into tFishes_03 (FormID, Sex) values (%d, NULL);", formId));
     auto reloaded = Loaded(formId, kAllFishPages);
     EXPECT_EQ(reloaded->SpecData_Fish_02.NetType, -1);
     ASSERT_EQ(reloaded->SpecData_Fish_03.Species.GetSize(), 1);
     EXPECT_EQ(reloaded->SpecData_Fish_03.Species[0], CFish03Row());
-    EXPECT_TRUE(boxes.Texts().empty());
-}
-
-TEST_F(FishStoreTest, UpdatesRewriteTheFishRowsAndADeleteRemovesThem) {
-    auto doc = NewDocument(kAllFishPages);
-    doc->SpecData_Fish_03.Species.Add(Fish(1, 0));
-    doc->SpecData_Fish_03.Species.Add(Fish(2, 1));
-    ASSERT_TRUE(doc->SaveNewForm());
-    const int formId = LastFormId();
-    ASSERT_TRUE(doc->SaveNewForm());  // another form with two fish
-
-    auto edited = Loaded(formId, kAllFishPages);
-    edited->SpecData_Fish_01.FishingTime = "90";
-    edited->SpecData_Fish_03.Species.RemoveAt(0);
-    for (int update = 0; update < 2; ++update) {
-        ASSERT_TRUE(edited->UpdateForm());
-        EXPECT_EQ(std::tuple(Rows("tFishes_01", formId), Rows("tFishes_02", formId), Rows("tFishes_03", formId)),
-                  std::tuple(1, 1, 1));
-    }
-    EXPECT_EQ(Text(FormatSql("select FishingTime || '|' || Weight from tFishes_01 join tFishes_03 using (FormID) "
-                             "where FormID = %d", formId)),
-              "90|999002");
-
-    ASSERT_TRUE(edited->DeleteForm(formId));
-    EXPECT_EQ(Rows("tFishes_01", formId) + Rows("tFishes_02", formId) + Rows("tFishes_03", formId), 0);
-    EXPECT_EQ(Count("tFishes_03"), 2);  // the other form's fish
     EXPECT_TRUE(boxes.Texts().empty());
 }
 

@@ -1,12 +1,10 @@
 // The chamois pages stored and read back: the tracks in the order typed, each section's own
-// habitat type, and no rows left behind by updates and the delete.
+// habitat type, and NULLs another program left.
 #include "StoreFixture.h"
 
 #include "store/SqlText.h"
 
 namespace {
-
-const char* const kGoatTables[] = {"tGoat_01", "tGoat_02", "tGoat_03_Couches", "tGoat_04_Shits", "tGoat_05_OtherSigns"};
 
 CTrackSize Track(const char* length, const char* width) { return {length, width}; }
 
@@ -15,16 +13,11 @@ protected:
     void SetUp() override {
         StoreTest::SetUp();
         // Form 29's steps in one test form type.
-        Exec("insert into FormNames (ID, Name) values (911, 'Дива коза');"
-             "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) values"
-             " (911, 9001, 1, '', '', 6301), (911, 9001, 2, '', '', 6302), (911, 9001, 3, '', '', 6303),"
-             " (911, 9001, 4, '', '', 6304), (911, 9001, 5, '', '', 6305);");
+        AddFormType(911, {6301, 6302, 6303, 6304, 6305});
     }
-
-    int Trails() { return Count("tGoat_02_Trails"); }
 };
 
-TEST_F(GoatStorageTest, EveryPageComesBackWithItsTracksInOrderThroughUpdatesAndTheDelete) {
+TEST_F(GoatStorageTest, EveryPageComesBackWithItsTracksInOrderThroughAnUpdate) {
     auto typed = NewDocument(911);
     typed->SpecData_Goat_01 = {"1", "2", "3", "4", "5", " 6 ", "21", "стадо над 'Мальовица'\r\nвечер"};
     for (int i = 7; i >= 1; --i) typed->SpecData_Goat_02.Trails.Add(Track(i == 4 ? " 6'5 " : "6", i == 2 ? "" : "4"));
@@ -48,13 +41,7 @@ TEST_F(GoatStorageTest, EveryPageComesBackWithItsTracksInOrderThroughUpdatesAndT
 
     loaded->SpecData_Goat_02.Trails.RemoveAt(0);
     ASSERT_TRUE(loaded->UpdateForm());
-    ASSERT_TRUE(loaded->UpdateForm());
-    for (const char* table : kGoatTables) EXPECT_EQ(Count(table, FormatSql("FormID = %d", formId)), 1) << table;
-    EXPECT_EQ(Trails(), 6);
-    EXPECT_EQ(Loaded(formId, 911)->SpecData_Goat_02.Trails.GetSize(), 6);
-    ASSERT_TRUE(loaded->DeleteForm(formId));
-    for (const char* table : kGoatTables) EXPECT_EQ(Count(table, FormatSql("FormID = %d", formId)), 0) << table;
-    EXPECT_EQ(Trails(), 0);
+    EXPECT_EQ(Loaded(formId, 911)->SpecData_Goat_02, loaded->SpecData_Goat_02);
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
@@ -64,7 +51,7 @@ TEST_F(GoatStorageTest, APageWithoutTracksKeepsItsRowAndNullsReadAsNothingChosen
     ASSERT_TRUE(typed->SaveNewForm());
     EXPECT_EQ(Loaded(LastFormId(), 911)->SpecData_Goat_02, typed->SpecData_Goat_02);
     EXPECT_EQ(Count("tGoat_02"), 1);
-    EXPECT_EQ(Trails(), 0);
+    EXPECT_EQ(Count("tGoat_02_Trails"), 0);
 
     // Rows another program left with NULLs: no habitat type, nothing ticked.
     const int formId = LastFormId();

@@ -1,5 +1,5 @@
-// The amphibian, reptile and tortoise pages stored, loaded, stored again and deleted through
-// a real database file: texts as typed (but for their outer blanks), lists in their order,
+// The amphibian, reptile and tortoise pages stored, loaded and stored again through a real
+// database file: texts as typed (but for their outer blanks), lists in their order,
 // and rows whose species is not, or no longer, in its list.
 #include "StoreFixture.h"
 
@@ -11,36 +11,13 @@ constexpr int kAmphibianForm = 13, kReptileForm = 14, kTortoiseForm = 15;
 constexpr int kBombina = 335, kTestudoGraeca = 350;
 constexpr int kGone = 987654;  // in no species list
 
-const char* const kFiveTables[] = {"tAmphibia_01", "tAmphibia_02", "tReptiles_01", "tReptiles_02", "tTortoise_01",
-                                   "tTortoise_02"};
-
 CSpeciesNameRow Companion(CSQLite3DB& db, const char* table, int id) {
     CSQLite3Query query = db.execQuery(FormatSql("select Name_lat from %s where ID = %d", table, id));
     return {query.eof() ? CString() : query.getStringField(0), id};
 }
 
-class HerpStorageTest : public StoreTest {
-protected:
-    int FamilyRows(int formId) {
-        int rows = 0;
-        for (const char* table : kFiveTables) rows += Count(table, FormatSql("FormID = %d", formId));
-        rows += Count("tAmphibia_01_HommieSpecies",
-                      FormatSql("tAmphibia_01_ID in (select ID from tAmphibia_01 where FormID = %d)", formId));
-        rows += Count("tReptiles_01_HommieSpecies",
-                      FormatSql("tReptiles_01_ID in (select ID from tReptiles_01 where FormID = %d)", formId));
-        rows += Count("tTortoise_01_animals",
-                      FormatSql("tTortoise_01_ID in (select ID from tTortoise_01 where FormID = %d)", formId));
-        return rows;
-    }
-    int Orphans() {
-        return Count("tAmphibia_01_HommieSpecies", "tAmphibia_01_ID not in (select ID from tAmphibia_01)") +
-               Count("tReptiles_01_HommieSpecies", "tReptiles_01_ID not in (select ID from tReptiles_01)") +
-               Count("tTortoise_01_animals", "tTortoise_01_ID not in (select ID from tTortoise_01)");
-    }
-};
-class AmphibiaStorage : public HerpStorageTest {};
-class TortoiseStorage : public HerpStorageTest {};
-class ReptileStorage : public HerpStorageTest {};
+class AmphibiaStorage : public StoreTest {};
+class TortoiseStorage : public StoreTest {};
 
 TEST_F(AmphibiaStorage, AmphibiaAndReptilePagesComeBackAsTypedWithEveryCompanion) {
     auto typed = NewDocument(kAmphibianForm, kBombina);
@@ -131,31 +108,6 @@ TEST_F(TortoiseStorage, AnimalsComeBackInOrderWithTheirChoicesOrNone) {
     // A tick that an older program left NULL reads as not ticked.
     Exec(FormatSql("update tTortoise_02 set bCheck3 = NULL where FormID = %d", formId));
     EXPECT_EQ(Loaded(formId, kTortoiseForm)->SpecData_Tortoise_02.bCheck3, 0);
-}
-
-TEST_F(ReptileStorage, UpdatesOfTheThreeFormsLeaveNoDuplicateAndDeleteLeavesNoOrphan) {
-    int forms[3] = {};
-    for (const int formType : {kAmphibianForm, kReptileForm, kTortoiseForm}) {
-        auto typed = NewDocument(formType, kTestudoGraeca);
-        typed->SpecData_Amphibia_01.HommieSpecies.Add({"", 340});
-        typed->SpecData_Reptile_01.HommieSpecies.Add({"", kTestudoGraeca});
-        typed->SpecData_Tortoise_01.Animals.Add(CTortoise01Row());
-        typed->SpecData_Tortoise_01.Animals.Add(CTortoise01Row());
-        ASSERT_TRUE(typed->SaveNewForm());
-        forms[formType - kAmphibianForm] = LastFormId();
-    }
-    // Page and child rows of each form: amphibians 2 + 1, reptiles 2 + 1, tortoises 2 + 2.
-    const int expected[3] = {3, 3, 4};
-    for (int i = 0; i < 3; ++i) {
-        auto loaded = Loaded(forms[i], kAmphibianForm + i);
-        ASSERT_TRUE(loaded->UpdateForm());
-        ASSERT_TRUE(loaded->UpdateForm());
-        EXPECT_EQ(FamilyRows(forms[i]), expected[i]) << "form type " << kAmphibianForm + i;
-    }
-    EXPECT_EQ(Orphans(), 0);
-    for (const int formId : forms) ASSERT_TRUE(NewDocument()->DeleteForm(formId));
-    for (const int formId : forms) EXPECT_EQ(FamilyRows(formId), 0);
-    EXPECT_EQ(Orphans(), 0);
 }
 
 }  // namespace

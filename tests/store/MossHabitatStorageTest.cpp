@@ -1,6 +1,5 @@
 // The moss pages 08 to 13 stored and read back through a real database file: awkward texts,
-// long lists in their order, empty ones, ids that name nothing, and updates and a delete that
-// leave nothing behind.
+// long lists in their order, empty ones, ids that name nothing.
 #include "StoreFixture.h"
 
 #include "store/SqlText.h"
@@ -13,10 +12,7 @@ class MossHabitatStorage : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
-        Exec("insert into FormNames (ID, Name) values (912, 'Местообитания на мъхове');"
-             "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) values"
-             " (912, 9001, 1, '', '', 7008), (912, 9001, 2, '', '', 7009), (912, 9001, 3, '', '', 7010),"
-             " (912, 9001, 4, '', '', 7011), (912, 9001, 5, '', '', 7012), (912, 9001, 6, '', '', 7013);");
+        AddFormType(912, {7008, 7009, 7010, 7011, 7012, 7013});
     }
 
     CMossSpeciesRow Species(const char* table, int id) {
@@ -50,15 +46,6 @@ protected:
         doc->SpecData_Moss_12 = {Name("nMossExposure", 3), 3, "Канал 'А'", "0.5", "", "7", "1", "Долина", "12",
                                  "3.25", "40"};
         return doc;
-    }
-
-    int HabitatRows() {
-        int rows = 0;
-        for (const char* table : {"tMoss_08", "tMoss_08_Trees", "tMoss_09", "tMoss_09_Stubs", "tMoss_10",
-                                  "tMoss_10_GrassBush", "tMoss_11", "tMoss_11_TurfSituation", "tMoss_12", "tMoss_13",
-                                  "tMoss_13_GrassBush"})
-            rows += Count(table);
-        return rows;
     }
 };
 
@@ -106,23 +93,4 @@ TEST_F(MossHabitatStorage, StoredIdsAndRockPositionsLoadFromTheirOwnLists) {
     ExpectSameRecords(*loaded, *typed);
     EXPECT_EQ(loaded->SpecData_Moss_11.HeightID, -1);
     EXPECT_EQ(loaded->SpecData_Moss_11.HeightIDName, "");
-}
-
-TEST_F(MossHabitatStorage, UpdatesReplaceTheRowsAndADeleteLeavesNone) {
-    ASSERT_TRUE(FilledForm()->SaveNewForm());
-    const int formId = LastFormId();
-    const int rowsOfOneForm = HabitatRows();
-    EXPECT_EQ(rowsOfOneForm, 6 + 5 * 12);
-    ASSERT_TRUE(FilledForm()->SaveNewForm());
-
-    for (const char* relief : {"Хълм", "Равнина"}) {
-        auto edited = Loaded(formId, kHabitatPages);
-        edited->SpecData_Moss_12.Relief = relief;
-        ASSERT_TRUE(edited->UpdateForm());
-        EXPECT_EQ(HabitatRows(), 2 * rowsOfOneForm);
-        EXPECT_EQ(Loaded(formId, kHabitatPages)->SpecData_Moss_12.Relief, relief);
-    }
-    ASSERT_TRUE(NewDocument(kHabitatPages)->DeleteForm(formId));
-    EXPECT_EQ(HabitatRows(), rowsOfOneForm);
-    EXPECT_TRUE(boxes.boxes.empty());
 }

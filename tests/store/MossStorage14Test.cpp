@@ -11,10 +11,7 @@ class MossStorage14 : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
-        Exec("insert into FormNames (ID, Name) values (912, 'Мъхове 14-19');"
-             "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) values"
-             " (912, 9001, 1, '', '', 7014), (912, 9001, 2, '', '', 7015), (912, 9001, 3, '', '', 7016),"
-             " (912, 9001, 4, '', '', 7017), (912, 9001, 5, '', '', 7018), (912, 9001, 6, '', '', 7019);");
+        AddFormType(912, {7014, 7015, 7016, 7017, 7018, 7019});
     }
 
     CMossSpeciesRow Grass(int id) {
@@ -61,15 +58,6 @@ protected:
         bog.Releif = "хълмист 'склон'";
         doc->SpecData_Moss_19 = {1, "7", "равен", "2.5", "100", "3", doc->SpecData_Moss_19.GrassBush};
         return doc;
-    }
-
-    int MossRows() {
-        int rows = 0;
-        for (const char* table :
-             {"tMoss_14", "tMoss_15", "tMoss_15_GrassBush", "tMoss_15_Arhegon", "tMoss_16", "tMoss_16_GrassBush",
-              "tMoss_17", "tMoss_17_TreeHosts", "tMoss_17_MossColonies", "tMoss_18", "tMoss_19", "tMoss_19_GrassBush"})
-            rows += Count(table);
-        return rows;
     }
 };
 
@@ -133,23 +121,4 @@ TEST_F(MossStorage14, StoredSpeciesIdsSurviveALostNameAndTreesReturnInTheirStore
     EXPECT_EQ(trees[2]._AllTreesID, 1);
     EXPECT_EQ(loaded->SpecData_Moss_15.SoilIDName, "");
     EXPECT_EQ(loaded->SpecData_Moss_15.SoilID, -1);
-}
-
-TEST_F(MossStorage14, UpdatesReplaceTheRowsAndADeleteLeavesNone) {
-    ASSERT_TRUE(FilledForm()->SaveNewForm());
-    const int formId = LastFormId();
-    const int rowsOfOneForm = MossRows();
-    EXPECT_EQ(rowsOfOneForm, 3 + 1 + 12 + 12 + 1 + 12 + 1 + 3 + 2 + 1 + 1 + 12);
-    ASSERT_TRUE(FilledForm()->SaveNewForm());
-
-    for (const char* area : {"1", "2"}) {
-        auto edited = Loaded(formId, kBogPages);
-        edited->SpecData_Moss_17.Area = area;
-        ASSERT_TRUE(edited->UpdateForm());
-        EXPECT_EQ(MossRows(), 2 * rowsOfOneForm);
-        EXPECT_EQ(Loaded(formId, kBogPages)->SpecData_Moss_17.Area, area);
-    }
-    ASSERT_TRUE(NewDocument(kBogPages)->DeleteForm(formId));
-    EXPECT_EQ(MossRows(), rowsOfOneForm);
-    EXPECT_TRUE(boxes.boxes.empty());
 }

@@ -1,6 +1,5 @@
 // The moss pages 01 to 07 stored and read back through a real database file: awkward texts,
-// lists of many rows in their order and empty ones, ids that name nothing, updates and a
-// delete that leave nothing behind.
+// lists of many rows in their order and empty ones, ids that name nothing.
 #include "StoreFixture.h"
 
 #include "store/SqlText.h"
@@ -16,11 +15,7 @@ class MossStorage : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
-        Exec("insert into FormNames (ID, Name) values (911, 'Всички мъхове');"
-             "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) values"
-             " (911, 9001, 1, '', '', 7001), (911, 9001, 2, '', '', 7002), (911, 9001, 3, '', '', 7003),"
-             " (911, 9001, 4, '', '', 7004), (911, 9001, 5, '', '', 7005), (911, 9001, 6, '', '', 7006),"
-             " (911, 9001, 7, '', '', 7007), (911, 9001, 8, '', '', 7020);");
+        AddFormType(911, {7001, 7002, 7003, 7004, 7005, 7006, 7007, 7020});
     }
 
     std::unique_ptr<CTovan_splitDoc> FilledForm() {
@@ -65,15 +60,6 @@ protected:
         CArray<int> list;
         for (const int id : ids) list.Add(id);
         return list;
-    }
-
-    int MossRows() {
-        int rows = 0;
-        for (const char* table : {"tMoss_01", "tMoss_02", "tMoss_02_Trees", "tMoss_03", "tMoss_03_GrassBush", "tMoss_04",
-                                  "tMoss_04_Turf", "tMoss_05", "tMoss_05_Attendants", "tMoss_06", "tMoss_07",
-                                  "tMoss_07_TurfLocation", "tMoss_07_TurfProperties"})
-            rows += Count(table);
-        return rows;
     }
 };
 
@@ -131,24 +117,4 @@ TEST_F(MossStorage, StoredIdsLoadEvenWhenTheListLostTheirNames) {
     EXPECT_EQ(loaded->SpecData_Moss_03.RocksExists, -1);
     EXPECT_EQ(loaded->SpecData_Moss_03.RocksExistsName, "");
     EXPECT_EQ(loaded->SpecData_Moss_02.HommiesTypeName, "");
-}
-
-TEST_F(MossStorage, UpdatesReplaceTheRowsAndADeleteLeavesNone) {
-    ASSERT_TRUE(FilledForm()->SaveNewForm());
-    const int formId = LastFormId();
-    const int rowsOfOneForm = MossRows();
-    EXPECT_EQ(rowsOfOneForm, 7 + 12 + 12 + 12 + 12 + 2 + 12);
-    ASSERT_TRUE(FilledForm()->SaveNewForm());  // another form, untouched by the rest
-
-    for (const char* note : {"първа редакция", "втора редакция"}) {
-        auto edited = Loaded(formId, kAllMossPages);
-        edited->SpecData_Moss_06.NoteText = note;
-        ASSERT_TRUE(edited->UpdateForm());
-        EXPECT_EQ(MossRows(), 2 * rowsOfOneForm);
-        EXPECT_EQ(Loaded(formId, kAllMossPages)->SpecData_Moss_06.NoteText, note);
-    }
-    ASSERT_TRUE(NewDocument(kAllMossPages)->DeleteForm(formId));
-    EXPECT_EQ(MossRows(), rowsOfOneForm);
-    EXPECT_EQ(Count("tMoss_01", FormatSql("FormID = %d", formId)), 0);
-    EXPECT_TRUE(boxes.boxes.empty());
 }

@@ -64,6 +64,14 @@ void StoreTest::TearDown() {
     db.close();
 }
 
+void StoreTest::AddFormType(int formTypeId, std::initializer_list<int> steps) {
+    Exec(FormatSql("insert into FormNames (ID, Name) values (%d, 'Тест')", formTypeId));
+    int sequence = 0;
+    for (const int step : steps)
+        Exec(FormatSql("insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) "
+                       "values (%d, 9001, %d, '', '', %d)", formTypeId, ++sequence, step));
+}
+
 int StoreTest::Number(const char* sql, int none) {
     CSQLite3Query query = db.execQuery(sql);
     return query.eof() ? none : query.getIntField(0, none);

@@ -4,6 +4,7 @@
 // and a document logged in as an inspectorate would be.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -36,6 +37,8 @@ protected:
 
     // Runs one statement (or script) on the test's own connection.
     void Exec(const char* sql) { db.execDML(sql); }
+    // A test form type whose steps are the given codes, in order.
+    void AddFormType(int formTypeId, std::initializer_list<int> steps);
     // The integer of the first column of the first row; `none` without a row.
     int Number(const char* sql, int none = -1);
     CString Text(const char* sql);

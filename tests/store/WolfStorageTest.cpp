@@ -1,8 +1,7 @@
 // The wolf pages stored and read back: awkward notes and counts, the lair's three answers,
 // the route's three points with their positions (also when nothing was chosen in a list),
-// another program's stray point, and updates and a delete that keep the route's positions
-// in step with its points; the prey, hybrids, stray dogs, killed wolves, trails and scats
-// with their lists in order, and updates and a delete that leave no stray list rows.
+// another program's stray point; the prey, hybrids, stray dogs, killed wolves, trails and
+// scats with their lists in order.
 #include "StoreFixture.h"
 
 #include "store/SqlText.h"
@@ -15,11 +14,7 @@ class WolfStoreTest : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
-        Exec("insert into FormNames (ID, Name) values (920, 'Вълк 1.1 - 1.6');"
-             "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) values"
-             " (920, 9001, 1, '', '', 6801), (920, 9001, 2, '', '', 6802), (920, 9001, 3, '', '', 6803),"
-             " (920, 9001, 4, '', '', 6804), (920, 9001, 5, '', '', 6805), (920, 9001, 6, '', '', 6806),"
-             " (920, 9001, 7, '', '', 1017);");
+        AddFormType(920, {6801, 6802, 6803, 6804, 6805, 6806, 1017});
     }
 
     int StoreNew(CTovan_splitDoc& doc) {
@@ -41,15 +36,7 @@ class WolfPreyStoreTest : public WolfStoreTest {
 protected:
     void SetUp() override {
         WolfStoreTest::SetUp();
-        Exec("insert into FormNames (ID, Name) values (921, 'Вълк 1.7 - 2.2');"
-             "insert into FormBuilder (FormTypeId, FormViewID, SequenceNum, Caption, ItemDataName, ItemDataValue) values"
-             " (921, 9001, 1, '', '', 6807), (921, 9001, 2, '', '', 6808), (921, 9001, 3, '', '', 6809),"
-             " (921, 9001, 4, '', '', 6810), (921, 9001, 5, '', '', 6811), (921, 9001, 6, '', '', 6812);");
-    }
-    // The rows of the five list tables, whatever their page row.
-    int ListRows() {
-        return Count("tWolf_07_PreyAnketi") + Count("tWolf_07_PreyObservations") + Count("tWolf_10_Killed") +
-               Count("tWolf_11_Trails") + Count("tWolf_12_Shits");
+        AddFormType(921, {6807, 6808, 6809, 6810, 6811, 6812});
     }
 };
 using WolfRouteStoreTest = WolfStoreTest;
@@ -135,31 +122,6 @@ TEST_F(WolfRouteStoreTest, EveryPointComesBackToItsPlaceWhateverItsListsHold) {
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
-TEST_F(WolfRouteStoreTest, UpdatesKeepThreePositionsAndADeleteRemovesThemOnly) {
-    auto doc = NewDocument(kAllWolfPages);
-    doc->CommonData_04.Points.Add(CGeoPoint{43, 1, 2, 3, 24, 5, 6, 7});  // another page's point
-    doc->SpecData_Wolf_06.Tracks[kRouteTo] = FullPoint();
-    const int formId = StoreNew(*doc);
-    const int otherId = StoreNew(*doc);
-
-    auto edited = Loaded(formId, kAllWolfPages);
-    edited->SpecData_Wolf_06.Tracks[kRouteFrom].Place = "Бели Искър";
-    for (int update = 0; update < 2; ++update) {
-        ASSERT_TRUE(edited->UpdateForm());
-        EXPECT_EQ(Count("tWolf_06_Tracks", FormatSql("FormID = %d", formId)), 3);
-        EXPECT_EQ(RoutePositions(formId), std::pair(3, 3));
-    }
-    EXPECT_EQ(Count("Coordinates", "DlgData_ID = -1"), 6);  // this form's three and the other's
-    EXPECT_EQ(Loaded(formId, kAllWolfPages)->SpecData_Wolf_06, edited->SpecData_Wolf_06);
-
-    ASSERT_TRUE(edited->DeleteForm(formId));
-    EXPECT_EQ(Count("tWolf_06_Tracks", FormatSql("FormID = %d", formId)), 0);
-    EXPECT_EQ(Count("Coordinates", "DlgData_ID = -1"), 3);
-    EXPECT_EQ(RoutePositions(otherId), std::pair(3, 3));
-    EXPECT_EQ(Count("Coordinates", "DlgData_ID <> -1"), 1);  // the other form's page point
-    EXPECT_TRUE(boxes.Texts().empty());
-}
-
 // Every later wolf page with awkward texts and lists of two rows, both prey lists switched off.
 void FillLaterPages(CTovan_splitDoc& doc) {
     CSpecData_Wolf_07& prey = doc.SpecData_Wolf_07;
@@ -208,24 +170,6 @@ TEST_F(WolfPreyStoreTest, GoneSpeciesAndUnknownAnswersLoadWithEmptyNames) {
     EXPECT_EQ(loaded->SpecData_Wolf_12.Shits[0].BonesPresenceName, "");
     ASSERT_TRUE(loaded->UpdateForm());  // the prey of the gone species survives an update
     EXPECT_EQ(Count("tWolf_07_PreyAnketi", "SpeciesID = 4242"), 2);
-}
-
-TEST_F(WolfPreyStoreTest, UpdatesAndADeleteLeaveNoStrayListRows) {
-    auto doc = NewDocument(kLaterWolfPages);
-    FillLaterPages(*doc);
-    const int formId = StoreNew(*doc);
-    const int rowsOfOneForm = ListRows();
-    EXPECT_EQ(rowsOfOneForm, 9);
-    auto edited = Loaded(formId, kLaterWolfPages);
-    for (int update = 0; update < 2; ++update) {
-        ASSERT_TRUE(edited->UpdateForm());
-        EXPECT_EQ(ListRows(), rowsOfOneForm);
-        EXPECT_EQ(Count("tWolf_07") + Count("tWolf_10") + Count("tWolf_11") + Count("tWolf_12"), 4);
-    }
-    ASSERT_TRUE(edited->DeleteForm(formId));
-    EXPECT_EQ(ListRows(), 0);
-    EXPECT_EQ(Count("tWolf_08_Hybrids") + Count("tWolf_09_RambleDogs") + Count("tWolf_12"), 0);
-    EXPECT_TRUE(boxes.Texts().empty());
 }
 
 }  // namespace
