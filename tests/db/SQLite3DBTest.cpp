@@ -52,8 +52,6 @@ TEST_F(SQLiteLayer, EachFailureCarriesItsCodeNameCodeAndMessage) {
     CSQLite3DB closed;
     EXPECT_EQ(Failure([&] { closed.execDML("select 1"); }, &code), "DBLAYER_ERROR[1000]: Database not open\n");
     EXPECT_EQ(code, 1000);
-    EXPECT_EQ(Failure([&] { closed.execQuery("select 1"); }), "DBLAYER_ERROR[1000]: Database not open\n");
-    EXPECT_EQ(Failure([&] { closed.compileStatement("select 1"); }), "DBLAYER_ERROR[1000]: Database not open\n");
 
     CSQLite3Query empty;
     EXPECT_EQ(Failure([&] { empty.eof(); }), "DBLAYER_ERROR[1000]: Null Virtual Machine pointer\n");
