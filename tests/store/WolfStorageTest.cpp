@@ -8,13 +8,13 @@
 
 namespace {
 
-constexpr int kAllWolfPages = 920;  // steps 6801 to 6806 and the coordinates page
+constexpr int kAllWolfPages = 920;  // steps 6801 to 6812 and the coordinates page
 
 class WolfStoreTest : public StoreTest {
 protected:
     void SetUp() override {
         StoreTest::SetUp();
-        AddFormType(920, {6801, 6802, 6803, 6804, 6805, 6806, 1017});
+        AddFormType(kAllWolfPages, {6801, 6802, 6803, 6804, 6805, 6806, 1017, 6807, 6808, 6809, 6810, 6811, 6812});
     }
 
     int StoreNew(CTovan_splitDoc& doc) {
@@ -29,17 +29,8 @@ protected:
     }
 };
 using WolfPagesStoreTest = WolfStoreTest;
-
-constexpr int kLaterWolfPages = 921;  // steps 6807 to 6812
-
-class WolfPreyStoreTest : public WolfStoreTest {
-protected:
-    void SetUp() override {
-        WolfStoreTest::SetUp();
-        AddFormType(921, {6807, 6808, 6809, 6810, 6811, 6812});
-    }
-};
 using WolfRouteStoreTest = WolfStoreTest;
+using WolfPreyStoreTest = WolfStoreTest;
 
 // A point with every list chosen and every text typed.
 CWolf06Row FullPoint() {
@@ -141,10 +132,10 @@ void FillLaterPages(CTovan_splitDoc& doc) {
 }
 
 TEST_F(WolfPreyStoreTest, EveryPageComesBackWithItsListsInOrder) {
-    auto doc = NewDocument(kLaterWolfPages);
+    auto doc = NewDocument(kAllWolfPages);
     FillLaterPages(*doc);
     const int formId = StoreNew(*doc);
-    auto loaded = Loaded(formId, kLaterWolfPages);
+    auto loaded = Loaded(formId, kAllWolfPages);
     EXPECT_EQ(loaded->SpecData_Wolf_07, doc->SpecData_Wolf_07);  // lists kept with both boxes off
     EXPECT_EQ(loaded->SpecData_Wolf_08, doc->SpecData_Wolf_08);
     EXPECT_EQ(loaded->SpecData_Wolf_09, doc->SpecData_Wolf_09);
@@ -157,12 +148,12 @@ TEST_F(WolfPreyStoreTest, EveryPageComesBackWithItsListsInOrder) {
 }
 
 TEST_F(WolfPreyStoreTest, GoneSpeciesAndUnknownAnswersLoadWithEmptyNames) {
-    auto doc = NewDocument(kLaterWolfPages);
+    auto doc = NewDocument(kAllWolfPages);
     FillLaterPages(*doc);
     const int formId = StoreNew(*doc);
     Exec("update tWolf_07_PreyAnketi set SpeciesID = 4242; update tWolf_10_Killed set Sex = 5, "
          "ExistsFingerFrontLeg = 7; update tWolf_12_Shits set BonesPresence = 3");
-    auto loaded = Loaded(formId, kLaterWolfPages);
+    auto loaded = Loaded(formId, kAllWolfPages);
     ASSERT_EQ(loaded->SpecData_Wolf_07.PreyAnketi.GetSize(), 2);
     EXPECT_EQ(loaded->SpecData_Wolf_07.PreyAnketi[0], (CWolf07PreyRow{"", 4242, "7"}));
     EXPECT_EQ(loaded->SpecData_Wolf_10.Killed[0].SexName, "");
