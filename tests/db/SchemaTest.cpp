@@ -30,7 +30,6 @@ const char* const kProgramSql[] = {
     "Longtitude_SocondsAfterPoint, Longtitude_Relativity, Latitude_Grad, Latitude_Minutes, "
     "Latitude_Seconds, Latitude_SecondsAfterPoint, Latitude_Relativity from Coordinates where  "
     "DlgData_ID = %d ",
-    // Species pages
     // Users, sessions and observers
     "insert into Users (UserName, Name, SurName, FamilyName, Password )values( '%s', '%s', '%s', '%s', "
     "'%s')",
@@ -48,8 +47,6 @@ const char* const kProgramSql[] = {
     "EKNM_CITIES  where municipality in ( select mun_id from rMun____RIOSW_NP_PP where riosw_np_pp_id = "
     "%d ) ",
     "select ID, EKNM, EKNM_NAME, Province, Municipality from EKNM_CITIES where ID = %d",
-    "select ID, EKNM, EKNM_NAME || '          ' || EKNM AS COL1, PROVINCE, MUNICIPALITY, EKNM_NAME from "
-    "EKNM_CITIES",
 };
 
 // Loaders whose statements the program assembles from a select list and its joins, written
@@ -82,7 +79,6 @@ const char* const kAssembledSql[] = {
     "t.EkoSpecifics as tEkoSpecifics, f.Name as fName , u.Name as uName \nfrom tFungus_01 t left join "
     "Floristic_regions f on t.FloristicRegionID = f.ID left join nUTM_Fungus u on t.UTM_GirdID = u.ID "
     "where t.FormID = %d ",
-    // Mosses
 };
 
 // The generic list fillers with the tables and columns the pages give them. The fillers by

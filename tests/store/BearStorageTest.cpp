@@ -8,31 +8,20 @@ namespace {
 
 constexpr int kAllBearPages = 24;  // steps 6701 to 6707
 
-class BearStoreTest : public StoreTest {
-protected:
-    int Rows(const char* table, int formId) { return Count(table, FormatSql("FormID = %d", formId)); }
-    int BearRows(int formId) {
-        return Count("tBear_01_Bears", FormatSql("tBear_01_ID in (select ID from tBear_01 where FormID = %d)", formId));
-    }
-};
-
-CBear01Row Bear(int size, const char* sizeText, int color, const char* colorText, int sex, const char* sexText,
-                const char* count) {
-    return {size, sizeText, color, colorText, sex, sexText, count};
-}
+using BearStoreTest = StoreTest;
 
 TEST_F(BearStoreTest, EveryPageComesBackWithEachValueInItsOwnColumn) {
     auto doc = NewDocument(kAllBearPages);
     CSpecData_Bear_01& seen = doc->SpecData_Bear_01;
     seen.Behaviour = "пасе в 'Бялата поляна'";
-    seen.Bears.Add(Bear(-1, "", -1, "", -1, "", ""));
+    seen.Bears.Add(CBear01Row{-1, "", -1, "", -1, "", ""});
     const char* const sizes[] = {"мече", "малка мечка", "дребна мечка", "средно голяма мечка", "голяма мечка",
                                  "много голяма мечка"};
     const char* const colors[] = {"светлокафяв", "кафяв", "тъмен", "златист"};
     const char* const sexes[] = {"мъжки", "женски"};
     for (int size = 5; size >= 0; --size)
-        seen.Bears.Add(Bear(size, sizes[size], size % 4, colors[size % 4], size % 2, sexes[size % 2], "1"));
-    seen.Bears.Add(Bear(0, sizes[0], 3, colors[3], -1, "", "12"));
+        seen.Bears.Add(CBear01Row{size, sizes[size], size % 4, colors[size % 4], size % 2, sexes[size % 2], "1"});
+    seen.Bears.Add(CBear01Row{0, sizes[0], 3, colors[3], -1, "", "12"});
     doc->SpecData_Bear_02 = {1, 0, 1, 1, 0, 1, 1, "11", "17", "12", "13", "14", "15", "16"};
     doc->SpecData_Bear_03 = {"мечката 'маркира'", "бор", "до пътеката", "1,8", 4, 0};
     doc->SpecData_Bear_04 = {0, "2", "1", 2, 0, "12", "34", "56", "листа", "зимата"};
@@ -72,8 +61,8 @@ TEST_F(BearStoreTest, PagesNeverOpenedStoreTheirDefaultsAndEmptyChoicesLoadAsNon
     ASSERT_TRUE(doc->SaveNewForm());
     const int formId = LastFormId();
     for (const char* table : {"tBear_01", "tBear_02", "tBear_03", "tBear_04", "tBear_05", "tBear_06", "tBear_07"})
-        EXPECT_EQ(Rows(table, formId), 1) << table;
-    EXPECT_EQ(BearRows(formId), 0);
+        EXPECT_EQ(Count(table, FormatSql("FormID = %d", formId)), 1) << table;
+    EXPECT_EQ(Count("tBear_01_Bears"), 0);
     EXPECT_EQ(Text(FormatSql("select FloraType || LairType || CheckLair from tBear_04 where FormID = %d", formId)),
               "-1-10");
     auto loaded = Loaded(formId, kAllBearPages);
@@ -91,7 +80,7 @@ TEST_F(BearStoreTest, PagesNeverOpenedStoreTheirDefaultsAndEmptyChoicesLoadAsNon
     EXPECT_EQ(reloaded->SpecData_Bear_04.LairType, -1);
     EXPECT_EQ(reloaded->SpecData_Bear_05.BearSizeType, -1);
     ASSERT_EQ(reloaded->SpecData_Bear_01.Bears.GetSize(), 1);
-    EXPECT_EQ(reloaded->SpecData_Bear_01.Bears[0], Bear(-1, "", 7, "", -1, "", ""));
+    EXPECT_EQ(reloaded->SpecData_Bear_01.Bears[0], (CBear01Row{-1, "", 7, "", -1, "", ""}));
     EXPECT_TRUE(boxes.Texts().empty());
 }
 

@@ -22,13 +22,7 @@ class TortoiseStorage : public StoreTest {};
 TEST_F(AmphibiaStorage, AmphibiaAndReptilePagesComeBackAsTypedWithEveryCompanion) {
     auto typed = NewDocument(kAmphibianForm, kBombina);
     CSpecData_Amphibia_01& amphibia = typed->SpecData_Amphibia_01;
-    amphibia.AdultCount = "007";
-    amphibia.AreaDescription = "  Блато 'Сребърна'\nс тръстика  ";
-    amphibia.BabiesCount = "2";
-    amphibia.EggsCount = "120";
-    amphibia.TotalCount = "9";
-    amphibia.YoungCount = "0";
-    amphibia.SingClassification = "4";
+    amphibia = {"007", "  Блато 'Сребърна'\nс тръстика  ", "2", "120", "", "4", "9", "0", {}};
     const CSpeciesNameRow gone{"", kGone};
     amphibia.HommieSpecies.Add(Companion(db, "_AllAmphibia", 340));
     amphibia.HommieSpecies.Add(gone);
