@@ -6,8 +6,6 @@
 
 namespace {
 
-CTrackSize Track(const char* length, const char* width) { return {length, width}; }
-
 class GoatStorageTest : public StoreTest {
 protected:
     void SetUp() override {
@@ -20,7 +18,7 @@ protected:
 TEST_F(GoatStorageTest, EveryPageComesBackWithItsTracksInOrderThroughAnUpdate) {
     auto typed = NewDocument(911);
     typed->SpecData_Goat_01 = {"1", "2", "3", "4", "5", " 6 ", "21", "стадо над 'Мальовица'\r\nвечер"};
-    for (int i = 7; i >= 1; --i) typed->SpecData_Goat_02.Trails.Add(Track(i == 4 ? " 6'5 " : "6", i == 2 ? "" : "4"));
+    for (int i = 7; i >= 1; --i) typed->SpecData_Goat_02.Trails.Add({i == 4 ? " 6'5 " : "6", i == 2 ? "" : "4"});
     typed->SpecData_Goat_02.AreaType = 1;
     typed->SpecData_Goat_03 = {0, "12'"};
     typed->SpecData_Goat_04 = {"7", -1};

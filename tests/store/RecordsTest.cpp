@@ -39,7 +39,6 @@ TEST(CombinedSpeciesId, SplitsAtEachLevelsBoundaryAndJoinsBack) {
 
 TEST(FormDocument, ClearAllEmptiesThePagesAndKeepsTheHeader) {
     CTovan_splitDoc doc;
-    EXPECT_EQ(doc.CommonData_01.Date.Format(), "2000-01-01 01:01:01");
     doc.FormTypeID = 3;
     doc.FormName = "Вълк";
     doc.SpeciesID = 12;
