@@ -103,9 +103,7 @@ TEST_F(StartupTest, TheLastInspectorateIsChosenAgainAndAnUnknownOneIsNot) {
     int selection = 0;
     Start([&](CDlgLogin& dialog) {
         selection = dialog.m_cbRiosw.GetCurSel();
-        dialog.SetDlgItemText(CDlgLogin::IDC_USER_NAME, "demo");
-        dialog.SetDlgItemText(CDlgLogin::IDC_PASSWORD, "demo");
-        dialog.PressButton(IDOK);
+        Login(dialog, 999, "demo", "demo");
         EXPECT_FALSE(dialog.IsEnded());
         dialog.PressButton(IDCANCEL);
     });

