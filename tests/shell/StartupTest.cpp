@@ -112,11 +112,9 @@ TEST_F(StartupTest, TheLastInspectorateIsChosenAgainAndAnUnknownOneIsNot) {
 }
 
 TEST_F(StartupTest, TheUserNameListOffersTheLatestThreeUsers) {
-    std::vector<CString> names;
+    Entries names;
     const auto readNames = [&](CDlgLogin& dialog) {
-        auto* combo = dynamic_cast<CComboBox*>(dialog.GetDlgItem(CDlgLogin::IDC_USER_NAME));
-        names.clear();
-        for (int i = 0; i < combo->GetCount(); ++i) names.push_back(combo->GetLBText(i));
+        names = ListOf(dialog, CDlgLogin::IDC_USER_NAME);
         dialog.PressButton(IDCANCEL);
     };
     Exec("delete from Sessions");
@@ -130,7 +128,7 @@ TEST_F(StartupTest, TheUserNameListOffersTheLatestThreeUsers) {
     Start(readNames);
     ASSERT_LE(names.size(), 3u);
     ASSERT_FALSE(names.empty());
-    EXPECT_EQ(names.front(), "galya");
+    EXPECT_EQ(names.front().second, "galya");
 }
 
 // A cancelled login ends the program without failure; a missing or damaged database is said,
