@@ -55,12 +55,7 @@ protected:
         return offsets[level];
     }
 
-    CRect PlaceOf(int id) {
-        CRect rect;
-        chooser->GetDlgItem(id)->GetWindowRect(&rect);
-        chooser->ScreenToClient(&rect);
-        return rect;
-    }
+    CRect PlaceOf(int id) { return WindowRectInParent(*chooser->GetDlgItem(id)); }
 
     CChooseForm_00* chooser = nullptr;
 };

@@ -2,7 +2,6 @@
 // messages, what reaches the Users table, the login afterwards, and the login's two links.
 #include <gtest/gtest.h>
 
-#include "controls/LinkStaticOpenDialog.h"
 #include "db/MD5.h"
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
@@ -82,61 +81,40 @@ protected:
 using Texts = std::vector<CString>;
 
 TEST_F(UserDialogsTest, RegistrationChecksTheFieldsInOrder) {
-    const auto refused = [this](NewUser user) { return Register(user); };
-    NewUser user;
-    user.userName = "";
-    user.name = "";  // the first failing rule is the one said
-    EXPECT_EQ(refused(user), Texts{"Моля попълнете полето 'Потребителско име:'!"});
-    user = NewUser();
-    user.name = "";
-    EXPECT_EQ(refused(user), Texts{"Моля попълнете полето Име"});
-    user = NewUser();
-    user.surName = "";
-    EXPECT_EQ(refused(user), Texts{"Моля попълнете полето Презиме."});
-    user = NewUser();
-    user.familyName = "";
-    EXPECT_EQ(refused(user), Texts{"Моля попълнете полето Фамилия."});
-    user = NewUser();
-    user.password = "";
-    EXPECT_EQ(refused(user), Texts{"Моля попълнете полето Парола."});
-    user = NewUser();
-    user.password = user.confirm = "абв";
-    EXPECT_EQ(refused(user), Texts{"Паролата трябва да е с поне четири символа."});
-    user = NewUser();
-    user.confirm = "тайнa";  // a Latin "a" at the end
-    EXPECT_EQ(refused(user), Texts{"Паролата и потвърдената парола не съвпадат"});
+    const std::pair<NewUser, const char*> refusals[] = {
+        {{.userName = "", .name = ""}, "Моля попълнете полето 'Потребителско име:'!"},  // the first failing rule is said
+        {{.name = ""}, "Моля попълнете полето Име"},
+        {{.surName = ""}, "Моля попълнете полето Презиме."},
+        {{.familyName = ""}, "Моля попълнете полето Фамилия."},
+        {{.password = ""}, "Моля попълнете полето Парола."},
+        {{.password = "абв", .confirm = "абв"}, "Паролата трябва да е с поне четири символа."},
+        {{.confirm = "тайнa"}, "Паролата и потвърдената парола не съвпадат"},  // a Latin "a" at the end
+    };
+    for (const auto& [user, message] : refusals) EXPECT_EQ(Register(user), Texts{message});
     EXPECT_EQ(UserCount("petrov"), 0);
 }
 
 TEST_F(UserDialogsTest, ARegisteredUserLogsInWithTheDigestOfThePassword) {
-    NewUser user;
-    user.userName = "o'neil";
-    user.password = user.confirm = "абвг";  // four characters are enough
     INT_PTR result = 0;
-    EXPECT_TRUE(Register(user, &result).empty());
+    // Four characters are enough.
+    EXPECT_TRUE(Register({.userName = "o'neil", .password = "абвг", .confirm = "абвг"}, &result).empty());
     EXPECT_EQ(result, IDOK);
     CSQLite3DB db;
     db.open(database.Path());
-    CSQLite3Query row = db.execQuery("select Name, SurName, FamilyName, Password from Users where UserName = 'o''neil'");
-    ASSERT_FALSE(row.eof());
-    EXPECT_EQ(row.getStringField(0), "Петър");
-    EXPECT_EQ(row.getStringField(1), "Иванов");
-    EXPECT_EQ(row.getStringField(2), "Петров");
-    EXPECT_EQ(row.getStringField(3), PasswordDigest("абвг"));
+    EXPECT_EQ(db.execQuery("select Name || '|' || SurName || '|' || FamilyName || '|' || Password from Users where "
+                           "UserName = 'o''neil'")
+                  .getStringField(0),
+              "Петър|Иванов|Петров|" + PasswordDigest("абвг"));
     EXPECT_NE(Login("o'neil", "абвг"), -1);
     EXPECT_EQ(Login("o'neil", "абвг "), -1);
 }
 
 TEST_F(UserDialogsTest, AnExistingUserNameIsRefusedBeforeAnyOtherField) {
-    NewUser user;
-    user.userName = "demo";
-    user.name = user.password = "";
-    EXPECT_EQ(Register(user), Texts{"В системата вече съществува потребител с такова потребителско име."});
+    EXPECT_EQ(Register({.userName = "demo", .name = "", .password = ""}),
+              Texts{"В системата вече съществува потребител с такова потребителско име."});
     // Blanks count: " demo" is another name.
-    user = NewUser();
-    user.userName = " demo";
     INT_PTR result = 0;
-    EXPECT_TRUE(Register(user, &result).empty());
+    EXPECT_TRUE(Register({.userName = " demo"}, &result).empty());
     EXPECT_EQ(result, IDOK);
     EXPECT_EQ(UserCount("demo"), 1);
     EXPECT_EQ(UserCount(" demo"), 1);
@@ -154,68 +132,36 @@ TEST_F(UserDialogsTest, APasswordChangesOnlyWithTheRightOldOne) {
     EXPECT_NE(Login("demo", "нова'1"), -1);
 }
 
-// The login's two link labels in a window of their own: the user-name field 2519 and the
-// labels 2523 and 2524.
-class LoginLinks : public CDialog {
-public:
-    LoginLinks() : CDialog(0u) {
-        CreateIndirect(DialogTemplate{0, "Вход", {220, 60}, {
-            ComboBox(2519, {10, 10, 120, 80}, CBS_DROPDOWN),
-            Label(2523, "Регистриране на нов потребител", {10, 30, 130, 8}),
-            Label(2524, "Смяна на парола", {150, 30, 60, 8}),
-        }});
-        newUser.SubclassDlgItem(2523, this);
-        password.SubclassDlgItem(2524, this);
-    }
-    ~LoginLinks() override { DestroyWindow(); }
-
-    CString UserName() const {
-        CString text;
-        GetDlgItemText(2519, text);
-        return text;
-    }
-    static void Click(CWnd* label) { label->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2)); }
-
-    CLinkStatic_OpenDialog newUser;
-    CLinkStatic_OpenDialog password;
-};
-
+// Each link opens its dialog and hands the login the user name it ended with: none from a
+// cancelled registration, the typed one from a password change cancelled after a refusal.
 TEST_F(UserDialogsTest, TheLoginLinksOpenTheUserDialogs) {
     RegisterAccountLinks();
-    LoginLinks login;
-    login.ShowWindow(SW_SHOW);
     MessageBoxLog boxes;
-    {
-        const ModalRun run([](CDialog& dialog) {
-            ASSERT_NE(dynamic_cast<CDlg_AddUser*>(&dialog), nullptr);
-            dialog.SetDlgItemText(CDlg_AddUser::IDC_USER_NAME, "nova");
-            dialog.PressButton(IDCANCEL);
-        });
-        LoginLinks::Click(&login.newUser);
-        EXPECT_EQ(login.UserName(), "");  // a cancelled registration names nobody
-    }
-    {
-        const ModalRun run([](CDialog& dialog) {
+    Texts names;
+    int registrations = 0;
+    const ModalRun run([&](CDialog& dialog) {
+        if (auto* login = dynamic_cast<CDlgLogin*>(&dialog)) {
+            login->SetDlgItemText(CDlgLogin::IDC_USER_NAME, "");
+            for (CWnd* link : {&login->m_linkNewUser, &login->m_linkNewUser, &login->m_linkChangePassword}) {
+                link->SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+                names.push_back(TextOf(*login, CDlgLogin::IDC_USER_NAME));
+            }
+            login->PressButton(IDCANCEL);
+        } else if (dynamic_cast<CDlg_AddUser*>(&dialog)) {
             for (const auto& [id, text] : {std::pair{CDlg_AddUser::IDC_USER_NAME, "nova"}, {CDlg_AddUser::IDC_NAME, "Нова"},
                                           {CDlg_AddUser::IDC_SURNAME, "Н"}, {CDlg_AddUser::IDC_FAMILY_NAME, "Н"},
                                           {CDlg_AddUser::IDC_PASSWORD, "1234"}, {CDlg_AddUser::IDC_CONFIRM, "1234"}})
                 dialog.SetDlgItemText(id, text);
-            dialog.PressButton(IDOK);
-        });
-        LoginLinks::Click(&login.newUser);
-        EXPECT_EQ(login.UserName(), "nova");
-    }
-    {
-        // Cancelled after a refused attempt: the name typed then still reaches the login.
-        const ModalRun run([](CDialog& dialog) {
-            ASSERT_NE(dynamic_cast<CDlg_ChangePassword*>(&dialog), nullptr);
+            dialog.PressButton(++registrations == 1 ? IDCANCEL : IDOK);
+        } else {
             dialog.SetDlgItemText(CDlg_ChangePassword::IDC_USER_NAME, "demo");
             dialog.PressButton(IDOK);
             dialog.PressButton(IDCANCEL);
-        });
-        LoginLinks::Click(&login.password);
-        EXPECT_EQ(login.UserName(), "demo");
-    }
+        }
+    });
+    CDlgLogin login;
+    login.DoModal();
+    EXPECT_EQ(names, (Texts{"", "nova", "demo"}));
     EXPECT_EQ(boxes.Texts(), Texts{"Потребителското име и паролата не съответстват."});
 }
 

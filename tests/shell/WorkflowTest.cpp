@@ -1,11 +1,18 @@
 // The workflow tree and the right pane: the steps of every form type, walking them, the
-// view each step shows, and what a page does when it is shown and left.
+// view each step shows, what a page does when it is shown and left, and the final step.
 #include <algorithm>
+#include <filesystem>
 #include <set>
 
+#include "controls/DialogHelpers.h"
 #include "db/SQLite3DB.h"
+#include "pages/common/ChooseForm00.h"
+#include "platform/CrystalCtrl.h"
+#include "platform/ReportEngine.h"
 #include "platform/Controls.h"
 #include "pages/common/PageTable.h"
+#include "pages/species/SpecFormDeer01.h"
+#include "pages/species/SpecFormDeer02.h"
 #include "platform/FormView.h"
 #include "shell/ListProgramModes.h"
 #include "shell/PageHeader.h"
@@ -62,12 +69,12 @@ TEST_F(WorkflowTest, AFormIsWalkedThroughTheStepsOfFormBuilder) {
 
         // The first step is shown; each "Продължи >>" shows the next one's class.
         for (size_t step = 0; step < expected.size(); ++step) {
+            if (step > 0) {
+                ASSERT_TRUE(Frame()->SelectNextStep());
+            }
             EXPECT_EQ(SelectedCode(), expected[step].second);
             ASSERT_NE(RightView(), nullptr);
             EXPECT_EQ(RightView()->GetRuntimeClass(), StepViewClass(expected[step].second));
-            if (step + 1 < expected.size()) {
-                EXPECT_TRUE(Frame()->SelectNextStep());
-            }
         }
         CView* const last = RightView();
         EXPECT_FALSE(Frame()->SelectNextStep());
@@ -91,24 +98,6 @@ TEST_F(WorkflowTest, OpeningAnotherFormReplacesTheStepsAndTheModesStayOnce) {
     EXPECT_FALSE(Tree()->HasFormSteps());
 }
 
-TEST_F(WorkflowTest, TheFinalStepFollowsTheWayTheFormWasOpened) {
-    OpenForm(1, TRUE, FALSE, kCodeEditForms);
-    EXPECT_EQ(StepNodes().back(), std::make_pair(CString("Редакция"), static_cast<int>(kCodeFinalStepEditing)));
-    OpenForm(1, FALSE, TRUE, kCodeLookup);
-    EXPECT_EQ(StepNodes().back(), std::make_pair(CString("Справка"), static_cast<int>(kCodeFinalStepReadOnly)));
-    EXPECT_TRUE(Doc()->IsReadOnly());
-
-    // The three final steps are not kin to each other: each switch makes a new view.
-    Frame()->SwitchView(kCodeFinalStep);
-    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CReportListView));
-    Frame()->SwitchView(kCodeFinalStepEditing);
-    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CReportListView_Editing));
-    Frame()->SwitchView(kCodeFinalStepReadOnly);
-    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CReportListView_ReadOnly));
-    Frame()->SwitchView(kCodeFinalStep);
-    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CReportListView));
-}
-
 TEST_F(WorkflowTest, ShowingTheShownStepAgainKeepsItsView) {
     CTestPage::prepared = 0;
     CTestPage* page = ShowTestPage();
@@ -118,9 +107,7 @@ TEST_F(WorkflowTest, ShowingTheShownStepAgainKeepsItsView) {
     Frame()->ShowView(RUNTIME_CLASS(CFormPage));  // a base of the shown class
     EXPECT_EQ(RightView(), page);
     EXPECT_EQ(CTestPage::prepared, 1);
-    CString text;
-    page->GetDlgItemText(kTestEdit, text);
-    EXPECT_EQ(text, "не е записано още");
+    EXPECT_EQ(TextOf(*page, kTestEdit), "не е записано още");
 
     OpenForm(3);
     CView* const first = RightView();
@@ -154,74 +141,29 @@ TEST_F(WorkflowTest, ThePageHeaderNamesFormObjectAndStep) {
     CTestPage* page = ShowTestPage();
     ASSERT_NE(page, nullptr);
 
-    const auto textOf = [&](int id) {
-        CString text;
-        page->GetDlgItemText(id, text);
-        return text;
-    };
-    const auto placeOf = [&](const CWnd* control) {
-        CRect rect;
-        control->GetWindowRect(&rect);
-        page->ScreenToClient(&rect);
-        return rect;
-    };
-    EXPECT_EQ(textOf(IDC_HEADER_FORM_CAPTION), "Формуляр:");
-    EXPECT_EQ(textOf(IDC_HEADER_OBJECT_CAPTION), "Обект на мониторинг:");
-    EXPECT_EQ(textOf(IDC_HEADER_STEP_CAPTION), "Стъпка:");
-    EXPECT_EQ(textOf(IDC_HEADER_FORM), "Гъби – находище и популация");
-    EXPECT_EQ(textOf(IDC_HEADER_OBJECT), "Amanita caesarea");
-    EXPECT_EQ(textOf(IDC_HEADER_STEP), step);
-    EXPECT_EQ(placeOf(page->GetDlgItem(IDC_HEADER_STEP)), CRect(160, 80, 900, 100));
+    EXPECT_EQ(TextOf(*page, IDC_HEADER_FORM), "Гъби – находище и популация");
+    EXPECT_EQ(TextOf(*page, IDC_HEADER_OBJECT), "Amanita caesarea");
+    EXPECT_EQ(TextOf(*page, IDC_HEADER_STEP), step);
     EXPECT_TRUE(page->GetDlgItem(IDC_HEADER_FORM)->IsWindowVisible());
     EXPECT_FALSE(page->GetDlgItem(IDC_PAGE_TITLE)->IsWindowVisible());
 
     auto* picture = dynamic_cast<CStatic*>(page->GetDlgItem(IDC_HEADER_PICTURE));
     ASSERT_NE(picture, nullptr);
-    EXPECT_EQ(placeOf(picture), CRect(0, 0, 37, 37));
+    EXPECT_EQ(WindowRectInParent(*picture), CRect(0, 0, 37, 37));
     EXPECT_NE(picture->GetBitmap(), nullptr);
-    BITMAP info;
-    Doc()->HeaderBitmap.GetBitmap(&info);
-    EXPECT_EQ(info.bmWidth, 37);
 
     // Every control moved down by the header, once, the two of one id alike.
-    const DialogTemplate* pageTemplate = FindDialogTemplate(kTestPageTemplate);
-    std::vector<CRect> twins;
+    const TemplateFont& font = FindDialogTemplate(kTestPageTemplate)->font;
+    const CSize down(0, kHeaderHeight);
+    std::vector<CPoint> twins;
     for (CWnd* child = page->GetWindow(GW_CHILD); child; child = child->GetWindow(GW_HWNDNEXT))
-        if (child->GetDlgCtrlID() == kTwinLabel) twins.push_back(placeOf(child));
-    ASSERT_EQ(twins.size(), 2u);
-    int twin = 0;
-    for (const DialogControl& control : pageTemplate->controls) {
-        if (control.id != kTwinLabel) continue;
-        const CRect original = DialogUnitsToPixels(pageTemplate->font, control.rect);
-        EXPECT_EQ(twins[twin].top, original.top + kHeaderHeight);
-        EXPECT_EQ(twins[twin].left, original.left);
-        ++twin;
-    }
-    const CSize templateSize = DialogUnitsToPixels(pageTemplate->font, {0, 0, 320, 200}).Size();
-    EXPECT_EQ(page->GetTotalSize().cy, templateSize.cy + kHeaderHeight);
+        if (child->GetDlgCtrlID() == kTwinLabel) twins.push_back(WindowRectInParent(*child).TopLeft());
+    EXPECT_EQ(twins, (std::vector<CPoint>{DialogUnitsToPixels(font, {7, 130, 20, 8}).TopLeft() + down,
+                                          DialogUnitsToPixels(font, {40, 140, 20, 8}).TopLeft() + down}));
+    EXPECT_EQ(page->GetTotalSize().cy, DialogUnitsToPixels(font, {0, 0, 320, 200}).Height() + kHeaderHeight);
 
     Tree()->GetTreeCtrl().SelectItem(nullptr);
     EXPECT_EQ(Frame()->GetSelectedItemText(), "Няма избран елемент");
-}
-
-TEST_F(WorkflowTest, AFormOpenedForReadingLocksItsPagesButNotTheSteps) {
-    Doc()->CommonData_02.Rainfall = "слаб";
-    OpenForm(1, FALSE, TRUE, kCodeLookup);
-    CTestPage* page = ShowTestPage();
-    ASSERT_NE(page, nullptr);
-    EXPECT_TRUE(page->GetDlgItem(kTestEdit)->GetStyle() & ES_READONLY);
-    EXPECT_TRUE(page->GetDlgItem(kTestEdit)->IsWindowEnabled());  // its text can still be copied
-    for (const int locked : {kTestCombo, kTestList, kTestCheck, kTestButton, kTestDate, kTestGrid}) {
-        SCOPED_TRACE(locked);
-        EXPECT_FALSE(page->GetDlgItem(locked)->IsWindowEnabled());
-    }
-    for (const int open : {kTestGroup, IDC_STEP_BACK, IDC_STEP_NEXT}) {
-        SCOPED_TRACE(open);
-        EXPECT_TRUE(page->GetDlgItem(open)->IsWindowEnabled());
-    }
-    // Leaving copies the unchanged controls back.
-    Frame()->SelectNextStep();
-    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "слаб");
 }
 
 TEST_F(WorkflowTest, EveryCodeOutsideTheTableAndEveryModeWithoutPageShowsThePlaceholder) {
@@ -245,9 +187,6 @@ TEST_F(WorkflowTest, TheStepTableCoversEveryStepOfTheDemoData) {
             EXPECT_LT(table[i - 1].code, table[i].code);
         }
         codes.insert(table[i].code);
-        if (table[i].viewClass) {
-            EXPECT_STREQ(table[i].viewClass->m_lpszClassName, table[i].className);
-        }
         EXPECT_EQ(StepViewClass(table[i].code),
                   table[i].viewClass ? table[i].viewClass : RUNTIME_CLASS(CTovan_splitView));
     }
@@ -256,19 +195,12 @@ TEST_F(WorkflowTest, TheStepTableCoversEveryStepOfTheDemoData) {
     for (CSQLite3Query query = db.execQuery("select distinct ItemDataValue from FormBuilder"); !query.eof();
          query.nextRow())
         EXPECT_TRUE(codes.count(query.getIntField(0))) << query.getIntField(0);
-    const auto named = [&](int code) {
-        return std::find_if(table.begin(), table.end(), [&](const StepView& view) { return view.code == code; })->className;
-    };
-    EXPECT_STREQ(named(6807), "CSpecForm_Wolf_07");
-    EXPECT_STREQ(named(6901), "CSpecForm_Fish_00");
-    EXPECT_STREQ(named(7023), "CSpecForm_Moss_23");
 }
 
 TEST_F(WorkflowTest, TheModeListSelectsItsModeOnlyForOneSelectedItem) {
     auto* modes = dynamic_cast<CListProgramModes*>(RightView());
     ASSERT_NE(modes, nullptr);
     CListCtrl& list = modes->GetListCtrl();
-    ASSERT_EQ(list.GetItemCount(), 5);
     EXPECT_EQ(list.GetSelectedCount(), 0u);
 
     NMITEMACTIVATE click;
@@ -279,7 +211,6 @@ TEST_F(WorkflowTest, TheModeListSelectsItsModeOnlyForOneSelectedItem) {
     EXPECT_EQ(RightView(), modes);  // empty space: nothing
 
     list.SetItemState(3, LVIS_SELECTED, LVIS_SELECTED);  // "Анализ"
-    EXPECT_EQ(list.GetItemText(3, 0), "Анализ");
     modes->SendMessage(WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(SelectedCode(), static_cast<int>(kCodeAnalysis));
     EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CTovan_splitView));
@@ -313,6 +244,152 @@ TEST_F(WorkflowTest, ARowAddedToATableIsInputToo) {
     EXPECT_FALSE(Frame()->HasUnsavedInput());
     AppendPageGridRow(page->m_grid, 0, PageGridRow{{"Canis lupus"}, 61});
     EXPECT_TRUE(Frame()->HasUnsavedInput());
+}
+
+// The stags and the hinds page share their code but neither is a kind of the other, so the
+// view switch replaces either by the other.
+TEST_F(WorkflowTest, TheDeerFormWalksBackFromTheHindsToTheStags) {
+    OpenForm(25);
+    while (RightView()->GetRuntimeClass() != RUNTIME_CLASS(CSpecForm_Deer_02)) ASSERT_TRUE(Frame()->SelectNextStep());
+    ASSERT_TRUE(Frame()->SelectPrevStep());
+    EXPECT_EQ(RightView()->GetRuntimeClass(), RUNTIME_CLASS(CSpecForm_Deer_01));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+// The final step of a form: the step each way of opening a form ends in, its actions,
+// storing a new form, and printing. Storing the changes of a stored form is driven from the
+// stored-forms list.
+class FinalStepTest : public WorkflowTest {
+protected:
+    // Opens an amphibian form (it asks for the weather) about a species and types a rainfall
+    // on a page of it.
+    void TypeForm(const char* rainfall) {
+        Doc()->SpeciesID = Number("select SpeciesID from SpeciesFormsRel where FormNameID = 13 and SpeciesType = 1");
+        OpenForm(13);
+        ShowTestPage()->SetDlgItemText(kTestEdit, rainfall);
+    }
+
+    CReportListView* GoToFinalStep(int code = kCodeFinalStep) {
+        Tree()->SelectByItemData(code);
+        return dynamic_cast<CReportListView*>(RightView());
+    }
+
+    static std::vector<std::pair<CString, int>> Actions(CReportListView* view) {
+        std::vector<std::pair<CString, int>> actions;
+        CListCtrl& list = view->GetListCtrl();
+        for (int i = 0; i < list.GetItemCount(); ++i)
+            actions.emplace_back(list.GetItemText(i, 0), static_cast<int>(list.GetItemData(i)));
+        return actions;
+    }
+
+    static void Run(CReportListView* view, int action) {
+        view->SelectItem(action);
+        view->RunSelectedAction();
+    }
+};
+
+using ActionList = std::vector<std::pair<CString, int>>;
+
+TEST_F(FinalStepTest, EachWayOfOpeningAFormEndsInItsOwnFinalStepWithItsActions) {
+    OpenForm(1);
+    CReportListView* view = GoToFinalStep();
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(Actions(view), (ActionList{{"Запиши", 9999}, {"Справка", 8888}}));
+    EXPECT_EQ(view->GetListCtrl().GetSelectedCount(), 0u);
+    view->RunSelectedAction();  // nothing selected: nothing happens
+    EXPECT_EQ(RightView(), view);
+    EXPECT_TRUE(boxes.Texts().empty());
+
+    OpenForm(1, TRUE, FALSE, kCodeEditForms);
+    EXPECT_EQ(StepNodes().back(), std::make_pair(CString("Редакция"), static_cast<int>(kCodeFinalStepEditing)));
+    EXPECT_EQ(Actions(GoToFinalStep(kCodeFinalStepEditing)), (ActionList{{"Редактирай", 7777}, {"Справка", 8888}}));
+    OpenForm(1, FALSE, TRUE, kCodeLookup);
+    EXPECT_EQ(StepNodes().back(), std::make_pair(CString("Справка"), static_cast<int>(kCodeFinalStepReadOnly)));
+    EXPECT_TRUE(Doc()->IsReadOnly());
+    EXPECT_EQ(Actions(GoToFinalStep(kCodeFinalStepReadOnly)), (ActionList{{"Справка", 8888}}));
+
+    // The three final steps are not kin to each other: each switch makes a new view.
+    for (const auto& [code, viewClass] : {std::pair{kCodeFinalStepEditing, RUNTIME_CLASS(CReportListView_Editing)},
+                                          {kCodeFinalStep, RUNTIME_CLASS(CReportListView)},
+                                          {kCodeFinalStepReadOnly, RUNTIME_CLASS(CReportListView_ReadOnly)},
+                                          {kCodeFinalStep, RUNTIME_CLASS(CReportListView)}}) {
+        Frame()->SwitchView(code);
+        EXPECT_EQ(RightView()->GetRuntimeClass(), viewClass) << code;
+    }
+}
+
+TEST_F(FinalStepTest, StoringANewFormWritesItAndStartsTheNextOne) {
+    TypeForm("проливен");
+    const int formsBefore = Number("select count(*) from Forms");
+    CReportListView* view = GoToFinalStep();
+    ASSERT_NE(view, nullptr);
+    const int species = Doc()->SpeciesID;
+    Run(view, CReportListView::kActionStore);
+
+    // Stored under this session's inspectorate and the chosen species, with the typed page.
+    ASSERT_EQ(Number("select count(*) from Forms"), formsBefore + 1);
+    const int form = Number("select max(ID) from Forms");
+    EXPECT_EQ(Text(FormatSql("select FormCode from Forms where ID = %d", form)), FormatSql("2_13_%d_%d", species, form));
+    EXPECT_EQ(Text(FormatSql("select Rainfall from DlgData_02_Climate where FormID = %d", form)), "проливен");
+
+    // Ready for the next form: the chooser under "Въвеждане", no steps, an empty document.
+    EXPECT_FALSE(Tree()->HasFormSteps());
+    EXPECT_EQ(Frame()->GetSelectedItemText(), "Въвеждане");
+    EXPECT_NE(dynamic_cast<CChooseForm_00*>(RightView()), nullptr);
+    EXPECT_EQ(Doc()->FormID, -1);
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");
+    EXPECT_FALSE(Frame()->HasUnsavedInput());
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(FinalStepTest, AFailedSaveKeepsTheTypedFormToTryAgain) {
+    TypeForm("ръмеж");
+    CReportListView* view = GoToFinalStep();
+    ASSERT_NE(view, nullptr);
+    Exec("alter table Actions rename to ActionsAway");
+    const int formsBefore = Number("select count(*) from Forms");
+    Run(view, CReportListView::kActionStore);
+
+    ASSERT_EQ(boxes.Texts().size(), 1u);  // the database's error
+    EXPECT_EQ(Number("select count(*) from Forms"), formsBefore);  // nothing half-stored
+    EXPECT_EQ(RightView(), view);
+    EXPECT_TRUE(Tree()->HasFormSteps());
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "ръмеж");
+    EXPECT_EQ(Doc()->FormTypeID, 13);
+    EXPECT_TRUE(Frame()->HasUnsavedInput());
+
+    Exec("alter table ActionsAway rename to Actions");
+    Run(view, CReportListView::kActionStore);
+    EXPECT_EQ(Number("select count(*) from Forms"), formsBefore + 1);
+    EXPECT_EQ(Text("select Rainfall from DlgData_02_Climate order by ID desc limit 1"), "ръмеж");
+}
+
+TEST_F(FinalStepTest, ReportPrintsTheFormOrSaysThereIsNone) {
+    std::vector<CrystalCall> calls;
+    const ReportCallRun run([&](const CCrystalCtrl&, const CrystalCall& call) { calls.push_back(call); });
+    namespace fs = std::filesystem;
+    fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
+             fs::copy_options::recursive);
+    const CString output = MakeTempFolder();
+    SetReportOutputFolder(output);
+
+    OpenForm(24);  // the full bear form has no report
+    Run(GoToFinalStep(), CReportListView::kActionReport);
+    EXPECT_EQ(LastMessage(boxes.Texts()), "Справка за този формуляр за сега не може да бъде направена.");
+    EXPECT_TRUE(calls.empty());
+
+    boxes.Reset({});
+    OpenForm(13);
+    CReportListView* view = GoToFinalStep();
+    Run(view, CReportListView::kActionReport);
+    Run(view, CReportListView::kActionReport);  // the report dialog is made once and used again
+    EXPECT_EQ(std::count_if(calls.begin(), calls.end(), [](const CrystalCall& call) { return call.kind == CrystalCall::Print; }),
+              2);
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_TRUE(fs::exists(fs::path(output.str()) / "Amphibians.pdf"));
+
+    SetReportOutputFolder("");
+    fs::remove_all(output.str());
 }
 
 }  // namespace
