@@ -57,8 +57,6 @@ TEST_F(FungusSiteReport, TenCompanionPlacesFiveThreatsAndTheNoteBeforeThePhotos)
     });
     const Texts sent = Filled(kSiteForm);
     EXPECT_EQ(sent, expected);
-    EXPECT_EQ(sent[7], "PARAM_FIELD_NUM;П-7;TRUE");  // right after the site's code
-    EXPECT_EQ(sent[6], "PARAM_CODE_PLACE;12;TRUE");
 
     // Twelve companions: the first ten are printed. A site without an id has no code, and the
     // plot number takes its place.

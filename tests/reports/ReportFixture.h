@@ -32,6 +32,8 @@ protected:
     std::vector<std::string> Parameters(int controlId) const;
     // The report files set, in order, as "<control id>:<path>".
     std::vector<std::string> FileNames() const;
+    // The form type's (first) report file filled with what `doc` sends, as HTML.
+    std::string FilledFile(const CTovan_splitDoc& doc);
 
     CTestDatabase database;
     CString output;
