@@ -1,6 +1,8 @@
 // What the grid paints: headings, lines, the selected row, the background beyond the cells.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/SystemInfo.h"
 #include "tests/controls/GridTestSupport.h"
 #include "tests/support/WindowFixture.h"
@@ -67,17 +69,12 @@ TEST_F(GridDrawing, PaintsHeadingsLinesSelectionAndBackground) {
 TEST_F(GridDrawing, GridLinesFollowTheSetting) {
     CRect data;
     grid.GetCellRect(1, 0, &data);
-    grid.SetGridLines(GVL_HORZ);
-    {
+    const COLORREF line = RGB(192, 192, 192), blank = GetSysColor(COLOR_WINDOW);
+    for (const auto& [setting, vertical, horizontal] : {std::tuple(GVL_HORZ, blank, line), std::tuple(GVL_NONE, blank, blank)}) {
+        grid.SetGridLines(setting);
         const Picture picture(grid);
-        EXPECT_EQ(picture.At(data.right, data.top + 3), GetSysColor(COLOR_WINDOW));
-        EXPECT_EQ(picture.At(data.left + 3, data.bottom), RGB(192, 192, 192));
-    }
-    grid.SetGridLines(GVL_NONE);
-    {
-        const Picture picture(grid);
-        EXPECT_EQ(picture.At(data.right, data.top + 3), GetSysColor(COLOR_WINDOW));
-        EXPECT_EQ(picture.At(data.left + 3, data.bottom), GetSysColor(COLOR_WINDOW));
+        EXPECT_EQ(picture.At(data.right, data.top + 3), vertical) << setting;
+        EXPECT_EQ(picture.At(data.left + 3, data.bottom), horizontal) << setting;
     }
 }
 

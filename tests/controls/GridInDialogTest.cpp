@@ -41,20 +41,8 @@ protected:
 
     BOOL OnInitDialog() override {
         CDialog::OnInitDialog();
-        grid.InsertColumn("Име", DT_CENTER, -1);
-        grid.InsertColumn("Организация", DT_CENTER, -1);
-        grid.SetFixedRowCount(1);
-        grid.SetColumnWidth(0, 120);
+        MakeListGrid(grid, 3, 2);
         grid.ExpandLastColumn();
-        grid.SetSingleRowSelection(TRUE);
-        grid.SetEditable(FALSE);
-        grid.SetListMode(TRUE);
-        const char* names[] = {"Иван Петров", "Мария Колева", "Георги Димов"};
-        for (int i = 0; i < 3; ++i) {
-            const int row = grid.InsertRow(names[i], -1);
-            grid.SetItemText(row, 1, "РИОСВ Варна");
-            grid.SetItemData(row, 1, 70 + i);
-        }
         return TRUE;
     }
 
@@ -79,7 +67,7 @@ TEST(GridInDialog, BoundToItsTemplateControlItServesThePage) {
         const CCellRange selected = grid.GetSelectedCellRange();
         EXPECT_TRUE(selected.GetMinRow() == selected.GetMaxRow() && selected.GetMinCol() == 0 &&
                     selected.GetMaxCol() == grid.GetColumnCount() - 1);
-        grid.FindItemData(72, &found);
+        grid.FindItemData(103, &found);
         dialog.PressButton(IDOK);
     });
     EXPECT_EQ(dialog.DoModal(), IDOK);
