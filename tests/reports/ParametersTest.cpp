@@ -24,12 +24,6 @@ int Number(CSQLite3DB& db, const char* sql) {
     return query.eof() ? -1 : query.getIntField(0, -1);
 }
 
-COleDateTime TimeOfDay(int hour, int minute) {
-    COleDateTime time;
-    time.SetTime(hour, minute, 0);
-    return time;
-}
-
 CPersonRow Person(int id, const char* first = "", const char* last = "", const char* organization = "") {
     CPersonRow person;
     person.ID = id;
@@ -37,13 +31,6 @@ CPersonRow Person(int id, const char* first = "", const char* last = "", const c
     person.LastName = last;
     person.Organization = organization;
     return person;
-}
-
-CThreatItem Threat(int id, const char* name = "") {
-    CThreatItem threat;
-    threat.ID = id;
-    threat.Name = name;
-    return threat;
 }
 
 CImageRef Picture() {
@@ -78,7 +65,7 @@ TEST_F(ReportTest, StoredFormGivesEverySharedParameterInItsPlace) {
     place.SiteName = "Река Искър – под моста";
     place.PlaceID = CCommonData_01::kNewSite;
     place.Date.SetDate(2009, 6, 15);
-    place.StartTime = TimeOfDay(7, 30);
+    place.StartTime.SetTime(7, 30, 0);
     place.EndTime.SetStatus(COleDateTime::null);
     place.EKNM_CityID = IdOf(db, "EKNM_CITIES", "EKNM", "65231");
     place.NUTS_ID = IdOf(db, "nNUTS", "Name", "BG412 София");
@@ -114,8 +101,8 @@ TEST_F(ReportTest, StoredFormGivesEverySharedParameterInItsPlace) {
     areas.Ramsar_ID = IdOf(db, "nSiteRamsar", "Name", "Атанасовско езеро");
 
     for (int person = 1; person <= 5; ++person) typed->CommonData_06.Observers.Add(Person(person));
-    typed->CommonData_07_Threat.Threats.Add(Threat(IdOf(db, "nThreats", "Code", "1.3.1.")));
-    typed->CommonData_07_Threat.Threats.Add(Threat(IdOf(db, "nThreats", "Code", "1.1.")));
+    typed->CommonData_07_Threat.Threats.Add({IdOf(db, "nThreats", "Code", "1.3.1."), ""});
+    typed->CommonData_07_Threat.Threats.Add({IdOf(db, "nThreats", "Code", "1.1."), ""});
     typed->CommonData_InsertImages.PhotoImages.Add(Picture());
     typed->CommonData_InsertImages.PhotoNames.Add("мост.bmp");
 
@@ -168,7 +155,7 @@ TEST_F(ReportTest, BlocksSkipWhatTheFormLacksAndStopAtTheirLimits) {
     doc->CommonData_02.Wind = 3;
     doc->CommonData_01.NUTS_IDName = "BG411";  // no blank: no code
     for (int i = 0; i < 6; ++i) doc->CommonData_06.Observers.Add(Person(i, i == 1 ? "Мария" : "Иван", "Иванова", "БАН"));
-    for (int i = 1; i <= 7; ++i) doc->CommonData_07_Threat.Threats.Add(Threat(i, "Паша"));
+    for (int i = 1; i <= 7; ++i) doc->CommonData_07_Threat.Threats.Add({i, "Паша"});
     texts = SharedBlocks(*doc);
     EXPECT_EQ(texts[6], "PARAM_CODE_PLACE;17;TRUE");
     EXPECT_EQ(texts[11], "PARAM_NUTS;;TRUE");
