@@ -11,13 +11,6 @@
 
 namespace {
 
-CThreatItem Threat(int id) {
-    CThreatItem threat;
-    threat.ID = id;
-    threat.Name = FormatSql("заплаха %d", id);
-    return threat;
-}
-
 CBat04Row BatRow(int methodCount, int id, const char* name, const char* methods, int count) {
     CBat04Row row(methodCount);
     row.SpeciesID = id;
@@ -67,7 +60,7 @@ protected:
         CPersonRow observer;
         observer.FirstName = "Иван";
         form->CommonData_06.Observers.Add(observer);
-        for (int id = 1; id <= 6; ++id) form->CommonData_07_Threat.Threats.Add(Threat(id));
+        for (int id = 1; id <= 6; ++id) form->CommonData_07_Threat.Threats.Add({id, FormatSql("заплаха %d", id)});
         return form;
     }
 
