@@ -11,6 +11,8 @@
 
 namespace {
 
+using R = CReportParameters;
+
 CBat04Row BatRow(int methodCount, int id, const char* name, const char* methods, int count) {
     CBat04Row row(methodCount);
     row.SpeciesID = id;
@@ -64,26 +66,14 @@ protected:
         return form;
     }
 
-    Texts SiteHeader() const { return Sent([](CReportParameters& r) { r.FillSiteHeader(); }); }
+    Texts SiteHeader() const { return Blocks({&R::FillSiteHeader}); }
     // Where the place lies and who was there: the coordinates come twice, around the altitude.
     Texts Surroundings(bool withWeather) const {
-        return Join({{"PARAM_TEMPERATURE_AIR;11.5;TRUE"}, Sent([withWeather](CReportParameters& r) {
-                         r.FillAdminLocation();
-                         if (withWeather) r.FillWeather();
-                         r.FillCoordinates();
-                     }),
-                     {"PARAM_ATTITUDE;420;TRUE"}, Sent([](CReportParameters& r) {
-                         r.FillCoordinates();
-                         r.FillBioRegions();
-                         r.FillProtectedAreas();
-                         r.FillTeam();
-                     })});
-    }
-    Texts Closing(int threats) const {
-        return Sent([threats](CReportParameters& r) {
-            r.FillThreats(threats);
-            r.FillPhotoMap();
-        });
+        return Join({{"PARAM_TEMPERATURE_AIR;11.5;TRUE"},
+                     withWeather ? Blocks({&R::FillAdminLocation, &R::FillWeather, &R::FillCoordinates})
+                                 : Blocks({&R::FillAdminLocation, &R::FillCoordinates}),
+                     {"PARAM_ATTITUDE;420;TRUE"},
+                     Blocks({&R::FillCoordinates, &R::FillBioRegions, &R::FillProtectedAreas, &R::FillTeam})});
     }
 };
 
@@ -105,7 +95,7 @@ TEST_F(BatReportsTest, CaveReportNumbersTargetsBySpeciesIdAndPushesEverythingInO
                      "PARAM_METHOD_SPACIES_3;1  ;TRUE", "PARAM_COUNT_SPACIES_3;0;TRUE", "PARAM_ACCOMPANY_1;Myotis myotis;TRUE",
                      "PARAM_METHOD_ACCOMPANY_1;4  ;TRUE", "PARAM_COUNT_ACCOMPANY_1;2;TRUE", "PARAM_STOCK;таван;TRUE",
                      "PARAM_NOTE;бележка;TRUE", "PARAM_HABITAT_CHANGE;промяна;TRUE"},
-                    Closing(5)}));
+                    ThreatsAndSigns(5)}));
 
     doc->CommonData_01.DynamicStrContent2 = "";
     EXPECT_EQ(Filled(17)[7], "PARAM_UNDERGROUND HABITAT;Пещера;TRUE");
@@ -120,7 +110,7 @@ TEST_F(BatReportsTest, WetlandReportAddsTheWeatherAfterThePlace) {
                                 {"PARAM_METHOD_1;;TRUE", "PARAM_METHOD_2;+;TRUE", "PARAM_METHOD_3;;TRUE", "PARAM_METHOD_4;;TRUE",
                                  "PARAM_METHOD_SPACIES_6;2  ;TRUE", "PARAM_COUNT_SPACIES_6;5;TRUE", "PARAM_NOTE;бележка;TRUE",
                                  "PARAM_HABITAT_CHANGE;;TRUE"},
-                                Closing(5)}));
+                                ThreatsAndSigns(5)}));
 }
 
 TEST_F(BatReportsTest, ForestReportStopsAtTenCompanionsOneThreatAndPrintsNoUnsetCount) {
@@ -140,7 +130,7 @@ TEST_F(BatReportsTest, ForestReportStopsAtTenCompanionsOneThreatAndPrintsNoUnset
                                  "PARAM_METHOD_SPACIES_1;3  ;TRUE", "PARAM_COUNT_SPACIES_1;14;TRUE",
                                  "PARAM_METHOD_SPACIES_2;;TRUE", "PARAM_COUNT_SPACIES_2;;TRUE"},
                                 companions, {"PARAM_FORM_NUM;17;TRUE", "PARAM_NOTE;;TRUE", "PARAM_HABITAT_CHANGE;;TRUE"},
-                                Closing(1)}));
+                                ThreatsAndSigns(1)}));
 }
 
 TEST_F(BatReportsTest, LodgeReportSkipsARowAfterEachHouseAndTicksOnlyItsCondition) {

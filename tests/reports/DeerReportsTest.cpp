@@ -14,13 +14,7 @@ protected:
         doc->CommonData_01.PlaceID = 17;
         for (int i = 1; i <= 7; ++i) doc->CommonData_07_Threat.Threats.Add({i, CReportParameters::RowName("заплаха %d", i)});
     }
-    Texts Opening() const { return Sent([](CReportParameters& r) { r.FillPlaceAndTeam(); }); }
-    Texts Closing() const {
-        return Sent([](CReportParameters& r) {
-            r.FillThreats(5);
-            r.FillPhotoMap();
-        });
-    }
+    Texts Opening() const { return Blocks({&CReportParameters::FillPlaceAndTeam}); }
 };
 
 TEST_F(DeerReportsTest, StagsAndHindsByAgeClassThenTheNote) {
@@ -32,7 +26,7 @@ TEST_F(DeerReportsTest, StagsAndHindsByAgeClassThenTheNote) {
                                  "PARAM_COUNT_DEER_4;4;TRUE", "PARAM_COUNT_DEER_ALL;18;TRUE", "PARAM_COUNT_ROE_1;5;TRUE",
                                  "PARAM_COUNT_ROE_2;6;TRUE", "PARAM_COUNT_ROE_3;7;TRUE", "PARAM_COUNT_ROE_4;8;TRUE",
                                  "PARAM_COUNT_ROE_ALL;26;TRUE", "PARAM_NOTE;рев   вечер;TRUE"},
-                                Closing()}));
+                                ThreatsAndSigns(5)}));
 }
 
 TEST_F(DeerReportsTest, RuttingStagAgeComesSecondAndTheMatureStagsFourth) {
@@ -47,7 +41,7 @@ TEST_F(DeerReportsTest, RuttingStagAgeComesSecondAndTheMatureStagsFourth) {
                                  "PARAM_COUNT_ROE_ALL;90;TRUE", "PARAM_COUNT_DEER_1;31;TRUE", "PARAM_COUNT_DEER_2;32;TRUE",
                                  "PARAM_COUNT_DEER_3;33;TRUE", "PARAM_COUNT_DEER_4;34;TRUE", "PARAM_COUNT_DEER_5;35;TRUE",
                                  "PARAM_COUNT_DEER_ALL;165;TRUE", "PARAM_NOTE;бележка;TRUE"},
-                                Closing()}));
+                                ThreatsAndSigns(5)}));
 }
 
 }  // namespace

@@ -25,9 +25,9 @@ protected:
 
     // The place with the water body among it, the weather, where it lies and who was there.
     Texts Site() const {
-        return Join({Sent([](CReportParameters& r) { r.FillSiteHeader(); }),
+        return Join({Blocks({&CReportParameters::FillSiteHeader}),
                      {"PARAM_BASIN;Дунав;TRUE", "PARAM_TEMPERATURE_WATER;14;TRUE", "PARAM_METERO2;слаб;TRUE", "PARAM_METERO3;;TRUE"},
-                     Sent([](CReportParameters& r) { r.FillLocationAndTeam(); })});
+                     Blocks({&CReportParameters::FillLocationAndTeam})});
     }
 };
 

@@ -62,13 +62,10 @@ TEST(LocationRowsTest, TheSiteCodeStandsBetweenPlaceAndForestryUnitsAndThePointE
 
 TEST_F(GoatReportsTest, AnimalsSeenWithTheSiteHeaderAndFiveThreats) {
     doc->SpecData_Goat_01 = {"1", "2", "3", "4", "5", "", "15", "стадо; вечер"};
-    EXPECT_EQ(Filled(27), Join({Sent([](CReportParameters& r) { r.FillPlaceAndTeam(); }),
+    EXPECT_EQ(Filled(27), Join({Blocks({&CReportParameters::FillPlaceAndTeam}),
                                 {"PARAM_M_1;1;TRUE", "PARAM_M_2;2;TRUE", "PARAM_F_1;3;TRUE", "PARAM_F_2;4;TRUE",
                                  "PARAM_Y_1;5;TRUE", "PARAM_Y_2;;TRUE", "PARAM_ALL;15;TRUE", "PARAM_NOTE;стадо   вечер;TRUE"},
-                                Sent([](CReportParameters& r) {
-                                    r.FillThreats(5);
-                                    r.FillPhotoMap();
-                                })}));
+                                ThreatsAndSigns(5)}));
 }
 
 TEST_F(GoatReportsTest, EachSectionPrintsItsLocationRowsHabitatTypeAndValuesWithOneThreat) {
@@ -100,7 +97,7 @@ TEST_F(GoatReportsTest, EachSectionPrintsItsLocationRowsHabitatTypeAndValuesWith
                                          r.FillLocationRows(s);
                                      }),
                                      values, {"PARAM_THREAT_1;заплаха 1;TRUE", "PARAM_NOTE;по билото;TRUE"},
-                                     Sent([](CReportParameters& r) { r.FillPhotoMap(); })});
+                                     Blocks({&CReportParameters::FillPhotoMap})});
         EXPECT_EQ(Filled(formType), expected) << formType;
     }
 }

@@ -52,18 +52,12 @@ TEST_F(HamsterReport, SiteReportSendsTheSpeciesSectionAfterTheSharedBlocks) {
     site.ElseDescription = "шипка";
     doc->SpecData_Hamster_03.Notes = "бележка";
 
-    const Texts opening = Join({Sent([](CReportParameters& r) { r.FillSiteHeader(); }),
+    using R = CReportParameters;
+    const Texts opening = Join({Blocks({&R::FillSiteHeader}),
                                 {"PARAM_FIELD_NUM;П-7;TRUE", "PARAM_COLONY;;TRUE", "PARAM_HABITAT;;TRUE"},
-                                Sent([](CReportParameters& r) {
-                                    r.FillWeather();
-                                    r.FillAdminLocation();
-                                    r.FillCoordinates();
-                                }),
-                                {"PARAM_TEMPERATURE_AIR;21.5;TRUE", "PARAM_ATTITUDE;;TRUE"}, Sent([](CReportParameters& r) {
-                                    r.FillBioRegions();
-                                    r.FillProtectedAreas();
-                                    r.FillTeam();
-                                })});
+                                Blocks({&R::FillWeather, &R::FillAdminLocation, &R::FillCoordinates}),
+                                {"PARAM_TEMPERATURE_AIR;21.5;TRUE", "PARAM_ATTITUDE;;TRUE"},
+                                Blocks({&R::FillBioRegions, &R::FillProtectedAreas, &R::FillTeam})});
     const Texts counts = {"PARAM_COUNT_COW;12;TRUE", "PARAM_COUNT_SHEEP;;TRUE", "PARAM_COUNT_GOAT;;TRUE",
                           "PARAM_COUNT_HORSE;;TRUE", "PARAM_COUNT_OTHER;3;TRUE", "PARAM_VEGETATION_1;;TRUE",
                           "PARAM_VEGETATION_2;+;TRUE", "PARAM_VEGETATION_3;;TRUE", "PARAM_VEGETATION_4;+;TRUE"};

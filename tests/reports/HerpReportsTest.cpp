@@ -64,7 +64,7 @@ TEST_F(AmphibiaReport, TransectFormSendsTheShortUnitTheCallingFigureAndTenCompan
         {"PARAM_COUNT_NEST;40;TRUE", "PARAM_SINGING;2;TRUE", "PARAM_COUNT_KILLED;1;TRUE"},
         Companions(10),
         {"PARAM_HABITAT_CHANGE;пресушено;TRUE", "PARAM_NOTE;бележка;TRUE"},
-        Sent([](CReportParameters& r) { r.FillThreats(5); r.FillPhotoMap(); }),
+        ThreatsAndSigns(5),
     });
     EXPECT_EQ(Filled(kAmphibianForm), expected);
 
@@ -95,7 +95,7 @@ TEST_F(ReptileReport, SameDataSendsTheFullUnitAndWithoutCompanionsTheChangesFoll
         Sent([](CReportParameters& r) { r.FillWeather(); r.FillBioRegions(); r.FillProtectedAreas(); r.FillTeam(); }),
         kCounts,
         {"PARAM_COUNT_NEST;4;TRUE", "PARAM_COUNT_KILLED;;TRUE", "PARAM_HABITAT_CHANGE;;TRUE", "PARAM_NOTE;бележка;TRUE"},
-        Sent([](CReportParameters& r) { r.FillThreats(5); r.FillPhotoMap(); }),
+        ThreatsAndSigns(5),
     });
     EXPECT_EQ(Filled(kReptileForm), expected);
 
@@ -139,7 +139,7 @@ TEST_F(TortoiseReport, TwentyOfTwentyFiveAnimalsTheFiveHabitatsAndFiveThreats) {
         {"PARAM_PLACE_11;;TRUE", "PARAM_PLACE_12;;TRUE", "PARAM_PLACE_21;;TRUE", "PARAM_PLACE_22;;TRUE",
          "PARAM_PLACE_31;+;TRUE", "PARAM_PLACE_32;15;TRUE", "PARAM_PLACE_41;;TRUE", "PARAM_PLACE_42;;TRUE",
          "PARAM_PLACE_51;;TRUE", "PARAM_PLACE_52;;TRUE"},
-        Sent([](CReportParameters& r) { r.FillThreats(5); r.FillPhotoMap(); }),
+        ThreatsAndSigns(5),
     });
     EXPECT_EQ(Filled(kTortoiseForm), expected);
 }

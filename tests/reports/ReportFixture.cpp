@@ -83,6 +83,19 @@ ReportSequenceTest::Texts ReportSequenceTest::Filled(int formType) const {
     });
 }
 
+ReportSequenceTest::Texts ReportSequenceTest::Blocks(std::initializer_list<Block> blocks) const {
+    return Sent([blocks](CReportParameters& report) {
+        for (const Block block : blocks) (report.*block)();
+    });
+}
+
+ReportSequenceTest::Texts ReportSequenceTest::ThreatsAndSigns(int rows) const {
+    return Sent([rows](CReportParameters& report) {
+        report.FillThreats(rows);
+        report.FillPhotoMap();
+    });
+}
+
 ReportSequenceTest::Texts ReportSequenceTest::Join(std::initializer_list<Texts> parts) {
     Texts all;
     for (const Texts& part : parts) all.insert(all.end(), part.begin(), part.end());
