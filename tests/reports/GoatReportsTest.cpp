@@ -1,7 +1,6 @@
 // The chamois reports and the location rows of the section reports: their parameters in the
 // order the report files take them.
 #include "ReportFixture.h"
-#include "platform/CrystalCtrl.h"
 #include "reports/ReportParameters.h"
 
 namespace {
@@ -18,14 +17,8 @@ protected:
     }
 };
 
-TEST(LocationRowsTest, TheSiteCodeStandsBetweenPlaceAndForestryUnitsAndThePointEndsTheBlock) {
-    Texts texts;
-    const ReportCallRun recorder{[&texts](const CCrystalCtrl&, const CrystalCall& call) {
-        if (call.kind == CrystalCall::ParameterField) texts.push_back(call.text.str());
-    }};
-    CTovan_splitDoc doc;
-    doc.m_bAutoDelete = FALSE;
-    CCommonData_01& place = doc.CommonData_01;
+TEST_F(GoatReportsTest, LocationRowsHaveTheSiteCodeBetweenPlaceAndForestryUnitsAndThePointLast) {
+    CCommonData_01& place = doc->CommonData_01;
     place.EKNM_CityCode = "68134";
     place.EKNM_CityIDName = "гр.София";
     place.SiteName = "Мальовица";
@@ -34,30 +27,24 @@ TEST(LocationRowsTest, TheSiteCodeStandsBetweenPlaceAndForestryUnitsAndThePointE
     place.DL_IDName = "ДЛ";
     place.Department = "12";
     place.SubDepartment = "а";
-    doc.CommonData_05.NP_PU_IDName = "ПУ Говедарци";
-    doc.CommonData_04.Altitude = "2100";
-    doc.CommonData_04.ExposureIDName = "северна";
-    doc.CommonData_04.Points.Add({42, 11, 5, 3, 23, 22, 1, 0});
-    doc.CommonData_04.Points.Add({43, 0, 0, 0, 24, 0, 0, 0});
-    CCrystalCtrl control;
-    CReportParameters report(control, doc);
-    report.SetParam("PARAM_BEFORE", "");
-    report.FillLocationRows(3);
-    EXPECT_EQ(texts, (Texts{"PARAM_BEFORE;;TRUE", "PARAM_EKATTE_3;68134;TRUE", "PARAM_CITY_3;гр.София;TRUE",
-                            "PARAM_PLACE_3;Мальовица;TRUE", "PARAM_CODE_PLACE_3;17;TRUE", "PARAM_DDS_3;ДДС;TRUE",
-                            "PARAM_DL_3;ДЛ;TRUE", "PARAM_PU_3;ПУ Говедарци;TRUE", "PARAM_DEPARTMENT_3;12;TRUE",
-                            "PARAM_SUBDEPARTMENT_3;а;TRUE", "PARAM_ATTITUDE_3;2100;TRUE",
-                            "PARAM_EXPOSURE_3;северна;TRUE", "PARAM_LONGITUDE_3;23°  22'  1.0'';TRUE",
-                            "PARAM_LATITUDE_3;42°  11'  5.3'';TRUE"}));
-    EXPECT_EQ(report.Index(), 14);
+    doc->CommonData_05.NP_PU_IDName = "ПУ Говедарци";
+    doc->CommonData_04.Altitude = "2100";
+    doc->CommonData_04.ExposureIDName = "северна";
+    doc->CommonData_04.Points.Add({42, 11, 5, 3, 23, 22, 1, 0});
+    doc->CommonData_04.Points.Add({43, 0, 0, 0, 24, 0, 0, 0});
+    const auto rows = [this](int n) { return Sent([n](CReportParameters& r) { r.FillLocationRows(n); }); };
+    EXPECT_EQ(rows(3), (Texts{"PARAM_EKATTE_3;68134;TRUE", "PARAM_CITY_3;гр.София;TRUE", "PARAM_PLACE_3;Мальовица;TRUE",
+                              "PARAM_CODE_PLACE_3;17;TRUE", "PARAM_DDS_3;ДДС;TRUE", "PARAM_DL_3;ДЛ;TRUE",
+                              "PARAM_PU_3;ПУ Говедарци;TRUE", "PARAM_DEPARTMENT_3;12;TRUE", "PARAM_SUBDEPARTMENT_3;а;TRUE",
+                              "PARAM_ATTITUDE_3;2100;TRUE", "PARAM_EXPOSURE_3;северна;TRUE",
+                              "PARAM_LONGITUDE_3;23°  22'  1.0'';TRUE", "PARAM_LATITUDE_3;42°  11'  5.3'';TRUE"}));
 
-    texts.clear();
     place.PlaceID = -1;
-    doc.CommonData_04.Points.RemoveAll();
-    report.FillLocationRows(1);
-    EXPECT_EQ(texts.size(), 10u);
-    EXPECT_EQ(texts[3], "PARAM_DDS_1;ДДС;TRUE");
-    EXPECT_EQ(texts.back(), "PARAM_EXPOSURE_1;северна;TRUE");
+    doc->CommonData_04.Points.RemoveAll();
+    const Texts bare = rows(1);
+    EXPECT_EQ(bare.size(), 10u);
+    EXPECT_EQ(bare[3], "PARAM_DDS_1;ДДС;TRUE");
+    EXPECT_EQ(bare.back(), "PARAM_EXPOSURE_1;северна;TRUE");
 }
 
 TEST_F(GoatReportsTest, AnimalsSeenWithTheSiteHeaderAndFiveThreats) {
