@@ -124,18 +124,14 @@ TEST_F(GridCellTypes, TheNumberEditorTakesDigitsOnly) {
 }
 
 TEST_F(GridCellTypes, ALinkIsDrawnInItsColourAndOpensOnAClickPlainTextStaysPlain) {
-    // Whether the link colour appears when the cell is drawn alone.
+    CRect cell;
+    grid.GetCellRect(kLink, 1, &cell);
+    // Whether the link colour appears where the cell is drawn.
     const auto drawsLinkColour = [&] {
-        CClientDC screen(nullptr);
-        CDC memory;
-        CBitmap bitmap;
-        memory.CreateCompatibleDC(&screen);
-        bitmap.CreateCompatibleBitmap(&screen, 220, 20);
-        memory.SelectObject(&bitmap);
-        grid.GetCell(kLink, 1)->Draw(&memory, kLink, 1, CRect(0, 0, 219, 19));
-        for (int x = 0; x < 220; ++x)
-            for (int y = 0; y < 20; ++y)
-                if (memory.GetPixel(x, y) == CellAt<CGridURLCell>(kLink).GetUrlColour()) return true;
+        const GridPicture picture(grid);
+        for (int x = cell.left; x < cell.right; ++x)
+            for (int y = cell.top; y < cell.bottom; ++y)
+                if (picture.At(x, y) == CellAt<CGridURLCell>(kLink).GetUrlColour()) return true;
         return false;
     };
     CellAt<CGridURLCell>(kLink).SetUrlColour(RGB(0, 0, 255));
@@ -148,8 +144,6 @@ TEST_F(GridCellTypes, ALinkIsDrawnInItsColourAndOpensOnAClickPlainTextStaysPlain
         opened.push_back(url);
         return true;
     });
-    CRect cell;
-    grid.GetCellRect(kLink, 1, &cell);
     const int margin = static_cast<int>(grid.GetCell(kLink, 1)->GetMargin());
     const int textWidth = static_cast<int>(grid.GetTextExtent(kLink, 1, "виж www.example.org").cx);
     const CPoint overLink(cell.left + margin + textWidth * 3 / 4, cell.top + cell.Height() / 2);

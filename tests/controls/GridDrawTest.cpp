@@ -1,29 +1,13 @@
 // What the grid paints: headings, lines, the selected row, the background beyond the cells.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/SystemInfo.h"
 #include "tests/controls/GridTestSupport.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
-
-// The grid drawn into a bitmap of its client size, to read pixels from.
-class Picture {
-public:
-    explicit Picture(CGridCtrl& grid) {
-        grid.GetClientRect(&m_client);
-        m_dc.CreateCompatibleDC(nullptr);
-        m_bitmap.CreateCompatibleBitmap(nullptr, m_client.Width(), m_client.Height());
-        m_dc.SelectObject(&m_bitmap);
-        grid.OnDraw(&m_dc);
-    }
-    COLORREF At(int x, int y) const { return m_dc.GetPixel(x, y); }
-
-private:
-    CRect m_client;
-    CDC m_dc;
-    CBitmap m_bitmap;
-};
 
 class GridDrawing : public ::testing::Test {
 protected:
@@ -38,7 +22,7 @@ protected:
 
 TEST_F(GridDrawing, PaintsHeadingsLinesSelectionAndBackground) {
     Click(grid, CellCentre(grid, 3, 1));
-    const Picture picture(grid);
+    const GridPicture picture(grid);
 
     CRect heading;
     grid.GetCellRect(0, 0, &heading);
@@ -67,17 +51,12 @@ TEST_F(GridDrawing, PaintsHeadingsLinesSelectionAndBackground) {
 TEST_F(GridDrawing, GridLinesFollowTheSetting) {
     CRect data;
     grid.GetCellRect(1, 0, &data);
-    grid.SetGridLines(GVL_HORZ);
-    {
-        const Picture picture(grid);
-        EXPECT_EQ(picture.At(data.right, data.top + 3), GetSysColor(COLOR_WINDOW));
-        EXPECT_EQ(picture.At(data.left + 3, data.bottom), RGB(192, 192, 192));
-    }
-    grid.SetGridLines(GVL_NONE);
-    {
-        const Picture picture(grid);
-        EXPECT_EQ(picture.At(data.right, data.top + 3), GetSysColor(COLOR_WINDOW));
-        EXPECT_EQ(picture.At(data.left + 3, data.bottom), GetSysColor(COLOR_WINDOW));
+    const COLORREF line = RGB(192, 192, 192), blank = GetSysColor(COLOR_WINDOW);
+    for (const auto& [setting, vertical, horizontal] : {std::tuple(GVL_HORZ, blank, line), std::tuple(GVL_NONE, blank, blank)}) {
+        grid.SetGridLines(setting);
+        const GridPicture picture(grid);
+        EXPECT_EQ(picture.At(data.right, data.top + 3), vertical) << setting;
+        EXPECT_EQ(picture.At(data.left + 3, data.bottom), horizontal) << setting;
     }
 }
 
@@ -86,11 +65,11 @@ TEST_F(GridDrawing, HeadingOfTheFocusColumnLooksPressed) {
     grid.GetCellRect(0, 1, &heading);
     Click(grid, CellCentre(grid, 2, 1));
     {
-        const Picture picture(grid);
+        const GridPicture picture(grid);
         EXPECT_NE(picture.At(heading.left, heading.top + 3), GetSysColor(COLOR_3DHIGHLIGHT));
     }
     grid.SetTrackFocusCell(FALSE);
-    const Picture picture(grid);
+    const GridPicture picture(grid);
     EXPECT_EQ(picture.At(heading.left, heading.top + 3), GetSysColor(COLOR_3DHIGHLIGHT));
 }
 

@@ -78,20 +78,23 @@ private:
     std::string m_file;
 };
 
-TEST_F(GridPrint, RowsAreBrokenIntoPagesByTheirSummedHeights) {
+TEST_F(GridPrint, RowsAreBrokenIntoPagesByTheirSummedHeightsWithinTheMargins) {
     EXPECT_EQ(Print(), 1u);
-    // Two rows fit a page: seven rows take four pages.
-    EXPECT_EQ(Print([&](CDC* dc) {
-                  const int height = RowRoom(dc) / 3 + 1;
-                  for (int row = 1; row <= 7; ++row) grid.SetRowHeight(row, height);
-              }),
-              4u);
     // A row taller than a page has a page of its own, and no empty page goes before it.
     EXPECT_EQ(Print([&](CDC* dc) {
                   for (int row = 2; row <= 7; ++row) grid.SetRowHeight(row, 0);
                   grid.SetRowHeight(1, RowRoom(dc) * 2);
               }),
               1u);
+    // Two rows fit a page: seven rows take four pages.
+    const auto thirdOfAPage = [&](CDC* dc) {
+        for (int row = 1; row <= 7; ++row) grid.SetRowHeight(row, RowRoom(dc) / 3 + 1);
+    };
+    EXPECT_EQ(Print(thirdOfAPage), 4u);
+    grid.SetPrintMarginInfo(-1, -1, -1, -1, -1, -1, -1);  // margins of -1 stay as they were
+    EXPECT_EQ(Print(thirdOfAPage), 4u);
+    grid.SetPrintMarginInfo(40, -1, -1, -1, -1, -1, -1);  // a header that leaves room for one row
+    EXPECT_EQ(Print(thirdOfAPage), 7u);
 }
 
 TEST_F(GridPrint, EachPageHasTheWindowTitleAboveAndItsNumberBelow) {
@@ -106,19 +109,6 @@ TEST_F(GridPrint, EachPageHasTheWindowTitleAboveAndItsNumberBelow) {
     EXPECT_EQ(grid.lines[3].text.Find("%"), -1);  // the date and time of printing
     EXPECT_EQ(grid.lines[3].text.GetLength(), 19);
     EXPECT_EQ(grid.lines[6].text, CString("Page 2 of 2"));
-}
-
-TEST_F(GridPrint, MarginsOfMinusOneStayAsTheyWere) {
-    const auto pages = [&] {
-        return Print([&](CDC* dc) {
-            const int height = RowRoom(dc) / 3 + 1;
-            for (int row = 1; row <= 7; ++row) grid.SetRowHeight(row, height);
-        });
-    };
-    grid.SetPrintMarginInfo(-1, -1, -1, -1, -1, -1, -1);
-    EXPECT_EQ(pages(), 4u);
-    grid.SetPrintMarginInfo(40, -1, -1, -1, -1, -1, -1);  // a header that leaves room for one row
-    EXPECT_EQ(pages(), 7u);
 }
 
 }  // namespace

@@ -15,28 +15,23 @@ protected:
     CGridCtrl& grid = owner.grid;
 };
 
-TEST_F(GridSelection, NothingSelectedReadsAsCountsAndMinusOne) {
+TEST_F(GridSelection, RangesAreKeptOutOfTheHeadingsAndNothingReadsAsCountsAndMinusOne) {
     EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(41, 3, -1, -1));
-    grid.SetSelectedRange(2, 0, 2, 2);
-    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(2, 0, 2, 2));
-    grid.SetSelectedRange(-1, -1, -1, -1);
-    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(41, 3, -1, -1));
-    EXPECT_EQ(grid.GetSelectedCount(), 0);
-}
-
-TEST_F(GridSelection, RangesAreKeptOutOfTheHeadingsAndReplaceEachOther) {
     grid.SetSelectedRange(0, 0, 3, 1);  // the heading row is not selectable
     EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(1, 0, 3, 1));
     EXPECT_FALSE(grid.IsCellSelected(0, 0));
     EXPECT_TRUE(grid.IsCellSelected(3, 1));
     EXPECT_TRUE(grid.GetItemState(3, 1) & GVIS_SELECTED);
 
-    grid.SetSelectedRange(5, 2, 6, 2);
+    grid.SetSelectedRange(5, 2, 6, 2);  // a range replaces the one before
     EXPECT_FALSE(grid.IsCellSelected(3, 1));
     EXPECT_EQ(grid.GetSelectedCount(), 2);
-
     grid.SetSelectedRange(5, 2, 5, 2, FALSE, FALSE);  // unselect one cell
     EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(6, 2, 6, 2));
+
+    grid.SetSelectedRange(-1, -1, -1, -1);
+    EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(41, 3, -1, -1));
+    EXPECT_EQ(grid.GetSelectedCount(), 0);
 }
 
 TEST_F(GridSelection, SingleRowListModeSelectsOnlyTheRowReached) {
@@ -88,12 +83,9 @@ TEST_F(GridSelection, ArrowKeysMoveTheSelectedRowAndAnnounceItFirst) {
     EXPECT_EQ(owner.notices, expected);
     // Changing is announced while the old row is still the one selected.
     EXPECT_EQ(owner.selectedRows, (std::vector<int>{3, 4}));
-
-    owner.ForgetNotices();
     Key(grid, VK_UP);
     Key(grid, VK_UP);
     EXPECT_EQ(grid.GetSelectedCellRange(), CCellRange(2, 0, 2, 2));
-    EXPECT_EQ(owner.notices.size(), 4u);
 }
 
 TEST_F(GridSelection, KeysAtTheEdgesChangeNothing) {

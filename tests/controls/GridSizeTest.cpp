@@ -36,12 +36,11 @@ TEST_F(GridSizes, ExpandLastColumnFillsTheClientWidth) {
     EXPECT_GT(grid.GetColumnWidth(2), 90);
 
     // Hidden last columns are passed over; nothing happens when only column 0 shows.
-    CGridCtrl& other = grid;
-    other.SetColumnWidth(2, 0);
-    other.SetColumnWidth(1, 0);
-    other.ExpandLastColumn();
-    EXPECT_EQ(other.GetColumnWidth(0), 90);
-    EXPECT_EQ(other.GetColumnWidth(2), 0);
+    grid.SetColumnWidth(2, 0);
+    grid.SetColumnWidth(1, 0);
+    grid.ExpandLastColumn();
+    EXPECT_EQ(grid.GetColumnWidth(0), 90);
+    EXPECT_EQ(grid.GetColumnWidth(2), 0);
 }
 
 TEST_F(GridSizes, ExpandColumnsToFitSpreadsTheRemainderFromTheLeft) {

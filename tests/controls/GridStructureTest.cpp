@@ -5,41 +5,29 @@
 
 namespace {
 
-TEST(GridStructure, InsertingColumnsAndRowsBuildsFixedHeadingCells) {
+TEST(GridStructure, InsertingBuildsFixedHeadingCellsAndFollowsItsOwnPositionRules) {
     CGridCtrl grid;
-    EXPECT_EQ(grid.InsertColumn("№", DT_CENTER, -1), 0);
-    EXPECT_EQ(grid.InsertColumn("Вид", DT_CENTER, -1), 1);
+    EXPECT_EQ(grid.InsertColumn("A", DT_CENTER, -1), 0);
+    EXPECT_EQ(grid.InsertColumn("C", DT_CENTER, -1), 1);
     EXPECT_EQ(grid.GetRowCount(), 1);  // the first column makes the heading row
     ASSERT_TRUE(grid.SetFixedRowCount(1));
-    EXPECT_EQ(grid.InsertRow("1", -1), 1);
-    EXPECT_EQ(grid.InsertRow("2", -1), 2);
-
-    EXPECT_EQ(grid.GetItemText(0, 1), CString("Вид"));
-    EXPECT_EQ(grid.GetItemText(2, 0), CString("2"));
+    EXPECT_EQ(grid.InsertRow("x", -1), 1);
+    EXPECT_EQ(grid.InsertRow("z", -1), 2);
     EXPECT_TRUE(grid.GetItemState(0, 1) & GVIS_FIXEDROW);
     EXPECT_FALSE(grid.GetItemState(1, 1) & GVIS_FIXED);
     // The heading's format goes to the cells the column had; later rows take the default.
     EXPECT_EQ(grid.GetItemFormat(0, 1), static_cast<UINT>(DT_CENTER));
     EXPECT_EQ(grid.GetItemFormat(2, 1), static_cast<UINT>(0x8824));
-}
-
-TEST(GridStructure, InsertPositionsFollowTheirOwnRules) {
-    CGridCtrl grid;
-    grid.InsertColumn("A", DT_CENTER, -1);
-    grid.InsertColumn("C", DT_CENTER, -1);
-    grid.SetFixedRowCount(1);
-    grid.InsertRow("x", -1);
 
     EXPECT_EQ(grid.InsertRow("y", grid.GetRowCount()), -1);  // a row is never appended by position
     EXPECT_EQ(grid.InsertRow("y", 0), -1);                    // nor put among the heading rows
+    EXPECT_EQ(grid.InsertRow("y", 2), 2);
+    EXPECT_EQ(grid.GetItemText(3, 0), CString("z"));
     EXPECT_EQ(grid.InsertColumn("D", DT_CENTER, grid.GetColumnCount()), 2);  // a column is
     EXPECT_EQ(grid.InsertColumn("B", DT_CENTER, 1), 1);
     EXPECT_EQ(grid.GetItemText(0, 1), CString("B"));
     EXPECT_EQ(grid.GetItemText(0, 2), CString("C"));
     EXPECT_EQ(grid.InsertColumn("Z", DT_CENTER, 9), -1);
-
-    EXPECT_EQ(grid.InsertRow("before x", 1), 1);
-    EXPECT_EQ(grid.GetItemText(2, 0), CString("x"));
 }
 
 TEST(GridStructure, CountsShrinkTheFixedCountsAndClearTheFocusCell) {
@@ -121,20 +109,13 @@ TEST(GridStructure, CellsOutOfRangeAnswerEmpty) {
     EXPECT_TRUE(grid.IsValid(CCellRange(0, 0, 2, 2)));
 }
 
-TEST(GridStructure, ReadOnlyCellsAndTheModifiedFlags) {
+TEST(GridStructure, ClearingTheModifiedFlagClearsEveryCells) {
     CGridCtrl grid(3, 3, 1, 0);
     ASSERT_TRUE(grid.SetItemText(1, 2, "Ursus arctos"));
-    ASSERT_TRUE(grid.SetItemState(2, 1, grid.GetItemState(2, 1) | GVIS_READONLY));
-
-    EXPECT_TRUE(grid.IsCellEditable(1, 1));
-    EXPECT_FALSE(grid.IsCellEditable(2, 1));
-    grid.SetEditable(FALSE);
-    EXPECT_FALSE(grid.IsCellEditable(1, 1));
-
     EXPECT_TRUE(grid.GetModified());
     EXPECT_TRUE(grid.GetModified(1, 2));
     grid.SetModified(FALSE);
-    EXPECT_FALSE(grid.GetModified(1, 2));  // clearing the grid's flag clears every cell's
+    EXPECT_FALSE(grid.GetModified(1, 2));
 }
 
 TEST(GridStructure, FindItemDataLooksAtColumnOneOfEveryRow) {
@@ -160,16 +141,12 @@ TEST(GridStructure, FindItemDataLooksAtColumnOneOfEveryRow) {
 
 TEST(GridStructure, CellsTakeUnsetAttributesFromTheirDefaultCell) {
     CGridCtrl grid(2, 2, 1, 0);
-    CGridCellBase* heading = grid.GetCell(0, 1);
     CGridCellBase* data = grid.GetCell(1, 1);
-    ASSERT_TRUE(heading && data);
-    EXPECT_EQ(data->GetDefaultCell(), grid.GetDefaultCell(FALSE, FALSE));
-    EXPECT_EQ(heading->GetDefaultCell(), grid.GetDefaultCell(TRUE, FALSE));
-
+    CGridCellBase* defaultCell = grid.GetDefaultCell(FALSE, FALSE);
     data->SetFormat(static_cast<DWORD>(-1));
-    grid.GetDefaultCell(FALSE, FALSE)->SetFormat(DT_RIGHT);
+    defaultCell->SetFormat(DT_RIGHT);
     EXPECT_EQ(data->GetFormat(), static_cast<DWORD>(DT_RIGHT));
-    EXPECT_EQ(data->GetMargin(), grid.GetDefaultCell(FALSE, FALSE)->GetMargin());
+    EXPECT_NE(grid.GetCell(0, 1)->GetFormat(), static_cast<DWORD>(DT_RIGHT));  // headings have their own
     EXPECT_TRUE(data->IsDefaultFont());
 
     LOGFONT own{};
@@ -179,7 +156,6 @@ TEST(GridStructure, CellsTakeUnsetAttributesFromTheirDefaultCell) {
     EXPECT_EQ(data->GetFont()->lfHeight, -20);
 
     // A default cell takes no data or state and always reads as read-only.
-    CGridCellBase* defaultCell = grid.GetDefaultCell(FALSE, FALSE);
     defaultCell->SetData(42);
     defaultCell->SetState(GVIS_SELECTED);
     EXPECT_EQ(defaultCell->GetData(), 0);

@@ -40,6 +40,15 @@ void GridOwner::OnGridNotify(NMHDR* header, LRESULT* result) {
 
 void GridOwner::OnGridClicked() { ++clickCommands; }
 
+GridPicture::GridPicture(CGridCtrl& grid) {
+    CRect client;
+    grid.GetClientRect(&client);
+    m_dc.CreateCompatibleDC(nullptr);
+    m_bitmap.CreateCompatibleBitmap(nullptr, client.Width(), client.Height());
+    m_dc.SelectObject(&m_bitmap);
+    grid.OnDraw(&m_dc);
+}
+
 void MakeListGrid(CGridCtrl& grid, int dataRows, int cols) {
     for (int col = 0; col < cols; ++col) {
         CString heading;

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "controls/grid/GridCtrl.h"
+#include "platform/DC.h"
 
 // Delivers posted messages, timers and repaints that are due.
 void Pump();
@@ -39,6 +40,17 @@ public:
 private:
     void OnGridNotify(NMHDR* header, LRESULT* result);
     void OnGridClicked();
+};
+
+// The grid drawn into a bitmap of its client size, to read pixels from.
+class GridPicture {
+public:
+    explicit GridPicture(CGridCtrl& grid);
+    COLORREF At(int x, int y) const { return m_dc.GetPixel(x, y); }
+
+private:
+    CDC m_dc;
+    CBitmap m_bitmap;
 };
 
 // The layout the program's windows give their grids: a heading row with the given headings,

@@ -23,10 +23,7 @@ protected:
     }
 
     Texts Closing() const {
-        return Join({{"PARAM_NOTE;бележка;TRUE"}, Sent([](CReportParameters& r) {
-                         r.FillThreats(5);
-                         r.FillPhotoMap();
-                     })});
+        return Join({{"PARAM_NOTE;бележка;TRUE"}, ThreatsAndSigns(5)});
     }
 };
 
@@ -39,7 +36,7 @@ TEST_F(BearReportTest, SeenBearsByTheirSizeLineAndEveryKindOfMeetingWithItsDista
     doc->SpecData_Bear_02 = {1, 0, 0, 0, 1, 0, 1, "60", "5", "", "", "200", "100", ""};
 
     const Texts expected = Join({
-        Sent([](CReportParameters& r) { r.FillPlaceAndTeam(); }),
+        Blocks({&CReportParameters::FillPlaceAndTeam}),
         {"PARAM_COUNT_SIZE_1;2;TRUE", "PARAM_COLOR_SIZE_1;кафяв;TRUE", "PARAM_SEX_SIZE_1;;TRUE",
          "PARAM_COUNT_SIZE_5;1;TRUE", "PARAM_COLOR_SIZE_5;тъмен;TRUE", "PARAM_SEX_SIZE_5;женски;TRUE",
          "PARAM_COUNT_SIZE_1;3;TRUE", "PARAM_COLOR_SIZE_1;светлокафяв;TRUE", "PARAM_SEX_SIZE_1;мъжки;TRUE",

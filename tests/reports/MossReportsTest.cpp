@@ -5,8 +5,6 @@
 #include "ReportFixture.h"
 #include "reports/MossReports.h"
 #include "reports/ReportParameters.h"
-#include "reports/ReportTable.h"
-#include "platform/ReportEngine.h"
 
 namespace {
 
@@ -119,16 +117,9 @@ TEST_F(MossReportsTest, TypeTwoPrintsItsForestAndStumpsAndLeavesNothingAside) {
                                 companions,
                                 {"PARAM_PHOTO;;TRUE", "PARAM_MAP;;TRUE", "PARAM_NOTE;бележка   два реда;TRUE"}}));
 
-    CCrystalCtrl control;
-    CReportParameters report(control, *doc);
-    const ReportPrint& print = FindFormTypeReport(2)->first;
-    print.filler(report, -1, -1);
-    std::vector<ReportField> fields;
-    for (const std::string& text : Parameters(control.GetDlgCtrlID())) fields.push_back(ParseReportField(text.c_str()));
-    CString html, error;
-    ASSERT_TRUE(FillReportFile(database.Folder() + "Reports/" + print.fileName, fields, html, error)) << error.GetString();
-    EXPECT_EQ(html.str().find("Други данни"), std::string::npos);
-    EXPECT_NE(html.str().find("Обикновен смърч"), std::string::npos);
+    const std::string html = FilledFile(*doc);
+    EXPECT_EQ(html.find("Други данни"), std::string::npos);
+    EXPECT_NE(html.find("Обикновен смърч"), std::string::npos);
 }
 
 TEST_F(MossReportsTest, RocksMarkTheirHeightSurfaceAndEveryTuftsPlace) {

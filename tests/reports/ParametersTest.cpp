@@ -24,12 +24,6 @@ int Number(CSQLite3DB& db, const char* sql) {
     return query.eof() ? -1 : query.getIntField(0, -1);
 }
 
-COleDateTime TimeOfDay(int hour, int minute) {
-    COleDateTime time;
-    time.SetTime(hour, minute, 0);
-    return time;
-}
-
 CPersonRow Person(int id, const char* first = "", const char* last = "", const char* organization = "") {
     CPersonRow person;
     person.ID = id;
@@ -39,13 +33,6 @@ CPersonRow Person(int id, const char* first = "", const char* last = "", const c
     return person;
 }
 
-CThreatItem Threat(int id, const char* name = "") {
-    CThreatItem threat;
-    threat.ID = id;
-    threat.Name = name;
-    return threat;
-}
-
 CImageRef Picture() {
     const std::vector<BYTE> bmp = TestBmp(8, 8, 1);
     auto image = std::make_shared<CxImage>();
@@ -53,23 +40,15 @@ CImageRef Picture() {
     return image;
 }
 
-// What the shared blocks send for a form, in the order a report fills them.
-std::vector<std::string> SharedBlocks(const CTovan_splitDoc& doc) {
-    std::vector<std::string> texts;
-    const ReportCallRun run([&texts](const CCrystalCtrl&, const CrystalCall& call) {
-        EXPECT_EQ(call.index, static_cast<int>(texts.size()));
-        texts.push_back(call.text.str());
-    });
-    CCrystalCtrl control;
-    CReportParameters report(control, doc);
-    report.FillCommonHeader();
-    report.FillWeather();
-    report.FillThreats(5);
-    report.FillPhotoMap();
-    return texts;
-}
+class SharedBlocksTest : public ReportSequenceTest {
+protected:
+    // What the shared blocks send for the form, in the order a report fills them.
+    Texts SharedBlocks() const {
+        return Join({Blocks({&CReportParameters::FillCommonHeader, &CReportParameters::FillWeather}), ThreatsAndSigns(5)});
+    }
+};
 
-TEST_F(ReportTest, StoredFormGivesEverySharedParameterInItsPlace) {
+TEST_F(SharedBlocksTest, StoredFormGivesEverySharedParameterInItsPlace) {
     CSQLite3DB db;
     db.open(database.Path());
     auto typed = NewDocument(11, IdOf(db, "sAllSpecies", "Name_lat", "Barbus petenyi"));
@@ -78,7 +57,7 @@ TEST_F(ReportTest, StoredFormGivesEverySharedParameterInItsPlace) {
     place.SiteName = "Река Искър – под моста";
     place.PlaceID = CCommonData_01::kNewSite;
     place.Date.SetDate(2009, 6, 15);
-    place.StartTime = TimeOfDay(7, 30);
+    place.StartTime.SetTime(7, 30, 0);
     place.EndTime.SetStatus(COleDateTime::null);
     place.EKNM_CityID = IdOf(db, "EKNM_CITIES", "EKNM", "65231");
     place.NUTS_ID = IdOf(db, "nNUTS", "Name", "BG412 София");
@@ -114,16 +93,16 @@ TEST_F(ReportTest, StoredFormGivesEverySharedParameterInItsPlace) {
     areas.Ramsar_ID = IdOf(db, "nSiteRamsar", "Name", "Атанасовско езеро");
 
     for (int person = 1; person <= 5; ++person) typed->CommonData_06.Observers.Add(Person(person));
-    typed->CommonData_07_Threat.Threats.Add(Threat(IdOf(db, "nThreats", "Code", "1.3.1.")));
-    typed->CommonData_07_Threat.Threats.Add(Threat(IdOf(db, "nThreats", "Code", "1.1.")));
+    typed->CommonData_07_Threat.Threats.Add({IdOf(db, "nThreats", "Code", "1.3.1."), ""});
+    typed->CommonData_07_Threat.Threats.Add({IdOf(db, "nThreats", "Code", "1.1."), ""});
     typed->CommonData_InsertImages.PhotoImages.Add(Picture());
     typed->CommonData_InsertImages.PhotoNames.Add("мост.bmp");
 
     ASSERT_TRUE(typed->SaveNewForm());
     const int formId = Number(db, "select max(ID) from Forms");
     const std::string site = std::to_string(Number(db, "select max(ID) from nSites"));
-    auto loaded = NewDocument(11);
-    ASSERT_TRUE(loaded->LoadForm(formId));
+    doc = NewDocument(11);
+    ASSERT_TRUE(doc->LoadForm(formId));
 
     const std::vector<std::string> expected{
         "PARAM_SPECIES;Barbus petenyi(Черна мряна);TRUE", "PARAM_CODE_SPECIES;1138;TRUE", "PARAM_DATE;2009-06-15;TRUE",
@@ -146,15 +125,15 @@ TEST_F(ReportTest, StoredFormGivesEverySharedParameterInItsPlace) {
         "PARAM_THREAT_1;Жилищно и стопанско строителство->Туристически и рекреационни съоръжения->Ски писти и лифтове;TRUE",
         "PARAM_THREAT_2;Жилищно и стопанско строителство->Жилищни и селищни територии;TRUE", "PARAM_PHOTO;+;TRUE", "PARAM_MAP;;TRUE",
     };
-    const std::vector<std::string> texts = SharedBlocks(*loaded);
+    const std::vector<std::string> texts = SharedBlocks();
     for (size_t i = 0; i < std::max(texts.size(), expected.size()); ++i)
         EXPECT_EQ(i < texts.size() ? texts[i] : "(none)", i < expected.size() ? expected[i] : "(none)") << "index " << i;
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
-TEST_F(ReportTest, BlocksSkipWhatTheFormLacksAndStopAtTheirLimits) {
-    auto doc = NewDocument(11);
-    std::vector<std::string> texts = SharedBlocks(*doc);
+TEST_F(SharedBlocksTest, BlocksSkipWhatTheFormLacksAndStopAtTheirLimits) {
+    doc = NewDocument(11);
+    Texts texts = SharedBlocks();
     // Reset date and hours are printed; no site code, point, cloud cover, wind, team or threat takes an index.
     ASSERT_EQ(texts.size(), 36u);
     EXPECT_EQ(std::vector(texts.begin() + 2, texts.begin() + 7),
@@ -168,8 +147,8 @@ TEST_F(ReportTest, BlocksSkipWhatTheFormLacksAndStopAtTheirLimits) {
     doc->CommonData_02.Wind = 3;
     doc->CommonData_01.NUTS_IDName = "BG411";  // no blank: no code
     for (int i = 0; i < 6; ++i) doc->CommonData_06.Observers.Add(Person(i, i == 1 ? "Мария" : "Иван", "Иванова", "БАН"));
-    for (int i = 1; i <= 7; ++i) doc->CommonData_07_Threat.Threats.Add(Threat(i, "Паша"));
-    texts = SharedBlocks(*doc);
+    for (int i = 1; i <= 7; ++i) doc->CommonData_07_Threat.Threats.Add({i, "Паша"});
+    texts = SharedBlocks();
     EXPECT_EQ(texts[6], "PARAM_CODE_PLACE;17;TRUE");
     EXPECT_EQ(texts[11], "PARAM_NUTS;;TRUE");
     EXPECT_EQ(texts[36], "PARAM_EKIP2;Мария  Иванова;TRUE");  // the blanks stay around an empty middle name
@@ -178,7 +157,7 @@ TEST_F(ReportTest, BlocksSkipWhatTheFormLacksAndStopAtTheirLimits) {
     EXPECT_EQ(texts[48], "PARAM_THREAT_5;Паша;TRUE");         // five threats of seven
     EXPECT_EQ(texts[49], "PARAM_PHOTO;;TRUE");
     doc->CommonData_01.PlaceID = CCommonData_01::kNewSite;
-    EXPECT_EQ(SharedBlocks(*doc)[6], "PARAM_CITY;;TRUE");
+    EXPECT_EQ(SharedBlocks()[6], "PARAM_CITY;;TRUE");
 }
 
 TEST_F(ReportTest, ValuesArePreparedForTheControlsSemicolonsAndLength) {

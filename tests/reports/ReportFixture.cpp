@@ -51,6 +51,19 @@ std::vector<std::string> ReportTest::FileNames() const {
     return names;
 }
 
+std::string ReportTest::FilledFile(const CTovan_splitDoc& doc) {
+    calls.clear();
+    CCrystalCtrl control;
+    CReportParameters report(control, doc);
+    const ReportPrint& print = FindFormTypeReport(doc.FormTypeID)->first;
+    print.filler(report, -1, -1);
+    std::vector<ReportField> fields;
+    for (const std::string& text : Parameters(control.GetDlgCtrlID())) fields.push_back(ParseReportField(text.c_str()));
+    CString html, error;
+    EXPECT_TRUE(FillReportFile(database.Folder() + "Reports/" + print.fileName, fields, html, error)) << error.GetString();
+    return html.str();
+}
+
 ReportSequenceTest::Texts ReportSequenceTest::Sent(const std::function<void(CReportParameters&)>& fill) const {
     Texts texts;
     const ReportCallRun recorder([&texts](const CCrystalCtrl&, const CrystalCall& call) {
@@ -67,6 +80,19 @@ ReportSequenceTest::Texts ReportSequenceTest::Filled(int formType) const {
     return Sent([formType](CReportParameters& report) {
         const FormTypeReport* printed = FindFormTypeReport(formType);
         printed->first.filler(report, printed->section, printed->secondSection);
+    });
+}
+
+ReportSequenceTest::Texts ReportSequenceTest::Blocks(std::initializer_list<Block> blocks) const {
+    return Sent([blocks](CReportParameters& report) {
+        for (const Block block : blocks) (report.*block)();
+    });
+}
+
+ReportSequenceTest::Texts ReportSequenceTest::ThreatsAndSigns(int rows) const {
+    return Sent([rows](CReportParameters& report) {
+        report.FillThreats(rows);
+        report.FillPhotoMap();
     });
 }
 

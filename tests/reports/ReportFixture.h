@@ -32,6 +32,8 @@ protected:
     std::vector<std::string> Parameters(int controlId) const;
     // The report files set, in order, as "<control id>:<path>".
     std::vector<std::string> FileNames() const;
+    // The form type's (first) report file filled with what `doc` sends, as HTML.
+    std::string FilledFile(const CTovan_splitDoc& doc);
 
     CTestDatabase database;
     CString output;
@@ -56,6 +58,11 @@ protected:
     // What the form type's (first) filler sends, with the form type's sections.
     Texts Filled(int formType) const;
     static Texts Join(std::initializer_list<Texts> parts);
+    // What the shared blocks send, one after the other.
+    using Block = void (CReportParameters::*)();
+    Texts Blocks(std::initializer_list<Block> blocks) const;
+    // At most `rows` threats, then the photo and map signs: how most reports end.
+    Texts ThreatsAndSigns(int rows) const;
 
     std::unique_ptr<CTovan_splitDoc> doc;
 };

@@ -3,7 +3,6 @@
 // the killed wolves), and Wolf_2.rpt's capped trails and scats with the note.
 #include "ReportFixture.h"
 #include "reports/ReportParameters.h"
-#include "reports/ReportTable.h"
 
 namespace {
 
@@ -22,23 +21,10 @@ protected:
         return Join({{"PARAM_SPECIES;Canis lupus(Вълк);TRUE", "PARAM_CODE_SPECIES;;TRUE"},
                      Sent([](CReportParameters& r) { r.FillAreaHeader(false); })});
     }
-    // What the form type's filler sends with the section numbers of the report table.
-    Texts Printed(int formType) const {
-        const FormTypeReport* report = FindFormTypeReport(formType);
-        return Sent([report](CReportParameters& r) { report->first.filler(r, report->section, report->secondSection); });
-    }
-    Texts Location(int n) const {
-        return Sent([n](CReportParameters& r) { r.FillLocationRows(n); });
-    }
-    Texts Closing() const {
-        return Sent([](CReportParameters& r) {
-            r.FillThreats(5);
-            r.FillPhotoMap();
-        });
-    }
+    Texts Location(int n) const { return Sent([n](CReportParameters& r) { r.FillLocationRows(n); }); }
     // The area header, the section's place (0: none), the section, threats and photos.
     Texts Section(const Texts& section, int place) const {
-        return Join({Opening(), place ? Location(place) : Texts{}, section, Closing()});
+        return Join({Opening(), place ? Location(place) : Texts{}, section, ThreatsAndSigns(5)});
     }
 };
 using WolfReportSequence = WolfReportTest;
@@ -73,11 +59,11 @@ TEST_F(WolfReportSequence, TheLairPrintsItsAnswerAndTheRouteItsThreePointsAfterI
         Texts section{"PARAM_DATE_3;2024-02-03;TRUE", "PARAM_HOUR_31;" + hour + ";TRUE", "PARAM_HOUR_32;" + hour + ";TRUE"};
         if (printed) section.push_back(printed);
         section.push_back("PARAM_NOTE_3;бележка;TRUE");
-        EXPECT_EQ(Printed(37), Section(section, 3)) << inhabited;
+        EXPECT_EQ(Filled(37), Section(section, 3)) << inhabited;
     }
     doc->SpecData_Wolf_06.Tracks[kRouteThrough].Place = "през";
     const CArray<CWolf06Row>& points = doc->SpecData_Wolf_06.Tracks;
-    EXPECT_EQ(Printed(40), Section(Join({{"PARAM_DATE_6;2024-02-03;TRUE"},
+    EXPECT_EQ(Filled(40), Section(Join({{"PARAM_DATE_6;2024-02-03;TRUE"},
                                              Sent([&](CReportParameters& r) { r.FillLocationRows6(points[0], 1); }),
                                              Sent([&](CReportParameters& r) { r.FillLocationRows6(points[1], 2); }),
                                              Sent([&](CReportParameters& r) { r.FillLocationRows6(points[2], 3); })}),
@@ -97,7 +83,7 @@ TEST_F(WolfReportSequence, ThePreyPrintsEachSwitchedListWithItsOwnPlace) {
     for (const auto& [onSurvey, onKilled] : {std::pair(0, 0), std::pair(1, 0), std::pair(0, 1), std::pair(1, 1)}) {
         prey.CheckWolfPreyAnketi = onSurvey;
         prey.CheckWolfPreyObservations = onKilled;
-        EXPECT_EQ(Printed(41), Section(Join({onSurvey ? survey : Texts{}, onKilled ? killed : Texts{}}), 0))
+        EXPECT_EQ(Filled(41), Section(Join({onSurvey ? survey : Texts{}, onKilled ? killed : Texts{}}), 0))
             << onSurvey << onKilled;
     }
 }
@@ -105,7 +91,7 @@ TEST_F(WolfReportSequence, ThePreyPrintsEachSwitchedListWithItsOwnPlace) {
 TEST_F(WolfReportSequence, EveryKilledWolfPrintsTheDateAndItsWeightBeforeItsColour) {
     doc->SpecData_Wolf_10.Killed.Add({0, "М", "3", "сива", "41", 0, "Да", 1, "Не"});
     doc->SpecData_Wolf_10.Killed.Add({-1, "", "", "кафява", "35", -1, "", -1, ""});
-    EXPECT_EQ(Printed(44), Section({"PARAM_DATE_11;2024-02-03;TRUE", "PARAM_DEAD_11;М;TRUE", "PARAM_DEAD_12;3;TRUE",
+    EXPECT_EQ(Filled(44), Section({"PARAM_DATE_11;2024-02-03;TRUE", "PARAM_DEAD_11;М;TRUE", "PARAM_DEAD_12;3;TRUE",
                                        "PARAM_DEAD_13;41;TRUE", "PARAM_DEAD_14;сива;TRUE", "PARAM_DEAD_15;Да;TRUE",
                                        "PARAM_DEAD_16;Не;TRUE", "PARAM_DATE_12;2024-02-03;TRUE", "PARAM_DEAD_21;;TRUE",
                                        "PARAM_DEAD_22;;TRUE", "PARAM_DEAD_23;35;TRUE", "PARAM_DEAD_24;кафява;TRUE",
@@ -113,7 +99,7 @@ TEST_F(WolfReportSequence, EveryKilledWolfPrintsTheDateAndItsWeightBeforeItsColo
                                   11));
     // Hybrids are never asked on their page: no "не" for them.
     doc->SpecData_Wolf_08.Notes = "няма";
-    EXPECT_EQ(Printed(42), Section({"PARAM_DATE_9;2024-02-03;TRUE", "PARAM_HYBRID_9;;TRUE", "PARAM_NOTE_9;няма;TRUE"}, 9));
+    EXPECT_EQ(Filled(42), Section({"PARAM_DATE_9;2024-02-03;TRUE", "PARAM_HYBRID_9;;TRUE", "PARAM_NOTE_9;няма;TRUE"}, 9));
 }
 
 TEST_F(WolfReportSequence, TrailsAndScatsAreCappedAndTheNoteFollowsTheThreats) {
@@ -128,18 +114,18 @@ TEST_F(WolfReportSequence, TrailsAndScatsAreCappedAndTheNoteFollowsTheThreats) {
         r.FillSpeciesAndTime();
         r.FillAreaHeader(true);
     });
-    const Texts trails = Printed(21);
+    const Texts trails = Filled(21);
     ASSERT_GT(trails.size(), opening.size());
     EXPECT_EQ(Texts(trails.begin(), trails.begin() + static_cast<std::ptrdiff_t>(opening.size())), opening);
     const Texts closing = Join({Sent([](CReportParameters& r) { r.FillThreats(5); }), {"PARAM_NOTE;сняг;TRUE"},
-                                Sent([](CReportParameters& r) { r.FillPhotoMap(); })});
+                                Blocks({&CReportParameters::FillPhotoMap})});
     EXPECT_EQ(Texts(trails.end() - static_cast<std::ptrdiff_t>(closing.size()), trails.end()), closing);
     const auto count = [](const Texts& texts, const char* prefix) {
         return std::count_if(texts.begin(), texts.end(), [&](const std::string& text) { return text.starts_with(prefix); });
     };
     EXPECT_EQ(count(trails, "PARAM_FP_LENGTH_"), 5);
     EXPECT_NE(std::find(trails.begin(), trails.end(), "PARAM_HABITAT_1;бук;TRUE"), trails.end());
-    const Texts scats = Printed(22);
+    const Texts scats = Filled(22);
     EXPECT_EQ(count(scats, "PARAM_EXCR_LENGTH_"), 3);
     EXPECT_NE(std::find(scats.begin(), scats.end(), "PARAM_EXCR_LENGTH_3;3;TRUE"), scats.end());
     EXPECT_EQ(count(scats, "PARAM_EKATTE_2;"), 1);
