@@ -1,9 +1,8 @@
-// The deer pages' totals, which follow their counts and cannot be typed over, the limits and
-// digits-only counts, and the notes page.
+// The deer pages' totals, which follow their counts and cannot be typed over, and the limits
+// and digits-only counts.
 #include "pages/species/SpecFormDeer01.h"
 #include "pages/species/SpecFormDeer02.h"
 #include "pages/species/SpecFormDeer04.h"
-#include "pages/species/SpecFormMoss06.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
@@ -63,17 +62,6 @@ TEST_F(DeerPagesTest, AroundTheRuttingPlaceTotalsKeepTheNotesTypedSinceTheLastCo
     const CSpecData_Deer_04& around = doc.SpecData_Deer_04;
     EXPECT_EQ(std::tuple(around.DoeVeryYoung, around.DoeTotal, around.DeerTotal, around.Notes),
               std::tuple(CString("123"), CString("130"), CString("5"), CString("ред 1\r\nред 2")));
-}
-
-using NotesPageTest = PageTest;
-
-TEST_F(NotesPageTest, KeepsItsLinesAcrossAVisit) {
-    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
-    page->SetDlgItemText(CSpecForm_Moss_06::IDC_NOTES, "Рев в 5 ч.;\n'Мечи дол'\n\nкрай");
-    Grab(page, "page_moss_06");
-    Leave();
-    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
-    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_06::IDC_NOTES), "Рев в 5 ч.;\r\n'Мечи дол'\r\n\r\nкрай");
 }
 
 }  // namespace

@@ -6,14 +6,14 @@
 #include "pages/species/SpecFormDeer03.h"
 #include "pages/species/SpecFormDeer04.h"
 #include "pages/species/SpecFormMoss06.h"
-#include "tests/pages/WalkFixture.h"
+#include "tests/pages/PageFixture.h"
 
 namespace {
 
-class DeerWalkTest : public WalkTest {
+class DeerWalkTest : public PrintingPageTest {
 protected:
     void SetUp() override {
-        WalkTest::SetUp();
+        PrintingPageTest::SetUp();
         doc.SpeciesID = 310;  // red deer
         doc.SpeciesName = "Cervus elaphus(Благороден елен)";
     }
@@ -25,8 +25,7 @@ TEST_F(DeerWalkTest, StagsAndHindsWithANote) {
     Fill(RUNTIME_CLASS(CSpecForm_Deer_01), {{Page::IDC_VERY_YOUNG, "3"}, {Page::IDC_VERY_OLD, "14"}});
     Fill(RUNTIME_CLASS(CSpecForm_Deer_02), {{Page::IDC_YOUNG, "21"}, {Page::IDC_OLD, "4"}});
     Fill(RUNTIME_CLASS(CSpecForm_Moss_06), {{CSpecForm_Moss_06::IDC_NOTES, "Ревът започна в 5 ч.;\nгората 'Мечи дол'"}});
-    ASSERT_TRUE(doc.SaveNewForm());
-    const int formId = Number("select max(ID) from Forms");
+    const int formId = StoreNew();
 
     CTovan_splitDoc fresh;
     fresh.m_bAutoDelete = FALSE;
@@ -56,13 +55,11 @@ TEST_F(DeerWalkTest, RuttingStagAndWhatIsAroundIt) {
     using Stag = CSpecForm_Deer_03;
     using Around = CSpecForm_Deer_04;
     doc.FormTypeID = 26;
-    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
     Fill(RUNTIME_CLASS(CSpecForm_Deer_03), {{Stag::IDC_HABITAT, "Букова гора над калището"}, {Stag::IDC_EYE_TINES, "2"},
                                             {Stag::IDC_CROWN_LEFT, "4"}, {Stag::IDC_CROWN_RIGHT, "5"}, {Stag::IDC_AGE, "12"}});
     Fill(RUNTIME_CLASS(CSpecForm_Deer_04), {{Around::IDC_DOE_YOUNG, "6"}, {Around::IDC_DOE_VERY_OLD, "7"},
                                             {Around::IDC_STAG_MATURE, "3"}, {Around::IDC_NOTES, "Рогачът рева до 7 ч."}});
-    ASSERT_TRUE(doc.SaveNewForm());
-    const int formId = Number("select max(ID) from Forms");
+    const int formId = StoreNew();
 
     Open(formId, FALSE);
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));

@@ -1,8 +1,7 @@
-// The moss pages 08 to 13 and their row dialogs: species listed once on add and on edit, the
-// stump dialog's rules and the degree column, the hidden shrub cover, the rock blocks'
-// numbers, the tuft-position lists and the trees rule of the bog.
+// The moss pages 08 to 13 and their row dialogs: the stump dialog's rules and the degree
+// column, the hidden shrub cover, the rock blocks' numbers, the tuft-position lists and the
+// trees rule of the bog.
 #include "pages/species/DlgMossRows.h"
-#include "pages/species/SpecFormMoss08.h"
 #include "pages/species/SpecFormMoss09.h"
 #include "pages/species/SpecFormMoss10.h"
 #include "pages/species/SpecFormMoss11.h"
@@ -17,37 +16,7 @@ using TuftPosition = CDlg_Moss_TuftPosition;
 class MossHabitatPages : public PageTest {
 protected:
     CGridCtrl& Grid(int id) { return *dynamic_cast<CGridCtrl*>(page->GetDlgItem(id)); }
-
-    // The species dialog answered with the Bulgarian entry of `id`; row 0 adds.
-    void PickSpecies(int row, int gridId, int id) {
-        const ModalRun script([id](CDialog& shown) {
-            Choose(shown, CDlg_Moss_AddSpecies::IDC_BULGARIAN, id);
-            shown.PressButton(IDOK);
-        });
-        if (row == 0) Click(*page, 2596);
-        else Grid(gridId).SendMessageToParent(row, 1, NM_DBLCLK);
-    }
 };
-
-TEST_F(MossHabitatPages, TreesAndGrassesAreListedOnceOnAddAndOnEdit) {
-    for (const CRuntimeClass* pageClass : {RUNTIME_CLASS(CSpecForm_Moss_08), RUNTIME_CLASS(CSpecForm_Moss_10),
-                                           RUNTIME_CLASS(CSpecForm_Moss_13)}) {
-        const int grid = pageClass == RUNTIME_CLASS(CSpecForm_Moss_08) ? 2456 : 2457;
-        ShowPage(pageClass);
-        PickSpecies(0, grid, 1);
-        PickSpecies(0, grid, 2);
-        PickSpecies(0, grid, 1);  // listed already
-        PickSpecies(2, grid, 1);  // the first row's species
-        PickSpecies(1, grid, 1);  // its own species
-        EXPECT_EQ(boxes.Texts(), (std::vector<CString>{"Този вид вече присъства в списъка!",
-                                                       "Този вид вече присъства в списъка!"}));
-        EXPECT_EQ(GridColumn(Grid(grid), 0), (std::vector<CString>{"1", "2"}));
-        boxes.Reset();
-        Leave();
-    }
-    EXPECT_EQ(doc.SpecData_Moss_08.Trees[1].ID_lat, 2);
-    EXPECT_EQ(doc.SpecData_Moss_13.GrassBush.GetSize(), 2);
-}
 
 TEST_F(MossHabitatPages, StumpsAreCheckedInOrderAndShowTheirDegree) {
     doc.SpecData_Moss_09.Stubs.Add({-1, "12", "3", "4"});

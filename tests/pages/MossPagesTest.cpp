@@ -61,7 +61,6 @@ TEST_F(MossPages, DistancesOpenWithTheirBoxAndUntickingThrowsTheDistanceAway) {
     EXPECT_TRUE(IsEnabled(*page, rows[4].distance));
     EXPECT_FALSE(IsEnabled(*page, rows[5].distance));
     EXPECT_EQ(TextOf(*page, rows[5].distance), "");
-    Grab(page, "page_moss_01");
 
     page->CheckDlgButton(rows[4].check, BST_UNCHECKED);
     Click(*page, rows[4].check);
@@ -88,7 +87,6 @@ TEST_F(MossPages, TreesAreListedOnceAndTheLinkedListsFollowEachOther) {
                                      ? TextOf(shown, AddSpecies::IDC_LATIN) : CString());
             Choose(shown, AddSpecies::IDC_LATIN, kFagus);
             latinShown.push_back(TextOf(shown, AddSpecies::IDC_BULGARIAN));
-            Grab(&shown, "dialog_moss_add_species");
             shown.PressButton(IDOK);
         });
         ShowPage(RUNTIME_CLASS(CSpecForm_Moss_02));
@@ -104,7 +102,6 @@ TEST_F(MossPages, TreesAreListedOnceAndTheLinkedListsFollowEachOther) {
     PickSpecies(1, 2456, kFagus);  // an edit keeping its own species
     EXPECT_EQ(boxes.Texts(), (std::vector<CString>{"Този вид вече присъства в списъка!", "Този вид вече присъства в списъка!"}));
     Choose(*page, CSpecForm_Moss_02::IDC_COMMUNITY, 3);
-    Grab(page, "page_moss_02");
     Leave();
     const CSpecData_Moss_02& habitat = doc.SpecData_Moss_02;
     ASSERT_EQ(habitat.Trees.GetSize(), 2);
@@ -131,7 +128,6 @@ TEST_F(MossPages, ShrubsMayRepeatOnEditAndPercentsStopAtAHundred) {
     EXPECT_EQ(boxes.Texts(), std::vector<CString>{CPercentEdit::kTooLarge});
     Click(*page, CSpecForm_Moss_03::IDC_ROCKS_NO);
     Choose(*page, CSpecForm_Moss_03::IDC_EXPOSURE, 3);
-    Grab(page, "page_moss_03");
     Leave();
     const CSpecData_Moss_03& habitat = doc.SpecData_Moss_03;
     EXPECT_EQ(std::tuple(habitat.GrassBush.GetSize(), habitat.GrassBush[1].ID_lat, habitat.BushesPercent,
@@ -154,7 +150,6 @@ TEST_F(MossPages, TuftSituationsAreFilteredAndTuftsAskOnlyForTheirArea) {
         const ModalRun script([&](CDialog& shown) {
             sporeShown = IsShown(shown, Tuft::IDC_SPORE) || IsShown(shown, Tuft::IDC_SPORE_LABEL);
             shown.PressButton(IDOK);  // no area
-            Grab(&shown, "dialog_moss_tuft_area_only");
             shown.SetDlgItemText(Tuft::IDC_AREA, "12.5");
             shown.PressButton(IDOK);
         });
@@ -164,7 +159,6 @@ TEST_F(MossPages, TuftSituationsAreFilteredAndTuftsAskOnlyForTheirArea) {
     AddTuft("12.5", -1);  // the same area again is another tuft
     EXPECT_EQ(boxes.Texts(), std::vector<CString>{"Моля попълнете полето 'Площ на чимчето(кв.см)' !"});
     Choose(*page, CSpecForm_Moss_04::IDC_SUNSHINE, 6);
-    Grab(page, "page_moss_04");
     Leave();
     const CSpecData_Moss_04& tufts = doc.SpecData_Moss_04;
     EXPECT_EQ(std::tuple(tufts.GrassCoverID, tufts.SunshineID, tufts.SunshineIDName, tufts.Turfs.GetSize()),
@@ -194,7 +188,6 @@ TEST_F(MossPages, CompanionsAreListedOnceAndTheHiddenValuesPassThrough) {
     EXPECT_EQ(boxes.Texts(), (std::vector<CString>{"Моля попълнете полето 'Научно име' !", "Този вид вече присъства в списъка!",
                                               "Този вид вече присъства в списъка!"}));
     Keys(*page, CSpecForm_Moss_05::IDC_COVER, "85");
-    Grab(page, "page_moss_05");
     Leave();
     const CSpecData_Moss_05& companions = doc.SpecData_Moss_05;
     ASSERT_EQ(companions.Attendants.GetSize(), 2);
@@ -220,7 +213,6 @@ TEST_F(MossPages, TuftLocationsKeepTheOrderChosenAndTuftsNeedTheSporeAnswer) {
     EXPECT_EQ(boxes.Texts(), (std::vector<CString>{"Моля изберете елемент от списъка с местонахождения!",
                                               "Елемента който се опитвате да добавите вече е добавен!",
                                               "Моля изберете 'Присъствие/отсъствие на спороносна кутийка' !"}));
-    Grab(page, "page_moss_07");
     Leave();
     const CSpecData_Moss_07& tufts = doc.SpecData_Moss_07;
     EXPECT_EQ(tufts.TurfIDs.GetSize(), 2);

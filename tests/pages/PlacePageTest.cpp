@@ -127,14 +127,8 @@ TEST_F(PlacePageTest, EachSpeciesGroupShowsItsOwnFieldsAndLabels) {
          {Page::IDC_SPECIES_LABEL, Page::IDC_SPECIES_TEXT, Page::IDC_SECOND_LABEL, Page::IDC_SECOND_TEXT,
           Page::IDC_HABITAT_LABEL, Page::IDC_HABITAT_TEXT}},
         {RUNTIME_CLASS(CCommonForm_01_Moss), "№ на пробна площадка:", text},
-        {RUNTIME_CLASS(CCommonForm_01_Fungi), "№ на пробна площадка:", text},
-        {RUNTIME_CLASS(CCommonForm_01_Deer), "Площ (ха):", text},
-        {RUNTIME_CLASS(CCommonForm_01_Tortoise), "№ на маршрута:", text},
         {RUNTIME_CLASS(CCommonForm_01_BatCaves), "Тип подземно местообитание:", {Page::IDC_SPECIES_LABEL, Page::IDC_SPECIES_LIST}},
-        {RUNTIME_CLASS(CCommonForm_01_BatHouses), "", {}},
-        {RUNTIME_CLASS(CCommonForm_01_BatForests), "", {}},
         {RUNTIME_CLASS(CCommonForm_01_Fish), "Място:", text},
-        {RUNTIME_CLASS(CCommonForm_01_Amphibians), "", plot},
         {RUNTIME_CLASS(CCommonForm_01_Reptiles), "", plot},
     };
     for (const auto& [pageClass, label, fields] : variants) {
