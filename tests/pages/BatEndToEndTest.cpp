@@ -89,8 +89,7 @@ TEST_F(BatEndToEndTest, ForestForm) {
     Start(kForestForm);
     ShowPage(RUNTIME_CLASS(CSpecForm_Bat_01_Forest));
     page->CheckDlgButton(CSpecForm_Bat_01_Forest::IDC_FIRST_METHOD + 2, BST_CHECKED);
-    page->CheckDlgButton(CSpecForm_Bat_01_Forest::IDC_BAT2, BST_CHECKED);
-    Click(*page, CSpecForm_Bat_01_Forest::IDC_BAT2);
+    Tick(*page, CSpecForm_Bat_01_Forest::IDC_BAT2);
     page->SetDlgItemText(CSpecForm_Bat_01_Forest::IDC_BAT2_COUNT, "26");
     ShowPage(RUNTIME_CLASS(CSpecForm_Bat_02_Forest));
     {

@@ -41,14 +41,7 @@ void FillSpecies(Dialog& dialog, int species, const char* count, std::initialize
     for (const int method : methods) dialog.CheckDlgButton(Dialog::IDC_FIRST_METHOD + method - 1, BST_CHECKED);
 }
 
-class BatPagesTest : public PageTest {
-protected:
-    std::vector<CString> Column(CGridCtrl& grid, int column) {
-        std::vector<CString> texts;
-        for (int row = 1; row < grid.GetRowCount(); ++row) texts.push_back(grid.GetItemText(row, column));
-        return texts;
-    }
-};
+using BatPagesTest = PageTest;
 
 // ---- the dialogs -------------------------------------------------------------------------
 
@@ -150,8 +143,7 @@ TEST_F(BatPagesTest, ForestSpeciesEnableTheirFieldsLockTheMethodsAndForgetWhenUn
     EXPECT_FALSE(IsEnabled(*page, Page::IDC_BAT1_CHOOSE));
     page->CheckDlgButton(Page::IDC_FIRST_METHOD, BST_CHECKED);
     page->CheckDlgButton(Page::IDC_FIRST_METHOD + 2, BST_CHECKED);
-    page->CheckDlgButton(Page::IDC_BAT1, BST_CHECKED);
-    Click(*page, Page::IDC_BAT1);
+    Tick(*page, Page::IDC_BAT1);
     EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{0, 0, 0, 0}));
     EXPECT_TRUE(IsEnabled(*page, Page::IDC_BAT1_CHOOSE) && IsEnabled(*page, Page::IDC_BAT1_COUNT) && IsEnabled(*page, 2570));
     EXPECT_FALSE(IsEnabled(*page, Page::IDC_BAT2_CHOOSE) || IsEnabled(*page, Page::IDC_BAT2_COUNT));
@@ -177,8 +169,7 @@ TEST_F(BatPagesTest, ForestSpeciesEnableTheirFieldsLockTheMethodsAndForgetWhenUn
 
     ShowPage(RUNTIME_CLASS(CSpecForm_Bat_01_Forest));
     EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{0, 0, 0, 0}));
-    page->CheckDlgButton(Page::IDC_BAT1, BST_UNCHECKED);
-    Click(*page, Page::IDC_BAT1);
+    Tick(*page, Page::IDC_BAT1, false);
     EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{1, 1, 1, 1}));
     EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_METHODS), "");
     EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_COUNT), "");
@@ -215,12 +206,12 @@ TEST_F(BatPagesTest, OtherForestSpeciesAreAddedChangedAndDeletedWithoutDuplicate
     change(2, kNilssonii, "5");  // the species of the other row: refused
     change(1, 0, "8");              // its own species: accepted
     EXPECT_EQ(boxes.Texts().size(), 2u);
-    EXPECT_EQ(Column(forest->SpeciesGrid(), 3), (std::vector<CString>{"8", "4"}));
-    EXPECT_EQ(Column(forest->SpeciesGrid(), 2), (std::vector<CString>{"1;", "1;"}));
+    EXPECT_EQ(GridColumn(forest->SpeciesGrid(), 3), (std::vector<CString>{"8", "4"}));
+    EXPECT_EQ(GridColumn(forest->SpeciesGrid(), 2), (std::vector<CString>{"1;", "1;"}));
 
     Select(forest->SpeciesGrid(), 1);
     Click(*page, CSpecForm_Bat_02_Forest::IDC_DELETE);
-    EXPECT_EQ(Column(forest->SpeciesGrid(), 0), std::vector<CString>{"1"});
+    EXPECT_EQ(GridColumn(forest->SpeciesGrid(), 0), std::vector<CString>{"1"});
     Keys(*page, CSpecForm_Bat_02_Forest::IDC_BLANK_NUM, "123456789");
     Leave();
     ASSERT_EQ(doc.SpecData_Bat_02_Forest.ExtraBats.GetSize(), 1);
@@ -263,18 +254,18 @@ TEST_F(BatPagesTest, HouseSpeciesFollowTheClickedHouseAndNeedOneWholeHouseRow) {
     addSpecies(kNoctula, "3");
     addSpecies(kNoctula, "5");  // no duplicate test inside a house
     clickHouse(2);
-    EXPECT_EQ(Column(houses->SpeciesGrid(), 0), std::vector<CString>());
+    EXPECT_EQ(GridColumn(houses->SpeciesGrid(), 0), std::vector<CString>());
     addSpecies(3, "1");
     clickHouse(1);
-    EXPECT_EQ(Column(houses->SpeciesGrid(), 2), (std::vector<CString>{"3", "5"}));
-    EXPECT_EQ(Column(houses->HouseGrid(), 1), (std::vector<CString>{"Повредена", "Повредена"}));
+    EXPECT_EQ(GridColumn(houses->SpeciesGrid(), 2), (std::vector<CString>{"3", "5"}));
+    EXPECT_EQ(GridColumn(houses->HouseGrid(), 1), (std::vector<CString>{"Повредена", "Повредена"}));
 
     Select(houses->SpeciesGrid(), 1);
     Click(*page, Page::IDC_DELETE_SPECIES);
-    EXPECT_EQ(Column(houses->SpeciesGrid(), 2), std::vector<CString>{"5"});
+    EXPECT_EQ(GridColumn(houses->SpeciesGrid(), 2), std::vector<CString>{"5"});
     Click(*page, Page::IDC_DELETE_HOUSE);
-    EXPECT_EQ(Column(houses->HouseGrid(), 0), std::vector<CString>{"7"});
-    EXPECT_EQ(Column(houses->SpeciesGrid(), 0), std::vector<CString>());  // the removed house's species are gone
+    EXPECT_EQ(GridColumn(houses->HouseGrid(), 0), std::vector<CString>{"7"});
+    EXPECT_EQ(GridColumn(houses->SpeciesGrid(), 0), std::vector<CString>());  // the removed house's species are gone
     Click(*page, Page::IDC_ADD_SPECIES);  // no house selected now
     EXPECT_EQ(boxes.Texts(), (Messages{"Моля първо въведете къщичка за която искате да добавите вид!",
                                   "Моля първо изберете  къщичка за която искате да добавите вид!",
@@ -309,7 +300,7 @@ TEST_F(BatPagesTest, TargetSpeciesCanOnlyBeAddedWithMethodsTickedOnThePage) {
     add(2, {2});
     EXPECT_EQ(offered, (Flags{0, 1, 0, 0}));
     EXPECT_EQ(boxes.Texts().back(), "Този вид вече присъства в списъка!");
-    EXPECT_EQ(Column(wetland->SpeciesGrid(), 1), std::vector<CString>{"Myotis dasycneme"});
+    EXPECT_EQ(GridColumn(wetland->SpeciesGrid(), 1), std::vector<CString>{"Myotis dasycneme"});
     wetland->SpeciesGrid().SendMessageToParent(1, 1, NM_DBLCLK);  // no change by double click
     Leave();
     EXPECT_EQ(doc.SpecData_Bat_06_WetLand.Methods, (CWetlandMethodFlags{0, 1, 0, 0}));

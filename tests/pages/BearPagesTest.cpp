@@ -15,10 +15,7 @@
 namespace {
 
 // A user's click on a check box: it turns over, then tells the page.
-void Toggle(CWnd& window, int id) {
-    window.CheckDlgButton(id, window.IsDlgButtonChecked(id) ? BST_UNCHECKED : BST_CHECKED);
-    Click(window, id);
-}
+void Toggle(CWnd& window, int id) { Tick(window, id, !window.IsDlgButtonChecked(id)); }
 
 class BearPagesTest : public PrintingPageTest {
 protected:

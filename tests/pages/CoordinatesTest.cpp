@@ -98,12 +98,7 @@ class CoordinatesPageTest : public PageTest {
 protected:
     CGridCtrl& Grid() { return *dynamic_cast<CGridCtrl*>(page->GetDlgItem(CCommonForm_04::IDC_POINTS)); }
 
-    std::vector<CString> GridRows() {  // the cells of a row joined by "|"
-        std::vector<CString> rows;
-        for (int row = 1; row < Grid().GetRowCount(); ++row)
-            rows.push_back(Grid().GetItemText(row, 0) + "|" + Grid().GetItemText(row, 1) + "|" + Grid().GetItemText(row, 2));
-        return rows;
-    }
+    std::vector<CString> GridRows() { return ::GridRows(Grid()); }
 
     // The dialog answers the point with OK, or Cancel for none.
     void WithDialog(const CGeoPoint* point, const std::function<void()>& action) {

@@ -140,8 +140,7 @@ TEST_F(FungusPlotPage, ChangesAndSpeciesFoundAreTypedStoredLoadedAndPrinted) {
     EXPECT_EQ(std::tuple(IsEnabled(*page, Page4::IDC_ECOLOGY), IsEnabled(*page, Page4::IDC_HABITAT), IsEnabled(*page, Page4::IDC_LAND_USE)),
               std::tuple(FALSE, TRUE, FALSE));
     EXPECT_EQ(TextOf(*page, Page4::IDC_LAND_USE), "стар път");
-    page->CheckDlgButton(Page4::IDC_LAND_USE_CHANGED, BST_CHECKED);
-    Click(*page, Page4::IDC_LAND_USE_CHANGED);
+    Tick(*page, Page4::IDC_LAND_USE_CHANGED);
     EXPECT_TRUE(IsEnabled(*page, Page4::IDC_LAND_USE));
     page->SetDlgItemText(Page4::IDC_LAND_USE, "нов път");
     page->SetDlgItemText(Page4::IDC_HABITAT, "изсечено");

@@ -43,11 +43,6 @@ protected:
         doc.FormTypeID = kHamsterForm;
     }
 
-    void Tick(int id, bool ticked) {
-        page->CheckDlgButton(id, ticked ? BST_CHECKED : BST_UNCHECKED);
-        Click(*page, id);
-    }
-
     CGridCtrl& Grid(int number) { return *dynamic_cast<CGridCtrl*>(page->GetDlgItem(Transects::kGridIds[number - 1])); }
 
     // Double click on segment `segment` (from 1) of transect `number`, the dialog worked as above.
@@ -72,7 +67,7 @@ TEST_F(HamsterPages, GrazingOpensTheAnimalsAndATickedAnimalItsCount) {
 
     Click(*page, Site::IDC_PASTURE_YES);
     EXPECT_EQ(enabled({Site::IDC_COWS, Site::IDC_OTHERS, Site::IDC_ANIMALS_GROUP}) + enabled(counts), "111000000");
-    for (const int box : {Site::IDC_COWS, Site::IDC_SHEEP, Site::IDC_OTHERS, Site::IDC_ELSE}) Tick(box, true);
+    for (const int box : {Site::IDC_COWS, Site::IDC_SHEEP, Site::IDC_OTHERS, Site::IDC_ELSE}) Tick(*page, box);
     EXPECT_EQ(enabled(counts), "110011");
     Keys(*page, Site::IDC_COWS_COUNT, "1x23456");  // digits only, at most four
     Keys(*page, Site::IDC_SHEEP_COUNT, "123456");  // no limit
@@ -83,12 +78,12 @@ TEST_F(HamsterPages, GrazingOpensTheAnimalsAndATickedAnimalItsCount) {
     Click(*page, Site::IDC_PASTURE_YES);
     EXPECT_EQ(page->IsDlgButtonChecked(Site::IDC_COWS), static_cast<UINT>(BST_CHECKED));
     EXPECT_EQ(enabled(counts), "000000");
-    Tick(Site::IDC_COWS, true);
+    Tick(*page, Site::IDC_COWS);
     EXPECT_EQ(enabled(counts), "100000");
 
     // Unticking "Други" empties kind and count; unticking "Друга" keeps its text.
-    Tick(Site::IDC_OTHERS, false);
-    Tick(Site::IDC_ELSE, false);
+    Tick(*page, Site::IDC_OTHERS, false);
+    Tick(*page, Site::IDC_ELSE, false);
     EXPECT_FALSE(IsEnabled(*page, Site::IDC_ELSE_TEXT));
     Leave();
     const CSpecData_Hamster_01& site = doc.SpecData_Hamster_01;
@@ -178,9 +173,9 @@ TEST_F(HamsterPages, AFormWalkedThroughItsPagesIsStoredLoadedAndPrinted) {
     doc.SpeciesName = "Лалугер";
     ShowPage(RUNTIME_CLASS(CSpecForm_Hamster_01));
     Click(*page, Site::IDC_PASTURE_YES);
-    Tick(Site::IDC_HORSES, true);
+    Tick(*page, Site::IDC_HORSES);
     Keys(*page, Site::IDC_HORSES_COUNT, "417");
-    Tick(Site::IDC_JUNIPER, true);
+    Tick(*page, Site::IDC_JUNIPER);
     Leave();
 
     ShowPage(RUNTIME_CLASS(CSpecForm_Hamster_02));

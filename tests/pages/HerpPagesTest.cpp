@@ -180,8 +180,7 @@ TEST_F(TortoisePage, AnimalsAndHabitatsAreTypedStoredLoadedAndPrinted) {
     Click(*page, CSpecForm_Tortoise_01::IDC_DELETE);
     Leave();
     ShowPage(RUNTIME_CLASS(CSpecForm_Tortoise_02));
-    page->CheckDlgButton(CSpecForm_Tortoise_02::IDC_CHECKS[2], BST_CHECKED);
-    Click(*page, CSpecForm_Tortoise_02::IDC_CHECKS[2]);
+    Tick(*page, CSpecForm_Tortoise_02::IDC_CHECKS[2]);
     Keys(*page, CSpecForm_Tortoise_02::IDC_MINUTES[2], "45");
     Leave();
 
@@ -206,12 +205,10 @@ TEST_F(TortoisePage, MinutesAreAskedOnlyWhereTheHabitatIsTicked) {
     EXPECT_EQ(TextOf(*page, CSpecForm_Tortoise_02::IDC_MINUTES[1]), "");
     EXPECT_FALSE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[1]));
     EXPECT_TRUE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[3]));
-    page->CheckDlgButton(CSpecForm_Tortoise_02::IDC_CHECKS[2], BST_CHECKED);
-    Click(*page, CSpecForm_Tortoise_02::IDC_CHECKS[2]);
+    Tick(*page, CSpecForm_Tortoise_02::IDC_CHECKS[2]);
     EXPECT_TRUE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[2]));
     Keys(*page, CSpecForm_Tortoise_02::IDC_MINUTES[2], "12345");
-    page->CheckDlgButton(CSpecForm_Tortoise_02::IDC_CHECKS[3], BST_UNCHECKED);
-    Click(*page, CSpecForm_Tortoise_02::IDC_CHECKS[3]);
+    Tick(*page, CSpecForm_Tortoise_02::IDC_CHECKS[3], false);
     EXPECT_FALSE(IsEnabled(*page, CSpecForm_Tortoise_02::IDC_MINUTES[3]));
     Leave();
     const CSpecData_Tortoise_02& habitats = doc.SpecData_Tortoise_02;

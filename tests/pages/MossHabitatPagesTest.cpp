@@ -91,8 +91,7 @@ TEST_F(MossHabitatPages, TheTreesPartIsAskedOnlyWhileTreesGrowInTheBog) {
     EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_13::IDC_TREES_PART));
     EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_13::IDC_TREES_LABEL));
     EXPECT_EQ(TextOf(*page, CSpecForm_Moss_13::IDC_TREES_PART), "");
-    page->CheckDlgButton(CSpecForm_Moss_13::IDC_TREES_EXIST, BST_CHECKED);
-    Click(*page, CSpecForm_Moss_13::IDC_TREES_EXIST);
+    Tick(*page, CSpecForm_Moss_13::IDC_TREES_EXIST);
     EXPECT_TRUE(IsEnabled(*page, CSpecForm_Moss_13::IDC_TREES_PART));
     Keys(*page, CSpecForm_Moss_13::IDC_TREES_PART, "1000");
     Leave();

@@ -40,8 +40,7 @@ TEST_F(MossPages14, TheTreesPartIsEmptiedAndLockedWithItsBox) {
     Keys(*page, CSpecForm_Moss_19::IDC_MOSSES_COVER, "101");
     Keys(*page, CSpecForm_Moss_19::IDC_SPECIES_COVER, "12.5");
     EXPECT_EQ(boxes.Texts(), std::vector<CString>{CPercentEdit::kTooLarge});
-    page->CheckDlgButton(CSpecForm_Moss_19::IDC_TREES, BST_UNCHECKED);
-    Click(*page, CSpecForm_Moss_19::IDC_TREES);
+    Tick(*page, CSpecForm_Moss_19::IDC_TREES, false);
     EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART));
     EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART_LABEL));
     Leave();

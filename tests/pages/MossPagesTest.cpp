@@ -62,14 +62,11 @@ TEST_F(MossPages, DistancesOpenWithTheirBoxAndUntickingThrowsTheDistanceAway) {
     EXPECT_FALSE(IsEnabled(*page, rows[5].distance));
     EXPECT_EQ(TextOf(*page, rows[5].distance), "");
 
-    page->CheckDlgButton(rows[4].check, BST_UNCHECKED);
-    Click(*page, rows[4].check);
-    page->CheckDlgButton(rows[4].check, BST_CHECKED);
-    Click(*page, rows[4].check);
+    Tick(*page, rows[4].check, false);
+    Tick(*page, rows[4].check);
     EXPECT_TRUE(IsEnabled(*page, rows[4].label));
     EXPECT_EQ(TextOf(*page, rows[4].distance), "");
-    page->CheckDlgButton(rows[7].check, BST_CHECKED);
-    Click(*page, rows[7].check);
+    Tick(*page, rows[7].check);
     Keys(*page, rows[7].distance, "0a12345");
     Leave();
     const CSpecData_Moss_01& near = doc.SpecData_Moss_01;

@@ -54,8 +54,7 @@ protected:
     void FillCommonMossPages() {
         ShowPage(RUNTIME_CLASS(CSpecForm_Moss_01));
         const auto& rows = CSpecForm_Moss_01::kRowIds;
-        page->CheckDlgButton(rows[4].check, BST_CHECKED);
-        Click(*page, rows[4].check);
+        Tick(*page, rows[4].check);
         page->SetDlgItemText(rows[4].distance, "0450");
         ShowPage(RUNTIME_CLASS(CSpecForm_Moss_02));
         Choose(*page, CSpecForm_Moss_02::IDC_COMMUNITY, 2);
@@ -165,8 +164,7 @@ TEST_F(MossWalkTest, SphagnumWithTheBogsWaterAndCovers) {
     page->SetDlgItemText(2514, "35");
     page->SetDlgItemText(2061, "4.5");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_19));
-    page->CheckDlgButton(CSpecForm_Moss_19::IDC_TREES, BST_CHECKED);
-    Click(*page, CSpecForm_Moss_19::IDC_TREES);
+    Tick(*page, CSpecForm_Moss_19::IDC_TREES);
     page->SetDlgItemText(CSpecForm_Moss_19::IDC_TREES_PART, "15");
     page->SetDlgItemText(CSpecForm_Moss_19::IDC_SPECIES_COVER, "12.5");
     WithDialog(CDlg_Moss_AddSpecies::IDC_BULGARIAN, 4, 0, "", [this] { Click(*page, 2596); });

@@ -41,6 +41,12 @@ private:
     CFrameWnd* m_host = nullptr;
 };
 
+// A user's click on a check box: it is ticked (or cleared), then tells its window.
+inline void Tick(CWnd& window, int id, bool ticked = true) {
+    window.CheckDlgButton(id, ticked ? BST_CHECKED : BST_UNCHECKED);
+    Click(window, id);
+}
+
 // The texts of a column of a page's table, below its heading row.
 std::vector<CString> GridColumn(CGridCtrl& grid, int column);
 // The rows of a page's table below its heading row, each row's cells joined by "|".
