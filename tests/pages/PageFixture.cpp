@@ -29,15 +29,20 @@ void PageTest::TearDown() {
     if (m_host) m_host->DestroyWindow();
 }
 
-CFormPage* PageTest::ShowPage(const CRuntimeClass* pageClass) {
-    Leave();
+CView* PageTest::ShowView(const CRuntimeClass* viewClass) {
     CCreateContext context;
     context.m_pCurrentDoc = &doc;
-    context.m_pNewViewClass = pageClass;
-    page = dynamic_cast<CFormPage*>(m_host->CreateView(&context));
-    if (!page) return nullptr;
-    page->MoveWindow(0, 0, 1000, 800);
-    page->OnInitialUpdate();
+    context.m_pNewViewClass = viewClass;
+    CView* view = dynamic_cast<CView*>(m_host->CreateView(&context));
+    if (!view) return nullptr;
+    view->MoveWindow(0, 0, 1000, 800);
+    view->OnInitialUpdate();
+    return view;
+}
+
+CFormPage* PageTest::ShowPage(const CRuntimeClass* pageClass) {
+    Leave();
+    page = dynamic_cast<CFormPage*>(ShowView(pageClass));
     return page;
 }
 

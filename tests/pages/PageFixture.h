@@ -26,6 +26,7 @@ protected:
     void TearDown() override;
 
     CFormPage* ShowPage(const CRuntimeClass* pageClass);
+    CView* ShowView(const CRuntimeClass* viewClass);  // any view of the document, left to the test
     void Leave();  // as a step change: the page saves into its record and goes
 
     Entries Rows(const CString& sql) const;  // columns 0 and 1
