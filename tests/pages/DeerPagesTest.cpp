@@ -1,8 +1,12 @@
 // The deer pages' totals, which follow their counts and cannot be typed over, and the limits
-// and digits-only counts.
+// and digits-only counts; and forms 25 and 26 as a user walks them: the deer pages and the
+// notes page filled through their controls, stored, opened again for editing and for
+// reading, printed and deleted.
 #include "pages/species/SpecFormDeer01.h"
 #include "pages/species/SpecFormDeer02.h"
+#include "pages/species/SpecFormDeer03.h"
 #include "pages/species/SpecFormDeer04.h"
+#include "pages/species/SpecFormMoss06.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
@@ -62,6 +66,76 @@ TEST_F(DeerPagesTest, AroundTheRuttingPlaceTotalsKeepTheNotesTypedSinceTheLastCo
     const CSpecData_Deer_04& around = doc.SpecData_Deer_04;
     EXPECT_EQ(std::tuple(around.DoeVeryYoung, around.DoeTotal, around.DeerTotal, around.Notes),
               std::tuple(CString("123"), CString("130"), CString("5"), CString("ред 1\r\nред 2")));
+}
+
+class DeerWalkTest : public PrintingPageTest {
+protected:
+    void SetUp() override {
+        PrintingPageTest::SetUp();
+        doc.SpeciesID = 310;  // red deer
+        doc.SpeciesName = "Cervus elaphus(Благороден елен)";
+    }
+};
+
+TEST_F(DeerWalkTest, StagsAndHindsWithANote) {
+    using Page = CDeerAgeClassPage;
+    doc.FormTypeID = 25;
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_01), {{Page::IDC_VERY_YOUNG, "3"}, {Page::IDC_VERY_OLD, "14"}});
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_02), {{Page::IDC_YOUNG, "21"}, {Page::IDC_OLD, "4"}});
+    Fill(RUNTIME_CLASS(CSpecForm_Moss_06), {{CSpecForm_Moss_06::IDC_NOTES, "Ревът започна в 5 ч.;\nгората 'Мечи дол'"}});
+    const int formId = StoreNew();
+
+    CTovan_splitDoc fresh;
+    fresh.m_bAutoDelete = FALSE;
+    ASSERT_TRUE(fresh.LoadForm(formId));
+    EXPECT_EQ(std::tuple(fresh.SpecData_Deer_01, fresh.SpecData_Deer_02, fresh.SpecData_Moss_06),
+              std::tuple(doc.SpecData_Deer_01, doc.SpecData_Deer_02, doc.SpecData_Moss_06));
+
+    Open(formId, FALSE);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
+    EXPECT_EQ(TextOf(*page, Page::IDC_TOTAL), "17");
+    page->SetDlgItemText(Page::IDC_YOUNG, "2");
+    Leave();
+    ASSERT_TRUE(doc.UpdateForm());
+
+    Open(formId, TRUE);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
+    EXPECT_EQ(TextOf(*page, Page::IDC_TOTAL), "19");
+    EXPECT_TRUE(Locked(Page::IDC_YOUNG));
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
+    EXPECT_TRUE(Locked(CSpecForm_Moss_06::IDC_NOTES));
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_06::IDC_NOTES), "Ревът започна в 5 ч.;\r\nгората 'Мечи дол'");
+    Leave();
+    PrintAndDelete(formId, {"Благороден елен", "14", "19", "21", "25", "гората 'Мечи дол'"});
+}
+
+TEST_F(DeerWalkTest, RuttingStagAndWhatIsAroundIt) {
+    using Stag = CSpecForm_Deer_03;
+    using Around = CSpecForm_Deer_04;
+    doc.FormTypeID = 26;
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_03), {{Stag::IDC_HABITAT, "Букова гора над калището"}, {Stag::IDC_EYE_TINES, "2"},
+                                            {Stag::IDC_CROWN_LEFT, "4"}, {Stag::IDC_CROWN_RIGHT, "5"}, {Stag::IDC_AGE, "12"}});
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_04), {{Around::IDC_DOE_YOUNG, "6"}, {Around::IDC_DOE_VERY_OLD, "7"},
+                                            {Around::IDC_STAG_MATURE, "3"}, {Around::IDC_NOTES, "Рогачът рева до 7 ч."}});
+    const int formId = StoreNew();
+
+    Open(formId, FALSE);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
+    EXPECT_EQ(TextOf(*page, Stag::IDC_CROWN_LEFT) + "/" + TextOf(*page, Stag::IDC_CROWN_RIGHT), "4/5");
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
+    EXPECT_EQ(TextOf(*page, Around::IDC_DOE_TOTAL) + "/" + TextOf(*page, Around::IDC_STAG_TOTAL), "13/3");
+    page->SetDlgItemText(Around::IDC_STAG_VERY_YOUNG, "8");
+    Leave();
+    ASSERT_TRUE(doc.UpdateForm());
+
+    Open(formId, TRUE);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
+    EXPECT_EQ(TextOf(*page, Around::IDC_STAG_TOTAL), "11");
+    EXPECT_TRUE(Locked(Around::IDC_NOTES));
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_03));
+    EXPECT_TRUE(Locked(Stag::IDC_HABITAT));
+    Leave();
+    PrintAndDelete(formId, {"Букова гора над калището", "12", "13", "11", "Рогачът рева до 7 ч."});
 }
 
 }  // namespace
