@@ -65,6 +65,9 @@ void WithDialog(const std::function<void(Dialog&)>& script, const std::function<
     action();
 }
 
+// Each value stands in the printed text, which has nothing printed outside its place.
+void ExpectPrinted(const std::string& printed, const std::vector<const char*>& values);
+
 // A page test whose form is also stored, loaded, printed to files (PDF and text) rather than
 // previewed, with the delivered report files, and deleted.
 class PrintingPageTest : public PageTest {
