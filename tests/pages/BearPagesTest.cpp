@@ -1,6 +1,6 @@
 // The bear pages: the bears seen with their dialog, the meeting distances that follow their
 // ticks, the size table shown only on demand, and each bear form walked through its pages,
-// stored, opened for editing and for reading, printed and deleted.
+// stored, loaded, printed and deleted.
 #include "pages/species/DlgBearAdd.h"
 #include "pages/species/SpecFormBear01.h"
 #include "pages/species/SpecFormBear02.h"
@@ -22,7 +22,6 @@ protected:
     void SetUp() override {
         PrintingPageTest::SetUp();
         doc.FormTypeID = 24;
-        doc.FormName = "Мечка – всички страници";
         doc.SpeciesName = "Ursus arctos(Кафява мечка)";
     }
 

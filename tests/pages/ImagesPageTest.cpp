@@ -89,7 +89,6 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
     ASSERT_EQ(shownRows.size(), 4u);
     EXPECT_EQ(shownRows[0], "1|" + paths[0] + "|поле.png");
     EXPECT_EQ(shownRows[3], "4|" + paths[3] + "|скица.tif");
-    EXPECT_EQ(chosen.requests.front().filter, CDlg_ScannedImages::kImageFilter);
     EXPECT_TRUE(boxes.Texts().empty());
 
     EXPECT_EQ(GridRows(Page()->PhotoGrid()),

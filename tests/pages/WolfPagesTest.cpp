@@ -1,6 +1,6 @@
 // The wolf pages on the demo database: the route grid chosen a point at a time, the route
 // dialog's lists and settlement, its GPS position, and each of forms 35 to 40 walked through
-// its page, stored, opened for editing and for reading, printed and deleted.
+// its page, stored, loaded, printed and deleted.
 #include "pages/common/DlgCoordinates.h"
 #include "pages/species/DlgWolfRoute.h"
 #include "pages/species/SpecFormWolf01.h"
@@ -22,7 +22,6 @@ protected:
     void SetUp() override {
         PrintingPageTest::SetUp();
         doc.FormTypeID = 40;
-        doc.FormName = "Вълк – 1.6 Маршрути";
         doc.SpeciesName = "Canis lupus(Вълк)";
     }
 

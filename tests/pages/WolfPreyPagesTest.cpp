@@ -1,7 +1,6 @@
 // The later wolf pages on the demo database: the prey page's two switched lists, the rules
 // of the prey dialogs and the answers' words of the killed-wolf and scat dialogs, and each of
-// forms 41 to 44, 21 and 22 walked through its page, stored, opened for editing and for
-// reading, printed and deleted.
+// forms 41 to 44, 21 and 22 walked through its page, stored, loaded, printed and deleted.
 #include <functional>
 
 #include "pages/species/DlgWolfKilled.h"
