@@ -9,7 +9,6 @@
 #include "pages/species/SpecFormBear05.h"
 #include "pages/species/SpecFormBear06.h"
 #include "pages/species/SpecFormBear07.h"
-#include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
@@ -173,7 +172,6 @@ TEST_F(BearPagesTest, EachBearFormIsWalkedStoredPrintedAndDeleted) {
     };
     for (const Form& form : forms) {
         doc.FormTypeID = form.type;
-        doc.FormName = Rows(FormatSql("select ID, Name from FormNames where ID = %d", form.type)).at(0).second;
         doc.ClearAll();
         form.fill();
         fillNotes("бележка");

@@ -15,11 +15,7 @@ TEST_F(ClimateForestryTest, EachWeatherVariantShowsTheFieldsItsFormAsksFor) {
               ground = Weather::IDC_GROUND;
     const std::pair<const CRuntimeClass*, std::vector<int>> variants[] = {
         {RUNTIME_CLASS(CCommonForm_02), {clouds, rain, wind, group, air, water, ground}},
-        {RUNTIME_CLASS(CCommonForm_02_AirTemperature), {clouds, rain, wind, group, air}},
-        {RUNTIME_CLASS(CCommonForm_02_WaterTemperature), {clouds, rain, wind, group, water}},
         {RUNTIME_CLASS(CCommonForm_02_NoTemperature), {clouds, rain, wind}},
-        {RUNTIME_CLASS(CCommonForm_02_AirTemperature_Ground), {clouds, rain, wind, group, air, ground}},
-        {RUNTIME_CLASS(CCommonForm_02_BothTemperature), {clouds, rain, wind, group, air, water}},
         {RUNTIME_CLASS(CCommonForm_02_OnlyAirTemperature), {group, air}},
     };
     for (const auto& [pageClass, fields] : variants) {

@@ -116,7 +116,6 @@ TEST_F(PlacePageTest, EachSpeciesGroupShowsItsOwnFieldsAndLabels) {
         {RUNTIME_CLASS(CCommonForm_01_Hamster), "Пробна площадка:",
          {Page::IDC_SPECIES_LABEL, Page::IDC_SPECIES_TEXT, Page::IDC_SECOND_LABEL, Page::IDC_SECOND_TEXT,
           Page::IDC_HABITAT_LABEL, Page::IDC_HABITAT_TEXT}},
-        {RUNTIME_CLASS(CCommonForm_01_Moss), "№ на пробна площадка:", text},
         {RUNTIME_CLASS(CCommonForm_01_BatCaves), "Тип подземно местообитание:", {Page::IDC_SPECIES_LABEL, Page::IDC_SPECIES_LIST}},
         {RUNTIME_CLASS(CCommonForm_01_Fish), "Място:", text},
         {RUNTIME_CLASS(CCommonForm_01_Reptiles), "", plot},

@@ -158,7 +158,6 @@ TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredPrintedAndDeleted) {
     };
     for (const Form& form : forms) {
         doc.FormTypeID = form.type;
-        doc.FormName = Rows(FormatSql("select ID, Name from FormNames where ID = %d", form.type)).at(0).second;
         doc.ClearAll();
         ShowPage(form.pageClass);
         form.fill();

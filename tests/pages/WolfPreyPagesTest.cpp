@@ -14,7 +14,6 @@
 #include "pages/species/SpecFormWolf10.h"
 #include "pages/species/SpecFormWolf11.h"
 #include "pages/species/SpecFormWolf12.h"
-#include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
@@ -187,7 +186,6 @@ TEST_F(WolfPreyWalkTest, EachLaterWolfFormIsWalkedStoredPrintedAndDeleted) {
     };
     for (const Form& form : forms) {
         doc.FormTypeID = form.type;
-        doc.FormName = Rows(FormatSql("select ID, Name from FormNames where ID = %d", form.type)).at(0).second;
         doc.ClearAll();
         ShowPage(form.pageClass);
         form.fill();
