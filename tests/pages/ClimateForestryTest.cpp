@@ -53,9 +53,7 @@ TEST_F(ClimateForestryTest, TheWeatherGoesToTheRecordAndComesBack) {
 
 TEST_F(ClimateForestryTest, TheForestryUnitsComeFromTheirWholeNomenclaturesAndStayInTheDocument) {
     ShowPage(RUNTIME_CLASS(CCommonForm_03));
-    for (const auto& [id, table] : {std::pair(CCommonForm_03::IDC_NUTS, "nNUTS"), std::pair(CCommonForm_03::IDC_RIOSW, "nRIOSW"),
-                                    std::pair(CCommonForm_03::IDC_RUG, "nRUG"), std::pair(CCommonForm_03::IDC_DL, "nDL"),
-                                    std::pair(CCommonForm_03::IDC_DDS, "nDDS")})
+    for (const auto& [id, table] : {std::pair(CCommonForm_03::IDC_NUTS, "nNUTS"), std::pair(CCommonForm_03::IDC_DDS, "nDDS")})
         EXPECT_EQ(ListOf(*page, id), Rows(CString("select ID, Name from ") + table)) << table;
     const auto rug = Rows("select ID, Name from nRUG").back();
     Choose(*page, CCommonForm_03::IDC_RUG, rug.first);
