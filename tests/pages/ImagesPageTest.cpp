@@ -55,6 +55,14 @@ private:
 class ImagesPageTest : public PageTest {
 protected:
     CCommonForm_InsertImages* Page() { return dynamic_cast<CCommonForm_InsertImages*>(page); }
+    // Pictures the form holds already, under these names.
+    void AddPhotos(std::initializer_list<const char*> names) {
+        const std::vector<BYTE> bmp = TestBmp(20, 20, 5);
+        for (const char* name : names) {
+            doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(bmp.data(), static_cast<int>(bmp.size())));
+            doc.CommonData_InsertImages.PhotoNames.Add(name);
+        }
+    }
 
     PictureFiles files;
 };
@@ -121,11 +129,7 @@ TEST_F(ImagesPageTest, ADamagedFileIsRefusedAndAddsNothing) {
 }
 
 TEST_F(ImagesPageTest, TheDialogOpensOnTheRowLastSelectedAndCancelKeepsEverything) {
-    const std::vector<BYTE> bmp = TestBmp(20, 20, 5);
-    for (const char* name : {"а.bmp", "б.bmp", "в.bmp"}) {
-        doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(bmp.data(), static_cast<int>(bmp.size())));
-        doc.CommonData_InsertImages.PhotoNames.Add(name);
-    }
+    AddPhotos({"а.bmp", "б.bmp", "в.bmp"});
     const CImageRef second = doc.CommonData_InsertImages.PhotoImages[1];
     ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
     NM_GRIDVIEW changing{{&Page()->PhotoGrid(), CCommonForm_InsertImages::IDC_PHOTOS, GVN_SELCHANGING}, 2, 1};
@@ -159,11 +163,7 @@ TEST_F(ImagesPageTest, TheDialogOpensOnTheRowLastSelectedAndCancelKeepsEverythin
 }
 
 TEST_F(ImagesPageTest, CtrlXCopiesTheSelectedRowAndEmptiesOnlyItsNameCtrlVChangesNothing) {
-    const std::vector<BYTE> bmp = TestBmp(20, 20, 5);
-    for (const char* name : {"а.bmp", "б.bmp"}) {
-        doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(bmp.data(), static_cast<int>(bmp.size())));
-        doc.CommonData_InsertImages.PhotoNames.Add(name);
-    }
+    AddPhotos({"а.bmp", "б.bmp"});
     ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
     std::vector<CString> afterCut, afterPaste;
     CString copied;

@@ -115,14 +115,6 @@ TEST_F(WolfRouteTest, TheDialogTakesTheSettlementByNameTheListsAsChosenAndANewPo
     EXPECT_EQ(std::tuple(from.CityID, from.CityIDName, from.PU_ID, from.DL_ID, from.DDS_ID),
               std::tuple(cities[1].first, name, sections[0].first, units[1].first, -1));
 
-    // An inspectorate without ДДС: that list cannot be opened.
-    doc.RIOSW_ID = kTestInspectorate;
-    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
-    EditPoint(1, 3, [](CDlg_Wolf_Route& dialog) {
-        EXPECT_FALSE(IsEnabled(dialog, CDlg_Wolf_Route::IDC_DDS));
-        EXPECT_TRUE(IsEnabled(dialog, CDlg_Wolf_Route::IDC_DL));
-        dialog.PressButton(IDCANCEL);
-    });
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
