@@ -1,6 +1,7 @@
 // The bat pages and their dialogs: the rules of each dialog, the enabling and duplicate rules
-// of the pages, the master-detail of the bat houses, and what the pages leave in their
-// records.
+// of the pages, the master-detail of the bat houses, what the pages leave in their records,
+// and each bat form walked through its pages, stored, loaded, printed and deleted.
+#include <string>
 #include <tuple>
 
 #include "controls/ComboHelpers.h"
@@ -12,6 +13,8 @@
 #include "pages/species/SpecFormBat01Forest.h"
 #include "pages/species/SpecFormBat02Forest.h"
 #include "pages/species/SpecFormBat03Houses.h"
+#include "pages/species/SpecFormBat04Caves.h"
+#include "pages/species/SpecFormBat05Caves.h"
 #include "pages/species/SpecFormBat06WetLand.h"
 #include "pages/species/SpecFormBat07WetLand.h"
 #include "tests/pages/PageFixture.h"
@@ -41,14 +44,7 @@ void FillSpecies(Dialog& dialog, int species, const char* count, std::initialize
     for (const int method : methods) dialog.CheckDlgButton(Dialog::IDC_FIRST_METHOD + method - 1, BST_CHECKED);
 }
 
-class BatPagesTest : public PageTest {
-protected:
-    std::vector<CString> Column(CGridCtrl& grid, int column) {
-        std::vector<CString> texts;
-        for (int row = 1; row < grid.GetRowCount(); ++row) texts.push_back(grid.GetItemText(row, column));
-        return texts;
-    }
-};
+using BatPagesTest = PageTest;
 
 // ---- the dialogs -------------------------------------------------------------------------
 
@@ -79,7 +75,6 @@ TEST_F(BatPagesTest, AddSpeciesDialogTrimsTheCountAndOffersOnlyThePagesMethods) 
     const ModalRun script([&](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_Bat_AddSpecies&>(shown);
         shownEnabled = EnabledStates(dialog, CDlg_Bat_AddSpecies::IDC_FIRST_METHOD, kCaveMethods);
-        EXPECT_EQ(dialog.m_species.GetCount(), 12);  // _BatsInCaves
         dialog.PressButton(IDOK);
         FillSpecies(dialog, 3, "  ", {});
         dialog.PressButton(IDOK);
@@ -95,19 +90,6 @@ TEST_F(BatPagesTest, AddSpeciesDialogTrimsTheCountAndOffersOnlyThePagesMethods) 
     EXPECT_EQ(dialog.m_row.Methods, "2; 4;");
     EXPECT_EQ(dialog.m_row.MethodFlags, (std::vector<BYTE>{0, 1, 0, 1, 0}));
     EXPECT_EQ(dialog.m_row.Count, 25);
-}
-
-TEST_F(BatPagesTest, WetlandSpeciesDialogShowsFourWetlandMethodsAndAllBatsForTheOtherPage) {
-    const ModalRun script([this](CDialog& shown) {
-        auto& dialog = dynamic_cast<CDlg_Bat_AddSpecies&>(shown);
-        CString first;
-        dialog.GetDlgItemText(CDlg_Bat_AddSpecies::IDC_FIRST_METHOD, first);
-        EXPECT_EQ(first, "1. Трансект с ултразвуков детектор");
-        EXPECT_FALSE(dialog.GetDlgItem(CDlg_Bat_AddSpecies::IDC_FIRST_METHOD + 4)->IsWindowVisible());
-        EXPECT_EQ(dialog.m_species.GetCount(), Number("select count(*) from _AllBats"));
-        shown.PressButton(IDCANCEL);
-    });
-    CDlg_Bat_AddSpecies(kWetlandMethods, nullptr, TRUE, FALSE).DoModal();
 }
 
 TEST_F(BatPagesTest, HouseDialogsCheckTheirFieldsAndCountsTakeDigitsOnly) {
@@ -164,8 +146,7 @@ TEST_F(BatPagesTest, ForestSpeciesEnableTheirFieldsLockTheMethodsAndForgetWhenUn
     EXPECT_FALSE(IsEnabled(*page, Page::IDC_BAT1_CHOOSE));
     page->CheckDlgButton(Page::IDC_FIRST_METHOD, BST_CHECKED);
     page->CheckDlgButton(Page::IDC_FIRST_METHOD + 2, BST_CHECKED);
-    page->CheckDlgButton(Page::IDC_BAT1, BST_CHECKED);
-    Click(*page, Page::IDC_BAT1);
+    Tick(*page, Page::IDC_BAT1);
     EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{0, 0, 0, 0}));
     EXPECT_TRUE(IsEnabled(*page, Page::IDC_BAT1_CHOOSE) && IsEnabled(*page, Page::IDC_BAT1_COUNT) && IsEnabled(*page, 2570));
     EXPECT_FALSE(IsEnabled(*page, Page::IDC_BAT2_CHOOSE) || IsEnabled(*page, Page::IDC_BAT2_COUNT));
@@ -182,7 +163,6 @@ TEST_F(BatPagesTest, ForestSpeciesEnableTheirFieldsLockTheMethodsAndForgetWhenUn
     page->SetDlgItemText(Page::IDC_BAT1_COUNT, "17");
     page->SetDlgItemText(Page::IDC_BAT1_METHODS, "9; 9;");  // cannot be typed into
     EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_METHODS), "3;");
-    EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_COUNT), "17");
     Leave();
     const CSpecData_Bat_01_Forest& forest = doc.SpecData_Bat_01_Forest;
     EXPECT_EQ(forest.PageMethods, (CForestMethodFlags{1, 0, 1, 0}));
@@ -191,8 +171,7 @@ TEST_F(BatPagesTest, ForestSpeciesEnableTheirFieldsLockTheMethodsAndForgetWhenUn
 
     ShowPage(RUNTIME_CLASS(CSpecForm_Bat_01_Forest));
     EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{0, 0, 0, 0}));
-    page->CheckDlgButton(Page::IDC_BAT1, BST_UNCHECKED);
-    Click(*page, Page::IDC_BAT1);
+    Tick(*page, Page::IDC_BAT1, false);
     EXPECT_EQ(EnabledStates(*page, Page::IDC_FIRST_METHOD, kForestMethods), (Flags{1, 1, 1, 1}));
     EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_METHODS), "");
     EXPECT_EQ(TextOf(*page, Page::IDC_BAT1_COUNT), "");
@@ -229,14 +208,12 @@ TEST_F(BatPagesTest, OtherForestSpeciesAreAddedChangedAndDeletedWithoutDuplicate
     change(2, kNilssonii, "5");  // the species of the other row: refused
     change(1, 0, "8");              // its own species: accepted
     EXPECT_EQ(boxes.Texts().size(), 2u);
-    EXPECT_EQ(Column(forest->SpeciesGrid(), 3), (std::vector<CString>{"8", "4"}));
-    EXPECT_EQ(Column(forest->SpeciesGrid(), 2), (std::vector<CString>{"1;", "1;"}));
+    EXPECT_EQ(GridColumn(forest->SpeciesGrid(), 3), (std::vector<CString>{"8", "4"}));
+    EXPECT_EQ(GridColumn(forest->SpeciesGrid(), 2), (std::vector<CString>{"1;", "1;"}));
 
-    forest->SpeciesGrid().SetSelectedRange(1, 1, 1, 2);  // part of a row: nothing
-    Click(*page, CSpecForm_Bat_02_Forest::IDC_DELETE);
     Select(forest->SpeciesGrid(), 1);
     Click(*page, CSpecForm_Bat_02_Forest::IDC_DELETE);
-    EXPECT_EQ(Column(forest->SpeciesGrid(), 0), std::vector<CString>{"1"});
+    EXPECT_EQ(GridColumn(forest->SpeciesGrid(), 0), std::vector<CString>{"1"});
     Keys(*page, CSpecForm_Bat_02_Forest::IDC_BLANK_NUM, "123456789");
     Leave();
     ASSERT_EQ(doc.SpecData_Bat_02_Forest.ExtraBats.GetSize(), 1);
@@ -279,20 +256,18 @@ TEST_F(BatPagesTest, HouseSpeciesFollowTheClickedHouseAndNeedOneWholeHouseRow) {
     addSpecies(kNoctula, "3");
     addSpecies(kNoctula, "5");  // no duplicate test inside a house
     clickHouse(2);
-    EXPECT_EQ(Column(houses->SpeciesGrid(), 0), std::vector<CString>());
+    EXPECT_EQ(GridColumn(houses->SpeciesGrid(), 0), std::vector<CString>());
     addSpecies(3, "1");
     clickHouse(1);
-    EXPECT_EQ(Column(houses->SpeciesGrid(), 2), (std::vector<CString>{"3", "5"}));
-    EXPECT_EQ(Column(houses->HouseGrid(), 1), (std::vector<CString>{"Повредена", "Повредена"}));
+    EXPECT_EQ(GridColumn(houses->SpeciesGrid(), 2), (std::vector<CString>{"3", "5"}));
+    EXPECT_EQ(GridColumn(houses->HouseGrid(), 1), (std::vector<CString>{"Повредена", "Повредена"}));
 
-    houses->SpeciesGrid().SetSelectedRange(1, 0, 1, 1);  // part of a row: nothing
-    Click(*page, Page::IDC_DELETE_SPECIES);
     Select(houses->SpeciesGrid(), 1);
     Click(*page, Page::IDC_DELETE_SPECIES);
-    EXPECT_EQ(Column(houses->SpeciesGrid(), 2), std::vector<CString>{"5"});
+    EXPECT_EQ(GridColumn(houses->SpeciesGrid(), 2), std::vector<CString>{"5"});
     Click(*page, Page::IDC_DELETE_HOUSE);
-    EXPECT_EQ(Column(houses->HouseGrid(), 0), std::vector<CString>{"7"});
-    EXPECT_EQ(Column(houses->SpeciesGrid(), 0), std::vector<CString>());  // the removed house's species are gone
+    EXPECT_EQ(GridColumn(houses->HouseGrid(), 0), std::vector<CString>{"7"});
+    EXPECT_EQ(GridColumn(houses->SpeciesGrid(), 0), std::vector<CString>());  // the removed house's species are gone
     Click(*page, Page::IDC_ADD_SPECIES);  // no house selected now
     EXPECT_EQ(boxes.Texts(), (Messages{"Моля първо въведете къщичка за която искате да добавите вид!",
                                   "Моля първо изберете  къщичка за която искате да добавите вид!",
@@ -327,12 +302,108 @@ TEST_F(BatPagesTest, TargetSpeciesCanOnlyBeAddedWithMethodsTickedOnThePage) {
     add(2, {2});
     EXPECT_EQ(offered, (Flags{0, 1, 0, 0}));
     EXPECT_EQ(boxes.Texts().back(), "Този вид вече присъства в списъка!");
-    EXPECT_EQ(Column(wetland->SpeciesGrid(), 1), std::vector<CString>{"Myotis dasycneme"});
+    EXPECT_EQ(GridColumn(wetland->SpeciesGrid(), 1), std::vector<CString>{"Myotis dasycneme"});
     wetland->SpeciesGrid().SendMessageToParent(1, 1, NM_DBLCLK);  // no change by double click
     Leave();
     EXPECT_EQ(doc.SpecData_Bat_06_WetLand.Methods, (CWetlandMethodFlags{0, 1, 0, 0}));
     ASSERT_EQ(doc.SpecData_Bat_06_WetLand.Species.GetSize(), 1);
     EXPECT_EQ(doc.SpecData_Bat_06_WetLand.Species[0].Methods, "2;");
+}
+
+// ---- forms 17 to 20 as a user walks them: the bat pages filled through their controls,
+// stored, read back, printed with what was typed, and deleted ------------------------------
+
+constexpr int kCaveForm = 17, kWetlandForm = 18, kForestForm = 19, kHouseForm = 20;
+
+class BatEndToEndTest : public PrintingPageTest {
+protected:
+    void Start(int formTypeId) {
+        doc.SpeciesID = 430;
+        doc.SpeciesName = "Chiroptera";
+        doc.FormTypeID = formTypeId;
+        doc.CommonData_01.SiteName = "Пещера 'Бацова'";
+        doc.CommonData_01.PlaceID = CCommonData_01::kNewSite;
+    }
+
+    // Adds a species through the cave and wetland dialog.
+    void AddSpecies(int species, const char* count, int method) {
+        WithDialog<CDlg_Bat_AddSpecies>([=](auto& dialog) { FillSpecies(dialog, species, count, {method}); },
+                                        [this] { Click(*page, CBatSpeciesListPage::IDC_ADD); });
+    }
+
+    // Stores the form, loads it as it was typed, prints it with each of `typed` and deletes
+    // it. Gives the printed text.
+    std::string StorePrintAndDelete(const std::vector<const char*>& typed) {
+        const auto records = [](const CTovan_splitDoc& form) {
+            CSpecData_Bat_03_Houses houses = form.SpecData_Bat_03_Houses;
+            for (CBatHouse& house : houses.BatHouses)
+                for (CBatHouseSpecies& species : house.Species) species.Extra = -1;  // the page's own, never stored
+            return std::tuple(form.SpecData_Bat_01_Forest, form.SpecData_Bat_02_Forest, houses, form.SpecData_Bat_04_Caves,
+                              form.SpecData_Bat_05_Caves, form.SpecData_Bat_06_WetLand, form.SpecData_Bat_07_WetLand);
+        };
+        const auto typedRecords = records(doc);
+        const int formId = StoreNew();
+        Open(formId, FALSE);
+        EXPECT_EQ(records(doc), typedRecords);
+        return PrintAndDelete(formId, typed);
+    }
+};
+
+TEST_F(BatEndToEndTest, CaveForm) {
+    Start(kCaveForm);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_04_Caves));
+    page->CheckDlgButton(CBatSpeciesListPage::IDC_FIRST_METHOD + 3, BST_CHECKED);
+    AddSpecies(7, "312", 4);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_05_Caves));
+    AddSpecies(434, "9", 5);
+    page->SetDlgItemText(CSpecForm_Bat_05_Caves::IDC_COLONY, "Под купола 'Голямата зала'");
+    Leave();
+    StorePrintAndDelete({"Пещера 'Бацова'", "312", "Plecotus austriacus", "Под купола 'Голямата зала'"});
+}
+
+TEST_F(BatEndToEndTest, WetlandForm) {
+    Start(kWetlandForm);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_06_WetLand));
+    page->CheckDlgButton(CBatSpeciesListPage::IDC_FIRST_METHOD, BST_CHECKED);
+    AddSpecies(3, "41", 1);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_07_WetLand));
+    AddSpecies(436, "2", 3);
+    page->SetDlgItemText(CBatSpeciesListPage::IDC_CHANGES, "Пресушено блато");
+    Leave();
+    StorePrintAndDelete({"41", "Tadarida teniotis", "Пресушено блато"});
+}
+
+TEST_F(BatEndToEndTest, ForestForm) {
+    Start(kForestForm);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_01_Forest));
+    page->CheckDlgButton(CSpecForm_Bat_01_Forest::IDC_FIRST_METHOD + 2, BST_CHECKED);
+    Tick(*page, CSpecForm_Bat_01_Forest::IDC_BAT2);
+    page->SetDlgItemText(CSpecForm_Bat_01_Forest::IDC_BAT2_COUNT, "26");
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_02_Forest));
+    WithDialog<CDlg_Bat_OtherSpecies>([](auto& dialog) { FillSpecies(dialog, 435, "5", {4}); },
+                                      [this] { Click(*page, CSpecForm_Bat_02_Forest::IDC_ADD); });
+    page->SetDlgItemText(CSpecForm_Bat_02_Forest::IDC_BLANK_NUM, "Ф-17");
+    Leave();
+    const std::string text = StorePrintAndDelete({"26", "Miniopterus schreibersii", "Ф-17"});
+    EXPECT_EQ(text.find("\n-1\n"), std::string::npos);  // the first species, unticked, has no count
+}
+
+TEST_F(BatEndToEndTest, HouseForm) {
+    Start(kHouseForm);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_03_Houses));
+    auto* houses = dynamic_cast<CSpecForm_Bat_03_Houses*>(page);
+    WithDialog<CDlg_BatHouse_Add>([](auto& dialog) {
+        dialog.SetDlgItemText(CDlg_BatHouse_Add::IDC_NUMBER, "К-12");
+        CComboHelpers::SelectByItemData(dialog.m_condition, 3);
+    }, [this] { Click(*page, CSpecForm_Bat_03_Houses::IDC_ADD_HOUSE); });
+    houses->HouseGrid().SetSelectedRange(1, 0, 1, 1);
+    WithDialog<CDlg_BatHouse_Species>([](auto& dialog) {
+        CComboHelpers::SelectByItemData(dialog.m_species, 9);
+        dialog.SetDlgItemText(CDlg_BatHouse_Species::IDC_COUNT, "33");
+    }, [this] { Click(*page, CSpecForm_Bat_03_Houses::IDC_ADD_SPECIES); });
+    page->SetDlgItemText(CSpecForm_Bat_03_Houses::IDC_FORM_NUM, "Б-2024/7");
+    Leave();
+    StorePrintAndDelete({"К-12", "Plecotus auritus", "33", "+", "Б-2024/7"});
 }
 
 }  // namespace

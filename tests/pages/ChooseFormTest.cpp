@@ -1,38 +1,20 @@
 // The older form chooser: the species types, the forms of the chosen type, and the form
 // type it puts into the document.
-#include "db/ProgramFolder.h"
-#include "db/SQLite3DB.h"
 #include "pages/common/ChooseForm.h"
-#include "platform/FrameWnd.h"
-#include "store/FormDocument.h"
-#include "tests/support/TestDatabase.h"
-#include "tests/support/WindowFixture.h"
-
-#include <gtest/gtest.h>
+#include "tests/pages/PageFixture.h"
 
 namespace {
 
-class ChooseFormTest : public ::testing::Test {
+class ChooseFormTest : public PageTest {
 protected:
     void SetUp() override {
-        TheProgramFolder().InitAppDir(database.Folder());
-        CSQLite3DB db;
-        db.open(database.Path());
-        db.execDML("insert into old_SpeciesType (id, Name) values (4, 'Бозайници'), (7, 'Влечуги');"
-                   "insert into old_Form (ID, SpeciesID, Name) values (40, 4, 'Вълк'), (41, 4, 'Мечка'), (70, 7, 'Костенурки')");
-        doc.m_bAutoDelete = FALSE;
-        host = new CFrameWnd;  // deletes itself with its window
-        ASSERT_TRUE(host->LoadFrame(0, WS_OVERLAPPEDWINDOW));
-        host->MoveWindow(0, 0, 900, 600);
-        CCreateContext context;
-        context.m_pCurrentDoc = &doc;
-        context.m_pNewViewClass = RUNTIME_CLASS(CChooseForm);
-        chooser = dynamic_cast<CChooseForm*>(host->CreateView(&context));
+        PageTest::SetUp();
+        doc.FormTypeID = -1;
+        Exec("insert into old_SpeciesType (id, Name) values (4, 'Бозайници'), (7, 'Влечуги');"
+             "insert into old_Form (ID, SpeciesID, Name) values (40, 4, 'Вълк'), (41, 4, 'Мечка'), (70, 7, 'Костенурки')");
+        chooser = dynamic_cast<CChooseForm*>(ShowView(RUNTIME_CLASS(CChooseForm)));
         ASSERT_NE(chooser, nullptr);
-        chooser->MoveWindow(0, 0, 900, 600);
-        chooser->OnInitialUpdate();
     }
-    void TearDown() override { host->DestroyWindow(); }
 
     static std::vector<std::pair<CString, int>> Listed(const CListCtrl& list) {
         std::vector<std::pair<CString, int>> rows;
@@ -50,9 +32,6 @@ protected:
     }
     BOOL ContinueEnabled() const { return chooser->GetDlgItem(CChooseForm::IDC_CONTINUE)->IsWindowEnabled(); }
 
-    CTestDatabase database;
-    CTovan_splitDoc doc;
-    CFrameWnd* host = nullptr;
     CChooseForm* chooser = nullptr;
 };
 

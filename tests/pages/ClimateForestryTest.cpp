@@ -15,11 +15,7 @@ TEST_F(ClimateForestryTest, EachWeatherVariantShowsTheFieldsItsFormAsksFor) {
               ground = Weather::IDC_GROUND;
     const std::pair<const CRuntimeClass*, std::vector<int>> variants[] = {
         {RUNTIME_CLASS(CCommonForm_02), {clouds, rain, wind, group, air, water, ground}},
-        {RUNTIME_CLASS(CCommonForm_02_AirTemperature), {clouds, rain, wind, group, air}},
-        {RUNTIME_CLASS(CCommonForm_02_WaterTemperature), {clouds, rain, wind, group, water}},
         {RUNTIME_CLASS(CCommonForm_02_NoTemperature), {clouds, rain, wind}},
-        {RUNTIME_CLASS(CCommonForm_02_AirTemperature_Ground), {clouds, rain, wind, group, air, ground}},
-        {RUNTIME_CLASS(CCommonForm_02_BothTemperature), {clouds, rain, wind, group, air, water}},
         {RUNTIME_CLASS(CCommonForm_02_OnlyAirTemperature), {group, air}},
     };
     for (const auto& [pageClass, fields] : variants) {
@@ -57,9 +53,7 @@ TEST_F(ClimateForestryTest, TheWeatherGoesToTheRecordAndComesBack) {
 
 TEST_F(ClimateForestryTest, TheForestryUnitsComeFromTheirWholeNomenclaturesAndStayInTheDocument) {
     ShowPage(RUNTIME_CLASS(CCommonForm_03));
-    for (const auto& [id, table] : {std::pair(CCommonForm_03::IDC_NUTS, "nNUTS"), std::pair(CCommonForm_03::IDC_RIOSW, "nRIOSW"),
-                                    std::pair(CCommonForm_03::IDC_RUG, "nRUG"), std::pair(CCommonForm_03::IDC_DL, "nDL"),
-                                    std::pair(CCommonForm_03::IDC_DDS, "nDDS")})
+    for (const auto& [id, table] : {std::pair(CCommonForm_03::IDC_NUTS, "nNUTS"), std::pair(CCommonForm_03::IDC_DDS, "nDDS")})
         EXPECT_EQ(ListOf(*page, id), Rows(CString("select ID, Name from ") + table)) << table;
     const auto rug = Rows("select ID, Name from nRUG").back();
     Choose(*page, CCommonForm_03::IDC_RUG, rug.first);

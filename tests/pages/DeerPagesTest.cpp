@@ -1,7 +1,10 @@
-// The deer pages' totals, which follow their counts and cannot be typed over, the limits and
-// digits-only counts, and the notes page.
+// The deer pages' totals, which follow their counts and cannot be typed over, and the limits
+// and digits-only counts; and forms 25 and 26 as a user walks them: the deer pages and the
+// notes page filled through their controls, stored, loaded, printed and deleted, form 25 also
+// opened again for editing and for reading, as every stored form is.
 #include "pages/species/SpecFormDeer01.h"
 #include "pages/species/SpecFormDeer02.h"
+#include "pages/species/SpecFormDeer03.h"
 #include "pages/species/SpecFormDeer04.h"
 #include "pages/species/SpecFormMoss06.h"
 #include "tests/pages/PageFixture.h"
@@ -65,15 +68,56 @@ TEST_F(DeerPagesTest, AroundTheRuttingPlaceTotalsKeepTheNotesTypedSinceTheLastCo
               std::tuple(CString("123"), CString("130"), CString("5"), CString("ред 1\r\nред 2")));
 }
 
-using NotesPageTest = PageTest;
+class DeerWalkTest : public PrintingPageTest {
+protected:
+    void SetUp() override {
+        PrintingPageTest::SetUp();
+        doc.SpeciesID = 310;  // red deer
+        doc.SpeciesName = "Cervus elaphus(Благороден елен)";
+    }
+};
 
-TEST_F(NotesPageTest, KeepsItsLinesAcrossAVisit) {
-    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
-    page->SetDlgItemText(CSpecForm_Moss_06::IDC_NOTES, "Рев в 5 ч.;\n'Мечи дол'\n\nкрай");
-    Grab(page, "page_moss_06");
+TEST_F(DeerWalkTest, StagsAndHindsWithANote) {
+    using Page = CDeerAgeClassPage;
+    doc.FormTypeID = 25;
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_01), {{Page::IDC_VERY_YOUNG, "3"}, {Page::IDC_VERY_OLD, "14"}});
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_02), {{Page::IDC_YOUNG, "21"}, {Page::IDC_OLD, "4"}});
+    Fill(RUNTIME_CLASS(CSpecForm_Moss_06), {{CSpecForm_Moss_06::IDC_NOTES, "Ревът започна в 5 ч.;\nгората 'Мечи дол'"}});
+    const int formId = StoreNew();
+
+    Open(formId, FALSE);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
+    EXPECT_EQ(TextOf(*page, Page::IDC_TOTAL), "17");
+    page->SetDlgItemText(Page::IDC_YOUNG, "2");
     Leave();
+    ASSERT_TRUE(doc.UpdateForm());
+
+    Open(formId, TRUE);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_01));
+    EXPECT_EQ(TextOf(*page, Page::IDC_TOTAL), "19");
+    EXPECT_TRUE(Locked(Page::IDC_YOUNG));
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
-    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_06::IDC_NOTES), "Рев в 5 ч.;\r\n'Мечи дол'\r\n\r\nкрай");
+    EXPECT_TRUE(Locked(CSpecForm_Moss_06::IDC_NOTES));
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_06::IDC_NOTES), "Ревът започна в 5 ч.;\r\nгората 'Мечи дол'");
+    Leave();
+    PrintAndDelete(formId, {"Благороден елен", "14", "19", "21", "25", "гората 'Мечи дол'"});
+}
+
+TEST_F(DeerWalkTest, RuttingStagAndWhatIsAroundIt) {
+    using Stag = CSpecForm_Deer_03;
+    using Around = CSpecForm_Deer_04;
+    doc.FormTypeID = 26;
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_03), {{Stag::IDC_HABITAT, "Букова гора над калището"}, {Stag::IDC_EYE_TINES, "2"},
+                                            {Stag::IDC_CROWN_LEFT, "4"}, {Stag::IDC_CROWN_RIGHT, "5"}, {Stag::IDC_AGE, "12"}});
+    Fill(RUNTIME_CLASS(CSpecForm_Deer_04), {{Around::IDC_DOE_YOUNG, "6"}, {Around::IDC_DOE_VERY_OLD, "7"},
+                                            {Around::IDC_STAG_MATURE, "3"}, {Around::IDC_NOTES, "Рогачът рева до 7 ч."}});
+    const int formId = StoreNew();
+
+    Open(formId, FALSE);
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
+    EXPECT_EQ(TextOf(*page, Around::IDC_DOE_TOTAL) + "/" + TextOf(*page, Around::IDC_STAG_TOTAL), "13/3");
+    Leave();
+    PrintAndDelete(formId, {"Букова гора над калището", "12", "13", "Рогачът рева до 7 ч."});
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 // A form whose common pages were filled through their controls is stored, read back into a
 // fresh document, and printed with the typed values.
 #include <algorithm>
-#include <filesystem>
 
 #include "controls/grid/GridCtrl.h"
 #include "pages/common/CommonForm01.h"
@@ -11,37 +10,23 @@
 #include "pages/common/DlgChoosePlace.h"
 #include "pages/common/DlgCoordinates.h"
 #include "platform/CrystalCtrl.h"
-#include "platform/ReportEngine.h"
 #include "reports/DlgReport.h"
 #include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kAmphibianForm = 13;  // its report prints the place, weather, coordinates and areas
 constexpr int kAmphibian = 335;
 
-class EndToEndTest : public PageTest {
+class EndToEndTest : public PrintingPageTest {
 protected:
     void SetUp() override {
-        PageTest::SetUp();
-        fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports", fs::copy_options::recursive);
-        output = MakeTempFolder();
-        SetReportOutputFolder(output);  // printed to files, not previewed
-        doc.UserID = doc.SessionID = 1;
+        PrintingPageTest::SetUp();
         doc.FormTypeID = kAmphibianForm;
         doc.SpeciesID = kAmphibian;
     }
 
-    void TearDown() override {
-        SetReportOutputFolder("");
-        fs::remove_all(output.str());
-        PageTest::TearDown();
-    }
-
-    CString output;
     std::vector<CString> parameters;
 
 private:

@@ -1,7 +1,7 @@
 // The photos and maps page with its pictures dialog: pictures added from files of every
 // common format, named, removed and previewed; a damaged file refused.
-#include <cstdio>
 #include <filesystem>
+#include <fstream>
 
 #include "pages/common/CommonFormInsertImages.h"
 #include "pages/common/DlgScannedImages.h"
@@ -46,37 +46,28 @@ public:
 
 private:
     static void Write(const CString& path, const void* bytes, size_t size) {
-        FILE* file = std::fopen(path.GetString(), "wb");
-        ASSERT_NE(file, nullptr);
-        std::fwrite(bytes, 1, size, file);
-        std::fclose(file);
+        std::ofstream(path.GetString(), std::ios::binary).write(static_cast<const char*>(bytes), static_cast<std::streamsize>(size));
     }
 
     CString m_folder;
 };
 
-// The rows of the pictures dialog: number, path, name.
-std::vector<std::vector<CString>> DialogRows(CDlg_ScannedImages& dialog) {
-    std::vector<std::vector<CString>> rows;
-    for (int row = 1; row < dialog.m_grid.GetRowCount(); ++row)
-        rows.push_back({dialog.m_grid.GetItemText(row, 0), dialog.m_grid.GetItemText(row, 1), dialog.m_grid.GetItemText(row, 2)});
-    return rows;
-}
-
 class ImagesPageTest : public PageTest {
 protected:
     CCommonForm_InsertImages* Page() { return dynamic_cast<CCommonForm_InsertImages*>(page); }
-
-    std::vector<std::pair<CString, CString>> Listed(CGridCtrl& grid) {
-        std::vector<std::pair<CString, CString>> rows;
-        for (int row = 1; row < grid.GetRowCount(); ++row) rows.emplace_back(grid.GetItemText(row, 0), grid.GetItemText(row, 1));
-        return rows;
+    // Pictures the form holds already, under these names.
+    void AddPhotos(std::initializer_list<const char*> names) {
+        const std::vector<BYTE> bmp = TestBmp(20, 20, 5);
+        for (const char* name : names) {
+            doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(bmp.data(), static_cast<int>(bmp.size())));
+            doc.CommonData_InsertImages.PhotoNames.Add(name);
+        }
     }
 
     PictureFiles files;
 };
 
-using ListedRows = std::vector<std::pair<CString, CString>>;
+using ListedRows = std::vector<CString>;
 
 TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
     const std::vector<CString> paths = {files.Make("поле.png", CXIMAGE_FORMAT_PNG), files.Make("гора.jpg", CXIMAGE_FORMAT_JPG),
@@ -84,7 +75,7 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
                                         files.Make("скица.tif", CXIMAGE_FORMAT_TIF, 30, 120)};
     ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
     FileDialogAnswers chosen(paths);
-    std::vector<std::vector<CString>> shownRows;
+    std::vector<CString> shownRows;  // number, path, name
     int emptyRowsAtStart = -1;
     ModalRun script([&](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
@@ -96,7 +87,7 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
         EXPECT_FALSE(dialog.m_grid.IsCellEditable(1, 1));
         EXPECT_TRUE(dialog.m_grid.IsCellEditable(1, 2));
         dialog.m_grid.SetItemText(2, 2, "гора при връх Мусала.jpg");  // the name typed over
-        shownRows = DialogRows(dialog);
+        shownRows = GridRows(dialog.m_grid);
         dialog.m_selected = 2;
         dialog.Invalidate();
         PressKey(&dialog, VK_F5);
@@ -104,13 +95,12 @@ TEST_F(ImagesPageTest, PicturesOfEveryFormatAreAddedNamedAndHandedBack) {
     Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
     EXPECT_EQ(emptyRowsAtStart, 1);  // the heading row only
     ASSERT_EQ(shownRows.size(), 4u);
-    EXPECT_EQ(shownRows[0], (std::vector<CString>{"1", paths[0], "поле.png"}));
-    EXPECT_EQ(shownRows[3], (std::vector<CString>{"4", paths[3], "скица.tif"}));
-    EXPECT_EQ(chosen.requests.front().filter, CDlg_ScannedImages::kImageFilter);
+    EXPECT_EQ(shownRows[0], "1|" + paths[0] + "|поле.png");
+    EXPECT_EQ(shownRows[3], "4|" + paths[3] + "|скица.tif");
     EXPECT_TRUE(boxes.Texts().empty());
 
-    EXPECT_EQ(Listed(Page()->PhotoGrid()),
-              (ListedRows{{"1", "поле.png"}, {"2", "гора при връх Мусала.jpg"}, {"3", "карта.bmp"}, {"4", "скица.tif"}}));
+    EXPECT_EQ(GridRows(Page()->PhotoGrid()),
+              (ListedRows{"1|поле.png", "2|гора при връх Мусала.jpg", "3|карта.bmp", "4|скица.tif"}));
     EXPECT_EQ(Page()->MapGrid().GetRowCount(), 1);
     Leave();
     const CCommonData_InsertImages& kept = doc.CommonData_InsertImages;
@@ -135,15 +125,11 @@ TEST_F(ImagesPageTest, ADamagedFileIsRefusedAndAddsNothing) {
     EXPECT_EQ(rowsAfterDamaged, 1);
     ASSERT_EQ(boxes.Texts().size(), 1u);
     EXPECT_NE(boxes.Texts()[0].Find("счупена.bmp"), -1);
-    EXPECT_EQ(Listed(Page()->MapGrid()), (ListedRows{{"1", "цяла.png"}}));
+    EXPECT_EQ(GridRows(Page()->MapGrid()), (ListedRows{"1|цяла.png"}));
 }
 
 TEST_F(ImagesPageTest, TheDialogOpensOnTheRowLastSelectedAndCancelKeepsEverything) {
-    const std::vector<BYTE> bmp = TestBmp(20, 20, 5);
-    for (const char* name : {"а.bmp", "б.bmp", "в.bmp"}) {
-        doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(bmp.data(), static_cast<int>(bmp.size())));
-        doc.CommonData_InsertImages.PhotoNames.Add(name);
-    }
+    AddPhotos({"а.bmp", "б.bmp", "в.bmp"});
     const CImageRef second = doc.CommonData_InsertImages.PhotoImages[1];
     ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
     NM_GRIDVIEW changing{{&Page()->PhotoGrid(), CCommonForm_InsertImages::IDC_PHOTOS, GVN_SELCHANGING}, 2, 1};
@@ -151,39 +137,35 @@ TEST_F(ImagesPageTest, TheDialogOpensOnTheRowLastSelectedAndCancelKeepsEverythin
     EXPECT_EQ(Page()->RecordedPhotoRow(), 2);
 
     int selectedWhenOpened = -2;
-    std::vector<std::vector<CString>> rowsAfterDelete;
+    std::vector<CString> rowsAfterDelete;
     ModalRun script([&](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
         selectedWhenOpened = dialog.m_selected;
         EXPECT_EQ(dialog.m_grid.GetItemText(2, 1), "");  // pictures handed in have no path
         PressKey(&dialog, VK_F7);
-        rowsAfterDelete = DialogRows(dialog);
+        rowsAfterDelete = GridRows(dialog.m_grid);
         EXPECT_EQ(dialog.m_selected, -1);
         PressKey(&dialog, VK_F8);
     });
     Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
     EXPECT_EQ(selectedWhenOpened, 1);
-    EXPECT_EQ(rowsAfterDelete, (std::vector<std::vector<CString>>{{"1", "", "а.bmp"}, {"2", "", "в.bmp"}}));
+    EXPECT_EQ(rowsAfterDelete, (std::vector<CString>{"1||а.bmp", "2||в.bmp"}));
     // Cancelled: the page keeps its three pictures, the removed one intact.
-    EXPECT_EQ(Listed(Page()->PhotoGrid()), (ListedRows{{"1", "а.bmp"}, {"2", "б.bmp"}, {"3", "в.bmp"}}));
+    EXPECT_EQ(GridRows(Page()->PhotoGrid()), (ListedRows{"1|а.bmp", "2|б.bmp", "3|в.bmp"}));
     EXPECT_EQ(Page()->Images().PhotoImages[1], second);
     EXPECT_TRUE(second->IsValid());
 
     // Deleted on the page: the rows below move up and the next dialog opens on nothing.
     Page()->PhotoGrid().SetSelectedRange(1, 0, 1, 1);
     Click(*page, CCommonForm_InsertImages::IDC_DELETE_PHOTO);
-    EXPECT_EQ(Listed(Page()->PhotoGrid()), (ListedRows{{"1", "б.bmp"}, {"2", "в.bmp"}}));
+    EXPECT_EQ(GridRows(Page()->PhotoGrid()), (ListedRows{"1|б.bmp", "2|в.bmp"}));
     EXPECT_EQ(Page()->RecordedPhotoRow(), -1);
 }
 
 TEST_F(ImagesPageTest, CtrlXCopiesTheSelectedRowAndEmptiesOnlyItsNameCtrlVChangesNothing) {
-    const std::vector<BYTE> bmp = TestBmp(20, 20, 5);
-    for (const char* name : {"а.bmp", "б.bmp"}) {
-        doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(bmp.data(), static_cast<int>(bmp.size())));
-        doc.CommonData_InsertImages.PhotoNames.Add(name);
-    }
+    AddPhotos({"а.bmp", "б.bmp"});
     ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
-    std::vector<std::vector<CString>> afterCut, afterPaste;
+    std::vector<CString> afterCut, afterPaste;
     CString copied;
     ModalRun script([&](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
@@ -192,14 +174,14 @@ TEST_F(ImagesPageTest, CtrlXCopiesTheSelectedRowAndEmptiesOnlyItsNameCtrlVChange
         ClickAt(&dialog.m_grid, cell.CenterPoint());
         PressKey(&dialog.m_grid, 'X', MK_CONTROL);
         copied = GetClipboardText();
-        afterCut = DialogRows(dialog);
+        afterCut = GridRows(dialog.m_grid);
         PasteText(&dialog.m_grid, "нов.bmp");
-        afterPaste = DialogRows(dialog);
+        afterPaste = GridRows(dialog.m_grid);
         PressKey(&dialog, VK_F8);
     });
     Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
     EXPECT_EQ(copied, CString("2\t\tб.bmp"));
-    EXPECT_EQ(afterCut, (std::vector<std::vector<CString>>{{"1", "", "а.bmp"}, {"2", "", ""}}));
+    EXPECT_EQ(afterCut, (std::vector<CString>{"1||а.bmp", "2||"}));
     EXPECT_EQ(afterPaste, afterCut);
 }
 

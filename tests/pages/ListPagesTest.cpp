@@ -41,7 +41,6 @@ protected:
         return rows;
     }
 
-    void SelectRow(int row) { Page()->ObserverGrid().SetSelectedRange(row, 0, row, 6); }
 };
 
 using ShownRows = std::vector<std::vector<CString>>;
@@ -64,28 +63,6 @@ TEST_F(ObserversPageTest, ObserversAreAddedOnceEachAndKeptInTheRecord) {
 
     ShowPage(RUNTIME_CLASS(CCommonForm_06));  // shown again from the record
     EXPECT_EQ(Shown().size(), 2u);
-}
-
-TEST_F(ObserversPageTest, DeletingRenumbersTheRowsBelow) {
-    doc.CommonData_06.Observers.Add(CPersonRow{1, "Иван", "Петров", "Иванов", "", "", ""});
-    doc.CommonData_06.Observers.Add(CPersonRow{2, "Мария", "Георгиева", "Стоянова", "m@x", "", ""});
-    doc.CommonData_06.Observers.Add(CPersonRow{3, "Георги", "Димитров", "Николов", "g@x", "", ""});
-    ShowPage(RUNTIME_CLASS(CCommonForm_06));
-    EXPECT_EQ(Shown()[0][2], "");  // an empty e-mail stays empty
-
-    Page()->ObserverGrid().SetSelectedRange(-1, -1, -1, -1);
-    Click(*page, CCommonForm_06::IDC_DELETE_OBSERVER);  // nothing selected: nothing happens
-    Page()->ObserverGrid().SetSelectedRange(1, 0, 2, 6);
-    Click(*page, CCommonForm_06::IDC_DELETE_OBSERVER);  // two rows: nothing happens
-    EXPECT_EQ(Shown().size(), 3u);
-
-    SelectRow(1);
-    Click(*page, CCommonForm_06::IDC_DELETE_OBSERVER);
-    EXPECT_EQ(Shown(), (ShownRows{{"1", "Стоянова", "m@x"}, {"2", "Николов", "g@x"}}));
-    EXPECT_TRUE(boxes.Texts().empty());
-    Leave();
-    ASSERT_EQ(doc.CommonData_06.Observers.GetSize(), 2);
-    EXPECT_EQ(doc.CommonData_06.Observers[0].ID, 2);
 }
 
 // ---- the threats ------------------------------------------------------------------------

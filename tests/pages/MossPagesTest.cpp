@@ -1,7 +1,12 @@
-// The moss pages 01 to 07 and their row dialogs: the distance rules, the species tables with
-// their duplicate rules, the percent fields, the filtered lists, the tuft locations and the
-// tufts, each page shown, worked and left.
+// The moss pages and their row dialogs, each page shown, worked and left: the distance rules,
+// the species tables with their duplicate rules, the percent fields, the filtered lists, the
+// tuft locations and the tufts (pages 01 to 07); the stump dialog's rules and the degree
+// column, the hidden shrub cover, the rock blocks' numbers, the tuft-position lists and the
+// trees rule of the bog (08 to 13); the signed fields of the bog, the trees' part locked with
+// its box, and the variant steps that edit the records of pages 02, 05 and 14 (14 to 23).
 #include "controls/PercentEdit.h"
+#include "pages/species/DlgMossAddTuft.h"
+#include "pages/species/DlgMossColony.h"
 #include "pages/species/DlgMossRows.h"
 #include "pages/species/SpecFormMoss01.h"
 #include "pages/species/SpecFormMoss02.h"
@@ -9,6 +14,19 @@
 #include "pages/species/SpecFormMoss04.h"
 #include "pages/species/SpecFormMoss05.h"
 #include "pages/species/SpecFormMoss07.h"
+#include "pages/species/SpecFormMoss09.h"
+#include "pages/species/SpecFormMoss10.h"
+#include "pages/species/SpecFormMoss11.h"
+#include "pages/species/SpecFormMoss13.h"
+#include "pages/species/SpecFormMoss14.h"
+#include "pages/species/SpecFormMoss15.h"
+#include "pages/species/SpecFormMoss17.h"
+#include "pages/species/SpecFormMoss18.h"
+#include "pages/species/SpecFormMoss19.h"
+#include "pages/species/SpecFormMoss20.h"
+#include "pages/species/SpecFormMoss21.h"
+#include "pages/species/SpecFormMoss22.h"
+#include "pages/species/SpecFormMoss23.h"
 #include "tests/pages/PageFixture.h"
 
 // Page 02 as the step 7022 shows it.
@@ -61,16 +79,12 @@ TEST_F(MossPages, DistancesOpenWithTheirBoxAndUntickingThrowsTheDistanceAway) {
     EXPECT_TRUE(IsEnabled(*page, rows[4].distance));
     EXPECT_FALSE(IsEnabled(*page, rows[5].distance));
     EXPECT_EQ(TextOf(*page, rows[5].distance), "");
-    Grab(page, "page_moss_01");
 
-    page->CheckDlgButton(rows[4].check, BST_UNCHECKED);
-    Click(*page, rows[4].check);
-    page->CheckDlgButton(rows[4].check, BST_CHECKED);
-    Click(*page, rows[4].check);
+    Tick(*page, rows[4].check, false);
+    Tick(*page, rows[4].check);
     EXPECT_TRUE(IsEnabled(*page, rows[4].label));
     EXPECT_EQ(TextOf(*page, rows[4].distance), "");
-    page->CheckDlgButton(rows[7].check, BST_CHECKED);
-    Click(*page, rows[7].check);
+    Tick(*page, rows[7].check);
     Keys(*page, rows[7].distance, "0a12345");
     Leave();
     const CSpecData_Moss_01& near = doc.SpecData_Moss_01;
@@ -88,7 +102,6 @@ TEST_F(MossPages, TreesAreListedOnceAndTheLinkedListsFollowEachOther) {
                                      ? TextOf(shown, AddSpecies::IDC_LATIN) : CString());
             Choose(shown, AddSpecies::IDC_LATIN, kFagus);
             latinShown.push_back(TextOf(shown, AddSpecies::IDC_BULGARIAN));
-            Grab(&shown, "dialog_moss_add_species");
             shown.PressButton(IDOK);
         });
         ShowPage(RUNTIME_CLASS(CSpecForm_Moss_02));
@@ -104,7 +117,6 @@ TEST_F(MossPages, TreesAreListedOnceAndTheLinkedListsFollowEachOther) {
     PickSpecies(1, 2456, kFagus);  // an edit keeping its own species
     EXPECT_EQ(boxes.Texts(), (std::vector<CString>{"Този вид вече присъства в списъка!", "Този вид вече присъства в списъка!"}));
     Choose(*page, CSpecForm_Moss_02::IDC_COMMUNITY, 3);
-    Grab(page, "page_moss_02");
     Leave();
     const CSpecData_Moss_02& habitat = doc.SpecData_Moss_02;
     ASSERT_EQ(habitat.Trees.GetSize(), 2);
@@ -131,7 +143,6 @@ TEST_F(MossPages, ShrubsMayRepeatOnEditAndPercentsStopAtAHundred) {
     EXPECT_EQ(boxes.Texts(), std::vector<CString>{CPercentEdit::kTooLarge});
     Click(*page, CSpecForm_Moss_03::IDC_ROCKS_NO);
     Choose(*page, CSpecForm_Moss_03::IDC_EXPOSURE, 3);
-    Grab(page, "page_moss_03");
     Leave();
     const CSpecData_Moss_03& habitat = doc.SpecData_Moss_03;
     EXPECT_EQ(std::tuple(habitat.GrassBush.GetSize(), habitat.GrassBush[1].ID_lat, habitat.BushesPercent,
@@ -154,7 +165,6 @@ TEST_F(MossPages, TuftSituationsAreFilteredAndTuftsAskOnlyForTheirArea) {
         const ModalRun script([&](CDialog& shown) {
             sporeShown = IsShown(shown, Tuft::IDC_SPORE) || IsShown(shown, Tuft::IDC_SPORE_LABEL);
             shown.PressButton(IDOK);  // no area
-            Grab(&shown, "dialog_moss_tuft_area_only");
             shown.SetDlgItemText(Tuft::IDC_AREA, "12.5");
             shown.PressButton(IDOK);
         });
@@ -164,7 +174,6 @@ TEST_F(MossPages, TuftSituationsAreFilteredAndTuftsAskOnlyForTheirArea) {
     AddTuft("12.5", -1);  // the same area again is another tuft
     EXPECT_EQ(boxes.Texts(), std::vector<CString>{"Моля попълнете полето 'Площ на чимчето(кв.см)' !"});
     Choose(*page, CSpecForm_Moss_04::IDC_SUNSHINE, 6);
-    Grab(page, "page_moss_04");
     Leave();
     const CSpecData_Moss_04& tufts = doc.SpecData_Moss_04;
     EXPECT_EQ(std::tuple(tufts.GrassCoverID, tufts.SunshineID, tufts.SunshineIDName, tufts.Turfs.GetSize()),
@@ -194,7 +203,6 @@ TEST_F(MossPages, CompanionsAreListedOnceAndTheHiddenValuesPassThrough) {
     EXPECT_EQ(boxes.Texts(), (std::vector<CString>{"Моля попълнете полето 'Научно име' !", "Този вид вече присъства в списъка!",
                                               "Този вид вече присъства в списъка!"}));
     Keys(*page, CSpecForm_Moss_05::IDC_COVER, "85");
-    Grab(page, "page_moss_05");
     Leave();
     const CSpecData_Moss_05& companions = doc.SpecData_Moss_05;
     ASSERT_EQ(companions.Attendants.GetSize(), 2);
@@ -220,7 +228,6 @@ TEST_F(MossPages, TuftLocationsKeepTheOrderChosenAndTuftsNeedTheSporeAnswer) {
     EXPECT_EQ(boxes.Texts(), (std::vector<CString>{"Моля изберете елемент от списъка с местонахождения!",
                                               "Елемента който се опитвате да добавите вече е добавен!",
                                               "Моля изберете 'Присъствие/отсъствие на спороносна кутийка' !"}));
-    Grab(page, "page_moss_07");
     Leave();
     const CSpecData_Moss_07& tufts = doc.SpecData_Moss_07;
     EXPECT_EQ(tufts.TurfIDs.GetSize(), 2);
@@ -244,6 +251,206 @@ TEST_F(MossPages, AListThatCannotBeReadIsReportedAndThePageGoesOn) {
     AddTuft("5", 1);
     Leave();
     EXPECT_EQ(doc.SpecData_Moss_07.TurfProperties.GetSize(), 1);
+}
+
+// ---- pages 08 to 13 ----------------------------------------------------------------------
+
+using FallenTree = CDlg_Moss_FallenTree;
+using TuftPosition = CDlg_Moss_TuftPosition;
+
+using MossHabitatPages = MossPages;
+
+TEST_F(MossHabitatPages, StumpsAreCheckedInOrderAndShowTheirDegree) {
+    doc.SpecData_Moss_09.Stubs.Add({-1, "12", "3", "4"});
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_09));
+    std::vector<int> focus;
+    {
+        const ModalRun script([&](CDialog& shown) {
+            const auto ok = [&] {
+                shown.PressButton(IDOK);
+                focus.push_back(CWnd::GetFocus() ? CWnd::GetFocus()->GetDlgCtrlID() : 0);
+            };
+            ok();
+            shown.SetDlgItemText(FallenTree::IDC_DIAMETER, "30.5");
+            ok();
+            shown.SetDlgItemText(FallenTree::IDC_LENGTH, "2");
+            ok();
+            shown.SetDlgItemText(FallenTree::IDC_SPOROPHYTES, "7");
+            ok();
+            dynamic_cast<CComboBox*>(shown.GetDlgItem(FallenTree::IDC_DECAY))->SetCurSel(1);
+            shown.PressButton(IDOK);
+        });
+        Click(*page, 2596);
+    }
+    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{
+                                 "Моля попълнете полето 'Диаметър(см)'  !", "Моля попълнете полето 'Дължина(м)'  !",
+                                 "Моля попълнете полето 'Присъствие на спорофити (брой)'  !",
+                                 "Моля изберете стойност за полето 'Степен на разлагане на пъновете' !"}));
+    EXPECT_EQ(focus, (std::vector<int>{FallenTree::IDC_DIAMETER, FallenTree::IDC_LENGTH, FallenTree::IDC_SPOROPHYTES,
+                                       FallenTree::IDC_DECAY}));
+    EXPECT_EQ(GridColumn(Grid(CSpecForm_Moss_09::IDC_STUMPS), 4), (std::vector<CString>{"0", "2"}));
+    Keys(*page, CSpecForm_Moss_09::IDC_AREA, "-.1.2.3");
+    Leave();
+    EXPECT_EQ(doc.SpecData_Moss_09.Area, "1.23");
+    EXPECT_EQ(doc.SpecData_Moss_09.Stubs[1], (CMoss09Row{1, "30.5", "2", "7"}));
+}
+
+TEST_F(MossHabitatPages, OutcropsKeepTheHiddenShrubCoverAndRockBlocksRenumber) {
+    doc.SpecData_Moss_10.BushesPercent = "40";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_10));
+    Click(*page, CSpecForm_Moss_10::IDC_IN_FOREST);
+    Keys(*page, CSpecForm_Moss_10::IDC_CANOPY, "100");
+    Leave();
+    EXPECT_EQ(std::tuple(doc.SpecData_Moss_10.BushesPercent, doc.SpecData_Moss_10.TreePercent,
+                         doc.SpecData_Moss_10.RocksExistance),
+              std::tuple(CString("40"), CString("100"), 0));
+
+    for (const char* sunshine : {"1", "2", "1"}) doc.SpecData_Moss_11.TurfSituations.Add({1, sunshine, 1, "", 1, ""});
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_11));
+    int endedWithOneUnchosen = -1;
+    {
+        const ModalRun script([&](CDialog& shown) {
+            Choose(shown, TuftPosition::IDC_SITUATION, 2);
+            Choose(shown, TuftPosition::IDC_EXPOSURE, 3);
+            shown.PressButton(IDOK);
+            endedWithOneUnchosen = shown.IsEnded();
+            shown.PressButton(IDCANCEL);
+        });
+        Click(*page, 2596);
+    }
+    EXPECT_EQ(endedWithOneUnchosen, FALSE);
+    EXPECT_TRUE(boxes.boxes.empty());
+    CGridCtrl& grid = Grid(CSpecForm_Moss_11::IDC_TUFTS);
+    grid.SetSelectedRange(1, 0, 1, grid.GetColumnCount() - 1);
+    Click(*page, 2598);
+    EXPECT_EQ(GridColumn(grid, 0), (std::vector<CString>{"1", "2"}));
+    EXPECT_EQ(GridColumn(grid, 3), (std::vector<CString>{"2", "1"}));
+}
+
+TEST_F(MossHabitatPages, TheTreesPartIsAskedOnlyWhileTreesGrowInTheBog) {
+    doc.SpecData_Moss_13.TreesCount = "30";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_13));
+    EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_13::IDC_TREES_PART));
+    EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_13::IDC_TREES_LABEL));
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_13::IDC_TREES_PART), "");
+    Tick(*page, CSpecForm_Moss_13::IDC_TREES_EXIST);
+    EXPECT_TRUE(IsEnabled(*page, CSpecForm_Moss_13::IDC_TREES_PART));
+    Keys(*page, CSpecForm_Moss_13::IDC_TREES_PART, "1000");
+    Leave();
+    EXPECT_EQ(std::tuple(doc.SpecData_Moss_13.TreesExist, doc.SpecData_Moss_13.TreesCount), std::tuple(1, CString("100")));
+}
+
+// ---- pages 14 to 23 ----------------------------------------------------------------------
+
+using MossPages14 = MossPages;
+
+TEST_F(MossPages14, OnlyNitratesAndTheRedoxPotentialTakeAMinus) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_18));
+    Keys(*page, CSpecForm_Moss_18::IDC_NITRATES, "-1.5");
+    Keys(*page, CSpecForm_Moss_18::IDC_POTENTIAL, "-120");
+    Keys(*page, 2061, "-.6.5.");  // pH: no minus, no leading or second point
+    page->SetDlgItemText(2108, "канал 'А'");
+    Choose(*page, CSpecForm_Moss_18::IDC_EXPOSURE, 3);
+    Leave();
+    const CSpecData_Moss_18& bog = doc.SpecData_Moss_18;
+    EXPECT_EQ(std::tuple(bog.Nitrates, bog.Potential, bog.PH, bog.Chanels, bog.ExposureID, bog.WaterBasinExisance),
+              std::tuple(CString("-1.5"), CString("-120"), CString("6.5"), CString("канал 'А'"), 3, -1));
+}
+
+TEST_F(MossPages14, TheTreesPartIsEmptiedAndLockedWithItsBox) {
+    doc.SpecData_Moss_19.CheckTrees = 1;
+    doc.SpecData_Moss_19.TreesCount = "40";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_19));
+    EXPECT_TRUE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART));
+    Keys(*page, CSpecForm_Moss_19::IDC_MOSSES_COVER, "101");
+    Keys(*page, CSpecForm_Moss_19::IDC_SPECIES_COVER, "12.5");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{CPercentEdit::kTooLarge});
+    Tick(*page, CSpecForm_Moss_19::IDC_TREES, false);
+    EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART));
+    EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART_LABEL));
+    Leave();
+    const CSpecData_Moss_19& bog = doc.SpecData_Moss_19;
+    EXPECT_EQ(std::tuple(bog.CheckTrees, bog.TreesCount, bog.ProcentAllArea, bog.PercentSpeciesArea),
+              std::tuple(0, CString(), CString("10"), CString("12.5")));
+}
+
+TEST_F(MossPages14, VariantStepsEditTheRecordsOfTheirPages) {
+    doc.SpecData_Moss_02.HommiesType = 2;
+    doc.SpecData_Moss_05.PercentCoverage = "30";
+    doc.SpecData_Moss_14.Turfs.Add({"5", 1, "да"});
+    const CMossRecords before = doc;
+
+    for (const CRuntimeClass* step : {RUNTIME_CLASS(CSpecForm_Moss_20), RUNTIME_CLASS(CSpecForm_Moss_21),
+                                RUNTIME_CLASS(CSpecForm_Moss_22), RUNTIME_CLASS(CSpecForm_Moss_23),
+                                RUNTIME_CLASS(CSpecForm_Moss_14)}) {
+        ShowPage(step);
+        Leave();
+    }
+    const CMossRecords& after = doc;
+    EXPECT_EQ(after.SpecData_Moss_02.HommiesType, 2);  // the hidden community is kept
+    EXPECT_EQ(after.SpecData_Moss_05, before.SpecData_Moss_05);
+    EXPECT_EQ(after.SpecData_Moss_14, before.SpecData_Moss_14);  // page 14 keeps page 23's answer
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+TEST_F(MossPages14, SoilTuftsNeedAreaAndArchegonia) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_15));
+    const ModalRun tuft([](CDialog& shown) {
+        shown.SetDlgItemText(CDlg_Moss_AddTuft::IDC_AREA, "   ");
+        shown.PressButton(IDOK);
+        shown.SetDlgItemText(CDlg_Moss_AddTuft::IDC_AREA, " 12.5 ");
+        shown.PressButton(IDOK);
+        Choose(shown, CDlg_Moss_AddTuft::IDC_ARCHEGONIA, 1);
+        shown.PressButton(IDOK);
+    });
+    Click(*page, CSpecForm_Moss_15::IDC_ADD_TUFT);
+    Keys(*page, CSpecForm_Moss_15::IDC_TREES, "101");
+    Leave();
+    EXPECT_EQ(boxes.Texts(), (std::vector<CString>{CDlg_Moss_AddTuft::kAreaRequired, CDlg_Moss_AddTuft::kArchegoniaRequired,
+                                                   CPercentEdit::kTooLarge}));
+    const CSpecData_Moss_15& soil = doc.SpecData_Moss_15;
+    ASSERT_EQ(soil.Arhegons.GetSize(), 1);
+    EXPECT_EQ(soil.Arhegons[0], (CMoss15Row{"12.5", 1, "да"}));
+    EXPECT_EQ(soil.TreePercent, "10");
+}
+
+TEST_F(MossPages14, ColoniesFollowTheirTreeWhenATreeIsDeleted) {
+    using Page = CSpecForm_Moss_17;
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_17));
+    Click(*page, Page::IDC_ADD_COLONY);  // no tree yet: a message and no dialog
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{Page::kNoTrees});
+    Leave();
+    CSpecData_Moss_17& stored = doc.SpecData_Moss_17;
+    for (int id : {1, 2, 3}) stored.Trees.Add({id, "", id, "", "", ""});
+    stored.Colonies.Add({1, -1, "", "на второ", "", "", "", ""});
+    stored.Colonies.Add({2, -1, "", "на трето", "", "", "", ""});
+    stored.Colonies.Add({0, -1, "", "на първо", "", "", "", ""});
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_17));
+    auto& hosts = *dynamic_cast<Page*>(page);
+
+    // Tree 1 carries one colony: "Не" keeps everything, "Да" deletes it with its colony.
+    boxes.Reset({IDNO, IDYES});
+    for (int twice = 0; twice < 2; ++twice) {
+        hosts.m_treeGrid.SetSelectedRange(1, 0, 1, hosts.m_treeGrid.GetColumnCount() - 1);
+        Click(*page, Page::IDC_DELETE_TREE);
+    }
+    ASSERT_EQ(hosts.m_trees.GetSize(), 2);
+    EXPECT_EQ(hosts.m_trees[0]._AllTreesID, 2);
+    ASSERT_EQ(hosts.m_colonies.GetSize(), 2);
+    EXPECT_EQ(std::tuple(hosts.m_colonies[0].TreeNum, hosts.m_colonies[1].TreeNum), std::tuple(0, 1));
+    EXPECT_EQ(hosts.m_colonyGrid.GetItemText(2, 1), "2");
+
+    // The colony dialog offers "1" to the tree count; "2" stores the position 1.
+    const ModalRun colony([](CDialog& shown) {
+        shown.PressButton(IDOK);
+        ChooseIndex(shown, CDlg_Moss_ColonyArea::IDC_TREE, 1);
+        shown.PressButton(IDOK);
+    });
+    Click(*page, Page::IDC_ADD_COLONY);
+    Leave();
+    EXPECT_EQ(doc.SpecData_Moss_17.Colonies[2].TreeNum, 1);
+    EXPECT_EQ(boxes.Texts().back(), CDlg_Moss_ColonyArea::kTreeRequired);
+    EXPECT_EQ(boxes.boxes.size(), 3u);  // twice the question, then no tree number
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
-// Every moss form (2 to 10) on the demo database, as a user walks them: the moss pages filled through
-// their controls and dialogs, stored, opened again for editing with every value back, stored
-// again, printed and deleted.
+// Every moss form (2 to 10) on the demo database, as a user walks them: the moss pages filled
+// through their controls and dialogs, stored, loaded, printed and deleted.
 #include <functional>
-#include <tuple>
 
 #include "pages/species/DlgMossAddTree.h"
 #include "pages/species/DlgMossAddTuft.h"
@@ -29,16 +27,17 @@
 #include "pages/species/SpecFormMoss19.h"
 #include "pages/species/SpecFormMoss22.h"
 #include "pages/species/SpecFormMoss23.h"
-#include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
 
 class MossWalkTest : public PrintingPageTest {
 protected:
-    static constexpr std::initializer_list<const CRuntimeClass*> kTuftFormPages{
-        RUNTIME_CLASS(CSpecForm_Moss_01), RUNTIME_CLASS(CSpecForm_Moss_02), RUNTIME_CLASS(CSpecForm_Moss_03),
-        RUNTIME_CLASS(CSpecForm_Moss_04), RUNTIME_CLASS(CSpecForm_Moss_05), RUNTIME_CLASS(CSpecForm_Moss_07)};
+    void Start(int formType, int species, const char* name) {
+        doc.FormTypeID = formType;
+        doc.SpeciesID = species;
+        doc.SpeciesName = name;
+    }
 
     // Every dialog the click opens: its combo `comboId` set to `data`, an edit typed, OK.
     void WithDialog(int comboId, int data, int editId, const char* text, const std::function<void()>& click) {
@@ -54,8 +53,7 @@ protected:
     void FillCommonMossPages() {
         ShowPage(RUNTIME_CLASS(CSpecForm_Moss_01));
         const auto& rows = CSpecForm_Moss_01::kRowIds;
-        page->CheckDlgButton(rows[4].check, BST_CHECKED);
-        Click(*page, rows[4].check);
+        Tick(*page, rows[4].check);
         page->SetDlgItemText(rows[4].distance, "0450");
         ShowPage(RUNTIME_CLASS(CSpecForm_Moss_02));
         Choose(*page, CSpecForm_Moss_02::IDC_COMMUNITY, 2);
@@ -74,68 +72,41 @@ protected:
         Leave();
     }
 
-    // Stored, loaded with every value back and printed; shown and stored again; deleted.
-    void StoreEditPrintDelete(std::initializer_list<const char*> printed,
-                              std::initializer_list<const CRuntimeClass*> pages = kTuftFormPages) {
+    // Stored, loaded, printed with the typed values and deleted (each record's round trip is
+    // the storage tests' concern).
+    void StorePrintDelete(std::initializer_list<const char*> printed) {
         CTovan_splitDoc loaded;
         StoreLoadAndPrint(loaded, printed);
-        const int formId = Number("select max(ID) from Forms");
-        const auto records = [](const CTovan_splitDoc& form) {
-            return std::tuple(form.SpecData_Moss_01, form.SpecData_Moss_02, form.SpecData_Moss_03, form.SpecData_Moss_04,
-                              form.SpecData_Moss_05, form.SpecData_Moss_06, form.SpecData_Moss_07, form.SpecData_Moss_08,
-                              form.SpecData_Moss_09, form.SpecData_Moss_14, form.SpecData_Moss_15, form.SpecData_Moss_16,
-                              form.SpecData_Moss_17, form.SpecData_Moss_18, form.SpecData_Moss_19);
-        };
-        EXPECT_EQ(records(loaded), records(doc));
-
-        doc.ClearAll();
-        ASSERT_TRUE(doc.LoadForm(formId));
-        for (const CRuntimeClass* pageClass : pages) ShowPage(pageClass);
-        Leave();
-        ASSERT_TRUE(doc.UpdateForm());
-        CTovan_splitDoc again;
-        again.m_bAutoDelete = FALSE;
-        ASSERT_TRUE(again.LoadForm(formId));
-        EXPECT_EQ(records(again), records(loaded));
-
-        ASSERT_TRUE(doc.DeleteForm(formId));
-        EXPECT_EQ(Number(FormatSql("select count(*) from tMoss_01 where FormID = %d", formId)), 0);
-        EXPECT_TRUE(boxes.boxes.empty()) << boxes.Texts().front();
+        Delete(Number("select max(ID) from Forms"));
     }
 };
 
 TEST_F(MossWalkTest, BrachytheciumWithTuftLocationsAndSporeCapsules) {
-    doc.FormTypeID = 9;
-    doc.SpeciesID = 108;
-    doc.SpeciesName = "Brachythecium geheebii";
+    Start(9, 108, "Brachythecium geheebii");
     FillCommonMossPages();
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_07));
     dynamic_cast<CListBox*>(page->GetDlgItem(CSpecForm_Moss_07::IDC_OFFERED))->SetCurSel(1);
     Click(*page, CSpecForm_Moss_07::IDC_CHOOSE);
     WithDialog(CDlg_Moss_Tuft::IDC_SPORE, 1, CDlg_Moss_Tuft::IDC_AREA, "17.5", [this] { Click(*page, 2596); });
     Leave();
-    StoreEditPrintDelete({"Brachythecium geheebii", "0450", "Picea abies", "Fagus sylvatica", "Vaccinium myrtillus", "35",
+    StorePrintDelete({"Brachythecium geheebii", "0450", "Picea abies", "Fagus sylvatica", "Vaccinium myrtillus", "35",
                           "12", "Да", "17.5", "Polytrichum commune", "65", "Чимчета по 'Стария път'"});
 }
 
 TEST_F(MossWalkTest, BazzaniaWithTuftSituationsAndAreas) {
-    doc.FormTypeID = 10;
-    doc.SpeciesID = 112;
-    doc.SpeciesName = "Bazzania flaccida";
+    Start(10, 112, "Bazzania flaccida");
     FillCommonMossPages();
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_04));
     Choose(*page, CSpecForm_Moss_04::IDC_GRASS_COVER, 4);
     for (const char* area : {"8", "120.25"})
         WithDialog(0, 0, CDlg_Moss_Tuft::IDC_AREA, area, [this] { Click(*page, 2596); });
     Leave();
-    StoreEditPrintDelete({"Bazzania flaccida", "Гъста тревна покривка", "120.25",
+    StorePrintDelete({"Bazzania flaccida", "Гъста тревна покривка", "120.25",
                                                         "Picea abies", "Polytrichum commune", "Стария път"});
 }
 
 TEST_F(MossWalkTest, BuxbaumiaWithItsForestAndStumps) {
-    doc.FormTypeID = 2;
-    doc.SpeciesID = 100;
-    doc.SpeciesName = "Buxbaumia viridis";
+    Start(2, 100, "Buxbaumia viridis");
     FillCommonMossPages();
     doc.SpecData_Moss_02.Reset();  // pages 02 and 03 are not steps of this form
     doc.SpecData_Moss_03.Reset();
@@ -158,16 +129,12 @@ TEST_F(MossWalkTest, BuxbaumiaWithItsForestAndStumps) {
     page->SetDlgItemText(CSpecForm_Moss_09::IDC_CATEGORY2, "6");
     Leave();
     EXPECT_EQ(doc.SpecData_Moss_09.Stubs.GetSize(), 1);
-    StoreEditPrintDelete({"Buxbaumia viridis", "0450", "Picea abies", "100", "32.5", "18", "0.75", "Polytrichum commune",
-                          "Стария път"},
-                         {RUNTIME_CLASS(CSpecForm_Moss_01), RUNTIME_CLASS(CSpecForm_Moss_08),
-                          RUNTIME_CLASS(CSpecForm_Moss_09), RUNTIME_CLASS(CSpecForm_Moss_05)});
+    StorePrintDelete({"Buxbaumia viridis", "0450", "Picea abies", "100", "32.5", "18", "0.75", "Polytrichum commune",
+                          "Стария път"});
 }
 
 TEST_F(MossWalkTest, MeesiaWithRocksWaterAndSporeCapsules) {
-    doc.FormTypeID = 3;
-    doc.SpeciesID = 101;
-    doc.SpeciesName = "Meesia longiseta";
+    Start(3, 101, "Meesia longiseta");
     doc.SpecData_Moss_02.HommiesType = 2;  // stored before; page 22 hides it and keeps it
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_22));
     WithDialog(CDlg_Moss_AddSpecies::IDC_LATIN, 3, 0, "", [this] { Click(*page, 2596); });
@@ -179,35 +146,27 @@ TEST_F(MossWalkTest, MeesiaWithRocksWaterAndSporeCapsules) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_06));
     page->SetDlgItemText(CSpecForm_Moss_06::IDC_NOTES, "край 'блатото'");
     Leave();
-    StoreEditPrintDelete({"Meesia longiseta", "Picea abies", "Vaccinium myrtillus", "6.5", "край 'блатото'"},
-                         {RUNTIME_CLASS(CSpecForm_Moss_22), RUNTIME_CLASS(CSpecForm_Moss_16),
-                          RUNTIME_CLASS(CSpecForm_Moss_23), RUNTIME_CLASS(CSpecForm_Moss_06)});
+    StorePrintDelete({"Meesia longiseta", "Picea abies", "Vaccinium myrtillus", "6.5", "край 'блатото'"});
 }
 
 TEST_F(MossWalkTest, SphagnumWithTheBogsWaterAndCovers) {
-    doc.FormTypeID = 5;
-    doc.SpeciesID = 104;
-    doc.SpeciesName = "Sphagnum cuspidatum";
+    Start(5, 104, "Sphagnum cuspidatum");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_18));
     Choose(*page, CSpecForm_Moss_18::IDC_EXPOSURE, 2);
     page->SetDlgItemText(CSpecForm_Moss_18::IDC_NITRATES, "-0.25");
     page->SetDlgItemText(2514, "35");
     page->SetDlgItemText(2061, "4.5");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_19));
-    page->CheckDlgButton(CSpecForm_Moss_19::IDC_TREES, BST_CHECKED);
-    Click(*page, CSpecForm_Moss_19::IDC_TREES);
+    Tick(*page, CSpecForm_Moss_19::IDC_TREES);
     page->SetDlgItemText(CSpecForm_Moss_19::IDC_TREES_PART, "15");
     page->SetDlgItemText(CSpecForm_Moss_19::IDC_SPECIES_COVER, "12.5");
     WithDialog(CDlg_Moss_AddSpecies::IDC_BULGARIAN, 4, 0, "", [this] { Click(*page, 2596); });
     Leave();
-    StoreEditPrintDelete({"Sphagnum cuspidatum", "-0.25", "35", "4.5", "15", "12.5", "Vaccinium myrtillus"},
-                         {RUNTIME_CLASS(CSpecForm_Moss_18), RUNTIME_CLASS(CSpecForm_Moss_19)});
+    StorePrintDelete({"Sphagnum cuspidatum", "-0.25", "35", "4.5", "15", "12.5", "Vaccinium myrtillus"});
 }
 
 TEST_F(MossWalkTest, ManniaWithSoilErosionAndArchegonia) {
-    doc.FormTypeID = 8;
-    doc.SpeciesID = 110;
-    doc.SpeciesName = "Mannia triandra";
+    Start(8, 110, "Mannia triandra");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_02));
     Choose(*page, CSpecForm_Moss_02::IDC_COMMUNITY, 2);
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_15));
@@ -218,14 +177,11 @@ TEST_F(MossWalkTest, ManniaWithSoilErosionAndArchegonia) {
     WithDialog(CDlg_Moss_AddTuft::IDC_ARCHEGONIA, 1, CDlg_Moss_AddTuft::IDC_AREA, "3.5",
                [this] { Click(*page, CSpecForm_Moss_15::IDC_ADD_TUFT); });
     Leave();
-    StoreEditPrintDelete({"Mannia triandra", "Глинеста", "Слаба", "25", "Vaccinium myrtillus", "3.5"},
-                         {RUNTIME_CLASS(CSpecForm_Moss_02), RUNTIME_CLASS(CSpecForm_Moss_15)});
+    StorePrintDelete({"Mannia triandra", "Глинеста", "Слаба", "25", "Vaccinium myrtillus", "3.5"});
 }
 
 TEST_F(MossWalkTest, NeckeraOnItsHostTreesWithTheirColonies) {
-    doc.FormTypeID = 4;
-    doc.SpeciesID = 102;
-    doc.SpeciesName = "Neckera pennata";
+    Start(4, 102, "Neckera pennata");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_08));
     page->SetDlgItemText(CSpecForm_Moss_08::IDC_CANOPY, "70");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_17));
@@ -244,35 +200,28 @@ TEST_F(MossWalkTest, NeckeraOnItsHostTreesWithTheirColonies) {
     Leave();
     ASSERT_EQ(doc.SpecData_Moss_17.Colonies.GetSize(), 1);
     EXPECT_EQ(doc.SpecData_Moss_17.Colonies[0].TreeNum, 1);
-    StoreEditPrintDelete({"Neckera pennata", "70", "Picea abies", "Fagus sylvatica", "21", "44.5", "1.25"},
-                         {RUNTIME_CLASS(CSpecForm_Moss_08), RUNTIME_CLASS(CSpecForm_Moss_17)});
+    StorePrintDelete({"Neckera pennata", "70", "Picea abies", "Fagus sylvatica", "21", "44.5", "1.25"});
 }
 
 TEST_F(MossWalkTest, HamatocaulisInItsBogWithTheTuftAreas) {
-    doc.FormTypeID = 7;
-    doc.SpeciesID = 107;
-    doc.SpeciesName = "Hamatocaulis vernicosus";
+    Start(7, 107, "Hamatocaulis vernicosus");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_12));
     page->SetDlgItemText(CSpecForm_Moss_12::IDC_CANALS, "стар канал");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_14));
     for (const char* area : {"8", "120.25"})
         WithDialog(0, 0, CDlg_Moss_Tuft::IDC_AREA, area, [this] { Click(*page, CSpecForm_Moss_14::IDC_ADD); });
     Leave();
-    StoreEditPrintDelete({"Hamatocaulis vernicosus", "стар канал", "8", "120.25"},
-                         {RUNTIME_CLASS(CSpecForm_Moss_12), RUNTIME_CLASS(CSpecForm_Moss_14)});
+    StorePrintDelete({"Hamatocaulis vernicosus", "стар канал", "8", "120.25"});
 }
 
 TEST_F(MossWalkTest, GrimmiaOnItsRocksWithSporeCapsules) {
-    doc.FormTypeID = 6;
-    doc.SpeciesID = 106;
-    doc.SpeciesName = "Grimmia teretinervis";
+    Start(6, 106, "Grimmia teretinervis");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_10));
     page->SetDlgItemText(CSpecForm_Moss_10::IDC_CANOPY, "40");
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_23));
     WithDialog(CDlg_Moss_Tuft::IDC_SPORE, 1, CDlg_Moss_Tuft::IDC_AREA, "2.5", [this] { Click(*page, 2596); });
     Leave();
-    StoreEditPrintDelete({"Grimmia teretinervis", "40", "2.5"},
-                         {RUNTIME_CLASS(CSpecForm_Moss_10), RUNTIME_CLASS(CSpecForm_Moss_23)});
+    StorePrintDelete({"Grimmia teretinervis", "40", "2.5"});
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include "platform/ReportEngine.h"
 #include "platform/View.h"
 #include "reports/DlgReport.h"
-#include "reports/ReportTable.h"
+#include "store/SqlText.h"
 
 namespace fs = std::filesystem;
 
@@ -29,15 +29,20 @@ void PageTest::TearDown() {
     if (m_host) m_host->DestroyWindow();
 }
 
-CFormPage* PageTest::ShowPage(const CRuntimeClass* pageClass) {
-    Leave();
+CView* PageTest::ShowView(const CRuntimeClass* viewClass) {
     CCreateContext context;
     context.m_pCurrentDoc = &doc;
-    context.m_pNewViewClass = pageClass;
-    page = dynamic_cast<CFormPage*>(m_host->CreateView(&context));
-    if (!page) return nullptr;
-    page->MoveWindow(0, 0, 1000, 800);
-    page->OnInitialUpdate();
+    context.m_pNewViewClass = viewClass;
+    CView* view = dynamic_cast<CView*>(m_host->CreateView(&context));
+    if (!view) return nullptr;
+    view->MoveWindow(0, 0, 1000, 800);
+    view->OnInitialUpdate();
+    return view;
+}
+
+CFormPage* PageTest::ShowPage(const CRuntimeClass* pageClass) {
+    Leave();
+    page = dynamic_cast<CFormPage*>(ShowView(pageClass));
     return page;
 }
 
@@ -99,18 +104,62 @@ void PrintingPageTest::TearDown() {
 }
 
 void PrintingPageTest::StoreLoadAndPrint(CTovan_splitDoc& loaded, std::initializer_list<const char*> printed) {
-    ASSERT_TRUE(doc.SaveNewForm());
     loaded.m_bAutoDelete = FALSE;
     loaded.FormTypeID = doc.FormTypeID;
-    ASSERT_TRUE(loaded.LoadForm(Number("select max(ID) from Forms")));
-    CDlgReport report(&loaded);
-    ASSERT_TRUE(report.Create(CDlgReport::IDD));
-    report.ShowReport(doc.FormTypeID);
+    ASSERT_TRUE(loaded.LoadForm(StoreNew()));
+    ExpectPrinted(Print(loaded), printed);
+}
+
+void ExpectPrinted(const std::string& printed, const std::vector<const char*>& values) {
+    EXPECT_FALSE(printed.empty());
+    EXPECT_EQ(printed.find("Други данни"), std::string::npos);  // every value has its place
+    for (const char* value : values) EXPECT_NE(printed.find(value), std::string::npos) << value << " not in\n" << printed;
+}
+
+void PrintingPageTest::Fill(const CRuntimeClass* pageClass, std::initializer_list<std::pair<int, const char*>> typed) {
+    ShowPage(pageClass);
+    for (const auto& [id, text] : typed) page->SetDlgItemText(id, text);
+    Leave();
+}
+
+int PrintingPageTest::StoreNew() {
+    EXPECT_TRUE(doc.SaveNewForm());
+    return Number("select max(ID) from Forms");
+}
+
+void PrintingPageTest::Open(int formId, BOOL readOnly) {
+    doc.ClearAll();
+    EXPECT_TRUE(doc.LoadForm(formId));
+    doc.SetReadOnly(readOnly);
+}
+
+bool PrintingPageTest::Locked(int id) const { return page->GetDlgItem(id)->GetStyle() & ES_READONLY; }
+
+std::string PrintingPageTest::Print(CTovan_splitDoc& form) {
+    CDlgReport report(&form);
+    EXPECT_TRUE(report.Create(CDlgReport::IDD));
+    report.ShowReport(form.FormTypeID);
     report.DestroyWindow();
-    const fs::path file = fs::path(output.str()) / FindFormTypeReport(doc.FormTypeID)->first.fileName;
-    EXPECT_TRUE(fs::exists(fs::path(file).replace_extension(".pdf")));
-    std::stringstream text;
-    text << std::ifstream(fs::path(file).replace_extension(".txt")).rdbuf();
-    for (const char* value : printed) EXPECT_NE(text.str().find(value), std::string::npos) << value;
-    EXPECT_EQ(text.str().find("Други данни"), std::string::npos);
+    std::stringstream printed;
+    std::vector<fs::path> files(fs::directory_iterator(output.str()), {});
+    for (const fs::path& file : files)
+        if (file.extension() == ".txt") {
+            EXPECT_TRUE(fs::exists(fs::path(file).replace_extension(".pdf"))) << file;
+            printed << std::ifstream(file).rdbuf();
+        }
+    for (const fs::path& file : files) fs::remove(file);
+    return printed.str();
+}
+
+std::string PrintingPageTest::PrintAndDelete(int formId, const std::vector<const char*>& values) {
+    const std::string printed = Print();
+    ExpectPrinted(printed, values);
+    Delete(formId);
+    return printed;
+}
+
+void PrintingPageTest::Delete(int formId) {
+    ASSERT_TRUE(doc.DeleteForm(formId));
+    EXPECT_EQ(Number(FormatSql("select Del from Forms where ID = %d", formId)), 1);
+    EXPECT_TRUE(boxes.boxes.empty()) << boxes.Texts().front();
 }

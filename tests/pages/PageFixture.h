@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <initializer_list>
+#include <string>
 #include <vector>
 
 #include "controls/grid/GridCtrl.h"
@@ -25,6 +26,7 @@ protected:
     void TearDown() override;
 
     CFormPage* ShowPage(const CRuntimeClass* pageClass);
+    CView* ShowView(const CRuntimeClass* viewClass);  // any view of the document, left to the test
     void Leave();  // as a step change: the page saves into its record and goes
 
     Entries Rows(const CString& sql) const;  // columns 0 and 1
@@ -39,6 +41,12 @@ protected:
 private:
     CFrameWnd* m_host = nullptr;
 };
+
+// A user's click on a check box: it is ticked (or cleared), then tells its window.
+inline void Tick(CWnd& window, int id, bool ticked = true) {
+    window.CheckDlgButton(id, ticked ? BST_CHECKED : BST_UNCHECKED);
+    Click(window, id);
+}
 
 // The texts of a column of a page's table, below its heading row.
 std::vector<CString> GridColumn(CGridCtrl& grid, int column);
@@ -57,8 +65,11 @@ void WithDialog(const std::function<void(Dialog&)>& script, const std::function<
     action();
 }
 
-// A page test whose form is also stored, loaded into a fresh document and printed, to files
-// (PDF and text) rather than previewed, with the delivered report files.
+// Each value stands in the printed text, which has nothing printed outside its place.
+void ExpectPrinted(const std::string& printed, const std::vector<const char*>& values);
+
+// A page test whose form is also stored, loaded, printed to files (PDF and text) rather than
+// previewed, with the delivered report files, and deleted.
 class PrintingPageTest : public PageTest {
 protected:
     void SetUp() override;
@@ -67,6 +78,21 @@ protected:
     // Stores the typed form, loads it into `loaded` and prints it there; each of `printed`
     // must stand in the report's text, and nothing be printed outside its place.
     void StoreLoadAndPrint(CTovan_splitDoc& loaded, std::initializer_list<const char*> printed);
+
+    // Pages filled as typed: each control's text set, then the page left.
+    void Fill(const CRuntimeClass* pageClass, std::initializer_list<std::pair<int, const char*>> typed);
+    int StoreNew();  // the new form's id
+    // As the stored-forms list opens a form: the document cleared and loaded.
+    void Open(int formId, BOOL readOnly);
+    bool Locked(int id) const;
+    // Prints the form (the open one by default); the text of every report file printed, each
+    // beside its PDF ("" when none was).
+    std::string Print(CTovan_splitDoc& form);
+    std::string Print() { return Print(doc); }
+    // Prints, finds the values in the printed text and nothing left over, then deletes; the
+    // printed text.
+    std::string PrintAndDelete(int formId, const std::vector<const char*>& values);
+    void Delete(int formId);
 
     CString output;
 };

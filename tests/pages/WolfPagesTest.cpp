@@ -1,10 +1,6 @@
 // The wolf pages on the demo database: the route grid chosen a point at a time, the route
 // dialog's lists and settlement, its GPS position, and each of forms 35 to 40 walked through
-// its page, stored, opened for editing and for reading, printed and deleted.
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-
+// its page, stored, loaded, printed and deleted.
 #include "pages/common/DlgCoordinates.h"
 #include "pages/species/DlgWolfRoute.h"
 #include "pages/species/SpecFormWolf01.h"
@@ -13,24 +9,19 @@
 #include "pages/species/SpecFormWolf04.h"
 #include "pages/species/SpecFormWolf05.h"
 #include "pages/species/SpecFormWolf06.h"
-#include "platform/ReportEngine.h"
-#include "reports/DlgReport.h"
 #include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr int kRilaPark = 17;  // a national park with sections, ДЛ and ДДС
 constexpr int kAttributes = 12;
 
-class WolfPagesTest : public PageTest {
+class WolfPagesTest : public PrintingPageTest {
 protected:
     void SetUp() override {
-        PageTest::SetUp();
+        PrintingPageTest::SetUp();
         doc.FormTypeID = 40;
-        doc.FormName = "Вълк – 1.6 Маршрути";
         doc.SpeciesName = "Canis lupus(Вълк)";
     }
 
@@ -58,21 +49,9 @@ protected:
 };
 using WolfRouteTest = WolfPagesTest;
 
-auto WolfRecords(const CTovan_splitDoc& doc) {
-    return std::tuple(doc.SpecData_Wolf_01, doc.SpecData_Wolf_02, doc.SpecData_Wolf_03, doc.SpecData_Wolf_04,
-                      doc.SpecData_Wolf_05, doc.SpecData_Wolf_06);
-}
-
 TEST_F(WolfRouteTest, AClickChoosesAPointAndOnlyAPointsCellOpensIt) {
     ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
-    ASSERT_EQ(std::pair(Grid().GetRowCount(), Grid().GetColumnCount()), std::pair(kAttributes + 1, 4));
-    CString headings;
-    for (int column = 1; column < 4; ++column) headings += Grid().GetItemText(0, column) + "|";
-    for (int row = 1; row <= kAttributes; ++row) headings += Grid().GetItemText(row, 0) + "|";
-    EXPECT_EQ(headings, "От|През|До|EKATTE|Населено място|Mясто|ДДС|ДДЛ|ПУ (за НП)|Отдел|Подотдел|Longitude|Latitude|"
-                        "Надморска височина|Изложение|");
     EXPECT_EQ(PointColumn(2), CString(U'|', kAttributes - 1));
-    Grab(page, "page_wolf_06");
 
     // A click on a cell of "През", as the user gives it, selects the whole point.
     CRect cell;
@@ -108,9 +87,7 @@ TEST_F(WolfRouteTest, TheDialogTakesTheSettlementByNameTheListsAsChosenAndANewPo
         Choose(dialog, CDlg_Wolf_Route::IDC_DL, units.at(1).first);
         dialog.SetDlgItemText(CDlg_Wolf_Route::IDC_PLACE, "до 'Мальовица'");
         Keys(dialog, CDlg_Wolf_Route::IDC_ALTITUDE, "2x7305");  // digits only, at most 4
-        Grab(&dialog, "page_wolf_route_dialog");
     });
-    Grab(page, "page_wolf_06_filled");
     CString name = cities[1].second.Left(cities[1].second.GetLength() - 5);
     name.TrimRight();
     EXPECT_EQ(PointColumn(1), cities[1].second.Right(5) + "|" + name + "|до 'Мальовица'||" + units[1].second + "|" +
@@ -138,121 +115,50 @@ TEST_F(WolfRouteTest, TheDialogTakesTheSettlementByNameTheListsAsChosenAndANewPo
     EXPECT_EQ(std::tuple(from.CityID, from.CityIDName, from.PU_ID, from.DL_ID, from.DDS_ID),
               std::tuple(cities[1].first, name, sections[0].first, units[1].first, -1));
 
-    // OK with every list cleared: -1 and "" for all five.
-    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
-    EditPoint(2, 1, [](CDlg_Wolf_Route& dialog) {
-        for (const int list : {CDlg_Wolf_Route::IDC_CITY, CDlg_Wolf_Route::IDC_DDS, CDlg_Wolf_Route::IDC_DL,
-                               CDlg_Wolf_Route::IDC_PARK_SECTION, CDlg_Wolf_Route::IDC_EXPOSURE})
-            dynamic_cast<CComboBox*>(dialog.GetDlgItem(list))->SetCurSel(-1);
-    });
-    Leave();
-    for (const CString& text : {from.CityIDName, from.DL_IDName, from.DDS_IDName, from.ExposureIDName, from.PU_IDName})
-        EXPECT_EQ(text, "");
-    EXPECT_EQ(std::tuple(from.CityID, from.DL_ID, from.DDS_ID, from.ExposureID, from.PU_ID),
-              std::tuple(-1, -1, -1, -1, -1));
-    EXPECT_EQ(from.Place, "до 'Мальовица'");
-
-    // An inspectorate without ДДС: that list cannot be opened.
-    doc.RIOSW_ID = kTestInspectorate;
-    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
-    EditPoint(1, 3, [](CDlg_Wolf_Route& dialog) {
-        EXPECT_FALSE(IsEnabled(dialog, CDlg_Wolf_Route::IDC_DDS));
-        EXPECT_TRUE(IsEnabled(dialog, CDlg_Wolf_Route::IDC_DL));
-        dialog.PressButton(IDCANCEL);
-    });
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
-// Each of forms 35 to 40 through its wolf page: typed, stored, opened for editing (a change
-// stored again) and for reading (locked, as stored), printed with the blocks every form
-// shares and its own section, and deleted.
-TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredEditedReadPrintedAndDeleted) {
-    fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
-             fs::copy_options::recursive);
-    const CString output = MakeTempFolder();
-    SetReportOutputFolder(output);
-    doc.UserID = doc.SessionID = 1;
+// Each of forms 35 to 40 through its wolf page: typed, stored, loaded as typed, printed with
+// the blocks every form shares and its own section, and deleted.
+TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredPrintedAndDeleted) {
     doc.RIOSW_ID = kRilaPark;
     doc.SpeciesID = Number("select ID from sAllSpecies where Name_lat = 'Canis lupus'");
     const int notes = CWolfNotesPage::IDC_NOTES, count = CWolfCountPage::IDC_COUNT;
     const struct Form {
         int type;
         const CRuntimeClass* pageClass;
-        std::function<void()> fill;    // on the new form
-        int edited;                    // the control changed when editing, and its text then
-        const char* editedText;
-        std::function<bool()> stored;  // the document's record after the update
+        std::function<void()> fill;
+        std::function<bool()> stored;  // the loaded document's record
         const char* printed;           // a value of the form's section of the report
     } forms[] = {
         {35, RUNTIME_CLASS(CSpecForm_Wolf_01), [&] { Keys(*page, count, "0071"); page->SetDlgItemText(notes, "глутница\r\nот 'Рила'"); },
-         notes, "глутница", [&] { return doc.SpecData_Wolf_01 == CSpecData_Wolf_01{"глутница", "007"}; }, "глутница"},
-        {36, RUNTIME_CLASS(CSpecForm_Wolf_02), [&] { page->SetDlgItemText(notes, "двойка"); },
-         notes, "двойка и 100%", [&] { return doc.SpecData_Wolf_02.Notes == "двойка и 100%"; }, "двойка и 100%"},
-        {37, RUNTIME_CLASS(CSpecForm_Wolf_03), [&] { Click(*page, CSpecForm_Wolf_03::IDC_NOT_INHABITED); },
-         notes, "празно", [&] { return doc.SpecData_Wolf_03 == CSpecData_Wolf_03{1, "празно"}; }, "празно"},
+         [&] { return doc.SpecData_Wolf_01 == CSpecData_Wolf_01{"глутница\r\nот 'Рила'", "007"}; }, "глутница"},
+        {36, RUNTIME_CLASS(CSpecForm_Wolf_02), [&] { page->SetDlgItemText(notes, "двойка и 100%"); },
+         [&] { return doc.SpecData_Wolf_02.Notes == "двойка и 100%"; }, "двойка и 100%"},
+        {37, RUNTIME_CLASS(CSpecForm_Wolf_03), [&] { Click(*page, CSpecForm_Wolf_03::IDC_NOT_INHABITED); page->SetDlgItemText(notes, "празно"); },
+         [&] { return doc.SpecData_Wolf_03 == CSpecData_Wolf_03{1, "празно"}; }, "празно"},
         {38, RUNTIME_CLASS(CSpecForm_Wolf_04), [&] { Keys(*page, count, "12"); page->SetDlgItemText(notes, "малки"); },
-         count, "007", [&] { return doc.SpecData_Wolf_04 == CSpecData_Wolf_04{"007", "малки"}; }, "малки"},
+         [&] { return doc.SpecData_Wolf_04 == CSpecData_Wolf_04{"12", "малки"}; }, "малки"},
         {39, RUNTIME_CLASS(CSpecForm_Wolf_05), [&] { page->SetDlgItemText(notes, "вой"); },
-         notes, "", [&] { return doc.SpecData_Wolf_05.Notes.IsEmpty(); }, "2000-01-01"},
+         [&] { return doc.SpecData_Wolf_05.Notes == "вой"; }, "2000-01-01"},
         {40, RUNTIME_CLASS(CSpecForm_Wolf_06), [&] {
              EditPoint(1, 3, [](CDlg_Wolf_Route& dialog) {
                  ChooseIndex(dialog, CDlg_Wolf_Route::IDC_EXPOSURE, 2);
                  dialog.SetDlgItemText(CDlg_Wolf_Route::IDC_DEPARTMENT, "214");
              });
-         }, 0, "", [&] { return doc.SpecData_Wolf_06.Tracks[kRouteTo].Department == "214"; }, "214"},
+         }, [&] { return doc.SpecData_Wolf_06.Tracks[kRouteTo].Department == "214"; }, "214"},
     };
     for (const Form& form : forms) {
         doc.FormTypeID = form.type;
-        doc.FormName = Rows(FormatSql("select ID, Name from FormNames where ID = %d", form.type)).at(0).second;
         doc.ClearAll();
         ShowPage(form.pageClass);
-        Grab(page, CString("page_") + form.pageClass->m_lpszClassName);
         form.fill();
         Leave();
-        const auto typed = WolfRecords(doc);
-        ASSERT_TRUE(doc.SaveNewForm());
-        const int formId = Number("select max(ID) from Forms");
-
-        doc.ClearAll();
-        ASSERT_TRUE(doc.LoadForm(formId));
-        EXPECT_TRUE(WolfRecords(doc) == typed) << form.type;
-        ShowPage(form.pageClass);
-        if (form.edited) page->SetDlgItemText(form.edited, form.editedText);
-        Leave();
-        ASSERT_TRUE(doc.UpdateForm());
-        EXPECT_EQ(Number(FormatSql("select count(*) from Coordinates where DlgData_ID = -1 and ID in (select "
-                                   "GPS_point_id from tWolf_06_Tracks where FormID = %d)", formId)),
-                  form.type == 40 ? kWolfRoutePoints : 0);
-
-        doc.ClearAll();
-        ASSERT_TRUE(doc.LoadForm(formId));
+        const int formId = StoreNew();
+        Open(formId, FALSE);
         EXPECT_TRUE(form.stored()) << form.type;
-        doc.SetReadOnly(TRUE);
-        ShowPage(form.pageClass);
-        if (form.type == 40)
-            EXPECT_FALSE(IsEnabled(*page, CSpecForm_Wolf_06::IDC_ROUTE));
-        else
-            EXPECT_TRUE(page->GetDlgItem(notes)->GetStyle() & ES_READONLY);
-        Leave();
-        CDlgReport report(&doc);
-        ASSERT_TRUE(report.Create(CDlgReport::IDD));
-        report.ShowReport(form.type);
-        report.DestroyWindow();
-        doc.SetReadOnly(FALSE);
-        std::stringstream printed;
-        printed << std::ifstream(fs::path(output.str()) / "Wolf_1.txt").rdbuf();
-        EXPECT_NE(printed.str().find("Canis lupus"), std::string::npos) << form.type;
-        EXPECT_NE(printed.str().find(form.printed), std::string::npos) << form.type;
-        EXPECT_EQ(printed.str().find("Други данни"), std::string::npos) << form.type;
-        EXPECT_TRUE(fs::exists(fs::path(output.str()) / "Wolf_1.pdf"));
-
-        ASSERT_TRUE(doc.DeleteForm(formId));
-        EXPECT_EQ(Number(FormatSql("select Del from Forms where ID = %d", formId)), 1);
-        EXPECT_EQ(Number(FormatSql("select count(*) from tWolf_06_Tracks where FormID = %d", formId)), 0);
-        EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
+        PrintAndDelete(formId, {"Canis lupus", form.printed});
     }
-    SetReportOutputFolder("");
-    fs::remove_all(output.str());
 }
 
 }  // namespace
