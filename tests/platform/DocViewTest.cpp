@@ -157,8 +157,6 @@ TEST_F(FrameworkTest, ToolbarButtonsFollowUpdateHandlersAndSendTheirCommands) {
     frame->SetActiveView(frame->RightView());
     frame->OnIdleUpdateCmdUI();
     CToolBar& bar = frame->toolBar;
-    ASSERT_EQ(bar.GetCount(), 6);
-    EXPECT_EQ(bar.GetItemID(2), ID_SEPARATOR);
     EXPECT_TRUE(bar.IsButtonEnabled(bar.CommandToIndex(ID_VIEW_COMMAND)));
     EXPECT_TRUE(bar.IsButtonEnabled(bar.CommandToIndex(ID_APP_COMMAND)));
     EXPECT_FALSE(bar.IsButtonEnabled(bar.CommandToIndex(ID_REFUSED_COMMAND)));  // its update handler says no
@@ -225,24 +223,6 @@ TEST_F(FrameworkTest, AcceleratorsTurnKeysIntoCommandsOnlyWhenSomeoneHandlesThem
     // F1 is a help request to the frame, about the window with the focus.
     PressKey(frame->RightView(), VK_F1);
     EXPECT_EQ(CallLog(), (std::vector<std::string>{"help " + std::to_string(frame->splitter.IdFromRowCol(0, 1))}));
-}
-
-TEST_F(FrameworkTest, MenuItemsAreGrayedWithoutHandlerAndChosenItemsSendCommands) {
-    CMenu* menu = frame->GetMenu();
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->GetMenuItemCount(), 3u);
-    CMenu* file = menu->GetSubMenu(0);
-    ASSERT_NE(file, nullptr);
-    CString text;
-    file->GetMenuString(ID_APP_EXIT, text, MF_BYCOMMAND);
-    EXPECT_EQ(text, "Из&ход");
-    // The popup hook stands for the user choosing from the menu.
-    {
-        const MenuRun run([](const CMenu&, CPoint) { return ID_DOC_COMMAND; });
-        EXPECT_TRUE(file->TrackPopupMenu(TPM_LEFTALIGN, 10, 10, frame));
-    }
-    GuiRuntime::PumpMessages();
-    EXPECT_EQ(CallLog(), (std::vector<std::string>{"doc 40002"}));
 }
 
 TEST_F(FrameworkTest, ClosingTheMainWindowDestroysViewsFrameAndDocument) {

@@ -1,8 +1,12 @@
 #include "tests/platform/FrameworkFixture.h"
 
+#include <fstream>
+#include <sstream>
+
 #include "platform/DC.h"
 #include "platform/GuiRuntime.h"
 #include "platform/Resources.h"
+#include "tests/support/TestDatabase.h"
 
 IMPLEMENT_DYNCREATE(TestDoc, CDocument)
 IMPLEMENT_DYNCREATE(DrawingView, CView)
@@ -62,15 +66,9 @@ void DrawingView::OnInitialUpdate() {
 }
 
 void DrawingView::OnDraw(CDC* dc) {
-    if (dc->IsPrinting()) {
-        ++printedDraws;
-        dc->GetClipBox(&lastPrintArea);
-    } else {
-        ++screenDraws;
-    }
-    CRect area;
-    GetClientRect(&area);
-    dc->DrawText("Модулът е в процес на разработка.", &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (!dc->IsPrinting()) return;
+    ++printedDraws;
+    dc->GetClipBox(&lastPrintArea);
 }
 
 void DrawingView::OnViewCommand() { Log("view", ID_VIEW_COMMAND); }
@@ -229,4 +227,31 @@ void FrameworkTest::TearDown() {
     if (app && app->m_pMainWnd) app->m_pMainWnd->SendMessage(WM_CLOSE);
     app.reset();
     GuiRuntime::PumpMessages();
+}
+
+// ---- printing -------------------------------------------------------------------------
+
+PrintSeam::PrintSeam(BOOL answer) : answer(answer), folder(MakeTempFolder().GetString()) {
+    SetPrintOutputFile(file.string().c_str());
+    SetPrintDialogHandler([this](PrintDialogKind kind, CPrintInfo*) {
+        asked.push_back(kind);
+        return this->answer;
+    });
+}
+
+PrintSeam::~PrintSeam() {
+    SetPrintDialogHandler({});
+    SetPrintOutputFile("");
+    std::filesystem::remove_all(folder);
+}
+
+int PrintSeam::PdfPages() const {
+    std::stringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    const std::string pdf = bytes.str();
+    if (pdf.rfind("%PDF", 0) != 0) return -1;
+    int pages = 0;
+    for (const char* mark : {"/Type /Page\n", "/Type /Page ", "/Type /Page/", "/Type /Page>"})
+        for (size_t at = pdf.find(mark); at != std::string::npos; at = pdf.find(mark, at + 1)) ++pages;
+    return pages;
 }

@@ -15,7 +15,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextBrowser>
@@ -31,6 +30,7 @@
 #include "platform/Profile.h"
 #include "platform/Wnd.h"
 #include "platform/qt/WidgetAccess.h"
+#include "tests/platform/FrameworkFixture.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
 
@@ -224,13 +224,12 @@ TEST(CxImage, StretchFillsTheGivenRectangleOnly) {
     dc.SelectObject(&bitmap);
     dc.FillSolidRect(0, 0, 40, 30, RGB(255, 255, 255));
     EXPECT_EQ(picture.Stretch(&dc, CRect(10, 5, 30, 25)), 1);
-    EXPECT_EQ(dc.GetPixel(10, 5), RGB(255, 0, 0));
-    EXPECT_EQ(dc.GetPixel(29, 5), RGB(0, 255, 0));
-    EXPECT_EQ(dc.GetPixel(10, 24), RGB(0, 0, 255));
-    EXPECT_EQ(dc.GetPixel(29, 24), RGB(0, 0, 0));
-    EXPECT_EQ(dc.GetPixel(9, 5), RGB(255, 255, 255));
-    EXPECT_EQ(dc.GetPixel(30, 24), RGB(255, 255, 255));
-    EXPECT_EQ(dc.GetPixel(29, 25), RGB(255, 255, 255));
+    const struct {
+        int x, y;
+        COLORREF colour;
+    } dots[] = {{10, 5, RGB(255, 0, 0)}, {29, 5, RGB(0, 255, 0)},      {10, 24, RGB(0, 0, 255)},    {29, 24, RGB(0, 0, 0)},
+                {9, 5, RGB(255, 255, 255)}, {30, 24, RGB(255, 255, 255)}, {29, 25, RGB(255, 255, 255)}};
+    for (const auto& dot : dots) EXPECT_EQ(dc.GetPixel(dot.x, dot.y), dot.colour) << dot.x << "," << dot.y;
 }
 
 class ProfileTest : public ::testing::Test {
@@ -365,33 +364,8 @@ TEST(Desktop, ClipboardTextRoundTrips) {
     EXPECT_EQ(GetClipboardText(), "");
 }
 
-class PrintingTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        SetPrintOutputFile(m_folder / "out.pdf");
-        SetPrintDialogHandler([this](PrintDialogKind kind, CPrintInfo*) {
-            m_dialogs.push_back(kind);
-            return m_answer;
-        });
-    }
-    void TearDown() override {
-        SetPrintDialogHandler(nullptr);
-        SetPrintOutputFile("");
-    }
-    int PdfPages() const {
-        QFile file(m_folder.Q("out.pdf"));
-        if (!file.open(QIODevice::ReadOnly)) return -1;
-        const QByteArray pdf = file.readAll();
-        if (!pdf.startsWith("%PDF")) return -1;
-        return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page ") + pdf.count("/Type /Page/") +
-                                pdf.count("/Type /Page>"));
-    }
-    TempFolder m_folder;
-    BOOL m_answer = TRUE;
-    std::vector<PrintDialogKind> m_dialogs;
-};
-
-TEST_F(PrintingTest, TheJobGetsAPrinterDCForEachPageOfTheChosenRange) {
+TEST(Printing, TheJobGetsAPrinterDCForEachPageOfTheChosenRange) {
+    PrintSeam seam;
     std::vector<UINT> pages;
     int dpi = 0;
     CSize screenText;
@@ -419,7 +393,7 @@ TEST_F(PrintingTest, TheJobGetsAPrinterDCForEachPageOfTheChosenRange) {
     ASSERT_TRUE(DoPreparePrinting(nullptr, &info));
     ASSERT_TRUE(PrintJob(job, &info));
     EXPECT_EQ(pages, (std::vector<UINT>{1, 2, 3}));
-    EXPECT_EQ(PdfPages(), 3);
+    EXPECT_EQ(seam.PdfPages(), 3);
     EXPECT_GE(dpi, 300);
     // The default font keeps its size on paper.
     EXPECT_NEAR(double(paperText.cx) / dpi, double(screenText.cx) / 96, 0.15);
@@ -435,12 +409,12 @@ TEST_F(PrintingTest, TheJobGetsAPrinterDCForEachPageOfTheChosenRange) {
     CPrintInfo unknown;
     ASSERT_TRUE(PrintJob(job, &unknown));
     EXPECT_EQ(pages, (std::vector<UINT>{1}));
-    EXPECT_EQ(PdfPages(), 1);
+    EXPECT_EQ(seam.PdfPages(), 1);
 }
 
-TEST_F(PrintingTest, DialogsAnswerThroughTheHandler) {
+TEST(Printing, DialogsAnswerThroughTheHandler) {
+    PrintSeam seam(FALSE);
     CPrintInfo info;
-    m_answer = FALSE;
     EXPECT_FALSE(DoPreparePrinting(nullptr, &info));
     EXPECT_FALSE(DoPrintSetup(nullptr));
     info.m_bDirect = TRUE;  // direct printing asks nothing
@@ -453,7 +427,7 @@ TEST_F(PrintingTest, DialogsAnswerThroughTheHandler) {
     };
     PrintPreview(nullptr, job);
     EXPECT_TRUE(drawn);
-    EXPECT_EQ(m_dialogs, (std::vector<PrintDialogKind>{PrintDialogKind::Print, PrintDialogKind::PageSetup,
+    EXPECT_EQ(seam.asked, (std::vector<PrintDialogKind>{PrintDialogKind::Print, PrintDialogKind::PageSetup,
                                                        PrintDialogKind::Preview}));
     EXPECT_FALSE(PrintJob(CPrintJob{}, &info));  // nothing to draw
 }

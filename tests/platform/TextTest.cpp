@@ -76,8 +76,6 @@ TEST(CString, FormatPadsTextByCharactersAndTakesStrings) {
     CString s;
     s.Format("%-10s|%5s|", CString("Бургас"), "Ямбол");
     EXPECT_EQ(s, "Бургас    |Ямбол|");
-    s.Format("%d_%d_%d_%d", 5, 3, 100001, 40);
-    EXPECT_EQ(s, "5_3_100001_40");
     s.Format("%d°  %d'  %d.%d''", 42, 5, 7, 25);
     EXPECT_EQ(s, "42°  5'  7.25''");
     s.Format("%.3s|%02d|%x|%%|%c", "Шумен", 7, 255, U'Я');
