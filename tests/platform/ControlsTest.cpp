@@ -87,8 +87,6 @@ TEST(ComboBox, EntriesKeepTheirDataThroughInsertsDeletesAndSorting) {
     EXPECT_EQ(combo.DeleteString(0), 3);
     EXPECT_EQ(combo.GetItemData(0), 4000000000u);
     EXPECT_EQ(combo.GetItemData(7), static_cast<DWORD>(CB_ERR));
-    EXPECT_EQ(combo.InsertString(0, "Яйце"), 0);  // an insertion at an index never sorts
-    EXPECT_EQ(combo.GetItemData(0), 0u);
 
     combo.SetCurSel(2);
     EXPECT_EQ(combo.SetCurSel(-1), CB_ERR);
@@ -359,9 +357,6 @@ TEST(Menu, PopupSendsTheChosenCommandToItsOwner) {
     GuiRuntime::PumpMessages();
     EXPECT_EQ(host.commands, std::vector<UINT>{32808});
     EXPECT_EQ(shownAt, CPoint(40, 50));
-    EXPECT_EQ(static_cast<UINT>(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &host)), 32800u);
-    GuiRuntime::PumpMessages();
-    EXPECT_EQ(host.commands.size(), 1u);
 }
 
 TEST(ToolTipCtrl, TrackingTipShowsWhereAndWhatTheProgramSays) {

