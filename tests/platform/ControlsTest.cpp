@@ -155,14 +155,7 @@ TEST(ListBox, EntriesRectanglesAndDoubleClicks) {
     list.DeleteString(0);
     EXPECT_EQ(list.GetItemData(0), 101u);
 
-    QWidget* viewport = WidgetOf(&list);
-    const QPointF at(second.CenterPoint().x, second.CenterPoint().y);
-    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &press);
-    QCoreApplication::sendEvent(viewport, &release);
-    QCoreApplication::sendEvent(viewport, &twice);
+    ClickAt(&list, second.CenterPoint(), true);
     EXPECT_EQ(host.listDoubleClicks, 1);
 }
 

@@ -107,12 +107,6 @@ private:
     void OnOther() { EndDialog(1020); }
 };
 
-CString TextOf(CWnd* window) {
-    CString text;
-    window->GetWindowText(text);
-    return text;
-}
-
 CRect RectInParent(CWnd* child) {
     CRect r;
     child->GetWindowRect(&r);
@@ -127,7 +121,6 @@ TEST(DialogTemplate, BuildsTheControlsWithIdsCaptionsKindsAndItems) {
     ASSERT_TRUE(dialog.Create(kFieldsDialog));
     EXPECT_TRUE(dialog.initialised);
     EXPECT_FALSE(dialog.IsWindowVisible());  // the template is not visible: a data holder stays hidden
-    EXPECT_EQ(TextOf(&dialog), "Полета");
 
     auto* listCombo = static_cast<CComboBox*>(dialog.GetDlgItem(1008));
     ASSERT_EQ(listCombo->GetCount(), 3);
@@ -183,14 +176,14 @@ TEST_F(DataExchange, EveryKindGoesBothWays) {
     dialog.comboText = "Георги";  // no entry begins so: the editable combo takes the text
     dialog.hidden = "скрит";
     ASSERT_TRUE(dialog.UpdateData(FALSE));
-    EXPECT_EQ(TextOf(Item(1001)), "Ана");
-    EXPECT_EQ(TextOf(Item(1002)), "42");
+    EXPECT_EQ(TextOf(dialog, 1001), "Ана");
+    EXPECT_EQ(TextOf(dialog, 1002), "42");
     EXPECT_EQ(dialog.IsDlgButtonChecked(1003), BST_CHECKED);
     EXPECT_EQ(dialog.GetCheckedRadioButton(1004, 1006), 1006);
     EXPECT_EQ(dialog.GetCheckedRadioButton(1007, 1012), 0);
     EXPECT_EQ(static_cast<CComboBox*>(Item(1008))->GetCurSel(), 1);
-    EXPECT_EQ(TextOf(Item(1009)), "Георги");
-    EXPECT_EQ(TextOf(Item(1011)), "скрит");  // hidden controls take part all the same
+    EXPECT_EQ(TextOf(dialog, 1009), "Георги");
+    EXPECT_EQ(TextOf(dialog, 1011), "скрит");  // hidden controls take part all the same
 
     Item(1001)->SetWindowText("Боян");
     Item(1002)->SetWindowText(" 7 ");
@@ -220,10 +213,10 @@ TEST_F(DataExchange, ComboTextSelectsTheFirstEntryItBegins) {
     dialog.comboText = "ИВ";
     dialog.UpdateData(FALSE);
     EXPECT_EQ(dialog.sortedCombo.GetCurSel(), 0);
-    EXPECT_EQ(TextOf(&dialog.sortedCombo), "Иван");
+    EXPECT_EQ(TextOf(dialog, 1009), "Иван");
     dialog.comboText = "";
     dialog.UpdateData(FALSE);
-    EXPECT_EQ(TextOf(&dialog.sortedCombo), "");
+    EXPECT_EQ(TextOf(dialog, 1009), "");
     EXPECT_EQ(dialog.GetDlgItem(1009), &dialog.sortedCombo);  // the bound member answers for the control
 }
 
@@ -241,7 +234,7 @@ TEST_F(DataExchange, TooLongTextIsRefusedAtItsControlAndReadingStops) {
     MessageBoxLog boxes;
     dialog.number = -5;
     dialog.SetDlgItemText(1001, "Николай");  // set by the program: longer than the limit, kept whole
-    EXPECT_EQ(TextOf(Item(1001)), "Николай");
+    EXPECT_EQ(TextOf(dialog, 1001), "Николай");
     dialog.SetDlgItemText(1002, "12");
     EXPECT_FALSE(dialog.UpdateData(TRUE));
     ASSERT_EQ(boxes.boxes.size(), 1u);
@@ -255,7 +248,7 @@ TEST_F(DataExchange, FillingLimitsWhatCanBeTyped) {
     dialog.name = "";
     dialog.UpdateData(FALSE);
     TypeText(Item(1001), "Мариана");
-    EXPECT_EQ(TextOf(Item(1001)), "Мариа");
+    EXPECT_EQ(TextOf(dialog, 1001), "Мариа");
 }
 
 TEST_F(DataExchange, IntegersRefuseTextThatIsNoNumberOrOutOfRange) {

@@ -224,8 +224,9 @@ void FrameworkTest::TearDown() {
 
 PrintSeam::PrintSeam(BOOL answer) : answer(answer), folder(MakeTempFolder().GetString()) {
     SetPrintOutputFile(file.string().c_str());
-    SetPrintDialogHandler([this](PrintDialogKind kind, CPrintInfo*) {
+    SetPrintDialogHandler([this](PrintDialogKind kind, CPrintInfo* info) {
         asked.push_back(kind);
+        if (info) lastMaxPage = info->GetMaxPage();
         return this->answer;
     });
 }

@@ -145,6 +145,7 @@ public:
 
     BOOL answer;
     std::vector<PrintDialogKind> asked;
+    UINT lastMaxPage = 0;  // the page count the last dialog was told
     const std::filesystem::path folder;
     const std::filesystem::path file = folder / "print.pdf";
 };

@@ -11,6 +11,7 @@
 #include "platform/CrystalCtrl.h"
 #include "platform/Printing.h"
 #include "platform/ReportEngine.h"
+#include "tests/platform/FrameworkFixture.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
 
@@ -146,20 +147,11 @@ TEST_F(ReportEngineTest, PrintWritesPdfAndTextWithTheTypedCyrillic) {
 
 TEST_F(ReportEngineTest, WithoutTheOutputFolderTheReportGoesToThePrintPreview) {
     SetReportOutputFolder("");
-    std::vector<PrintDialogKind> dialogs;
-    SetPrintDialogHandler([&dialogs](PrintDialogKind kind, CPrintInfo* info) {
-        dialogs.push_back(kind);
-        EXPECT_EQ(info->GetMaxPage(), 1u);  // the preview knows how many pages it got
-        return TRUE;
-    });
-    SetPrintOutputFile(output + "preview.pdf");
-    const bool printed = PrintReportFile(Write("Bear_1.rpt", "<p>{PARAM_SPECIES}</p>"), {{"PARAM_SPECIES", "Мечка"}}, "Ведрин");
-    SetPrintOutputFile("");
-    SetPrintDialogHandler(nullptr);
-
-    EXPECT_TRUE(printed);
-    EXPECT_EQ(dialogs, std::vector<PrintDialogKind>{PrintDialogKind::Preview});
-    EXPECT_EQ(Output("preview.pdf").rfind("%PDF", 0), 0u);
+    PrintSeam seam;
+    EXPECT_TRUE(PrintReportFile(Write("Bear_1.rpt", "<p>{PARAM_SPECIES}</p>"), {{"PARAM_SPECIES", "Мечка"}}, "Ведрин"));
+    EXPECT_EQ(seam.asked, std::vector<PrintDialogKind>{PrintDialogKind::Preview});
+    EXPECT_EQ(seam.lastMaxPage, 1u);  // the preview knows how many pages it got
+    EXPECT_EQ(seam.PdfPages(), 1);
 }
 
 TEST_F(ReportEngineTest, ControlPrintsItsParametersInIndexOrderAndForgetsThemWithANewFile) {
