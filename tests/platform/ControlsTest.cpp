@@ -246,23 +246,16 @@ TEST(Static, TellsItsParentOfClicksOnceItHasTheNotifyStyle) {
     EXPECT_EQ(host.labelClicks, 1);
 }
 
-TEST(DateTimeCtrl, CheckBoxDecidesBetweenAValueAndNone) {
+// The check box's empty value is exchanged in the dialog data tests.
+TEST(DateTimeCtrl, APickerWithoutTheCheckBoxAlwaysHoldsADate) {
     CHost host;
-    CDateTimeCtrl time, date;
-    time.Create(kChild | DTS_TIMEFORMAT | DTS_SHOWNONE, CRect(0, 0, 120, 20), &host, 4);
+    CDateTimeCtrl date;
     date.Create(kChild | DTS_UPDOWN, CRect(0, 30, 120, 50), &host, 5);
-    COleDateTime value;
-    ASSERT_TRUE(time.SetTime(COleDateTime(2000, 1, 1, 13, 45, 10)));
-    EXPECT_EQ(time.GetTime(value), GDT_VALID);
-    EXPECT_EQ(value.Format("%H:%M:%S"), "13:45:10");
+    date.SetTime(COleDateTime(2024, 2, 29, 0, 0, 0));
     COleDateTime none;
     none.SetStatus(COleDateTime::null);
-    EXPECT_TRUE(time.SetTime(none));
-    EXPECT_EQ(time.GetTime(value), GDT_NONE);
-    EXPECT_EQ(value.GetStatus(), COleDateTime::null);
-
-    date.SetTime(COleDateTime(2024, 2, 29, 0, 0, 0));
-    EXPECT_FALSE(date.SetTime(none));  // a picker without the box always holds a date
+    EXPECT_FALSE(date.SetTime(none));
+    COleDateTime value;
     EXPECT_EQ(date.GetTime(value), GDT_VALID);
     EXPECT_EQ(value.Format("%Y-%m-%d"), "2024-02-29");
 }

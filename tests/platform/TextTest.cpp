@@ -87,7 +87,6 @@ TEST(COleDateTime, FormatsAndParsesTheStoredForms) {
     COleDateTime time;
     ASSERT_TRUE(time.ParseDateTime("07:05:09", VAR_TIMEVALUEONLY));
     EXPECT_EQ(time.Format("%H:%M:%S"), "07:05:09");
-    EXPECT_EQ(time.GetHour(), 7);
     ASSERT_TRUE(time.ParseDateTime("2009-06-15 23:59", VAR_TIMEVALUEONLY));
     EXPECT_EQ(time.Format("%Y-%m-%d %H:%M"), "1899-12-30 23:59");
 }

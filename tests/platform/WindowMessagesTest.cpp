@@ -258,7 +258,6 @@ TEST(WindowMessages, ChildWindowsAreWalkedInCreationOrder) {
     }
     EXPECT_EQ(texts, (std::vector<CString>{"1", "2", "3"}));
     EXPECT_EQ(window->GetDlgItem(5), &first);
-    EXPECT_EQ(second.GetWindowClassName(), "Static");
     second.DestroyWindow();
     EXPECT_EQ(first.GetWindow(GW_HWNDNEXT), &third);
     EXPECT_FALSE(IsWindow(second.GetSafeHwnd()));
