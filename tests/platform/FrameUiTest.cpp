@@ -47,14 +47,8 @@ public:
 IMPLEMENT_DYNCREATE(ShortForm, CFormView)
 
 void RegisterForms() {
-    RegisterDialogTemplate({kTallForm, "", {200, 600}, {
-        LText(IDC_STATIC, "Място:", {10, 12, 40, 8}),
-        Edit(kNameEdit, {55, 10, 120, 12}),
-        Button(2581, "Продължи >>", {120, 580, 70, 14}),
-    }});
-    RegisterDialogTemplate({kShortForm, "", {150, 60}, {
-        Edit(kNameEdit, {10, 10, 120, 12}),
-    }});
+    RegisterDialogTemplate({kTallForm, "", {200, 600}, {Edit(kNameEdit, {55, 10, 120, 12})}});
+    RegisterDialogTemplate({kShortForm, "", {150, 60}, {Edit(kNameEdit, {10, 10, 120, 12})}});
 }
 
 TEST_F(FrameworkTest, FormViewHoldsItsTemplateAndScrollsWhenTallerThanThePane) {
