@@ -60,6 +60,13 @@ protected:
     }
     CRect Ink() const { return Ink(CRect(0, 0, 160, 80)); }
 
+    // The rectangle DrawText measures for the text from a rectangle `width` wide.
+    CRect Measured(const CString& text, int width, UINT format) {
+        CRect rect(0, 0, width, 0);
+        dc.DrawText(text, &rect, DT_CALCRECT | format);
+        return rect;
+    }
+
     int LineHeight() const {
         TEXTMETRIC tm;
         dc.GetTextMetrics(&tm);
@@ -159,9 +166,7 @@ TEST_F(MemoryDC, RestoringBringsBackColoursModesObjectsMappingAndClip) {
     CRect clip;
     dc.GetClipBox(&clip);
     EXPECT_EQ(clip, CRect(0, 0, 160, 80));
-    EXPECT_FALSE(dc.RestoreDC(-1));
-    EXPECT_FALSE(dc.RestoreDC(0));
-    EXPECT_FALSE(dc.RestoreDC(7));
+    for (const int level : {-1, 0, 7}) EXPECT_FALSE(dc.RestoreDC(level)) << level;  // nothing saved, or never saved
 }
 
 TEST_F(MemoryDC, SelectObjectHandsBackWhatWasSelectedBefore) {
@@ -232,8 +237,7 @@ TEST_F(MemoryDC, TextExtentsGrowWithTheTextAndAgreeWithDrawTextMeasuring) {
 TEST_F(MemoryDC, WordBreakWrapsAtBlanksSoNarrowerRectanglesNeedMoreLines) {
     const CString text = "Дата и час на отчитането на наблюдението";
     auto linesFor = [&](int width) {
-        CRect rect(0, 0, width, 0);
-        dc.DrawText(text, &rect, DT_CALCRECT | DT_WORDBREAK);
+        const CRect rect = Measured(text, width, DT_WORDBREAK);
         EXPECT_LE(rect.Width(), std::max(width, dc.GetTextExtent("наблюдението").cx));  // the longest word
         return rect.Height() / LineHeight();
     };
@@ -244,14 +248,9 @@ TEST_F(MemoryDC, WordBreakWrapsAtBlanksSoNarrowerRectanglesNeedMoreLines) {
     EXPECT_GT(narrow, medium);
 
     // Line feeds break lines unless the text is one line; a word longer than the line stays whole.
-    CRect headings(0, 0, 200, 0);
-    dc.DrawText("Брой\nживотни", &headings, DT_CALCRECT | DT_CENTER);
-    EXPECT_EQ(headings.Height(), 2 * LineHeight());
-    CRect single(0, 0, 200, 0);
-    dc.DrawText("Брой\nживотни", &single, DT_CALCRECT | DT_SINGLELINE);
-    EXPECT_EQ(single.Height(), LineHeight());
-    CRect word(0, 0, 20, 0);
-    dc.DrawText("Наблюдение", &word, DT_CALCRECT | DT_WORDBREAK);
+    EXPECT_EQ(Measured("Брой\nживотни", 200, DT_CENTER).Height(), 2 * LineHeight());
+    EXPECT_EQ(Measured("Брой\nживотни", 200, DT_SINGLELINE).Height(), LineHeight());
+    const CRect word = Measured("Наблюдение", 20, DT_WORDBREAK);
     EXPECT_EQ(word.Height(), LineHeight());
     EXPECT_GT(word.Width(), 20);
 }
@@ -277,14 +276,9 @@ TEST_F(MemoryDC, EndEllipsisKeepsALongTextInsideItsCell) {
 }
 
 TEST_F(MemoryDC, PrefixCharactersUnderlineTheNextOneAndDoubledShowOne) {
-    auto widthOf = [&](const char* text, UINT format) {
-        CRect rect(0, 0, 0, 0);
-        dc.DrawText(text, &rect, DT_CALCRECT | DT_SINGLELINE | format);
-        return rect.Width();
-    };
-    EXPECT_EQ(widthOf("&Файл", 0), dc.GetTextExtent("Файл").cx);
-    EXPECT_EQ(widthOf("&Файл", DT_NOPREFIX), dc.GetTextExtent("&Файл").cx);
-    EXPECT_EQ(widthOf("А && Б", 0), dc.GetTextExtent("А & Б").cx);
+    EXPECT_EQ(Measured("&Файл", 0, DT_SINGLELINE).Width(), dc.GetTextExtent("Файл").cx);
+    EXPECT_EQ(Measured("&Файл", 0, DT_SINGLELINE | DT_NOPREFIX).Width(), dc.GetTextExtent("&Файл").cx);
+    EXPECT_EQ(Measured("А && Б", 0, DT_SINGLELINE).Width(), dc.GetTextExtent("А & Б").cx);
 
     CRect area(10, 10, 150, 40);
     dc.DrawText("Ш", &area, DT_SINGLELINE);
