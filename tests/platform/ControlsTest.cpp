@@ -37,7 +37,6 @@ public:
     CHost() { Create(nullptr, "host", WS_OVERLAPPED, CRect(0, 0, 400, 300), nullptr, 0); }
     std::vector<int> selChanges;
     std::vector<DWORD_PTR> treeSelections;
-    std::vector<UINT> treeActions;
     int listDoubleClicks = 0;
     int labelClicks = 0;
     std::vector<UINT> commands;
@@ -59,7 +58,6 @@ private:
     void OnTreeChange(NMHDR* header, LRESULT*) {
         const auto* info = reinterpret_cast<NMTREEVIEW*>(header);
         treeSelections.push_back(static_cast<DWORD_PTR>(info->itemNew.lParam));
-        treeActions.push_back(info->action);
     }
     void OnMenuCommand(UINT id) { commands.push_back(id); }
     void OnLabelClick() { ++labelClicks; }
@@ -185,7 +183,6 @@ TEST(TreeCtrl, BuildsWalksSelectsAndDeletesItems) {
     ASSERT_TRUE(tree.SelectItem(wolf));
     EXPECT_EQ(tree.GetSelectedItem(), wolf);
     EXPECT_EQ(host.treeSelections, std::vector<DWORD_PTR>{1015});
-    EXPECT_EQ(host.treeActions, std::vector<UINT>{TVC_UNKNOWN});
 
     EXPECT_TRUE(tree.DeleteItem(bear));
     EXPECT_EQ(tree.GetNextSiblingItem(wolf), nullptr);

@@ -240,11 +240,10 @@ TEST_F(CommandLineTest, NoArgumentMeansNewDocumentAndAPathOpensThatFile) {
     Parse({});
     EXPECT_EQ(info.m_nShellCommand, CCommandLineInfo::FileNew);
     // An absolute path is a file, not a flag; flags are skipped.
-    CCommandLineInfo withFile;
-    AfxWinInit(3, const_cast<char**>(std::vector<const char*>{"quorin", "-x", "/tmp/form.dat"}.data()));
-    app.ParseCommandLine(withFile);
-    EXPECT_EQ(withFile.m_nShellCommand, CCommandLineInfo::FileOpen);
-    EXPECT_EQ(withFile.m_strFileName, "/tmp/form.dat");
+    info = CCommandLineInfo();
+    Parse({"-x", "/tmp/form.dat"});
+    EXPECT_EQ(info.m_nShellCommand, CCommandLineInfo::FileOpen);
+    EXPECT_EQ(info.m_strFileName, "/tmp/form.dat");
 }
 
 TEST_F(CommandLineTest, AMissingFileIsReportedAndTheStartFails) {
