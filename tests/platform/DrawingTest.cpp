@@ -4,7 +4,6 @@
 #include <cstring>
 #include <initializer_list>
 
-#include <QApplication>
 
 #include "platform/DC.h"
 #include "platform/Gdi.h"

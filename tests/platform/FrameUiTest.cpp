@@ -3,12 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMouseEvent>
-#include <QWidget>
 
 #include "platform/DialogTemplate.h"
 #include "platform/FormView.h"

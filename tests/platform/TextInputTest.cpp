@@ -3,9 +3,8 @@
 // never changed silently. Limits and the digits-only style hold for typing and pasting.
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 

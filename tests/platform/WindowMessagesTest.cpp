@@ -5,7 +5,6 @@
 #include <QAbstractButton>
 #include <QElapsedTimer>
 #include <QThread>
-#include <QWidget>
 
 #include <memory>
 #include <string>
