@@ -14,7 +14,6 @@
 #include <QWidget>
 
 #include "platform/Controls.h"
-#include "platform/SystemInfo.h"
 #include "platform/DC.h"
 #include "platform/DateTimeCtrl.h"
 #include "platform/GuiRuntime.h"
@@ -23,7 +22,6 @@
 #include "platform/Menu.h"
 #include "platform/ToolTipCtrl.h"
 #include "platform/TreeCtrl.h"
-#include "platform/qt/GdiAccess.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 

@@ -8,7 +8,6 @@
 #include "platform/DC.h"
 #include "platform/Gdi.h"
 #include "platform/SystemInfo.h"
-#include "platform/qt/GdiAccess.h"
 
 namespace {
 

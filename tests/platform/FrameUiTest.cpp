@@ -10,10 +10,8 @@
 #include "platform/DialogTemplate.h"
 #include "platform/FormView.h"
 #include "platform/GuiRuntime.h"
-#include "platform/Printing.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/platform/FrameworkFixture.h"
-#include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {

@@ -9,7 +9,6 @@
 #include <vector>
 
 #include "platform/CrystalCtrl.h"
-#include "platform/Printing.h"
 #include "platform/ReportEngine.h"
 #include "tests/platform/FrameworkFixture.h"
 #include "tests/support/TestDatabase.h"
