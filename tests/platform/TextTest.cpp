@@ -98,7 +98,6 @@ TEST(COleDateTime, NullAndInvalidValues) {
     EXPECT_FALSE(value.ParseDateTime("---", VAR_TIMEVALUEONLY));
     EXPECT_EQ(value.GetStatus(), COleDateTime::invalid);
     EXPECT_EQ(value.Format("%H:%M"), "Invalid DateTime");
-    EXPECT_EQ(COleDateTime().SetDate(2023, 2, 29), 1);  // not a leap year
     EXPECT_FALSE(value.ParseDateTime("25:00"));
     EXPECT_FALSE(value.ParseDateTime("2009-06-15x"));
     EXPECT_TRUE(COleDateTime(2000, 1, 1, 1, 1, 1) < COleDateTime(2000, 1, 1, 1, 1, 2));
@@ -109,20 +108,11 @@ TEST(CArray, GrowsRemovesAndRefusesBadIndexes) {
     EXPECT_EQ(numbers.Add(1), 0);
     numbers.Add(3);
     numbers.InsertAt(1, 2);
-    numbers.SetAtGrow(4, 5);
-    ASSERT_EQ(numbers.GetSize(), 5);
-    EXPECT_EQ(numbers[1], 2);
-    EXPECT_EQ(numbers[3], 0);
-    numbers.RemoveAt(3);
-    EXPECT_EQ(numbers[3], 5);
-    EXPECT_THROW(numbers.GetAt(4), std::out_of_range);
-    EXPECT_THROW(numbers.GetAt(-1), std::out_of_range);
+    numbers.RemoveAt(0);
+    ASSERT_EQ(numbers.GetSize(), 2);
+    EXPECT_EQ(numbers[0], 2);
+    EXPECT_EQ(numbers[1], 3);
+    EXPECT_THROW(numbers[2], std::out_of_range);
+    EXPECT_THROW(numbers[-1], std::out_of_range);
     EXPECT_THROW(numbers.InsertAt(-1, 9), std::out_of_range);
-    CStringArray names;
-    names.Add("Вълк");
-    CStringArray copy;
-    copy.Copy(names);
-    names.RemoveAll();
-    EXPECT_EQ(copy.GetSize(), 1);
-    EXPECT_EQ(copy[0], "Вълк");
 }
