@@ -88,22 +88,12 @@ TEST_F(MemoryDC, FillsAndFramesCoverExactlyTheirRectangle) {
 }
 
 TEST_F(MemoryDC, RectangleOutlinesWithThePenAndFillsWithTheBrush) {
+    CPen red(PS_SOLID, 1, kRed);
     CBrush green(kGreen);
+    dc.SelectObject(&red);
     dc.SelectObject(&green);
     dc.Rectangle(10, 10, 20, 16);
-    ExpectDots({{10, 10, kBlack}, {19, 15, kBlack}, {15, 13, kGreen}, {20, 15, kWhite}, {19, 16, kWhite}});
-
-    // Without a pen the inside reaches the top-left corner and stops one pixel short.
-    dc.SelectStockObject(NULL_PEN);
-    dc.Rectangle(30, 10, 40, 16);
-    ExpectDots({{30, 10, kGreen}, {38, 14, kGreen}, {39, 15, kWhite}});
-
-    // Without a brush only the outline is drawn.
-    CPen red(PS_SOLID, 1, kRed);
-    dc.SelectObject(&red);
-    dc.SelectStockObject(NULL_BRUSH);
-    dc.Rectangle(50, 10, 60, 16);
-    ExpectDots({{50, 10, kRed}, {55, 13, kWhite}});
+    ExpectDots({{10, 10, kRed}, {19, 15, kRed}, {15, 13, kGreen}, {20, 15, kWhite}, {19, 16, kWhite}});
 }
 
 TEST_F(MemoryDC, LinesStopBeforeTheirEndPointWhichBecomesTheCurrentPosition) {
