@@ -175,8 +175,6 @@ TEST_F(FrameworkTest, ToolbarShowsTooltipsAndStatusPrompts) {
     EXPECT_EQ(frame->statusBar.GetPaneText(0), "Готов");
     bar.HoverButton(bar.CommandToIndex(ID_DOC_COMMAND));
     EXPECT_EQ(frame->statusBar.GetPaneText(0), "Команда на документа.");
-    frame->SetMessageText(AFX_IDS_IDLEMESSAGE);
-    EXPECT_EQ(frame->statusBar.GetPaneText(0), "Готов");
 }
 
 TEST_F(FrameworkTest, ViewMenuShowsAndHidesTheBarsWithCheckMarks) {
