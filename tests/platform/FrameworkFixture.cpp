@@ -17,7 +17,6 @@ IMPLEMENT_DYNCREATE(TestTree, CTreeView)
 IMPLEMENT_DYNCREATE(TestFrame, CFrameWnd)
 
 int TestDoc::instances = 0;
-int TestDoc::newDocuments = 0;
 int DrawingView::destroyed = 0;
 
 std::vector<std::string>& CallLog() {
@@ -36,11 +35,6 @@ const MessageMap& TestDoc::GetMessageMap() const {
         OnCommand(ID_DOC_COMMAND, &TestDoc::OnDocCommand),
     });
     return map;
-}
-
-BOOL TestDoc::OnNewDocument() {
-    ++newDocuments;
-    return CDocument::OnNewDocument();
 }
 
 void TestDoc::OnDocCommand() { Log("doc", ID_DOC_COMMAND); }
@@ -162,7 +156,6 @@ BOOL TestFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* context) {
 
 const MessageMap& TestApp::GetMessageMap() const {
     static const MessageMap map(CWinApp::GetMessageMap(), {
-        OnCommand(ID_FILE_NEW, &CWinApp::OnFileNew),
         OnCommand(ID_APP_COMMAND, &TestApp::OnAppCommand),
         OnCommand(ID_SHARED_COMMAND, &TestApp::OnSharedCommand),
     });
@@ -192,7 +185,7 @@ void RegisterFrameResources() {
         }),
     }});
     RegisterAccelerators({kFrameResource, {
-        {FCONTROL, 'N', ID_FILE_NEW},
+        {FCONTROL, 'A', ID_APP_COMMAND},
         {FCONTROL, 'C', ID_EDIT_COPY},
         {FCONTROL, 'R', ID_REFUSED_COMMAND},
         {FVIRTKEY, VK_F6, ID_NEXT_PANE},

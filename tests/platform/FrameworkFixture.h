@@ -34,10 +34,8 @@ public:
     TestDoc() { ++instances; }
     ~TestDoc() override { --instances; }
     const MessageMap& GetMessageMap() const override;
-    BOOL OnNewDocument() override;
 
     static int instances;
-    static int newDocuments;
 
 private:
     void OnDocCommand();
