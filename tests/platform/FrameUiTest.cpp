@@ -101,8 +101,6 @@ public:
         if (++initialUpdates > 1) return;
         CListCtrl& list = GetListCtrl();
         list.SetExtendedStyle(list.GetExtendedStyle() | LVS_EX_TRACKSELECT);
-        images.Create(32, 32, ILC_COLOR32 | ILC_MASK, 1, 4);
-        list.SetImageList(&images, LVSIL_NORMAL);
         const char* captions[] = {"Въвеждане", "Редакция", "Справка"};
         const DWORD codes[] = {1001, 2000, 3000};
         for (int i = 0; i < 3; ++i) list.SetItemData(list.InsertItem(i, captions[i], i), codes[i]);
@@ -111,7 +109,6 @@ public:
     int initialUpdates = 0;
     std::vector<DWORD_PTR> chosen;
     static bool replaceOnEnter;
-    CImageList images;
 
 protected:
     BOOL PreCreateWindow(CREATESTRUCT& cs) override {
@@ -259,9 +256,6 @@ TEST_F(FrameworkTest, MenuBarItemsTakeTheirStateWhenTheMenuOpens) {
     ASSERT_EQ(menus.size(), 2);
     QMenu* file = menus[0]->menu();
     emit file->aboutToShow();
-    CMenu* fileMenu = frame->GetMenu()->GetSubMenu(0);
-    EXPECT_TRUE(fileMenu->GetMenuState(ID_NOBODY_COMMAND, MF_BYCOMMAND) & MF_GRAYED);
-    EXPECT_FALSE(fileMenu->GetMenuState(ID_VIEW_COMMAND, MF_BYCOMMAND) & MF_GRAYED);
     ASSERT_EQ(file->actions().size(), 4);
     EXPECT_FALSE(file->actions()[3]->isEnabled());
     EXPECT_TRUE(file->actions()[0]->isEnabled());
