@@ -3,14 +3,8 @@
 // never changed silently. Limits and the digits-only style hold for typing and pasting.
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QCoreApplication>
-#include <QKeyEvent>
-#include <QLineEdit>
-
 #include "platform/Controls.h"
 #include "platform/ListControls.h"
-#include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
@@ -93,11 +87,7 @@ TEST_F(TextInput, ReadOnlyFieldsTakeNothingAndEditableCombosFilterToo) {
 
     CComboBox combo;
     ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(5, 110, 200, 200), &host, kCombo));
-    QLineEdit* edit = qobject_cast<QComboBox*>(TopWidgetOf(&combo))->lineEdit();
-    for (const QChar ch : QString("Пе日тър")) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QCoreApplication::sendEvent(edit, &press);
-    }
+    TypeText(&combo, "Пе日тър");
     EXPECT_EQ(TextOf(host, kCombo), "Петър");
 }
 
