@@ -111,7 +111,6 @@ BOOL TestSplitter::ReplaceView(int row, int col, const CRuntimeClass* viewClass,
     auto* view = dynamic_cast<CView*>(GetPane(row, col));
     if (wasActive) frame->SetActiveView(view);
     RecalcLayout();
-    view->SendMessage(WM_PAINT);
     return TRUE;
 }
 
@@ -136,9 +135,6 @@ int TestFrame::OnCreate(LPCREATESTRUCT createStruct) {
         return -1;
     static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
     if (!statusBar.Create(this) || !statusBar.SetIndicators(indicators, 4)) return -1;
-    toolBar.EnableDocking(CBRS_ALIGN_ANY);
-    EnableDocking(CBRS_ALIGN_ANY);
-    DockControlBar(&toolBar);
     return 0;
 }
 
