@@ -294,6 +294,7 @@ TEST_F(MemoryDC, FontsFollowTheirLogicalDescription) {
     TEXTMETRIC tm;
     dc.GetTextMetrics(&tm);
     EXPECT_EQ(tm.tmHeight - tm.tmInternalLeading, 18);  // negative: the character height
+    EXPECT_GT(tm.tmAveCharWidth, 0);  // columns are sized by it
 
     CFont cell;
     title.lfHeight = 18;  // positive: the whole cell
