@@ -115,6 +115,7 @@ TEST(DialogTemplate, BuildsTheControlsWithIdsCaptionsKindsAndItems) {
     CFieldsDialog dialog;
     ASSERT_TRUE(dialog.Create(kFieldsDialog));
     EXPECT_FALSE(dialog.IsWindowVisible());  // the template is not visible: a data holder stays hidden
+    EXPECT_EQ(dialog.GetDlgItem(9999), nullptr);  // callers test for controls a page lacks
 
     auto* listCombo = static_cast<CComboBox*>(dialog.GetDlgItem(1008));
     ASSERT_EQ(listCombo->GetCount(), 3);
