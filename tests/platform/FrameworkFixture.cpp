@@ -1,8 +1,12 @@
 #include "tests/platform/FrameworkFixture.h"
 
+#include <fstream>
+#include <sstream>
+
 #include "platform/DC.h"
 #include "platform/GuiRuntime.h"
 #include "platform/Resources.h"
+#include "tests/support/TestDatabase.h"
 
 IMPLEMENT_DYNCREATE(TestDoc, CDocument)
 IMPLEMENT_DYNCREATE(DrawingView, CView)
@@ -13,7 +17,6 @@ IMPLEMENT_DYNCREATE(TestTree, CTreeView)
 IMPLEMENT_DYNCREATE(TestFrame, CFrameWnd)
 
 int TestDoc::instances = 0;
-int TestDoc::newDocuments = 0;
 int DrawingView::destroyed = 0;
 
 std::vector<std::string>& CallLog() {
@@ -32,11 +35,6 @@ const MessageMap& TestDoc::GetMessageMap() const {
         OnCommand(ID_DOC_COMMAND, &TestDoc::OnDocCommand),
     });
     return map;
-}
-
-BOOL TestDoc::OnNewDocument() {
-    ++newDocuments;
-    return CDocument::OnNewDocument();
 }
 
 void TestDoc::OnDocCommand() { Log("doc", ID_DOC_COMMAND); }
@@ -62,15 +60,9 @@ void DrawingView::OnInitialUpdate() {
 }
 
 void DrawingView::OnDraw(CDC* dc) {
-    if (dc->IsPrinting()) {
-        ++printedDraws;
-        dc->GetClipBox(&lastPrintArea);
-    } else {
-        ++screenDraws;
-    }
-    CRect area;
-    GetClientRect(&area);
-    dc->DrawText("Модулът е в процес на разработка.", &area, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    if (!dc->IsPrinting()) return;
+    ++printedDraws;
+    dc->GetClipBox(&lastPrintArea);
 }
 
 void DrawingView::OnViewCommand() { Log("view", ID_VIEW_COMMAND); }
@@ -119,7 +111,6 @@ BOOL TestSplitter::ReplaceView(int row, int col, const CRuntimeClass* viewClass,
     auto* view = dynamic_cast<CView*>(GetPane(row, col));
     if (wasActive) frame->SetActiveView(view);
     RecalcLayout();
-    view->SendMessage(WM_PAINT);
     return TRUE;
 }
 
@@ -144,9 +135,6 @@ int TestFrame::OnCreate(LPCREATESTRUCT createStruct) {
         return -1;
     static const UINT indicators[] = {ID_SEPARATOR, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
     if (!statusBar.Create(this) || !statusBar.SetIndicators(indicators, 4)) return -1;
-    toolBar.EnableDocking(CBRS_ALIGN_ANY);
-    EnableDocking(CBRS_ALIGN_ANY);
-    DockControlBar(&toolBar);
     return 0;
 }
 
@@ -164,7 +152,6 @@ BOOL TestFrame::OnCreateClient(LPCREATESTRUCT, CCreateContext* context) {
 
 const MessageMap& TestApp::GetMessageMap() const {
     static const MessageMap map(CWinApp::GetMessageMap(), {
-        OnCommand(ID_FILE_NEW, &CWinApp::OnFileNew),
         OnCommand(ID_APP_COMMAND, &TestApp::OnAppCommand),
         OnCommand(ID_SHARED_COMMAND, &TestApp::OnSharedCommand),
     });
@@ -180,11 +167,7 @@ void RegisterFrameResources() {
     RegisterStrings({
         {kFrameResource, "Тест\n\nТест\n\n\nTest.Document\nTest Document"},
         {AFX_IDS_IDLEMESSAGE, "Готов"},
-        {ID_VIEW_COMMAND, "Команда на изгледа.\nИзглед"},
         {ID_DOC_COMMAND, "Команда на документа.\nДокумент"},
-        {ID_APP_COMMAND, "Команда на приложението.\nПриложение"},
-        {ID_REFUSED_COMMAND, "Забранена команда.\nЗабранена"},
-        {ID_NOBODY_COMMAND, "Команда без изпълнител.\nНикой"},
     });
     RegisterMenu({kFrameResource, {
         MenuPopup("&Файл", {
@@ -192,18 +175,13 @@ void RegisterFrameResources() {
             MenuItem("&Документ", ID_DOC_COMMAND),
             MenuSeparator(),
             MenuItem("Никой", ID_NOBODY_COMMAND),
-            MenuItem("Из&ход", ID_APP_EXIT),
         }),
         MenuPopup("&Изглед", {
             MenuItem("Лента с инструменти", ID_VIEW_TOOLBAR),
-            MenuItem("Лента за състояние", ID_VIEW_STATUS_BAR),
-        }),
-        MenuPopup("&Помощ", {
-            MenuItem("&За програмата...", ID_APP_ABOUT),
         }),
     }});
     RegisterAccelerators({kFrameResource, {
-        {FCONTROL, 'N', ID_FILE_NEW},
+        {FCONTROL, 'A', ID_APP_COMMAND},
         {FCONTROL, 'C', ID_EDIT_COPY},
         {FCONTROL, 'R', ID_REFUSED_COMMAND},
         {FVIRTKEY, VK_F6, ID_NEXT_PANE},
@@ -229,4 +207,32 @@ void FrameworkTest::TearDown() {
     if (app && app->m_pMainWnd) app->m_pMainWnd->SendMessage(WM_CLOSE);
     app.reset();
     GuiRuntime::PumpMessages();
+}
+
+// ---- printing -------------------------------------------------------------------------
+
+PrintSeam::PrintSeam(BOOL answer) : answer(answer), folder(MakeTempFolder().GetString()) {
+    SetPrintOutputFile(file.string().c_str());
+    SetPrintDialogHandler([this](PrintDialogKind kind, CPrintInfo* info) {
+        asked.push_back(kind);
+        if (info) lastMaxPage = info->GetMaxPage();
+        return this->answer;
+    });
+}
+
+PrintSeam::~PrintSeam() {
+    SetPrintDialogHandler({});
+    SetPrintOutputFile("");
+    std::filesystem::remove_all(folder);
+}
+
+int PrintSeam::PdfPages() const {
+    std::stringstream bytes;
+    bytes << std::ifstream(file, std::ios::binary).rdbuf();
+    const std::string pdf = bytes.str();
+    if (pdf.rfind("%PDF", 0) != 0) return -1;
+    int pages = 0;
+    for (const char* mark : {"/Type /Page\n", "/Type /Page ", "/Type /Page/", "/Type /Page>"})
+        for (size_t at = pdf.find(mark); at != std::string::npos; at = pdf.find(mark, at + 1)) ++pages;
+    return pages;
 }

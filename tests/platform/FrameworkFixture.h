@@ -4,6 +4,7 @@
 // on the right), and view classes whose run-time records name bases as the program's do.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +13,7 @@
 #include "platform/CtrlView.h"
 #include "platform/DocTemplate.h"
 #include "platform/FrameWnd.h"
+#include "platform/Printing.h"
 #include "platform/Splitter.h"
 #include "platform/WinApp.h"
 
@@ -32,10 +34,8 @@ public:
     TestDoc() { ++instances; }
     ~TestDoc() override { --instances; }
     const MessageMap& GetMessageMap() const override;
-    BOOL OnNewDocument() override;
 
     static int instances;
-    static int newDocuments;
 
 private:
     void OnDocCommand();
@@ -50,7 +50,6 @@ public:
     void OnDraw(CDC* dc) override;
 
     int initialUpdates = 0;
-    int screenDraws = 0;
     int printedDraws = 0;
     CRect lastPrintArea;
     static int destroyed;
@@ -132,4 +131,19 @@ protected:
 
     std::unique_ptr<TestApp> app;
     TestFrame* frame = nullptr;
+};
+
+// Print dialogs answered as the test says, and what is printed written to a PDF file in a
+// folder of the test's own (test programs of several checkouts may run at once).
+class PrintSeam {
+public:
+    explicit PrintSeam(BOOL answer = TRUE);
+    ~PrintSeam();
+    int PdfPages() const;  // -1 when no PDF was written
+
+    BOOL answer;
+    std::vector<PrintDialogKind> asked;
+    UINT lastMaxPage = 0;  // the page count the last dialog was told
+    const std::filesystem::path folder;
+    const std::filesystem::path file = folder / "print.pdf";
 };
