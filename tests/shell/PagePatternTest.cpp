@@ -27,6 +27,10 @@ TEST(PageValues, ATotalIsEmptyWhenItIsZero) {
     EXPECT_EQ(TotalText(counts), "");
     for (const char* count : {"3", "12а", "-1"}) counts.Add(count);
     EXPECT_EQ(TotalText(counts), "14");
+    // Each count is capped, the sum is not: it passes what an int holds.
+    CStringArray large;
+    for (const char* count : {"99999999999", "1"}) large.Add(count);
+    EXPECT_EQ(TotalText(large), "2147483648");
 }
 
 TEST(PageValues, TickedBoxesAreKeptAsNumbersInOneText) {
