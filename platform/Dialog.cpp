@@ -136,6 +136,7 @@ BOOL CDialog::CreateDialogWindow(CWnd* parent, bool modal) {
 
     const CSize size = CreateDialogControls(this, *dialogTemplate);
     dialog->resize(size.cx, size.cy);
+    // Without a sizing frame the user cannot drag the size; MoveWindow and SetWindowPos still set it.
     if (!(style & WS_THICKFRAME)) dialog->setFixedSize(size.cx, size.cy);
     CenterWindow();
 

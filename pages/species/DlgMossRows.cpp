@@ -108,10 +108,12 @@ BOOL CDlg_Moss_Tuft::OnInitDialog() {
             rect.OffsetRect(0, -kGap);
             item->MoveWindow(&rect);
         }
-        // The window shrinks by what the buttons moved, so their margin below stays.
+        // The window shrinks by what the buttons moved, so their margin below stays, and is
+        // centred again, where every row dialog opens.
         CRect window;
         GetWindowRect(&window);
         SetWindowPos(nullptr, 0, 0, window.Width(), window.Height() - kGap, SWP_NOMOVE | SWP_NOZORDER);
+        CenterWindow();
     }
     return result;
 }

@@ -613,8 +613,14 @@ void SetGeometryOf(WindowState& state, const QRect& rect) {
         const QRect frame = w->frameGeometry();
         const QRect inner = w->geometry();
         w->move(rect.topLeft());
-        w->resize(std::max(0, rect.width() - (frame.width() - inner.width())),
-                  std::max(0, rect.height() - (frame.height() - inner.height())));
+        const QSize size(std::max(0, rect.width() - (frame.width() - inner.width())),
+                         std::max(0, rect.height() - (frame.height() - inner.height())));
+        // A window the user may not size (a dialog without a sizing frame) is still sized by
+        // its own program, and stays fixed at the new size.
+        if (w->minimumSize() == w->maximumSize())
+            w->setFixedSize(size);
+        else
+            w->resize(size);
         return;
     }
     if (state.kind == WindowKind::ComboBox) {

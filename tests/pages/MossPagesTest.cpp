@@ -181,6 +181,33 @@ TEST_F(MossPages, TuftSituationsAreFilteredAndTuftsAskOnlyForTheirArea) {
     EXPECT_EQ(tufts.Turfs[1], (CMoss04Row{"12.5", -1, ""}));
 }
 
+// Without the spore answer the tuft dialog closes the gap the answer leaves: as much smaller
+// as its buttons move up, the margin below them kept, and centred like the full one.
+TEST_F(MossPages, ATuftDialogWithoutTheSporeAnswerShrinksAndStaysCentred) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_04));
+    struct Shown {
+        CRect window, client, ok;
+    };
+    const auto open = [this](int sporeFlag) {
+        Shown seen;
+        const ModalRun script([&seen](CDialog& shown) {
+            shown.GetWindowRect(&seen.window);
+            shown.GetClientRect(&seen.client);
+            shown.GetDlgItem(IDOK)->GetWindowRect(&seen.ok);
+            shown.ScreenToClient(&seen.ok);
+            shown.PressButton(IDCANCEL);
+        });
+        Tuft(nullptr, sporeFlag, page).DoModal();
+        return seen;
+    };
+    const Shown full = open(1), small = open(0);
+    EXPECT_EQ(small.window.Size(), CSize(full.window.Width(), full.window.Height() - Tuft::kGap));
+    EXPECT_EQ(small.ok.top, full.ok.top - Tuft::kGap);
+    EXPECT_EQ(small.client.bottom - small.ok.bottom, full.client.bottom - full.ok.bottom);
+    EXPECT_NEAR(small.window.CenterPoint().x, full.window.CenterPoint().x, 1);
+    EXPECT_NEAR(small.window.CenterPoint().y, full.window.CenterPoint().y, 1);
+}
+
 TEST_F(MossPages, CompanionsAreListedOnceAndTheHiddenValuesPassThrough) {
     doc.SpecData_Moss_05.Area = "кв.м";
     doc.SpecData_Moss_05.Attendants.Add({"Anomodon viticulosus", 1001, " 7"});

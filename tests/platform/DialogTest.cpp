@@ -138,6 +138,23 @@ TEST(DialogTemplate, PositionsAreDialogUnitsOfTheFont) {
     EXPECT_EQ(RectInParent(dialog.GetDlgItem(1001)), DialogUnitsToPixels(kFields.font, {40, 7, 100, 12}));
 }
 
+TEST(DialogTemplate, ADialogWithoutASizingFrameIsSizedByItsOwnCodeOnly) {
+    CFieldsDialog dialog;
+    ASSERT_TRUE(dialog.Create(kFieldsDialog));
+    CRect before;
+    dialog.GetWindowRect(&before);
+    dialog.SetWindowPos(nullptr, 0, 0, before.Width(), before.Height() - 40, SWP_NOMOVE | SWP_NOZORDER);
+    CRect after;
+    dialog.GetWindowRect(&after);
+    EXPECT_EQ(after, CRect(before.left, before.top, before.right, before.bottom - 40));
+    dialog.MoveWindow(10, 20, 250, 120);
+    dialog.GetWindowRect(&after);
+    EXPECT_EQ(after, CRect(10, 20, 260, 140));
+    const QWidget* window = TopWidgetOf(&dialog);
+    EXPECT_EQ(window->minimumSize(), window->maximumSize());  // the user still cannot drag it
+    dialog.DestroyWindow();
+}
+
 // ---- data exchange --------------------------------------------------------------------
 
 class DataExchange : public ::testing::Test {
