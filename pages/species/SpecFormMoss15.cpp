@@ -54,7 +54,7 @@ void CSpecForm_Moss_15::DoDataExchange(CDataExchange* pDX) {
 
 void CSpecForm_Moss_15::PreparePage() {
     m_species.Setup();
-    SetupPageGrid(m_tuftGrid, {{"Площ на чимчето (кв.см)", 150}, {"Присъствие на архегониеносци", 180}});
+    SetupPageGrid(m_tuftGrid, {{"Площ(кв.см)", 180}, {"Присъствие на архегониеносци", 150}});
     FillComboFromColumns(m_exposure, "ID", "Name", "nMossExposure");
     FillComboFromColumns(m_rocks, "ID", "Name", "nMossYesNo");
     FillComboFromColumns(m_soil, "ID", "Name", "nMossSoil");

@@ -431,6 +431,11 @@ TEST_F(MossPages14, SoilTuftsNeedAreaAndArchegonia) {
         shown.PressButton(IDOK);
     });
     Click(*page, CSpecForm_Moss_15::IDC_ADD_TUFT);
+    CGridCtrl& tufts = dynamic_cast<CSpecForm_Moss_15*>(page)->m_tuftGrid;
+    EXPECT_EQ(GridRows(tufts), std::vector<CString>{"1|12.5|да"});
+    EXPECT_EQ(std::tuple(tufts.GetItemText(0, 1), tufts.GetColumnWidth(1), tufts.GetItemText(0, 2)),
+              std::tuple(CString("Площ(кв.см)"), 180, CString("Присъствие на архегониеносци")));
+    EXPECT_GE(tufts.GetColumnWidth(2), 150);  // the last column fills the table
     Keys(*page, CSpecForm_Moss_15::IDC_TREES, "101");
     Leave();
     EXPECT_EQ(boxes.Texts(), (std::vector<CString>{CDlg_Moss_AddTuft::kAreaRequired, CDlg_Moss_AddTuft::kArchegoniaRequired,
