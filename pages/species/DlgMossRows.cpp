@@ -50,6 +50,12 @@ BOOL CDlg_Moss_AddSpecies::ShowRow() {
     return FALSE;
 }
 
+void CDlg_Moss_AddSpecies::TakeRow() {
+    m_pair.Take(m_row.Name_lat, m_row.ID_lat, m_row.Name_bg, m_row.ID_bg);
+    // Both lists name one table's species: one without a Bulgarian name still carries its ID.
+    if (m_pair.m_bulgarian.GetCurSel() == CB_ERR) m_row.ID_bg = m_row.ID_lat;
+}
+
 // ---- CDlg_Moss_Companion ----
 
 CDlg_Moss_Companion::CDlg_Moss_Companion(const CMoss05Row* row, CWnd* parent)

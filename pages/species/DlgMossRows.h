@@ -27,7 +27,7 @@ protected:
     void FillLists() override;
     BOOL ShowRow() override;
     BOOL CheckInput() override { return m_pair.CheckChosen(); }
-    void TakeRow() override { m_pair.Take(m_row.Name_lat, m_row.ID_lat, m_row.Name_bg, m_row.ID_bg); }
+    void TakeRow() override;
 
 private:
     int m_listKind;

@@ -36,5 +36,4 @@ BOOL CMossSpeciesPair::CheckChosen() const {
 void CMossSpeciesPair::Take(CString& latinName, int& latinId, CString& bulgarianName, int& bulgarianId) const {
     CComboHelpers::GetSelection(m_latin, latinId, latinName);
     CComboHelpers::GetSelection(m_bulgarian, bulgarianId, bulgarianName);
-    if (m_bulgarian.GetCurSel() == CB_ERR) bulgarianId = latinId;  // a species without a Bulgarian name
 }

@@ -17,6 +17,7 @@ public:
     // FALSE, after "Моля изберете вид!", without a Latin choice. A species that has no
     // Bulgarian name stands only in the Latin list and may still be chosen.
     BOOL CheckChosen() const;
+    // Each list's choice: its item data and text, -1 and "" where it has none.
     void Take(CString& latinName, int& latinId, CString& bulgarianName, int& bulgarianId) const;
 
     CSearchComboBox m_bulgarian;

@@ -5,6 +5,7 @@
 // trees rule of the bog (08 to 13); the signed fields of the bog, the trees' part locked with
 // its box, and the variant steps that edit the records of pages 02, 05 and 14 (14 to 23).
 #include "controls/PercentEdit.h"
+#include "pages/species/DlgMossAddTree.h"
 #include "pages/species/DlgMossAddTuft.h"
 #include "pages/species/DlgMossColony.h"
 #include "pages/species/DlgMossRows.h"
@@ -444,6 +445,22 @@ TEST_F(MossPages14, SoilTuftsNeedAreaAndArchegonia) {
     ASSERT_EQ(soil.Arhegons.GetSize(), 1);
     EXPECT_EQ(soil.Arhegons[0], (CMoss15Row{"12.5", 1, "да"}));
     EXPECT_EQ(soil.TreePercent, "10");
+}
+
+// A tree known by its Latin name alone: the host-tree row has no Bulgarian choice, while the
+// species row names it by its one ID in both places.
+TEST_F(MossPages14, ATreeWithoutABulgarianNameLeavesTheHostTreesBulgarianChoiceEmpty) {
+    Exec("update _AllTreesMoss set Name_bg = NULL where ID = 3");
+    const ModalRun script([](CDialog& shown) {
+        Choose(shown, CDlg_Moss_AddTree::IDC_LATIN, 3);
+        shown.PressButton(IDOK);
+    });
+    CDlg_Moss_AddTree tree(nullptr);
+    ASSERT_EQ(tree.DoModal(), IDOK);
+    EXPECT_EQ(tree.m_row, (CMoss17TreeRow{3, "Picea abies", -1, "", "", ""}));
+    CDlg_Moss_AddSpecies species(AddSpecies::kTreeList, nullptr);
+    ASSERT_EQ(species.DoModal(), IDOK);
+    EXPECT_EQ(species.m_row, (CMossSpeciesRow{"Picea abies", 3, "", 3}));
 }
 
 TEST_F(MossPages14, ColoniesFollowTheirTreeWhenATreeIsDeleted) {
