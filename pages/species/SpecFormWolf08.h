@@ -9,6 +9,8 @@ public:
 
     CSpecForm_Wolf_08();
 
+    const MessageMap& GetMessageMap() const override;
+
 protected:
     CString& Notes() const override;
     int& Presence() const override;

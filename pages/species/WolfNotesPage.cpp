@@ -36,6 +36,11 @@ void CWolfPresencePage::DoDataExchange(CDataExchange* pDX) {
     DDX_Check(pDX, m_checkId, m_presence);
 }
 
+void CWolfPresencePage::PreparePage() {
+    LoadFromDocument();
+    OnPresenceClicked();
+}
+
 void CWolfPresencePage::LoadRecord() {
     m_presence = Presence();
     CWolfNotesPage::LoadRecord();

@@ -42,12 +42,18 @@ private:
     CString m_count;
 };
 
+// The box's click, named in each page's message map, only reads the controls back; the page
+// runs it once when it starts.
 class CWolfPresencePage : public CWolfNotesPage {
+public:
+    void OnPresenceClicked() { UpdateData(TRUE); }
+
 protected:
     CWolfPresencePage(UINT templateId, int checkId) : CWolfNotesPage(templateId), m_checkId(checkId) {}
 
     virtual int& Presence() const = 0;
 
+    void PreparePage() override;
     void LoadRecord() override;
     void SaveRecord() override;
     void DoDataExchange(CDataExchange* pDX) override;

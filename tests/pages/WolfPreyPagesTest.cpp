@@ -16,6 +16,27 @@
 #include "pages/species/SpecFormWolf12.h"
 #include "tests/pages/PageFixture.h"
 
+// The hybrids and stray dogs pages, counting each time they read their controls back.
+template <class Page>
+class CReadCounting : public Page {
+public:
+    int reads = 0;
+
+protected:
+    void DoDataExchange(CDataExchange* pDX) override {
+        if (pDX->m_bSaveAndValidate) ++reads;
+        Page::DoDataExchange(pDX);
+    }
+};
+class CReadCountingWolf08 : public CReadCounting<CSpecForm_Wolf_08> {
+    DECLARE_DYNCREATE(CReadCountingWolf08)
+};
+IMPLEMENT_DYNCREATE(CReadCountingWolf08, CSpecForm_Wolf_08)
+class CReadCountingWolf09 : public CReadCounting<CSpecForm_Wolf_09> {
+    DECLARE_DYNCREATE(CReadCountingWolf09)
+};
+IMPLEMENT_DYNCREATE(CReadCountingWolf09, CSpecForm_Wolf_09)
+
 namespace {
 
 constexpr COLORREF kGrey = RGB(192, 192, 192);
@@ -88,6 +109,24 @@ TEST_F(WolfPreyPageTest, ASwitchedOffListIsGreyedButKeepsItsRowsAndASpeciesMaySt
     Leave();
     EXPECT_EQ(doc.SpecData_Wolf_08.CheckWolfHybrids, 1);
     EXPECT_TRUE(boxes.Texts().empty());
+}
+
+// The hidden presence box is read back once as the page starts and on each click.
+TEST_F(WolfPreyPageTest, ThePresencePagesReadTheirBoxAtTheStartAndOnItsClick) {
+    const std::pair<const CRuntimeClass*, int> pages[] = {{RUNTIME_CLASS(CReadCountingWolf08), CSpecForm_Wolf_08::IDC_PRESENCE},
+                                                          {RUNTIME_CLASS(CReadCountingWolf09), CSpecForm_Wolf_09::IDC_PRESENCE}};
+    for (const auto& [pageClass, box] : pages) {
+        ShowPage(pageClass);
+        const auto reads = [this] {
+            if (auto* hybrids = dynamic_cast<CReadCountingWolf08*>(page)) return hybrids->reads;
+            return dynamic_cast<CReadCountingWolf09&>(*page).reads;
+        };
+        EXPECT_EQ(reads(), 1) << box;
+        Tick(*page, box);
+        EXPECT_EQ(reads(), 2) << box;
+        Leave();
+    }
+    EXPECT_EQ(std::pair(doc.SpecData_Wolf_08.CheckWolfHybrids, doc.SpecData_Wolf_09.CheckRambleDogs), std::pair(1, 1));
 }
 
 TEST_F(WolfPreyDialogTest, PreyRulesComeInOrderAndTheOtherDialogsNameTheirAnswers) {
