@@ -129,6 +129,28 @@ TEST_F(WolfPreyPageTest, ThePresencePagesReadTheirBoxAtTheStartAndOnItsClick) {
     EXPECT_EQ(std::pair(doc.SpecData_Wolf_08.CheckWolfHybrids, doc.SpecData_Wolf_09.CheckRambleDogs), std::pair(1, 1));
 }
 
+// The killed wolves show the weight before the colour, the scats their size before the
+// colour, whatever order their records keep.
+TEST_F(WolfPreyPageTest, KilledWolvesAndScatsShowTheirColumnsInTheFormsOrder) {
+    const auto headingsAndRows = [this](int gridId) {
+        CGridCtrl& grid = *dynamic_cast<CGridCtrl*>(page->GetDlgItem(gridId));
+        CString headings = grid.GetItemText(0, 0);
+        for (int column = 1; column < grid.GetColumnCount(); ++column) headings += "|" + grid.GetItemText(0, column);
+        std::vector<CString> rows{headings};
+        for (const CString& row : GridRows(grid)) rows.push_back(row);
+        return rows;
+    };
+    doc.SpecData_Wolf_10.Killed.Add({1, "Ж", "3", "сива", "41", 0, "Да", 1, "Не"});
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_10));
+    EXPECT_EQ(headingsAndRows(CSpecForm_Wolf_10::IDC_GRID),
+              (std::vector<CString>{"\n№|\nПол|\nВъзраст|\nТегло(кг.)|\nОкраска|Първи пръст\nна преден крак|Първи пръст\nна заден крак",
+                                    "1|Ж|3|41|сива|Да|Не"}));
+    doc.SpecData_Wolf_12.Shits.Add({"кафяв", "сърна", "12", "3", 0, "Да"});
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_12));
+    EXPECT_EQ(headingsAndRows(CSpecForm_Wolf_12::IDC_GRID),
+              (std::vector<CString>{"№|Дължина(см)|Ширина(см)|Цвят|Козина(от какво)|Кости", "1|12|3|кафяв|сърна|Да"}));
+}
+
 TEST_F(WolfPreyDialogTest, PreyRulesComeInOrderAndTheOtherDialogsNameTheirAnswers) {
     CDlg_Wolf_PreyBySex bySex;
     InDialog<CDlg_Wolf_PreyBySex>([&] { EXPECT_EQ(bySex.DoModal(), IDOK); }, [&](CDlg_Wolf_PreyBySex& dialog) {
