@@ -70,6 +70,45 @@ TEST_F(MossReports14, TuftAreasAndBogSpeciesHaveNoLimitTheOthersStopAtTen) {
     EXPECT_EQ(Count(Sent(FillMossHabitat17), "PARAM_AREA_6"), 10);
 }
 
+TEST_F(MossReports14, TheBogOfPage12PrintsItsTenValuesInTheFormsOrder) {
+    CSpecData_Moss_12& bog = doc->SpecData_Moss_12;
+    bog.TorfArea = "2";
+    bog.Tilt = "5";
+    bog.ExposureIDName = "С";
+    bog.Relief = "равно";
+    bog.Chanel = "канал";
+    bog.PH = "6.5";
+    bog.Nitrates = "n3";
+    bog.Nitrites = "n2";
+    bog.Phosphates = "p";
+    bog.Depth = "40";
+    EXPECT_EQ(Sent(FillMossHabitat12),
+              (Texts{"PARAM_AREA;2;TRUE", "PARAM_TERRAIN;5;TRUE", "PARAM_EXPOSURE;С;TRUE", "PARAM_RELIEF;равно;TRUE",
+                     "PARAM_CANAL;канал;TRUE", "PARAM_WI_1;6.5;TRUE", "PARAM_WI_2;n3;TRUE", "PARAM_WI_3;n2;TRUE",
+                     "PARAM_WI_4;p;TRUE", "PARAM_PUDDLE;40;TRUE"}));
+}
+
+TEST_F(MossReports14, CompanionsTuftsStumpsArchegoniaAndHostTreesStopAtTenRows) {
+    for (int i = 1; i <= 12; ++i) {
+        doc->SpecData_Moss_05.Attendants.Add({"Hypnum", i, ""});
+        doc->SpecData_Moss_07.TurfProperties.Add({"3", 1, "да"});
+        doc->SpecData_Moss_09.Stubs.Add({0, "30", "4", "12"});
+        doc->SpecData_Moss_15.GrassBush.Add({"Carex", i, "", i});
+        doc->SpecData_Moss_15.Arhegons.Add({"7", 1, "да"});
+        doc->SpecData_Moss_17.Trees.Add({i, "Fagus sylvatica", i, "бук", "40", "20"});
+    }
+    EXPECT_EQ(Count(Sent(FillMossHabitat05), "PARAM_ACCOMPANY_NAME_"), 10);
+    const Texts tufts = Sent(FillMossHabitat07);
+    EXPECT_EQ(std::pair(Count(tufts, "PARAM_AREA_"), Count(tufts, "PARAM_SPORE_")), std::pair(10L, 10L));
+    const Texts stumps = Sent(FillMossHabitat09);
+    EXPECT_EQ(std::pair(Count(stumps, "PARAM_DIAMETER_"), Count(stumps, "PARAM_DECOMP_")), std::pair(10L, 10L));
+    const Texts soil = Sent(FillMossHabitat15);
+    EXPECT_EQ(std::tuple(Count(soil, "PARAM_BUSH_"), Count(soil, "PARAM_AREA_"), Count(soil, "PARAM_ARH_")),
+              std::tuple(10L, 10L, 10L));
+    const Texts hosts = Sent(FillMossHabitat17);
+    EXPECT_EQ(std::pair(Count(hosts, "PARAM_HIGH_"), Count(hosts, "PARAM_NAME_2")), std::pair(10L, 10L));
+}
+
 TEST_F(MossReports14, FormTypesThreeFiveAndEightPrintTheirBlocksInTheirPlaces) {
     const auto contains = [](const Texts& all, const Texts& part) {
         return std::search(all.begin(), all.end(), part.begin(), part.end()) != all.end();
