@@ -160,6 +160,34 @@ TEST_F(SharedBlocksTest, BlocksSkipWhatTheFormLacksAndStopAtTheirLimits) {
     EXPECT_EQ(SharedBlocks()[6], "PARAM_CITY;;TRUE");
 }
 
+// The header of the wolf, bear and goat reports, whose sections print their own places.
+TEST_F(SharedBlocksTest, TheAreaHeaderNamesTheRegionBeforeTheTeam) {
+    doc = NewDocument(35);
+    CCommonData_01& place = doc->CommonData_01;
+    place.EKNM_ProvinceIDName = "Пловдив";
+    place.EKNM_MunicipalityIDName = "Асеновград";
+    place.NUTS_IDName = "BG421 Пловдив";
+    place.RIOSW_ID_Name = "РИОСВ - Пловдив";
+    place.RUG_IDName = "РДГ Пловдив";
+    doc->CommonData_02.Cloudness = 2;
+    doc->CommonData_02.Wind = 2;
+    doc->CommonData_02.Rainfall = "сняг";
+    doc->CommonData_04.BioRegionID = 0;
+    doc->CommonData_05.NP_IDName = "Рила";
+    doc->CommonData_05.Ramsar_IDName = "Сребърна";
+    doc->CommonData_06.Observers.Add(Person(1, "Иван", "Петров", "БАН"));
+    const Texts region{"PARAM_PROVINCE;Пловдив;TRUE", "PARAM_MUNICIPALITY;Асеновград;TRUE", "PARAM_NUTS;BG421;TRUE",
+                       "PARAM_RIOSW;РИОСВ - Пловдив;TRUE", "PARAM_RUG;РДГ Пловдив;TRUE", "PARAM_BIO_REGION1;x;TRUE",
+                       "PARAM_BIO_REGION2;;TRUE", "PARAM_BIO_REGION3;;TRUE"};
+    const Texts weather{"PARAM_METERO1;2;TRUE", "PARAM_METERO2;силен;TRUE", "PARAM_METERO3;сняг;TRUE"};
+    const Texts areasAndTeam{"PARAM_PU;;TRUE", "PARAM_NP;Рила;TRUE", "PARAM_PP;;TRUE", "PARAM_RESERVE;;TRUE",
+                             "PARAM_PR;;TRUE", "PARAM_PZ;;TRUE", "PARAM_ZM;;TRUE", "PARAM_CORINE;;TRUE", "PARAM_OVM;;TRUE",
+                             "PARAM_NATURE2000;;TRUE", "PARAM_RAMSAS;Сребърна;TRUE", "PARAM_EKIP1;Иван  Петров;TRUE",
+                             "PARAM_INSTITUTION1;БАН;TRUE"};
+    EXPECT_EQ(Sent([](CReportParameters& r) { r.FillAreaHeader(false); }), Join({region, areasAndTeam}));
+    EXPECT_EQ(Sent([](CReportParameters& r) { r.FillAreaHeader(true); }), Join({region, weather, areasAndTeam}));
+}
+
 TEST_F(ReportTest, ValuesArePreparedForTheControlsSemicolonsAndLength) {
     auto doc = NewDocument(11);
     std::vector<std::string> texts;
