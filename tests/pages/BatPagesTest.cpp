@@ -92,6 +92,37 @@ TEST_F(BatPagesTest, AddSpeciesDialogTrimsTheCountAndOffersOnlyThePagesMethods) 
     EXPECT_EQ(dialog.m_row.Count, 25);
 }
 
+TEST_F(BatPagesTest, AddSpeciesDialogNamesTheWetlandMethodsAndHidesTheFifthBox) {
+    std::vector<CString> captions;
+    std::vector<bool> fifthShown;
+    const ModalRun script([&](CDialog& shown) {
+        for (int box = 0; box < kCaveMethods; ++box) captions.push_back(TextOf(shown, CDlg_Bat_AddSpecies::IDC_FIRST_METHOD + box));
+        fifthShown.push_back(IsShown(shown, CDlg_Bat_AddSpecies::IDC_FIRST_METHOD + 4));
+        shown.PressButton(IDCANCEL);
+    });
+    CDlg_Bat_AddSpecies(kWetlandMethods, nullptr, TRUE, FALSE).DoModal();
+    CDlg_Bat_AddSpecies(kCaveMethods, nullptr, FALSE, FALSE).DoModal();
+    EXPECT_EQ(captions, (std::vector<CString>{"1. Трансект с ултразвуков детектор", "2. Точка с ултразвуков детектор",
+                                             "3. Улов с мрежи за прилепи", "4. Косвени данни", "5. Косвени данни",
+                                             "1. Пряко наблюдение", "2. Преброяване по снимка", "3. Мрежи за прилепи",
+                                             "4. Комбинирано", "5. Косвени данни"}));
+    EXPECT_EQ(fifthShown, (std::vector<bool>{false, true}));
+}
+
+TEST_F(BatPagesTest, WithNoMethodTickedOnThePageTheChoiceOffersNoneAndGivesNoMethods) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Bat_01_Forest));
+    using Page = CSpecForm_Bat_01_Forest;
+    Tick(*page, Page::IDC_BAT2);
+    Flags offered;
+    const ModalRun script([&offered](CDialog& shown) {
+        offered = EnabledStates(shown, CDlg_Choice::IDC_FIRST_METHOD, kForestMethods);
+        shown.PressButton(IDOK);
+    });
+    Click(*page, Page::IDC_BAT2_CHOOSE);
+    EXPECT_EQ(offered, (Flags{0, 0, 0, 0}));
+    EXPECT_EQ(TextOf(*page, Page::IDC_BAT2_METHODS), "");
+}
+
 TEST_F(BatPagesTest, HouseDialogsCheckTheirFieldsAndCountsTakeDigitsOnly) {
     const ModalRun addHouse([](CDialog& shown) {
         shown.SetDlgItemText(CDlg_BatHouse_Add::IDC_NUMBER, "   ");
