@@ -90,11 +90,20 @@ int MakeMessages(CWnd* hwnd, QEvent* event, MSG (&messages)[2]) {
     }
 }
 
+// Whether `upper` holds `lower`, however deep and across pop-up windows (a combo box's list).
+bool Holds(const QWidget* upper, const QWidget* lower) {
+    for (const QWidget* w = lower ? lower->parentWidget() : nullptr; w != nullptr; w = w->parentWidget())
+        if (w == upper) return true;
+    return false;
+}
+
 // Offers the messages to the window and its parents, up to its top-level window. TRUE
-// when one consumed them.
+// when one consumed them. Keys go first to the window that takes them (the edit field of a
+// combo box).
 bool PreTranslate(QWidget* receiver, QEvent* event) {
     WindowState* state = WindowState::Find(receiver);
-    CWnd* target = state ? state->Primary() : nullptr;
+    const bool key = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    CWnd* target = state ? (key ? state->KeyboardWindow() : state->Primary()) : nullptr;
     if (!target) return false;
     MSG messages[2];
     const int count = MakeMessages(target, event, messages);
@@ -103,7 +112,10 @@ bool PreTranslate(QWidget* receiver, QEvent* event) {
             QWidget* widget = TopWidgetOf(wnd);
             if (wnd->PreTranslateMessage(&messages[i])) return true;
             if (!widget || widget->isWindow()) break;
-            wnd = wnd->GetParent();
+            CWnd* parent = wnd->GetParent();
+            // Each step goes up the widget tree, so the walk ends whatever a window answers.
+            if (parent && !Holds(TopWidgetOf(parent), widget)) break;
+            wnd = parent;
         }
     }
     return false;

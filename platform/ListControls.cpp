@@ -10,6 +10,7 @@
 #include "qt/GdiAccess.h"
 #include "qt/TextInput.h"
 #include "qt/WidgetAccess.h"
+#include "qt/WidgetFactory.h"
 #include "qt/WindowState.h"
 
 IMPLEMENT_DYNAMIC(CComboBox, CWnd)
@@ -19,6 +20,16 @@ namespace {
 
 const char* const kDroppedWidthProperty = "quorin_dropped_width";
 const char* const kExtentProperty = "quorin_extent";
+
+// The width a list can be scrolled over horizontally; the bar appears only when the list may
+// scroll (WS_HSCROLL) and is narrower than the extent.
+void SetListExtent(QAbstractItemView* list, bool mayScroll, int extent) {
+    list->setProperty(kExtentProperty, extent);
+    const bool scrolls = mayScroll && extent > list->viewport()->width();
+    list->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+}
+
+int ListExtent(const QAbstractItemView* list) { return list ? list->property(kExtentProperty).toInt() : 0; }
 
 // The entries of a combo box or a list box, as rows of its model.
 class Entries {
@@ -237,6 +248,22 @@ void CComboBox::ShowDropDown(BOOL show) {
     }
 }
 
+int CComboBox::SetItemHeight(int index, UINT height) {
+    QComboBox* combo = ComboOf(this);
+    if (!combo || index != -1) return CB_ERR;
+    SetSelectionFieldHeight(combo, static_cast<int>(height));
+    return 0;
+}
+
+void CComboBox::SetHorizontalExtent(UINT extent) {
+    if (QComboBox* combo = ComboOf(this)) SetListExtent(combo->view(), GetStyle() & WS_HSCROLL, static_cast<int>(extent));
+}
+
+UINT CComboBox::GetHorizontalExtent() const {
+    QComboBox* combo = ComboOf(this);
+    return combo ? static_cast<UINT>(ListExtent(combo->view())) : 0;
+}
+
 BOOL CComboBox::GetDroppedState() const {
     QComboBox* combo = ComboOf(this);
     return combo && combo->view()->isVisible();
@@ -333,18 +360,10 @@ int CListBox::SelectString(int startAfter, LPCTSTR text) {
 }
 
 void CListBox::SetHorizontalExtent(int extent) {
-    QAbstractItemView* list = ListOf(this);
-    if (!list) return;
-    list->setProperty(kExtentProperty, extent);
-    // The bar appears only when the list is wider than the window, as the extent asks.
-    const bool scrolls = (GetStyle() & WS_HSCROLL) && extent > list->viewport()->width();
-    list->setHorizontalScrollBarPolicy(scrolls ? Qt::ScrollBarAsNeeded : Qt::ScrollBarAlwaysOff);
+    if (QAbstractItemView* list = ListOf(this)) SetListExtent(list, GetStyle() & WS_HSCROLL, extent);
 }
 
-int CListBox::GetHorizontalExtent() const {
-    QAbstractItemView* list = ListOf(this);
-    return list ? list->property(kExtentProperty).toInt() : 0;
-}
+int CListBox::GetHorizontalExtent() const { return ListExtent(ListOf(this)); }
 
 int CListBox::GetItemRect(int index, LPRECT rect) const {
     QAbstractItemView* list = ListOf(this);

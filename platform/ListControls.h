@@ -38,6 +38,12 @@ public:
     // Width of the drop-down list in pixels; never narrower than the combo box.
     int SetDroppedWidth(UINT width);
     int GetDroppedWidth() const;
+    // Index -1: the height of the selection field (the closed box) in pixels; the entries'
+    // height is not set here (CB_ERR).
+    int SetItemHeight(int index, UINT height);
+    // Width in pixels the drop-down list can be scrolled over (with WS_HSCROLL); 0: none.
+    void SetHorizontalExtent(UINT extent);
+    UINT GetHorizontalExtent() const;
     void ShowDropDown(BOOL show = TRUE);
     BOOL GetDroppedState() const;
     // Most characters the edit part of an editable combo box takes (0: no limit of our own).

@@ -194,6 +194,7 @@ constexpr int CBN_DBLCLK = 2;
 constexpr int CBN_SETFOCUS = 3;
 constexpr int CBN_KILLFOCUS = 4;
 constexpr int CBN_EDITCHANGE = 5;
+constexpr int CBN_DROPDOWN = 7;
 constexpr int LBN_SELCHANGE = 1;
 constexpr int LBN_DBLCLK = 2;
 constexpr int LBN_SETFOCUS = 4;

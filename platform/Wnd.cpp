@@ -3,9 +3,11 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPainter>
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -107,7 +109,9 @@ WindowState::WindowState(QWidget* w, QWidget* c, WindowKind k, std::string cls, 
     Watch(widget);
     if (client != widget) Watch(client);
     // Keys and the focus go to the focus proxy of a composite control (the date field of a picker).
-    if (QWidget* proxy = w->focusProxy(); proxy && proxy != client) Watch(proxy);
+    // A part whose proxy is the control around it (the edit field of a combo box) leaves the
+    // control's record alone.
+    if (QWidget* proxy = w->focusProxy(); proxy && proxy != client && w->isAncestorOf(proxy)) Watch(proxy);
     if (auto* area = qobject_cast<QAbstractScrollArea*>(w); area && area->viewport() != client)
         Watch(area->viewport());
 }
@@ -148,6 +152,15 @@ CWnd* WindowState::Primary() {
         WndAccess::SetWidget(temporary.get(), widget);
     }
     return temporary.get();
+}
+
+CWnd* WindowState::KeyboardWindow() {
+    if (kind == WindowKind::ComboBox) {
+        auto* combo = qobject_cast<QComboBox*>(widget.data());
+        QLineEdit* edit = combo ? combo->lineEdit() : nullptr;
+        if (WindowState* part = Of(edit); part && part != this && !part->dying) return part->Primary();
+    }
+    return Primary();
 }
 
 std::vector<WindowState*> WindowState::Descendants() const {
@@ -301,7 +314,7 @@ bool WindowState::eventFilter(QObject* watched, QEvent* event) {
     }
     case QEvent::FocusIn:
     case QEvent::FocusOut: {
-        CWnd* wnd = Primary();
+        CWnd* wnd = KeyboardWindow();
         if (!wnd) return false;
         if (event->type() == QEvent::FocusIn) {
             DeliverMessage(wnd, WM_SETFOCUS, 0, 0, true);
@@ -330,10 +343,11 @@ bool WindowState::FilterInput(QWidget* watched, QEvent* event) {
     // Only the widget the input went to handles it, not the parents it propagates to.
     if (g_inputReceiver && g_inputReceiver != watched) return false;
     if (g_bypassWidget == watched) return false;
-    CWnd* wnd = Primary();
+    const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
+    CWnd* wnd = keyEvent ? KeyboardWindow() : Primary();
     if (!wnd) return false;
 
-    if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) {
+    if (keyEvent) {
         auto* key = static_cast<QKeyEvent*>(event);
         const UINT vk = VirtualKeyOf(key->key());
         if (vk == VK_TAB || vk == VK_RETURN || vk == VK_ESCAPE) {

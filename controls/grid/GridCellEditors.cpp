@@ -11,9 +11,12 @@ namespace {
 
 bool CtrlDown() { return GetKeyState(VK_CONTROL) < 0; }
 
-// A window of the editor itself (or nothing) gets the focus: the edit goes on.
+// The editor or a window of it gets the focus (the list of a combo box drops down in a
+// window of its own): the edit goes on.
 bool FocusStaysWith(const CWnd* editor, const CWnd* newWindow) {
-    return newWindow != nullptr && (newWindow == editor || editor->IsChild(newWindow));
+    for (const CWnd* window = newWindow; window != nullptr; window = window->GetParent())
+        if (window == editor) return true;
+    return false;
 }
 
 COleDateTime FromTime(std::time_t time) {
@@ -82,6 +85,13 @@ template class CGridCellEditor<CDateTimeCtrl>;
 
 // ---- the drop-down list ------------------------------------------------------------------------
 
+const MessageMap& CGridComboList::GetMessageMap() const {
+    static const MessageMap map(CGridCellEditor::GetMessageMap(), {
+        OnControlReflect(CBN_DROPDOWN, &CGridComboList::OnDropDown),
+    });
+    return map;
+}
+
 CGridComboList* CGridComboList::Open(CWnd* grid, const CRect& rect, DWORD style, UINT id, int row, int col,
                                      const CStringArray& options, const CString& initialText, UINT firstChar) {
     if (grid == nullptr) return nullptr;
@@ -94,19 +104,26 @@ CGridComboList* CGridComboList::Open(CWnd* grid, const CRect& rect, DWORD style,
     }
     list->SendMessage(WM_SETFONT, static_cast<WPARAM>(grid->SendMessage(WM_GETFONT)), TRUE);
     for (int i = 0; i < options.GetSize(); ++i) list->AddString(options[i]);
+    list->SetItemHeight(-1, static_cast<UINT>(rect.Height()));
     list->SetDroppedWidth(static_cast<UINT>(list->DropWidth()));
+    list->SetHorizontalExtent(0);
     const int found = list->FindStringExact(-1, initialText);
     if (found >= 0) list->SetCurSel(found);
     else list->SetWindowText(initialText);
 
-    list->SetFocus();
-    if ((style & 0x3) != CBS_DROPDOWNLIST && firstChar >= 0x20 && firstChar != VK_LBUTTON) {
-        list->SetWindowText("");  // a typed character replaces the text, as in the text editor
-        list->SendMessage(WM_CHAR, firstChar);
+    COMBOBOXINFO parts;
+    if ((style & 0x3) == CBS_DROPDOWNLIST || !list->GetComboBoxInfo(&parts) || parts.hwndItem == nullptr ||
+        !list->m_edit.SubclassWindow(parts.hwndItem)) {
+        list->SetFocus();
+    } else {
+        list->m_edit.SetFocus();
+        if (StartFromFirstKey(list->m_edit, firstChar)) list->SendMessage(WM_CHAR, firstChar);
     }
     list->ShowDropDown(TRUE);
     return list;
 }
+
+CGridComboEdit* CGridComboList::EditField() { return m_edit.GetSafeHwnd() ? &m_edit : nullptr; }
 
 int CGridComboList::DropWidth() {
     CClientDC dc(this);
@@ -118,6 +135,8 @@ int CGridComboList::DropWidth() {
     return std::min(widest, kMaxDropWidth);
 }
 
+void CGridComboList::OnDropDown() { SetDroppedWidth(static_cast<UINT>(DropWidth())); }
+
 void CGridComboList::OnKeyUp(UINT key, UINT repeat, UINT flags) {
     if (key == VK_ESCAPE) {
         const int found = FindStringExact(-1, m_sInitText);
@@ -125,6 +144,36 @@ void CGridComboList::OnKeyUp(UINT key, UINT repeat, UINT flags) {
         else SetWindowText(m_sInitText);
     }
     CGridCellEditor::OnKeyUp(key, repeat, flags);
+}
+
+// ---- the drop-down list's edit field -------------------------------------------------------------
+
+void CGridComboEdit::OnKeyDown(UINT key, UINT repeat, UINT flags) {
+    if (IsArrowOrPageKey(key) && CtrlDown()) {
+        if (CWnd* list = GetParent()) list->SendMessage(WM_KEYDOWN, key);
+        return;
+    }
+    CEdit::OnKeyDown(key, repeat, flags);
+}
+
+void CGridComboEdit::OnKeyUp(UINT key, UINT repeat, UINT flags) {
+    if (key == VK_TAB || key == VK_RETURN || key == VK_ESCAPE) {
+        if (CWnd* list = GetParent()) list->SendMessage(WM_KEYUP, key);
+        return;
+    }
+    CEdit::OnKeyUp(key, repeat, flags);
+}
+
+void CGridComboEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
+    // Their release ends the edit; as characters they belong to nobody else (a dialog around
+    // the grid would take Enter and Esc for its buttons).
+    if (ch == VK_TAB || ch == VK_RETURN || ch == VK_ESCAPE) return;
+    CEdit::OnChar(ch, repeat, flags);
+}
+
+void CGridComboEdit::OnKillFocus(CWnd* newWindow) {
+    CEdit::OnKillFocus(newWindow);
+    if (CWnd* list = GetParent()) list->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(newWindow));
 }
 
 // ---- the date and time editor -----------------------------------------------------------------

@@ -40,8 +40,24 @@ private:
     bool m_bEnded = false;
 };
 
-// The drop-down list's editor. The edit field of an editable combo box is part of the combo
-// box's window here: its keys reach the combo box's own handlers. Esc puts the text back.
+// The edit field of the drop-down list's combo box (control 1001), which the grid is given
+// as the cell's editor, so that a paste goes into it. The keys that end the edit go on to
+// the combo box: Ctrl with an arrow or page key as it is pressed, Tab, Enter and Esc as they
+// are released. Its losing the focus ends the edit.
+class CGridComboEdit : public CEdit {
+public:
+    static constexpr int kControlId = 1001;
+
+protected:
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override;
+    void OnKeyUp(UINT key, UINT repeat, UINT flags) override;
+    void OnChar(UINT ch, UINT repeat, UINT flags) override;
+    void OnKillFocus(CWnd* newWindow) override;
+    UINT OnGetDlgCode() override { return DLGC_WANTALLKEYS; }
+};
+
+// The drop-down list's editor: a combo box over the cell, dropped down. Esc puts the text
+// back. An editable one holds its edit field in a CGridComboEdit and is closed as a whole.
 class CGridComboList : public CGridCellEditor<CComboBox> {
 public:
     static constexpr int kListLines = 4;
@@ -53,14 +69,20 @@ public:
                                 const CStringArray& options, const CString& initialText, UINT firstChar);
     // The widest option with the scroll bar and a digit's room, at most kMaxDropWidth.
     int DropWidth();
+    // The edit field, while it is held; nullptr for a drop-down list without one.
+    CGridComboEdit* EditField();
+    const MessageMap& GetMessageMap() const override;
 
 protected:
     void OnKeyUp(UINT key, UINT repeat, UINT flags) override;
 
 private:
     CGridComboList(int row, int col, const CString& initialText) : CGridCellEditor(row, col), m_sInitText(initialText) {}
+    // Every drop-down measures the options again: they may have changed since the last.
+    void OnDropDown();
 
     CString m_sInitText;
+    CGridComboEdit m_edit;
 };
 
 // The date cell's editor: Esc ends it like Enter, keeping the time chosen.

@@ -103,7 +103,10 @@ void CGridCellCombo::EndEdit() {
     if (auto* list = dynamic_cast<CGridComboList*>(m_pEditWnd)) list->EndEdit();
 }
 
-CWnd* CGridCellCombo::GetEditWnd() const { return (m_dwStyle & 0x3) == CBS_DROPDOWNLIST ? nullptr : m_pEditWnd; }
+CWnd* CGridCellCombo::GetEditWnd() const {
+    auto* list = dynamic_cast<CGridComboList*>(m_pEditWnd);
+    return list ? list->EditField() : nullptr;
+}
 
 CSize CGridCellCombo::GetCellExtent(CDC* dc) { return ExtentWithDropButton(*this, dc); }
 

@@ -39,7 +39,8 @@ public:
 
     BOOL Edit(int row, int col, CRect rect, CPoint point, UINT id, UINT ch) override;
     void EndEdit() override;
-    // The combo box, which holds the edit field; none for a drop-down list.
+    // The combo box's edit field; none for a drop-down list. The combo box is the grid's
+    // in-place control: closing the editor closes it as a whole.
     CWnd* GetEditWnd() const override;
     CSize GetCellExtent(CDC* dc) override;
     BOOL Draw(CDC* dc, int row, int col, CRect rect, BOOL eraseBackground = TRUE) override;

@@ -85,13 +85,13 @@ void CGridCtrl::PreSubclassWindow() {
 }
 
 // An editor still open goes with the grid, quietly: its edit never ended. So does the title tip.
+// The window that goes is the in-place control, not what the cell reports as its editor: for
+// a drop-down list that is the combo box's edit field, and the whole combo box must go.
 void CGridCtrl::OnDestroy() {
-    if (CGridCellBase* cell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col)) {
-        if (CWnd* editor = cell->GetEditWnd()) {
-            cell->OnEndEdit();
-            editor->DestroyWindow();
-        }
-    }
+    if (CGridCellBase* cell = GetCell(m_idCurrentCell.row, m_idCurrentCell.col); cell && cell->IsEditing())
+        cell->OnEndEdit();
+    while (CWnd* editor = GetDlgItem(IDC_INPLACE_CONTROL))
+        if (!editor->DestroyWindow()) break;
     if (m_TitleTip.GetSafeHwnd()) m_TitleTip.DestroyWindow();
     CWnd::OnDestroy();
 }

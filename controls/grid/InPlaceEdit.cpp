@@ -32,18 +32,23 @@ BOOL CGridInPlaceEdit::Start(CWnd* parent, DWORD style, UINT id, UINT firstChar)
     SetFocus();
     m_bStarted = TRUE;
 
-    const int end = m_sInitText.GetLength();
+    if (StartFromFirstKey(*this, firstChar)) PostMessage(WM_CHAR, firstChar);
+    return TRUE;
+}
+
+BOOL StartFromFirstKey(CEdit& edit, UINT firstChar) {
+    const int end = edit.GetWindowTextLength();
     switch (firstChar) {
         case VK_LBUTTON:
         case VK_RETURN:
-            SetSel(end, end);
-            ScrollCaret();
-            return TRUE;
+            edit.SetSel(end, end);
+            edit.ScrollCaret();
+            return FALSE;
         case VK_BACK:
-            SetSel(end, end);
-            ScrollCaret();
-            PostMessage(WM_KEYDOWN, VK_BACK);
-            return TRUE;
+            edit.SetSel(end, end);
+            edit.ScrollCaret();
+            edit.PostMessage(WM_KEYDOWN, VK_BACK);
+            return FALSE;
         case VK_TAB:
         case VK_SPACE:
         case VK_PRIOR:
@@ -54,11 +59,10 @@ BOOL CGridInPlaceEdit::Start(CWnd* parent, DWORD style, UINT id, UINT firstChar)
         case VK_UP:
         case VK_RIGHT:
         case VK_DOWN:
-            SetSel(0, -1);
-            return TRUE;
+            edit.SetSel(0, -1);
+            return FALSE;
         default:
-            SetSel(0, -1);
-            PostMessage(WM_CHAR, firstChar);  // replaces the selected text
+            edit.SetSel(0, -1);
             return TRUE;
     }
 }

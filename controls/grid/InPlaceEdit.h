@@ -13,6 +13,12 @@ inline bool IsArrowOrPageKey(UINT key) {
 // Sends an editor's end to its owner (the grid): the text and the key that ended the edit.
 void NotifyEndLabelEdit(CWnd& editor, int row, int col, const CString& text, UINT lastKey);
 
+// Sets the caret and selection of an edit field just opened over a cell by `firstChar`:
+// VK_LBUTTON (a click) or Enter put the caret after the text, Backspace too and then deletes
+// the last character; Tab, Space and the page, Home, End and arrow keys select the text. TRUE
+// for any other character, which the caller then types to replace the selected text.
+BOOL StartFromFirstKey(CEdit& edit, UINT firstChar);
+
 class CGridInPlaceEdit : public CEdit {
 public:
     // Opens an editor over rect (parent client pixels) with the focus; nullptr when the window

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -102,6 +103,22 @@ void ConnectTree(WindowState* state, QTreeWidget* tree) {
                      });
 }
 
+// Tells a combo box's parent that its list drops down (CBN_DROPDOWN) as the list is shown,
+// so that the parent can still size it: the list window takes the new size at once.
+class DropDownNotice : public QObject {
+public:
+    explicit DropDownNotice(WindowState* state) : QObject(state), m_state(state) {}
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Show || m_state->dying) return false;
+        m_state->NotifyCommand(CBN_DROPDOWN);
+        if (QLayout* layout = static_cast<QWidget*>(watched)->layout()) layout->activate();
+        return false;
+    }
+
+private:
+    WindowState* m_state;
+};
+
 void Connect(WindowState* state) {
     QWidget* w = state->widget;
     switch (state->kind) {
@@ -119,6 +136,7 @@ void Connect(WindowState* state) {
     case WindowKind::ComboBox: {
         auto* combo = static_cast<QComboBox*>(w);
         QObject::connect(combo, &QComboBox::activated, state, [state] { state->NotifyCommand(CBN_SELCHANGE); });
+        combo->view()->window()->installEventFilter(new DropDownNotice(state));
         if (combo->lineEdit())
             QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, state, [state] { state->NotifyCommand(CBN_EDITCHANGE); });
         break;
@@ -173,7 +191,13 @@ void ApplyStaticStyle(QLabel* label, DWORD style) {
     }
 }
 
-int ClosedComboHeight(const QWidget* combo) { return QFontMetrics(combo->font()).height() + 9; }
+const char* const kFieldHeightProperty = "quorin_field_height";
+
+int ClosedComboHeight(const QWidget* combo) {
+    const int asked = combo->property(kFieldHeightProperty).toInt();
+    return asked > 0 ? asked : QFontMetrics(combo->font()).height() + 9;
+}
+
 
 }  // namespace
 
@@ -605,6 +629,11 @@ CString GetWindowTextOf(const WindowState& state) {
     case WindowKind::DateTime: return FromQString(static_cast<DateTimePickerWidget*>(w)->edit->text());
     default: return w->isWindow() && state.kind != WindowKind::Static ? FromQString(w->windowTitle()) : state.text;
     }
+}
+
+void SetSelectionFieldHeight(QWidget* combo, int height) {
+    combo->setProperty(kFieldHeightProperty, height);
+    combo->resize(combo->width(), ClosedComboHeight(combo));
 }
 
 void SetGeometryOf(WindowState& state, const QRect& rect) {

@@ -43,6 +43,8 @@ CString GetWindowTextOf(const WindowState& state);
 // Moves and sizes a window; a combo box keeps its closed height and takes the rest as
 // the height of its drop-down list.
 void SetGeometryOf(WindowState& state, const QRect& rect);
+// The closed box of a combo box `height` pixels high from now on, whatever its font.
+void SetSelectionFieldHeight(QWidget* combo, int height);
 
 // A wrapper of the C++ class that belongs to the window class, for GetDlgItem.
 std::unique_ptr<CWnd> MakeTemporaryWrapper(const WindowState& state);

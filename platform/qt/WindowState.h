@@ -47,6 +47,9 @@ public:
     // The wrapper that answers for the window: the bound one, else a wrapper of the
     // window class's C++ class kept by this record. nullptr while the window is dying.
     CWnd* Primary();
+    // The window that takes the keys and the focus: the edit part of an editable combo box
+    // once it is a window of its own (GetComboBoxInfo), else Primary.
+    CWnd* KeyboardWindow();
 
     // Sends WM_COMMAND (id, code, this window) to the owner, else the parent.
     void NotifyCommand(int code);

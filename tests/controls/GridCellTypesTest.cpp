@@ -4,7 +4,9 @@
 
 #include "controls/grid/GridCellEditors.h"
 #include "controls/grid/GridCellTypes.h"
+#include "platform/CommandIds.h"
 #include "platform/DC.h"
+#include "platform/DataTransfer.h"
 #include "platform/Desktop.h"
 #include "platform/SystemInfo.h"
 #include "tests/controls/GridTestSupport.h"
@@ -38,9 +40,7 @@ protected:
     Cell& CellAt(int row) { return dynamic_cast<Cell&>(*grid.GetCell(row, 1)); }
     // The editor open over the cell.
     CWnd* Editor() const { return grid.GetDlgItem(IDC_INPLACE_CONTROL); }
-    CGridComboList* ComboList() {
-        return dynamic_cast<CGridComboList*>(grid.GetCell(kCombo, 1)->GetEditWnd());
-    }
+    CGridComboList* ComboList() const { return dynamic_cast<CGridComboList*>(Editor()); }
     void Open(int row) { grid.OnEditCell(row, 1, CPoint(-1, -1), VK_LBUTTON); }
 
     GridOwner owner;
@@ -167,6 +167,117 @@ TEST_F(GridCellTypes, ALinkIsDrawnInItsColourAndOpensOnAClickPlainTextStaysPlain
     Click(grid, overLink);
     EXPECT_EQ(opened.size(), 1u);
     SetDesktopOpener(nullptr);
+}
+
+// A grid whose data cells are all drop-down lists with an edit field, edited as the user does.
+class GridComboEditing : public ::testing::Test {
+protected:
+    void SetUp() override {
+        grid.SetEditable(TRUE);
+        ASSERT_TRUE(grid.SetDefaultCellType(RUNTIME_CLASS(CGridCellCombo)));
+        for (const char* heading : {"Дърво", "Подлес"}) grid.InsertColumn(heading, DT_CENTER, -1);
+        grid.SetFixedRowCount(1);
+        CStringArray options;
+        for (const char* option : {"бук", "дъб", "бор"}) options.Add(option);
+        for (const char* trees : {"бук|дъб", "бор|ела", "дъб|бук"}) {
+            const CString pair(trees);
+            const int row = grid.InsertRow(pair.Left(pair.Find('|')));
+            grid.SetItemText(row, 1, pair.Mid(pair.Find('|') + 1));
+            for (int col = 0; col < 2; ++col) dynamic_cast<CGridCellCombo&>(*grid.GetCell(row, col)).SetOptions(options);
+        }
+        Pump();
+    }
+    CGridComboList* List() const { return dynamic_cast<CGridComboList*>(grid.GetDlgItem(IDC_INPLACE_CONTROL)); }
+    CGridComboEdit* Field() const { return List() ? List()->EditField() : nullptr; }
+    CString FieldText() const { return Field() ? TextOf(*List(), CGridComboEdit::kControlId) : CString("(closed)"); }
+    // A click makes the cell the current one (a click on the current one would edit it);
+    // F2 or a typed character opens its editor.
+    void Open(int row, int col, const char* typed = nullptr) {
+        if (grid.GetFocusCell() != CCellID(row, col)) Click(grid, CellCentre(grid, row, col));
+        if (typed) TypeText(&grid, typed);
+        else PressKey(&grid, VK_F2);
+    }
+    void Press(UINT key, UINT modifiers = 0) {
+        PressKey(Field(), key, modifiers);
+        Pump();
+    }
+
+    GridOwner owner;
+    CGridCtrl& grid = owner.grid;
+};
+
+TEST_F(GridComboEditing, ThePasteGoesIntoTheOpenEditorAndTheCellTakesItOnlyWhenTheEditEnds) {
+    Open(1, 1);
+    ASSERT_NE(Field(), nullptr);
+    EXPECT_EQ(grid.GetCell(1, 1)->GetEditWnd(), Field());
+    EXPECT_EQ(Field()->GetParent(), List());
+    CRect cell, box;
+    grid.GetCellRect(1, 1, &cell);
+    List()->GetWindowRect(&box);
+    EXPECT_EQ(box.Height(), cell.Height());  // the selection field covers the cell
+
+    COleDataSource clipboard;
+    clipboard.CacheText("xyz");
+    clipboard.SetClipboard();
+    grid.SendMessage(WM_COMMAND, ID_EDIT_PASTE);  // Edit > Paste
+    EXPECT_EQ(FieldText(), CString("дъбxyz"));
+    EXPECT_EQ(grid.GetItemText(1, 1), CString("дъб"));
+    Press(VK_RETURN);
+    EXPECT_EQ(List(), nullptr);
+    EXPECT_EQ(grid.GetItemText(1, 1), CString("дъбxyz"));
+}
+
+TEST_F(GridComboEditing, ArrowsChooseInTheListCtrlArrowsTabEnterAndEscEndTheEdit) {
+    Open(1, 0);
+    Press(VK_DOWN);  // the next option, still editing
+    EXPECT_EQ(FieldText(), CString("дъб"));
+    Press(VK_ESCAPE);
+    EXPECT_EQ(List(), nullptr);
+    EXPECT_EQ(grid.GetItemText(1, 0), CString("бук"));
+
+    Open(1, 0);
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    EXPECT_EQ(List(), nullptr);
+    EXPECT_EQ(grid.GetItemText(1, 0), CString("дъб"));
+
+    // Tab and Ctrl with an arrow take the edit to the next cell, which opens with its own
+    // text selected: the key types nothing there.
+    Open(2, 0);
+    Press(VK_TAB);
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(2, 1));
+    EXPECT_EQ(FieldText(), CString("ела"));
+    Press(VK_DOWN, MK_CONTROL);
+    EXPECT_EQ(grid.GetFocusCell(), CCellID(3, 1));
+    EXPECT_EQ(FieldText(), CString("бук"));
+    Press(VK_RIGHT, MK_CONTROL);  // no cell further right: the same cell opens again
+    EXPECT_EQ(FieldText(), CString("бук"));
+    Press(VK_ESCAPE);
+    EXPECT_EQ(List(), nullptr);
+    EXPECT_EQ((std::vector<CString>{grid.GetItemText(2, 0), grid.GetItemText(2, 1), grid.GetItemText(3, 1)}),
+              (std::vector<CString>{"бор", "ела", "бук"}));
+}
+
+TEST_F(GridComboEditing, ALetterTypedOnTheCellReplacesItsTextASpaceOnlyOpensIt) {
+    Open(3, 0, "я");
+    EXPECT_EQ(FieldText(), CString("я"));
+    Press(VK_ESCAPE);
+    Open(3, 0, " ");
+    EXPECT_EQ(FieldText(), CString("дъб"));
+    TypeText(Field(), "ъ");  // the whole text was selected
+    Pump();
+    EXPECT_EQ(FieldText(), CString("ъ"));
+}
+
+TEST_F(GridComboEditing, EveryDropDownMeasuresTheOptionsAgain) {
+    Open(1, 0);
+    CGridComboList* list = List();
+    ASSERT_NE(list, nullptr);
+    EXPECT_LT(list->GetDroppedWidth(), CGridComboList::kMaxDropWidth);
+    list->ShowDropDown(FALSE);
+    list->AddString("Обикновен бук с много дълго име, по-дълго от всяка клетка на таблицата");
+    list->ShowDropDown(TRUE);
+    EXPECT_EQ(list->GetDroppedWidth(), CGridComboList::kMaxDropWidth);
 }
 
 }  // namespace

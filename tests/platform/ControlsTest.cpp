@@ -123,6 +123,40 @@ TEST(ComboBox, UserSelectionIsAnnouncedAndDroppedWidthNeverShrinks) {
     EXPECT_LT(rect.Height(), 40);  // the list part of the rectangle is not the closed box
 }
 
+// An edit field that writes down the keys it is given.
+class KeyLogEdit : public CEdit {
+public:
+    std::vector<UINT> keys;
+
+protected:
+    void OnKeyDown(UINT key, UINT repeat, UINT flags) override {
+        keys.push_back(key);
+        CEdit::OnKeyDown(key, repeat, flags);
+    }
+};
+
+TEST(ComboBox, ItsEditAndListPartsAreWindowsUnderItAndTheEditTakesTheKeys) {
+    CHost host;
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(kChild | CBS_DROPDOWN, CRect(5, 5, 150, 200), &host, 1));
+    combo.AddString("първи");
+    COMBOBOXINFO parts;
+    ASSERT_TRUE(combo.GetComboBoxInfo(&parts));
+    ASSERT_NE(parts.hwndItem, nullptr);
+    ASSERT_NE(parts.hwndList, nullptr);
+    EXPECT_EQ(parts.hwndItem->GetDlgCtrlID(), 1001);
+    EXPECT_EQ(parts.hwndItem->GetParent(), &combo);
+    EXPECT_EQ(parts.hwndList->GetParent(), &combo);
+
+    KeyLogEdit edit;
+    ASSERT_TRUE(edit.SubclassWindow(parts.hwndItem));
+    TypeText(&combo, "ab");
+    PressKey(&combo, VK_DOWN);
+    EXPECT_EQ(edit.keys, (std::vector<UINT>{'A', 'B', VK_DOWN}));
+    EXPECT_EQ(host.selChanges, std::vector<int>{0});  // the edit passed the arrow on to the combo
+    edit.UnsubclassWindow();
+}
+
 TEST(ListBox, EntriesRectanglesAndDoubleClicks) {
     CHost host;
     CListBox list;
