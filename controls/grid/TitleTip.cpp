@@ -89,6 +89,7 @@ void CGridTitleTip::OnPaint() {
 void CGridTitleTip::PassOn(UINT message, UINT flags, CPoint point) {
     Hide();
     if (m_pParentWnd == nullptr || !IsWindow(m_pParentWnd->GetSafeHwnd())) return;
+    if (!m_pParentWnd->IsWindowEnabled()) return;  // a grid disabled meanwhile takes nothing
     ClientToScreen(&point);
     m_pParentWnd->ScreenToClient(&point);
     m_pParentWnd->PostMessage(message, flags, MAKELPARAM(point.x, point.y));
