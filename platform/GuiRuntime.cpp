@@ -136,7 +136,9 @@ public:
         } restore{saved};
         // Input from the user (also inside a modal loop) or sent by a test; not the copies
         // widgets forward to their parts, nor what the layer makes for a message sent by code.
-        if ((event->spontaneous() || saved == nullptr) && !IsSynthesizedInput(receiver))
+        // A disabled window takes no input: nothing of it is offered to its windows either.
+        const bool enabled = static_cast<QWidget*>(receiver)->isEnabled();
+        if (enabled && (event->spontaneous() || saved == nullptr) && !IsSynthesizedInput(receiver))
             if (PreTranslate(static_cast<QWidget*>(receiver), event)) return true;
         return QApplication::notify(receiver, event);
     }

@@ -343,6 +343,8 @@ bool WindowState::FilterInput(QWidget* watched, QEvent* event) {
     // Only the widget the input went to handles it, not the parents it propagates to.
     if (g_inputReceiver && g_inputReceiver != watched) return false;
     if (g_bypassWidget == watched) return false;
+    // A disabled window takes no mouse or key input; Qt hands the mouse on to the parent.
+    if (!watched->isEnabled()) return false;
     const bool keyEvent = event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease;
     CWnd* wnd = keyEvent ? KeyboardWindow() : Primary();
     if (!wnd) return false;

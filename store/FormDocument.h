@@ -92,6 +92,12 @@ public:
     // document is not touched.
     BOOL DeleteForm(int formId);
 
+    // SpeciesName and SpeciesCode for the taxon of a combined id, as a stored form of it
+    // shows them when opened: a species by its names and code, the trial plot as "Пробна
+    // площадка", a subgroup, group or super group by its names and without a code. FALSE,
+    // both unchanged, when the taxon has no row. Database errors pass to the caller.
+    BOOL ReadTaxonName(CSQLite3DB& db, int combinedId);
+
     // The step codes of a form type in page order; FALSE when it has none.
     static BOOL GetFormSteps(CSQLite3DB& db, int formTypeId, CArray<int>& steps);
 

@@ -181,32 +181,46 @@ BOOL CTovan_splitDoc::LoadForm(int formId) {
 }
 
 BOOL CTovan_splitDoc::LoadFormHeader(CSQLite3DB& db, int formId) {
-    // Every join is a left join: a form whose form type or taxon row is gone still loads.
+    // Left joins: a form whose form type is gone still loads.
     CSQLite3Query query = db.execQuery(FormatSql(
         "select f.FormTypeID as FormTypeID, f.SpeciesID as SpeciesID, f.SpeciesType as SpeciesType, f.FormCode as FormCode, "
-        "n.Name as FormName, "
-        "case when f.SpeciesType = 1 then sa.species_code else NULL end as SpeciesCode, "
-        "case f.SpeciesType "
-        "when 1 then case when sa.Name_bg is NULL then sa.Name_lat when sa.Name_lat is NULL then sa.Name_bg "
-        "else sa.Name_lat || '(' ||  sa.Name_bg || ')' end "
-        "when 2 then sSub.Name_lat || '(' ||  sSub.Name_bg || ')' "
-        "when 3 then case when f.SpeciesID = 1 then 'Пробна площадка' "
-        "else sG.Name_lat || '(' ||  sG.Name_bg || ')' end "
-        "when 4 then sS.Name_lat || '(' ||  sS.Name_bg || ')' "
-        "else NULL end as SpeciesName "
+        "n.Name as FormName "
         "from Forms f "
         "left join FormNames n on f.FormTypeID = n.ID "
-        "left join sAllSpecies sa on f.SpeciesID = sa.ID "
-        "left join sSubGroups sSub on f.SpeciesID = sSub.ID "
-        "left join sGroups sG on f.SpeciesID = sG.ID "
-        "left join sSuperGroups sS on f.SpeciesID = sS.ID "
         "where f.ID = %d ",
         formId));
     if (query.eof()) return FALSE;
     FormName = query.getStringField("FormName");
     FormCode = query.getStringField("FormCode");
-    SpeciesCode = query.getStringField("SpeciesCode");
-    SpeciesName = query.getStringField("SpeciesName");
-    SpeciesID = JoinSpeciesID(query.getIntField("SpeciesType", 0), query.getIntField("SpeciesID", 0), SpeciesID);
+    const int level = query.getIntField("SpeciesType", 0);
+    SpeciesID = JoinSpeciesID(level, query.getIntField("SpeciesID", 0), SpeciesID);
+    // A taxon whose row is gone, or a level outside the tree, names nothing.
+    if (level < kSpeciesLevel || level > kSupergroupLevel || !ReadTaxonName(db, SpeciesID)) {
+        SpeciesName.Empty();
+        SpeciesCode.Empty();
+    }
+    return TRUE;
+}
+
+BOOL CTovan_splitDoc::ReadTaxonName(CSQLite3DB& db, int combinedId) {
+    if (combinedId == kTrialPlotSpeciesID) {
+        SpeciesName = "Пробна площадка";
+        SpeciesCode.Empty();
+        return TRUE;
+    }
+    const CSplitSpeciesID taxon = SplitSpeciesID(combinedId);
+    const char* const table = taxon.type == kSubgroupLevel ? "sSubGroups"
+                              : taxon.type == kGroupLevel  ? "sGroups"
+                                                           : "sSuperGroups";
+    CSQLite3Query query = db.execQuery(
+        taxon.type == kSpeciesLevel
+            ? FormatSql("select species_code, Name_lat, case when Name_bg is NULL then Name_lat  WHEN Name_lat is NULL "
+                        "THEN  Name_bg else Name_lat || '(' || Name_bg || ')'  end  as Name  from sAllSpecies where ID = %d",
+                        taxon.id)
+            : FormatSql("select NULL as species_code, Name_lat || '(' || Name_bg || ')' as Name from %s where ID = %d",
+                        table, taxon.id));
+    if (query.eof()) return FALSE;
+    SpeciesName = query.getStringField("Name");
+    SpeciesCode = query.getStringField("species_code");
     return TRUE;
 }

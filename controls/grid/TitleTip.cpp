@@ -89,9 +89,15 @@ void CGridTitleTip::OnPaint() {
 void CGridTitleTip::PassOn(UINT message, UINT flags, CPoint point) {
     Hide();
     if (m_pParentWnd == nullptr || !IsWindow(m_pParentWnd->GetSafeHwnd())) return;
+    if (!m_pParentWnd->IsWindowEnabled()) return;  // a grid disabled meanwhile takes nothing
     ClientToScreen(&point);
     m_pParentWnd->ScreenToClient(&point);
-    m_pParentWnd->PostMessage(message, flags, MAKELPARAM(point.x, point.y));
+    // A press goes to the grid at once: the grid then holds the mouse, and the release that
+    // follows reaches it after the press even when both came in together (as they do while
+    // the program is busy). Posted, the press came after the release and left the grid
+    // selecting with the button up, so that it took no double click.
+    if (message == WM_LBUTTONDOWN) m_pParentWnd->SendMessage(message, flags, MAKELPARAM(point.x, point.y));
+    else m_pParentWnd->PostMessage(message, flags, MAKELPARAM(point.x, point.y));
 }
 
 void CGridTitleTip::OnMouseMove(UINT flags, CPoint point) {

@@ -33,7 +33,7 @@ protected:
     BOOL OnMouseWheel(UINT flags, short delta, CPoint screenPoint) override;
 
 private:
-    // Hides the tip and posts the mouse message to the parent in its client pixels.
+    // Hides the tip and gives the mouse message to the parent in its client pixels.
     void PassOn(UINT message, UINT flags, CPoint point);
 
     CWnd* m_pParentWnd = nullptr;

@@ -175,21 +175,11 @@ void CChooseForm_00::ReadFormName(CTovan_splitDoc& document, int formTypeId) {
     });
 }
 
+// A form started on a group of species names it as the stored form will when opened again,
+// so that the page header and a print before storing show the object the form is about (not
+// the species chosen for an earlier form).
 void CChooseForm_00::ReadSpeciesName(CTovan_splitDoc& document, int combinedId) {
-    if (combinedId == kTrialPlotSpeciesID) {
-        document.SpeciesName = "Пробна площадка";
-        return;
-    }
-    if (combinedId >= kSubgroupOffset) return;  // a group of species keeps the name it had
-    WithProgramDatabase([&](CSQLite3DB& db) {
-        CSQLite3Query query = db.execQuery(FormatSql(
-            "select species_code, Name_lat, case when Name_bg is NULL then Name_lat  WHEN Name_lat is NULL THEN  Name_bg "
-            "else Name_lat || '(' || Name_bg || ')'  end  as Name  from sAllSpecies where ID = %d",
-            combinedId));
-        if (query.eof()) return;
-        document.SpeciesName = query.getStringField("Name", "");
-        document.SpeciesCode = query.getStringField("species_code", "");
-    });
+    WithProgramDatabase([&](CSQLite3DB& db) { document.ReadTaxonName(db, combinedId); });
 }
 
 void CChooseForm_00::LayOut() {

@@ -1,9 +1,16 @@
 // The species and form chooser: the species tree, the forms offered for a node, and
 // opening the chosen form.
+#include <algorithm>
+#include <filesystem>
+
 #include "controls/DialogHelpers.h"
 #include "controls/SplitterBar.h"
 #include "db/SQLite3DB.h"
 #include "pages/common/ChooseForm00.h"
+#include "platform/ReportEngine.h"
+#include "reports/DlgReport.h"
+#include "shell/PageHeader.h"
+#include "shell/ReportListView.h"
 #include "shell/StepViews.h"
 #include "shell/WorkflowCodes.h"
 #include "tests/shell/ShellFixture.h"
@@ -143,29 +150,83 @@ TEST_F(ChooserTest, ContinuingOpensTheChosenFormForTheChosenSpecies) {
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
-TEST_F(ChooserTest, AGroupKeepsThePreviousObjectExceptTheTrialPlot) {
-    Doc()->SpeciesName = "Ursus arctos";
-    Doc()->SpeciesCode = "1354";
-    const int group = Number("select SpeciesID from SpeciesFormsRel where SpeciesType = 3 and SpeciesID <> 1 limit 1");
-    if (group > 0) {
-        chooser->SpeciesTree().SelectItem(Find(group + 100000));
-        chooser->FormList().SetCurSel(0);
-        chooser->OnContinue();
-        EXPECT_EQ(Doc()->SpeciesName, "Ursus arctos");
-        EXPECT_EQ(Doc()->SpeciesCode, "1354");
+// A form started on a node above species level names that node, as the stored form does
+// when opened again: in the page header, in a print before storing and after loading; the
+// species of an earlier form is not carried over.
+TEST_F(ChooserTest, AFormOnAGroupNamesTheGroupBeforeAndAfterStoring) {
+    namespace fs = std::filesystem;
+    fs::copy(fs::path(QUORIN_DATA_DIR) / "reports", fs::path(database.Folder().str()) / "Reports",
+             fs::copy_options::recursive);
+    const CString output = MakeTempFolder();
+    SetReportOutputFolder(output);
+    std::vector<std::string> printed;
+    const ReportCallRun run([&](const CCrystalCtrl&, const CrystalCall& call) {
+        if (call.kind == CrystalCall::ParameterField) printed.push_back(call.text.str());
+    });
+    const auto printedObject = [&] {
+        std::vector<std::string> object;
+        for (const std::string& text : printed)
+            if (text.starts_with("PARAM_SPECIES;") || text.starts_with("PARAM_CODE_SPECIES;")) object.push_back(text);
+        printed.clear();
+        return object;
+    };
+    const auto finalStep = [&] {
+        Tree()->SelectByItemData(kCodeFinalStep);
+        return dynamic_cast<CReportListView*>(RightView());
+    };
+    const auto runAction = [](CReportListView* view, int action) {
+        view->SelectItem(action);
+        view->RunSelectedAction();
+    };
+
+    struct Case {
+        int node;
+        int formType;
+        const char* object;
+    };
+    // Chiroptera (super group 7) with its forest form; the trial plot (group 1) with its fungus form.
+    for (const Case& choice : {Case{1000007, 19, "Chiroptera(Прилепи)"}, Case{kTrialPlotSpeciesID, 30, "Пробна площадка"}}) {
+        SCOPED_TRACE(choice.object);
         Frame()->SelectMode(kCodeNewForm);
         chooser = dynamic_cast<CChooseForm_00*>(RightView());
         ASSERT_NE(chooser, nullptr);
+        Doc()->SpeciesName = "Buxbaumia viridis";  // the object of the form before
+        Doc()->SpeciesCode = "1386";
+        const HTREEITEM node = Find(choice.node);
+        ASSERT_NE(node, nullptr);
+        chooser->SpeciesTree().SelectItem(node);
+        const auto offered = OfferedForms();
+        const auto form = std::find_if(offered.begin(), offered.end(), [&](const auto& f) { return f.second == choice.formType; });
+        ASSERT_NE(form, offered.end());
+        chooser->FormList().SetCurSel(static_cast<int>(form - offered.begin()));
+        chooser->OnContinue();
+        EXPECT_EQ(Doc()->SpeciesID, choice.node);
+        EXPECT_EQ(TextOf(*RightView(), IDC_HEADER_OBJECT), choice.object);
+
+        const std::vector<std::string> object{std::string("PARAM_SPECIES;") + choice.object + ";TRUE",
+                                              "PARAM_CODE_SPECIES;;TRUE"};
+        CReportListView* view = finalStep();
+        ASSERT_NE(view, nullptr);
+        runAction(view, CReportListView::kActionReport);
+        EXPECT_EQ(printedObject(), object);
+        runAction(view, CReportListView::kActionStore);
+
+        CTovan_splitDoc stored;
+        stored.m_bAutoDelete = FALSE;
+        stored.FormTypeID = choice.formType;
+        ASSERT_TRUE(stored.LoadForm(Number("select max(ID) from Forms")));
+        EXPECT_EQ(stored.SpeciesID, choice.node);
+        EXPECT_EQ(stored.SpeciesName, choice.object);
+        EXPECT_EQ(stored.SpeciesCode, "");
+        CDlgReport report(&stored);
+        ASSERT_TRUE(report.Create(CDlgReport::IDD));
+        report.ShowReport(stored.FormTypeID);
+        report.DestroyWindow();
+        EXPECT_EQ(printedObject(), object);
     }
-    const HTREEITEM trialPlot = Find(kTrialPlotSpeciesID);
-    ASSERT_NE(trialPlot, nullptr);
-    chooser->SpeciesTree().SelectItem(trialPlot);
-    ASSERT_GT(chooser->FormList().GetCount(), 0);
-    chooser->FormList().SetCurSel(0);
-    chooser->OnContinue();
-    EXPECT_EQ(Doc()->SpeciesID, kTrialPlotSpeciesID);
-    EXPECT_EQ(Doc()->SpeciesName, "Пробна площадка");
-    EXPECT_EQ(Doc()->SpeciesCode, "1354");
+    EXPECT_TRUE(boxes.Texts().empty()) << boxes.Texts().front();
+    SetReportOutputFolder("");
+    fs::remove_all(output.str());
 }
 
 TEST_F(ChooserTest, TheListsShareTheWidthAndTheBarMovesTheBoundary) {

@@ -374,6 +374,55 @@ TEST_F(StoredFormsTest, PrintingFromTheLookUpListLoadsTheFormAndKeepsTheList) {
     fs::remove_all(output.GetString());
 }
 
+// Right after "Покажи всички" the user moves the pointer onto a row whose form name the
+// column cannot show whole (the cell's title tip appears and holds the mouse) and
+// double-clicks it. While the program is still busy with the list, the first click comes
+// in one piece with the move; the loop catches up before the second click. The form opens
+// at that first double click.
+TEST_F(StoredFormsTest, TheFirstDoubleClickOnARowRightAfterTheListIsFilledOpensTheForm) {
+    Frame()->SelectMode(kCodeEditForms);
+    auto* view = dynamic_cast<CMyFormView*>(RightView());
+    ASSERT_NE(view, nullptr);
+    ActivateTopLevel(view);
+    // Every event is made over the main window, which outlives the list.
+    const auto inFrame = [this](const CWnd& over, CPoint point) {
+        over.ClientToScreen(&point);
+        Frame()->ScreenToClient(&point);
+        return point;
+    };
+    const auto user = [this](CPoint point, PointerEvent event, int after = 80) { UserPointer(Frame(), point, event, after); };
+    CWnd* showAll = view->GetDlgItem(IDC_STORED_SHOW_ALL);
+    CRect button;
+    showAll->GetClientRect(&button);
+    for (const PointerEvent event : {PointerEvent::Move, PointerEvent::Press, PointerEvent::Release})
+        user(inFrame(*showAll, button.CenterPoint()), event);
+    CGridCtrl& grid = view->Grid();
+    ASSERT_EQ(grid.GetRowCount(), 7);
+
+    // The row of the form of type 17, whose name is cut in its column.
+    constexpr int kRow = 2;
+    ASSERT_EQ(static_cast<int>(grid.GetItemData(kRow, CMyFormView::kNumberColumn)), forms[4]);
+    CRect cell;
+    ASSERT_TRUE(grid.GetCellRect(kRow, CMyFormView::kFormTypeColumn, &cell));
+    const CPoint row = inFrame(grid, cell.CenterPoint());
+    user(CPoint(row.x, row.y - cell.Height()), PointerEvent::Move, 40);
+    user(row, PointerEvent::Move, 40);
+    CWnd* tip = CWnd::GetCapture();
+    ASSERT_NE(tip, nullptr);  // the title tip holds the mouse
+    ASSERT_NE(tip, &grid);
+    user(row, PointerEvent::Press, 120);
+    user(row, PointerEvent::Release);
+    GuiRuntime::PumpMessages();
+    user(row, PointerEvent::Press);
+    user(row, PointerEvent::Release);
+    GuiRuntime::PumpMessages();
+
+    EXPECT_NE(RightView(), view);  // the form's first page replaced the list
+    EXPECT_TRUE(Tree()->HasFormSteps());
+    EXPECT_EQ(Doc()->FormID, forms[4]);
+    EXPECT_FALSE(Doc()->IsReadOnly());
+}
+
 TEST_F(StoredFormsTest, OpeningAStoredFormOverATypedOneAsksFirst) {
     OpenForm(1);
     Frame()->ShowView(RUNTIME_CLASS(CTestPage));

@@ -11,6 +11,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 #include "platform/Controls.h"
 #include "platform/ListControls.h"
@@ -154,6 +155,38 @@ void ClickAt(CWnd* window, CPoint clientPoint, bool twice) {
         QMouseEvent event(type, local, global, Qt::LeftButton, buttons, Qt::NoModifier);
         QCoreApplication::sendEvent(target, &event);
     }
+}
+
+// The window system's entry for mouse input (what Qt's own test library drives): delivered
+// at once, with the timestamp from which Qt tells a double click.
+Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, const QPointF& global,
+                                      Qt::MouseButtons state, Qt::MouseButton button, QEvent::Type type,
+                                      Qt::KeyboardModifiers mods, int timestamp);
+
+namespace {
+int g_pointerClock = 1000000;  // milliseconds
+}  // namespace
+
+void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after) {
+    QWidget* target = WidgetOf(window);
+    QWindow* topLevel = target->window()->windowHandle();
+    ASSERT_NE(topLevel, nullptr);
+    g_pointerClock += after;
+    const QPointF global = target->mapToGlobal(QPointF(clientPoint.x, clientPoint.y));
+    const QEvent::Type type = event == PointerEvent::Move    ? QEvent::MouseMove
+                              : event == PointerEvent::Press ? QEvent::MouseButtonPress
+                                                             : QEvent::MouseButtonRelease;
+    qt_handleMouseEvent(topLevel, topLevel->mapFromGlobal(global), global,
+                        event == PointerEvent::Press ? Qt::LeftButton : Qt::NoButton,
+                        event == PointerEvent::Move ? Qt::NoButton : Qt::LeftButton, type, Qt::NoModifier,
+                        g_pointerClock);
+}
+
+void ActivateTopLevel(CWnd* window) {
+    QWidget* topLevel = TopWidgetOf(window)->window();
+    topLevel->activateWindow();
+    QApplication::setActiveWindow(topLevel);
+    g_pointerClock += 10000;  // nothing of an earlier test pairs with what comes
 }
 
 BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifiers) {
