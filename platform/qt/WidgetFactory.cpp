@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
@@ -218,45 +217,6 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
 }
 
 void DialogWidget::reject() { SendDialogCommand(this, IDCANCEL); }
-
-SectionDateTimeEdit::SectionDateTimeEdit(const QDateTime& value, QWidget* parent) : QDateTimeEdit(value, parent) {
-    lineEdit()->installEventFilter(this);
-}
-
-bool SectionDateTimeEdit::eventFilter(QObject* watched, QEvent* event) {
-    // By the release the press has put the cursor into the clicked section.
-    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !lineEdit()->hasSelectedText())
-        setSelectedSection(currentSection());
-    return QDateTimeEdit::eventFilter(watched, event);
-}
-
-DateTimePickerWidget::DateTimePickerWidget(DWORD style, QWidget* parent) : QWidget(parent) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    if (style & DTS_SHOWNONE) {
-        box = new QCheckBox(this);
-        box->setChecked(true);
-        layout->addWidget(box);
-    }
-    edit = new SectionDateTimeEdit(QDateTime::currentDateTime(), this);
-    edit->setDateTimeRange(QDateTime(QDate(100, 1, 1), QTime(0, 0)), QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
-    const bool time = (style & DTS_TIMEFORMAT) == DTS_TIMEFORMAT;
-    edit->setDisplayFormat(time ? "HH:mm:ss" : "dd.MM.yyyy");
-    edit->setCalendarPopup(!time && !(style & DTS_UPDOWN));
-    layout->addWidget(edit, 1);
-    setFocusProxy(edit);
-    if (box) {
-        QObject::connect(box, &QCheckBox::toggled, edit, &QWidget::setEnabled);
-    }
-}
-
-bool DateTimePickerWidget::HasValue() const { return !box || box->isChecked(); }
-
-void DateTimePickerWidget::SetHasValue(bool value) {
-    if (box) box->setChecked(value);
-}
 
 QSize TreeItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QSize size = QStyledItemDelegate::sizeHint(option, index);

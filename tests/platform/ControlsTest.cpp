@@ -3,6 +3,7 @@
 // pop-up menus and tooltips.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -278,6 +279,85 @@ TEST(DateTimeCtrl, DigitsTypedAfterAClickChangeTheClickedSection) {
     clickAndType(time, 3, "07");
     time.GetTime(value);
     EXPECT_EQ(value.Format("%H:%M:%S"), "13:07:10");
+}
+
+namespace {
+// A host with a field before a date and a time picker, as a page has them.
+struct PickerHost {
+    PickerHost() {
+        before.Create(kChild | WS_TABSTOP | WS_BORDER, CRect(0, 0, 100, 22), &host, 3);
+        date.Create(kChild | WS_TABSTOP, CRect(0, 30, 140, 52), &host, 4);
+        time.Create(kChild | WS_TABSTOP | DTS_TIMEFORMAT, CRect(0, 60, 140, 82), &host, 5);
+        date.SetTime(COleDateTime(2000, 1, 1, 0, 0, 0));
+        time.SetTime(COleDateTime(2000, 1, 1, 0, 0, 0));
+        host.ShowWindow(SW_SHOW);
+        QApplication::setActiveWindow(TopWidgetOf(&host));
+    }
+    static CString Shown(const CDateTimeCtrl& picker, const char* format) {
+        COleDateTime value;
+        picker.GetTime(value);
+        return value.Format(format);
+    }
+    CHost host;
+    CEdit before;
+    CDateTimeCtrl date, time;
+};
+}  // namespace
+
+// As the desktop's picker takes them: a separator moves to the next section (but not twice
+// after a full one), and a section takes only what fits it.
+TEST(DateTimeCtrl, TypedDatesAndTimesFillTheirSections) {
+    PickerHost form;
+    form.date.SetFocus();
+    TypeText(&form.date, "15.05.2023");
+    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "15.05.2023");
+    PressKey(&form.date, VK_HOME);
+    TypeText(&form.date, "3/7-99");  // one digit is enough for 3 and 7; two for a year of 1930-2029
+    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "03.07.1999");
+    PressKey(&form.date, VK_HOME);
+    TypeText(&form.date, "31.4.24");  // April has no 31st
+    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "30.04.2024");
+    PressKey(&form.date, VK_HOME);
+    TypeText(&form.date, "31.1");     // the day typed comes back in a long month
+    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "31.01.2024");
+    TypeText(&form.date, ".x1999");   // a letter does nothing
+    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "31.01.1999");
+
+    form.time.SetFocus();
+    TypeText(&form.time, "9:5:7");
+    EXPECT_EQ(PickerHost::Shown(form.time, "%H:%M:%S"), "09:05:07");
+    PressKey(&form.time, VK_HOME);
+    TypeText(&form.time, "1430");
+    EXPECT_EQ(PickerHost::Shown(form.time, "%H:%M:%S"), "14:30:07");
+    PressKey(&form.time, VK_HOME);
+    TypeText(&form.time, "2:");  // 2 waits for a second digit until the colon
+    TypeText(&form.time, "75");  // no minute 75: 7 and then 5 for the seconds
+    EXPECT_EQ(PickerHost::Shown(form.time, "%H:%M:%S"), "02:07:05");
+}
+
+// Some section is always selected while the picker has the focus, so digits typed after
+// Home, End, an arrow key or a Tab into it are never lost.
+TEST(DateTimeCtrl, DigitsAfterHomeArrowsOrTabGoIntoASelectedSection) {
+    PickerHost form;
+    form.before.SetFocus();
+    PressKey(&form.before, VK_TAB);
+    EXPECT_EQ(CWnd::GetFocus(), &form.date);
+    TypeText(&form.date, "20");
+    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "20.01.2000");
+    PressKey(&form.date, VK_END);
+    TypeText(&form.date, "2021");
+    PressKey(&form.date, VK_LEFT);
+    TypeText(&form.date, "11");
+    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "20.11.2021");
+    PressKey(&form.date, VK_HOME);
+    PressKey(&form.date, VK_RIGHT);
+    PressKey(&form.date, VK_UP);  // steps the month, which stays selected
+    TypeText(&form.date, "3");
+    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "20.03.2021");
+    PressKey(&form.date, VK_TAB);
+    EXPECT_EQ(CWnd::GetFocus(), &form.time);
+    TypeText(&form.time, "8");
+    EXPECT_EQ(PickerHost::Shown(form.time, "%H:%M:%S"), "08:00:00");
 }
 
 // Counts the paints of a widget.
