@@ -434,11 +434,16 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
 namespace {
 
 // A read-only edit is drawn on the dialog's face colour, as read-only edits look on the
-// desktop; an editable one on the window colour.
+// desktop; an editable one on the window colour. A disabled edit, read-only or not, is
+// drawn on the face colour too, with grey text, so it never looks as if it took typing.
 void ShowReadOnly(QWidget* edit, bool readOnly) {
     QPalette palette = edit->palette();
     const QPalette standard = QApplication::palette(edit);
-    palette.setBrush(QPalette::Base, standard.brush(readOnly ? QPalette::Window : QPalette::Base));
+    const QBrush face = standard.brush(QPalette::Active, QPalette::Window);
+    const QBrush base = readOnly ? face : standard.brush(QPalette::Active, QPalette::Base);
+    palette.setBrush(QPalette::Active, QPalette::Base, base);
+    palette.setBrush(QPalette::Inactive, QPalette::Base, base);
+    palette.setBrush(QPalette::Disabled, QPalette::Base, face);
     edit->setPalette(palette);
 }
 

@@ -96,5 +96,7 @@ void ClickAt(CWnd* window, CPoint clientPoint, bool twice = false);
 // copying); TRUE when the window took the drop, FALSE when it refused it.
 BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifiers = 0);
 
+// The colour of a pixel of the window as it is drawn now (client point of the window).
+COLORREF PixelOf(const CWnd* window, CPoint point);
 // Saves the window as it is drawn to /tmp/<name>.png, to be looked at.
 void Grab(const CWnd* window, const CString& name);
