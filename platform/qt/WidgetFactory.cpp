@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <algorithm>
 #include <map>
 
 #include "platform/Controls.h"
@@ -236,6 +237,48 @@ void SetButtonChecked(QAbstractButton* button, bool checked) {
     if (groupExclusive) group->setExclusive(true);
 }
 
+namespace {
+
+// Tab stops once at a radio group, as in the desktop's dialogs: at its checked button or,
+// with none checked, at its first, so that a keyboard user can always reach it.
+void UpdateRadioTabStops(const QButtonGroup* group) {
+    const QList<QAbstractButton*> buttons = group->buttons();
+    const auto checked = std::find_if(buttons.begin(), buttons.end(), [](const QAbstractButton* b) { return b->isChecked(); });
+    const QAbstractButton* stop = checked != buttons.end() ? *checked : buttons.isEmpty() ? nullptr : buttons.front();
+    for (QAbstractButton* button : buttons) button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// A radio button walks its group with the arrow keys, as in the desktop's dialogs: on to the
+// group's next or previous button, round its ends, choosing an automatic one.
+class GroupRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
+        if (!group() || !(back || key == Qt::Key_Right || key == Qt::Key_Down)) {
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        const QList<QAbstractButton*> buttons = group()->buttons();
+        const qsizetype count = buttons.size();
+        const qsizetype at = buttons.indexOf(this);
+        for (qsizetype step = 1; step < count; ++step) {
+            QAbstractButton* next = buttons[((at + (back ? -step : step)) % count + count) % count];
+            if (!next->isEnabled() || next->isHidden()) continue;
+            next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            const WindowState* state = WindowState::Of(next);
+            if (state && (state->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON && !next->isChecked()) next->click();
+            break;
+        }
+        event->accept();
+    }
+};
+
+}  // namespace
+
 void GroupRadioButtons(QWidget* client) {
     QButtonGroup* group = nullptr;
     for (QObject* object : client->children()) {
@@ -248,8 +291,10 @@ void GroupRadioButtons(QWidget* client) {
         if (!group) {
             group = new QButtonGroup(client);
             group->setExclusive(true);
+            QObject::connect(group, &QButtonGroup::buttonToggled, group, [group] { UpdateRadioTabStops(group); });
         }
         group->addButton(radio);
+        UpdateRadioTabStops(group);
     }
 }
 
@@ -336,7 +381,7 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
         } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE) {
             widget = new QCheckBox(parent);
         } else if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
-            auto* radio = new QRadioButton(parent);
+            auto* radio = new GroupRadioButton(parent);
             radio->setAutoExclusive(false);  // groups follow WS_GROUP (GroupRadioButtons)
             widget = radio;
         } else {
@@ -518,7 +563,12 @@ void ApplyStyle(WindowState& state) {
     case WindowKind::Progress: w->setFocusPolicy(Qt::NoFocus); break;
     case WindowKind::Dialog:
     case WindowKind::Other: break;
-    default: w->setFocusPolicy((style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus); break;
+    default:
+        if (const auto* radio = qobject_cast<QRadioButton*>(w); radio && radio->group())
+            UpdateRadioTabStops(radio->group());
+        else
+            w->setFocusPolicy((style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+        break;
     }
 
     const bool disabled = style & WS_DISABLED;

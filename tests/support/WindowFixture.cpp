@@ -157,6 +157,10 @@ void ClickAt(CWnd* window, CPoint clientPoint, bool twice) {
     }
 }
 
+void ActivateWindow(CWnd* window) {
+    if (QWidget* widget = TopWidgetOf(window)) QApplication::setActiveWindow(widget->window());
+}
+
 BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifiers) {
     QWidget* target = WidgetOf(window);
     QMimeData data;

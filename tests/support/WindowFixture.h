@@ -92,6 +92,9 @@ void PressKey(CWnd* window, UINT virtualKey, UINT modifiers = 0);
 void TypeText(CWnd* window, const CString& text);
 void PasteText(CWnd* window, const CString& text);  // through the clipboard and Ctrl+V
 void ClickAt(CWnd* window, CPoint clientPoint, bool twice = false);
+// Makes the top-level window of `window` the active one, as the user's click on it would,
+// so that its controls can take the keyboard focus.
+void ActivateWindow(CWnd* window);
 // A text dragged from another program over the client point and let go there (MK_CONTROL:
 // copying); TRUE when the window took the drop, FALSE when it refused it.
 BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifiers = 0);
