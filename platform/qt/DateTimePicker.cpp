@@ -151,6 +151,10 @@ void SectionDateTimeEdit::focusInEvent(QFocusEvent* event) {
     else SelectSection(std::max(0, currentSectionIndex()));
 }
 
+// Tab leaves the picker from any section, as on the desktop; the arrow keys and the
+// separators move between sections.
+bool SectionDateTimeEdit::focusNextPrevChild(bool next) { return QWidget::focusNextPrevChild(next); }
+
 bool SectionDateTimeEdit::eventFilter(QObject* watched, QEvent* event) {
     if (watched == lineEdit() && event->type() == QEvent::MouseButtonPress) EndTyping();
     // By the release the press has put the cursor into the clicked section.

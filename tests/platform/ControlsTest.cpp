@@ -282,7 +282,7 @@ TEST(DateTimeCtrl, DigitsTypedAfterAClickChangeTheClickedSection) {
 }
 
 namespace {
-// A host with a field before a date and a time picker, as a page has them.
+// A field, then a date and a time picker, as a page has them, in the active window.
 struct PickerHost {
     PickerHost() {
         before.Create(kChild | WS_TABSTOP | WS_BORDER, CRect(0, 0, 100, 22), &host, 3);
@@ -293,10 +293,15 @@ struct PickerHost {
         host.ShowWindow(SW_SHOW);
         QApplication::setActiveWindow(TopWidgetOf(&host));
     }
-    static CString Shown(const CDateTimeCtrl& picker, const char* format) {
+    static CString Shown(const CDateTimeCtrl& picker) {
         COleDateTime value;
         picker.GetTime(value);
-        return value.Format(format);
+        return value.Format("%d.%m.%Y %H:%M:%S");
+    }
+    static CString TypedAfterHome(CDateTimeCtrl& picker, const char* keys) {
+        PressKey(&picker, VK_HOME);
+        TypeText(&picker, keys);
+        return Shown(picker);
     }
     CHost host;
     CEdit before;
@@ -309,55 +314,36 @@ struct PickerHost {
 TEST(DateTimeCtrl, TypedDatesAndTimesFillTheirSections) {
     PickerHost form;
     form.date.SetFocus();
-    TypeText(&form.date, "15.05.2023");
-    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "15.05.2023");
-    PressKey(&form.date, VK_HOME);
-    TypeText(&form.date, "3/7-99");  // one digit is enough for 3 and 7; two for a year of 1930-2029
-    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "03.07.1999");
-    PressKey(&form.date, VK_HOME);
-    TypeText(&form.date, "31.4.24");  // April has no 31st
-    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "30.04.2024");
-    PressKey(&form.date, VK_HOME);
-    TypeText(&form.date, "31.1");     // the day typed comes back in a long month
-    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "31.01.2024");
-    TypeText(&form.date, ".x1999");   // a letter does nothing
-    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "31.01.1999");
-
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.date, "15.05.2023"), "15.05.2023 00:00:00");
+    // One digit is enough for 3 and 7; two name a year of 1930 to 2029.
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.date, "3/7-99"), "03.07.1999 00:00:00");
+    // April has no 31st; a letter does nothing.
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.date, "31.4.x24"), "30.04.2024 00:00:00");
     form.time.SetFocus();
-    TypeText(&form.time, "9:5:7");
-    EXPECT_EQ(PickerHost::Shown(form.time, "%H:%M:%S"), "09:05:07");
-    PressKey(&form.time, VK_HOME);
-    TypeText(&form.time, "1430");
-    EXPECT_EQ(PickerHost::Shown(form.time, "%H:%M:%S"), "14:30:07");
-    PressKey(&form.time, VK_HOME);
-    TypeText(&form.time, "2:");  // 2 waits for a second digit until the colon
-    TypeText(&form.time, "75");  // no minute 75: 7 and then 5 for the seconds
-    EXPECT_EQ(PickerHost::Shown(form.time, "%H:%M:%S"), "02:07:05");
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.time, "9:5:7"), "01.01.2000 09:05:07");
+    // 2 waits for a second digit until the colon; no minute 75: 7, then 5 for the seconds.
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.time, "2:75"), "01.01.2000 02:07:05");
 }
 
 // Some section is always selected while the picker has the focus, so digits typed after
-// Home, End, an arrow key or a Tab into it are never lost.
+// Home, End, an arrow key or a Tab into it are never lost; Tab leaves it from any section.
 TEST(DateTimeCtrl, DigitsAfterHomeArrowsOrTabGoIntoASelectedSection) {
     PickerHost form;
     form.before.SetFocus();
     PressKey(&form.before, VK_TAB);
-    EXPECT_EQ(CWnd::GetFocus(), &form.date);
+    ASSERT_EQ(CWnd::GetFocus(), &form.date);
     TypeText(&form.date, "20");
-    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "20.01.2000");
     PressKey(&form.date, VK_END);
     TypeText(&form.date, "2021");
     PressKey(&form.date, VK_LEFT);
     TypeText(&form.date, "11");
-    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "20.11.2021");
-    PressKey(&form.date, VK_HOME);
-    PressKey(&form.date, VK_RIGHT);
-    PressKey(&form.date, VK_UP);  // steps the month, which stays selected
-    TypeText(&form.date, "3");
-    EXPECT_EQ(PickerHost::Shown(form.date, "%d.%m.%Y"), "20.03.2021");
+    EXPECT_EQ(PickerHost::Shown(form.date), "20.11.2021 00:00:00");
+    PressKey(&form.date, VK_UP);  // steps the year the month moved on to, which stays selected
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.date, "7"), "07.11.2022 00:00:00");
     PressKey(&form.date, VK_TAB);
-    EXPECT_EQ(CWnd::GetFocus(), &form.time);
+    ASSERT_EQ(CWnd::GetFocus(), &form.time);
     TypeText(&form.time, "8");
-    EXPECT_EQ(PickerHost::Shown(form.time, "%H:%M:%S"), "08:00:00");
+    EXPECT_EQ(PickerHost::Shown(form.time), "01.01.2000 08:00:00");
 }
 
 // Counts the paints of a widget.
