@@ -257,39 +257,6 @@ TEST_F(DataExchange, IntegersRefuseTextThatIsNoNumberOrOutOfRange) {
     EXPECT_EQ(dialog.number, 0);
 }
 
-// As in the desktop's dialogs: Tab stops once at a radio group, at its chosen button or,
-// with none chosen, at its first; the arrow keys move within the group, round its ends, and
-// choose the button they reach.
-TEST_F(DataExchange, TabReachesEveryRadioGroupAndArrowsMoveWithinIt) {
-    dialog.radio = -1;
-    dialog.other = 1;
-    dialog.UpdateData(FALSE);
-    const auto tab = [](UINT modifiers = 0) {
-        PressKey(CWnd::GetFocus(), VK_TAB, modifiers);
-        return CWnd::GetFocus();
-    };
-    dialog.GotoDlgCtrl(Item(1003));
-    EXPECT_EQ(tab(), Item(1004));  // none chosen: the first
-    EXPECT_EQ(tab(), Item(1012));  // the chosen one of the next group
-    EXPECT_EQ(tab(), Item(1008));
-    EXPECT_EQ(tab(MK_SHIFT), Item(1012));
-
-    const auto arrow = [](UINT key) {
-        PressKey(CWnd::GetFocus(), key);
-        return CWnd::GetFocus();
-    };
-    dialog.GotoDlgCtrl(Item(1004));
-    EXPECT_EQ(arrow(VK_RIGHT), Item(1005));
-    EXPECT_EQ(arrow(VK_DOWN), Item(1006));
-    EXPECT_EQ(arrow(VK_DOWN), Item(1004));  // round the end, never into the next group
-    EXPECT_EQ(arrow(VK_UP), Item(1006));
-    ASSERT_TRUE(dialog.UpdateData(TRUE));
-    EXPECT_EQ(dialog.radio, 2);
-    EXPECT_EQ(dialog.other, 1);
-    EXPECT_EQ(tab(MK_SHIFT), Item(1003));
-    EXPECT_EQ(tab(), Item(1006));  // now the chosen one
-}
-
 TEST_F(DataExchange, ClearedPickerBoxGivesANullDate) {
     dialog.date.SetStatus(COleDateTime::null);
     dialog.UpdateData(FALSE);
