@@ -1,7 +1,8 @@
 #pragma once
 // An edit field for numbers: only digits, one decimal point after the first character and,
-// where allowed, a minus sign as the first character can be typed. Backspace still works;
-// every other character, control characters included, never reaches the field.
+// where allowed, a minus sign as the first character can be typed; a typed comma is taken
+// as the point. Backspace still works; every other character, control characters
+// included, never reaches the field.
 #include "platform/Controls.h"
 
 class CNumericEdit : public CEdit {

@@ -38,14 +38,32 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 };
 
-// The date-time field of a picker: a click selects the section clicked, so that digits typed
-// then replace it at once, as in the desktop's own picker.
+// The date-time field of a picker, typed as the desktop's own picker is: while it has the
+// focus one section is always selected; digits fill that section and move on once no more
+// fit it, a separator (".", "/", "-", ":") moves to the next section, Home and End select
+// the first and last, the arrow keys the neighbours; a click selects the section clicked.
 class SectionDateTimeEdit : public QDateTimeEdit {
 public:
     SectionDateTimeEdit(const QDateTime& value, QWidget* parent);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    void SelectSection(int index);
+    void TypeDigit(int digit);
+    void TypeSeparator();
+    void ShowTyped();  // the digits typed so far, as the section's value
+    void EndTyping();
+    // Sets one section to `value`, keeping the day within its month.
+    void SetSectionValue(Section section, int value);
+
+    QString m_typed;                 // digits typed into the selected section so far
+    bool m_movedByDigits = false;    // the section was just entered because the last one was full
+    int m_typedDay = 0;              // the day typed, kept while the month or year changes
 };
 
 // The date and time picker: an optional "has a value" check box and the date-time field.
@@ -56,7 +74,7 @@ public:
     void SetHasValue(bool value);
 
     QCheckBox* box = nullptr;
-    QDateTimeEdit* edit = nullptr;
+    SectionDateTimeEdit* edit = nullptr;
 };
 
 // Gives tree rows the height asked with SetItemHeight.

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QToolTip>
 
 #include "platform/Cp1251.h"
 #include "platform/MessageBox.h"
@@ -20,6 +21,7 @@
 namespace {
 
 const char* const kLimitProperty = "quorin_limit";
+const char* const kDigitsOnly = "Полето приема само цифри.";
 
 bool Storable(const QString& text) { return cp1251::IsRepresentable(text.toUtf8().toStdString()); }
 
@@ -63,7 +65,7 @@ bool RefuseUnstorablePaste(const QString& text, bool digitsOnly) {
         return true;
     }
     if (digitsOnly && !AllDigits(text)) {
-        AfxMessageBox("Полето приема само цифри. Текстът не е поставен.", MB_OK | MB_ICONEXCLAMATION);
+        AfxMessageBox(CString(kDigitsOnly) + " Текстът не е поставен.", MB_OK | MB_ICONEXCLAMATION);
         return true;
     }
     return false;
@@ -94,26 +96,32 @@ void CheckedLineEdit::PasteChecked() {
     insert(text);
 }
 
+bool CheckedLineEdit::RefusesTyped(const QString& typed) {
+    if (DigitsOnly() && !AllDigits(typed)) {
+        // Said at the field, as the desktop's digits-only edits say it; the typing goes on.
+        QToolTip::showText(mapToGlobal(cursorRect().bottomLeft()), QString::fromUtf8(kDigitsOnly), this);
+        return true;
+    }
+    return !Storable(typed) || Room(this, text().length(), selectedText().length()) < typed.length();
+}
+
 void CheckedLineEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
         PasteChecked();
         return;
     }
     const QString typed = event->text();
-    if (IsTyped(typed) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))) {
-        if (!Storable(typed) || (DigitsOnly() && !AllDigits(typed)) ||
-            Room(this, text().length(), selectedText().length()) < typed.length()) {
-            event->accept();  // dropped, as the other system's edit drops it
-            return;
-        }
+    if (IsTyped(typed) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !isReadOnly() &&
+        RefusesTyped(typed)) {
+        event->accept();  // dropped, as the other system's edit drops it
+        return;
     }
     QLineEdit::keyPressEvent(event);
 }
 
 void CheckedLineEdit::inputMethodEvent(QInputMethodEvent* event) {
     const QString commit = event->commitString();
-    if (!commit.isEmpty() && (!Storable(commit) || (DigitsOnly() && !AllDigits(commit)) ||
-                              Room(this, text().length(), selectedText().length()) < commit.length())) {
+    if (!commit.isEmpty() && !isReadOnly() && RefusesTyped(commit)) {
         QInputMethodEvent empty(event->preeditString(), event->attributes());
         QLineEdit::inputMethodEvent(&empty);
         return;

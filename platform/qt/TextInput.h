@@ -2,7 +2,8 @@
 // Edit widgets that accept only text the program can store: a character outside code page
 // 1251 is dropped when typed, and a pasted text holding one is refused with a message,
 // never changed silently. They also keep the typing limit and the digits-only style of
-// the window without ever cutting a text the program sets.
+// the window without ever cutting a text the program sets; a digits-only field that drops
+// a typed character says so in a tool tip at the field.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
@@ -28,6 +29,8 @@ protected:
 
 private:
     bool DigitsOnly() const;
+    // Whether a typed text is dropped: digits-only fields say why at the field.
+    bool RefusesTyped(const QString& typed);
 };
 
 class CheckedTextEdit : public QPlainTextEdit {

@@ -7,7 +7,6 @@
 #include <QComboBox>
 #include <QDateTimeEdit>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -20,6 +19,7 @@
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
+#include <algorithm>
 #include <map>
 
 #include "platform/Controls.h"
@@ -243,45 +243,6 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
 
 void DialogWidget::reject() { SendDialogCommand(this, IDCANCEL); }
 
-SectionDateTimeEdit::SectionDateTimeEdit(const QDateTime& value, QWidget* parent) : QDateTimeEdit(value, parent) {
-    lineEdit()->installEventFilter(this);
-}
-
-bool SectionDateTimeEdit::eventFilter(QObject* watched, QEvent* event) {
-    // By the release the press has put the cursor into the clicked section.
-    if (watched == lineEdit() && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton && !lineEdit()->hasSelectedText())
-        setSelectedSection(currentSection());
-    return QDateTimeEdit::eventFilter(watched, event);
-}
-
-DateTimePickerWidget::DateTimePickerWidget(DWORD style, QWidget* parent) : QWidget(parent) {
-    auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(2);
-    if (style & DTS_SHOWNONE) {
-        box = new QCheckBox(this);
-        box->setChecked(true);
-        layout->addWidget(box);
-    }
-    edit = new SectionDateTimeEdit(QDateTime::currentDateTime(), this);
-    edit->setDateTimeRange(QDateTime(QDate(100, 1, 1), QTime(0, 0)), QDateTime(QDate(9999, 12, 31), QTime(23, 59, 59)));
-    const bool time = (style & DTS_TIMEFORMAT) == DTS_TIMEFORMAT;
-    edit->setDisplayFormat(time ? "HH:mm:ss" : "dd.MM.yyyy");
-    edit->setCalendarPopup(!time && !(style & DTS_UPDOWN));
-    layout->addWidget(edit, 1);
-    setFocusProxy(edit);
-    if (box) {
-        QObject::connect(box, &QCheckBox::toggled, edit, &QWidget::setEnabled);
-    }
-}
-
-bool DateTimePickerWidget::HasValue() const { return !box || box->isChecked(); }
-
-void DateTimePickerWidget::SetHasValue(bool value) {
-    if (box) box->setChecked(value);
-}
-
 QSize TreeItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     if (itemHeight > 0) size.setHeight(itemHeight);
@@ -300,6 +261,48 @@ void SetButtonChecked(QAbstractButton* button, bool checked) {
     if (groupExclusive) group->setExclusive(true);
 }
 
+namespace {
+
+// Tab stops once at a radio group, as in the desktop's dialogs: at its checked button or,
+// with none checked, at its first, so that a keyboard user can always reach it.
+void UpdateRadioTabStops(const QButtonGroup* group) {
+    const QList<QAbstractButton*> buttons = group->buttons();
+    const auto checked = std::find_if(buttons.begin(), buttons.end(), [](const QAbstractButton* b) { return b->isChecked(); });
+    const QAbstractButton* stop = checked != buttons.end() ? *checked : buttons.isEmpty() ? nullptr : buttons.front();
+    for (QAbstractButton* button : buttons) button->setFocusPolicy(button == stop ? Qt::StrongFocus : Qt::ClickFocus);
+}
+
+// A radio button walks its group with the arrow keys, as in the desktop's dialogs: on to the
+// group's next or previous button, round its ends, choosing an automatic one.
+class GroupRadioButton : public QRadioButton {
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        const int key = event->key();
+        const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
+        if (!group() || !(back || key == Qt::Key_Right || key == Qt::Key_Down)) {
+            QRadioButton::keyPressEvent(event);
+            return;
+        }
+        const QList<QAbstractButton*> buttons = group()->buttons();
+        const qsizetype count = buttons.size();
+        const qsizetype at = buttons.indexOf(this);
+        for (qsizetype step = 1; step < count; ++step) {
+            QAbstractButton* next = buttons[((at + (back ? -step : step)) % count + count) % count];
+            if (!next->isEnabled() || next->isHidden()) continue;
+            next->setFocus(back ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            const WindowState* state = WindowState::Of(next);
+            if (state && (state->style & BS_TYPEMASK) == BS_AUTORADIOBUTTON && !next->isChecked()) next->click();
+            break;
+        }
+        event->accept();
+    }
+};
+
+}  // namespace
+
 void GroupRadioButtons(QWidget* client) {
     QButtonGroup* group = nullptr;
     for (QObject* object : client->children()) {
@@ -312,8 +315,10 @@ void GroupRadioButtons(QWidget* client) {
         if (!group) {
             group = new QButtonGroup(client);
             group->setExclusive(true);
+            QObject::connect(group, &QButtonGroup::buttonToggled, group, [group] { UpdateRadioTabStops(group); });
         }
         group->addButton(radio);
+        UpdateRadioTabStops(group);
     }
 }
 
@@ -400,7 +405,7 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
         } else if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX || type == BS_3STATE || type == BS_AUTO3STATE) {
             widget = new QCheckBox(parent);
         } else if (type == BS_RADIOBUTTON || type == BS_AUTORADIOBUTTON) {
-            auto* radio = new QRadioButton(parent);
+            auto* radio = new GroupRadioButton(parent);
             radio->setAutoExclusive(false);  // groups follow WS_GROUP (GroupRadioButtons)
             widget = radio;
         } else {
@@ -498,11 +503,16 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
 namespace {
 
 // A read-only edit is drawn on the dialog's face colour, as read-only edits look on the
-// desktop; an editable one on the window colour.
+// desktop; an editable one on the window colour. A disabled edit, read-only or not, is
+// drawn on the face colour too, with grey text, so it never looks as if it took typing.
 void ShowReadOnly(QWidget* edit, bool readOnly) {
     QPalette palette = edit->palette();
     const QPalette standard = QApplication::palette(edit);
-    palette.setBrush(QPalette::Base, standard.brush(readOnly ? QPalette::Window : QPalette::Base));
+    const QBrush face = standard.brush(QPalette::Active, QPalette::Window);
+    const QBrush base = readOnly ? face : standard.brush(QPalette::Active, QPalette::Base);
+    palette.setBrush(QPalette::Active, QPalette::Base, base);
+    palette.setBrush(QPalette::Inactive, QPalette::Base, base);
+    palette.setBrush(QPalette::Disabled, QPalette::Base, face);
     edit->setPalette(palette);
 }
 
@@ -577,7 +587,12 @@ void ApplyStyle(WindowState& state) {
     case WindowKind::Progress: w->setFocusPolicy(Qt::NoFocus); break;
     case WindowKind::Dialog:
     case WindowKind::Other: break;
-    default: w->setFocusPolicy((style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus); break;
+    default:
+        if (const auto* radio = qobject_cast<QRadioButton*>(w); radio && radio->group())
+            UpdateRadioTabStops(radio->group());
+        else
+            w->setFocusPolicy((style & WS_TABSTOP) ? Qt::StrongFocus : Qt::ClickFocus);
+        break;
     }
 
     const bool disabled = style & WS_DISABLED;

@@ -73,6 +73,21 @@ TEST_F(SmallControlsTest, NumericEditLetsOnlyANumberBeTyped) {
     EXPECT_EQ(host->Typed("--1"), "-1");
 }
 
+// "2,8" as a Bulgarian writes it: the comma goes in as the point, under the point's rules.
+TEST_F(SmallControlsTest, NumericEditTakesATypedCommaAsThePoint) {
+    const auto typed = [this](const char* keys) {
+        host->number.SetWindowText("");
+        host->number.SetFocus();
+        TypeText(&host->number, keys);
+        return TextOf(*host, kNumber);
+    };
+    EXPECT_EQ(typed("2,8"), "2.8");
+    EXPECT_EQ(typed(",5"), "5");        // no point in an empty field
+    EXPECT_EQ(typed("1,2.3,4"), "1.234");  // one point, however typed
+    host->number.LimitText(3);
+    EXPECT_EQ(typed("12,5"), "12.");  // the field's limit holds for the point put in
+}
+
 TEST_F(SmallControlsTest, ALinkOpensItsTargetAndTurnsVisitedOrSaysWhyNot) {
     SetDesktopOpener([](const CString&) { return false; });
     MessageBoxLog boxes;

@@ -28,6 +28,7 @@
 #include "pages/species/SpecFormMoss21.h"
 #include "pages/species/SpecFormMoss22.h"
 #include "pages/species/SpecFormMoss23.h"
+#include "platform/SystemInfo.h"
 #include "tests/pages/PageFixture.h"
 
 // Page 02 as the step 7022 shows it.
@@ -91,6 +92,23 @@ TEST_F(MossPages, DistancesOpenWithTheirBoxAndUntickingThrowsTheDistanceAway) {
     const CSpecData_Moss_01& near = doc.SpecData_Moss_01;
     EXPECT_EQ(std::tuple(near.bCheckRivers, near.RiverDist, near.bCheckTouristsPath, near.ToursitPathDist, near.RoadsDist),
               std::tuple(1, CString(), 1, CString("0123"), CString()));
+}
+
+// A distance field waiting for its box is drawn disabled, on the dialog's face, not white as
+// if it took typing; ticked, it is white; read-only, on the face again.
+TEST_F(MossPages, ADistanceWaitingForItsBoxLooksDisabled) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_01));
+    const auto& row = CSpecForm_Moss_01::kRowIds[2];
+    auto* field = dynamic_cast<CEdit*>(page->GetDlgItem(row.distance));
+    ASSERT_NE(field, nullptr);
+    CRect area;
+    field->GetClientRect(&area);
+    const CPoint inside(area.right - 4, area.Height() / 2);
+    EXPECT_EQ(PixelOf(field, inside), GetSysColor(COLOR_3DFACE));
+    Tick(*page, row.check);
+    EXPECT_EQ(PixelOf(field, inside), GetSysColor(COLOR_WINDOW));
+    field->SetReadOnly(TRUE);
+    EXPECT_EQ(PixelOf(field, inside), GetSysColor(COLOR_3DFACE));
 }
 
 TEST_F(MossPages, TreesAreListedOnceAndTheLinkedListsFollowEachOther) {

@@ -3,6 +3,7 @@
 // pop-up menus and tooltips.
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
@@ -312,6 +313,71 @@ TEST(DateTimeCtrl, DigitsTypedAfterAClickChangeTheClickedSection) {
     clickAndType(time, 3, "07");
     time.GetTime(value);
     EXPECT_EQ(value.Format("%H:%M:%S"), "13:07:10");
+}
+
+namespace {
+// A field, then a date and a time picker, as a page has them, in the active window.
+struct PickerHost {
+    PickerHost() {
+        before.Create(kChild | WS_TABSTOP | WS_BORDER, CRect(0, 0, 100, 22), &host, 3);
+        date.Create(kChild | WS_TABSTOP, CRect(0, 30, 140, 52), &host, 4);
+        time.Create(kChild | WS_TABSTOP | DTS_TIMEFORMAT, CRect(0, 60, 140, 82), &host, 5);
+        date.SetTime(COleDateTime(2000, 1, 1, 0, 0, 0));
+        time.SetTime(COleDateTime(2000, 1, 1, 0, 0, 0));
+        host.ShowWindow(SW_SHOW);
+        QApplication::setActiveWindow(TopWidgetOf(&host));
+    }
+    static CString Shown(const CDateTimeCtrl& picker) {
+        COleDateTime value;
+        picker.GetTime(value);
+        return value.Format("%d.%m.%Y %H:%M:%S");
+    }
+    static CString TypedAfterHome(CDateTimeCtrl& picker, const char* keys) {
+        PressKey(&picker, VK_HOME);
+        TypeText(&picker, keys);
+        return Shown(picker);
+    }
+    CHost host;
+    CEdit before;
+    CDateTimeCtrl date, time;
+};
+}  // namespace
+
+// As the desktop's picker takes them: a separator moves to the next section (but not twice
+// after a full one), and a section takes only what fits it.
+TEST(DateTimeCtrl, TypedDatesAndTimesFillTheirSections) {
+    PickerHost form;
+    form.date.SetFocus();
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.date, "15.05.2023"), "15.05.2023 00:00:00");
+    // One digit is enough for 3 and 7; two name a year of 1930 to 2029.
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.date, "3/7-99"), "03.07.1999 00:00:00");
+    // April has no 31st; a letter does nothing.
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.date, "31.4.x24"), "30.04.2024 00:00:00");
+    form.time.SetFocus();
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.time, "9:5:7"), "01.01.2000 09:05:07");
+    // 2 waits for a second digit until the colon; no minute 75: 7, then 5 for the seconds.
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.time, "2:75"), "01.01.2000 02:07:05");
+}
+
+// Some section is always selected while the picker has the focus, so digits typed after
+// Home, End, an arrow key or a Tab into it are never lost; Tab leaves it from any section.
+TEST(DateTimeCtrl, DigitsAfterHomeArrowsOrTabGoIntoASelectedSection) {
+    PickerHost form;
+    form.before.SetFocus();
+    PressKey(&form.before, VK_TAB);
+    ASSERT_EQ(CWnd::GetFocus(), &form.date);
+    TypeText(&form.date, "20");
+    PressKey(&form.date, VK_END);
+    TypeText(&form.date, "2021");
+    PressKey(&form.date, VK_LEFT);
+    TypeText(&form.date, "11");
+    EXPECT_EQ(PickerHost::Shown(form.date), "20.11.2021 00:00:00");
+    PressKey(&form.date, VK_UP);  // steps the year the month moved on to, which stays selected
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.date, "7"), "07.11.2022 00:00:00");
+    PressKey(&form.date, VK_TAB);
+    ASSERT_EQ(CWnd::GetFocus(), &form.time);
+    TypeText(&form.time, "8");
+    EXPECT_EQ(PickerHost::Shown(form.time), "01.01.2000 08:00:00");
 }
 
 // Counts the paints of a widget.

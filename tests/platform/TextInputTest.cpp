@@ -3,13 +3,28 @@
 // never changed silently. Limits and the digits-only style hold for typing and pasting.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QToolTip>
+#include <QWidget>
+#include <algorithm>
+
 #include "platform/Controls.h"
 #include "platform/ListControls.h"
+#include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
 
 enum { kLine = 1, kNotes, kCombo };
+
+// A tool tip goes after a short delay; the tests wait for it.
+void HideToolTip() {
+    QToolTip::hideText();
+    QElapsedTimer waited;
+    waited.start();
+    while (QToolTip::isVisible() && waited.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
+}
 
 class TextInput : public ::testing::Test {
 protected:
@@ -76,6 +91,29 @@ TEST_F(TextInput, DigitsOnlyFieldsTakeDigits) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     PasteText(&line, "45");
     EXPECT_EQ(TextOf(host, kLine), "12345");
+}
+
+// A refused character is said at the field, as the desktop's digits-only edits say it,
+// without a message box that would stop the typing.
+TEST_F(TextInput, ADigitsOnlyFieldSaysAtTheFieldWhyACharacterIsDropped) {
+    MessageBoxLog boxes;
+    host.ShowWindow(SW_SHOW);
+    HideToolTip();
+    line.ModifyStyle(0, ES_NUMBER);
+    TypeText(&line, "52");
+    EXPECT_FALSE(QToolTip::isVisible());
+    TypeText(&line, ".5");
+    EXPECT_EQ(TextOf(host, kLine), "525");
+    EXPECT_TRUE(boxes.boxes.empty());
+    ASSERT_TRUE(QToolTip::isVisible());
+    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Полето приема само цифри."));
+    const QWidget* field = TopWidgetOf(&line);  // the tip stands just below the field
+    const QRect below(field->mapToGlobal(QPoint(0, field->height() / 2)), QSize(field->width(), field->height() + 30));
+    const QList<QWidget*> windows = QApplication::topLevelWidgets();
+    EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [&below](const QWidget* window) {
+        return window->isVisible() && window->inherits("QTipLabel") && below.contains(window->pos());
+    }));
+    HideToolTip();
 }
 
 TEST_F(TextInput, ReadOnlyFieldsTakeNothingAndEditableCombosFilterToo) {

@@ -15,6 +15,7 @@
 
 #include "platform/Controls.h"
 #include "platform/ListControls.h"
+#include "platform/SystemInfo.h"
 #include "platform/WindowImage.h"
 #include "platform/qt/WidgetAccess.h"
 #include "platform/qt/WindowState.h"
@@ -208,6 +209,13 @@ BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifi
     QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, keys);
     QCoreApplication::sendEvent(target, &drop);
     return drop.isAccepted() ? TRUE : FALSE;
+}
+
+COLORREF PixelOf(const CWnd* window, CPoint point) {
+    QWidget* widget = TopWidgetOf(window);
+    if (!widget) return CLR_INVALID;
+    const QColor colour = widget->grab().toImage().pixelColor(point.x, point.y);
+    return RGB(colour.red(), colour.green(), colour.blue());
 }
 
 void Grab(const CWnd* window, const CString& name) { EXPECT_TRUE(SaveWindowImage(window, "/tmp/" + name + ".png")); }

@@ -103,8 +103,11 @@ BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifi
 // the program is busy come together, and PumpMessages lets it catch up.
 enum class PointerEvent { Move, Press, Release };
 void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after = 80);
-// Makes the top-level window of `window` the active one, as the window the user works in.
+// Makes the top-level window of `window` the active one, as the user's click on it would,
+// so that its controls can take the keyboard focus.
 void ActivateTopLevel(CWnd* window);
 
+// The colour of a pixel of the window as it is drawn now (client point of the window).
+COLORREF PixelOf(const CWnd* window, CPoint point);
 // Saves the window as it is drawn to /tmp/<name>.png, to be looked at.
 void Grab(const CWnd* window, const CString& name);
