@@ -233,6 +233,30 @@ TEST_F(MossStorage, StoredIdsLoadEvenWhenTheListLostTheirNamesAndTreesByTheirPos
     EXPECT_EQ(loaded->SpecData_Moss_15.SoilID, -1);
 }
 
+TEST_F(MossStorage, ColoniesKeepTheirTreeWhenTheStoredTreeNumbersHaveAGap) {
+    auto typed = NewDocument(kAllMossPages);
+    CSpecData_Moss_17& hosts = typed->SpecData_Moss_17;
+    for (int i = 0; i < 4; ++i) {
+        hosts.Trees.Add({-1, "", -1, "", FormatSql("%d", 10 + i), ""});
+        hosts.Colonies.Add({i, -1, "", FormatSql("на %d", 10 + i), "", "", "", ""});
+    }
+    ASSERT_TRUE(typed->SaveNewForm());
+    const int formId = LastFormId();
+    Exec("delete from tMoss_17_TreeHosts where TreeNum = 1");  // another program removed a tree
+
+    const auto treesOfColonies = [](const CSpecData_Moss_17& r) {
+        CString shown;
+        for (const CMoss17ColonyRow& colony : r.Colonies)
+            shown += colony.AliveArea + ":" + (colony.TreeNum >= 0 && colony.TreeNum < r.Trees.GetSize() ? r.Trees[colony.TreeNum].Diameter : CString("-")) + " ";
+        return shown;
+    };
+    auto loaded = Loaded(formId, kAllMossPages);
+    ASSERT_EQ(loaded->SpecData_Moss_17.Trees.GetSize(), 3);
+    EXPECT_EQ(treesOfColonies(loaded->SpecData_Moss_17), "на 10:10 на 11:- на 12:12 на 13:13 ");
+    ASSERT_TRUE(loaded->UpdateForm());
+    EXPECT_EQ(treesOfColonies(Loaded(formId, kAllMossPages)->SpecData_Moss_17), "на 10:10 на 11:- на 12:12 на 13:13 ");
+}
+
 TEST_F(MossStorage, StoredIdsAndRockPositionsLoadFromTheirOwnLists) {
     // Rock positions that differ from the tuft positions of page 04.
     Exec("delete from nMossRockSituation; insert into nMossRockSituation (ID, Name) values (1, 'Връх'), (2, 'Склон')");
