@@ -340,6 +340,18 @@ TEST_F(MossHabitatPages, TheTreesPartIsAskedOnlyWhileTreesGrowInTheBog) {
     EXPECT_EQ(std::tuple(doc.SpecData_Moss_13.TreesExist, doc.SpecData_Moss_13.TreesCount), std::tuple(1, CString("100")));
 }
 
+TEST_F(MossHabitatPages, AStoredTreesPartAboveAHundredStaysAndTheCoverTypedAfterItIsKept) {
+    doc.SpecData_Moss_13.TreesExist = 1;
+    doc.SpecData_Moss_13.TreesCount = "1000";  // as the database holds it
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_13));
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_13::IDC_TREES_PART), "1000");
+    TypeText(page->GetDlgItem(CSpecForm_Moss_13::IDC_COVER), "50");
+    Leave();
+    EXPECT_EQ(std::tuple(doc.SpecData_Moss_13.TreesCount, doc.SpecData_Moss_13.ProcentArea),
+              std::tuple(CString("1000"), CString("50")));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
 // ---- pages 14 to 23 ----------------------------------------------------------------------
 
 using MossPages14 = MossPages;
