@@ -352,6 +352,30 @@ TEST_F(MossHabitatPages, AStoredTreesPartAboveAHundredStaysAndTheCoverTypedAfter
     EXPECT_TRUE(boxes.boxes.empty());
 }
 
+TEST_F(MossHabitatPages, APercentAboveAHundredIsRefusedHoweverTheUserPutsItIn) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_13));
+    CWnd* cover = page->GetDlgItem(CSpecForm_Moss_13::IDC_COVER);
+    auto* edit = dynamic_cast<CEdit*>(cover);
+    TypeText(cover, "150");
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_13::IDC_COVER), "15");
+    edit->SetSel(0, -1);
+    PasteText(cover, "150");  // Ctrl+V over the whole text
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_13::IDC_COVER), "15");
+    edit->SetSel(2, 2);
+    PasteText(cover, "0");
+    PressKey(cover, VK_INSERT, MK_SHIFT);  // Shift+Ins, the same "0"
+    edit->Paste();                         // as the context menu's "Paste" does
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_13::IDC_COVER), "15");
+    edit->SetSel(0, -1);
+    PasteText(cover, "99");
+    PressKey(cover, VK_END);  // a key without Ctrl: the next test's keys are plain again
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_13::IDC_COVER), "99");
+    EXPECT_FALSE(DropText(cover, {2, 2}, "7"));
+    Leave();
+    EXPECT_EQ(doc.SpecData_Moss_13.ProcentArea, "99");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>(5, CPercentEdit::kTooLarge));
+}
+
 // ---- pages 14 to 23 ----------------------------------------------------------------------
 
 using MossPages14 = MossPages;
