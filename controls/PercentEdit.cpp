@@ -18,7 +18,7 @@ void CPercentEdit::RefuseTooLarge() { AfxMessageBox(kTooLarge, MB_OK | MB_ICONWA
 
 void CPercentEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
     // A digit is judged by the text it would make: the key reaches the field only after this.
-    if (ch >= '0' && ch <= '9') {
+    if (ch >= '0' && ch <= '9' && !(GetStyle() & ES_READONLY)) {
         CString text;
         GetWindowText(text);
         int start = 0, end = 0;
