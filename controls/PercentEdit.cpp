@@ -14,14 +14,37 @@ BOOL CPercentEdit::Accepts(const CString& text) {
     return TRUE;
 }
 
+void CPercentEdit::RefuseTooLarge() { AfxMessageBox(kTooLarge, MB_OK | MB_ICONWARNING); }
+
 void CPercentEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
+    // A digit is judged by the text it would make: the key reaches the field only after this.
+    if (ch >= '0' && ch <= '9' && !(GetStyle() & ES_READONLY)) {
+        CString text;
+        GetWindowText(text);
+        int start = 0, end = 0;
+        GetSel(start, end);
+        const CString typed = text.Left(start) + static_cast<char>(ch) + text.Mid(end);
+        if (!Accepts(typed)) {
+            RefuseTooLarge();
+            return;
+        }
+    }
+    CEdit::OnChar(ch, repeat, flags);
+}
+
+LRESULT CPercentEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PASTE) return CEdit::WindowProc(message, wParam, lParam);
     CString before;
     GetWindowText(before);
-    CEdit::OnChar(ch, repeat, flags);
+    int start = 0, end = 0;
+    GetSel(start, end);
+    const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
     CString after;
     GetWindowText(after);
-    if (Accepts(after)) return;
-    SetWindowText(before);
-    SetSel(before.GetLength(), before.GetLength());
-    AfxMessageBox(kTooLarge, MB_OK | MB_ICONWARNING);
+    if (after != before && !Accepts(after)) {
+        SetWindowText(before);
+        SetSel(start, end);
+        RefuseTooLarge();
+    }
+    return result;
 }

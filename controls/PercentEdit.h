@@ -1,6 +1,7 @@
 #pragma once
-// An edit field for a percentage: digits only (the template's style), and a value above 100
-// is refused where it is typed, with a message that says why.
+// An edit field for a percentage: digits only (the template's style), and a change by the user
+// that would make the value exceed 100 (typing or pasting) is refused with a message that
+// says why, the previous text kept. A text the program sets stands as it is.
 #include "platform/Controls.h"
 
 class CPercentEdit : public CEdit {
@@ -14,4 +15,9 @@ public:
 
 protected:
     void OnChar(UINT ch, UINT repeat, UINT flags) override;
+    // Pastes (WM_PASTE) are checked once the text is in, and undone when refused.
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    void RefuseTooLarge();
 };

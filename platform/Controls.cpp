@@ -162,10 +162,7 @@ void CEdit::Cut() {
     else if (auto* edit = WidgetAs<QPlainTextEdit>(this)) edit->cut();
 }
 
-void CEdit::Paste() {
-    if (auto* line = dynamic_cast<CheckedLineEdit*>(TopWidgetOf(this))) line->PasteChecked();
-    else if (auto* edit = WidgetAs<QPlainTextEdit>(this); edit && !edit->isReadOnly()) edit->paste();
-}
+void CEdit::Paste() { SendMessage(WM_PASTE); }
 
 int CEdit::GetLineCount() const {
     if (auto* edit = WidgetAs<QPlainTextEdit>(this)) return edit->document()->blockCount();

@@ -36,6 +36,13 @@ void SetTextIfDifferent(CWnd* control, const CString& value) {
     if (shown != value) control->SetWindowText(value);
 }
 
+// Equal texts, whatever their line ends: a multi-line field reads its lines back with "\r\n".
+bool SameLines(CString first, CString second) {
+    first.Replace("\r\n", "\n");
+    second.Replace("\r\n", "\n");
+    return first == second;
+}
+
 // A whole number, as the framework reads it: blanks around it, an optional sign, digits.
 bool ParseInt(const CString& text, int& value) {
     const char* begin = text.GetString();
@@ -49,11 +56,6 @@ bool ParseInt(const CString& text, int& value) {
     if (*end != '\0') return false;
     value = static_cast<int>(parsed);
     return true;
-}
-
-[[noreturn]] void Refuse(CDataExchange* pDX, const CString& message) {
-    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
-    pDX->Fail();
 }
 
 CString Substitute(const char* pattern, int first, int second = 0) {
@@ -75,6 +77,7 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate) {
         ~Depth() { --depth; }
     } const depth(m_exchangeDepth);
     CDataExchange exchange(this, saveAndValidate);
+    exchange.m_bStopOnFailure = StopsAtFailedCheck();
     try {
         DoDataExchange(&exchange);
     } catch (const DataExchangeAborted&) {
@@ -86,6 +89,8 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate) {
 CWnd* CDataExchange::PrepareCtrl(int id) {
     m_idLastControl = id;
     m_bEditLastControl = FALSE;
+    m_putBackLast = nullptr;
+    m_lastChangedByUser = false;
     return m_pDlgWnd->GetDlgItem(id);
 }
 
@@ -107,22 +112,50 @@ void CDataExchange::Fail() {
     throw DataExchangeAborted{};
 }
 
+void CDataExchange::RememberRead(std::function<void()> putBack, bool changedByUser) {
+    m_putBackLast = std::move(putBack);
+    m_lastChangedByUser = changedByUser;
+}
+
+void CDataExchange::Refuse(const CString& message) {
+    if (m_bStopOnFailure) {
+        AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+        Fail();
+    }
+    // A value nobody changed (one stored longer than today's limit) is kept without a word;
+    // a change that cannot be kept is named, and the field shows again what is kept.
+    if (m_lastChangedByUser) AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    if (m_putBackLast) m_putBackLast();
+    m_putBackLast = nullptr;
+}
+
 void DDX_Text(CDataExchange* pDX, int id, CString& value) {
     CWnd* control = pDX->PrepareEditCtrl(id);
     if (!control) return;
-    if (pDX->m_bSaveAndValidate)
+    if (pDX->m_bSaveAndValidate) {
+        const CString before = value;
         control->GetWindowText(value);
-    else
+        pDX->RememberRead([&value, before, control] {
+            value = before;
+            SetTextIfDifferent(control, before);
+        }, !SameLines(value, before));
+    } else {
         SetTextIfDifferent(control, value);
+    }
 }
 
 void DDX_Text(CDataExchange* pDX, int id, int& value) {
     CWnd* control = pDX->PrepareEditCtrl(id);
     if (!control) return;
     if (pDX->m_bSaveAndValidate) {
-        CString text;
+        CString text, shown;
         control->GetWindowText(text);
-        if (!ParseInt(text, value)) Refuse(pDX, "Please enter an integer.");
+        shown.Format("%d", value);
+        pDX->RememberRead([&value, before = value, control, shown] {
+            value = before;
+            SetTextIfDifferent(control, shown);
+        }, text != shown);
+        if (!ParseInt(text, value)) pDX->Refuse("Please enter an integer.");
     } else {
         CString text;
         text.Format("%d", value);
@@ -197,7 +230,7 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
 
 void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars) {
     if (pDX->m_bSaveAndValidate) {
-        if (value.GetLength() > maxChars) Refuse(pDX, Substitute("Please enter no more than %1 characters.", maxChars));
+        if (value.GetLength() > maxChars) pDX->Refuse(Substitute("Please enter no more than %1 characters.", maxChars));
         return;
     }
     CWnd* control = pDX->m_pDlgWnd->GetDlgItem(pDX->m_idLastControl);
@@ -210,5 +243,5 @@ void DDV_MaxChars(CDataExchange* pDX, const CString& value, int maxChars) {
 
 void DDV_MinMaxInt(CDataExchange* pDX, int value, int minValue, int maxValue) {
     if (pDX->m_bSaveAndValidate && (value < minValue || value > maxValue))
-        Refuse(pDX, Substitute("Please enter an integer between %1 and %2.", minValue, maxValue));
+        pDX->Refuse(Substitute("Please enter an integer between %1 and %2.", minValue, maxValue));
 }

@@ -34,10 +34,23 @@ public:
     // the exchange: UpdateData returns FALSE.
     [[noreturn]] void Fail();
 
+    // Reading: how to give the field just read back the value its member held before, and
+    // whether the user changed the field since then (for a window that reads past a failed
+    // check).
+    void RememberRead(std::function<void()> putBack, bool changedByUser);
+    // The field just read fails its check: stops the exchange with the message, or, where
+    // the window reads on, puts its value back and tells the user only of a change.
+    void Refuse(const CString& message);
+
     BOOL m_bSaveAndValidate;
     CWnd* m_pDlgWnd;
     int m_idLastControl = 0;
     BOOL m_bEditLastControl = FALSE;
+    BOOL m_bStopOnFailure = TRUE;
+
+private:
+    std::function<void()> m_putBackLast;
+    bool m_lastChangedByUser = false;
 };
 
 void DDX_Text(CDataExchange* pDX, int id, CString& value);

@@ -20,6 +20,7 @@
 #include "qt/ControlWidgets.h"
 #include "qt/GdiAccess.h"
 #include "qt/IconAccess.h"
+#include "qt/TextInput.h"
 #include "qt/WidgetAccess.h"
 #include "qt/WidgetFactory.h"
 #include "qt/WindowState.h"
@@ -1239,6 +1240,10 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CLOSE: DestroyWindow(); return 0;
+    case WM_PASTE:
+        if (auto* line = dynamic_cast<CheckedLineEdit*>(state->widget.data())) line->InsertClipboardText();
+        else if (auto* text = qobject_cast<QPlainTextEdit*>(state->widget.data()); text && !text->isReadOnly()) text->paste();
+        return 0;
     default: return 0;
     }
 }

@@ -168,6 +168,7 @@ public:
     virtual BOOL PreTranslateMessage(MSG* msg);
 
     // Runs DoDataExchange; FALSE when a field was refused (its message shown, focus moved to it).
+    // A window that reads past failed checks (below) always gets TRUE.
     BOOL UpdateData(BOOL saveAndValidate = TRUE);
     virtual void DoDataExchange(CDataExchange*) {}
     // True while UpdateData runs: the change notifications that filling the controls sends
@@ -175,6 +176,12 @@ public:
     bool IsExchangingData() const { return m_exchangeDepth > 0; }
 
 protected:
+    // Whether reading the controls stops at the first field that fails its check (a dialog,
+    // which stays open until the field is mended) or reads every other field, the failed one
+    // keeping its member's value (a window saved whatever its fields hold). Going on, the
+    // check's message is shown only when the user changed the field, which then shows the
+    // kept value again.
+    virtual BOOL StopsAtFailedCheck() const { return TRUE; }
     // Called when this wrapper is bound to an existing widget.
     virtual void PreSubclassWindow() {}
     // Called last in DestroyWindow; self-deleting windows delete themselves here.

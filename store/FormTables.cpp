@@ -84,9 +84,12 @@ CString DeleteFormDataScript(int formId, PictureRows pictures) {
         else
             script += CString("\tin ( select ID from ") + child.parent + "\twhere FormID = " + id + " ); \n";
     }
-    // The wolf route's points hang in Coordinates with no coordinates page of their own.
+    // The wolf route's points hang in Coordinates with no coordinates page of their own. A
+    // database written by another program may let another form's route name the same row:
+    // that row stays for the other form.
     script += " delete from Coordinates\twhere DlgData_ID = -1 and ID\tin ( select GPS_point_id from "
-              "tWolf_06_Tracks\twhere FormID = " + id + " ); \n";
+              "tWolf_06_Tracks\twhere FormID = " + id + " ) and not exists ( select 1 from tWolf_06_Tracks o\twhere "
+              "o.GPS_point_id = Coordinates.ID and o.FormID is not " + id + " ); \n";
     for (const char* table : kFormTables)
         if (pictures == PictureRows::kDelete || CString(table) != "DlgData_Images")
             script += CString(" delete from ") + table + "\twhere FormID = " + id + "; \n";

@@ -1,6 +1,8 @@
 // The moss pages' rows: a main row per page and form, its list rows after it under the main
 // row's new id. Lists come back in the order they were stored.
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "db/SQLite3DB.h"
 #include "store/MossRecords.h"
@@ -653,24 +655,33 @@ int CMossRecords::LoadMoss17(CSQLite3DB& db, int formId) {
     if (query.eof()) return 0;
     r.Area = query.getStringField("Area");
     const int parentId = query.getIntField("ID");
-    // The colonies name their tree by its stored position, so the trees come back in that order.
+    // The trees come back in the order of their stored numbers, by which the colonies name them.
     CSQLite3Query trees = db.execQuery(FormatSql(
         "select t.ID as tID, tMoss_17_ID,  TreeNum, _AllTreesID, Name_bg, Name_lat, Diameter, Height from  "
         "tMoss_17_TreeHosts t left join _AllTreesMoss a on _AllTreesID = a.ID where tMoss_17_ID = %d order by TreeNum, "
         "t.ID",
         parentId));
+    // Stored numbers may have gaps (a tree row removed by another program); a colony is
+    // attached to the position of the tree that carries its number, or to none.
+    std::vector<int> storedNumbers;
     for (; !trees.eof(); trees.nextRow()) {
         const int id = trees.getIntField("_AllTreesID", -1);
         r.Trees.Add({id, trees.getStringField("Name_lat"), id, trees.getStringField("Name_bg"),
                      trees.getStringField("Diameter"), trees.getStringField("Height")});
+        storedNumbers.push_back(trees.getIntField("TreeNum", -1));
     }
+    const auto positionOfTree = [&storedNumbers](int storedNumber) {
+        if (storedNumber < 0) return -1;
+        const auto found = std::find(storedNumbers.begin(), storedNumbers.end(), storedNumber);
+        return found == storedNumbers.end() ? -1 : static_cast<int>(found - storedNumbers.begin());
+    };
     CSQLite3Query colonies = db.execQuery(FormatSql(
         "select t.ID as tID, tMoss_17_ID, TreeNum, ExposureID, n.Name as Exposure, AliveArea, AppropriateCount, "
         "DeadArea, Coverage, Height from   tMoss_17_MossColonies t left join nMossExposure n on ExposureID = n.ID where "
         "tMoss_17_ID = %d order by t.ID",
         parentId));
     for (; !colonies.eof(); colonies.nextRow())
-        r.Colonies.Add({colonies.getIntField("TreeNum", -1), colonies.getIntField("ExposureID", -1),
+        r.Colonies.Add({positionOfTree(colonies.getIntField("TreeNum", -1)), colonies.getIntField("ExposureID", -1),
                         colonies.getStringField("Exposure"), colonies.getStringField("AliveArea"),
                         colonies.getStringField("AppropriateCount"), colonies.getStringField("DeadArea"),
                         colonies.getStringField("Coverage"), colonies.getStringField("Height")});

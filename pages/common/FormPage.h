@@ -24,7 +24,7 @@
 // Preparing (OnInitialUpdate): the form view's own update, PreparePage, the title font
 // (control 2003, unless the page keeps the template's), and the page header last. Leaving
 // (DestroyWindow, when another step is chosen or the window closes): SaveToDocument, never
-// checking the content. "<< Назад " (2579) and "Продължи >>" (2581) step through the
+// checking the content; no field's check keeps the fields after it from being read. "<< Назад " (2579) and "Продължи >>" (2581) step through the
 // workflow tree.
 #include "platform/FormView.h"
 
@@ -54,6 +54,9 @@ protected:
     virtual void SaveRecord() {}
     // FALSE for the pages whose title keeps the template's font.
     virtual BOOL UsesTitleFont() const { return TRUE; }
+    // A page is saved whatever its fields hold: a field that fails its check (a value stored
+    // longer than its field takes) keeps its value, and every other field is still read.
+    BOOL StopsAtFailedCheck() const override { return FALSE; }
 
     void OnBack();
     void OnNext();

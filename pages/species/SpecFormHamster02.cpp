@@ -34,8 +34,7 @@ void CSpecForm_Hamster_02::DoDataExchange(CDataExchange* pDX) {
     for (int number = 1; number <= kHamsterTransects; ++number) {
         const int i = number - 1;
         DDX_Control(pDX, kGridIds[i], m_grids[static_cast<size_t>(i)]);
-        DDX_Text(pDX, kBurrowIds[i], m_transects.LairsCountOf(number));
-        DDV_MaxChars(pDX, m_transects.LairsCountOf(number), kCountLength);
+        DDX_Text(pDX, kBurrowIds[i], m_transects.LairsCountOf(number));  // computed: no limit to check
         DDX_Text(pDX, kHamsterIds[i], m_transects.HamstersCountOf(number));
         DDV_MaxChars(pDX, m_transects.HamstersCountOf(number), kCountLength);
     }

@@ -6,7 +6,8 @@
 
 namespace {
 
-constexpr int kPercentLength = 3;
+constexpr int kTreesPartLength = 6;  // what the stored values may hold; above 100 cannot be typed
+constexpr int kCoverLength = 3;
 
 }  // namespace
 
@@ -32,9 +33,9 @@ void CSpecForm_Moss_13::DoDataExchange(CDataExchange* pDX) {
     DDX_Control(pDX, IDC_COVER, m_coverEdit);
     DDX_Check(pDX, IDC_TREES_EXIST, m_treesExist);
     DDX_Text(pDX, IDC_TREES_PART, m_treesPart);
-    DDV_MaxChars(pDX, m_treesPart, kPercentLength);
+    DDV_MaxChars(pDX, m_treesPart, kTreesPartLength);
     DDX_Text(pDX, IDC_COVER, m_cover);
-    DDV_MaxChars(pDX, m_cover, kPercentLength);
+    DDV_MaxChars(pDX, m_cover, kCoverLength);
 }
 
 void CSpecForm_Moss_13::PreparePage() {

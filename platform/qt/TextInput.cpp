@@ -88,6 +88,15 @@ bool CheckedLineEdit::DigitsOnly() const {
 
 void CheckedLineEdit::PasteChecked() {
     if (isReadOnly()) return;
+    WindowState* state = WindowState::Of(this);
+    if (CWnd* wnd = state ? state->Primary() : nullptr)
+        wnd->SendMessage(WM_PASTE);
+    else
+        InsertClipboardText();
+}
+
+void CheckedLineEdit::InsertClipboardText() {
+    if (isReadOnly()) return;
     QString text = QGuiApplication::clipboard()->text();
     const int lineEnd = text.indexOf(QRegularExpression("[\r\n]"));
     if (lineEnd >= 0) text.truncate(lineEnd);  // one line fits into a single-line field

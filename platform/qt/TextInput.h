@@ -20,7 +20,11 @@ void SetTypingLimit(QWidget* edit, int maxChars);
 class CheckedLineEdit : public QLineEdit {
 public:
     explicit CheckedLineEdit(QWidget* parent = nullptr);
+    // The user's paste (Ctrl+V, Shift+Ins, the context menu): a WM_PASTE to the window of
+    // this field, whose handlers may refuse it, else the paste itself.
     void PasteChecked();
+    // Inserts the clipboard's first line, refusing (with a message) what the field cannot take.
+    void InsertClipboardText();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

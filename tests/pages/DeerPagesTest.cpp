@@ -68,6 +68,24 @@ TEST_F(DeerPagesTest, AroundTheRuttingPlaceTotalsKeepTheNotesTypedSinceTheLastCo
               std::tuple(CString("123"), CString("130"), CString("5"), CString("ред 1\r\nред 2")));
 }
 
+TEST_F(DeerPagesTest, ACountStoredLongerThanItsFieldLosesNothingTypedAfterIt) {
+    doc.SpecData_Deer_04.DoeVeryYoung = "12345";  // by another program: counts take 3
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
+    TypeText(page->GetDlgItem(Deer04::IDC_DOE_YOUNG), "7");  // the total is counted again
+    TypeText(page->GetDlgItem(Deer04::IDC_NOTES), "бележка");
+    Leave();
+    const CSpecData_Deer_04& around = doc.SpecData_Deer_04;
+    EXPECT_EQ(std::tuple(around.DoeVeryYoung, around.DoeYoung, around.DoeTotal, around.Notes),
+              std::tuple(CString("12345"), CString("7"), CString("12352"), CString("бележка")));
+    EXPECT_TRUE(boxes.boxes.empty());  // a value nobody changed is kept without a word
+
+    // A change that still does not fit is named and undone.
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
+    PressKey(page->GetDlgItem(Deer04::IDC_DOE_VERY_YOUNG), VK_BACK);
+    EXPECT_EQ(TextOf(*page, Deer04::IDC_DOE_VERY_YOUNG), "12345");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{"Please enter no more than 3 characters."});
+}
+
 class DeerWalkTest : public PrintingPageTest {
 protected:
     void SetUp() override {

@@ -144,6 +144,18 @@ TEST_F(HamsterPages, AnEditedSegmentSetsOnlyItsTransectsBurrowTotal) {
     EXPECT_EQ(doc.SpecData_Hamster_02.HamstersCount2, "1234");
 }
 
+TEST_F(HamsterPages, ABurrowTotalPastFourDigitsKeepsTheHamsterCounts) {
+    doc.SpecData_Hamster_02.Transect1[0].LairCount = "9999";
+    ShowPage(RUNTIME_CLASS(CSpecForm_Hamster_02));
+    EditSegment(1, 2, true, "1");
+    for (const int i : {0, 4}) TypeText(page->GetDlgItem(Transects::kHamsterIds[i]), "12");
+    Leave();
+    const CSpecData_Hamster_02& transects = doc.SpecData_Hamster_02;
+    EXPECT_EQ(std::tuple(transects.HamstersLairsCount1, transects.HamstersCount1, transects.HamstersCount5),
+              std::tuple(CString("10000"), CString("12"), CString("12")));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
 TEST_F(HamsterPages, TheDialogListsEachCodeKindAndOpensAfterADatabaseError) {
     CHamster02Transect stored;
     stored.RoadsType = 3;

@@ -390,6 +390,30 @@ TEST_F(MossHabitatPages, TheTreesPartIsAskedOnlyWhileTreesGrowInTheBog) {
     EXPECT_EQ(std::tuple(doc.SpecData_Moss_13.TreesExist, doc.SpecData_Moss_13.TreesCount), std::tuple(1, CString("100")));
 }
 
+TEST_F(MossHabitatPages, AStoredTreesPartAboveAHundredStaysAndTheCoverTypedAfterItIsKept) {
+    doc.SpecData_Moss_13.TreesExist = 1;
+    doc.SpecData_Moss_13.TreesCount = "1000";  // as the database holds it
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_13));
+    TypeText(page->GetDlgItem(CSpecForm_Moss_13::IDC_COVER), "50");
+    Leave();
+    EXPECT_EQ(std::tuple(doc.SpecData_Moss_13.TreesCount, doc.SpecData_Moss_13.ProcentArea),
+              std::tuple(CString("1000"), CString("50")));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
+TEST_F(MossHabitatPages, APercentAboveAHundredIsRefusedHoweverTheUserPutsItIn) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_13));
+    CWnd* cover = page->GetDlgItem(CSpecForm_Moss_13::IDC_COVER);
+    TypeText(cover, "150");
+    PasteText(cover, "0");                 // Ctrl+V after "15"
+    PressKey(cover, VK_INSERT, MK_SHIFT);  // Shift+Ins
+    dynamic_cast<CEdit*>(cover)->Paste();  // the context menu's way
+    EXPECT_FALSE(DropText(cover, {2, 2}, "0"));
+    PressKey(cover, VK_END);  // plain keys again for the next test
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_13::IDC_COVER), "15");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>(4, CPercentEdit::kTooLarge));
+}
+
 // ---- pages 14 to 23 ----------------------------------------------------------------------
 
 using MossPages14 = MossPages;

@@ -233,6 +233,24 @@ TEST_F(MossStorage, StoredIdsLoadEvenWhenTheListLostTheirNamesAndTreesByTheirPos
     EXPECT_EQ(loaded->SpecData_Moss_15.SoilID, -1);
 }
 
+TEST_F(MossStorage, ColoniesKeepTheirTreeWhenTheStoredTreeNumbersHaveAGap) {
+    auto typed = NewDocument(kAllMossPages);
+    for (int i = 0; i < 4; ++i) {
+        typed->SpecData_Moss_17.Trees.Add({-1, "", -1, "", FormatSql("%d", i), ""});
+        typed->SpecData_Moss_17.Colonies.Add({i, -1, "", "", "", "", "", ""});
+    }
+    ASSERT_TRUE(typed->SaveNewForm());
+    Exec("delete from tMoss_17_TreeHosts where TreeNum = 1");  // another program removed a tree
+    ASSERT_TRUE(Loaded(LastFormId(), kAllMossPages)->UpdateForm());
+    const auto loaded = Loaded(LastFormId(), kAllMossPages);
+    const CSpecData_Moss_17& hosts = loaded->SpecData_Moss_17;
+    CString trees;  // each colony's tree by its diameter
+    for (const CMoss17ColonyRow& colony : hosts.Colonies)
+        trees += colony.TreeNum >= 0 && colony.TreeNum < hosts.Trees.GetSize() ? hosts.Trees[colony.TreeNum].Diameter
+                                                                              : CString("-");
+    EXPECT_EQ(trees, "0-23");
+}
+
 TEST_F(MossStorage, StoredIdsAndRockPositionsLoadFromTheirOwnLists) {
     // Rock positions that differ from the tuft positions of page 04.
     Exec("delete from nMossRockSituation; insert into nMossRockSituation (ID, Name) values (1, 'Връх'), (2, 'Склон')");

@@ -113,6 +113,19 @@ TEST_F(WolfRouteStoreTest, EveryPointComesBackToItsPlaceWhateverItsListsHold) {
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
+TEST_F(WolfRouteStoreTest, APositionThatAnotherFormAlsoNamesOutlivesTheUpdateAndDeleteOfOne) {
+    auto first = NewDocument(kAllWolfPages);
+    first->SpecData_Wolf_06.Tracks[kRouteFrom] = FullPoint();
+    const int firstId = StoreNew(*first);
+    const int secondId = StoreNew(*NewDocument(kAllWolfPages));
+    // Another program let the second form's "from" point name the first form's position.
+    Exec(FormatSql("update tWolf_06_Tracks set GPS_point_id = (select GPS_point_id from tWolf_06_Tracks where FormID = "
+                   "%d and TrackType = 0) where FormID = %d and TrackType = 0", firstId, secondId));
+    ASSERT_TRUE(Loaded(firstId, kAllWolfPages)->UpdateForm());
+    ASSERT_TRUE(NewDocument()->DeleteForm(firstId));
+    EXPECT_EQ(Loaded(secondId, kAllWolfPages)->SpecData_Wolf_06.Tracks[kRouteFrom].GpsPoint, FullPoint().GpsPoint);
+}
+
 // Every later wolf page with awkward texts and lists of two rows, both prey lists switched off.
 void FillLaterPages(CTovan_splitDoc& doc) {
     CSpecData_Wolf_07& prey = doc.SpecData_Wolf_07;
