@@ -619,11 +619,13 @@ void SetGeometryOf(WindowState& state, const QRect& rect) {
     }
     if (state.kind == WindowKind::ComboBox) {
         // The rectangle includes the drop-down list; the closed box keeps the font's height.
+        // A box moved by its window rectangle (the closed box alone, as a page moving its
+        // controls does) keeps the list it had.
         auto* combo = static_cast<QComboBox*>(w);
         const int closed = ClosedComboHeight(combo);
-        state.droppedHeight = rect.height();
+        if (rect.height() > closed || state.droppedHeight == 0) state.droppedHeight = rect.height();
         const int itemHeight = QFontMetrics(combo->font()).height() + 2;
-        combo->setMaxVisibleItems(std::max(1, (rect.height() - closed) / itemHeight));
+        combo->setMaxVisibleItems(std::max(1, (state.droppedHeight - closed) / itemHeight));
         w->setGeometry(rect.x(), rect.y(), rect.width(), closed);
         return;
     }

@@ -1,11 +1,14 @@
 #include "tests/pages/PageFixture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
+#include "platform/Dialog.h"
+#include "platform/DialogTemplate.h"
 #include "platform/ReportEngine.h"
 #include "platform/View.h"
 #include "reports/DlgReport.h"
@@ -71,6 +74,29 @@ void PageTest::Exec(const CString& sql) const {
     CSQLite3DB db;
     db.open(database.Path());
     db.execDML(sql);
+}
+
+void ExpectListDropsWithinItsTemplate(CWnd& window, UINT templateId, int comboId) {
+    auto* combo = dynamic_cast<CComboBox*>(window.GetDlgItem(comboId));
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
+    ASSERT_TRUE(combo && dialogTemplate);
+    const auto control = std::find_if(dialogTemplate->controls.begin(), dialogTemplate->controls.end(),
+                                      [&](const DialogControl& c) { return c.id == comboId; });
+    ASSERT_NE(control, dialogTemplate->controls.end());
+    const int asked = DialogUnitsToPixels(dialogTemplate->font, control->rect).Height();
+    CRect box, list;
+    combo->GetClientRect(&box);
+    ClickAt(combo, box.CenterPoint());
+    ASSERT_TRUE(combo->GetDroppedState());
+    COMBOBOXINFO parts;
+    ASSERT_TRUE(combo->GetComboBoxInfo(&parts));
+    combo->GetWindowRect(&box);
+    parts.hwndList->GetWindowRect(&list);
+    EXPECT_GE(list.top, box.bottom - 1);
+    EXPECT_LE(list.bottom, box.top + asked);
+    EXPECT_GE(list.Height(), asked / 2);  // as many entries as fit
+    PressKey(parts.hwndList, VK_ESCAPE);
+    EXPECT_FALSE(combo->GetDroppedState());
 }
 
 std::vector<CString> GridColumn(CGridCtrl& grid, int column) {

@@ -13,6 +13,7 @@
 #include "controls/grid/GridCtrl.h"
 #include "pages/common/FormPage.h"
 #include "platform/FrameWnd.h"
+#include "platform/ListControls.h"
 #include "store/FormDocument.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
@@ -47,6 +48,10 @@ inline void Tick(CWnd& window, int id, bool ticked = true) {
     window.CheckDlgButton(id, ticked ? BST_CHECKED : BST_UNCHECKED);
     Click(window, id);
 }
+
+// A click on list `comboId` of `window` drops its list down below the box, no taller than
+// the rectangle that template `templateId` gives the box with its list; Escape closes it.
+void ExpectListDropsWithinItsTemplate(CWnd& window, UINT templateId, int comboId);
 
 // The texts of a column of a page's table, below its heading row.
 std::vector<CString> GridColumn(CGridCtrl& grid, int column);

@@ -8,6 +8,7 @@
 #include "pages/common/DlgChoosePlace.h"
 #include "platform/DateTimeCtrl.h"
 #include "platform/SystemInfo.h"
+#include "res/CommonPageIds.h"
 #include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
@@ -196,6 +197,16 @@ TEST_F(PlacePageTest, TheSiteComesFromThePickerAndGoesWithTheClearButton) {
     Click(*page, Page::IDC_CLEAR_PLACE);
     Leave();
     EXPECT_EQ(std::pair(doc.CommonData_01.PlaceID, doc.CommonData_01.SiteName), std::pair(-1, CString()));
+}
+
+// The page's lists drop down below their boxes within their template's height, also after
+// the page header has moved them.
+TEST_F(PlacePageTest, EveryListDropsBelowItsBoxWithinItsTemplatesHeight) {
+    ShowPage(RUNTIME_CLASS(CCommonForm_01));
+    for (const int id : {Page::IDC_CITY, Page::IDC_MUNICIPALITY, Page::IDC_RIOSW}) {
+        SCOPED_TRACE(id);
+        ExpectListDropsWithinItsTemplate(*page, IDD_PLACE_PAGE, id);
+    }
 }
 
 }  // namespace

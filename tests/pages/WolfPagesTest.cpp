@@ -9,6 +9,7 @@
 #include "pages/species/SpecFormWolf04.h"
 #include "pages/species/SpecFormWolf05.h"
 #include "pages/species/SpecFormWolf06.h"
+#include "res/WolfIds.h"
 #include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
@@ -116,6 +117,16 @@ TEST_F(WolfRouteTest, TheDialogTakesTheSettlementByNameTheListsAsChosenAndANewPo
               std::tuple(cities[1].first, name, sections[0].first, units[1].first, -1));
 
     EXPECT_TRUE(boxes.Texts().empty());
+}
+
+// The settlement list drops down below its box, no taller than the dialog's template gives
+// it, whatever the number of settlements.
+TEST_F(WolfRouteTest, TheSettlementListDropsBelowItsBoxWithinItsTemplatesHeight) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
+    EditPoint(1, 1, [&](CDlg_Wolf_Route& dialog) {
+        ASSERT_GT(ListOf(dialog, CDlg_Wolf_Route::IDC_CITY).size(), 100u);
+        ExpectListDropsWithinItsTemplate(dialog, IDD_WOLF_ROUTE, CDlg_Wolf_Route::IDC_CITY);
+    });
 }
 
 // Each of forms 35 to 40 through its wolf page: typed, stored, loaded as typed, printed with
