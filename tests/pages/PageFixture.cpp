@@ -76,6 +76,31 @@ void PageTest::Exec(const CString& sql) const {
     db.execDML(sql);
 }
 
+CWnd* KeyTarget(CComboBox& combo) {
+    COMBOBOXINFO parts;
+    return combo.GetDroppedState() && combo.GetComboBoxInfo(&parts) && parts.hwndList ? parts.hwndList : &combo;
+}
+
+void TypeIntoList(CWnd& window, int comboId, const CString& text, ListTyping how) {
+    auto* combo = dynamic_cast<CComboBox*>(window.GetDlgItem(comboId));
+    ASSERT_NE(combo, nullptr);
+    combo->SetFocus();
+    const bool open = how != ListTyping::kClosedThenEnter;
+    if (open) {
+        CRect box;
+        combo->GetClientRect(&box);
+        ClickAt(combo, box.CenterPoint());
+    }
+    ASSERT_EQ(combo->GetDroppedState(), open);
+    TypeText(KeyTarget(*combo), text);
+    EXPECT_EQ(combo->GetDroppedState(), open) << "typing opened or closed the list";
+    if (how == ListTyping::kOpenThenClickAside)
+        ClickAt(&window, CPoint(2, 2));
+    else
+        PressKey(KeyTarget(*combo), VK_RETURN);
+    EXPECT_FALSE(combo->GetDroppedState());
+}
+
 void ExpectListDropsWithinItsTemplate(CWnd& window, UINT templateId, int comboId) {
     auto* combo = dynamic_cast<CComboBox*>(window.GetDlgItem(comboId));
     const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);

@@ -49,6 +49,15 @@ inline void Tick(CWnd& window, int id, bool ticked = true) {
     Click(window, id);
 }
 
+// Where the keyboard types into a combo box: its dropped-down list while it is open.
+CWnd* KeyTarget(CComboBox& combo);
+
+// How a user ends typing into a list: the list dropped down by a click on the box, then
+// Enter, or a click elsewhere on the window; or the list left closed, then Enter.
+enum class ListTyping { kOpenThenEnter, kOpenThenClickAside, kClosedThenEnter };
+// Types `text` into list `comboId` of `window` the way `how` says; the list is closed after.
+void TypeIntoList(CWnd& window, int comboId, const CString& text, ListTyping how);
+
 // A click on list `comboId` of `window` drops its list down below the box, no taller than
 // the rectangle that template `templateId` gives the box with its list; Escape closes it.
 void ExpectListDropsWithinItsTemplate(CWnd& window, UINT templateId, int comboId);

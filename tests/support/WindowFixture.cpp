@@ -145,8 +145,13 @@ void PasteText(CWnd* window, const CString& text) {
 
 void ClickAt(CWnd* window, CPoint clientPoint, bool twice) {
     QWidget* target = WidgetOf(window);
-    const QPointF local(clientPoint.x, clientPoint.y);
+    QPointF local(clientPoint.x, clientPoint.y);
     const QPointF global = target->mapToGlobal(local);
+    // While a list is dropped down the mouse is its: a click elsewhere only closes it.
+    if (QWidget* popup = QApplication::activePopupWidget(); popup && popup != target && !popup->isAncestorOf(target)) {
+        target = popup;
+        local = popup->mapFromGlobal(global);
+    }
     std::vector<QEvent::Type> events{QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
     if (twice) events.insert(events.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
     for (const QEvent::Type type : events) {
