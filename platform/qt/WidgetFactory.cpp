@@ -217,6 +217,17 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);  // not QDialog's: Enter and Esc are routed above
 }
 
+void ComboBoxWidget::keyPressEvent(QKeyEvent* event) {
+    if (!lineEdit() && event->key() == Qt::Key_Space) {
+        // The same character, as a key that has no meaning of its own to the combo box.
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, event->modifiers(), event->text(), event->isAutoRepeat());
+        QComboBox::keyPressEvent(&typed);
+        event->setAccepted(typed.isAccepted());
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
 void DialogWidget::reject() { SendDialogCommand(this, IDCANCEL); }
 
 SectionDateTimeEdit::SectionDateTimeEdit(const QDateTime& value, QWidget* parent) : QDateTimeEdit(value, parent) {
@@ -387,7 +398,7 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
         break;
     }
     case WindowKind::ComboBox: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new ComboBoxWidget(parent);
         if ((style & 0x3) != CBS_DROPDOWNLIST) {
             combo->setEditable(true);
             combo->setLineEdit(new CheckedLineEdit(combo));

@@ -117,6 +117,7 @@ void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
     Qt::KeyboardModifiers qtModifiers;
     if (control) qtModifiers |= Qt::ControlModifier;
     if (modifiers & MK_SHIFT) qtModifiers |= Qt::ShiftModifier;
+    if (modifiers & MK_ALT) qtModifiers |= Qt::AltModifier;
     // What the key types, as the keyboard would give it.
     QString text;
     if (virtualKey == VK_RETURN || virtualKey == VK_ESCAPE || virtualKey == VK_TAB || virtualKey == VK_BACK ||
@@ -134,7 +135,7 @@ void TypeText(CWnd* window, const CString& text) {
         const QString typed = QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1);
         const uint upper = QChar::toUpper(codePoint);
         const bool latinOrDigit = (upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9');
-        SendKey(window, latinOrDigit ? static_cast<int>(upper) : Qt::Key_unknown, typed);
+        SendKey(window, latinOrDigit ? static_cast<int>(upper) : codePoint == ' ' ? Qt::Key_Space : Qt::Key_unknown, typed);
     }
 }
 
