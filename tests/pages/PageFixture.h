@@ -20,6 +20,8 @@
 
 // It has settlements, national parks with sections, NUTS, DL and RUG entries, and no DDS.
 constexpr int kTestInspectorate = 2;
+// Its settlements hold the widest entry of all ("Александър Стамболийски" with its code).
+constexpr int kWidestSettlementsInspectorate = 4;
 
 class PageTest : public ::testing::Test {
 protected:
@@ -61,6 +63,11 @@ void TypeIntoList(CWnd& window, int comboId, const CString& text, ListTyping how
 // A click on list `comboId` of `window` drops its list down below the box, no taller than
 // the rectangle that template `templateId` gives the box with its list; Escape closes it.
 void ExpectListDropsWithinItsTemplate(CWnd& window, UINT templateId, int comboId);
+
+// The closed combo box `comboId` of `window`, its widest entry chosen, shows that entry
+// whole: in the box's picture the text's ink spans the text's width and ends before the
+// arrow button.
+void ExpectWidestEntryShownWhole(CWnd& window, int comboId);
 
 // The texts of a column of a page's table, below its heading row.
 std::vector<CString> GridColumn(CGridCtrl& grid, int column);

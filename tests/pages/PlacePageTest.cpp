@@ -225,4 +225,12 @@ TEST_F(PlacePageTest, EveryListDropsBelowItsBoxWithinItsTemplatesHeight) {
     }
 }
 
+// The closed settlement list shows its whole entry, the EKATTE code included, also for the
+// widest settlement of all.
+TEST_F(PlacePageTest, TheClosedSettlementListShowsItsWholeEntry) {
+    doc.RIOSW_ID = kWidestSettlementsInspectorate;
+    ShowPage(RUNTIME_CLASS(CCommonForm_01));
+    ExpectWidestEntryShownWhole(*page, Page::IDC_CITY);
+}
+
 }  // namespace

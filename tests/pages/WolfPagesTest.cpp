@@ -146,6 +146,14 @@ TEST_F(WolfRouteTest, TheSettlementListDropsBelowItsBoxWithinItsTemplatesHeight)
     });
 }
 
+// The closed settlement list shows its whole entry, the EKATTE code included, also for the
+// widest settlement of all.
+TEST_F(WolfRouteTest, TheClosedSettlementListShowsItsWholeEntry) {
+    doc.RIOSW_ID = kWidestSettlementsInspectorate;
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
+    EditPoint(1, 1, [](CDlg_Wolf_Route& dialog) { ExpectWidestEntryShownWhole(dialog, CDlg_Wolf_Route::IDC_CITY); });
+}
+
 // Each of forms 35 to 40 through its wolf page: typed, stored, loaded as typed, printed with
 // the blocks every form shares and its own section, and deleted.
 TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredPrintedAndDeleted) {
