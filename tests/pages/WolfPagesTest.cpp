@@ -9,7 +9,6 @@
 #include "pages/species/SpecFormWolf04.h"
 #include "pages/species/SpecFormWolf05.h"
 #include "pages/species/SpecFormWolf06.h"
-#include "res/WolfIds.h"
 #include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
@@ -134,16 +133,6 @@ TEST_F(WolfRouteTest, ATypedSettlementIsTakenWithTheListOpenOrClosed) {
         });
         EXPECT_TRUE(PointColumn(column).str().starts_with("03504|Белица|")) << PointColumn(column);
     }
-}
-
-// The settlement list drops down below its box, no taller than the dialog's template gives
-// it, whatever the number of settlements.
-TEST_F(WolfRouteTest, TheSettlementListDropsBelowItsBoxWithinItsTemplatesHeight) {
-    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
-    EditPoint(1, 1, [&](CDlg_Wolf_Route& dialog) {
-        ASSERT_GT(ListOf(dialog, CDlg_Wolf_Route::IDC_CITY).size(), 100u);
-        ExpectListDropsWithinItsTemplate(dialog, IDD_WOLF_ROUTE, CDlg_Wolf_Route::IDC_CITY);
-    });
 }
 
 // The closed settlement list shows its whole entry, the EKATTE code included, also for the
