@@ -145,13 +145,21 @@ public:
 };
 
 // The look the templates are laid out for: push buttons keep little room round their
-// caption, as the other system's buttons do, so that captions sized for it fit.
+// caption, as the other system's buttons do, so that captions sized for it fit. A combo
+// box's list drops down below the box, as tall as its template's drop-down rectangle allows
+// (the visible-entry count the layer sets), not as a pop-up over the box that takes as
+// much of the screen as its entries want.
 class LayerStyle : public QProxyStyle {
 public:
     using QProxyStyle::QProxyStyle;
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
         if (metric == PM_ButtonMargin) return 2;
         return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_ComboBox_Popup) return 0;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
     }
 };
 

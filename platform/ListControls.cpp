@@ -160,6 +160,12 @@ int CComboBox::SetCurSel(int index) {
         return CB_ERR;
     }
     combo->setCurrentIndex(index);
+    // An open list shows the chosen entry as its current one, which Enter takes.
+    if (combo->view()->isVisible()) {
+        const QModelIndex entry = combo->model()->index(index, combo->modelColumn());
+        combo->view()->setCurrentIndex(entry);
+        combo->view()->scrollTo(entry);
+    }
     return index;
 }
 

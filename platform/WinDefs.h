@@ -117,6 +117,7 @@ constexpr UINT MK_RBUTTON = 0x0002;
 constexpr UINT MK_SHIFT = 0x0004;
 constexpr UINT MK_CONTROL = 0x0008;
 constexpr UINT MK_MBUTTON = 0x0010;
+constexpr UINT MK_ALT = 0x0020;  // the Alt key, in the key state of drag and drop
 constexpr short WHEEL_DELTA = 120;
 
 // Hit test code handed to OnSetCursor for the client area.

@@ -2,6 +2,7 @@
 // Widget classes of the standard controls, shared by the factory and the control wrappers.
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QLabel>
@@ -33,6 +34,17 @@ class DialogWidget : public QDialog {
 public:
     using QDialog::QDialog;
     void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A combo box that takes keys as the desktop's do: a space is typed like any other character
+// (in a list without an edit field it searches the entries) and never opens the list, which
+// F4 and Alt+Down open.
+class ComboBoxWidget : public QComboBox {
+public:
+    using QComboBox::QComboBox;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -241,6 +241,17 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);  // not QDialog's: Enter and Esc are routed above
 }
 
+void ComboBoxWidget::keyPressEvent(QKeyEvent* event) {
+    if (!lineEdit() && event->key() == Qt::Key_Space) {
+        // The same character, as a key that has no meaning of its own to the combo box.
+        QKeyEvent typed(QEvent::KeyPress, Qt::Key_unknown, event->modifiers(), event->text(), event->isAutoRepeat());
+        QComboBox::keyPressEvent(&typed);
+        event->setAccepted(typed.isAccepted());
+        return;
+    }
+    QComboBox::keyPressEvent(event);
+}
+
 void DialogWidget::reject() { SendDialogCommand(this, IDCANCEL); }
 
 QSize TreeItemDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const {
@@ -416,7 +427,7 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
         break;
     }
     case WindowKind::ComboBox: {
-        auto* combo = new QComboBox(parent);
+        auto* combo = new ComboBoxWidget(parent);
         if ((style & 0x3) != CBS_DROPDOWNLIST) {
             combo->setEditable(true);
             combo->setLineEdit(new CheckedLineEdit(combo));
@@ -669,11 +680,13 @@ void SetGeometryOf(WindowState& state, const QRect& rect) {
     }
     if (state.kind == WindowKind::ComboBox) {
         // The rectangle includes the drop-down list; the closed box keeps the font's height.
+        // A box moved by its window rectangle (the closed box alone, as a page moving its
+        // controls does) keeps the list it had.
         auto* combo = static_cast<QComboBox*>(w);
         const int closed = ClosedComboHeight(combo);
-        state.droppedHeight = rect.height();
+        if (rect.height() > closed || state.droppedHeight == 0) state.droppedHeight = rect.height();
         const int itemHeight = QFontMetrics(combo->font()).height() + 2;
-        combo->setMaxVisibleItems(std::max(1, (rect.height() - closed) / itemHeight));
+        combo->setMaxVisibleItems(std::max(1, (state.droppedHeight - closed) / itemHeight));
         w->setGeometry(rect.x(), rect.y(), rect.width(), closed);
         return;
     }

@@ -28,9 +28,11 @@ const DialogTemplate& kPlacePage = RegisterDialogTemplate({IDD_PLACE_PAGE, "", {
 
     GroupBox(IDC_STATIC, "Най-близкото населено място", {7, 92, 412, 48}),
     Label(IDC_STATIC, "Населено място:", {15, 107, 58, 8}),
-    ComboBox(2083, {75, 104, 134, 200}, kList),
-    Label(IDC_STATIC, "ЕКАТТЕ:", {217, 107, 58, 8}),
-    Edit(2548, {277, 104, 50, 13}, ES_READONLY),
+    // Wide enough for the longest settlement with its code: an entry is the name padded to
+    // 35 characters, four blanks and the code.
+    ComboBox(2083, {75, 104, 186, 200}, kList),
+    Label(IDC_STATIC, "ЕКАТТЕ:", {269, 107, 36, 8}),
+    Edit(2548, {307, 104, 50, 13}, ES_READONLY),
     Label(IDC_STATIC, "Община:", {15, 125, 58, 8}),
     ComboBox(2100, {75, 122, 134, 200}, kList),
     Label(IDC_STATIC, "Област:", {217, 125, 58, 8}),

@@ -129,6 +129,7 @@ TEST_F(SearchComboBoxTest, TheDropDownListShowsOnlyTooWideEntriesInATip) {
     owner->combo.AddString(wide);
     owner->combo.ShowDropDown(TRUE);
     const auto hover = [&](int index) {
+        list.SetTopIndex(index);  // scrolled to, as the list shows only some entries at a time
         CRect item;
         list.GetItemRect(index, &item);
         list.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(item.left + 5, item.top + 2));

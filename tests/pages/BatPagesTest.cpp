@@ -48,6 +48,37 @@ using BatPagesTest = PageTest;
 
 // ---- the dialogs -------------------------------------------------------------------------
 
+// A species of two words typed into the closed list is chosen: the space is typed like the
+// letters and opens nothing, so the next click ticks the box it is given to. F4 and
+// Alt+Down open the list, F4 and Escape close it again.
+TEST_F(BatPagesTest, ASpaceIsTypedIntoTheSpeciesListWhichF4AndAltDownOpen) {
+    const ModalRun script([](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_Bat_OtherSpecies&>(shown);
+        CComboBox& species = dialog.m_species;
+        species.SetFocus();
+        TypeText(&species, "plecotus aus");
+        EXPECT_FALSE(species.GetDroppedState());
+        CWnd* method = dialog.GetDlgItem(CDlg_Bat_OtherSpecies::IDC_FIRST_METHOD + 1);
+        CRect box;
+        method->GetClientRect(&box);
+        ClickAt(method, CPoint(6, box.Height() / 2));
+        EXPECT_EQ(dialog.IsDlgButtonChecked(CDlg_Bat_OtherSpecies::IDC_FIRST_METHOD + 1), BST_CHECKED);
+
+        const std::pair<UINT, UINT> opening[] = {{VK_F4, 0}, {VK_DOWN, MK_ALT}};
+        for (const auto& [key, modifiers] : opening) {
+            PressKey(&species, key, modifiers);
+            EXPECT_TRUE(species.GetDroppedState()) << key;
+            PressKey(KeyTarget(species), key == VK_F4 ? VK_F4 : VK_ESCAPE);
+            EXPECT_FALSE(species.GetDroppedState()) << key;
+        }
+        dialog.SetDlgItemText(CDlg_Bat_OtherSpecies::IDC_COUNT, "3");
+        dialog.PressButton(IDOK);
+    });
+    CDlg_Bat_OtherSpecies dialog({1, 1, 1, 1});
+    ASSERT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(std::pair(dialog.m_row.SpeciesName, dialog.m_row.Methods), std::pair(CString("Plecotus austriacus"), CString("2;")));
+}
+
 TEST_F(BatPagesTest, OtherSpeciesDialogRefusesInOrderAndWritesMethodsWithoutBlanks) {
     const ModalRun script([](CDialog& shown) {
         auto& dialog = dynamic_cast<CDlg_Bat_OtherSpecies&>(shown);

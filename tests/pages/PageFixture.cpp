@@ -1,13 +1,21 @@
 #include "tests/pages/PageFixture.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
+#include "controls/TextWidth.h"
+#include "platform/CxImage.h"
+#include "platform/Dialog.h"
+#include "platform/DialogTemplate.h"
 #include "platform/ReportEngine.h"
 #include "platform/View.h"
+#include "platform/WindowImage.h"
 #include "reports/DlgReport.h"
 #include "store/SqlText.h"
 
@@ -71,6 +79,105 @@ void PageTest::Exec(const CString& sql) const {
     CSQLite3DB db;
     db.open(database.Path());
     db.execDML(sql);
+}
+
+CWnd* KeyTarget(CComboBox& combo) {
+    COMBOBOXINFO parts;
+    return combo.GetDroppedState() && combo.GetComboBoxInfo(&parts) && parts.hwndList ? parts.hwndList : &combo;
+}
+
+void TypeIntoList(CWnd& window, int comboId, const CString& text, ListTyping how) {
+    auto* combo = dynamic_cast<CComboBox*>(window.GetDlgItem(comboId));
+    ASSERT_NE(combo, nullptr);
+    combo->SetFocus();
+    const bool open = how != ListTyping::kClosedThenEnter;
+    if (open) {
+        CRect box;
+        combo->GetClientRect(&box);
+        ClickAt(combo, box.CenterPoint());
+    }
+    ASSERT_EQ(combo->GetDroppedState(), open);
+    TypeText(KeyTarget(*combo), text);
+    EXPECT_EQ(combo->GetDroppedState(), open) << "typing opened or closed the list";
+    if (how == ListTyping::kOpenThenClickAside)
+        ClickAt(&window, CPoint(2, 2));
+    else
+        PressKey(KeyTarget(*combo), VK_RETURN);
+    EXPECT_FALSE(combo->GetDroppedState());
+}
+
+void ExpectListDropsWithinItsTemplate(CWnd& window, UINT templateId, int comboId) {
+    auto* combo = dynamic_cast<CComboBox*>(window.GetDlgItem(comboId));
+    const DialogTemplate* dialogTemplate = FindDialogTemplate(templateId);
+    ASSERT_TRUE(combo && dialogTemplate);
+    const auto control = std::find_if(dialogTemplate->controls.begin(), dialogTemplate->controls.end(),
+                                      [&](const DialogControl& c) { return c.id == comboId; });
+    ASSERT_NE(control, dialogTemplate->controls.end());
+    const int asked = DialogUnitsToPixels(dialogTemplate->font, control->rect).Height();
+    CRect box, list;
+    combo->GetClientRect(&box);
+    ClickAt(combo, box.CenterPoint());
+    ASSERT_TRUE(combo->GetDroppedState());
+    COMBOBOXINFO parts;
+    ASSERT_TRUE(combo->GetComboBoxInfo(&parts));
+    combo->GetWindowRect(&box);
+    parts.hwndList->GetWindowRect(&list);
+    EXPECT_GE(list.top, box.bottom - 1);
+    EXPECT_LE(list.bottom, box.top + asked);
+    EXPECT_GE(list.Height(), asked / 2);  // as many entries as fit
+    PressKey(parts.hwndList, VK_ESCAPE);
+    EXPECT_FALSE(combo->GetDroppedState());
+}
+
+namespace {
+// The columns, left to right, in which the band of rows [top, bottom) of the picture holds
+// dark pixels (text), left of `right`.
+std::pair<int, int> InkColumns(const CString& picturePath, int top, int bottom, int right) {
+    CxImage picture;
+    EXPECT_TRUE(picture.Load(picturePath));
+    const int width = static_cast<int>(picture.GetWidth());
+    const int height = static_cast<int>(picture.GetHeight());
+    CDC dc;
+    dc.CreateCompatibleDC(nullptr);
+    CBitmap bitmap;
+    bitmap.CreateCompatibleBitmap(&dc, width, height);
+    CBitmap* const old = dc.SelectObject(&bitmap);
+    picture.Stretch(&dc, 0, 0, width, height);
+    int first = -1, last = -1;
+    for (int x = 0; x < std::min(right, width); ++x)
+        for (int y = top; y < std::min(bottom, height); ++y) {
+            const COLORREF c = dc.GetPixel(x, y);
+            if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 110) {
+                if (first < 0) first = x;
+                last = x;
+                break;
+            }
+        }
+    dc.SelectObject(old);
+    return {first, last};
+}
+}  // namespace
+
+void ExpectWidestEntryShownWhole(CWnd& window, int comboId) {
+    auto* combo = dynamic_cast<CComboBox*>(window.GetDlgItem(comboId));
+    ASSERT_TRUE(combo && combo->GetCount() > 0);
+    int widest = 0, textWidth = 0;
+    for (int i = 0; i < combo->GetCount(); ++i) {
+        CStringArray entry;
+        entry.Add(combo->GetLBText(i));
+        if (const int width = MeasureWidest(*combo, entry).width; width > textWidth) widest = i, textWidth = width;
+    }
+    combo->SetCurSel(widest);
+    COMBOBOXINFO parts;
+    ASSERT_TRUE(combo->GetComboBoxInfo(&parts));
+    const CString path = (fs::temp_directory_path() / ("combo-" + std::to_string(getpid()) + ".png")).string();
+    ASSERT_TRUE(SaveWindowImage(combo, path));
+    CRect box;
+    combo->GetClientRect(&box);
+    const auto [first, last] = InkColumns(path, box.Height() / 4, box.Height() * 3 / 4, parts.rcButton.left);
+    fs::remove(path.GetString());
+    EXPECT_GE(last - first + 1, textWidth - 2) << combo->GetLBText(widest);
+    EXPECT_LT(last, parts.rcButton.left - 2) << combo->GetLBText(widest);
 }
 
 std::vector<CString> GridColumn(CGridCtrl& grid, int column) {

@@ -13,12 +13,15 @@
 #include "controls/grid/GridCtrl.h"
 #include "pages/common/FormPage.h"
 #include "platform/FrameWnd.h"
+#include "platform/ListControls.h"
 #include "store/FormDocument.h"
 #include "tests/support/TestDatabase.h"
 #include "tests/support/WindowFixture.h"
 
 // It has settlements, national parks with sections, NUTS, DL and RUG entries, and no DDS.
 constexpr int kTestInspectorate = 2;
+// Its settlements hold the widest entry of all ("Александър Стамболийски" with its code).
+constexpr int kWidestSettlementsInspectorate = 4;
 
 class PageTest : public ::testing::Test {
 protected:
@@ -47,6 +50,24 @@ inline void Tick(CWnd& window, int id, bool ticked = true) {
     window.CheckDlgButton(id, ticked ? BST_CHECKED : BST_UNCHECKED);
     Click(window, id);
 }
+
+// Where the keyboard types into a combo box: its dropped-down list while it is open.
+CWnd* KeyTarget(CComboBox& combo);
+
+// How a user ends typing into a list: the list dropped down by a click on the box, then
+// Enter, or a click elsewhere on the window; or the list left closed, then Enter.
+enum class ListTyping { kOpenThenEnter, kOpenThenClickAside, kClosedThenEnter };
+// Types `text` into list `comboId` of `window` the way `how` says; the list is closed after.
+void TypeIntoList(CWnd& window, int comboId, const CString& text, ListTyping how);
+
+// A click on list `comboId` of `window` drops its list down below the box, no taller than
+// the rectangle that template `templateId` gives the box with its list; Escape closes it.
+void ExpectListDropsWithinItsTemplate(CWnd& window, UINT templateId, int comboId);
+
+// The closed combo box `comboId` of `window`, its widest entry chosen, shows that entry
+// whole: in the box's picture the text's ink spans the text's width and ends before the
+// arrow button.
+void ExpectWidestEntryShownWhole(CWnd& window, int comboId);
 
 // The texts of a column of a page's table, below its heading row.
 std::vector<CString> GridColumn(CGridCtrl& grid, int column);

@@ -8,6 +8,7 @@
 #include "pages/common/DlgChoosePlace.h"
 #include "platform/DateTimeCtrl.h"
 #include "platform/SystemInfo.h"
+#include "res/CommonPageIds.h"
 #include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 
@@ -196,6 +197,40 @@ TEST_F(PlacePageTest, TheSiteComesFromThePickerAndGoesWithTheClearButton) {
     Click(*page, Page::IDC_CLEAR_PLACE);
     Leave();
     EXPECT_EQ(std::pair(doc.CommonData_01.PlaceID, doc.CommonData_01.SiteName), std::pair(-1, CString()));
+}
+
+// A settlement typed into its list, however the user ends it, is the one the tip and the
+// EKATTE code show while typing, and the one the page keeps: not the list's first entry.
+TEST_F(PlacePageTest, ATypedSettlementIsTakenWithTheListOpenOrClosed) {
+    const int belitsa = Number("select ID from EKNM_CITIES where EKNM = '03504'");
+    ASSERT_NE(Cities().front().first, belitsa);
+    for (const ListTyping how : {ListTyping::kOpenThenEnter, ListTyping::kOpenThenClickAside, ListTyping::kClosedThenEnter}) {
+        ShowPage(RUNTIME_CLASS(CCommonForm_01));
+        TypeIntoList(*page, Page::IDC_CITY, "Белиц", how);
+        EXPECT_EQ(TextOf(*page, Page::IDC_EKATTE), "03504");
+        Leave();
+        EXPECT_EQ(std::pair(doc.CommonData_01.EKNM_CityID, doc.CommonData_01.EKNM_CityIDName), std::pair(belitsa, CString("Белица")))
+            << static_cast<int>(how);
+    }
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+// The page's lists drop down below their boxes within their template's height, also after
+// the page header has moved them.
+TEST_F(PlacePageTest, EveryListDropsBelowItsBoxWithinItsTemplatesHeight) {
+    ShowPage(RUNTIME_CLASS(CCommonForm_01));
+    for (const int id : {Page::IDC_CITY, Page::IDC_MUNICIPALITY, Page::IDC_RIOSW}) {
+        SCOPED_TRACE(id);
+        ExpectListDropsWithinItsTemplate(*page, IDD_PLACE_PAGE, id);
+    }
+}
+
+// The closed settlement list shows its whole entry, the EKATTE code included, also for the
+// widest settlement of all.
+TEST_F(PlacePageTest, TheClosedSettlementListShowsItsWholeEntry) {
+    doc.RIOSW_ID = kWidestSettlementsInspectorate;
+    ShowPage(RUNTIME_CLASS(CCommonForm_01));
+    ExpectWidestEntryShownWhole(*page, Page::IDC_CITY);
 }
 
 }  // namespace

@@ -118,6 +118,31 @@ TEST_F(WolfRouteTest, TheDialogTakesTheSettlementByNameTheListsAsChosenAndANewPo
     EXPECT_TRUE(boxes.Texts().empty());
 }
 
+// The settlement typed into the route dialog's list, however the user ends it, is the one
+// the EKATTE code shows and the point keeps. Enter in the open list only closes the list;
+// in the closed one it is the dialog's OK.
+TEST_F(WolfRouteTest, ATypedSettlementIsTakenWithTheListOpenOrClosed) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
+    int column = 0;
+    for (const ListTyping how : {ListTyping::kOpenThenEnter, ListTyping::kOpenThenClickAside, ListTyping::kClosedThenEnter}) {
+        ++column;
+        EditPoint(1, column, [&](CDlg_Wolf_Route& dialog) {
+            TypeIntoList(dialog, CDlg_Wolf_Route::IDC_CITY, "Белиц", how);
+            EXPECT_EQ(dialog.IsEnded(), how == ListTyping::kClosedThenEnter);
+            EXPECT_EQ(TextOf(dialog, CDlg_Wolf_Route::IDC_EKATTE), "03504");
+        });
+        EXPECT_TRUE(PointColumn(column).str().starts_with("03504|Белица|")) << PointColumn(column);
+    }
+}
+
+// The closed settlement list shows its whole entry, the EKATTE code included, also for the
+// widest settlement of all.
+TEST_F(WolfRouteTest, TheClosedSettlementListShowsItsWholeEntry) {
+    doc.RIOSW_ID = kWidestSettlementsInspectorate;
+    ShowPage(RUNTIME_CLASS(CSpecForm_Wolf_06));
+    EditPoint(1, 1, [](CDlg_Wolf_Route& dialog) { ExpectWidestEntryShownWhole(dialog, CDlg_Wolf_Route::IDC_CITY); });
+}
+
 // Each of forms 35 to 40 through its wolf page: typed, stored, loaded as typed, printed with
 // the blocks every form shares and its own section, and deleted.
 TEST_F(WolfPagesTest, EachWolfFormIsWalkedStoredPrintedAndDeleted) {

@@ -119,6 +119,7 @@ void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
     Qt::KeyboardModifiers qtModifiers;
     if (control) qtModifiers |= Qt::ControlModifier;
     if (modifiers & MK_SHIFT) qtModifiers |= Qt::ShiftModifier;
+    if (modifiers & MK_ALT) qtModifiers |= Qt::AltModifier;
     // What the key types, as the keyboard would give it.
     QString text;
     if (virtualKey == VK_RETURN || virtualKey == VK_ESCAPE || virtualKey == VK_TAB || virtualKey == VK_BACK ||
@@ -136,7 +137,7 @@ void TypeText(CWnd* window, const CString& text) {
         const QString typed = QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1);
         const uint upper = QChar::toUpper(codePoint);
         const bool latinOrDigit = (upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9');
-        SendKey(window, latinOrDigit ? static_cast<int>(upper) : Qt::Key_unknown, typed);
+        SendKey(window, latinOrDigit ? static_cast<int>(upper) : codePoint == ' ' ? Qt::Key_Space : Qt::Key_unknown, typed);
     }
 }
 
@@ -147,8 +148,13 @@ void PasteText(CWnd* window, const CString& text) {
 
 void ClickAt(CWnd* window, CPoint clientPoint, bool twice) {
     QWidget* target = WidgetOf(window);
-    const QPointF local(clientPoint.x, clientPoint.y);
+    QPointF local(clientPoint.x, clientPoint.y);
     const QPointF global = target->mapToGlobal(local);
+    // While a list is dropped down the mouse is its: a click elsewhere only closes it.
+    if (QWidget* popup = QApplication::activePopupWidget(); popup && popup != target && !popup->isAncestorOf(target)) {
+        target = popup;
+        local = popup->mapFromGlobal(global);
+    }
     std::vector<QEvent::Type> events{QEvent::MouseButtonPress, QEvent::MouseButtonRelease};
     if (twice) events.insert(events.end(), {QEvent::MouseButtonDblClick, QEvent::MouseButtonRelease});
     for (const QEvent::Type type : events) {

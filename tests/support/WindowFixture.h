@@ -86,8 +86,9 @@ Entries ListOf(const CWnd& window, int comboId);
 int SelectedData(const CWnd& window, int comboId);  // -1 without a selection
 
 // Keys, text and clicks as the user gives them to a window, through the whole input path
-// (PreTranslateMessage, the window's handlers, the widget). `modifiers` are MK_SHIFT and
-// MK_CONTROL.
+// (PreTranslateMessage, the window's handlers, the widget). While a combo box's list is
+// dropped down the keyboard types into the list: give keys to its window (GetComboBoxInfo);
+// a click elsewhere then only closes the list. `modifiers` are MK_SHIFT, MK_CONTROL and MK_ALT.
 void PressKey(CWnd* window, UINT virtualKey, UINT modifiers = 0);
 void TypeText(CWnd* window, const CString& text);
 void PasteText(CWnd* window, const CString& text);  // through the clipboard and Ctrl+V
