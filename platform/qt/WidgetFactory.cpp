@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -119,6 +120,38 @@ private:
     WindowState* m_state;
 };
 
+// While the list of a combo box with an edit field is dropped, what the user types still goes
+// into the edit field, as on the desktop; the list keeps the keys that move in it or close it.
+class DroppedListTyping : public QObject {
+public:
+    explicit DroppedListTyping(QComboBox* combo) : QObject(combo), m_combo(combo) {}
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+        QLineEdit* edit = m_combo->lineEdit();
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (!edit || (key->modifiers() & Qt::AltModifier)) return false;
+        switch (key->key()) {
+        case Qt::Key_Up:
+        case Qt::Key_Down:
+        case Qt::Key_PageUp:
+        case Qt::Key_PageDown:
+        case Qt::Key_Enter:
+        case Qt::Key_Return:
+        case Qt::Key_Escape:
+        case Qt::Key_F4:
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            return false;
+        default:
+            QCoreApplication::sendEvent(edit, event);
+            return true;
+        }
+    }
+
+private:
+    QComboBox* m_combo;
+};
+
 void Connect(WindowState* state) {
     QWidget* w = state->widget;
     switch (state->kind) {
@@ -137,6 +170,7 @@ void Connect(WindowState* state) {
         auto* combo = static_cast<QComboBox*>(w);
         QObject::connect(combo, &QComboBox::activated, state, [state] { state->NotifyCommand(CBN_SELCHANGE); });
         combo->view()->window()->installEventFilter(new DropDownNotice(state));
+        combo->view()->installEventFilter(new DroppedListTyping(combo));
         if (combo->lineEdit())
             QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, state, [state] { state->NotifyCommand(CBN_EDITCHANGE); });
         break;

@@ -269,6 +269,22 @@ TEST_F(GridComboEditing, ALetterTypedOnTheCellReplacesItsTextASpaceOnlyOpensIt) 
     EXPECT_EQ(FieldText(), CString("ъ"));
 }
 
+// The list stays dropped while the user types: the keys reach the dropped list's window, and
+// what they type still goes into the field.
+TEST_F(GridComboEditing, TypingWhileTheListIsDroppedGoesIntoTheField) {
+    Open(1, 0, "д");
+    COMBOBOXINFO parts;
+    ASSERT_TRUE(List()->GetComboBoxInfo(&parts));
+    ASSERT_TRUE(List()->GetDroppedState());
+    TypeText(parts.hwndList, "ъбx");
+    PressKey(parts.hwndList, VK_BACK);
+    PressKey(parts.hwndList, VK_HOME);
+    TypeText(parts.hwndList, "?");
+    Pump();
+    EXPECT_TRUE(List()->GetDroppedState());
+    EXPECT_EQ(FieldText(), CString("?дъб"));
+}
+
 TEST_F(GridComboEditing, EveryDropDownMeasuresTheOptionsAgain) {
     Open(1, 0);
     CGridComboList* list = List();
