@@ -284,6 +284,103 @@ struct SheetArea {
 // the page before or after as well, invisible but still in a PDF's text.
 constexpr double kPageEdgeTolerance = 1.0;
 
+// Passes the drawing of one page on to the painter of the real device, less the text that
+// lies outside the page. The layout draws the line just above a page with the rest of a
+// paragraph that began on the page before; the clip hides it, but a PDF would keep its text.
+class PageTextFilter : public QPaintDevice {
+public:
+    // `page`: the page's area in this device's coordinates, the same as the target's.
+    PageTextFilter(QPainter& target, const QRectF& page) : m_engine(target, page), m_device(*target.device()) {}
+
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth: return m_device.width();
+        case PdmHeight: return m_device.height();
+        case PdmWidthMM: return m_device.widthMM();
+        case PdmHeightMM: return m_device.heightMM();
+        case PdmNumColors: return m_device.colorCount();
+        case PdmDepth: return m_device.depth();
+        case PdmDpiX: return m_device.logicalDpiX();
+        case PdmDpiY: return m_device.logicalDpiY();
+        case PdmPhysicalDpiX: return m_device.physicalDpiX();
+        case PdmPhysicalDpiY: return m_device.physicalDpiY();
+        case PdmDevicePixelRatio: return static_cast<int>(m_device.devicePixelRatio());
+        case PdmDevicePixelRatioScaled: return static_cast<int>(m_device.devicePixelRatio() * devicePixelRatioFScale());
+        default: return QPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine {
+    public:
+        Engine(QPainter& target, const QRectF& page) : QPaintEngine(AllFeatures), m_target(target), m_page(page) {}
+
+        bool begin(QPaintDevice*) override {
+            m_target.save();
+            m_base = m_target.transform();
+            return true;
+        }
+        bool end() override {
+            m_target.restore();
+            return true;
+        }
+        void updateState(const QPaintEngineState& state) override {
+            const DirtyFlags flags = state.state();
+            // A clip is given in the coordinates of the moment it is set.
+            if (flags & (DirtyTransform | DirtyClipPath | DirtyClipRegion)) m_target.setTransform(state.transform() * m_base);
+            if (flags & DirtyPen) m_target.setPen(state.pen());
+            if (flags & DirtyBrush) m_target.setBrush(state.brush());
+            if (flags & DirtyBrushOrigin) m_target.setBrushOrigin(state.brushOrigin());
+            if (flags & DirtyFont) m_target.setFont(state.font());
+            if (flags & DirtyBackground) m_target.setBackground(state.backgroundBrush());
+            if (flags & DirtyBackgroundMode) m_target.setBackgroundMode(state.backgroundMode());
+            if (flags & DirtyHints) m_target.setRenderHints(state.renderHints());
+            if (flags & DirtyCompositionMode) m_target.setCompositionMode(state.compositionMode());
+            if (flags & DirtyOpacity) m_target.setOpacity(state.opacity());
+            if (flags & DirtyClipPath) m_target.setClipPath(state.clipPath(), state.clipOperation());
+            if (flags & DirtyClipRegion) m_target.setClipRegion(state.clipRegion(), state.clipOperation());
+            if (flags & DirtyClipEnabled) m_target.setClipping(state.isClipEnabled());
+        }
+
+        void drawTextItem(const QPointF& point, const QTextItem& item) override {
+            const QRectF extent(point.x(), point.y() - item.ascent(), item.width(), item.ascent() + item.descent());
+            const QRectF onDevice = painter()->combinedTransform().mapRect(extent);
+            if (onDevice.bottom() <= m_page.top() + kPageEdgeTolerance || onDevice.top() >= m_page.bottom() - kPageEdgeTolerance) return;
+            m_target.drawTextItem(point, item);
+        }
+        void drawRects(const QRectF* rects, int count) override { m_target.drawRects(rects, count); }
+        void drawLines(const QLineF* lines, int count) override { m_target.drawLines(lines, count); }
+        void drawEllipse(const QRectF& rect) override { m_target.drawEllipse(rect); }
+        void drawPath(const QPainterPath& path) override { m_target.drawPath(path); }
+        void drawPoints(const QPointF* points, int count) override { m_target.drawPoints(points, count); }
+        void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+            if (mode == PolylineMode)
+                m_target.drawPolyline(points, count);
+            else
+                m_target.drawPolygon(points, count, mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill);
+        }
+        void drawPixmap(const QRectF& rect, const QPixmap& pixmap, const QRectF& source) override { m_target.drawPixmap(rect, pixmap, source); }
+        void drawTiledPixmap(const QRectF& rect, const QPixmap& pixmap, const QPointF& offset) override {
+            m_target.drawTiledPixmap(rect, pixmap, offset);
+        }
+        void drawImage(const QRectF& rect, const QImage& image, const QRectF& source, Qt::ImageConversionFlags flags) override {
+            m_target.drawImage(rect, image, source, flags);
+        }
+        Type type() const override { return User; }
+
+    private:
+        QPainter& m_target;
+        QRectF m_page;
+        QTransform m_base;
+    };
+
+    mutable Engine m_engine;
+    const QPaintDevice& m_device;
+};
+
 class LaidOutReport {
 public:
     explicit LaidOutReport(const QString& html) {
@@ -316,19 +413,21 @@ public:
                                  sheet.printable.width(), m_page.width());
         const double dy = offset(MmToPixels(kMarginMm, sheet.dpiY) - (sheet.printable.top() - sheet.paper.top()),
                                  sheet.printable.height(), m_page.height());
-        painter.save();
-        painter.translate(dx, dy);
-        painter.scale(scale, scale);
+        QTransform onSheet;
+        onSheet.translate(dx, dy);
+        onSheet.scale(scale, scale);
         const QRectF pageArea(0, page * m_page.height(), m_page.width(), m_page.height());
-        painter.translate(0, -pageArea.top());
-        painter.setClipRect(pageArea);
+        onSheet.translate(0, -pageArea.top());
+        PageTextFilter filter(painter, onSheet.mapRect(pageArea));
+        QPainter filtered(&filter);
+        filtered.setTransform(onSheet);
+        filtered.setClipRect(pageArea);
         QAbstractTextDocumentLayout::PaintContext context;
         // The painter's clip hides what lies outside the page, but a PDF keeps the text of
         // everything drawn: the layout is asked to draw only the lines inside.
         context.clip = pageArea.adjusted(0, kPageEdgeTolerance, 0, -kPageEdgeTolerance);
         context.palette.setColor(QPalette::Text, Qt::black);
-        m_document.documentLayout()->draw(&painter, context);
-        painter.restore();
+        m_document.documentLayout()->draw(&filtered, context);
     }
 
     QString PlainText() const { return m_document.toPlainText(); }
