@@ -607,7 +607,7 @@ bool WriteReportFiles(LaidOutReport& report, const QString& reportPath, const CS
         }
         painter.end();
     }
-    return WriteTextFile(base + ".txt", report.PlainText()) && WriteTextFile(base + ".pages.txt", pagesText);
+    return WriteTextFile(base + ".txt", report.PlainText()) && WriteTextFile(base + ".pages", pagesText);
 }
 
 void ShowPreview(const std::shared_ptr<LaidOutReport>& report, const CString& title, const CString& fileName) {

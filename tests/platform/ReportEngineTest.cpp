@@ -48,7 +48,7 @@ protected:
         text << std::ifstream(fs::path(output.str()) / name, std::ios::binary).rdbuf();
         return text.str();
     }
-    // Each printed line with the pages (from 1) it was drawn on, from "<name>.pages.txt".
+    // Each printed line with the pages (from 1) it was drawn on, from "<name>.pages".
     std::map<std::string, std::vector<int>> DrawnLines(const char* name) const {
         std::map<std::string, std::vector<int>> lines;
         int page = 1;
@@ -201,7 +201,7 @@ TEST_F(ReportEngineTest, HeadingsGoWithTheirTablesFirstRowsAndEveryLineIsDrawnOn
         std::string text = "<p>";
         for (int line = 1; line <= lines; ++line) text += "строка " + std::to_string(line) + "<br/>";
         ASSERT_TRUE(PrintReportFile(Write("Threats.rpt", text + "</p>" + table), {}, "Ведрин"));
-        auto drawn = DrawnLines("Threats.pages.txt");
+        auto drawn = DrawnLines("Threats.pages");
         for (int line = 1; line <= lines; ++line) EXPECT_EQ(drawn["строка " + std::to_string(line)].size(), 1u) << line;
         const std::vector<int> heading = drawn["Заплахи"];
         ASSERT_EQ(heading.size(), 1u);
@@ -220,7 +220,7 @@ TEST_F(ReportEngineTest, AHeadingWhoseRowFillsMoreThanAPageStaysWhereItIs) {
     for (int line = 1; line <= 150; ++line) note += "бележка " + std::to_string(line) + "\n";
     ASSERT_TRUE(PrintReportFile(Write("Note.rpt", "<p>Вид</p><p><b>Бележки</b></p><table border=\"1\"><tr><td>{PARAM_NOTE}</td></tr></table>"),
                                 {{"PARAM_NOTE", CString(note)}}, "Ведрин"));
-    auto drawn = DrawnLines("Note.pages.txt");
+    auto drawn = DrawnLines("Note.pages");
     EXPECT_EQ(drawn["Бележки"], std::vector<int>{1});
     std::vector<int> pages;
     for (int line = 1; line <= 150; ++line) {

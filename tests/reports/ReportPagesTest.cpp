@@ -28,7 +28,7 @@ protected:
         EXPECT_TRUE(dialog.Create(CDlgReport::IDD));
         dialog.ShowReport(doc.FormTypeID);
         dialog.DestroyWindow();
-        std::ifstream file(fs::path(output.str()) / (std::string(reportName) + ".pages.txt"));
+        std::ifstream file(fs::path(output.str()) / (std::string(reportName) + ".pages"));
         std::vector<DrawnLine> lines;
         int page = 1;
         for (std::string line; std::getline(file, line);) {
