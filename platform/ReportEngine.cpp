@@ -10,11 +10,17 @@
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringDecoder>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
+#include <QTextLayout>
+#include <QTextTable>
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
+#include <tuple>
 
 #include "DC.h"
 #include "MessageBox.h"
@@ -259,6 +265,122 @@ constexpr double kMarginMm = 12.0;
 
 double MmToPixels(double mm, int dpi) { return mm * dpi / 25.4; }
 
+// Where a page lies on a device: the whole sheet, the part the device prints, its resolution.
+struct SheetArea {
+    explicit SheetArea(const QPagedPaintDevice& device)
+        : paper(device.pageLayout().fullRectPixels(device.logicalDpiX())),
+          printable(device.pageLayout().paintRectPixels(device.logicalDpiX())),
+          dpiX(device.logicalDpiX()),
+          dpiY(device.logicalDpiY()) {}
+
+    QRectF paper;
+    QRectF printable;
+    int dpiX;
+    int dpiY;
+};
+
+// A line drawn at a page's edge belongs to one page only; the layout places lines on the edge
+// itself, give or take its rounding, and this much keeps such a line from being drawn on
+// the page before or after as well, invisible but still in a PDF's text.
+constexpr double kPageEdgeTolerance = 1.0;
+
+// Passes the drawing of one page on to the painter of the real device, less the text that
+// lies outside the page. The layout draws the line just above a page with the rest of a
+// paragraph that began on the page before; the clip hides it, but a PDF would keep its text.
+class PageTextFilter : public QPaintDevice {
+public:
+    // `page`: the page's area in this device's coordinates, the same as the target's.
+    PageTextFilter(QPainter& target, const QRectF& page) : m_engine(target, page), m_device(*target.device()) {}
+
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth: return m_device.width();
+        case PdmHeight: return m_device.height();
+        case PdmWidthMM: return m_device.widthMM();
+        case PdmHeightMM: return m_device.heightMM();
+        case PdmNumColors: return m_device.colorCount();
+        case PdmDepth: return m_device.depth();
+        case PdmDpiX: return m_device.logicalDpiX();
+        case PdmDpiY: return m_device.logicalDpiY();
+        case PdmPhysicalDpiX: return m_device.physicalDpiX();
+        case PdmPhysicalDpiY: return m_device.physicalDpiY();
+        case PdmDevicePixelRatio: return static_cast<int>(m_device.devicePixelRatio());
+        case PdmDevicePixelRatioScaled: return static_cast<int>(m_device.devicePixelRatio() * devicePixelRatioFScale());
+        default: return QPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine {
+    public:
+        Engine(QPainter& target, const QRectF& page) : QPaintEngine(AllFeatures), m_target(target), m_page(page) {}
+
+        bool begin(QPaintDevice*) override {
+            m_target.save();
+            m_base = m_target.transform();
+            return true;
+        }
+        bool end() override {
+            m_target.restore();
+            return true;
+        }
+        void updateState(const QPaintEngineState& state) override {
+            const DirtyFlags flags = state.state();
+            // A clip is given in the coordinates of the moment it is set.
+            if (flags & (DirtyTransform | DirtyClipPath | DirtyClipRegion)) m_target.setTransform(state.transform() * m_base);
+            if (flags & DirtyPen) m_target.setPen(state.pen());
+            if (flags & DirtyBrush) m_target.setBrush(state.brush());
+            if (flags & DirtyBrushOrigin) m_target.setBrushOrigin(state.brushOrigin());
+            if (flags & DirtyFont) m_target.setFont(state.font());
+            if (flags & DirtyBackground) m_target.setBackground(state.backgroundBrush());
+            if (flags & DirtyBackgroundMode) m_target.setBackgroundMode(state.backgroundMode());
+            if (flags & DirtyHints) m_target.setRenderHints(state.renderHints());
+            if (flags & DirtyCompositionMode) m_target.setCompositionMode(state.compositionMode());
+            if (flags & DirtyOpacity) m_target.setOpacity(state.opacity());
+            if (flags & DirtyClipPath) m_target.setClipPath(state.clipPath(), state.clipOperation());
+            if (flags & DirtyClipRegion) m_target.setClipRegion(state.clipRegion(), state.clipOperation());
+            if (flags & DirtyClipEnabled) m_target.setClipping(state.isClipEnabled());
+        }
+
+        void drawTextItem(const QPointF& point, const QTextItem& item) override {
+            const QRectF extent(point.x(), point.y() - item.ascent(), item.width(), item.ascent() + item.descent());
+            const QRectF onDevice = painter()->combinedTransform().mapRect(extent);
+            if (onDevice.bottom() <= m_page.top() + kPageEdgeTolerance || onDevice.top() >= m_page.bottom() - kPageEdgeTolerance) return;
+            m_target.drawTextItem(point, item);
+        }
+        void drawRects(const QRectF* rects, int count) override { m_target.drawRects(rects, count); }
+        void drawLines(const QLineF* lines, int count) override { m_target.drawLines(lines, count); }
+        void drawEllipse(const QRectF& rect) override { m_target.drawEllipse(rect); }
+        void drawPath(const QPainterPath& path) override { m_target.drawPath(path); }
+        void drawPoints(const QPointF* points, int count) override { m_target.drawPoints(points, count); }
+        void drawPolygon(const QPointF* points, int count, PolygonDrawMode mode) override {
+            if (mode == PolylineMode)
+                m_target.drawPolyline(points, count);
+            else
+                m_target.drawPolygon(points, count, mode == WindingMode ? Qt::WindingFill : Qt::OddEvenFill);
+        }
+        void drawPixmap(const QRectF& rect, const QPixmap& pixmap, const QRectF& source) override { m_target.drawPixmap(rect, pixmap, source); }
+        void drawTiledPixmap(const QRectF& rect, const QPixmap& pixmap, const QPointF& offset) override {
+            m_target.drawTiledPixmap(rect, pixmap, offset);
+        }
+        void drawImage(const QRectF& rect, const QImage& image, const QRectF& source, Qt::ImageConversionFlags flags) override {
+            m_target.drawImage(rect, image, source, flags);
+        }
+        Type type() const override { return User; }
+
+    private:
+        QPainter& m_target;
+        QRectF m_page;
+        QTransform m_base;
+    };
+
+    mutable Engine m_engine;
+    const QPaintDevice& m_device;
+};
+
 class LaidOutReport {
 public:
     explicit LaidOutReport(const QString& html) {
@@ -267,6 +389,7 @@ public:
         font.setPointSizeF(9.0);
         m_document.setDefaultFont(font);
         m_document.setDocumentMargin(0);
+        m_document.setUndoRedoEnabled(false);
         m_document.setHtml(html);
     }
 
@@ -276,44 +399,192 @@ public:
         m_page = QSizeF(MmToPixels(kA4WidthMm - 2 * kMarginMm, device.logicalDpiX()),
                         MmToPixels(kA4HeightMm - 2 * kMarginMm, device.logicalDpiY()));
         m_document.setPageSize(m_page);
+        KeepHeadingsWithTheirTables();
         return m_document.pageCount();
     }
 
-    // Page `page` (from 0) on a painter whose origin is the device's printable area.
-    void DrawPage(QPainter& painter, QPagedPaintDevice& device, int page) const {
-        const QPageLayout layout = device.pageLayout();
-        const QRectF paper = layout.fullRectPixels(device.logicalDpiX());
-        const QRectF printable = layout.paintRectPixels(device.logicalDpiX());
-        const double scale = std::min({1.0, printable.width() / m_page.width(), printable.height() / m_page.height()});
+    // Page `page` (from 0) on a painter whose origin is the sheet's printable area.
+    void DrawPage(QPainter& painter, const SheetArea& sheet, int page) const {
+        const double scale = std::min({1.0, sheet.printable.width() / m_page.width(), sheet.printable.height() / m_page.height()});
         auto offset = [scale](double wanted, double available, double used) {
             return std::clamp(wanted, 0.0, std::max(0.0, available - used * scale));
         };
-        const double dx = offset(MmToPixels(kMarginMm, device.logicalDpiX()) - (printable.left() - paper.left()),
-                                 printable.width(), m_page.width());
-        const double dy = offset(MmToPixels(kMarginMm, device.logicalDpiY()) - (printable.top() - paper.top()),
-                                 printable.height(), m_page.height());
-        painter.save();
-        painter.translate(dx, dy);
-        painter.scale(scale, scale);
+        const double dx = offset(MmToPixels(kMarginMm, sheet.dpiX) - (sheet.printable.left() - sheet.paper.left()),
+                                 sheet.printable.width(), m_page.width());
+        const double dy = offset(MmToPixels(kMarginMm, sheet.dpiY) - (sheet.printable.top() - sheet.paper.top()),
+                                 sheet.printable.height(), m_page.height());
+        QTransform onSheet;
+        onSheet.translate(dx, dy);
+        onSheet.scale(scale, scale);
         const QRectF pageArea(0, page * m_page.height(), m_page.width(), m_page.height());
-        painter.translate(0, -pageArea.top());
-        painter.setClipRect(pageArea);
+        onSheet.translate(0, -pageArea.top());
+        PageTextFilter filter(painter, onSheet.mapRect(pageArea));
+        QPainter filtered(&filter);
+        filtered.setTransform(onSheet);
+        filtered.setClipRect(pageArea);
         QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = pageArea;
+        // The painter's clip hides what lies outside the page, but a PDF keeps the text of
+        // everything drawn: the layout is asked to draw only the lines inside.
+        context.clip = pageArea.adjusted(0, kPageEdgeTolerance, 0, -kPageEdgeTolerance);
         context.palette.setColor(QPalette::Text, Qt::black);
-        m_document.documentLayout()->draw(&painter, context);
-        painter.restore();
+        m_document.documentLayout()->draw(&filtered, context);
     }
 
     QString PlainText() const { return m_document.toPlainText(); }
 
 private:
+    // A paragraph directly followed by a table is that table's heading: it is never left
+    // alone at the foot of a page, but starts the next page when the table's first rows go
+    // there, so that a reader finds the heading above the rows it names.
+    void KeepHeadingsWithTheirTables() {
+        for (const QTextBlock& heading : m_headingBreaks) SetPageBreakBefore(heading, false);
+        m_headingBreaks.clear();
+        for (const auto& [heading, table] : HeadingsAndTables()) {
+            if (heading.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
+            if (HeadingStaysWithRows(heading, *table)) continue;
+            SetPageBreakBefore(heading, true);
+            if (HeadingStaysWithRows(heading, *table))
+                m_headingBreaks.push_back(heading);
+            else  // heading and rows do not fit one page together: a new page would not help
+                SetPageBreakBefore(heading, false);
+        }
+    }
+
+    std::vector<std::pair<QTextBlock, QTextTable*>> HeadingsAndTables() const {
+        std::vector<std::pair<QTextBlock, QTextTable*>> pairs;
+        QTextBlock previous;
+        for (auto it = m_document.rootFrame()->begin(); !it.atEnd(); ++it) {
+            auto* table = qobject_cast<QTextTable*>(it.currentFrame());
+            if (table && previous.isValid() && !previous.text().trimmed().isEmpty()) pairs.emplace_back(previous, table);
+            previous = it.currentBlock();
+        }
+        return pairs;
+    }
+
+    // The heading lies on the page of the table's head row and first row (or of its only row).
+    bool HeadingStaysWithRows(const QTextBlock& heading, const QTextTable& table) const {
+        constexpr int kRowsKeptWithHeading = 2;
+        const int rows = std::min(kRowsKeptWithHeading, table.rows());
+        if (rows < 1) return true;
+        const QTextBlock lastRow = table.cellAt(rows - 1, 0).firstCursorPosition().block();
+        return PageOf(LineTop(heading, 0)) == PageOf(LineTop(lastRow, 0));
+    }
+
+    void SetPageBreakBefore(const QTextBlock& block, bool pageBreak) {
+        QTextBlockFormat format = block.blockFormat();
+        QTextFormat::PageBreakFlags policy = format.pageBreakPolicy();
+        policy.setFlag(QTextFormat::PageBreak_AlwaysBefore, pageBreak);
+        format.setPageBreakPolicy(policy);
+        QTextCursor(block).setBlockFormat(format);
+        LayOutAgain();
+    }
+
+    // The layout redoes only the part around a change, which leaves what follows where it was
+    // (and out of the page count): the whole document is laid out again.
+    void LayOutAgain() { m_document.markContentsDirty(0, m_document.characterCount()); }
+
+    // Where the block's line lies in the document; the layout moves a line that does not fit
+    // to the next page apart from the rest of its block.
+    double LineTop(const QTextBlock& block, int line) const {
+        const double top = m_document.documentLayout()->blockBoundingRect(block).top();
+        const QTextLayout* layout = block.layout();
+        return layout && line < layout->lineCount() ? top + layout->lineAt(line).y() : top;
+    }
+
+    int PageOf(double y) const { return static_cast<int>(std::floor((y + kPageEdgeTolerance) / m_page.height())); }
+
     QTextDocument m_document;
     QSizeF m_page;
+    std::vector<QTextBlock> m_headingBreaks;  // the page breaks set to keep headings with tables
 };
+
+// A device that keeps the text drawn on it and where, as a PDF holds it: text outside the
+// painter's clip included, since a PDF keeps that too: the page text of a print.
+class DrawnTextDevice : public QPaintDevice {
+public:
+    DrawnTextDevice(const QSize& size, int dpi) : m_engine(*this), m_size(size), m_dpi(dpi) {}
+
+    QPaintEngine* paintEngine() const override { return &m_engine; }
+
+    // The lines drawn since the last call, top to bottom; runs of one line that are apart
+    // (table cells) are separated by a tab.
+    QString TakeLines() {
+        std::sort(m_runs.begin(), m_runs.end(), [](const Run& a, const Run& b) {
+            return std::tuple(std::lround(a.baseline), a.left) < std::tuple(std::lround(b.baseline), b.left);
+        });
+        QString text;
+        const Run* previous = nullptr;
+        for (const Run& run : m_runs) {
+            if (previous && std::abs(run.baseline - previous->baseline) < 1.0)
+                text += run.left - previous->right > 1.0 ? QStringLiteral("\t") : QString();
+            else if (previous)
+                text += QLatin1Char('\n');
+            text += run.text;
+            previous = &run;
+        }
+        m_runs.clear();
+        return text.isEmpty() ? text : text + QLatin1Char('\n');
+    }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override {
+        switch (metric) {
+        case PdmWidth: return m_size.width();
+        case PdmHeight: return m_size.height();
+        case PdmWidthMM: return static_cast<int>(std::lround(m_size.width() * 25.4 / m_dpi));
+        case PdmHeightMM: return static_cast<int>(std::lround(m_size.height() * 25.4 / m_dpi));
+        case PdmDpiX: case PdmDpiY: case PdmPhysicalDpiX: case PdmPhysicalDpiY: return m_dpi;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return static_cast<int>(devicePixelRatioFScale());
+        default: return QPaintDevice::metric(metric);
+        }
+    }
+
+private:
+    struct Run {
+        double baseline;
+        double left;
+        double right;
+        QString text;
+    };
+
+    class Engine : public QPaintEngine {
+    public:
+        explicit Engine(DrawnTextDevice& device) : QPaintEngine(AllFeatures), m_device(device) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        // Only text is kept.
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawTextItem(const QPointF& point, const QTextItem& item) override {
+            const QTransform transform = painter()->combinedTransform();
+            const QPointF start = transform.map(point);
+            const QPointF end = transform.map(point + QPointF(item.width(), 0));
+            m_device.m_runs.push_back({start.y(), start.x(), end.x(), item.text()});
+        }
+        Type type() const override { return User; }
+
+    private:
+        DrawnTextDevice& m_device;
+    };
+
+    mutable Engine m_engine;
+    QSize m_size;
+    int m_dpi;
+    std::vector<Run> m_runs;
+};
+
+bool WriteTextFile(const QString& path, const QString& text) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+    return file.write(text.toUtf8()) >= 0;
+}
 
 bool WriteReportFiles(LaidOutReport& report, const QString& reportPath, const CString& title) {
     const QString base = ToQString(OutputFolder()) + QFileInfo(reportPath).completeBaseName();
+    QString pagesText;
     {
         QPdfWriter writer(base + ".pdf");
         writer.setPageSize(QPageSize(QPageSize::A4));
@@ -323,16 +594,20 @@ bool WriteReportFiles(LaidOutReport& report, const QString& reportPath, const CS
         QPainter painter;
         if (!painter.begin(&writer)) return false;
         const int pages = report.LayOut(writer);
+        const SheetArea sheet(writer);
+        DrawnTextDevice drawnText(sheet.paper.size().toSize(), sheet.dpiX);
         for (int page = 0; page < pages; ++page) {
             if (page > 0) writer.newPage();
-            report.DrawPage(painter, writer, page);
+            report.DrawPage(painter, sheet, page);
+            QPainter textPainter(&drawnText);
+            report.DrawPage(textPainter, sheet, page);
+            textPainter.end();
+            if (page > 0) pagesText += QLatin1Char('\f');
+            pagesText += drawnText.TakeLines();
         }
         painter.end();
     }
-    QFile text(base + ".txt");
-    if (!text.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
-    text.write(report.PlainText().toUtf8());
-    return true;
+    return WriteTextFile(base + ".txt", report.PlainText()) && WriteTextFile(base + ".pages", pagesText);
 }
 
 void ShowPreview(const std::shared_ptr<LaidOutReport>& report, const CString& title, const CString& fileName) {
@@ -345,7 +620,7 @@ void ShowPreview(const std::shared_ptr<LaidOutReport>& report, const CString& ti
     job.printPage = [report](CDC* dc, CPrintInfo* info) {
         CDC::Impl* impl = ImplOf(dc);
         if (impl->printer && impl->printerPainter)
-            report->DrawPage(*impl->printerPainter, *impl->printer, static_cast<int>(info->m_nCurPage) - 1);
+            report->DrawPage(*impl->printerPainter, SheetArea(*impl->printer), static_cast<int>(info->m_nCurPage) - 1);
     };
     // The caller's wait cursor must not stay over the window the user now works in.
     const bool gui = qobject_cast<QGuiApplication*>(QCoreApplication::instance()) != nullptr;

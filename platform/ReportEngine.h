@@ -33,5 +33,7 @@ BOOL PrintReportFile(const CString& path, const std::vector<ReportField>& fields
 
 // Test seam: with a folder set (ending in "/"), PrintReportFile writes the laid-out report to
 // <folder><report file name without extension>.pdf, and its text to the same name with
-// ".txt", instead of showing a window. Empty: the preview again.
+// ".txt", instead of showing a window. Beside them, ".pages" holds the text drawn on each
+// page as the PDF holds it, line by line (cells of a row apart by a tab), the pages separated
+// by a form feed. Empty: the preview again.
 void SetReportOutputFolder(const CString& folder);

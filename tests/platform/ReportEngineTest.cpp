@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -46,6 +47,17 @@ protected:
         std::stringstream text;
         text << std::ifstream(fs::path(output.str()) / name, std::ios::binary).rdbuf();
         return text.str();
+    }
+    // Each printed line with the pages (from 1) it was drawn on, from "<name>.pages".
+    std::map<std::string, std::vector<int>> DrawnLines(const char* name) const {
+        std::map<std::string, std::vector<int>> lines;
+        int page = 1;
+        std::stringstream text(Output(name));
+        for (std::string line; std::getline(text, line);) {
+            for (; !line.empty() && line.front() == '\f'; line.erase(0, 1)) ++page;
+            if (!line.empty()) lines[line].push_back(page);
+        }
+        return lines;
     }
 
     const CString folder = MakeTempFolder();
@@ -173,6 +185,50 @@ TEST_F(ReportEngineTest, ControlPrintsItsParametersInIndexOrderAndForgetsThemWit
     control.SetReportFileName(folder + "none.rpt");
     EXPECT_EQ(control.PrintReport(), -1);
     EXPECT_EQ(boxes.boxes.size(), 1u);
+}
+
+// A heading at the foot of a page goes to the next one with its table's first rows, and no
+// line is drawn on two pages (hidden on one, it would still be in a PDF's text).
+TEST_F(ReportEngineTest, HeadingsGoWithTheirTablesFirstRowsAndEveryLineIsDrawnOnce) {
+    const std::string table =
+        "<p style=\"font-size: 10.5pt; font-weight: bold; margin-top: 8pt\">Заплахи</p>"
+        "<table border=\"1\" cellspacing=\"0\" cellpadding=\"3\"><tr><td>№</td><td>Заплаха</td></tr>"
+        "<tr><td>1</td><td>заплаха 1</td></tr><tr><td>2</td><td>заплаха 2</td></tr></table>";
+    // More lines above it push the heading over the foot of page 1 one line at a time, until
+    // the last of these lines is on page 2 too.
+    for (int lines = 50;; ++lines) {
+        SCOPED_TRACE(lines);
+        std::string text = "<p>";
+        for (int line = 1; line <= lines; ++line) text += "строка " + std::to_string(line) + "<br/>";
+        ASSERT_TRUE(PrintReportFile(Write("Threats.rpt", text + "</p>" + table), {}, "Ведрин"));
+        auto drawn = DrawnLines("Threats.pages");
+        for (int line = 1; line <= lines; ++line) EXPECT_EQ(drawn["строка " + std::to_string(line)].size(), 1u) << line;
+        const std::vector<int> heading = drawn["Заплахи"];
+        ASSERT_EQ(heading.size(), 1u);
+        EXPECT_EQ(drawn["№\tЗаплаха"], heading);
+        EXPECT_EQ(drawn["1\tзаплаха 1"], heading);
+        EXPECT_EQ(drawn["2\tзаплаха 2"].size(), 1u);
+        if (drawn["строка " + std::to_string(lines)] == std::vector<int>{2}) break;
+        ASSERT_LT(lines, 200) << "the lines never reached page 2";
+    }
+}
+
+// A heading whose first row is longer than a page cannot be kept with all of it: it stays
+// where it is, no page is left empty, and the row's lines go on over the pages once each.
+TEST_F(ReportEngineTest, AHeadingWhoseRowFillsMoreThanAPageStaysWhereItIs) {
+    std::string note;
+    for (int line = 1; line <= 150; ++line) note += "бележка " + std::to_string(line) + "\n";
+    ASSERT_TRUE(PrintReportFile(Write("Note.rpt", "<p>Вид</p><p><b>Бележки</b></p><table border=\"1\"><tr><td>{PARAM_NOTE}</td></tr></table>"),
+                                {{"PARAM_NOTE", CString(note)}}, "Ведрин"));
+    auto drawn = DrawnLines("Note.pages");
+    EXPECT_EQ(drawn["Бележки"], std::vector<int>{1});
+    std::vector<int> pages;
+    for (int line = 1; line <= 150; ++line) {
+        const std::vector<int>& page = drawn["бележка " + std::to_string(line)];
+        ASSERT_EQ(page.size(), 1u) << line;
+        if (pages.empty() || pages.back() != page.front()) pages.push_back(page.front());
+    }
+    EXPECT_EQ(pages, (std::vector<int>{1, 2, 3}));
 }
 
 }  // namespace
