@@ -437,16 +437,21 @@ private:
     // alone at the foot of a page, but starts the next page when the table's first rows go
     // there, so that a reader finds the heading above the rows it names.
     void KeepHeadingsWithTheirTables() {
+        // The breaks of an earlier layout go first, all in one new layout.
         for (const QTextBlock& heading : m_headingBreaks) SetPageBreakBefore(heading, false);
+        if (!m_headingBreaks.empty()) LayOutAgain();
         m_headingBreaks.clear();
         for (const auto& [heading, table] : HeadingsAndTables()) {
             if (heading.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) continue;
             if (HeadingStaysWithRows(heading, *table)) continue;
             SetPageBreakBefore(heading, true);
-            if (HeadingStaysWithRows(heading, *table))
+            LayOutAgain();
+            if (HeadingStaysWithRows(heading, *table)) {
                 m_headingBreaks.push_back(heading);
-            else  // heading and rows do not fit one page together: a new page would not help
+            } else {  // heading and rows do not fit one page together: a new page would not help
                 SetPageBreakBefore(heading, false);
+                LayOutAgain();
+            }
         }
     }
 
@@ -470,13 +475,13 @@ private:
         return PageOf(LineTop(heading, 0)) == PageOf(LineTop(lastRow, 0));
     }
 
+    // The caller lays the document out again, once for several changes.
     void SetPageBreakBefore(const QTextBlock& block, bool pageBreak) {
         QTextBlockFormat format = block.blockFormat();
         QTextFormat::PageBreakFlags policy = format.pageBreakPolicy();
         policy.setFlag(QTextFormat::PageBreak_AlwaysBefore, pageBreak);
         format.setPageBreakPolicy(policy);
         QTextCursor(block).setBlockFormat(format);
-        LayOutAgain();
     }
 
     // The layout redoes only the part around a change, which leaves what follows where it was

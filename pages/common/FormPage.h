@@ -24,8 +24,8 @@
 // Preparing (OnInitialUpdate): the form view's own update, PreparePage, the title font
 // (control 2003, unless the page keeps the template's), and the page header last. Leaving
 // (DestroyWindow, when another step is chosen or the window closes): SaveToDocument, never
-// checking the content; no field's check keeps the fields after it from being read. "<< Назад " (2579) and "Продължи >>" (2581) step through the
-// workflow tree.
+// checking the content; no field's check keeps the fields after it from being read.
+// "<< Назад " (2579) and "Продължи >>" (2581) step through the workflow tree.
 #include "platform/FormView.h"
 
 class CTovan_splitDoc;

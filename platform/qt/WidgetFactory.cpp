@@ -232,7 +232,6 @@ int ClosedComboHeight(const QWidget* combo) {
     return asked > 0 ? asked : QFontMetrics(combo->font()).height() + 9;
 }
 
-
 }  // namespace
 
 // ---- widgets --------------------------------------------------------------------------
