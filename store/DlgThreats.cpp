@@ -1,7 +1,6 @@
-#include <algorithm>
-
 #include "DlgThreats.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "controls/ListBoxHelpers.h"

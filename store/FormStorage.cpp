@@ -214,7 +214,7 @@ BOOL CTovan_splitDoc::ReadTaxonName(CSQLite3DB& db, int combinedId) {
                                                            : "sSuperGroups";
     CSQLite3Query query = db.execQuery(
         taxon.type == kSpeciesLevel
-            ? FormatSql("select species_code, Name_lat, case when Name_bg is NULL then Name_lat  WHEN Name_lat is NULL "
+            ? FormatSql("select species_code, case when Name_bg is NULL then Name_lat  WHEN Name_lat is NULL "
                         "THEN  Name_bg else Name_lat || '(' || Name_bg || ')'  end  as Name  from sAllSpecies where ID = %d",
                         taxon.id)
             : FormatSql("select NULL as species_code, Name_lat || '(' || Name_bg || ')' as Name from %s where ID = %d",

@@ -105,8 +105,7 @@ CGridComboList* CGridComboList::Open(CWnd* grid, const CRect& rect, DWORD style,
     list->SendMessage(WM_SETFONT, static_cast<WPARAM>(grid->SendMessage(WM_GETFONT)), TRUE);
     for (int i = 0; i < options.GetSize(); ++i) list->AddString(options[i]);
     list->SetItemHeight(-1, static_cast<UINT>(rect.Height()));
-    list->SetDroppedWidth(static_cast<UINT>(list->DropWidth()));
-    list->SetHorizontalExtent(0);
+    list->SetHorizontalExtent(0);  // the drop width is set as the list drops down
     const int found = list->FindStringExact(-1, initialText);
     if (found >= 0) list->SetCurSel(found);
     else list->SetWindowText(initialText);

@@ -18,6 +18,7 @@
 #include "platform/WindowImage.h"
 #include "reports/DlgReport.h"
 #include "store/SqlText.h"
+#include "tests/support/TestPicture.h"
 
 namespace fs = std::filesystem;
 
@@ -137,23 +138,17 @@ std::pair<int, int> InkColumns(const CString& picturePath, int top, int bottom, 
     EXPECT_TRUE(picture.Load(picturePath));
     const int width = static_cast<int>(picture.GetWidth());
     const int height = static_cast<int>(picture.GetHeight());
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dc, width, height);
-    CBitmap* const old = dc.SelectObject(&bitmap);
-    picture.Stretch(&dc, 0, 0, width, height);
+    const std::vector<COLORREF> pixels = DrawnPixels(picture);
     int first = -1, last = -1;
     for (int x = 0; x < std::min(right, width); ++x)
         for (int y = top; y < std::min(bottom, height); ++y) {
-            const COLORREF c = dc.GetPixel(x, y);
+            const COLORREF c = pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
             if (GetRValue(c) + GetGValue(c) + GetBValue(c) < 3 * 110) {
                 if (first < 0) first = x;
                 last = x;
                 break;
             }
         }
-    dc.SelectObject(old);
     return {first, last};
 }
 }  // namespace

@@ -32,6 +32,7 @@
 #include "platform/qt/WidgetAccess.h"
 #include "tests/platform/FrameworkFixture.h"
 #include "tests/support/TestDatabase.h"
+#include "tests/support/TestPicture.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
@@ -62,20 +63,15 @@ QImage Sample() {
     return image;
 }
 
-// The picture as a CxImage shows it, read back through a memory DC.
+// The picture as a CxImage shows it.
 QImage Pixels(const CxImage& picture) {
     const int width = static_cast<int>(picture.GetWidth());
     const int height = static_cast<int>(picture.GetHeight());
-    CDC dc;
-    dc.CreateCompatibleDC(nullptr);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&dc, width, height);
-    dc.SelectObject(&bitmap);
-    picture.Stretch(&dc, 0, 0, width, height);
+    const std::vector<COLORREF> pixels = DrawnPixels(picture);
     QImage result(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
         for (int x = 0; x < width; ++x) {
-            const COLORREF c = dc.GetPixel(x, y);
+            const COLORREF c = pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)];
             result.setPixelColor(x, y, QColor(GetRValue(c), GetGValue(c), GetBValue(c)));
         }
     return result;
