@@ -170,6 +170,15 @@ void CGridComboEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
     CEdit::OnChar(ch, repeat, flags);
 }
 
+// The field is a part of the combo box, which would go on using it: it goes only with the
+// whole list, after the grid has been told the text. This object goes with the list.
+BOOL CGridComboEdit::DestroyWindow() {
+    auto* list = dynamic_cast<CGridComboList*>(GetParent());
+    if (list == nullptr) return CEdit::DestroyWindow();
+    list->EndEdit();
+    return list->DestroyWindow();
+}
+
 void CGridComboEdit::OnKillFocus(CWnd* newWindow) {
     CEdit::OnKillFocus(newWindow);
     if (CWnd* list = GetParent()) list->SendMessage(WM_KILLFOCUS, reinterpret_cast<WPARAM>(newWindow));

@@ -43,10 +43,13 @@ private:
 // The edit field of the drop-down list's combo box (control 1001), which the grid is given
 // as the cell's editor, so that a paste goes into it. The keys that end the edit go on to
 // the combo box: Ctrl with an arrow or page key as it is pressed, Tab, Enter and Esc as they
-// are released. Its losing the focus ends the edit.
+// are released. Its losing the focus ends the edit. Destroying it ends the edit and closes
+// the whole list, which is what the grid means by destroying its editor.
 class CGridComboEdit : public CEdit {
 public:
     static constexpr int kControlId = 1001;
+
+    BOOL DestroyWindow() override;
 
 protected:
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override;

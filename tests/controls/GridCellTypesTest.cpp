@@ -2,6 +2,9 @@
 // list, the date and time, the number and the link.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "controls/grid/GridCellEditors.h"
 #include "controls/grid/GridCellTypes.h"
 #include "platform/CommandIds.h"
@@ -283,6 +286,27 @@ TEST_F(GridComboEditing, TypingWhileTheListIsDroppedGoesIntoTheField) {
     Pump();
     EXPECT_TRUE(List()->GetDroppedState());
     EXPECT_EQ(FieldText(), CString("?дъб"));
+}
+
+// The field is what the grid is given as the cell's editor: destroying it ends the edit and
+// closes the whole list, as the grid's own end of an edit does. Run apart, so that a crash
+// fails the test rather than the test program.
+TEST_F(GridComboEditing, DestroyingTheEditorEndsTheEditAndClosesTheWholeList) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            Open(1, 1, "я");
+            grid.GetCell(1, 1)->GetEditWnd()->DestroyWindow();
+            Pump();
+            Grab(&owner, "grid_combo_destroyed");  // painting the window is where it crashed
+            std::vector<CString> faults;
+            if (List() != nullptr) faults.push_back("the list is still open");
+            if (grid.GetCell(1, 1)->IsEditing()) faults.push_back("the cell still counts as editing");
+            if (grid.GetItemText(1, 1) != CString("я")) faults.push_back("the typed text was lost");
+            for (const CString& fault : faults) std::fprintf(stderr, "%s\n", fault.GetString());
+            std::exit(faults.empty() ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
 }
 
 TEST_F(GridComboEditing, EveryDropDownMeasuresTheOptionsAgain) {
