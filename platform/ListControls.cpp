@@ -1,6 +1,7 @@
 #include "ListControls.h"
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListView>
@@ -280,6 +281,27 @@ BOOL CComboBox::LimitText(int maxChars) {
     if (!combo || !combo->lineEdit()) return FALSE;
     SetTypingLimit(combo->lineEdit(), maxChars);
     return TRUE;
+}
+
+void CComboBox::SetFieldColours(COLORREF text, COLORREF back) {
+    QComboBox* combo = ComboOf(this);
+    if (!combo) return;
+    for (QWidget* field : {static_cast<QWidget*>(combo), static_cast<QWidget*>(combo->lineEdit())}) {
+        if (!field) continue;
+        QPalette palette = field->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+            palette.setColor(group, QPalette::Text, ToQColor(text));
+            palette.setColor(group, QPalette::ButtonText, ToQColor(text));
+            palette.setColor(group, QPalette::Base, ToQColor(back));
+            palette.setColor(group, QPalette::Button, ToQColor(back));
+        }
+        field->setPalette(palette);
+    }
+    // The dropped list is a child of the combo box and would take its colours too.
+    QWidget* list = combo->view()->window();
+    QPalette usual = QApplication::palette(list);
+    usual.setResolveMask(~QPalette::ResolveMask(0));
+    list->setPalette(usual);
 }
 
 BOOL CComboBox::GetComboBoxInfo(COMBOBOXINFO* info) const {

@@ -49,6 +49,9 @@ public:
     // Most characters the edit part of an editable combo box takes (0: no limit of our own).
     BOOL LimitText(int maxChars);
     BOOL GetComboBoxInfo(COMBOBOXINFO* info) const;
+    // Shows the selection field (an editable combo box's edit field, else the closed box) in
+    // these colours instead of the desktop's; the dropped list keeps the usual ones.
+    void SetFieldColours(COLORREF text, COLORREF back);
 };
 
 class CListBox : public CWnd {

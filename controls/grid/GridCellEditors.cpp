@@ -93,9 +93,10 @@ const MessageMap& CGridComboList::GetMessageMap() const {
 }
 
 CGridComboList* CGridComboList::Open(CWnd* grid, const CRect& rect, DWORD style, UINT id, int row, int col,
-                                     const CStringArray& options, const CString& initialText, UINT firstChar) {
+                                     COLORREF textColour, COLORREF backColour, const CStringArray& options,
+                                     const CString& initialText, UINT firstChar) {
     if (grid == nullptr) return nullptr;
-    auto* list = new CGridComboList(row, col, initialText);
+    auto* list = new CGridComboList(row, col, initialText, textColour, backColour);
     CRect dropped = rect;
     dropped.bottom += kListLines * (rect.Height() + 1) + GetSystemMetrics(SM_CYHSCROLL);
     if (!list->Create(WS_CHILD | WS_VISIBLE | WS_BORDER | WS_VSCROLL | CBS_AUTOHSCROLL | style, dropped, grid, id)) {
@@ -103,6 +104,7 @@ CGridComboList* CGridComboList::Open(CWnd* grid, const CRect& rect, DWORD style,
         return nullptr;
     }
     list->SendMessage(WM_SETFONT, static_cast<WPARAM>(grid->SendMessage(WM_GETFONT)), TRUE);
+    list->ShowCellColours();
     for (int i = 0; i < options.GetSize(); ++i) list->AddString(options[i]);
     list->SetItemHeight(-1, static_cast<UINT>(rect.Height()));
     list->SetHorizontalExtent(0);  // the drop width is set as the list drops down
@@ -120,6 +122,12 @@ CGridComboList* CGridComboList::Open(CWnd* grid, const CRect& rect, DWORD style,
     }
     list->ShowDropDown(TRUE);
     return list;
+}
+
+void CGridComboList::ShowCellColours() {
+    if (m_crForeClr == CLR_DEFAULT && m_crBackClr == CLR_DEFAULT) return;  // the desktop's look as it is
+    SetFieldColours(m_crForeClr != CLR_DEFAULT ? m_crForeClr : GetSysColor(COLOR_WINDOWTEXT),
+                    m_crBackClr != CLR_DEFAULT ? m_crBackClr : GetSysColor(COLOR_WINDOW));
 }
 
 CGridComboEdit* CGridComboList::EditField() { return m_edit.GetSafeHwnd() ? &m_edit : nullptr; }

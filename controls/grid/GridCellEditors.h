@@ -59,17 +59,19 @@ protected:
     UINT OnGetDlgCode() override { return DLGC_WANTALLKEYS; }
 };
 
-// The drop-down list's editor: a combo box over the cell, dropped down. Esc puts the text
-// back. An editable one holds its edit field in a CGridComboEdit and is closed as a whole.
+// The drop-down list's editor: a combo box over the cell, dropped down, its field in the
+// cell's colours. Esc puts the text back. An editable one holds its edit field in a
+// CGridComboEdit and is closed as a whole.
 class CGridComboList : public CGridCellEditor<CComboBox> {
 public:
     static constexpr int kListLines = 4;
     static constexpr int kMaxDropWidth = 200;
 
     // Opens over the cell rectangle (grid client pixels), dropped down, with the focus;
-    // nullptr when the window cannot be made.
+    // nullptr when the window cannot be made. A colour CLR_DEFAULT is the desktop's.
     static CGridComboList* Open(CWnd* grid, const CRect& rect, DWORD style, UINT id, int row, int col,
-                                const CStringArray& options, const CString& initialText, UINT firstChar);
+                                COLORREF textColour, COLORREF backColour, const CStringArray& options,
+                                const CString& initialText, UINT firstChar);
     // The widest option with the scroll bar and a digit's room, at most kMaxDropWidth.
     int DropWidth();
     // The edit field, while it is held; nullptr for a drop-down list without one.
@@ -80,11 +82,16 @@ protected:
     void OnKeyUp(UINT key, UINT repeat, UINT flags) override;
 
 private:
-    CGridComboList(int row, int col, const CString& initialText) : CGridCellEditor(row, col), m_sInitText(initialText) {}
+    CGridComboList(int row, int col, const CString& initialText, COLORREF textColour, COLORREF backColour)
+        : CGridCellEditor(row, col), m_sInitText(initialText), m_crForeClr(textColour), m_crBackClr(backColour) {}
+    // The field in the cell's colours; a CLR_DEFAULT one stands for the desktop's.
+    void ShowCellColours();
     // Every drop-down measures the options again: they may have changed since the last.
     void OnDropDown();
 
     CString m_sInitText;
+    COLORREF m_crForeClr;
+    COLORREF m_crBackClr;
     CGridComboEdit m_edit;
 };
 

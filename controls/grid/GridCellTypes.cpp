@@ -94,7 +94,8 @@ void CGridCellCombo::SetOptions(const CStringArray& options) {
 
 BOOL CGridCellCombo::Edit(int row, int col, CRect rect, CPoint, UINT id, UINT ch) {
     m_bEditing = TRUE;
-    m_pEditWnd = CGridComboList::Open(GetGrid(), rect, m_dwStyle, id, row, col, m_Strings, GetText(), ch);
+    m_pEditWnd = CGridComboList::Open(GetGrid(), rect, m_dwStyle, id, row, col, EffectiveTextClr(), EffectiveBackClr(),
+                                      m_Strings, GetText(), ch);
     m_bEditing = m_pEditWnd != nullptr;
     return TRUE;
 }

@@ -288,6 +288,39 @@ TEST_F(GridComboEditing, TypingWhileTheListIsDroppedGoesIntoTheField) {
     EXPECT_EQ(FieldText(), CString("?дъб"));
 }
 
+// The field shows the text in the cell's colours; a cell without colours of its own opens
+// in the desktop's.
+TEST_F(GridComboEditing, TheEditorsFieldTakesTheCellsColours) {
+    constexpr COLORREF kText = RGB(200, 0, 0);
+    constexpr COLORREF kBack = RGB(255, 240, 120);
+    grid.SetItemFgColour(1, 1, kText);
+    grid.SetItemBkColour(1, 1, kBack);
+    // Whether the field shows the colour along its middle, where the text runs; the text is
+    // smoothed at its edges, so a pixel near the colour will do.
+    const auto fieldShows = [&](COLORREF colour) {
+        CRect field;
+        Field()->GetClientRect(&field);
+        for (int x = field.left; x < field.right; ++x) {
+            const COLORREF pixel = PixelOf(Field(), CPoint(x, field.Height() / 2));
+            if (std::abs(GetRValue(pixel) - GetRValue(colour)) + std::abs(GetGValue(pixel) - GetGValue(colour)) +
+                    std::abs(GetBValue(pixel) - GetBValue(colour)) < 60)
+                return true;
+        }
+        return false;
+    };
+    Open(1, 1);
+    ASSERT_NE(Field(), nullptr);
+    Grab(&owner, "grid_combo_coloured");
+    EXPECT_TRUE(fieldShows(kBack));
+    EXPECT_TRUE(fieldShows(kText));
+    Press(VK_ESCAPE);
+
+    Open(1, 0);
+    ASSERT_NE(Field(), nullptr);
+    EXPECT_FALSE(fieldShows(kBack));
+    EXPECT_FALSE(fieldShows(kText));
+}
+
 // The field is what the grid is given as the cell's editor: destroying it ends the edit and
 // closes the whole list, as the grid's own end of an edit does. Run apart, so that a crash
 // fails the test rather than the test program.
