@@ -86,11 +86,10 @@ void CSpecForm_Moss_17::OnDeleteTree() {
     if (index < 0 || index >= m_trees.GetSize()) return;
     int onTree = 0;
     for (const CMoss17ColonyRow& colony : m_colonies) onTree += colony.TreeNum == index;
-    if (onTree > 0 &&
-        AfxMessageBox(FormatSql("Върху това дърво има %d мъхови колонии. Те също ще бъдат изтрити. Продължавате ли?",
-                                onTree),
-                      MB_YESNO) != IDYES)
-        return;
+    const CString question =
+        onTree == 1 ? CString("Върху това дърво има 1 мъхова колония. Тя също ще бъде изтрита. Продължавате ли?")
+                    : FormatSql("Върху това дърво има %d мъхови колонии. Те също ще бъдат изтрити. Продължавате ли?", onTree);
+    if (onTree > 0 && AfxMessageBox(question, MB_YESNO) != IDYES) return;
     m_trees.RemoveAt(index);
     // The colonies of the later trees follow their tree; those on the deleted one go with it.
     for (int i = m_colonies.GetSize() - 1; i >= 0; --i) {

@@ -548,4 +548,29 @@ TEST_F(MossPages14, ColoniesFollowTheirTreeWhenATreeIsDeleted) {
     EXPECT_EQ(boxes.boxes.size(), 3u);  // twice the question, then no tree number
 }
 
+// The question before a tree goes with its colonies counts them in words that agree with
+// the number: one colony is "колония", more are "колонии".
+TEST_F(MossPages14, TheQuestionBeforeDeletingATreeSpeaksOfOneColonyOrOfColonies) {
+    using Page = CSpecForm_Moss_17;
+    CSpecData_Moss_17& stored = doc.SpecData_Moss_17;
+    for (int id : {1, 2}) stored.Trees.Add({id, "", id, "", "", ""});
+    stored.Colonies.Add({0, -1, "", "на първо", "", "", "", ""});
+    for (int i = 0; i < 2; ++i) stored.Colonies.Add({1, -1, "", "на второ", "", "", "", ""});
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_17));
+    auto& hosts = *dynamic_cast<Page*>(page);
+    CRect button;
+    page->GetDlgItem(Page::IDC_DELETE_TREE)->GetClientRect(&button);
+    boxes.Reset({IDNO, IDNO});
+    for (int row : {1, 2}) {
+        CRect cell;
+        hosts.m_treeGrid.GetCellRect(row, 1, &cell);
+        ClickAt(&hosts.m_treeGrid, cell.CenterPoint());
+        ClickAt(page->GetDlgItem(Page::IDC_DELETE_TREE), button.CenterPoint());
+    }
+    EXPECT_EQ(boxes.Texts(),
+              (std::vector<CString>{"Върху това дърво има 1 мъхова колония. Тя също ще бъде изтрита. Продължавате ли?",
+                                    "Върху това дърво има 2 мъхови колонии. Те също ще бъдат изтрити. Продължавате ли?"}));
+    EXPECT_EQ(hosts.m_trees.GetSize(), 2);
+}
+
 }  // namespace
