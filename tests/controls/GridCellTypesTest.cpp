@@ -196,7 +196,7 @@ protected:
     // A click makes the cell the current one (a click on the current one would edit it);
     // F2 or a typed character opens its editor.
     void Open(int row, int col, const char* typed = nullptr) {
-        if (grid.GetFocusCell() != CCellID(row, col)) Click(grid, CellCentre(grid, row, col));
+        if (grid.GetFocusCell() != CCellID(row, col)) ClickAt(&grid, CellCentre(grid, row, col));
         if (typed) TypeText(&grid, typed);
         else PressKey(&grid, VK_F2);
     }
