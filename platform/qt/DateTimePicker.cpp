@@ -43,6 +43,12 @@ bool HasNoZero(QDateTimeEdit::Section section) {
 
 bool IsSeparator(QChar ch) { return ch == u'.' || ch == u'/' || ch == u'-' || ch == u':'; }
 
+// Shift and the like type nothing of their own: the colon comes after a Shift press.
+bool IsModifierKey(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr ||
+           key == Qt::Key_Meta || key == Qt::Key_CapsLock;
+}
+
 }  // namespace
 
 SectionDateTimeEdit::SectionDateTimeEdit(const QDateTime& value, QWidget* parent) : QDateTimeEdit(value, parent) {
@@ -123,8 +129,9 @@ void SectionDateTimeEdit::keyPressEvent(QKeyEvent* event) {
         m_typed.chop(1);  // the digit typed last; the section keeps a value
         ShowTyped();
         SelectSection(currentSectionIndex());
-    } else if (event->key() == Qt::Key_Delete || (!typed.isNull() && typed.isPrint())) {
-        // a section is never left empty, and letters and the like do nothing
+    } else if (event->key() == Qt::Key_Delete || IsModifierKey(event->key()) || (!typed.isNull() && typed.isPrint())) {
+        // a section is never left empty, letters and the like do nothing, and a modifier
+        // key leaves the typing going on
     } else {
         EndTyping();
         switch (event->key()) {
