@@ -105,9 +105,11 @@ int SelectedData(const CWnd& window, int comboId) {
 }
 
 namespace {
-// Keys go where the window's keyboard focus would go: its focus proxy, else the window.
+// Keys go where the window's keyboard focus is: the focused part of the window when the focus
+// is inside it (the check box of a picker), else its focus proxy, else the window.
 QWidget* KeyTargetOf(CWnd* window) {
     QWidget* widget = TopWidgetOf(window);
+    if (QWidget* focus = QApplication::focusWidget(); widget && focus && widget->isAncestorOf(focus)) return focus;
     return widget && widget->focusProxy() ? widget->focusProxy() : widget;
 }
 
