@@ -57,6 +57,8 @@ protected:
 class SectionDateTimeEdit : public QDateTimeEdit {
 public:
     SectionDateTimeEdit(const QDateTime& value, QWidget* parent);
+    // Whether the focus came last by Tab forward; asked once per entry.
+    bool TakeEnteredForward();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -76,6 +78,7 @@ private:
     QString m_typed;                 // digits typed into the selected section so far
     bool m_movedByDigits = false;    // the section was just entered because the last one was full
     int m_typedDay = 0;              // the day typed, kept while the month or year changes
+    Qt::FocusReason m_focusReason = Qt::OtherFocusReason;
 };
 
 // The date and time picker: an optional "has a value" check box and the date-time field.

@@ -1,11 +1,13 @@
 // The date and time picker's widgets: the optional "has a value" box and the date-time field
 // that is typed section by section.
+#include <QApplication>
 #include <QFocusEvent>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <algorithm>
+#include <utility>
 
 #include "platform/DateTimeCtrl.h"
 #include "platform/qt/ControlWidgets.h"
@@ -42,6 +44,12 @@ bool HasNoZero(QDateTimeEdit::Section section) {
 }
 
 bool IsSeparator(QChar ch) { return ch == u'.' || ch == u'/' || ch == u'-' || ch == u':'; }
+
+// Shift and the like type nothing of their own: the colon comes after a Shift press.
+bool IsModifierKey(int key) {
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr ||
+           key == Qt::Key_Meta || key == Qt::Key_CapsLock;
+}
 
 }  // namespace
 
@@ -123,8 +131,9 @@ void SectionDateTimeEdit::keyPressEvent(QKeyEvent* event) {
         m_typed.chop(1);  // the digit typed last; the section keeps a value
         ShowTyped();
         SelectSection(currentSectionIndex());
-    } else if (event->key() == Qt::Key_Delete || (!typed.isNull() && typed.isPrint())) {
-        // a section is never left empty, and letters and the like do nothing
+    } else if (event->key() == Qt::Key_Delete || IsModifierKey(event->key()) || (!typed.isNull() && typed.isPrint())) {
+        // a section is never left empty, letters and the like do nothing, and a modifier
+        // key leaves the typing going on
     } else {
         EndTyping();
         switch (event->key()) {
@@ -145,10 +154,15 @@ void SectionDateTimeEdit::keyPressEvent(QKeyEvent* event) {
 void SectionDateTimeEdit::focusInEvent(QFocusEvent* event) {
     EndTyping();
     m_typedDay = 0;
+    m_focusReason = event->reason();
     QDateTimeEdit::focusInEvent(event);
-    if (event->reason() == Qt::BacktabFocusReason) SelectSection(sectionCount() - 1);
-    else if (event->reason() == Qt::TabFocusReason) SelectSection(0);
-    else SelectSection(std::max(0, currentSectionIndex()));
+    // Entered from the keyboard either way, typing starts at the day or the hour.
+    const bool byTab = event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
+    SelectSection(byTab ? 0 : std::max(0, currentSectionIndex()));
+}
+
+bool SectionDateTimeEdit::TakeEnteredForward() {
+    return std::exchange(m_focusReason, Qt::OtherFocusReason) == Qt::TabFocusReason;
 }
 
 // Tab leaves the picker from any section, as on the desktop; the arrow keys and the
@@ -179,7 +193,14 @@ DateTimePickerWidget::DateTimePickerWidget(DWORD style, QWidget* parent) : QWidg
     edit->setCalendarPopup(!time && !(style & DTS_UPDOWN));
     layout->addWidget(edit, 1);
     setFocusProxy(edit);
-    if (box) QObject::connect(box, &QCheckBox::toggled, edit, &QWidget::setEnabled);
+    if (!box) return;
+    QObject::connect(box, &QCheckBox::toggled, edit, &QWidget::setEnabled);
+    // Tab forward reaches the picker through its field, the focus proxy, past the box in front
+    // of it: the box is the stop before the field going forward, as it is going back.
+    QObject::connect(qApp, &QApplication::focusChanged, this, [this](QWidget* before, QWidget* now) {
+        if (now == edit && edit->TakeEnteredForward() && before != box && box->isEnabled())
+            box->setFocus(Qt::TabFocusReason);
+    });
 }
 
 bool DateTimePickerWidget::HasValue() const { return !box || box->isChecked(); }

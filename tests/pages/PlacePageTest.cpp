@@ -96,6 +96,71 @@ TEST_F(PlacePageTest, ThePageShowsItsRecordAndLeavingKeepsWhatItsControlsHold) {
     EXPECT_EQ(std::tuple(place.Department, place.SubDepartment), std::tuple(CString("345"), CString("а")));
 }
 
+// Hours and dates typed as a keyboard types them, the colon with Shift: a separator right
+// after a full section does not skip the next one.
+TEST_F(PlacePageTest, HoursAndDatesTypedWithTheirSeparatorsAreKeptAsTyped) {
+    CCommonData_01& place = doc.CommonData_01;
+    const auto typeFromTheStart = [this](int id, const char* keys) {
+        CWnd* picker = page->GetDlgItem(id);
+        ClickOnText(picker, 0);
+        TypeText(picker, keys);
+    };
+    const auto kept = [&place] {
+        return std::tuple(place.Date.Format("%d.%m.%Y"), place.StartTime.Format("%H:%M:%S"), place.EndTime.Format("%H:%M:%S"));
+    };
+    place.StartTime = COleDateTime(2000, 1, 1, 10, 45, 1);
+    place.EndTime = COleDateTime(2000, 1, 1, 11, 20, 1);
+    ShowPage(RUNTIME_CLASS(CCommonForm_01));
+    ActivateTopLevel(page);
+    typeFromTheStart(Page::IDC_START_TIME, "08:30");
+    typeFromTheStart(Page::IDC_END_TIME, "17:45");
+    typeFromTheStart(Page::IDC_DATE, "15.05.2023");
+    Leave();
+    EXPECT_EQ(kept(), std::tuple(CString("15.05.2023"), CString("08:30:01"), CString("17:45:01")));
+
+    place.StartTime = COleDateTime(2000, 1, 1, 10, 45, 1);
+    ShowPage(RUNTIME_CLASS(CCommonForm_01));
+    ActivateTopLevel(page);
+    typeFromTheStart(Page::IDC_START_TIME, "8:30");
+    typeFromTheStart(Page::IDC_DATE, "1.5.2023");
+    Leave();
+    EXPECT_EQ(kept(), std::tuple(CString("01.05.2023"), CString("08:30:01"), CString("17:45:01")));
+}
+
+// The keyboard path through the date and the two hours: going either way, each hour's box is
+// a stop just before its field, and a picker entered by Tab or Shift+Tab types into its first
+// section.
+TEST_F(PlacePageTest, TabStopsAtEachHoursBoxBeforeItsFieldBothWays) {
+    CCommonData_01& place = doc.CommonData_01;
+    place.Date = COleDateTime(2023, 5, 17, 0, 0, 0);
+    place.StartTime = COleDateTime(2000, 1, 1, 10, 45, 1);
+    place.EndTime = COleDateTime(2000, 1, 1, 11, 20, 1);
+    ShowPage(RUNTIME_CLASS(CCommonForm_01));
+    ActivateTopLevel(page);
+    const auto press = [](UINT key, UINT modifiers = 0) { PressKey(CWnd::GetFocus(), key, modifiers); };
+    const auto type = [](const char* keys) { TypeText(CWnd::GetFocus(), keys); };
+    page->GetDlgItem(Page::IDC_DATE)->SetFocus();
+    press(VK_TAB);  // the start's box
+    press(VK_TAB);
+    type("0930");
+    press(VK_TAB);  // the end's box
+    press(VK_TAB);
+    type("1815");
+    EXPECT_EQ(std::pair(TextOf(*page, Page::IDC_START_TIME), TextOf(*page, Page::IDC_END_TIME)),
+              std::pair(CString("09:30:01"), CString("18:15:01")));
+
+    press(VK_TAB, MK_SHIFT);
+    press(VK_SPACE);  // clears the end's box
+    press(VK_TAB, MK_SHIFT);
+    type("07");
+    press(VK_TAB, MK_SHIFT);  // the start's box
+    press(VK_TAB, MK_SHIFT);
+    type("25");
+    Leave();
+    EXPECT_EQ(std::tuple(place.Date.Format("%d.%m.%Y"), place.StartTime.Format("%H:%M:%S"), place.EndTime.GetStatus()),
+              std::tuple(CString("25.05.2023"), CString("07:30:01"), COleDateTime::null));
+}
+
 TEST_F(PlacePageTest, TheOnlySettlementOfTheListFillsNothingElseAndIsKeptByItsName) {
     Exec("insert into EKNM_MUNICIPALITY (ID, Province, EKNM, EKNM_NAME) values (9001, 1, 'TST01', 'Тестова')");
     Exec("insert into EKNM_CITIES (ID, EKNM, EKNM_NAME, Province, Municipality) values (90001, '99999', 'Самотно', 1, 9001)");

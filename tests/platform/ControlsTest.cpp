@@ -8,8 +8,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QThread>
 #include <QWidget>
@@ -296,13 +294,7 @@ TEST(DateTimeCtrl, DigitsTypedAfterAClickChangeTheClickedSection) {
     time.SetTime(COleDateTime(2000, 1, 1, 13, 45, 10));
     host.ShowWindow(SW_SHOW);
     const auto clickAndType = [](CDateTimeCtrl& picker, int characters, const char* digits) {
-        auto* line = TopWidgetOf(&picker)->findChild<QLineEdit*>();
-        const QPoint at(line->fontMetrics().horizontalAdvance(line->text().left(characters)) + 4, line->height() / 2);
-        for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
-            QMouseEvent click(type, at, line->mapToGlobal(at), Qt::LeftButton,
-                              type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-            QCoreApplication::sendEvent(line, &click);
-        }
+        ClickOnText(&picker, characters);
         TypeText(&picker, digits);
     };
     COleDateTime value;
@@ -357,6 +349,8 @@ TEST(DateTimeCtrl, TypedDatesAndTimesFillTheirSections) {
     EXPECT_EQ(PickerHost::TypedAfterHome(form.time, "9:5:7"), "01.01.2000 09:05:07");
     // 2 waits for a second digit until the colon; no minute 75: 7, then 5 for the seconds.
     EXPECT_EQ(PickerHost::TypedAfterHome(form.time, "2:75"), "01.01.2000 02:07:05");
+    // The colon after a full hour does not skip the minutes.
+    EXPECT_EQ(PickerHost::TypedAfterHome(form.time, "17:45"), "01.01.2000 17:45:05");
 }
 
 // Some section is always selected while the picker has the focus, so digits typed after

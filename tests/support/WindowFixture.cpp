@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <string_view>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QWidget>
@@ -103,14 +105,30 @@ int SelectedData(const CWnd& window, int comboId) {
 }
 
 namespace {
-// Keys go where the window's keyboard focus would go: its focus proxy, else the window.
-void SendKey(CWnd* window, int qtKey, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+// Keys go where the window's keyboard focus is: the focused part of the window when the focus
+// is inside it (the check box of a picker), else its focus proxy, else the window.
+QWidget* KeyTargetOf(CWnd* window) {
     QWidget* widget = TopWidgetOf(window);
-    QWidget* target = widget && widget->focusProxy() ? widget->focusProxy() : widget;
-    QKeyEvent press(QEvent::KeyPress, qtKey, modifiers, text);
-    QCoreApplication::sendEvent(target, &press);
-    QKeyEvent release(QEvent::KeyRelease, qtKey, modifiers, text);
-    QCoreApplication::sendEvent(target, &release);
+    if (QWidget* focus = QApplication::focusWidget(); widget && focus && widget->isAncestorOf(focus)) return focus;
+    return widget && widget->focusProxy() ? widget->focusProxy() : widget;
+}
+
+void SendKeyEvent(QWidget* target, QEvent::Type type, int qtKey, const QString& text, Qt::KeyboardModifiers modifiers) {
+    QKeyEvent event(type, qtKey, modifiers, text);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+// The press may close the window; its release still goes where the press went.
+void SendKey(QWidget* target, int qtKey, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    SendKeyEvent(target, QEvent::KeyPress, qtKey, text, modifiers);
+    SendKeyEvent(target, QEvent::KeyRelease, qtKey, text, modifiers);
+}
+
+// Capitals and the punctuation on the upper half of the keys are typed with Shift held.
+bool TypedWithShift(uint codePoint) {
+    static constexpr std::string_view kShifted = "~!@#$%^&*()_+{}|:\"<>?";
+    return QChar::isUpper(codePoint) ||
+           (codePoint < 0x80 && kShifted.find(static_cast<char>(codePoint)) != std::string_view::npos);
 }
 }  // namespace
 
@@ -129,15 +147,23 @@ void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
         text = control ? QChar(static_cast<char16_t>(virtualKey - 'A' + 1)) : QChar(static_cast<char16_t>(virtualKey)).toLower();
     else if (virtualKey >= '0' && virtualKey <= '9' && !control)
         text = QChar(static_cast<char16_t>(virtualKey));
-    SendKey(window, QtKeyOf(virtualKey), text, qtModifiers);
+    SendKey(KeyTargetOf(window), QtKeyOf(virtualKey), text, qtModifiers);
 }
 
 void TypeText(CWnd* window, const CString& text) {
     for (const uint codePoint : QString::fromUtf8(text.GetString()).toUcs4()) {
         const QString typed = QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1);
+        // A key of the Latin keyboard has the code of what it types (a letter: its capital).
         const uint upper = QChar::toUpper(codePoint);
-        const bool latinOrDigit = (upper >= 'A' && upper <= 'Z') || (upper >= '0' && upper <= '9');
-        SendKey(window, latinOrDigit ? static_cast<int>(upper) : codePoint == ' ' ? Qt::Key_Space : Qt::Key_unknown, typed);
+        const int key = upper >= ' ' && upper < 0x7F ? static_cast<int>(upper) : Qt::Key_unknown;
+        const bool shift = TypedWithShift(codePoint);
+        // Shift is a key of its own that types nothing, pressed before and let go after. As the
+        // window system gives it, its events carry the state before them: Qt then reports its
+        // press as held and its release as let go.
+        QWidget* target = KeyTargetOf(window);
+        if (shift) SendKeyEvent(target, QEvent::KeyPress, Qt::Key_Shift, QString(), Qt::NoModifier);
+        SendKey(target, key, typed, shift ? Qt::ShiftModifier : Qt::NoModifier);
+        if (shift) SendKeyEvent(target, QEvent::KeyRelease, Qt::Key_Shift, QString(), Qt::ShiftModifier);
     }
 }
 
@@ -187,6 +213,18 @@ void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after
                         event == PointerEvent::Press ? Qt::LeftButton : Qt::NoButton,
                         event == PointerEvent::Move ? Qt::NoButton : Qt::LeftButton, type, Qt::NoModifier,
                         g_pointerClock);
+}
+
+void ClickOnText(CWnd* window, int characters) {
+    QWidget* widget = WidgetOf(window);
+    auto* line = qobject_cast<QLineEdit*>(widget);
+    if (!line) line = widget->findChild<QLineEdit*>();
+    ASSERT_NE(line, nullptr);
+    const QPoint onLine(line->fontMetrics().horizontalAdvance(line->text().left(characters)) + 4, line->height() / 2);
+    const QPoint at = line->mapTo(widget, onLine);
+    // Long enough after any click before that the two do not pair into a double click.
+    UserPointer(window, CPoint(at.x(), at.y()), PointerEvent::Press, 1000);
+    UserPointer(window, CPoint(at.x(), at.y()), PointerEvent::Release);
 }
 
 void ActivateTopLevel(CWnd* window) {

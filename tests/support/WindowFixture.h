@@ -104,6 +104,9 @@ BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifi
 // the program is busy come together, and PumpMessages lets it catch up.
 enum class PointerEvent { Move, Press, Release };
 void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after = 80);
+// The user's click on the text a control shows (an edit field, or the field of a date and
+// time picker), just after its first `characters` characters.
+void ClickOnText(CWnd* window, int characters);
 // Makes the top-level window of `window` the active one, as the user's click on it would,
 // so that its controls can take the keyboard focus.
 void ActivateTopLevel(CWnd* window);
