@@ -91,6 +91,23 @@ int MakeMessages(CWnd* hwnd, QEvent* event, MSG (&messages)[2]) {
 }
 
 // Whether `upper` holds `lower`, however deep and across pop-up windows (a combo box's list).
+// The keys held once this event has happened. The window system may report a modifier key's
+// own press or release with the state from before it; what the program asks later (a key
+// state, a message sent by code) must see the key as let go after its release.
+Qt::KeyboardModifiers ModifiersAfter(const QInputEvent* event) {
+    Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return modifiers;
+    Qt::KeyboardModifier own = Qt::NoModifier;
+    switch (static_cast<const QKeyEvent*>(event)->key()) {
+    case Qt::Key_Shift: own = Qt::ShiftModifier; break;
+    case Qt::Key_Control: own = Qt::ControlModifier; break;
+    case Qt::Key_Alt: own = Qt::AltModifier; break;
+    case Qt::Key_Meta: own = Qt::MetaModifier; break;
+    default: return modifiers;
+    }
+    return event->type() == QEvent::KeyPress ? modifiers | own : modifiers & ~own;
+}
+
 bool Holds(const QWidget* upper, const QWidget* lower) {
     for (const QWidget* w = lower ? lower->parentWidget() : nullptr; w != nullptr; w = w->parentWidget())
         if (w == upper) return true;
@@ -127,7 +144,7 @@ public:
 
     bool notify(QObject* receiver, QEvent* event) override {
         if (!receiver->isWidgetType() || !IsInput(event->type())) return QApplication::notify(receiver, event);
-        RememberModifiers(static_cast<QInputEvent*>(event)->modifiers());
+        RememberModifiers(ModifiersAfter(static_cast<QInputEvent*>(event)));
         QObject* saved = CurrentInputReceiver();
         SetCurrentInputReceiver(receiver);
         struct Restore {

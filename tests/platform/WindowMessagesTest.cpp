@@ -235,6 +235,14 @@ TEST(WindowMessages, PreTranslationAndCharacterHandlersDecideWhatTheEditGets) {
     edit.SendMessage(WM_CHAR, 'x');
     edit.GetWindowText(text);
     EXPECT_EQ(text, "123");
+
+    // Ctrl let go with its key is up again, also where its release carried it as held: a
+    // character sent by code then is a plain one.
+    PressKey(&edit, VK_HOME, MK_CONTROL);
+    EXPECT_GE(GetKeyState(VK_CONTROL), 0);
+    edit.SendMessage(WM_CHAR, '4');
+    edit.GetWindowText(text);
+    EXPECT_EQ(text, "1234");
 }
 
 TEST(WindowMessages, ChildWindowsAreWalkedInCreationOrder) {

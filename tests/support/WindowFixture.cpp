@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QWidget>
 #include <QWindow>
 
@@ -124,6 +125,29 @@ void SendKey(QWidget* target, int qtKey, const QString& text, Qt::KeyboardModifi
     SendKeyEvent(target, QEvent::KeyRelease, qtKey, text, modifiers);
 }
 
+// Shift, Ctrl and Alt are keys of their own that type nothing, pressed before the key they
+// change and let go after it. As the X window system gives them, their events carry the state
+// from before them. The press or release may close the window: then nothing more goes to it.
+constexpr std::pair<Qt::KeyboardModifier, int> kModifierKeys[] = {
+    {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}, {Qt::ShiftModifier, Qt::Key_Shift}};
+
+void PressModifiers(const QPointer<QWidget>& target, Qt::KeyboardModifiers modifiers) {
+    Qt::KeyboardModifiers held;
+    for (const auto& [modifier, key] : kModifierKeys) {
+        if (!(modifiers & modifier) || !target) continue;
+        SendKeyEvent(target, QEvent::KeyPress, key, QString(), held);
+        held |= modifier;
+    }
+}
+
+void ReleaseModifiers(const QPointer<QWidget>& target, Qt::KeyboardModifiers modifiers) {
+    for (const auto& [modifier, key] : kModifierKeys) {
+        if (!(modifiers & modifier) || !target) continue;
+        SendKeyEvent(target, QEvent::KeyRelease, key, QString(), modifiers);
+        modifiers &= ~modifier;
+    }
+}
+
 // Capitals and the punctuation on the upper half of the keys are typed with Shift held.
 bool TypedWithShift(uint codePoint) {
     static constexpr std::string_view kShifted = "~!@#$%^&*()_+{}|:\"<>?";
@@ -147,7 +171,10 @@ void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
         text = control ? QChar(static_cast<char16_t>(virtualKey - 'A' + 1)) : QChar(static_cast<char16_t>(virtualKey)).toLower();
     else if (virtualKey >= '0' && virtualKey <= '9' && !control)
         text = QChar(static_cast<char16_t>(virtualKey));
-    SendKey(KeyTargetOf(window), QtKeyOf(virtualKey), text, qtModifiers);
+    QPointer<QWidget> target = KeyTargetOf(window);
+    PressModifiers(target, qtModifiers);
+    SendKey(target, QtKeyOf(virtualKey), text, qtModifiers);
+    ReleaseModifiers(target, qtModifiers);
 }
 
 void TypeText(CWnd* window, const CString& text) {
@@ -157,13 +184,11 @@ void TypeText(CWnd* window, const CString& text) {
         const uint upper = QChar::toUpper(codePoint);
         const int key = upper >= ' ' && upper < 0x7F ? static_cast<int>(upper) : Qt::Key_unknown;
         const bool shift = TypedWithShift(codePoint);
-        // Shift is a key of its own that types nothing, pressed before and let go after. As the
-        // window system gives it, its events carry the state before them: Qt then reports its
-        // press as held and its release as let go.
-        QWidget* target = KeyTargetOf(window);
-        if (shift) SendKeyEvent(target, QEvent::KeyPress, Qt::Key_Shift, QString(), Qt::NoModifier);
-        SendKey(target, key, typed, shift ? Qt::ShiftModifier : Qt::NoModifier);
-        if (shift) SendKeyEvent(target, QEvent::KeyRelease, Qt::Key_Shift, QString(), Qt::ShiftModifier);
+        const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+        QPointer<QWidget> target = KeyTargetOf(window);
+        PressModifiers(target, modifiers);
+        SendKey(target, key, typed, modifiers);
+        ReleaseModifiers(target, modifiers);
     }
 }
 
