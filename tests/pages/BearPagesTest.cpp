@@ -110,6 +110,37 @@ TEST_F(BearPagesTest, AMeetingDistanceIsKeptOnlyForATickedKind) {
     EXPECT_EQ(doc.SpecData_Bear_02, (CSpecData_Bear_02{1, 0, 0, 1, 0, 1, 0, "5", "", "", "", "150", "", "30"}));
 }
 
+// Notes pasted into a field of 10240 characters, where each line break counts as the two
+// characters it is stored as: what the field takes is stored whole, and nothing is said.
+TEST_F(BearPagesTest, LongNotesAreStoredAsTheFieldTookThem) {
+    const auto lines = [](int width) {  // 300 lines of `width` characters, and their stored text
+        std::string typed, stored;
+        for (int i = 0; i < 300; ++i) {
+            CString line;
+            line.Format("ред %03d ", i);
+            const std::string text = line.GetString() + std::string(width - line.GetLength(), 'x');
+            typed += (i ? "\n" : "") + text;
+            stored += (i ? "\r\n" : "") + text;
+        }
+        return std::pair(CString(typed), CString(stored));
+    };
+    const auto pasteNotes = [&](const CString& notes) {
+        ShowPage(RUNTIME_CLASS(CSpecForm_Bear_07));
+        PasteText(page->GetDlgItem(CSpecForm_Bear_07::IDC_NOTES), notes);
+        Leave();
+    };
+    const auto [within, withinStored] = lines(32);
+    pasteNotes(within);
+    EXPECT_EQ(withinStored.GetLength(), 10198);
+    EXPECT_EQ(doc.SpecData_Bear_07.Notes, withinStored);
+
+    doc.SpecData_Bear_07.Notes = "";
+    const auto [over, overStored] = lines(33);  // 10199 characters with one per line break
+    pasteNotes(over);
+    EXPECT_EQ(doc.SpecData_Bear_07.Notes, overStored.Left(10240));
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
 // Each bear form through its pages: typed, stored, loaded, printed (form 24: the
 // message that it has none) and deleted.
 TEST_F(BearPagesTest, EachBearFormIsWalkedStoredPrintedAndDeleted) {
