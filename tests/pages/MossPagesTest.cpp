@@ -418,22 +418,15 @@ TEST_F(MossHabitatPages, APercentAboveAHundredIsRefusedHoweverTheUserPutsItIn) {
 // box would swallow the keys typed after it); the percent rule speaks only for a value that
 // the field can hold.
 TEST_F(MossHabitatPages, APercentFieldsLengthLimitComesBeforeItsRule) {
-    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_19));
-    TypeText(page->GetDlgItem(CSpecForm_Moss_19::IDC_MOSSES_COVER), "999");
-    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_19::IDC_MOSSES_COVER), "99");
-    Leave();
-    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_05));
-    TypeText(page->GetDlgItem(CSpecForm_Moss_05::IDC_COVER), "1000");
-    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_05::IDC_COVER), "100");
-    Leave();
+    const auto type = [&](const CRuntimeClass* pageClass, int id, const char* digits) {
+        ShowPage(pageClass);
+        TypeText(page->GetDlgItem(id), digits);
+        return TextOf(*page, id);
+    };
+    EXPECT_EQ(type(RUNTIME_CLASS(CSpecForm_Moss_19), CSpecForm_Moss_19::IDC_MOSSES_COVER, "999"), "99");
+    EXPECT_EQ(type(RUNTIME_CLASS(CSpecForm_Moss_05), CSpecForm_Moss_05::IDC_COVER, "1000"), "100");
     EXPECT_TRUE(boxes.Texts().empty());
-    EXPECT_EQ(std::tuple(doc.SpecData_Moss_19.ProcentAllArea, doc.SpecData_Moss_05.PercentCoverage),
-              std::tuple(CString("99"), CString("100")));
-
-    doc.SpecData_Moss_05.PercentCoverage = "";
-    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_05));
-    TypeText(page->GetDlgItem(CSpecForm_Moss_05::IDC_COVER), "150");
-    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_05::IDC_COVER), "15");
+    EXPECT_EQ(type(RUNTIME_CLASS(CSpecForm_Moss_13), CSpecForm_Moss_13::IDC_COVER, "150"), "15");
     EXPECT_EQ(boxes.Texts(), std::vector<CString>{CPercentEdit::kTooLarge});
 }
 
