@@ -24,7 +24,8 @@ void CPercentEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
         int start = 0, end = 0;
         GetSel(start, end);
         const CString typed = text.Left(start) + static_cast<char>(ch) + text.Mid(end);
-        if (!Accepts(typed)) {
+        // A digit the field has no room for is the length limit's to drop, without a word.
+        if (typed.GetLength() <= static_cast<int>(GetLimitText()) && !Accepts(typed)) {
             RefuseTooLarge();
             return;
         }

@@ -1,7 +1,9 @@
 #pragma once
 // An edit field for a percentage: digits only (the template's style), and a change by the user
 // that would make the value exceed 100 (typing or pasting) is refused with a message that
-// says why, the previous text kept. A text the program sets stands as it is.
+// says why, the previous text kept. The field's length limit comes first: a digit it has no
+// room for is dropped silently, and a paste is cut to it before the value is judged. A text
+// the program sets stands as it is.
 #include "platform/Controls.h"
 
 class CPercentEdit : public CEdit {

@@ -15,6 +15,7 @@
 #include "qt/ControlWidgets.h"
 #include "qt/TextInput.h"
 #include "qt/WidgetAccess.h"
+#include "qt/WindowState.h"
 
 namespace {
 
@@ -41,6 +42,26 @@ bool SameLines(CString first, CString second) {
     first.Replace("\r\n", "\n");
     second.Replace("\r\n", "\n");
     return first == second;
+}
+
+// What the user typed into the field that failed its check; nullptr for a field without a record.
+std::optional<WindowState::RefusedText>* RefusedTextOf(const CWnd* control) {
+    QWidget* w = TopWidgetOf(control);
+    WindowState* state = w ? WindowState::Of(w) : nullptr;
+    return state ? &state->refused : nullptr;
+}
+
+// Filling a field with its member's value, unless the field shows what the user typed over
+// that value and it failed its check: that stays, for the user to mend.
+void ShowMemberValue(CWnd* control, const CString& value) {
+    auto* refused = RefusedTextOf(control);
+    if (refused && *refused) {
+        CString shown;
+        control->GetWindowText(shown);
+        if (SameLines((*refused)->kept, value) && SameLines(shown, (*refused)->typed)) return;
+        refused->reset();
+    }
+    SetTextIfDifferent(control, value);
 }
 
 // A whole number, as the framework reads it: blanks around it, an optional sign, digits.
@@ -89,8 +110,7 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate) {
 CWnd* CDataExchange::PrepareCtrl(int id) {
     m_idLastControl = id;
     m_bEditLastControl = FALSE;
-    m_putBackLast = nullptr;
-    m_lastChangedByUser = false;
+    m_lastRead.reset();
     return m_pDlgWnd->GetDlgItem(id);
 }
 
@@ -112,9 +132,14 @@ void CDataExchange::Fail() {
     throw DataExchangeAborted{};
 }
 
-void CDataExchange::RememberRead(std::function<void()> putBack, bool changedByUser) {
-    m_putBackLast = std::move(putBack);
-    m_lastChangedByUser = changedByUser;
+void CDataExchange::RememberRead(CWnd* control, const CString& shown, const CString& kept,
+                                 std::function<void()> keepMember) {
+    m_lastRead = LastRead{control, shown, kept, std::move(keepMember), std::nullopt};
+    // The field's text is judged anew; what failed before only spares the user a second message.
+    if (auto* refused = RefusedTextOf(control); refused && *refused) {
+        m_lastRead->refusedBefore = (*refused)->typed;
+        refused->reset();
+    }
 }
 
 void CDataExchange::Refuse(const CString& message) {
@@ -122,11 +147,17 @@ void CDataExchange::Refuse(const CString& message) {
         AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
         Fail();
     }
-    // A value nobody changed (one stored longer than today's limit) is kept without a word;
-    // a change that cannot be kept is named, and the field shows again what is kept.
-    if (m_lastChangedByUser) AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
-    if (m_putBackLast) m_putBackLast();
-    m_putBackLast = nullptr;
+    if (!m_lastRead) return;
+    const LastRead read = std::move(*m_lastRead);
+    m_lastRead.reset();
+    read.keepMember();
+    // A value nobody changed (one stored longer than today's limit) is kept without a word.
+    // A change that cannot be kept stays in the field, where the user can mend it, and is
+    // named once.
+    if (SameLines(read.shown, read.kept)) return;
+    if (auto* refused = RefusedTextOf(read.control)) *refused = WindowState::RefusedText{read.shown, read.kept};
+    if (!read.refusedBefore || !SameLines(*read.refusedBefore, read.shown))
+        AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
 }
 
 void DDX_Text(CDataExchange* pDX, int id, CString& value) {
@@ -135,12 +166,9 @@ void DDX_Text(CDataExchange* pDX, int id, CString& value) {
     if (pDX->m_bSaveAndValidate) {
         const CString before = value;
         control->GetWindowText(value);
-        pDX->RememberRead([&value, before, control] {
-            value = before;
-            SetTextIfDifferent(control, before);
-        }, !SameLines(value, before));
+        pDX->RememberRead(control, value, before, [&value, before] { value = before; });
     } else {
-        SetTextIfDifferent(control, value);
+        ShowMemberValue(control, value);
     }
 }
 
@@ -148,18 +176,15 @@ void DDX_Text(CDataExchange* pDX, int id, int& value) {
     CWnd* control = pDX->PrepareEditCtrl(id);
     if (!control) return;
     if (pDX->m_bSaveAndValidate) {
-        CString text, shown;
+        CString text, kept;
         control->GetWindowText(text);
-        shown.Format("%d", value);
-        pDX->RememberRead([&value, before = value, control, shown] {
-            value = before;
-            SetTextIfDifferent(control, shown);
-        }, text != shown);
+        kept.Format("%d", value);
+        pDX->RememberRead(control, text, kept, [&value, before = value] { value = before; });
         if (!ParseInt(text, value)) pDX->Refuse("Please enter an integer.");
     } else {
         CString text;
         text.Format("%d", value);
-        SetTextIfDifferent(control, text);
+        ShowMemberValue(control, text);
     }
 }
 

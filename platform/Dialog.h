@@ -3,6 +3,7 @@
 // a modal dialog without an event loop.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "COleDateTime.h"
@@ -34,12 +35,13 @@ public:
     // the exchange: UpdateData returns FALSE.
     [[noreturn]] void Fail();
 
-    // Reading: how to give the field just read back the value its member held before, and
-    // whether the user changed the field since then (for a window that reads past a failed
-    // check).
-    void RememberRead(std::function<void()> putBack, bool changedByUser);
+    // Reading, for a window that reads past a failed check: the field just read, the text it
+    // shows, the value its member held before (as text), and how to give that value back to
+    // the member.
+    void RememberRead(CWnd* control, const CString& shown, const CString& kept, std::function<void()> keepMember);
     // The field just read fails its check: stops the exchange with the message, or, where
-    // the window reads on, puts its value back and tells the user only of a change.
+    // the window reads on, the member keeps the value it held and the user is told of a change
+    // once. The field goes on showing what the user typed, to be mended.
     void Refuse(const CString& message);
 
     BOOL m_bSaveAndValidate;
@@ -49,8 +51,14 @@ public:
     BOOL m_bStopOnFailure = TRUE;
 
 private:
-    std::function<void()> m_putBackLast;
-    bool m_lastChangedByUser = false;
+    struct LastRead {
+        CWnd* control;
+        CString shown;
+        CString kept;
+        std::function<void()> keepMember;
+        std::optional<CString> refusedBefore;  // what the field showed when its check last failed
+    };
+    std::optional<LastRead> m_lastRead;
 };
 
 void DDX_Text(CDataExchange* pDX, int id, CString& value);

@@ -179,8 +179,8 @@ protected:
     // Whether reading the controls stops at the first field that fails its check (a dialog,
     // which stays open until the field is mended) or reads every other field, the failed one
     // keeping its member's value (a window saved whatever its fields hold). Going on, the
-    // check's message is shown only when the user changed the field, which then shows the
-    // kept value again.
+    // check's message is shown only when the user changed the field, once for each text that
+    // fails; the field goes on showing that text until the user mends it.
     virtual BOOL StopsAtFailedCheck() const { return TRUE; }
     // Called when this wrapper is bound to an existing widget.
     virtual void PreSubclassWindow() {}

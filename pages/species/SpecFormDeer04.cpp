@@ -104,12 +104,17 @@ void CSpecForm_Deer_04::OnChangeStagCount() {
 void CSpecForm_Deer_04::OnChangeComputedField() {
     if (IsExchangingData()) return;
     // The counts and the notes as they stand (notes typed since the last count change stay),
-    // the totals as they were shown.
+    // the totals as they were shown. A count too long for its field was refused when it was
+    // typed, and its member keeps the last value that passed.
     for (const auto& [id, value] : {std::pair(IDC_DOE_VERY_YOUNG, &m_doeVeryYoung), std::pair(IDC_DOE_YOUNG, &m_doeYoung),
                                     std::pair(IDC_DOE_OLD, &m_doeOld), std::pair(IDC_DOE_VERY_OLD, &m_doeVeryOld),
                                     std::pair(IDC_STAG_VERY_YOUNG, &m_stagVeryYoung), std::pair(IDC_STAG_YOUNG, &m_stagYoung),
                                     std::pair(IDC_STAG_OLD, &m_stagOld), std::pair(IDC_STAG_MATURE, &m_stagMature),
-                                    std::pair(IDC_STAG_VERY_OLD, &m_stagVeryOld), std::pair(IDC_NOTES, &m_notes)})
-        GetDlgItemText(id, *value);
+                                    std::pair(IDC_STAG_VERY_OLD, &m_stagVeryOld)}) {
+        CString count;
+        GetDlgItemText(id, count);
+        if (count.GetLength() <= kCountLength) *value = count;
+    }
+    GetDlgItemText(IDC_NOTES, m_notes);
     UpdateData(FALSE);
 }

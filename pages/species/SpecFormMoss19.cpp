@@ -7,6 +7,7 @@
 namespace {
 
 constexpr int kPercentLength = 3;
+constexpr int kMossesCoverLength = 2;
 constexpr int kGrowthLength = 4;
 constexpr int kSpeciesCoverLength = 5;
 
@@ -40,7 +41,7 @@ void CSpecForm_Moss_19::DoDataExchange(CDataExchange* pDX) {
     DDX_Text(pDX, IDC_GROWTH, m_growth);
     DDV_MaxChars(pDX, m_growth, kGrowthLength);
     DDX_Text(pDX, IDC_MOSSES_COVER, m_mossesCover);
-    DDV_MaxChars(pDX, m_mossesCover, kPercentLength);
+    DDV_MaxChars(pDX, m_mossesCover, kMossesCoverLength);
     DDX_Text(pDX, IDC_SPECIES_COVER, m_speciesCover);
     DDV_MaxChars(pDX, m_speciesCover, kSpeciesCoverLength);
 }

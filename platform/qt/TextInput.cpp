@@ -42,6 +42,21 @@ int Room(const QWidget* edit, int length, int selected) {
     return limit > 0 ? std::max(0, limit - (length - selected)) : INT_MAX;
 }
 
+// Length of a multi-line text as the program reads and stores it: a line break is "\r\n".
+int StoredLength(const QString& text) { return static_cast<int>(text.length() + text.count(u'\n')); }
+
+// The longest start of a multi-line text whose stored length fits into `room`.
+QString CutToRoom(QString text, int room) {
+    int used = 0;
+    qsizetype end = 0;
+    for (; end < text.length(); ++end) {
+        used += text[end] == u'\n' ? 2 : 1;
+        if (used > room) break;
+    }
+    text.truncate(end);
+    return text;
+}
+
 }  // namespace
 
 QString UnstorableCharacters(const QString& text) {
@@ -162,9 +177,7 @@ void CheckedTextEdit::keyPressEvent(QKeyEvent* event) {
     }
     const QString typed = enter ? QString("\n") : event->text();
     if ((enter || IsTyped(typed)) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !isReadOnly()) {
-        const QTextCursor cursor = textCursor();
-        const int selected = cursor.selectionEnd() - cursor.selectionStart();
-        if (!Storable(typed) || Room(this, toPlainText().length(), selected) < typed.length()) {
+        if (!Storable(typed) || RoomLeft() < StoredLength(typed)) {
             event->accept();
             return;
         }
@@ -188,7 +201,12 @@ void CheckedTextEdit::insertFromMimeData(const QMimeData* source) {
     QString text = source->text();
     text.replace("\r\n", "\n");
     if (text.isEmpty() || RefuseUnstorablePaste(text, false)) return;
+    insertPlainText(CutToRoom(text, RoomLeft()));
+}
+
+int CheckedTextEdit::RoomLeft() const {
     const QTextCursor cursor = textCursor();
-    text.truncate(Room(this, toPlainText().length(), cursor.selectionEnd() - cursor.selectionStart()));
-    insertPlainText(text);
+    const QString text = toPlainText();
+    const QString selected = text.mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+    return Room(this, StoredLength(text), StoredLength(selected));
 }

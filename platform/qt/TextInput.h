@@ -47,4 +47,10 @@ protected:
     void inputMethodEvent(QInputMethodEvent* event) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
     void insertFromMimeData(const QMimeData* source) override;
+
+private:
+    // Room under the typing limit for what replaces the selection. A line break counts as the
+    // two characters the program reads it as, so that whatever the field takes passes the
+    // field's length check when it is read.
+    int RoomLeft() const;
 };

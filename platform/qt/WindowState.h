@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -87,6 +88,14 @@ public:
     int droppedHeight = 0;
     // While positive, changes made by the program raise no user notification.
     int quiet = 0;
+    // A text the user typed into this field that failed its check, in a window that reads on
+    // past a failed check: the field goes on showing `typed` while its member keeps `kept`,
+    // the last value that passed.
+    struct RefusedText {
+        CString typed;
+        CString kept;
+    };
+    std::optional<RefusedText> refused;
     // The font object GetFont hands out, and the device contexts GetDC lent.
     std::unique_ptr<CFont> font;
     std::vector<std::unique_ptr<CDC>> dcs;

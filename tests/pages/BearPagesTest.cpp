@@ -110,6 +110,24 @@ TEST_F(BearPagesTest, AMeetingDistanceIsKeptOnlyForATickedKind) {
     EXPECT_EQ(doc.SpecData_Bear_02, (CSpecData_Bear_02{1, 0, 0, 1, 0, 1, 0, "5", "", "", "", "150", "", "30"}));
 }
 
+// Notes pasted into a field of 10240 characters, where each line break counts as the two
+// characters it is stored as: what the field takes is stored whole, and nothing is said.
+TEST_F(BearPagesTest, LongNotesAreStoredAsTheFieldTookThem) {
+    const auto notes = [](int width, const char* lineBreak) {  // 300 lines of `width` characters
+        CString text;
+        for (int line = 0; line < 300; ++line) text += (line ? lineBreak : "") + CString(U'н', width);
+        return text;
+    };
+    for (const int width : {32, 33}) {  // 10198 stored characters; 10498, of which 10240 fit
+        ShowPage(RUNTIME_CLASS(CSpecForm_Bear_07));
+        page->SetDlgItemText(CSpecForm_Bear_07::IDC_NOTES, "");
+        PasteText(page->GetDlgItem(CSpecForm_Bear_07::IDC_NOTES), notes(width, "\n"));
+        Leave();
+        EXPECT_EQ(doc.SpecData_Bear_07.Notes, notes(width, "\r\n").Left(10240)) << width;
+    }
+    EXPECT_TRUE(boxes.boxes.empty());
+}
+
 // Each bear form through its pages: typed, stored, loaded, printed (form 24: the
 // message that it has none) and deleted.
 TEST_F(BearPagesTest, EachBearFormIsWalkedStoredPrintedAndDeleted) {

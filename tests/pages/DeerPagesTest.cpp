@@ -79,11 +79,28 @@ TEST_F(DeerPagesTest, ACountStoredLongerThanItsFieldLosesNothingTypedAfterIt) {
               std::tuple(CString("12345"), CString("7"), CString("12352"), CString("бележка")));
     EXPECT_TRUE(boxes.boxes.empty());  // a value nobody changed is kept without a word
 
-    // A change that still does not fit is named and undone.
+    // A change that still does not fit is named once and stays in the field, to be mended; the
+    // page keeps the last value that passed until the field's text passes.
+    const std::vector<CString> tooLong{"Please enter no more than 3 characters."};
     ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
     PressKey(page->GetDlgItem(Deer04::IDC_DOE_VERY_YOUNG), VK_BACK);
-    EXPECT_EQ(TextOf(*page, Deer04::IDC_DOE_VERY_YOUNG), "12345");
-    EXPECT_EQ(boxes.Texts(), std::vector<CString>{"Please enter no more than 3 characters."});
+    EXPECT_EQ(TextOf(*page, Deer04::IDC_DOE_VERY_YOUNG), "1234");
+    TypeText(page->GetDlgItem(Deer04::IDC_DOE_OLD), "1");  // the total is counted again
+    EXPECT_EQ(TextOf(*page, Deer04::IDC_DOE_VERY_YOUNG) + "/" + TextOf(*page, Deer04::IDC_DOE_TOTAL), "1234/12353");
+    PressKey(page->GetDlgItem(Deer04::IDC_DOE_TOTAL), VK_BACK);  // a total is not typed over
+    EXPECT_EQ(TextOf(*page, Deer04::IDC_DOE_VERY_YOUNG) + "/" + TextOf(*page, Deer04::IDC_DOE_TOTAL), "1234/12353");
+    EXPECT_EQ(boxes.Texts(), tooLong);
+    Leave();
+    EXPECT_EQ(std::pair(around.DoeVeryYoung, around.DoeTotal), std::pair(CString("12345"), CString("12353")));
+    EXPECT_EQ(boxes.Texts(), tooLong);
+
+    boxes.Reset();
+    ShowPage(RUNTIME_CLASS(CSpecForm_Deer_04));
+    for (int i = 0; i < 2; ++i) PressKey(page->GetDlgItem(Deer04::IDC_DOE_VERY_YOUNG), VK_BACK);
+    EXPECT_EQ(TextOf(*page, Deer04::IDC_DOE_VERY_YOUNG) + "/" + TextOf(*page, Deer04::IDC_DOE_TOTAL), "123/131");
+    Leave();
+    EXPECT_EQ(std::pair(around.DoeVeryYoung, around.DoeTotal), std::pair(CString("123"), CString("131")));
+    EXPECT_EQ(boxes.Texts(), tooLong);  // for "1234" only
 }
 
 class DeerWalkTest : public PrintingPageTest {

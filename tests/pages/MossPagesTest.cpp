@@ -414,6 +414,22 @@ TEST_F(MossHabitatPages, APercentAboveAHundredIsRefusedHoweverTheUserPutsItIn) {
     EXPECT_EQ(boxes.Texts(), std::vector<CString>(4, CPercentEdit::kTooLarge));
 }
 
+// A digit a percent field has no room for is dropped by its length limit, silently (a message
+// box would swallow the keys typed after it); the percent rule speaks only for a value that
+// the field can hold.
+TEST_F(MossHabitatPages, APercentFieldsLengthLimitComesBeforeItsRule) {
+    const auto type = [&](const CRuntimeClass* pageClass, int id, const char* digits) {
+        ShowPage(pageClass);
+        TypeText(page->GetDlgItem(id), digits);
+        return TextOf(*page, id);
+    };
+    EXPECT_EQ(type(RUNTIME_CLASS(CSpecForm_Moss_19), CSpecForm_Moss_19::IDC_MOSSES_COVER, "999"), "99");
+    EXPECT_EQ(type(RUNTIME_CLASS(CSpecForm_Moss_05), CSpecForm_Moss_05::IDC_COVER, "1000"), "100");
+    EXPECT_TRUE(boxes.Texts().empty());
+    EXPECT_EQ(type(RUNTIME_CLASS(CSpecForm_Moss_13), CSpecForm_Moss_13::IDC_COVER, "150"), "15");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{CPercentEdit::kTooLarge});
+}
+
 // ---- pages 14 to 23 ----------------------------------------------------------------------
 
 using MossPages14 = MossPages;
@@ -436,9 +452,9 @@ TEST_F(MossPages14, TheTreesPartIsEmptiedAndLockedWithItsBox) {
     doc.SpecData_Moss_19.TreesCount = "40";
     ShowPage(RUNTIME_CLASS(CSpecForm_Moss_19));
     EXPECT_TRUE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART));
-    Keys(*page, CSpecForm_Moss_19::IDC_MOSSES_COVER, "101");
+    Keys(*page, CSpecForm_Moss_19::IDC_MOSSES_COVER, "101");  // two digits: the third is dropped
     Keys(*page, CSpecForm_Moss_19::IDC_SPECIES_COVER, "12.5");
-    EXPECT_EQ(boxes.Texts(), std::vector<CString>{CPercentEdit::kTooLarge});
+    EXPECT_TRUE(boxes.Texts().empty());
     Tick(*page, CSpecForm_Moss_19::IDC_TREES, false);
     EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART));
     EXPECT_FALSE(IsEnabled(*page, CSpecForm_Moss_19::IDC_TREES_PART_LABEL));

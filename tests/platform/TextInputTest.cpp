@@ -79,6 +79,19 @@ TEST_F(TextInput, LimitsHoldForTypingAndPastingButNotForTheProgram) {
     EXPECT_EQ(TextOf(host, kNotes), "абвгде");
     PressKey(&notes, VK_RETURN);
     EXPECT_EQ(TextOf(host, kNotes), "абвгде");
+
+    // A line break takes the two characters it is read back as.
+    notes.SetWindowText("абвг");
+    PressKey(&notes, VK_END, MK_CONTROL);
+    PressKey(&notes, VK_RETURN);
+    EXPECT_EQ(TextOf(host, kNotes), "абвг\r\n");
+    notes.SetWindowText("абвгд");
+    PressKey(&notes, VK_END, MK_CONTROL);
+    PressKey(&notes, VK_RETURN);
+    EXPECT_EQ(TextOf(host, kNotes), "абвгд");
+    notes.SetWindowText("");
+    PasteText(&notes, "а\nб\nв\nг");
+    EXPECT_EQ(TextOf(host, kNotes), "а\r\nб\r\n");
 }
 
 TEST_F(TextInput, DigitsOnlyFieldsTakeDigits) {
