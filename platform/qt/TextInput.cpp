@@ -12,10 +12,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QToolTip>
 
 #include "platform/Cp1251.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/FieldNotice.h"
 #include "platform/qt/WindowState.h"
 
 namespace {
@@ -108,7 +108,7 @@ void CheckedLineEdit::InsertClipboardText() {
 bool CheckedLineEdit::RefusesTyped(const QString& typed) {
     if (DigitsOnly() && !AllDigits(typed)) {
         // Said at the field, as the desktop's digits-only edits say it; the typing goes on.
-        QToolTip::showText(mapToGlobal(cursorRect().bottomLeft()), QString::fromUtf8(kDigitsOnly), this);
+        ShowFieldNotice(this, mapToGlobal(cursorRect().bottomLeft()), QString::fromUtf8(kDigitsOnly));
         return true;
     }
     return !Storable(typed) || Room(this, text().length(), selectedText().length()) < typed.length();

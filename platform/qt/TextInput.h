@@ -3,7 +3,7 @@
 // 1251 is dropped when typed, and a pasted text holding one is refused with a message,
 // never changed silently. They also keep the typing limit and the digits-only style of
 // the window without ever cutting a text the program sets; a digits-only field that drops
-// a typed character says so in a tool tip at the field.
+// a typed character says so in a notice at the field.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>

@@ -3,28 +3,22 @@
 // never changed silently. Limits and the digits-only style hold for typing and pasting.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QToolTip>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QWidget>
-#include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "platform/Controls.h"
 #include "platform/ListControls.h"
+#include "platform/qt/FieldNotice.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
 
 enum { kLine = 1, kNotes, kCombo };
-
-// A tool tip goes after a short delay; the tests wait for it.
-void HideToolTip() {
-    QToolTip::hideText();
-    QElapsedTimer waited;
-    waited.start();
-    while (QToolTip::isVisible() && waited.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-}
 
 class TextInput : public ::testing::Test {
 protected:
@@ -98,22 +92,43 @@ TEST_F(TextInput, DigitsOnlyFieldsTakeDigits) {
 TEST_F(TextInput, ADigitsOnlyFieldSaysAtTheFieldWhyACharacterIsDropped) {
     MessageBoxLog boxes;
     host.ShowWindow(SW_SHOW);
-    HideToolTip();
+    HideFieldNotice();
     line.ModifyStyle(0, ES_NUMBER);
     TypeText(&line, "52");
-    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_EQ(FieldNoticeText(), "");
     TypeText(&line, ".5");
     EXPECT_EQ(TextOf(host, kLine), "525");
     EXPECT_TRUE(boxes.boxes.empty());
-    ASSERT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Полето приема само цифри."));
-    const QWidget* field = TopWidgetOf(&line);  // the tip stands just below the field
+    EXPECT_EQ(FieldNoticeText(), "Полето приема само цифри.");
+    const QWidget* field = TopWidgetOf(&line);  // the notice stands just below the field
     const QRect below(field->mapToGlobal(QPoint(0, field->height() / 2)), QSize(field->width(), field->height() + 30));
-    const QList<QWidget*> windows = QApplication::topLevelWidgets();
-    EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [&below](const QWidget* window) {
-        return window->isVisible() && window->inherits("QTipLabel") && below.contains(window->pos());
-    }));
-    HideToolTip();
+    ASSERT_NE(ShownFieldNotice(), nullptr);
+    EXPECT_TRUE(below.contains(ShownFieldNotice()->pos()));
+    HideFieldNotice();
+}
+
+// The notice takes no click under a real window system either: a real click on it lands in
+// the field under it (X11, where xdotool can click).
+TEST_F(TextInput, ANoticeLetsARealClickThroughToTheFieldUnderIt) {
+    if (QGuiApplication::platformName() != "xcb" || std::system("command -v xdotool >/dev/null") != 0)
+        GTEST_SKIP() << "no X display to click on";
+    CEdit below;
+    ASSERT_TRUE(below.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(5, 28, 200, 48), &host, kCombo));
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    line.ModifyStyle(0, ES_NUMBER);
+    line.SetFocus();
+    TypeText(&line, "x");
+    ASSERT_NE(ShownFieldNotice(), nullptr);
+    const QPoint at = TopWidgetOf(&below)->mapToGlobal(QPoint(40, 10));
+    ASSERT_TRUE(ShownFieldNotice()->geometry().contains(at));
+    const std::string click = "xdotool mousemove " + std::to_string(at.x()) + " " + std::to_string(at.y()) + " click 1";
+    ASSERT_EQ(std::system(click.c_str()), 0);
+    QElapsedTimer waited;
+    waited.start();
+    while (!TopWidgetOf(&below)->hasFocus() && waited.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(TopWidgetOf(&below)->hasFocus());
+    EXPECT_EQ(FieldNoticeText(), "");  // gone with the focus
 }
 
 TEST_F(TextInput, ReadOnlyFieldsTakeNothingAndEditableCombosFilterToo) {

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDropEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QWidget>
@@ -17,6 +18,7 @@
 #include "platform/ListControls.h"
 #include "platform/SystemInfo.h"
 #include "platform/WindowImage.h"
+#include "platform/qt/FieldNotice.h"
 #include "platform/qt/WidgetAccess.h"
 #include "platform/qt/WindowState.h"
 
@@ -172,14 +174,23 @@ Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, con
 
 namespace {
 int g_pointerClock = 1000000;  // milliseconds
+
+// The window the window system gives the pointer to at a screen point.
+QWindow* WindowAt(const QWidget* target, QPoint global) {
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->isVisible() && window->type() == Qt::ToolTip && !(window->flags() & Qt::WindowTransparentForInput) &&
+            window->geometry().contains(global))
+            return window;
+    return target->window()->windowHandle();
+}
 }  // namespace
 
 void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after) {
     QWidget* target = WidgetOf(window);
-    QWindow* topLevel = target->window()->windowHandle();
+    const QPointF global = target->mapToGlobal(QPointF(clientPoint.x, clientPoint.y));
+    QWindow* topLevel = WindowAt(target, global.toPoint());
     ASSERT_NE(topLevel, nullptr);
     g_pointerClock += after;
-    const QPointF global = target->mapToGlobal(QPointF(clientPoint.x, clientPoint.y));
     const QEvent::Type type = event == PointerEvent::Move    ? QEvent::MouseMove
                               : event == PointerEvent::Press ? QEvent::MouseButtonPress
                                                              : QEvent::MouseButtonRelease;
@@ -215,6 +226,11 @@ BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifi
     QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, keys);
     QCoreApplication::sendEvent(target, &drop);
     return drop.isAccepted() ? TRUE : FALSE;
+}
+
+CString FieldNoticeText() {
+    const QLabel* notice = ShownFieldNotice();
+    return notice ? CString(notice->text().toUtf8().constData()) : CString();
 }
 
 COLORREF PixelOf(const CWnd* window, CPoint point) {

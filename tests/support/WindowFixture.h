@@ -97,13 +97,16 @@ void ClickAt(CWnd* window, CPoint clientPoint, bool twice = false);
 // copying); TRUE when the window took the drop, FALSE when it refused it.
 BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifiers = 0);
 
-// The user's pointer as the window system gives it: each event is addressed to the top-level
-// window of `window` (where the user made it), `after` milliseconds after the one before;
-// Qt routes it (to the window holding the mouse, if one does) and pairs two presses into a
-// double click by its own rules. The event loop does not run in between: events made while
-// the program is busy come together, and PumpMessages lets it catch up.
+// The user's pointer as the window system gives it: each event is addressed to the window
+// the user sees at the point (a tip standing there, as tips stand above every window, unless
+// it lets the pointer through; else the top-level window of `window`), `after` milliseconds
+// after the one before; Qt routes it (to the window holding the mouse, if one does) and pairs
+// two presses into a double click by its own rules. The event loop does not run in between:
+// events made while the program is busy come together, and PumpMessages lets it catch up.
 enum class PointerEvent { Move, Press, Release };
 void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after = 80);
+// The notice standing at a field now ("" when none does).
+CString FieldNoticeText();
 // Makes the top-level window of `window` the active one, as the user's click on it would,
 // so that its controls can take the keyboard focus.
 void ActivateTopLevel(CWnd* window);
