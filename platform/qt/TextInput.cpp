@@ -36,6 +36,14 @@ bool AllDigits(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
+// Whether a typed text holds a character the program cannot store; the field says so at
+// the caret, and the typing goes on.
+bool RefuseUnstorableTyped(QWidget* field, QPoint belowCaret, const QString& typed) {
+    if (Storable(typed)) return false;
+    ShowFieldNotice(field, belowCaret, "Знакът не може да бъде записан: " + UnstorableCharacters(typed));
+    return true;
+}
+
 // Room left for typing or pasting under the limit, the selection being replaced.
 int Room(const QWidget* edit, int length, int selected) {
     const int limit = TypingLimitOf(edit);
@@ -106,12 +114,13 @@ void CheckedLineEdit::InsertClipboardText() {
 }
 
 bool CheckedLineEdit::RefusesTyped(const QString& typed) {
+    const QPoint belowCaret = mapToGlobal(cursorRect().bottomLeft());
     if (DigitsOnly() && !AllDigits(typed)) {
         // Said at the field, as the desktop's digits-only edits say it; the typing goes on.
-        ShowFieldNotice(this, mapToGlobal(cursorRect().bottomLeft()), QString::fromUtf8(kDigitsOnly));
+        ShowFieldNotice(this, belowCaret, QString::fromUtf8(kDigitsOnly));
         return true;
     }
-    return !Storable(typed) || Room(this, text().length(), selectedText().length()) < typed.length();
+    return RefuseUnstorableTyped(this, belowCaret, typed) || Room(this, text().length(), selectedText().length()) < typed.length();
 }
 
 void CheckedLineEdit::keyPressEvent(QKeyEvent* event) {
@@ -164,7 +173,8 @@ void CheckedTextEdit::keyPressEvent(QKeyEvent* event) {
     if ((enter || IsTyped(typed)) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !isReadOnly()) {
         const QTextCursor cursor = textCursor();
         const int selected = cursor.selectionEnd() - cursor.selectionStart();
-        if (!Storable(typed) || Room(this, toPlainText().length(), selected) < typed.length()) {
+        if (RefuseUnstorableTyped(this, viewport()->mapToGlobal(cursorRect().bottomLeft()), typed) ||
+            Room(this, toPlainText().length(), selected) < typed.length()) {
             event->accept();
             return;
         }

@@ -1,9 +1,9 @@
 #pragma once
 // Edit widgets that accept only text the program can store: a character outside code page
-// 1251 is dropped when typed, and a pasted text holding one is refused with a message,
-// never changed silently. They also keep the typing limit and the digits-only style of
-// the window without ever cutting a text the program sets; a digits-only field that drops
-// a typed character says so in a notice at the field.
+// 1251 is dropped when typed, with a short notice at the field, and a pasted text holding one
+// is refused with a message, never changed silently. They also keep the typing limit and the
+// digits-only style of the window without ever cutting a text the program sets; a
+// digits-only field that drops a typed character says so at the field too.
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QString>
@@ -33,7 +33,7 @@ protected:
 
 private:
     bool DigitsOnly() const;
-    // Whether a typed text is dropped: digits-only fields say why at the field.
+    // Whether a typed text is dropped; the field says why at the caret.
     bool RefusesTyped(const QString& typed);
 };
 

@@ -1,6 +1,7 @@
 // Text fields take only what the database can store (code page 1251): a character outside
-// it is dropped when typed, and a pasted text holding one is refused with a message and
-// never changed silently. Limits and the digits-only style hold for typing and pasting.
+// it is dropped when typed, with a notice at the field, and a pasted text holding one is
+// refused with a message and never changed silently. Limits and the digits-only style hold
+// for typing and pasting.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -104,6 +105,20 @@ TEST_F(TextInput, ADigitsOnlyFieldSaysAtTheFieldWhyACharacterIsDropped) {
     const QRect below(field->mapToGlobal(QPoint(0, field->height() / 2)), QSize(field->width(), field->height() + 30));
     ASSERT_NE(ShownFieldNotice(), nullptr);
     EXPECT_TRUE(below.contains(ShownFieldNotice()->pos()));
+    HideFieldNotice();
+}
+
+// So is a typed character that the program cannot store, in either kind of field.
+TEST_F(TextInput, ATypedCharacterThatCannotBeStoredIsNamedAtTheField) {
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    for (CEdit* field : {&line, &notes}) {
+        HideFieldNotice();
+        field->SetFocus();
+        TypeText(field, "Ŝα😀Z");
+        EXPECT_EQ(TextOf(host, field->GetDlgCtrlID()), "Z");
+        EXPECT_EQ(FieldNoticeText(), "Знакът не може да бъде записан: 😀");
+    }
     HideFieldNotice();
 }
 
