@@ -1,7 +1,7 @@
 // Text fields take only what the database can store (code page 1251): a character outside
 // it is dropped when typed, with a notice at the field, and a pasted text holding one is
 // refused with a message and never changed silently. Limits and the digits-only style hold
-// for typing and pasting.
+// for typing and pasting, whichever way the text comes in.
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
@@ -20,6 +20,8 @@
 namespace {
 
 enum { kLine = 1, kNotes, kCombo };
+// The paste entry of a field's context menu, as the program's language names it.
+const char* const kPasteEntry = "Поставяне";
 
 class TextInput : public ::testing::Test {
 protected:
@@ -144,6 +146,37 @@ TEST_F(TextInput, ANoticeLetsARealClickThroughToTheFieldUnderIt) {
     while (!TopWidgetOf(&below)->hasFocus() && waited.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     EXPECT_TRUE(TopWidgetOf(&below)->hasFocus());
     EXPECT_EQ(FieldNoticeText(), "");  // gone with the focus
+}
+
+// Whichever way a text comes in, it meets the checks that typing and Ctrl+V meet.
+TEST_F(TextInput, APasteFromTheContextMenuIsCheckedAsCtrlVIs) {
+    MessageBoxLog boxes;
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    line.ModifyStyle(0, ES_NUMBER);
+    line.LimitText(4);
+    line.SetWindowText("15");
+    CopyToClipboard("9x");
+    ASSERT_TRUE(ChooseFromContextMenu(&line, CPoint(10, 8), kPasteEntry));
+    EXPECT_EQ(TextOf(host, kLine), "15");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.Find("само цифри"), -1);
+    CopyToClipboard("987");
+    ASSERT_TRUE(ChooseFromContextMenu(&line, CPoint(10, 8), kPasteEntry));
+    EXPECT_EQ(TextOf(host, kLine).GetLength(), 4);  // up to the limit
+}
+
+// What an input method commits is typed, character by character.
+TEST_F(TextInput, AnInputMethodsTextIsCheckedAsTypingIs) {
+    line.ModifyStyle(0, ES_NUMBER);
+    line.SetFocus();
+    CommitInput(&line, "4x2");
+    EXPECT_EQ(TextOf(host, kLine), "42");
+    notes.LimitText(3);
+    notes.SetFocus();
+    CommitInput(&notes, "日ab");
+    CommitInput(&notes, "cd");
+    EXPECT_EQ(TextOf(host, kNotes), "abc");
 }
 
 TEST_F(TextInput, ReadOnlyFieldsTakeNothingAndEditableCombosFilterToo) {
