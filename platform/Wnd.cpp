@@ -1241,8 +1241,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     }
     case WM_CLOSE: DestroyWindow(); return 0;
     case WM_PASTE:
-        if (auto* line = dynamic_cast<CheckedLineEdit*>(state->widget.data())) line->InsertClipboardText();
-        else if (auto* text = qobject_cast<QPlainTextEdit*>(state->widget.data()); text && !text->isReadOnly()) text->paste();
+        if (auto* field = dynamic_cast<PastedText*>(state->widget.data())) field->InsertPasted();
         return 0;
     default: return 0;
     }

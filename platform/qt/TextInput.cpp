@@ -12,10 +12,10 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QToolTip>
 
 #include "platform/Cp1251.h"
 #include "platform/MessageBox.h"
+#include "platform/qt/FieldNotice.h"
 #include "platform/qt/WindowState.h"
 
 namespace {
@@ -34,6 +34,33 @@ bool IsTyped(const QString& text) {
 
 bool AllDigits(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Whether a typed text holds a character the program cannot store; the field says so at
+// the caret, and the typing goes on.
+bool RefuseUnstorableTyped(QWidget* field, QPoint belowCaret, const QString& typed) {
+    if (Storable(typed)) return false;
+    ShowFieldNotice(field, belowCaret, "Знакът не може да бъде записан: " + UnstorableCharacters(typed));
+    return true;
+}
+
+// Types what an input method commits, character by character as keys type it, through the
+// window's WM_CHAR; false when the event commits nothing to type.
+bool TypeCommitted(QWidget* field, const QInputMethodEvent& event) {
+    const QList<uint> committed = event.commitString().toUcs4();
+    if (committed.isEmpty()) return false;
+    WindowState* state = WindowState::Of(field);
+    CWnd* wnd = state ? state->Primary() : nullptr;
+    for (const uint codePoint : committed) {
+        if (wnd) {
+            wnd->SendMessage(WM_CHAR, codePoint, MAKELPARAM(1, 0));
+            continue;
+        }
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                      QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1));
+        QCoreApplication::sendEvent(field, &key);
+    }
+    return true;
 }
 
 // Room left for typing or pasting under the limit, the selection being replaced.
@@ -86,6 +113,19 @@ bool RefuseUnstorablePaste(const QString& text, bool digitsOnly) {
     return false;
 }
 
+void PastedText::Paste(QWidget* field, const QString& text) {
+    WindowState* state = WindowState::Of(field);
+    CWnd* wnd = state ? state->Primary() : nullptr;
+    if (!wnd) return InsertChecked(text);
+    m_onItsWay = text;
+    wnd->SendMessage(WM_PASTE);
+    m_onItsWay.reset();
+}
+
+void PastedText::InsertPasted() {
+    InsertChecked(m_onItsWay ? *m_onItsWay : QGuiApplication::clipboard()->text());
+}
+
 int TypingLimitOf(const QWidget* edit) { return edit ? edit->property(kLimitProperty).toInt() : 0; }
 void SetTypingLimit(QWidget* edit, int maxChars) { edit->setProperty(kLimitProperty, std::max(0, maxChars)); }
 
@@ -101,18 +141,8 @@ bool CheckedLineEdit::DigitsOnly() const {
     return state && (state->style & ES_NUMBER);
 }
 
-void CheckedLineEdit::PasteChecked() {
+void CheckedLineEdit::InsertChecked(QString text) {
     if (isReadOnly()) return;
-    WindowState* state = WindowState::Of(this);
-    if (CWnd* wnd = state ? state->Primary() : nullptr)
-        wnd->SendMessage(WM_PASTE);
-    else
-        InsertClipboardText();
-}
-
-void CheckedLineEdit::InsertClipboardText() {
-    if (isReadOnly()) return;
-    QString text = QGuiApplication::clipboard()->text();
     const int lineEnd = text.indexOf(QRegularExpression("[\r\n]"));
     if (lineEnd >= 0) text.truncate(lineEnd);  // one line fits into a single-line field
     if (text.isEmpty() || RefuseUnstorablePaste(text, DigitsOnly())) return;
@@ -121,17 +151,18 @@ void CheckedLineEdit::InsertClipboardText() {
 }
 
 bool CheckedLineEdit::RefusesTyped(const QString& typed) {
+    const QPoint belowCaret = mapToGlobal(cursorRect().bottomLeft());
     if (DigitsOnly() && !AllDigits(typed)) {
         // Said at the field, as the desktop's digits-only edits say it; the typing goes on.
-        QToolTip::showText(mapToGlobal(cursorRect().bottomLeft()), QString::fromUtf8(kDigitsOnly), this);
+        ShowFieldNotice(this, belowCaret, QString::fromUtf8(kDigitsOnly));
         return true;
     }
-    return !Storable(typed) || Room(this, text().length(), selectedText().length()) < typed.length();
+    return RefuseUnstorableTyped(this, belowCaret, typed) || Room(this, text().length(), selectedText().length()) < typed.length();
 }
 
 void CheckedLineEdit::keyPressEvent(QKeyEvent* event) {
     if (event->matches(QKeySequence::Paste)) {
-        PasteChecked();
+        if (!isReadOnly()) Paste(this, QGuiApplication::clipboard()->text());
         return;
     }
     const QString typed = event->text();
@@ -144,22 +175,35 @@ void CheckedLineEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void CheckedLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    const QString commit = event->commitString();
-    if (!commit.isEmpty() && !isReadOnly() && RefusesTyped(commit)) {
-        QInputMethodEvent empty(event->preeditString(), event->attributes());
-        QLineEdit::inputMethodEvent(&empty);
-        return;
-    }
-    QLineEdit::inputMethodEvent(event);
+    if (isReadOnly() || !TypeCommitted(this, *event)) return QLineEdit::inputMethodEvent(event);
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QLineEdit::inputMethodEvent(&composing);
 }
 
 void CheckedLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    if (QAction* paste = menu->findChild<QAction*>("edit-paste")) {
-        disconnect(paste, &QAction::triggered, nullptr, nullptr);
-        connect(paste, &QAction::triggered, this, &CheckedLineEdit::PasteChecked);
+    // Qt's own paste entry would insert unchecked. It is known by what it is wired to (Qt
+    // names none of its entries), whichever way Qt wired it, and is given our paste.
+    for (QAction* action : menu->actions()) {
+        bool wiredToPaste = disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
+        wiredToPaste = disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) || wiredToPaste;
+        if (wiredToPaste)
+            connect(action, &QAction::triggered, this, [this] { Paste(this, QGuiApplication::clipboard()->text()); });
     }
     menu->exec(event->globalPos());
+}
+
+void CheckedLineEdit::mouseReleaseEvent(QMouseEvent* event) {
+    // A middle click pastes the selection (X11): Qt's own paste of it would insert unchecked.
+    if (event->button() == Qt::MiddleButton && QGuiApplication::clipboard()->supportsSelection()) {
+        if (!isReadOnly()) {
+            deselect();
+            Paste(this, QGuiApplication::clipboard()->text(QClipboard::Selection));
+        }
+        event->accept();
+        return;
+    }
+    QLineEdit::mouseReleaseEvent(event);
 }
 
 // ---- multi-line -------------------------------------------------------------------------
@@ -177,7 +221,8 @@ void CheckedTextEdit::keyPressEvent(QKeyEvent* event) {
     }
     const QString typed = enter ? QString("\n") : event->text();
     if ((enter || IsTyped(typed)) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !isReadOnly()) {
-        if (!Storable(typed) || RoomLeft() < StoredLength(typed)) {
+        if (RefuseUnstorableTyped(this, viewport()->mapToGlobal(cursorRect().bottomLeft()), typed) ||
+            RoomLeft() < StoredLength(typed)) {
             event->accept();
             return;
         }
@@ -186,19 +231,17 @@ void CheckedTextEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void CheckedTextEdit::inputMethodEvent(QInputMethodEvent* event) {
-    const QString commit = event->commitString();
-    if (!commit.isEmpty() && !Storable(commit)) {
-        QInputMethodEvent empty(event->preeditString(), event->attributes());
-        QPlainTextEdit::inputMethodEvent(&empty);
-        return;
-    }
-    QPlainTextEdit::inputMethodEvent(event);
+    if (isReadOnly() || !TypeCommitted(this, *event)) return QPlainTextEdit::inputMethodEvent(event);
+    QInputMethodEvent composing(event->preeditString(), event->attributes());
+    QPlainTextEdit::inputMethodEvent(&composing);
 }
 
 bool CheckedTextEdit::canInsertFromMimeData(const QMimeData* source) const { return source->hasText(); }
 
-void CheckedTextEdit::insertFromMimeData(const QMimeData* source) {
-    QString text = source->text();
+void CheckedTextEdit::insertFromMimeData(const QMimeData* source) { Paste(this, source->text()); }
+
+void CheckedTextEdit::InsertChecked(QString text) {
+    if (isReadOnly()) return;
     text.replace("\r\n", "\n");
     if (text.isEmpty() || RefuseUnstorablePaste(text, false)) return;
     insertPlainText(CutToRoom(text, RoomLeft()));

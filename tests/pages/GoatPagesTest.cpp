@@ -89,6 +89,31 @@ TEST_F(GoatPagesTest, TracksAreAddedEvenEmptyAndDeleted) {
               std::tuple(CTrackSize{"", ""}, CTrackSize{"7", ""}, 0));
 }
 
+// The digits-only notice stands over the next field but takes no click: the click lands in
+// that field, and so does the typing after it.
+TEST_F(GoatPagesTest, AClickOnTheDigitsOnlyNoticeGoesToTheFieldUnderIt) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Goat_02));
+    CString notice;
+    {
+        const ModalRun add([&](CDialog& dialog) {
+            TypeText(dialog.GetDlgItem(CDlgGoatTracks::IDC_LENGTH), "x7");
+            notice = FieldNoticeText();
+            CWnd* width = dialog.GetDlgItem(CDlgGoatTracks::IDC_WIDTH);
+            CRect area;
+            width->GetClientRect(&area);
+            UserPointer(width, area.CenterPoint(), PointerEvent::Press);
+            UserPointer(width, area.CenterPoint(), PointerEvent::Release);
+            TypeText(CWnd::GetFocus(), "5");
+            dialog.PressButton(IDOK);
+        });
+        Click(*page, Goat02::IDC_ADD);
+    }
+    EXPECT_EQ(notice, "Полето приема само цифри.");
+    Leave();
+    ASSERT_EQ(doc.SpecData_Goat_02.Trails.GetSize(), 1);
+    EXPECT_EQ(doc.SpecData_Goat_02.Trails[0], (CTrackSize{"7", "5"}));
+}
+
 using Section = CGoatSectionPage;
 
 class GoatWalkTest : public PrintingPageTest {

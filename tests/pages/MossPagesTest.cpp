@@ -15,6 +15,7 @@
 #include "pages/species/SpecFormMoss04.h"
 #include "pages/species/SpecFormMoss05.h"
 #include "pages/species/SpecFormMoss07.h"
+#include "pages/species/SpecFormMoss08.h"
 #include "pages/species/SpecFormMoss09.h"
 #include "pages/species/SpecFormMoss10.h"
 #include "pages/species/SpecFormMoss11.h"
@@ -309,6 +310,38 @@ using FallenTree = CDlg_Moss_FallenTree;
 using TuftPosition = CDlg_Moss_TuftPosition;
 
 using MossHabitatPages = MossPages;
+
+// A percent pasted by any way the user has meets the rule of a percent typed.
+class PastedPercent : public MossHabitatPages {
+protected:
+    void SetUp() override {
+        MossHabitatPages::SetUp();
+        doc.SpecData_Moss_08.BushesPercent = "30";
+        ShowPage(RUNTIME_CLASS(CSpecForm_Moss_08));
+        ActivateTopLevel(page);
+        bushes = page->GetDlgItem(CSpecForm_Moss_08::IDC_BUSHES);
+    }
+    // The text stays, the refusal is said, and the page stores what stands.
+    void ExpectRefused() {
+        EXPECT_EQ(TextOf(*page, CSpecForm_Moss_08::IDC_BUSHES), "30");
+        EXPECT_EQ(boxes.Texts(), std::vector<CString>{CPercentEdit::kTooLarge});
+        Leave();
+        EXPECT_EQ(doc.SpecData_Moss_08.BushesPercent, "30");
+    }
+    CWnd* bushes = nullptr;
+};
+
+TEST_F(PastedPercent, FromTheContextMenu) {
+    CopyToClipboard("150");
+    ASSERT_TRUE(ChooseFromContextMenu(bushes, CPoint(20, 8), "Поставяне"));
+    ExpectRefused();
+}
+
+TEST_F(PastedPercent, WithAMiddleClick) {
+    if (!HasSelectionClipboard()) GTEST_SKIP() << "no selection clipboard here";
+    PasteSelection(bushes, CPoint(4, 8), "9");
+    ExpectRefused();
+}
 
 TEST_F(MossHabitatPages, StumpsAreCheckedInOrderAndShowTheirDegree) {
     doc.SpecData_Moss_09.Stubs.Add({-1, "12", "3", "4"});

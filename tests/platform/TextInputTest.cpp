@@ -1,30 +1,27 @@
 // Text fields take only what the database can store (code page 1251): a character outside
-// it is dropped when typed, and a pasted text holding one is refused with a message and
-// never changed silently. Limits and the digits-only style hold for typing and pasting.
+// it is dropped when typed, with a notice at the field, and a pasted text holding one is
+// refused with a message and never changed silently. Limits and the digits-only style hold
+// for typing and pasting, whichever way the text comes in.
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QElapsedTimer>
-#include <QToolTip>
+#include <QGuiApplication>
+#include <QLabel>
 #include <QWidget>
-#include <algorithm>
+#include <cstdlib>
+#include <string>
 
 #include "platform/Controls.h"
 #include "platform/ListControls.h"
+#include "platform/qt/FieldNotice.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 
 namespace {
 
 enum { kLine = 1, kNotes, kCombo };
-
-// A tool tip goes after a short delay; the tests wait for it.
-void HideToolTip() {
-    QToolTip::hideText();
-    QElapsedTimer waited;
-    waited.start();
-    while (QToolTip::isVisible() && waited.elapsed() < 3000) QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
-}
+// The paste entry of a field's context menu, as the program's language names it.
+const char* const kPasteEntry = "Поставяне";
 
 class TextInput : public ::testing::Test {
 protected:
@@ -111,22 +108,88 @@ TEST_F(TextInput, DigitsOnlyFieldsTakeDigits) {
 TEST_F(TextInput, ADigitsOnlyFieldSaysAtTheFieldWhyACharacterIsDropped) {
     MessageBoxLog boxes;
     host.ShowWindow(SW_SHOW);
-    HideToolTip();
+    HideFieldNotice();
     line.ModifyStyle(0, ES_NUMBER);
     TypeText(&line, "52");
-    EXPECT_FALSE(QToolTip::isVisible());
+    EXPECT_EQ(FieldNoticeText(), "");
     TypeText(&line, ".5");
     EXPECT_EQ(TextOf(host, kLine), "525");
     EXPECT_TRUE(boxes.boxes.empty());
-    ASSERT_TRUE(QToolTip::isVisible());
-    EXPECT_EQ(QToolTip::text(), QString::fromUtf8("Полето приема само цифри."));
-    const QWidget* field = TopWidgetOf(&line);  // the tip stands just below the field
+    EXPECT_EQ(FieldNoticeText(), "Полето приема само цифри.");
+    const QWidget* field = TopWidgetOf(&line);  // the notice stands just below the field
     const QRect below(field->mapToGlobal(QPoint(0, field->height() / 2)), QSize(field->width(), field->height() + 30));
-    const QList<QWidget*> windows = QApplication::topLevelWidgets();
-    EXPECT_TRUE(std::any_of(windows.begin(), windows.end(), [&below](const QWidget* window) {
-        return window->isVisible() && window->inherits("QTipLabel") && below.contains(window->pos());
-    }));
-    HideToolTip();
+    ASSERT_NE(ShownFieldNotice(), nullptr);
+    EXPECT_TRUE(below.contains(ShownFieldNotice()->pos()));
+    HideFieldNotice();
+}
+
+// So is a typed character that the program cannot store, in either kind of field.
+TEST_F(TextInput, ATypedCharacterThatCannotBeStoredIsNamedAtTheField) {
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    for (CEdit* field : {&line, &notes}) {
+        HideFieldNotice();
+        field->SetFocus();
+        TypeText(field, "Ŝα😀Z");
+        EXPECT_EQ(TextOf(host, field->GetDlgCtrlID()), "Z");
+        EXPECT_EQ(FieldNoticeText(), "Знакът не може да бъде записан: 😀");
+    }
+    HideFieldNotice();
+}
+
+// The notice takes no click under a real window system either: a real click on it lands in
+// the field under it (X11, where xdotool can click).
+TEST_F(TextInput, ANoticeLetsARealClickThroughToTheFieldUnderIt) {
+    if (QGuiApplication::platformName() != "xcb" || std::system("command -v xdotool >/dev/null") != 0)
+        GTEST_SKIP() << "no X display to click on";
+    CEdit below;
+    ASSERT_TRUE(below.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(5, 28, 200, 48), &host, kCombo));
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    line.ModifyStyle(0, ES_NUMBER);
+    line.SetFocus();
+    TypeText(&line, "x");
+    ASSERT_NE(ShownFieldNotice(), nullptr);
+    const QPoint at = TopWidgetOf(&below)->mapToGlobal(QPoint(40, 10));
+    ASSERT_TRUE(ShownFieldNotice()->geometry().contains(at));
+    const std::string click = "xdotool mousemove " + std::to_string(at.x()) + " " + std::to_string(at.y()) + " click 1";
+    ASSERT_EQ(std::system(click.c_str()), 0);
+    QElapsedTimer waited;
+    waited.start();
+    while (!TopWidgetOf(&below)->hasFocus() && waited.elapsed() < 2000) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    EXPECT_TRUE(TopWidgetOf(&below)->hasFocus());
+    EXPECT_EQ(FieldNoticeText(), "");  // gone with the focus
+}
+
+// Whichever way a text comes in, it meets the checks that typing and Ctrl+V meet.
+TEST_F(TextInput, APasteFromTheContextMenuIsCheckedAsCtrlVIs) {
+    MessageBoxLog boxes;
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    line.ModifyStyle(0, ES_NUMBER);
+    line.LimitText(4);
+    line.SetWindowText("15");
+    CopyToClipboard("9x");
+    ASSERT_TRUE(ChooseFromContextMenu(&line, CPoint(10, 8), kPasteEntry));
+    EXPECT_EQ(TextOf(host, kLine), "15");
+    ASSERT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_NE(boxes.boxes[0].text.Find("само цифри"), -1);
+    CopyToClipboard("987");
+    ASSERT_TRUE(ChooseFromContextMenu(&line, CPoint(10, 8), kPasteEntry));
+    EXPECT_EQ(TextOf(host, kLine).GetLength(), 4);  // up to the limit
+}
+
+// What an input method commits is typed, character by character.
+TEST_F(TextInput, AnInputMethodsTextIsCheckedAsTypingIs) {
+    line.ModifyStyle(0, ES_NUMBER);
+    line.SetFocus();
+    CommitInput(&line, "4x2");
+    EXPECT_EQ(TextOf(host, kLine), "42");
+    notes.LimitText(3);
+    notes.SetFocus();
+    CommitInput(&notes, "日ab");
+    CommitInput(&notes, "cd");
+    EXPECT_EQ(TextOf(host, kNotes), "abc");
 }
 
 TEST_F(TextInput, ReadOnlyFieldsTakeNothingAndEditableCombosFilterToo) {

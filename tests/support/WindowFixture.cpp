@@ -2,17 +2,23 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <optional>
 #include <string_view>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPointer>
+#include <QRegularExpression>
+#include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
@@ -20,6 +26,7 @@
 #include "platform/ListControls.h"
 #include "platform/SystemInfo.h"
 #include "platform/WindowImage.h"
+#include "platform/qt/FieldNotice.h"
 #include "platform/qt/WidgetAccess.h"
 #include "platform/qt/WindowState.h"
 
@@ -193,9 +200,13 @@ void TypeText(CWnd* window, const CString& text) {
 }
 
 void PasteText(CWnd* window, const CString& text) {
-    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.GetString()));
+    CopyToClipboard(text);
     PressKey(window, 'V', MK_CONTROL);
 }
+
+void CopyToClipboard(const CString& text) { QGuiApplication::clipboard()->setText(QString::fromUtf8(text.GetString())); }
+
+bool HasSelectionClipboard() { return QGuiApplication::clipboard()->supportsSelection(); }
 
 void ClickAt(CWnd* window, CPoint clientPoint, bool twice) {
     QWidget* target = WidgetOf(window);
@@ -223,21 +234,88 @@ Q_GUI_EXPORT void qt_handleMouseEvent(QWindow* window, const QPointF& local, con
 
 namespace {
 int g_pointerClock = 1000000;  // milliseconds
-}  // namespace
 
-void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after) {
-    QWidget* target = WidgetOf(window);
-    QWindow* topLevel = target->window()->windowHandle();
-    ASSERT_NE(topLevel, nullptr);
+Qt::MouseButton QtButtonOf(PointerButton button) {
+    return button == PointerButton::Right ? Qt::RightButton : button == PointerButton::Middle ? Qt::MiddleButton : Qt::LeftButton;
+}
+
+// The window the window system gives the pointer to at a screen point.
+QWindow* WindowAt(const QWidget* target, QPoint global) {
+    for (QWindow* window : QGuiApplication::topLevelWindows())
+        if (window->isVisible() && window->type() == Qt::ToolTip && !(window->flags() & Qt::WindowTransparentForInput) &&
+            window->geometry().contains(global))
+            return window;
+    return target->window()->windowHandle();
+}
+
+void SendPointer(QWindow* window, QPointF global, PointerEvent event, int after, Qt::MouseButton button) {
     g_pointerClock += after;
-    const QPointF global = target->mapToGlobal(QPointF(clientPoint.x, clientPoint.y));
     const QEvent::Type type = event == PointerEvent::Move    ? QEvent::MouseMove
                               : event == PointerEvent::Press ? QEvent::MouseButtonPress
                                                              : QEvent::MouseButtonRelease;
-    qt_handleMouseEvent(topLevel, topLevel->mapFromGlobal(global), global,
-                        event == PointerEvent::Press ? Qt::LeftButton : Qt::NoButton,
-                        event == PointerEvent::Move ? Qt::NoButton : Qt::LeftButton, type, Qt::NoModifier,
-                        g_pointerClock);
+    qt_handleMouseEvent(window, window->mapFromGlobal(global), global,
+                        event == PointerEvent::Press ? Qt::MouseButtons(button) : Qt::NoButton,
+                        event == PointerEvent::Move ? Qt::NoButton : button, type, Qt::NoModifier, g_pointerClock);
+}
+
+// An entry's text as the menu shows it, without its mnemonic mark and shortcut.
+QString ShownText(const QAction* action) {
+    QString text = action->text().section('\t', 0, 0);
+    return text.remove(QRegularExpression("&(?!&)"));
+}
+}  // namespace
+
+void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after, PointerButton button) {
+    QWidget* target = WidgetOf(window);
+    const QPointF global = target->mapToGlobal(QPointF(clientPoint.x, clientPoint.y));
+    QWindow* under = WindowAt(target, global.toPoint());
+    ASSERT_NE(under, nullptr);
+    SendPointer(under, global, event, after, QtButtonOf(button));
+}
+
+BOOL ChooseFromContextMenu(CWnd* window, CPoint clientPoint, const CString& entry) {
+    const QString wanted = QString::fromUtf8(entry.GetString());
+    bool answered = false, chosen = false;
+    const auto user = [&] {
+        auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+        if (answered || !menu) return;
+        answered = true;
+        const QList<QAction*> actions = menu->actions();
+        const auto found = std::find_if(actions.begin(), actions.end(), [&](const QAction* action) {
+            return action->isEnabled() && !action->isSeparator() && ShownText(action) == wanted;
+        });
+        if (found == actions.end()) {
+            menu->close();
+            return;
+        }
+        const QPointF global = menu->mapToGlobal(QPointF(menu->actionGeometry(*found).center()));
+        for (const PointerEvent event : {PointerEvent::Move, PointerEvent::Press, PointerEvent::Release})
+            SendPointer(menu->windowHandle(), global, event, 80, Qt::LeftButton);
+        chosen = true;
+    };
+    // A menu that runs its own event loop is answered from there, once it is shown.
+    QTimer inMenuLoop;
+    inMenuLoop.setSingleShot(true);
+    QObject::connect(&inMenuLoop, &QTimer::timeout, user);
+    inMenuLoop.start(0);
+    UserPointer(window, clientPoint, PointerEvent::Press, 80, PointerButton::Right);
+    UserPointer(window, clientPoint, PointerEvent::Release, 80, PointerButton::Right);
+    user();  // a menu that was only shown
+    return chosen ? TRUE : FALSE;
+}
+
+void PasteSelection(CWnd* window, CPoint clientPoint, const CString& text) {
+    QGuiApplication::clipboard()->setText(QString::fromUtf8(text.GetString()), QClipboard::Selection);
+    UserPointer(window, clientPoint, PointerEvent::Press, 80, PointerButton::Middle);
+    UserPointer(window, clientPoint, PointerEvent::Release, 80, PointerButton::Middle);
+}
+
+void CommitInput(CWnd* window, const CString& text) {
+    QWidget* widget = TopWidgetOf(window);
+    QWidget* target = widget && widget->focusProxy() ? widget->focusProxy() : widget;
+    QInputMethodEvent commit;
+    commit.setCommitString(QString::fromUtf8(text.GetString()));
+    QCoreApplication::sendEvent(target, &commit);
 }
 
 void ClickOnText(CWnd* window, int characters) {
@@ -278,6 +356,11 @@ BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifi
     QDropEvent drop(QPointF(at), actions, &data, Qt::LeftButton, keys);
     QCoreApplication::sendEvent(target, &drop);
     return drop.isAccepted() ? TRUE : FALSE;
+}
+
+CString FieldNoticeText() {
+    const QLabel* notice = ShownFieldNotice();
+    return notice ? CString(notice->text().toUtf8().constData()) : CString();
 }
 
 COLORREF PixelOf(const CWnd* window, CPoint point) {

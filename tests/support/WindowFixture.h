@@ -92,18 +92,35 @@ int SelectedData(const CWnd& window, int comboId);  // -1 without a selection
 void PressKey(CWnd* window, UINT virtualKey, UINT modifiers = 0);
 void TypeText(CWnd* window, const CString& text);
 void PasteText(CWnd* window, const CString& text);  // through the clipboard and Ctrl+V
+void CopyToClipboard(const CString& text);           // as another program copies it
+// Whether the platform has a selection clipboard (X11's, pasted with the middle button).
+bool HasSelectionClipboard();
+// `text` selected in another program, then pasted with a middle click at the point.
+void PasteSelection(CWnd* window, CPoint clientPoint, const CString& text);
 void ClickAt(CWnd* window, CPoint clientPoint, bool twice = false);
 // A text dragged from another program over the client point and let go there (MK_CONTROL:
 // copying); TRUE when the window took the drop, FALSE when it refused it.
 BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifiers = 0);
 
-// The user's pointer as the window system gives it: each event is addressed to the top-level
-// window of `window` (where the user made it), `after` milliseconds after the one before;
-// Qt routes it (to the window holding the mouse, if one does) and pairs two presses into a
-// double click by its own rules. The event loop does not run in between: events made while
-// the program is busy come together, and PumpMessages lets it catch up.
+// The user's pointer as the window system gives it: each event is addressed to the window
+// the user sees at the point (a tip standing there, as tips stand above every window, unless
+// it lets the pointer through; else the top-level window of `window`), `after` milliseconds
+// after the one before; Qt routes it (to the window holding the mouse, if one does) and pairs
+// two presses into a double click by its own rules. The event loop does not run in between:
+// events made while the program is busy come together, and PumpMessages lets it catch up.
 enum class PointerEvent { Move, Press, Release };
-void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after = 80);
+enum class PointerButton { Left, Right, Middle };
+void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after = 80,
+                 PointerButton button = PointerButton::Left);
+// The user's right click at the point opens the window's context menu, and there a click on
+// the entry shown as `entry` (without its mnemonic mark and shortcut); FALSE when no menu
+// opened or it had no such enabled entry (the menu is then closed).
+BOOL ChooseFromContextMenu(CWnd* window, CPoint clientPoint, const CString& entry);
+// A text that an input method composed, committed into the field `window` as into the
+// field with the focus.
+void CommitInput(CWnd* window, const CString& text);
+// The notice standing at a field now ("" when none does).
+CString FieldNoticeText();
 // The user's click on the text a control shows (an edit field, or the field of a date and
 // time picker), just after its first `characters` characters.
 void ClickOnText(CWnd* window, int characters);
