@@ -14,6 +14,7 @@
 #include "pages/species/SpecFormDeer01.h"
 #include "pages/species/SpecFormDeer02.h"
 #include "platform/FormView.h"
+#include "platform/GuiRuntime.h"
 #include "shell/ListProgramModes.h"
 #include "shell/PageHeader.h"
 #include "shell/ReportListView.h"
@@ -164,6 +165,20 @@ TEST_F(WorkflowTest, ThePageHeaderNamesFormObjectAndStep) {
 
     Tree()->GetTreeCtrl().SelectItem(nullptr);
     EXPECT_EQ(Frame()->GetSelectedItemText(), "Няма избран елемент");
+}
+
+// A page that draws a picture into a frame draws it there alone, also when the user enters it
+// while the window is on the screen: nothing stays where the frame stood before the header
+// moved it down.
+TEST_F(WorkflowTest, APageDrawsItsPictureOnlyInItsFrame) {
+    Frame()->MoveWindow(0, 0, 1280, 1024);  // the whole page in the pane
+    OpenForm(33);  // the bear's tracks: the pictures step, then the page of the paws
+    ASSERT_TRUE(Tree()->SelectByItemData(1021));
+    GuiRuntime::PumpMessages();  // on the screen, so that the page's own update paints at once
+    PressKey(Tree(), VK_DOWN);
+    ASSERT_EQ(RightView()->GetRuntimeClass(), StepViewClass(6705));
+    GuiRuntime::PumpMessages();
+    EXPECT_EQ(PixelsShownUnlikeDrawn(RightView()), 0);
 }
 
 TEST_F(WorkflowTest, EveryCodeOutsideTheTableAndEveryModeWithoutPageShowsThePlaceholder) {

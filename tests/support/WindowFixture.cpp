@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 
@@ -222,6 +225,23 @@ COLORREF PixelOf(const CWnd* window, CPoint point) {
     if (!widget) return CLR_INVALID;
     const QColor colour = widget->grab().toImage().pixelColor(point.x, point.y);
     return RGB(colour.red(), colour.green(), colour.blue());
+}
+
+int PixelsShownUnlikeDrawn(const CWnd* window) {
+    QWidget* widget = TopWidgetOf(window);
+    if (!widget) return -1;
+    const QImage drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QWidget* top = widget->window();
+    const QPoint origin = widget->mapTo(top, QPoint(0, 0));
+    const QImage shown = top->screen()
+                             ->grabWindow(top->winId(), origin.x(), origin.y(), widget->width(), widget->height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    if (shown.size() != drawn.size()) return drawn.width() * drawn.height();
+    int unlike = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) unlike += drawn.pixel(x, y) != shown.pixel(x, y);
+    return unlike;
 }
 
 void Grab(const CWnd* window, const CString& name) { EXPECT_TRUE(SaveWindowImage(window, "/tmp/" + name + ".png")); }

@@ -110,5 +110,9 @@ void ActivateTopLevel(CWnd* window);
 
 // The colour of a pixel of the window as it is drawn now (client point of the window).
 COLORREF PixelOf(const CWnd* window, CPoint point);
+// How many pixels of the window the screen shows otherwise than the window drawn afresh:
+// what a repaint left behind, or all of them while the window was never painted on the
+// screen. Nothing waiting is delivered first: pump the messages before where that is due.
+int PixelsShownUnlikeDrawn(const CWnd* window);
 // Saves the window as it is drawn to /tmp/<name>.png, to be looked at.
 void Grab(const CWnd* window, const CString& name);
