@@ -220,6 +220,13 @@ BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifi
     return drop.isAccepted() ? TRUE : FALSE;
 }
 
+CWnd* ShownTopLevel(const CString& caption) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->windowTitle() == QString::fromUtf8(caption.GetString()))
+            return WndOfWidget(widget);
+    return nullptr;
+}
+
 COLORREF PixelOf(const CWnd* window, CPoint point) {
     QWidget* widget = TopWidgetOf(window);
     if (!widget) return CLR_INVALID;

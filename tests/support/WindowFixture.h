@@ -108,6 +108,9 @@ void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after
 // so that its controls can take the keyboard focus.
 void ActivateTopLevel(CWnd* window);
 
+// The shown top-level window with this caption; nullptr when there is none.
+CWnd* ShownTopLevel(const CString& caption);
+
 // The colour of a pixel of the window as it is drawn now (client point of the window).
 COLORREF PixelOf(const CWnd* window, CPoint point);
 // How many pixels of the window the screen shows otherwise than the window drawn afresh:
