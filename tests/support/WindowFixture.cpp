@@ -12,6 +12,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QtMessageHandler>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -22,6 +23,27 @@
 #include "platform/WindowImage.h"
 #include "platform/qt/WidgetAccess.h"
 #include "platform/qt/WindowState.h"
+
+namespace {
+QtWarnings* g_warnings = nullptr;
+QtMessageHandler g_qtOutput = nullptr;  // Qt's own, which prints
+
+void CollectQtWarning(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (g_warnings && type != QtDebugMsg && type != QtInfoMsg && !text.startsWith("This plugin does not support"))
+        g_warnings->texts.push_back(text.toStdString());
+    if (g_qtOutput) g_qtOutput(type, context, text);
+}
+}  // namespace
+
+QtWarnings::QtWarnings() : m_outer(g_warnings) {
+    if (!g_warnings) g_qtOutput = qInstallMessageHandler(&CollectQtWarning);
+    g_warnings = this;
+}
+
+QtWarnings::~QtWarnings() {
+    g_warnings = m_outer;
+    if (!g_warnings) qInstallMessageHandler(g_qtOutput);
+}
 
 MessageBoxLog::MessageBoxLog(std::deque<int> answers)
     : m_answers(std::move(answers)), m_seam([this](const CString& text, const CString& caption, UINT type) {

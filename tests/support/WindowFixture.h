@@ -4,6 +4,7 @@
 // and keys on the controls of a page or dialog, and a picture of a window to look at.
 // A seam puts the previous handler back when it goes.
 #include <deque>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,23 @@ public:
 
 private:
     Hook m_previous;
+};
+
+// Every warning Qt gives while it lives (a font made with no size, a painter begun outside a
+// paint event...), in order; Qt still prints each. Left out: the offscreen window system's
+// notices of what it cannot do (raise a window, grab the mouse), as the same calls are
+// sound on a screen.
+class QtWarnings {
+public:
+    QtWarnings();
+    ~QtWarnings();
+    QtWarnings(const QtWarnings&) = delete;
+    QtWarnings& operator=(const QtWarnings&) = delete;
+
+    std::vector<std::string> texts;
+
+private:
+    QtWarnings* m_outer;
 };
 
 // Every modal dialog that DoModal opens is handed, prepared, to the script, which works its
