@@ -12,6 +12,7 @@
 #include <map>
 #include <string_view>
 
+#include "qt/GdiData.h"
 #include "qt/WidgetAccess.h"
 #include "qt/WidgetFactory.h"
 #include "qt/WindowState.h"
@@ -229,7 +230,12 @@ GuiRuntime::GuiRuntime(int& argc, char** argv) : m_impl(std::make_unique<Impl>()
     // Pickers, calendars and the print preview follow the default locale.
     QLocale::setDefault(QLocale(QLocale::Bulgarian, QLocale::Bulgaria));
     QApplication::setStyle(new LayerStyle(QStyleFactory::create("Fusion")));
-    QApplication::setFont(DialogFont("MS Sans Serif", 8));
+    // The dialog font in points, of its size in pixels on this screen: Qt's own dialogs scale
+    // their default font by point size (the page setup draws its sample page in a quarter of
+    // it), which a font sized in pixels has not.
+    QFont dialogFont = DialogFont("MS Sans Serif", 8);
+    dialogFont.setPointSizeF(dialogFont.pixelSize() * 72.0 / ScreenDpiY());
+    QApplication::setFont(dialogFont);
     if (m_impl->translator.load(QLocale(QLocale::Bulgarian), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&m_impl->translator);
     QCoreApplication::installTranslator(&m_impl->missingTexts);

@@ -5,16 +5,21 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QMouseEvent>
 #include <QPaintEvent>
+#include <QPointer>
 #include <QScreen>
+#include <QThread>
 #include <QTimerEvent>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "qt/ControlWidgets.h"
@@ -38,6 +43,7 @@ QWidget* g_cursorWidget = nullptr;
 QPointer<QWidget> g_captureWidget;
 Qt::KeyboardModifiers g_modifiers;
 CWnd* g_mainWnd = nullptr;
+bool g_holdPostedMessages = false;  // while a window is let onto the screen outside the message loop
 
 // A message posted to a window, delivered from the event queue.
 class PostedMessageEvent : public QEvent {
@@ -274,6 +280,10 @@ void WindowState::timerEvent(QTimerEvent* event) {
 bool WindowState::event(QEvent* event) {
     if (event->type() == PostedMessageEvent::EventType()) {
         auto* posted = static_cast<PostedMessageEvent*>(event);
+        if (g_holdPostedMessages) {  // for the message loop, when it runs again
+            QCoreApplication::postEvent(this, new PostedMessageEvent(posted->message, posted->wParam, posted->lParam));
+            return true;
+        }
         if (CWnd* wnd = Primary()) DeliverMessage(wnd, posted->message, posted->wParam, posted->lParam, false);
         return true;
     }
@@ -1047,8 +1057,34 @@ void CWnd::InvalidateRect(LPCRECT rect, BOOL) {
     }
 }
 
+namespace {
+// A top-level window shown just now is on the screen only once the window system has put it
+// there; until then nothing painted shows. Lets it do so (for a second at most), so that a
+// window shown by a task that runs outside the message loop (a save, with its progress
+// window) can be painted at once. Only the window system's own events are taken meanwhile:
+// input, timers and posted messages wait for the message loop.
+void LetOntoScreen(QWidget* top) {
+    constexpr int kLongestWaitMs = 1000;
+    const QPointer<QWindow> handle = top->windowHandle();
+    if (!handle || handle->isExposed()) return;
+    const QPointer<QWidget> window = top;
+    const bool held = std::exchange(g_holdPostedMessages, true);
+    QElapsedTimer clock;
+    clock.start();
+    while (handle && window && window->isVisible() && !handle->isExposed() && clock.elapsed() < kLongestWaitMs) {
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents | QEventLoop::ExcludeSocketNotifiers |
+                                        QEventLoop::X11ExcludeTimers);
+        if (handle && !handle->isExposed()) QThread::msleep(5);
+    }
+    g_holdPostedMessages = held;
+}
+}  // namespace
+
 void CWnd::UpdateWindow() {
-    if (QWidget* w = TopWidgetOf(this); w && w->isVisible()) w->repaint();
+    QWidget* w = TopWidgetOf(this);
+    if (!w || !w->isVisible()) return;
+    if (w->isWindow()) LetOntoScreen(w);
+    if (w->isVisible()) w->repaint();
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT rect, void*, UINT flags) {

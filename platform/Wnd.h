@@ -148,7 +148,9 @@ public:
 
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
-    void UpdateWindow();  // paints what is invalid now, also outside an event loop
+    // Paints what is invalid now, also outside an event loop; a top-level window shown just
+    // now is first let onto the screen (taking no input, timer or posted message meanwhile).
+    void UpdateWindow();
     BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 

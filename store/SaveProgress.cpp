@@ -18,6 +18,9 @@ CSaveProgress::Showing::Showing(CSaveProgress& progress) : m_progress(progress) 
     if (!dialog.GetSafeHwnd()) return;
     if (dialog.m_progress.GetSafeHwnd()) dialog.m_progress.SetPos(0);
     dialog.ShowWindow(SW_SHOW);
+    // No message loop runs during the save, which may wait long for a locked database:
+    // drawn now, or not before the save ends.
+    dialog.UpdateWindow();
 }
 
 CSaveProgress::Showing::~Showing() {

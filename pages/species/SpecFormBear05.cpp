@@ -16,9 +16,11 @@ void CSpecForm_Bear_05::DoDataExchange(CDataExchange* pDX) {
     DDX_Radio(pDX, IDC_FIRST_SIZE, m_record.BearSizeType);
 }
 
-void CSpecForm_Bear_05::PreparePage() {
-    LoadFromDocument();
-    // The picture is there before the page waits for input.
+void CSpecForm_Bear_05::OnInitialUpdate() {
+    CFormPage::OnInitialUpdate();
+    // The picture is there before the page waits for input. Drawn only now that the header
+    // has moved the frame to its place: drawn earlier, it would stay where the frame was,
+    // as nothing repaints the place a hidden frame leaves.
     Invalidate(TRUE);
     UpdateWindow();
 }

@@ -12,11 +12,12 @@ public:
 
     CSpecForm_Bear_05();
 
+    void OnInitialUpdate() override;
+
 protected:
     void LoadRecord() override;
     void SaveRecord() override;
     void DoDataExchange(CDataExchange* pDX) override;
-    void PreparePage() override;
     void OnDraw(CDC* dc) override;
 
 private:

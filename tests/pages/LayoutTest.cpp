@@ -146,6 +146,7 @@ std::vector<std::string> LayoutFaults(const CString& name, CWnd& window) {
 class LayoutTest : public ShellTest {};
 
 TEST_F(LayoutTest, EveryPageAndDialogFitsItsWindowAndShowsItsPictures) {
+    const QtWarnings warnings;
     StartLoggedIn();
     std::string faults;  // one line each
     std::vector<CString> shown;
@@ -158,6 +159,7 @@ TEST_F(LayoutTest, EveryPageAndDialogFitsItsWindowAndShowsItsPictures) {
     });
     EXPECT_EQ(faults, "");
     EXPECT_EQ(boxes.Texts(), std::vector<CString>());
+    EXPECT_EQ(warnings.texts, std::vector<std::string>());
     // Every built page of the table was walked, and the dialogs after them.
     const auto built = std::count_if(StepViewTable().begin(), StepViewTable().end(), [](const StepView& step) {
         return step.viewClass && step.viewClass != RUNTIME_CLASS(CTovan_splitView);

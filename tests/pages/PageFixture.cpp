@@ -200,6 +200,7 @@ void PrintingPageTest::SetUp() {
 }
 
 void PrintingPageTest::TearDown() {
+    EXPECT_EQ(warnings.texts, std::vector<std::string>());
     SetReportOutputFolder("");
     fs::remove_all(output.str());
     PageTest::TearDown();

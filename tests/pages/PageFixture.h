@@ -116,4 +116,5 @@ protected:
     void Delete(int formId);
 
     CString output;
+    QtWarnings warnings;  // none may come
 };

@@ -15,6 +15,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLocale>
+#include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTextBrowser>
@@ -302,6 +303,17 @@ TEST(Locale, QtsOwnDialogsSpeakBulgarian) {
     texts.clear();
     for (const QGroupBox* box : print.findChildren<QGroupBox*>()) texts << box->title();
     EXPECT_TRUE(texts.contains(QString::fromUtf8("Двустранен печат"))) << texts.join('|').toStdString();
+}
+
+// Qt's page setup (alone, from the print preview, in the printer's properties) draws its
+// sample page in a font scaled from the dialog font by point size: with the program's fonts
+// it is drawn without a warning.
+TEST(Printing, ThePageSetupIsDrawnWithoutAWarning) {
+    QPrinter printer;
+    QPageSetupDialog setup(&printer);
+    const QtWarnings warnings;
+    setup.grab();
+    EXPECT_EQ(warnings.texts, std::vector<std::string>{});
 }
 
 TEST(Desktop, TargetsOpenAsAddressesOrExistingFiles) {

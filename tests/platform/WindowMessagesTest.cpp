@@ -207,6 +207,25 @@ TEST(WindowMessages, TimersTickUntilKilledAndPostedMessagesWaitForTheLoop) {
     EXPECT_FALSE(window->PostMessage(WM_COMMAND, MAKEWPARAM(77, 0)));
 }
 
+// A window shown by a task that runs outside the message loop is painted on the screen at its
+// UpdateWindow; meanwhile no message, timer or input reaches any window's handlers.
+TEST(WindowMessages, UpdateWindowPutsAWindowShownJustNowOnTheScreenAndDeliversNothingElse) {
+    auto busy = MakeWindow<CCountingWindow>();
+    auto progress = MakeWindow<CCountingWindow>();
+    GuiRuntime::PumpMessages();
+    busy->PostMessage(WM_COMMAND, MAKEWPARAM(77, 0));
+    ASSERT_EQ(busy->SetTimer(7, 1), 7u);
+    QThread::msleep(5);  // the timer is due
+    progress->ShowWindow(SW_SHOW);
+    progress->UpdateWindow();
+    EXPECT_EQ(PixelsShownUnlikeDrawn(progress.get()), 0);
+    EXPECT_EQ(busy->commands, 0);
+    EXPECT_EQ(busy->timerTicks, 0);
+    GuiRuntime::PumpMessages();  // the message loop again: what waited comes
+    EXPECT_EQ(busy->commands, 1);
+    EXPECT_GE(busy->timerTicks, 1);
+}
+
 // An edit that takes digits only: what its character handler does not pass on is lost.
 class CDigitsEdit : public CEdit {
 protected:

@@ -17,6 +17,7 @@ void ReportTest::SetUp() {
 }
 
 void ReportTest::TearDown() {
+    EXPECT_EQ(warnings.texts, std::vector<std::string>());
     SetReportOutputFolder("");
     std::error_code ignored;
     fs::remove_all(output.str(), ignored);

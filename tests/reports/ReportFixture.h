@@ -39,6 +39,7 @@ protected:
     CString output;
     MessageBoxLog boxes;
     std::vector<RecordedCall> calls;
+    QtWarnings warnings;  // none may come
 
 private:
     ReportCallRun m_recorder{

@@ -2,6 +2,7 @@
 // view each step shows, what a page does when it is shown and left, and the final step.
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <set>
 
 #include "controls/DialogHelpers.h"
@@ -14,6 +15,7 @@
 #include "pages/species/SpecFormDeer01.h"
 #include "pages/species/SpecFormDeer02.h"
 #include "platform/FormView.h"
+#include "platform/GuiRuntime.h"
 #include "shell/ListProgramModes.h"
 #include "shell/PageHeader.h"
 #include "shell/ReportListView.h"
@@ -22,6 +24,7 @@
 #include "shell/WorkflowCodes.h"
 #include "tests/shell/ShellFixture.h"
 #include "tests/shell/TestPage.h"
+#include "tests/support/StatementRecorder.h"
 
 namespace {
 
@@ -164,6 +167,20 @@ TEST_F(WorkflowTest, ThePageHeaderNamesFormObjectAndStep) {
 
     Tree()->GetTreeCtrl().SelectItem(nullptr);
     EXPECT_EQ(Frame()->GetSelectedItemText(), "Няма избран елемент");
+}
+
+// A page that draws a picture into a frame draws it there alone, also when the user enters it
+// while the window is on the screen: nothing stays where the frame stood before the header
+// moved it down.
+TEST_F(WorkflowTest, APageDrawsItsPictureOnlyInItsFrame) {
+    Frame()->MoveWindow(0, 0, 1280, 1024);  // the whole page in the pane
+    OpenForm(33);  // the bear's tracks: the pictures step, then the page of the paws
+    ASSERT_TRUE(Tree()->SelectByItemData(1021));
+    GuiRuntime::PumpMessages();  // on the screen, so that the page's own update paints at once
+    PressKey(Tree(), VK_DOWN);
+    ASSERT_EQ(RightView()->GetRuntimeClass(), StepViewClass(6705));
+    GuiRuntime::PumpMessages();
+    EXPECT_EQ(PixelsShownUnlikeDrawn(RightView()), 0);
 }
 
 TEST_F(WorkflowTest, EveryCodeOutsideTheTableAndEveryModeWithoutPageShowsThePlaceholder) {
@@ -339,6 +356,30 @@ TEST_F(FinalStepTest, StoringANewFormWritesItAndStartsTheNextOne) {
     EXPECT_EQ(Doc()->FormID, -1);
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");
     EXPECT_FALSE(Frame()->HasUnsavedInput());
+    EXPECT_TRUE(boxes.Texts().empty());
+}
+
+// The save's progress window is on the screen, drawn, before the save's first statement, which
+// may wait up to a minute for a database that another program holds: no message loop runs
+// meanwhile that would draw it.
+TEST_F(FinalStepTest, TheProgressWindowIsDrawnBeforeTheSaveMayWait) {
+    TypeForm("слана");
+    CReportListView* view = GoToFinalStep();
+    ASSERT_NE(view, nullptr);
+    GuiRuntime::PumpMessages();
+    std::optional<int> unlikePixels;  // of the progress window at the first statement; -1: none shown
+    const StatementRecorder recorder([&](const std::string&) {
+        if (unlikePixels) return;
+        const CWnd* progress = ShownTopLevel("Запис");
+        unlikePixels = progress ? PixelsShownUnlikeDrawn(progress) : -1;
+    });
+    CListCtrl& list = view->GetListCtrl();
+    CRect store;
+    ASSERT_EQ(list.GetItemData(0), static_cast<DWORD_PTR>(CReportListView::kActionStore));  // "Запиши"
+    ASSERT_TRUE(list.GetItemRect(0, &store, LVIR_BOUNDS));
+    ClickAt(&list, store.CenterPoint(), true);
+    EXPECT_EQ(unlikePixels, 0);
+    EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");  // stored, the next form begun
     EXPECT_TRUE(boxes.Texts().empty());
 }
 

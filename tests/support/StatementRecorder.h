@@ -4,12 +4,15 @@
 // The text is in the file's code page, as the access layer sent it.
 #include <sqlite3.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class StatementRecorder {
 public:
-    StatementRecorder() {
+    // `beforeEach` is called with each statement just before SQLite runs it.
+    explicit StatementRecorder(std::function<void(const std::string&)> beforeEach = {})
+        : m_beforeEach(std::move(beforeEach)) {
         Current() = this;
         sqlite3_auto_extension(reinterpret_cast<void (*)()>(&Install));
     }
@@ -44,9 +47,11 @@ private:
             char* sql = sqlite3_expanded_sql(static_cast<sqlite3_stmt*>(statement));
             Current()->m_statements.emplace_back(sql ? sql : "");
             sqlite3_free(sql);
+            if (Current()->m_beforeEach) Current()->m_beforeEach(Current()->m_statements.back());
         }
         return 0;
     }
 
+    std::function<void(const std::string&)> m_beforeEach;
     std::vector<std::string> m_statements;
 };

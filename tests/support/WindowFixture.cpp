@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,9 +17,12 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
+#include <QPixmap>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScreen>
 #include <QTimer>
+#include <QtMessageHandler>
 #include <QWidget>
 #include <QWindow>
 
@@ -29,6 +33,27 @@
 #include "platform/qt/FieldNotice.h"
 #include "platform/qt/WidgetAccess.h"
 #include "platform/qt/WindowState.h"
+
+namespace {
+QtWarnings* g_warnings = nullptr;
+QtMessageHandler g_qtOutput = nullptr;  // Qt's own, which prints
+
+void CollectQtWarning(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (g_warnings && type != QtDebugMsg && type != QtInfoMsg && !text.startsWith("This plugin does not support"))
+        g_warnings->texts.push_back(text.toStdString());
+    if (g_qtOutput) g_qtOutput(type, context, text);
+}
+}  // namespace
+
+QtWarnings::QtWarnings() : m_outer(g_warnings) {
+    if (!g_warnings) g_qtOutput = qInstallMessageHandler(&CollectQtWarning);
+    g_warnings = this;
+}
+
+QtWarnings::~QtWarnings() {
+    g_warnings = m_outer;
+    if (!g_warnings) qInstallMessageHandler(g_qtOutput);
+}
 
 MessageBoxLog::MessageBoxLog(std::deque<int> answers)
     : m_answers(std::move(answers)), m_seam([this](const CString& text, const CString& caption, UINT type) {
@@ -363,11 +388,35 @@ CString FieldNoticeText() {
     return notice ? CString(notice->text().toUtf8().constData()) : CString();
 }
 
+CWnd* ShownTopLevel(const CString& caption) {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && widget->windowTitle() == QString::fromUtf8(caption.GetString()))
+            return WndOfWidget(widget);
+    return nullptr;
+}
+
 COLORREF PixelOf(const CWnd* window, CPoint point) {
     QWidget* widget = TopWidgetOf(window);
     if (!widget) return CLR_INVALID;
     const QColor colour = widget->grab().toImage().pixelColor(point.x, point.y);
     return RGB(colour.red(), colour.green(), colour.blue());
+}
+
+int PixelsShownUnlikeDrawn(const CWnd* window) {
+    QWidget* widget = TopWidgetOf(window);
+    if (!widget) return -1;
+    const QImage drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QWidget* top = widget->window();
+    const QPoint origin = widget->mapTo(top, QPoint(0, 0));
+    const QImage shown = top->screen()
+                             ->grabWindow(top->winId(), origin.x(), origin.y(), widget->width(), widget->height())
+                             .toImage()
+                             .convertToFormat(QImage::Format_RGB32);
+    if (shown.size() != drawn.size()) return drawn.width() * drawn.height();
+    int unlike = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x) unlike += drawn.pixel(x, y) != shown.pixel(x, y);
+    return unlike;
 }
 
 void Grab(const CWnd* window, const CString& name) { EXPECT_TRUE(SaveWindowImage(window, "/tmp/" + name + ".png")); }

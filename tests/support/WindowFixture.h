@@ -4,6 +4,7 @@
 // and keys on the controls of a page or dialog, and a picture of a window to look at.
 // A seam puts the previous handler back when it goes.
 #include <deque>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -30,6 +31,23 @@ public:
 
 private:
     Hook m_previous;
+};
+
+// Every warning Qt gives while it lives (a font made with no size, a painter begun outside a
+// paint event...), in order; Qt still prints each. Left out: the offscreen window system's
+// notices of what it cannot do (raise a window, grab the mouse), as the same calls are
+// sound on a screen.
+class QtWarnings {
+public:
+    QtWarnings();
+    ~QtWarnings();
+    QtWarnings(const QtWarnings&) = delete;
+    QtWarnings& operator=(const QtWarnings&) = delete;
+
+    std::vector<std::string> texts;
+
+private:
+    QtWarnings* m_outer;
 };
 
 // Every modal dialog that DoModal opens is handed, prepared, to the script, which works its
@@ -128,7 +146,14 @@ void ClickOnText(CWnd* window, int characters);
 // so that its controls can take the keyboard focus.
 void ActivateTopLevel(CWnd* window);
 
+// The shown top-level window with this caption; nullptr when there is none.
+CWnd* ShownTopLevel(const CString& caption);
+
 // The colour of a pixel of the window as it is drawn now (client point of the window).
 COLORREF PixelOf(const CWnd* window, CPoint point);
+// How many pixels of the window the screen shows otherwise than the window drawn afresh:
+// what a repaint left behind, or all of them while the window was never painted on the
+// screen. Nothing waiting is delivered first: pump the messages before where that is due.
+int PixelsShownUnlikeDrawn(const CWnd* window);
 // Saves the window as it is drawn to /tmp/<name>.png, to be looked at.
 void Grab(const CWnd* window, const CString& name);
