@@ -80,6 +80,12 @@ void CGridCellEditor<Control>::EndEdit() {
     this->PostMessage(WM_CLOSE);
 }
 
+template <class Control>
+BOOL CGridCellEditor<Control>::DestroyWindow() {
+    EndEdit();
+    return Control::DestroyWindow();
+}
+
 template class CGridCellEditor<CComboBox>;
 template class CGridCellEditor<CDateTimeCtrl>;
 
@@ -183,7 +189,6 @@ void CGridComboEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
 BOOL CGridComboEdit::DestroyWindow() {
     auto* list = dynamic_cast<CGridComboList*>(GetParent());
     if (list == nullptr) return CEdit::DestroyWindow();
-    list->EndEdit();
     return list->DestroyWindow();
 }
 

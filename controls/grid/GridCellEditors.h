@@ -16,6 +16,9 @@ class CGridCellEditor : public Control {
 public:
     // Tells the grid the text and the key once, then closes.
     void EndEdit();
+    // Destroyed by its caller rather than by its own end, the edit ends first, so that the
+    // grid keeps the value and the cell no longer holds an editor that is gone.
+    BOOL DestroyWindow() override;
     // A key that ends the edit: remembered, the focus back to the grid.
     void EndWithKey(UINT key);
 

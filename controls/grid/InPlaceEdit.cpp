@@ -119,18 +119,33 @@ void CGridInPlaceEdit::OnKillFocus(CWnd* newWindow) {
     EndEdit();
 }
 
+namespace {
+bool g_ending = false;  // one flag for all editors: closing moves the focus again
+}  // namespace
+
 // Tells the owner the text and the key that ended the edit, then closes the window, which
 // deletes this object.
 void CGridInPlaceEdit::EndEdit() {
-    static bool ending = false;  // one flag for all editors: closing moves the focus again
-    if (ending) return;
-    ending = true;
+    if (g_ending) return;
+    g_ending = true;
 
     CString text;
     GetWindowText(text);
     NotifyEndLabelEdit(*this, m_nRow, m_nColumn, text, m_nLastChar);
-    if (IsWindow(GetSafeHwnd())) SendMessage(WM_CLOSE);
-    ending = false;
+    if (IsWindow(GetSafeHwnd())) {
+        m_bClosing = TRUE;
+        SendMessage(WM_CLOSE);
+    }
+    g_ending = false;
+}
+
+// Destroyed by its caller rather than by its own end: the edit ends first, so that the grid
+// keeps the text and the cell no longer holds an editor that is gone. The end closes the
+// window, which comes back here.
+BOOL CGridInPlaceEdit::DestroyWindow() {
+    if (m_bClosing || g_ending || !GetSafeHwnd()) return CEdit::DestroyWindow();
+    EndEdit();
+    return TRUE;
 }
 
 void NotifyEndLabelEdit(CWnd& editor, int row, int col, const CString& text, UINT lastKey) {

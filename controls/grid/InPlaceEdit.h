@@ -28,6 +28,7 @@ public:
                                   const CString& initialText, UINT firstChar);
 
     void EndEdit();
+    BOOL DestroyWindow() override;
     const MessageMap& GetMessageMap() const override;
 
 protected:
@@ -53,4 +54,5 @@ private:
     BOOL m_bExitOnArrows;
     CRect m_Rect;
     BOOL m_bStarted = FALSE;
+    BOOL m_bClosing = FALSE;  // the edit has ended and the window is being closed
 };

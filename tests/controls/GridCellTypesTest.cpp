@@ -117,6 +117,26 @@ TEST_F(GridCellTypes, EscEndsTheDateEditorAndKeepsTheChosenTime) {
     EXPECT_NE(grid.GetItemText(kDate, 1).Find("2021"), -1);
 }
 
+// Destroyed by a caller, the date editor ends its edit first: the cell keeps the chosen time
+// and holds no editor that is gone. Run apart, so that a crash fails the test.
+TEST_F(GridCellTypes, DestroyingTheDateEditorEndsTheEdit) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            Open(kDate);
+            auto* editor = dynamic_cast<CGridDateTimeEdit*>(grid.GetCell(kDate, 1)->GetEditWnd());
+            if (editor == nullptr) std::exit(2);
+            editor->SetTime(COleDateTime(2021, 6, 15, 9, 30, 0));
+            editor->DestroyWindow();
+            Pump();
+            Grab(&owner, "grid_date_destroyed");
+            const bool ended = Editor() == nullptr && !grid.GetCell(kDate, 1)->IsEditing() &&
+                               grid.GetCell(kDate, 1)->GetEditWnd() == nullptr;
+            std::exit(ended && grid.GetItemText(kDate, 1).Find("2021") != -1 ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
+
 TEST_F(GridCellTypes, TheNumberEditorTakesDigitsOnly) {
     Open(kNumber);
     ASSERT_NE(Editor(), nullptr);

@@ -247,3 +247,26 @@ TEST_F(GridInteraction, TitleTipShowsWhatTheCellCannotAndGoesWhenTheMouseLeaves)
 }
 
 }  // namespace
+
+// The editor is what the grid hands out as the cell's editor: destroying it ends the edit as
+// the grid's own end does. Run apart, so that a crash fails the test rather than the program.
+TEST_F(GridEditing, DestroyingTheEditorEndsTheEdit) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            Key(grid, VK_F2);
+            if (Editor() == nullptr) std::exit(2);
+            Editor()->SetWindowText("Bufo bufo");
+            Editor()->DestroyWindow();
+            Pump();
+            Key(grid, VK_F2);  // a second edit of the cell after the first one's editor went
+            const bool editing = grid.GetCell(2, 1)->IsEditing() && Editor() != nullptr;
+            if (Editor() != nullptr) Editor()->DestroyWindow();
+            Pump();
+            std::exit(editing && !grid.GetCell(2, 1)->IsEditing() && Editor() == nullptr &&
+                              grid.GetItemText(2, 1) == CString("Bufo bufo")
+                          ? 0
+                          : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+}
