@@ -1,5 +1,6 @@
 #include "controls/PercentEdit.h"
 
+#include "controls/JudgedPaste.h"
 #include "platform/MessageBox.h"
 
 IMPLEMENT_DYNAMIC(CPercentEdit, CEdit)
@@ -35,17 +36,8 @@ void CPercentEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
 
 LRESULT CPercentEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message != WM_PASTE) return CEdit::WindowProc(message, wParam, lParam);
-    CString before;
-    GetWindowText(before);
-    int start = 0, end = 0;
-    GetSel(start, end);
-    const LRESULT result = CEdit::WindowProc(message, wParam, lParam);
-    CString after;
-    GetWindowText(after);
-    if (after != before && !Accepts(after)) {
-        SetWindowText(before);
-        SetSel(start, end);
-        RefuseTooLarge();
-    }
-    return result;
+    return PasteJudged(
+        *this, [&] { return CEdit::WindowProc(message, wParam, lParam); },
+        [](const CString& text) { return Accepts(text) ? std::optional<CString>(text) : std::nullopt; },
+        [this] { RefuseTooLarge(); });
 }

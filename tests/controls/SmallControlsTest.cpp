@@ -88,6 +88,32 @@ TEST_F(SmallControlsTest, NumericEditTakesATypedCommaAsThePoint) {
     EXPECT_EQ(typed("12,5"), "12.");  // the field's limit holds for the point put in
 }
 
+// A paste is kept only as a number the field could have been typed to; else the text stays
+// as it was and the user hears why. The context menu's entry and Shift+Ins alike (Ctrl+V
+// types a control character, which the field drops).
+TEST_F(SmallControlsTest, NumericEditKeepsOnlyAPastedNumber) {
+    MessageBoxLog boxes;
+    const auto pasted = [this](const char* before, const char* clipboard, bool byKey = false) {
+        host->number.SetWindowText(before);
+        host->number.SetFocus();
+        host->number.SetSel(-1, -1);
+        CopyToClipboard(clipboard);
+        if (byKey) PressKey(&host->number, VK_INSERT, MK_SHIFT);
+        else EXPECT_TRUE(ChooseFromContextMenu(&host->number, CPoint(4, 4), "Поставяне"));
+        return TextOf(*host, kNumber);
+    };
+    EXPECT_EQ(pasted("1", "2,5"), "12.5");  // the comma goes in as the point, as typed
+    EXPECT_TRUE(boxes.boxes.empty());
+    EXPECT_EQ(pasted("7", "x"), "7");
+    EXPECT_EQ(pasted("1.5", ".2"), "1.5");  // a second point
+    EXPECT_EQ(pasted("", "-3"), "");        // no negatives here
+    EXPECT_EQ(pasted("4", "5а", true), "4");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>(4, CNumericEdit::kNotANumber));
+
+    host->number.SetAllowNegative(TRUE);
+    EXPECT_EQ(pasted("", "-3", true), "-3");
+}
+
 TEST_F(SmallControlsTest, ALinkOpensItsTargetAndTurnsVisitedOrSaysWhyNot) {
     SetDesktopOpener([](const CString&) { return false; });
     MessageBoxLog boxes;
