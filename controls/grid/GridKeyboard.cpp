@@ -222,6 +222,8 @@ void CGridCtrl::OnEndInPlaceEdit(NMHDR* header, LRESULT* result) {
     if (result) *result = 0;
     if (header == nullptr || !GetSafeHwnd()) return;
     const GV_ITEM& item = reinterpret_cast<GV_DISPINFO*>(header)->item;
+    // The end of an edit the grid has already dropped (it is closing) changes nothing.
+    if (const CGridCellBase* cell = GetCell(item.row, item.col); cell == nullptr || !cell->IsEditing()) return;
     OnEndEditCell(item.row, item.col, item.strText);
     // A key that moves through the cells keeps editing in the next one.
     const auto key = static_cast<UINT>(item.lParam);

@@ -199,6 +199,7 @@ TEST_F(GridEditing, TheOwnerCanRefuseAnEditOrItsResult) {
 TEST_F(GridEditing, AGridClosedWhileEditingTellsNobody) {
     Key(grid, VK_F2);
     ASSERT_NE(Editor(), nullptr);
+    Editor()->SetWindowText("typed, never stored");
     grid.DestroyWindow();
     Pump();
     EXPECT_EQ(Codes(), (std::vector<int>{GVN_BEGINLABELEDIT}));
