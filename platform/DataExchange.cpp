@@ -46,8 +46,7 @@ bool SameLines(CString first, CString second) {
 
 // What the user typed into the field that failed its check; nullptr for a field without a record.
 std::optional<WindowState::RefusedText>* RefusedTextOf(const CWnd* control) {
-    QWidget* w = TopWidgetOf(control);
-    WindowState* state = w ? WindowState::Of(w) : nullptr;
+    WindowState* state = StateOf(control);
     return state ? &state->refused : nullptr;
 }
 

@@ -79,7 +79,8 @@ int MakeMessages(CWnd* hwnd, QEvent* event, MSG (&messages)[2]) {
         case QEvent::MouseButtonRelease: msg.message = right ? WM_RBUTTONUP : WM_LBUTTONUP; break;
         default: msg.message = right ? WM_RBUTTONDOWN : WM_LBUTTONDBLCLK; break;
         }
-        QWidget* client = WindowState::Of(hwnd ? TopWidgetOf(hwnd) : nullptr) ? WindowState::Of(TopWidgetOf(hwnd))->client.data() : nullptr;
+        const WindowState* target = StateOf(hwnd);
+        QWidget* client = target ? target->client.data() : nullptr;
         const QPoint local = client ? client->mapFromGlobal(global) : global;
         msg.wParam = MouseFlags(mouse->buttons(), mouse->modifiers());
         msg.lParam = MAKELPARAM(local.x(), local.y());
@@ -91,7 +92,6 @@ int MakeMessages(CWnd* hwnd, QEvent* event, MSG (&messages)[2]) {
     }
 }
 
-// Whether `upper` holds `lower`, however deep and across pop-up windows (a combo box's list).
 // The keys held once this event has happened. The window system may report a modifier key's
 // own press or release with the state from before it; what the program asks later (a key
 // state, a message sent by code) must see the key as let go after its release.
@@ -109,6 +109,7 @@ Qt::KeyboardModifiers ModifiersAfter(const QInputEvent* event) {
     return event->type() == QEvent::KeyPress ? modifiers | own : modifiers & ~own;
 }
 
+// Whether `upper` holds `lower`, however deep and across pop-up windows (a combo box's list).
 bool Holds(const QWidget* upper, const QWidget* lower) {
     for (const QWidget* w = lower ? lower->parentWidget() : nullptr; w != nullptr; w = w->parentWidget())
         if (w == upper) return true;

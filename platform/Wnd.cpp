@@ -58,6 +58,8 @@ public:
     LPARAM lParam;
 };
 
+}  // namespace
+
 WindowState* StateOf(const CWnd* wnd) {
     QWidget* w = wnd ? WndAccess::Widget(wnd) : nullptr;
     return w ? WindowState::Of(w) : nullptr;
@@ -67,6 +69,8 @@ CWnd* PrimaryOf(QWidget* widget) {
     WindowState* state = widget ? WindowState::Of(widget) : nullptr;
     return state ? state->Primary() : nullptr;
 }
+
+namespace {
 
 // A child window's widget: a layer-made, living, non-top-level widget directly in `client`.
 bool IsChildWindow(QObject* object, const QWidget* client) {

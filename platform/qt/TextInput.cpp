@@ -49,8 +49,7 @@ bool RefuseUnstorableTyped(QWidget* field, QPoint belowCaret, const QString& typ
 bool TypeCommitted(QWidget* field, const QInputMethodEvent& event) {
     const QList<uint> committed = event.commitString().toUcs4();
     if (committed.isEmpty()) return false;
-    WindowState* state = WindowState::Of(field);
-    CWnd* wnd = state ? state->Primary() : nullptr;
+    CWnd* wnd = PrimaryOf(field);
     for (const uint codePoint : committed) {
         if (wnd) {
             wnd->SendMessage(WM_CHAR, codePoint, MAKELPARAM(1, 0));
@@ -114,8 +113,7 @@ bool RefuseUnstorablePaste(const QString& text, bool digitsOnly) {
 }
 
 void PastedText::Paste(QWidget* field, const QString& text) {
-    WindowState* state = WindowState::Of(field);
-    CWnd* wnd = state ? state->Primary() : nullptr;
+    CWnd* wnd = PrimaryOf(field);
     if (!wnd) return InsertChecked(text);
     m_onItsWay = text;
     wnd->SendMessage(WM_PASTE);

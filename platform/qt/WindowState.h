@@ -147,6 +147,11 @@ struct CurrentMessage {
     bool passToWidget = false;
 };
 
+// The record of a window; nullptr while it has none.
+WindowState* StateOf(const CWnd* wnd);
+// The wrapper that answers for the window of this very widget (not of an ancestor's).
+CWnd* PrimaryOf(QWidget* widget);
+
 // Runs wnd->WindowProc with the message recorded as current.
 LRESULT DeliverMessage(CWnd* wnd, UINT message, WPARAM wParam, LPARAM lParam, bool fromEvent,
                        bool* passToWidget = nullptr);
