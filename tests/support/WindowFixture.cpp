@@ -298,6 +298,13 @@ void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after
     SendPointer(under, global, event, after, QtButtonOf(button));
 }
 
+namespace {
+void ClickWith(CWnd* window, CPoint clientPoint, PointerButton button) {
+    UserPointer(window, clientPoint, PointerEvent::Press, 80, button);
+    UserPointer(window, clientPoint, PointerEvent::Release, 80, button);
+}
+}  // namespace
+
 BOOL ChooseFromContextMenu(CWnd* window, CPoint clientPoint, const CString& entry) {
     const QString wanted = QString::fromUtf8(entry.GetString());
     bool answered = false, chosen = false;
@@ -323,24 +330,20 @@ BOOL ChooseFromContextMenu(CWnd* window, CPoint clientPoint, const CString& entr
     inMenuLoop.setSingleShot(true);
     QObject::connect(&inMenuLoop, &QTimer::timeout, user);
     inMenuLoop.start(0);
-    UserPointer(window, clientPoint, PointerEvent::Press, 80, PointerButton::Right);
-    UserPointer(window, clientPoint, PointerEvent::Release, 80, PointerButton::Right);
+    ClickWith(window, clientPoint, PointerButton::Right);
     user();  // a menu that was only shown
     return chosen ? TRUE : FALSE;
 }
 
 void PasteSelection(CWnd* window, CPoint clientPoint, const CString& text) {
     QGuiApplication::clipboard()->setText(QString::fromUtf8(text.GetString()), QClipboard::Selection);
-    UserPointer(window, clientPoint, PointerEvent::Press, 80, PointerButton::Middle);
-    UserPointer(window, clientPoint, PointerEvent::Release, 80, PointerButton::Middle);
+    ClickWith(window, clientPoint, PointerButton::Middle);
 }
 
 void CommitInput(CWnd* window, const CString& text) {
-    QWidget* widget = TopWidgetOf(window);
-    QWidget* target = widget && widget->focusProxy() ? widget->focusProxy() : widget;
     QInputMethodEvent commit;
     commit.setCommitString(QString::fromUtf8(text.GetString()));
-    QCoreApplication::sendEvent(target, &commit);
+    QCoreApplication::sendEvent(KeyTargetOf(window), &commit);
 }
 
 void ClickOnText(CWnd* window, int characters) {
