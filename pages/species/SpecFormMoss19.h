@@ -2,8 +2,8 @@
 // "Мъхове - 19": trees in the bog and the part of it they take, the species' microrelief, its
 // annual growth, the covers of the peat mosses and of the observed species, and the dominant
 // shrub and grass species (an edit may pick a species that another row holds). The trees'
-// part is emptied and locked while the trees box is off.
-#include "controls/NumericEdit.h"
+// part is emptied and locked while the trees box is off. The covers stop at 100 percent, the
+// species' cover with decimals.
 #include "controls/PercentEdit.h"
 #include "pages/common/FormPage.h"
 #include "pages/species/MossTables.h"
@@ -36,7 +36,7 @@ private:
 
     CPercentEdit m_treesPartEdit;
     CPercentEdit m_mossesCoverEdit;
-    CNumericEdit m_speciesCoverEdit;
+    CPercentNumberEdit m_speciesCoverEdit;
     BOOL m_trees = FALSE;
     CString m_treesPart;
     CString m_relief;

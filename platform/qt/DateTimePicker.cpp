@@ -45,11 +45,20 @@ bool HasNoZero(QDateTimeEdit::Section section) {
 
 bool IsSeparator(QChar ch) { return ch == u'.' || ch == u'/' || ch == u'-' || ch == u':'; }
 
-// Shift and the like type nothing of their own: the colon comes after a Shift press.
-bool IsModifierKey(int key) {
-    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_AltGr ||
-           key == Qt::Key_Meta || key == Qt::Key_CapsLock;
+// Keys that move between the sections or change the value without typing a character.
+bool MovesOrEdits(int key) {
+    switch (key) {
+    case Qt::Key_Home: case Qt::Key_End: case Qt::Key_Left: case Qt::Key_Right: case Qt::Key_Up: case Qt::Key_Down:
+    case Qt::Key_PageUp: case Qt::Key_PageDown: case Qt::Key_Insert: case Qt::Key_Delete: case Qt::Key_F4:
+    case Qt::Key_Cut: case Qt::Key_Copy: case Qt::Key_Paste: case Qt::Key_Undo: case Qt::Key_Redo:
+        return true;
+    default: return false;
+    }
 }
+
+// Shift, the lock keys, the Windows key and the like neither type nor move: the colon comes
+// after a Shift press, and a Num Lock pressed between the hour and its colon changes nothing.
+bool LeavesTypingAsItWas(const QKeyEvent& event) { return event.text().isEmpty() && !MovesOrEdits(event.key()); }
 
 }  // namespace
 
@@ -131,9 +140,10 @@ void SectionDateTimeEdit::keyPressEvent(QKeyEvent* event) {
         m_typed.chop(1);  // the digit typed last; the section keeps a value
         ShowTyped();
         SelectSection(currentSectionIndex());
-    } else if (event->key() == Qt::Key_Delete || IsModifierKey(event->key()) || (!typed.isNull() && typed.isPrint())) {
-        // a section is never left empty, letters and the like do nothing, and a modifier
-        // key leaves the typing going on
+    } else if (event->key() == Qt::Key_Delete || (!typed.isNull() && typed.isPrint())) {
+        // a section is never left empty, and letters and the like do nothing
+    } else if (LeavesTypingAsItWas(*event)) {
+        return QDateTimeEdit::keyPressEvent(event);  // Qt lets such a key pass on to the page
     } else {
         EndTyping();
         switch (event->key()) {

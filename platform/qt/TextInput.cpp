@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <memory>
+#include <utility>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QGuiApplication>
@@ -66,6 +67,16 @@ bool TypeCommitted(QWidget* field, const QInputMethodEvent& event) {
 int Room(const QWidget* edit, int length, int selected) {
     const int limit = TypingLimitOf(edit);
     return limit > 0 ? std::max(0, limit - (length - selected)) : INT_MAX;
+}
+
+// A text with every kind of line break ("\r\n", a lone "\r", the Unicode line and paragraph
+// separators) as the "\n" a multi-line field holds: each is one line break there, read and
+// stored as "\r\n", and counted so.
+QString WithPlainLineBreaks(QString text) {
+    text.replace("\r\n", "\n");
+    for (const QChar lineBreak : {QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
+        text.replace(lineBreak, u'\n');
+    return text;
 }
 
 // Length of a multi-line text as the program reads and stores it: a line break is "\r\n".
@@ -240,7 +251,7 @@ void CheckedTextEdit::insertFromMimeData(const QMimeData* source) { Paste(this, 
 
 void CheckedTextEdit::InsertChecked(QString text) {
     if (isReadOnly()) return;
-    text.replace("\r\n", "\n");
+    text = WithPlainLineBreaks(std::move(text));
     if (text.isEmpty() || RefuseUnstorablePaste(text, false)) return;
     insertPlainText(CutToRoom(text, RoomLeft()));
 }

@@ -497,6 +497,31 @@ TEST_F(MossPages14, TheTreesPartIsEmptiedAndLockedWithItsBox) {
               std::tuple(0, CString(), CString("10"), CString("12.5")));
 }
 
+// The observed species' cover has decimals and stops at a hundred as the other covers do,
+// however the user puts a larger value in.
+TEST_F(MossPages14, TheSpeciesCoverStopsAtAHundred) {
+    ShowPage(RUNTIME_CLASS(CSpecForm_Moss_19));
+    ActivateTopLevel(page);
+    auto* cover = dynamic_cast<CEdit*>(page->GetDlgItem(CSpecForm_Moss_19::IDC_SPECIES_COVER));
+    TypeText(cover, "100.5");
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_19::IDC_SPECIES_COVER), "100.");
+    cover->SetWindowText("");
+    TypeText(cover, "99.5");
+    for (const UINT key : {VK_LEFT, VK_BACK, VK_LEFT, VK_DELETE}) PressKey(cover, key);  // 995 without the point
+    cover->SetSel(0, -1);
+    const auto paste = [cover](const char* text) {
+        CopyToClipboard(text);
+        PressKey(cover, VK_INSERT, MK_SHIFT);
+    };
+    paste("250,5");
+    paste("100.5");
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_19::IDC_SPECIES_COVER), "99.5");
+    paste("100");
+    Leave();
+    EXPECT_EQ(doc.SpecData_Moss_19.PercentSpeciesArea, "100");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>(5, CPercentEdit::kTooLarge));
+}
+
 TEST_F(MossPages14, VariantStepsEditTheRecordsOfTheirPages) {
     doc.SpecData_Moss_02.HommiesType = 2;
     doc.SpecData_Moss_05.PercentCoverage = "30";

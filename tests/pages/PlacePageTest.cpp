@@ -127,6 +127,22 @@ TEST_F(PlacePageTest, HoursAndDatesTypedWithTheirSeparatorsAreKeptAsTyped) {
     EXPECT_EQ(kept(), std::tuple(CString("01.05.2023"), CString("08:30:01"), CString("17:45:01")));
 }
 
+// A lock key or the Windows key pressed amid the typing of an hour neither types nor moves.
+TEST_F(PlacePageTest, LockAndWindowsKeysAmidAnHourLeaveTheTypingGoingOn) {
+    for (const UINT key : {VK_NUMLOCK, VK_SCROLL, VK_LWIN}) {
+        doc.CommonData_01.StartTime = COleDateTime(2000, 1, 1, 10, 45, 1);
+        ShowPage(RUNTIME_CLASS(CCommonForm_01));
+        ActivateTopLevel(page);
+        CWnd* start = page->GetDlgItem(Page::IDC_START_TIME);
+        ClickOnText(start, 4);
+        PressKey(start, VK_HOME);
+        TypeText(start, "08");
+        PressKey(start, key);
+        TypeText(start, ":30");
+        EXPECT_EQ(TextOf(*page, Page::IDC_START_TIME), "08:30:01") << key;
+    }
+}
+
 // The keyboard path through the date and the two hours: going either way, each hour's box is
 // a stop just before its field, and a picker entered by Tab or Shift+Tab types into its first
 // section.

@@ -89,6 +89,12 @@ TEST_F(TextInput, LimitsHoldForTypingAndPastingButNotForTheProgram) {
     notes.SetWindowText("");
     PasteText(&notes, "а\nб\nв\nг");
     EXPECT_EQ(TextOf(host, kNotes), "а\r\nб\r\n");
+    // So does every other kind of line break a pasted text may hold.
+    for (const char* pasted : {"а\rб\rв", "а\u2028б\u2029в"}) {
+        notes.SetWindowText("");
+        PasteText(&notes, pasted);
+        EXPECT_EQ(TextOf(host, kNotes), "а\r\nб\r\n") << pasted;
+    }
 }
 
 TEST_F(TextInput, DigitsOnlyFieldsTakeDigits) {

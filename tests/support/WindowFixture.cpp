@@ -180,6 +180,18 @@ void ReleaseModifiers(const QPointer<QWidget>& target, Qt::KeyboardModifiers mod
     }
 }
 
+// Keys the program never hears of as key presses, which only the widgets see: the lock keys
+// and the Windows key. They type nothing.
+int KeyTypingNothingOf(UINT virtualKey) {
+    switch (virtualKey) {
+    case VK_CAPITAL: return Qt::Key_CapsLock;
+    case VK_NUMLOCK: return Qt::Key_NumLock;
+    case VK_SCROLL: return Qt::Key_ScrollLock;
+    case VK_LWIN: return Qt::Key_Super_L;
+    default: return 0;
+    }
+}
+
 // Capitals and the punctuation on the upper half of the keys are typed with Shift held.
 bool TypedWithShift(uint codePoint) {
     static constexpr std::string_view kShifted = "~!@#$%^&*()_+{}|:\"<>?";
@@ -205,7 +217,7 @@ void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
         text = QChar(static_cast<char16_t>(virtualKey));
     QPointer<QWidget> target = KeyTargetOf(window);
     PressModifiers(target, qtModifiers);
-    SendKey(target, QtKeyOf(virtualKey), text, qtModifiers);
+    SendKey(target, QtKeyOf(virtualKey) ? QtKeyOf(virtualKey) : KeyTypingNothingOf(virtualKey), text, qtModifiers);
     ReleaseModifiers(target, qtModifiers);
 }
 

@@ -11,6 +11,7 @@
 #include "platform/CrystalCtrl.h"
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"
+#include "platform/FrameWnd.h"
 #include "platform/Menu.h"
 #include "platform/MessageBox.h"
 
@@ -107,6 +108,8 @@ int SelectedData(const CWnd& window, int comboId);  // -1 without a selection
 // (PreTranslateMessage, the window's handlers, the widget). While a combo box's list is
 // dropped down the keyboard types into the list: give keys to its window (GetComboBoxInfo);
 // a click elsewhere then only closes the list. `modifiers` are MK_SHIFT, MK_CONTROL and MK_ALT.
+// The lock keys (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL) and the Windows key are pressed too.
+constexpr UINT VK_LWIN = 0x5B;
 void PressKey(CWnd* window, UINT virtualKey, UINT modifiers = 0);
 void TypeText(CWnd* window, const CString& text);
 void PasteText(CWnd* window, const CString& text);  // through the clipboard and Ctrl+V
