@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -163,6 +165,11 @@ void CEdit::Cut() {
 }
 
 void CEdit::Paste() { SendMessage(WM_PASTE); }
+
+CString CEdit::GetPastedText() const {
+    const auto* field = dynamic_cast<const PastedText*>(TopWidgetOf(this));
+    return FromQString(field ? field->TextToPaste() : QGuiApplication::clipboard()->text());
+}
 
 int CEdit::GetLineCount() const {
     if (auto* edit = WidgetAs<QPlainTextEdit>(this)) return edit->document()->blockCount();

@@ -48,6 +48,9 @@ public:
     void Cut();
     // Pastes the clipboard text, refusing (with a message) characters that cannot be stored.
     void Paste();
+    // The text that a paste brings: while the field handles WM_PASTE, the text on its way
+    // (the selection's for a middle click), else the clipboard's.
+    CString GetPastedText() const;
     int GetLineCount() const;
 };
 

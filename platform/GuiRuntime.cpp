@@ -50,10 +50,10 @@ int MakeMessages(CWnd* hwnd, QEvent* event, MSG (&messages)[2]) {
             msg.wParam = vk;
             messages[count++] = msg;
         }
-        const QList<uint> text = key->text().toUcs4();
-        if (event->type() == QEvent::KeyPress && !text.isEmpty() && !alt) {
+        const char32_t typed = CharacterOfKey(*key);
+        if (event->type() == QEvent::KeyPress && typed) {
             msg.message = WM_CHAR;
-            msg.wParam = text.front();
+            msg.wParam = typed;
             messages[count++] = msg;
         }
         return count;

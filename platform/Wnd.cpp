@@ -382,9 +382,8 @@ bool WindowState::FilterInput(QWidget* watched, QEvent* event) {
         }
         if (vk) DeliverMessage(wnd, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, keyData, true, &pass);
         if (!pass) return true;
-        const QList<uint> text = key->text().toUcs4();
-        if (!text.isEmpty() && !alt) {
-            DeliverMessage(wnd, WM_CHAR, text.front(), keyData, true, &pass);
+        if (const char32_t typed = CharacterOfKey(*key)) {
+            DeliverMessage(wnd, WM_CHAR, typed, keyData, true, &pass);
             if (!pass) return true;
         }
         return false;
@@ -491,6 +490,15 @@ UINT VirtualKeyOf(int qtKey) {
     for (const KeyPair& k : kKeys)
         if (k.qt == qtKey) return k.vk;
     return 0;
+}
+
+char32_t CharacterOfKey(const QKeyEvent& key) {
+    const QList<uint> text = key.text().toUcs4();
+    const Qt::KeyboardModifiers held = key.modifiers();
+    const bool alt = (held & Qt::AltModifier) && !(held & Qt::GroupSwitchModifier);
+    if (text.isEmpty() || alt || key.key() == Qt::Key_Delete) return 0;
+    if ((held & Qt::ControlModifier) && QChar::isPrint(text.front())) return 0;
+    return text.front();
 }
 
 int QtKeyOf(UINT vk) {
@@ -1253,7 +1261,10 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         const bool up = message == WM_KEYUP;
         const QString text = message == WM_CHAR ? QString::fromUcs4(reinterpret_cast<const char32_t*>(&wParam), 1) : QString();
         const int key = message == WM_CHAR ? 0 : QtKeyOf(static_cast<UINT>(wParam));
-        QKeyEvent event(up ? QEvent::KeyRelease : QEvent::KeyPress, key, g_modifiers, text);
+        // A character is typed whatever keys are held (an input method's text while Alt is).
+        const Qt::KeyboardModifiers held =
+            message == WM_CHAR ? g_modifiers & ~(Qt::ControlModifier | Qt::AltModifier) : g_modifiers;
+        QKeyEvent event(up ? QEvent::KeyRelease : QEvent::KeyPress, key, held, text);
         SendSynthesized(target, &event);
         return 0;
     }

@@ -33,6 +33,10 @@ bool IsTyped(const QString& text) {
            std::all_of(codePoints.begin(), codePoints.end(), [](uint c) { return QChar::isPrint(c) || c == '\t'; });
 }
 
+// A key whose text a field would take but that types nothing (Alt+1): the field lets it go on
+// to the windows around it, for their menus and mnemonics.
+bool TypesNothing(const QKeyEvent& key) { return IsTyped(key.text()) && !CharacterOfKey(key); }
+
 bool AllDigits(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
@@ -46,10 +50,9 @@ bool RefuseUnstorableTyped(QWidget* field, QPoint belowCaret, const QString& typ
 }
 
 // Types what an input method commits, character by character as keys type it, through the
-// window's WM_CHAR; false when the event commits nothing to type.
-bool TypeCommitted(QWidget* field, const QInputMethodEvent& event) {
+// window's WM_CHAR, whatever keys are held.
+void TypeCommitted(QWidget* field, const QInputMethodEvent& event) {
     const QList<uint> committed = event.commitString().toUcs4();
-    if (committed.isEmpty()) return false;
     CWnd* wnd = PrimaryOf(field);
     for (const uint codePoint : committed) {
         if (wnd) {
@@ -60,7 +63,6 @@ bool TypeCommitted(QWidget* field, const QInputMethodEvent& event) {
                       QString::fromUcs4(reinterpret_cast<const char32_t*>(&codePoint), 1));
         QCoreApplication::sendEvent(field, &key);
     }
-    return true;
 }
 
 // Room left for typing or pasting under the limit, the selection being replaced.
@@ -131,9 +133,9 @@ void PastedText::Paste(QWidget* field, const QString& text) {
     m_onItsWay.reset();
 }
 
-void PastedText::InsertPasted() {
-    InsertChecked(m_onItsWay ? *m_onItsWay : QGuiApplication::clipboard()->text());
-}
+QString PastedText::TextToPaste() const { return m_onItsWay ? *m_onItsWay : QGuiApplication::clipboard()->text(); }
+
+void PastedText::InsertPasted() { InsertChecked(TextToPaste()); }
 
 int TypingLimitOf(const QWidget* edit) { return edit ? edit->property(kLimitProperty).toInt() : 0; }
 void SetTypingLimit(QWidget* edit, int maxChars) { edit->setProperty(kLimitProperty, std::max(0, maxChars)); }
@@ -174,9 +176,12 @@ void CheckedLineEdit::keyPressEvent(QKeyEvent* event) {
         if (!isReadOnly()) Paste(this, QGuiApplication::clipboard()->text());
         return;
     }
+    if (TypesNothing(*event)) {
+        event->ignore();
+        return;
+    }
     const QString typed = event->text();
-    if (IsTyped(typed) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !isReadOnly() &&
-        RefusesTyped(typed)) {
+    if (IsTyped(typed) && !isReadOnly() && RefusesTyped(typed)) {
         event->accept();  // dropped, as the other system's edit drops it
         return;
     }
@@ -184,7 +189,18 @@ void CheckedLineEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void CheckedLineEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (isReadOnly() || !TypeCommitted(this, *event)) return QLineEdit::inputMethodEvent(event);
+    if (isReadOnly() || event->commitString().isEmpty()) return QLineEdit::inputMethodEvent(event);
+    const QString before = text();
+    const int caret = cursorPosition(), selected = selectionStart(), selectedLength = selectionLength();
+    if (event->replacementStart() != 0 || event->replacementLength() != 0) {
+        const int from = std::clamp(caret + event->replacementStart(), 0, static_cast<int>(before.length()));
+        setSelection(from, std::min(event->replacementLength(), static_cast<int>(before.length()) - from));
+    }
+    TypeCommitted(this, *event);
+    if (text() == before) {  // refused whole: the selection the commit made goes too
+        if (selected >= 0) setSelection(selected, selectedLength);
+        else setCursorPosition(caret);
+    }
     QInputMethodEvent composing(event->preeditString(), event->attributes());
     QLineEdit::inputMethodEvent(&composing);
 }
@@ -228,8 +244,13 @@ void CheckedTextEdit::keyPressEvent(QKeyEvent* event) {
         event->ignore();  // the dialog's default button takes Enter
         return;
     }
+    if (TypesNothing(*event)) {
+        event->ignore();
+        return;
+    }
     const QString typed = enter ? QString("\n") : event->text();
-    if ((enter || IsTyped(typed)) && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) && !isReadOnly()) {
+    const bool plainEnter = enter && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    if ((plainEnter || IsTyped(typed)) && !isReadOnly()) {
         if (RefuseUnstorableTyped(this, viewport()->mapToGlobal(cursorRect().bottomLeft()), typed) ||
             RoomLeft() < StoredLength(typed)) {
             event->accept();
@@ -240,7 +261,19 @@ void CheckedTextEdit::keyPressEvent(QKeyEvent* event) {
 }
 
 void CheckedTextEdit::inputMethodEvent(QInputMethodEvent* event) {
-    if (isReadOnly() || !TypeCommitted(this, *event)) return QPlainTextEdit::inputMethodEvent(event);
+    if (isReadOnly() || event->commitString().isEmpty()) return QPlainTextEdit::inputMethodEvent(event);
+    const QString before = toPlainText();
+    const QTextCursor caret = textCursor();
+    if (event->replacementStart() != 0 || event->replacementLength() != 0) {
+        QTextCursor replaced = caret;
+        const int length = static_cast<int>(before.length());
+        const int from = std::clamp(caret.position() + event->replacementStart(), 0, length);
+        replaced.setPosition(from);
+        replaced.setPosition(std::min(from + event->replacementLength(), length), QTextCursor::KeepAnchor);
+        setTextCursor(replaced);
+    }
+    TypeCommitted(this, *event);
+    if (toPlainText() == before) setTextCursor(caret);  // refused whole: the selection made for it goes
     QInputMethodEvent composing(event->preeditString(), event->attributes());
     QPlainTextEdit::inputMethodEvent(&composing);
 }

@@ -31,6 +31,8 @@ public:
     // What WM_PASTE does by default: inserts the text on its way, or the clipboard's when
     // the program sent the message itself.
     void InsertPasted();
+    // The text on its way, or the clipboard's when the program sent WM_PASTE itself.
+    QString TextToPaste() const;
 
 protected:
     // The user's paste of `text` into `field`.

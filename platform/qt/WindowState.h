@@ -16,6 +16,8 @@
 #include "platform/Gdi.h"
 #include "platform/Wnd.h"
 
+class QKeyEvent;
+
 // What the widget is, which decides its native behaviour.
 enum class WindowKind {
     Custom,      // draws itself (a plain client area)
@@ -165,5 +167,11 @@ bool IsSynthesizedInput(const QObject* receiver);
 // Translation of Qt input to window messages.
 UINT VirtualKeyOf(int qtKey);
 int QtKeyOf(UINT virtualKey);
+// The one rule of what a key press types: the character that it gives its window as WM_CHAR
+// and its field as text, or 0 when it types none. A key pressed with Alt (not AltGr, whose
+// characters are typed) is for menus and mnemonics; Ctrl with a key gives only a control
+// character (Ctrl+A's 0x01), never a printable one; Delete, to which X gives the text 0x7F,
+// edits and types nothing.
+char32_t CharacterOfKey(const QKeyEvent& key);
 UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 void RememberModifiers(Qt::KeyboardModifiers modifiers);

@@ -2,7 +2,9 @@
 // input path as the user works them.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "controls/LinkStaticOpenDialog.h"
@@ -88,9 +90,40 @@ TEST_F(SmallControlsTest, NumericEditTakesATypedCommaAsThePoint) {
     EXPECT_EQ(typed("12,5"), "12.");  // the field's limit holds for the point put in
 }
 
-// A paste is kept only as a number the field could have been typed to; else the text stays
-// as it was and the user hears why. The context menu's entry and Shift+Ins alike (Ctrl+V
-// types a control character, which the field drops).
+// Keys as X gives them: a character is judged on the text it leaves, the selection replaced;
+// Delete, Ctrl+A and the clipboard keys work as in any field, and Alt with a key types nothing.
+TEST_F(SmallControlsTest, NumericEditJudgesAKeyOnTheTextItLeavesAndKeepsItsEditingKeys) {
+    MessageBoxLog boxes;
+    CNumericEdit* number = &host->number;
+    number->SetAllowNegative(TRUE);
+    number->SetWindowText("-4");
+    const auto after = [&](UINT key, UINT modifiers, const char* typed = "") {
+        PressKey(number, key, modifiers);
+        TypeText(number, typed);
+        return TextOf(*host, kNumber);
+    };
+    EXPECT_EQ(after('A', MK_CONTROL, "-2,5"), "-2.5");  // the minus stands first once the key replaced all
+    EXPECT_EQ(after('A', MK_CONTROL, "."), "-2.5");    // never a point first
+    EXPECT_EQ(after('A', MK_CONTROL, "5"), "5");
+    EXPECT_EQ(after(VK_HOME, 0, "-3"), "-35");
+    EXPECT_EQ(after(VK_HOME, 0, "7"), "-35");  // nothing before the minus
+    EXPECT_EQ(after(VK_DELETE, 0), "35");
+    after('A', MK_CONTROL);
+    EXPECT_EQ(after('X', MK_CONTROL), "");
+    after('V', MK_CONTROL);
+    EXPECT_EQ(after('V', MK_CONTROL), "3535");
+    EXPECT_EQ(after('Z', MK_CONTROL), "35");
+    PressKey(number, VK_END);
+    PasteText(number, "-1");  // a minus only first
+    after('X', MK_ALT);
+    after('1', MK_ALT);
+    EXPECT_EQ(after('9', MK_CONTROL | MK_ALT), "35");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{CNumericEdit::kNotANumber});
+}
+
+// A paste is kept only as a number the field could have been typed to, blanks and line
+// breaks around it dropped; else the text stays as it was and the user hears why. The
+// context menu's entry and Shift+Ins alike.
 TEST_F(SmallControlsTest, NumericEditKeepsOnlyAPastedNumber) {
     MessageBoxLog boxes;
     const auto pasted = [this](const char* before, const char* clipboard, bool byKey = false) {
@@ -108,10 +141,13 @@ TEST_F(SmallControlsTest, NumericEditKeepsOnlyAPastedNumber) {
     EXPECT_EQ(pasted("1.5", ".2"), "1.5");  // a second point
     EXPECT_EQ(pasted("", "-3"), "");        // no negatives here
     EXPECT_EQ(pasted("4", "5а", true), "4");
-    EXPECT_EQ(boxes.Texts(), std::vector<CString>(4, CNumericEdit::kNotANumber));
+    EXPECT_EQ(pasted("", ".5"), "");         // a point first
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>(5, CNumericEdit::kNotANumber));
+    EXPECT_EQ(pasted("", " 3,5\r\n", true), "3.5");
 
     host->number.SetAllowNegative(TRUE);
     EXPECT_EQ(pasted("", "-3", true), "-3");
+    EXPECT_EQ(pasted("5", "-3"), "5");  // a minus only first
 }
 
 TEST_F(SmallControlsTest, ALinkOpensItsTargetAndTurnsVisitedOrSaysWhyNot) {

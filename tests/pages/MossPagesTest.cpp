@@ -311,8 +311,9 @@ using TuftPosition = CDlg_Moss_TuftPosition;
 
 using MossHabitatPages = MossPages;
 
-// A percent pasted by any way the user has meets the rule of a percent typed.
-class PastedPercent : public MossHabitatPages {
+// The shrub cover of page 08: a percent put in by any way the user has meets the rule of a
+// percent typed.
+class ShrubCover : public MossHabitatPages {
 protected:
     void SetUp() override {
         MossHabitatPages::SetUp();
@@ -331,16 +332,24 @@ protected:
     CWnd* bushes = nullptr;
 };
 
-TEST_F(PastedPercent, FromTheContextMenu) {
+TEST_F(ShrubCover, PastedFromTheContextMenu) {
     CopyToClipboard("150");
     ASSERT_TRUE(ChooseFromContextMenu(bushes, CPoint(20, 8), "Поставяне"));
     ExpectRefused();
 }
 
-TEST_F(PastedPercent, WithAMiddleClick) {
+TEST_F(ShrubCover, PastedWithAMiddleClick) {
     if (!HasSelectionClipboard()) GTEST_SKIP() << "no selection clipboard here";
     PasteSelection(bushes, CPoint(4, 8), "9");
     ExpectRefused();
+}
+
+// Digits typed with Alt held (as when Alt+Shift switches the layout) type nothing.
+TEST_F(ShrubCover, TypedWithAltIsNothing) {
+    dynamic_cast<CEdit*>(bushes)->SetSel(0, -1);
+    for (const UINT digit : {'1', '5', '0'}) PressKey(bushes, digit, MK_ALT);
+    PressKey(bushes, '1', MK_CONTROL | MK_ALT);
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_08::IDC_BUSHES), "30");
 }
 
 TEST_F(MossHabitatPages, StumpsAreCheckedInOrderAndShowTheirDegree) {

@@ -198,6 +198,27 @@ TEST_F(TextInput, AnInputMethodsTextIsCheckedAsTypingIs) {
     EXPECT_EQ(TextOf(host, kNotes), "abc");
 }
 
+// Alt with a key (Ctrl+Alt too) is for menus and mnemonics and types nothing; an input
+// method's text is typed and checked whatever keys are held, over the text it replaces.
+TEST_F(TextInput, AltKeysTypeNothingAndAnInputMethodsTextIsCheckedOverWhatItReplaces) {
+    line.ModifyStyle(0, ES_NUMBER);
+    for (CEdit* field : {&line, &notes})
+        for (const auto& [key, held] : {std::pair<UINT, UINT>{'X', MK_ALT}, {'7', MK_ALT}, {'1', MK_CONTROL | MK_ALT}})
+            PressKey(field, key, held);
+    line.SetFocus();
+    CommitInput(&line, "x9", MK_ALT);
+    CommitInput(&line, "8", MK_CONTROL);
+    CommitInput(&line, "7", 0, -1, 1);
+    CommitInput(&line, "y", 0, -1, 1);  // refused: the 7 stays
+    TypeText(&line, "6");
+    EXPECT_EQ(TextOf(host, kLine), "976");
+    notes.SetFocus();
+    TypeText(&notes, "abc");
+    CommitInput(&notes, "X", 0, -1, 1);
+    CommitInput(&notes, "日", MK_ALT);
+    EXPECT_EQ(TextOf(host, kNotes), "abX");
+}
+
 TEST_F(TextInput, ReadOnlyFieldsTakeNothingAndEditableCombosFilterToo) {
     line.SetWindowText("стар");
     line.SetReadOnly(TRUE);

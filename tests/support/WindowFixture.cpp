@@ -192,6 +192,14 @@ int KeyTypingNothingOf(UINT virtualKey) {
     }
 }
 
+Qt::KeyboardModifiers QtModifiersOf(UINT modifiers) {
+    Qt::KeyboardModifiers qtModifiers;
+    if (modifiers & MK_CONTROL) qtModifiers |= Qt::ControlModifier;
+    if (modifiers & MK_SHIFT) qtModifiers |= Qt::ShiftModifier;
+    if (modifiers & MK_ALT) qtModifiers |= Qt::AltModifier;
+    return qtModifiers;
+}
+
 // Capitals and the punctuation on the upper half of the keys are typed with Shift held.
 bool TypedWithShift(uint codePoint) {
     static constexpr std::string_view kShifted = "~!@#$%^&*()_+{}|:\"<>?";
@@ -202,18 +210,17 @@ bool TypedWithShift(uint codePoint) {
 
 void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
     const bool control = modifiers & MK_CONTROL;
-    Qt::KeyboardModifiers qtModifiers;
-    if (control) qtModifiers |= Qt::ControlModifier;
-    if (modifiers & MK_SHIFT) qtModifiers |= Qt::ShiftModifier;
-    if (modifiers & MK_ALT) qtModifiers |= Qt::AltModifier;
+    const Qt::KeyboardModifiers qtModifiers = QtModifiersOf(modifiers);
     // What the key types, as the keyboard would give it.
     QString text;
     if (virtualKey == VK_RETURN || virtualKey == VK_ESCAPE || virtualKey == VK_TAB || virtualKey == VK_BACK ||
         virtualKey == VK_SPACE)
         text = QChar(static_cast<char16_t>(virtualKey == VK_SPACE ? ' ' : virtualKey));
+    else if (virtualKey == VK_DELETE)
+        text = QChar(u'\x7f');
     else if (virtualKey >= 'A' && virtualKey <= 'Z')
         text = control ? QChar(static_cast<char16_t>(virtualKey - 'A' + 1)) : QChar(static_cast<char16_t>(virtualKey)).toLower();
-    else if (virtualKey >= '0' && virtualKey <= '9' && !control)
+    else if (virtualKey >= '0' && virtualKey <= '9')  // with Ctrl too (not so Ctrl+2 to Ctrl+8: none is pressed)
         text = QChar(static_cast<char16_t>(virtualKey));
     QPointer<QWidget> target = KeyTargetOf(window);
     PressModifiers(target, qtModifiers);
@@ -352,10 +359,14 @@ void PasteSelection(CWnd* window, CPoint clientPoint, const CString& text) {
     ClickWith(window, clientPoint, PointerButton::Middle);
 }
 
-void CommitInput(CWnd* window, const CString& text) {
+void CommitInput(CWnd* window, const CString& text, UINT heldKeys, int replaceFrom, int replaceLength) {
+    const QPointer<QWidget> target = KeyTargetOf(window);
+    const Qt::KeyboardModifiers held = QtModifiersOf(heldKeys);
+    PressModifiers(target, held);
     QInputMethodEvent commit;
-    commit.setCommitString(QString::fromUtf8(text.GetString()));
-    QCoreApplication::sendEvent(KeyTargetOf(window), &commit);
+    commit.setCommitString(QString::fromUtf8(text.GetString()), replaceFrom, replaceLength);
+    if (target) QCoreApplication::sendEvent(target, &commit);
+    ReleaseModifiers(target, held);
 }
 
 void ClickOnText(CWnd* window, int characters) {

@@ -138,8 +138,9 @@ void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after
 // opened or it had no such enabled entry (the menu is then closed).
 BOOL ChooseFromContextMenu(CWnd* window, CPoint clientPoint, const CString& entry);
 // A text that an input method composed, committed into the field `window` as into the
-// field with the focus.
-void CommitInput(CWnd* window, const CString& text);
+// field with the focus, while the modifier keys `heldKeys` (MK_CONTROL, MK_ALT, MK_SHIFT) are
+// held; it replaces the `replaceLength` characters from `replaceFrom` characters off the caret.
+void CommitInput(CWnd* window, const CString& text, UINT heldKeys = 0, int replaceFrom = 0, int replaceLength = 0);
 // The notice standing at a field now ("" when none does).
 CString FieldNoticeText();
 // The user's click on the text a control shows (an edit field, or the field of a date and
