@@ -64,6 +64,7 @@ void CTovan_splitDoc::SavePlace(CSQLite3DB& db, int formId) {
     db.execDML(FormatSql("insert into nSites ( SiteName, RIOSW_NP_PP_ID  ) values( '%s', %d )", QuoteSql(place.SiteName),
                          RIOSW_ID));
     const int siteId = db.lastRowId();
+    m_createdSiteId = siteId;  // the record takes it once the save has committed
     db.execDML(FormatSql("insert into rSite__RIOSW_NP_PP ( site_id, riosw_id ) values( %d, %d )", siteId, RIOSW_ID));
     db.execDML(FormatSql("insert into rSpecies__Sites ( site_id, species_id ) values( %d, %d )", siteId, SpeciesID));
     db.execDML(FormatSql(" update DlgData_01_Place  set PlaceID = %d  where id = %d", siteId, placeRowId));

@@ -239,7 +239,7 @@ TEST_F(StoreTest, ANewSiteIsCreatedOnceAndAKnownSiteIsLinkedOncePerTaxon) {
     EXPECT_EQ(Count("rSite__RIOSW_NP_PP", FormatSql("site_id = %d and riosw_id = 1", site)), 1);
     EXPECT_EQ(Count("rSpecies__Sites", FormatSql("site_id = %d and species_id = 9001", site)), 1);
     EXPECT_EQ(Number(FormatSql("select PlaceID from DlgData_01_Place where FormID = %d", LastFormId())), site);
-    EXPECT_EQ(typed->CommonData_01.PlaceID, CCommonData_01::kNewSite);
+    EXPECT_EQ(typed->CommonData_01.PlaceID, site);  // named by its id once stored
 
     // The same known site for the same taxon twice, then for a subgroup: two links in all.
     for (const int species : {9001, 9001, 19001}) {
