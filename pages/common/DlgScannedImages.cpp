@@ -1,5 +1,7 @@
 #include "pages/common/DlgScannedImages.h"
 
+#include <algorithm>
+
 #include "platform/CxImage.h"
 #include "platform/DC.h"
 #include "platform/FileDialog.h"
@@ -13,6 +15,17 @@ namespace {
 
 constexpr int kNumberColumn = 0, kPathColumn = 1, kNameColumn = 2;
 constexpr int kPreviewMargin = 10;
+constexpr const char* kCannotShow = "не може да бъде показано";
+
+// In place of a picture that cannot be shown: why the frame is empty, centred in it.
+void DrawCannotShow(CDC* dc, CRect area) {
+    const CString text = CString("Изображението ") + kCannotShow + ".\nЩе бъде записано непроменено.";
+    CRect needed = area;
+    dc->DrawText(text, &needed, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    area.top += std::max(0, (area.Height() - needed.Height()) / 2);
+    dc->SetBkMode(TRANSPARENT);
+    dc->DrawText(text, &area, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+}
 
 }  // namespace
 
@@ -164,8 +177,10 @@ void CDlg_ScannedImages::OnPaint() {
     CRect area;
     frame->GetWindowRect(&area);
     ScreenToClient(&area);
-    DrawImageFit(m_images[m_selected].get(), &dc, area.left + kPreviewMargin, area.top + kPreviewMargin,
-                 area.right - kPreviewMargin, area.bottom - kPreviewMargin);
+    area.DeflateRect(kPreviewMargin, kPreviewMargin);
+    const CxImage* picture = m_images[m_selected].get();
+    if (!CanShowPicture(picture)) return DrawCannotShow(&dc, area);
+    DrawImageFit(picture, &dc, area.left, area.top, area.right, area.bottom);
 }
 
 void CDlg_ScannedImages::OnSize(UINT type, int cx, int cy) {
@@ -208,8 +223,14 @@ CRect FitImageRect(long width, long height, int left, int top, int right, int bo
     return {left, y, left + areaWidth, y + drawnHeight};
 }
 
+bool CanShowPicture(const CxImage* image) { return image && image->IsValid(); }
+
+CString ListedPictureName(const CString& name, const CxImage* image) {
+    return CanShowPicture(image) ? name : name + " (" + kCannotShow + ")";
+}
+
 void DrawImageFit(const CxImage* image, CDC* dc, int left, int top, int right, int bottom) {
-    if (!image || !image->IsValid()) return;
+    if (!CanShowPicture(image)) return;
     const CRect fitted = FitImageRect(static_cast<long>(image->GetWidth()), static_cast<long>(image->GetHeight()), left,
                                       top, right, bottom);
     if (!fitted.IsRectEmpty()) image->Stretch(dc, fitted);

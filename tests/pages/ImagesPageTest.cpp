@@ -185,6 +185,25 @@ TEST_F(ImagesPageTest, CtrlXCopiesTheSelectedRowAndEmptiesOnlyItsNameCtrlVChange
     EXPECT_EQ(afterPaste, afterCut);
 }
 
+TEST_F(ImagesPageTest, APictureThatCannotBeShownIsListedSoAndKeepsItsName) {
+    AddPhotos({"а.bmp"});
+    const BYTE png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(png, sizeof png));
+    doc.CommonData_InsertImages.PhotoNames.Add("б.png");
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    EXPECT_EQ(GridRows(Page()->PhotoGrid()), (ListedRows{"1|а.bmp", "2|б.png (не може да бъде показано)"}));
+    std::vector<CString> inDialog;
+    ModalRun script([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
+        inDialog = GridRows(dialog.m_grid);
+        PressKey(&dialog, VK_F5);
+    });
+    Page()->EditPhoto(1);
+    EXPECT_EQ(inDialog, (std::vector<CString>{"1||а.bmp", "2||б.png"}));  // the name alone is edited
+    Leave();
+    EXPECT_EQ(doc.CommonData_InsertImages.PhotoNames[1], "б.png");
+}
+
 TEST(DrawImageFitTest, APictureFillsTheAreaOneWayAndIsCentredTheOther) {
     // A wide picture in a tall area: the area's width, centred down.
     EXPECT_EQ(FitImageRect(200, 100, 10, 10, 110, 310), CRect(10, 135, 110, 185));

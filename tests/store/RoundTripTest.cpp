@@ -333,6 +333,38 @@ TEST_F(StoreTest, AnUpdateKeepsTheStoredBytesOfPicturesAndStoresAChangedOneAnew)
     EXPECT_EQ(back->CommonData_InsertImages.PhotoImages[0]->GetHeight(), 20u);
 }
 
+TEST_F(StoreTest, APictureThatCannotBeShownIsStoredAgainByteForByte) {
+    // Written by another program: PNG bytes, and a BMP cut off after four bytes.
+    BYTE* encoded = nullptr;
+    long size = 0;
+    ASSERT_TRUE(PictureOf(5, 4, 7)->Encode(encoded, size, CXIMAGE_FORMAT_PNG));
+    const std::vector<BYTE> png(encoded, encoded + size);
+    CxImage::FreeMemory(encoded);
+    const std::vector<BYTE> cutBmp = {'B', 'M', 0x36, 0};
+    const auto hex = [](const std::vector<BYTE>& bytes) {
+        CString text;
+        for (const BYTE b : bytes) text += FormatSql("%02x", b);
+        return text;
+    };
+    ASSERT_TRUE(NewDocument()->SaveNewForm());
+    const int formId = LastFormId();
+    Exec(FormatSql("insert into DlgData_Images (FormID, IsPhoto, SerialNum, Name, Image) values (%d, 1, 0, 'a.png', "
+                   "x'%s'), (%d, 0, 0, 'b.bmp', x'%s')",
+                   formId, hex(png).GetString(), formId, hex(cutBmp).GetString()));
+    const auto blobs = [&] {
+        return Text(FormatSql("select group_concat(Name || '=' || hex(Image), ' ') from DlgData_Images where FormID = %d",
+                              formId));
+    };
+    const CString stored = blobs();
+
+    auto edited = Loaded(formId);
+    EXPECT_FALSE(edited->CommonData_InsertImages.PhotoImages[0]->IsValid());  // as the preview asks
+    ASSERT_TRUE(edited->UpdateForm());
+    EXPECT_EQ(blobs(), stored);
+    ASSERT_TRUE(Loaded(formId)->UpdateForm());
+    EXPECT_EQ(blobs(), stored);
+}
+
 TEST_F(StoreTest, ThreatsComeBackWithTheirPathsInTheClassification) {
     auto typed = NewDocument();
     typed->CommonData_07_Threat.Threats.Add(CThreatItem{kThreatMid, "за да се види, че не се пази"});
