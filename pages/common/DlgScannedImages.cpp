@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/CxImage.h"
+#include "platform/DataTransfer.h"
 #include "platform/DC.h"
 #include "platform/FileDialog.h"
 #include "platform/Menu.h"
@@ -135,6 +136,27 @@ void CDlg_ScannedImages::AddImage() {
     m_grid.SetSelectedRange(row, kNumberColumn, row, kNameColumn);
     m_grid.Refresh();
     ShowPreview();
+    AskForStorableName(row);
+}
+
+// The database keeps names in code page 1251: a name with other characters would be stored
+// changed. The user is told which characters, and the name's cell opens for typing a name
+// that can be stored; TRUE when the name of that row had to be asked for.
+BOOL CDlg_ScannedImages::AskForStorableName(int row) {
+    const CString unstorable = UnstorableCharactersOf(m_grid.GetItemText(row, kNameColumn));
+    if (unstorable.IsEmpty()) return FALSE;
+    CString message;
+    message.Format("Името на файла съдържа знаци, които програмата не може да запише: %s\n"
+                   "Въведете име без тях.",
+                   unstorable.GetString());
+    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    m_selected = row - 1;
+    m_grid.SetSelectedRange(row, kNumberColumn, row, kNameColumn);
+    m_grid.SetFocusCell(row, kNameColumn);
+    m_grid.SetFocus();
+    m_grid.OnEditCell(row, kNameColumn, CPoint(-1, -1), VK_LBUTTON);  // as F2 opens it
+    ShowPreview();
+    return TRUE;
 }
 
 void CDlg_ScannedImages::DeleteImage() {
@@ -147,10 +169,13 @@ void CDlg_ScannedImages::DeleteImage() {
     ShowPreview();
 }
 
-// Rows and pictures are only ever added or removed together, so row r is picture r - 1.
+// Rows and pictures are only ever added or removed together, so row r is picture r - 1. A
+// name that cannot be stored as it is shown keeps the dialog open on it.
 void CDlg_ScannedImages::OnConfirm() {
     m_grid.EndEditing();  // a name still being typed counts
     m_grid.Refresh();
+    for (int row = 1; row < m_grid.GetRowCount(); ++row)
+        if (AskForStorableName(row)) return;
     m_names.RemoveAll();
     m_paths.RemoveAll();
     for (int row = 1; row < m_grid.GetRowCount(); ++row) {

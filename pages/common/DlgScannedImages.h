@@ -57,6 +57,7 @@ private:
     void ShowMenu(int popup, int buttonId);
     void OnCancelCommand() { EndDialog(IDCANCEL); }
     void ShowPreview();
+    BOOL AskForStorableName(int row);
 
     BOOL m_initialised = FALSE;
 };

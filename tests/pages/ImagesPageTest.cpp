@@ -204,6 +204,33 @@ TEST_F(ImagesPageTest, APictureThatCannotBeShownIsListedSoAndKeepsItsName) {
     EXPECT_EQ(doc.CommonData_InsertImages.PhotoNames[1], "б.png");
 }
 
+TEST_F(ImagesPageTest, ANameWithCharactersThatCannotBeStoredIsTypedAnewBeforeItIsKept) {
+    FileDialogAnswers chosen({files.Make("München.bmp", CXIMAGE_FORMAT_BMP), files.Make("österreich_日本.png", CXIMAGE_FORMAT_PNG)});
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    const auto typeName = [](const char* name) {  // into the name's cell, open for typing
+        EXPECT_EQ(CWnd::GetFocus()->GetDlgCtrlID(), IDC_INPLACE_CONTROL);
+        PressKey(CWnd::GetFocus(), 'A', MK_CONTROL);
+        TypeText(CWnd::GetFocus(), name);
+        PressKey(CWnd::GetFocus(), VK_RETURN);
+    };
+    BOOL endedWithUnstorableName = TRUE;
+    ModalRun script([&](CDialog& shown) {
+        PressKey(&shown, VK_F6);
+        typeName("Munchen.bmp");
+        PressKey(&shown, VK_F6);
+        PressKey(CWnd::GetFocus(), VK_F5);  // the name not typed anew: the dialog stays
+        endedWithUnstorableName = shown.IsEnded();
+        typeName("osterreich_Japan.png");
+        PressKey(CWnd::GetFocus(), VK_F5);
+    });
+    Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
+    EXPECT_FALSE(endedWithUnstorableName);
+    ASSERT_EQ(boxes.Texts().size(), 3u);
+    EXPECT_NE(boxes.Texts()[0].Find(": ü\n"), -1) << boxes.Texts()[0];
+    EXPECT_NE(boxes.Texts()[2].Find(": ö 日 本\n"), -1) << boxes.Texts()[2];
+    EXPECT_EQ(GridRows(Page()->PhotoGrid()), (ListedRows{"1|Munchen.bmp", "2|osterreich_Japan.png"}));
+}
+
 TEST(DrawImageFitTest, APictureFillsTheAreaOneWayAndIsCentredTheOther) {
     // A wide picture in a tall area: the area's width, centred down.
     EXPECT_EQ(FitImageRect(200, 100, 10, 10, 110, 310), CRect(10, 135, 110, 185));
