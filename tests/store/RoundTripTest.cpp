@@ -334,29 +334,18 @@ TEST_F(StoreTest, AnUpdateKeepsTheStoredBytesOfPicturesAndStoresAChangedOneAnew)
 }
 
 TEST_F(StoreTest, APictureThatCannotBeShownIsStoredAgainByteForByte) {
-    // Written by another program: PNG bytes, and a BMP cut off after four bytes.
-    BYTE* encoded = nullptr;
-    long size = 0;
-    ASSERT_TRUE(PictureOf(5, 4, 7)->Encode(encoded, size, CXIMAGE_FORMAT_PNG));
-    const std::vector<BYTE> png(encoded, encoded + size);
-    CxImage::FreeMemory(encoded);
-    const std::vector<BYTE> cutBmp = {'B', 'M', 0x36, 0};
-    const auto hex = [](const std::vector<BYTE>& bytes) {
-        CString text;
-        for (const BYTE b : bytes) text += FormatSql("%02x", b);
-        return text;
-    };
     ASSERT_TRUE(NewDocument()->SaveNewForm());
     const int formId = LastFormId();
+    // Written by another program: a red pixel as PNG, and a BMP cut off after four bytes.
     Exec(FormatSql("insert into DlgData_Images (FormID, IsPhoto, SerialNum, Name, Image) values (%d, 1, 0, 'a.png', "
-                   "x'%s'), (%d, 0, 0, 'b.bmp', x'%s')",
-                   formId, hex(png).GetString(), formId, hex(cutBmp).GetString()));
+                   "x'89504e470d0a1a0a0000000d4948445200000001000000010802000000907753de0000000c49444154789c63f8cfc000"
+                   "0003010100c9fe92ef0000000049454e44ae426082'), (%d, 0, 0, 'b.bmp', x'424d3600')",
+                   formId, formId));
     const auto blobs = [&] {
         return Text(FormatSql("select group_concat(Name || '=' || hex(Image), ' ') from DlgData_Images where FormID = %d",
                               formId));
     };
     const CString stored = blobs();
-
     auto edited = Loaded(formId);
     EXPECT_FALSE(edited->CommonData_InsertImages.PhotoImages[0]->IsValid());  // as the preview asks
     ASSERT_TRUE(edited->UpdateForm());
