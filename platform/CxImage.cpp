@@ -150,6 +150,7 @@ CxImage::CxImage(const CxImage& other)
     : m_image(other.m_image ? std::make_unique<QImage>(*other.m_image) : nullptr),
       m_bmp(other.m_bmp),
       m_undecoded(other.m_undecoded),
+      m_unread(other.m_unread),
       m_type(other.m_type),
       m_lastError(other.m_lastError) {}
 
@@ -158,6 +159,7 @@ CxImage& CxImage::operator=(const CxImage& other) {
         m_image = other.m_image ? std::make_unique<QImage>(*other.m_image) : nullptr;
         m_bmp = other.m_bmp;
         m_undecoded = other.m_undecoded;
+        m_unread = other.m_unread;
         m_type = other.m_type;
         m_lastError = other.m_lastError;
     }
@@ -172,9 +174,16 @@ bool CxImage::Refuse(const char* reason) {
     return false;
 }
 
+bool CxImage::RefuseKeeping(const BYTE* buffer, DWORD size, const char* reason) {
+    Refuse(reason);
+    m_unread = std::make_shared<const std::vector<BYTE>>(buffer, buffer + size);
+    return false;
+}
+
 bool CxImage::Destroy() {
     m_image.reset();
     m_bmp.reset();
+    m_unread.reset();
     m_undecoded = false;
     return true;
 }
@@ -192,7 +201,7 @@ const QImage* CxImage::Pixels() const {
         if (ReadPicture(device, CXIMAGE_FORMAT_BMP, QString(), &image, &format, &error)) {
             m_image = std::make_unique<QImage>(std::move(image));
         } else {
-            m_bmp.reset();
+            m_unread = std::move(m_bmp);  // kept, as bytes refused at once are
             m_lastError = error.isEmpty() ? "The picture data cannot be read." : error.toUtf8().constData();
         }
     }
@@ -226,7 +235,7 @@ bool CxImage::Decode(const BYTE* buffer, DWORD size, DWORD imageType) {
     device.open(QIODevice::ReadOnly);
     if (imageType == CXIMAGE_FORMAT_BMP) {
         // The bytes are kept as they are, and read into pixels when first needed.
-        if (!WholeBmp(device)) return Refuse("The BMP data cannot be read.");
+        if (!WholeBmp(device)) return RefuseKeeping(buffer, size, "The BMP data cannot be read.");
         Destroy();
         m_bmp = std::make_shared<const std::vector<BYTE>>(buffer, buffer + size);
         m_undecoded = true;
@@ -238,7 +247,8 @@ bool CxImage::Decode(const BYTE* buffer, DWORD size, DWORD imageType) {
     QByteArray format;
     QString error;
     if (!ReadPicture(device, imageType, QString(), &image, &format, &error))
-        return Refuse(error.isEmpty() ? "The picture data cannot be read." : error.toUtf8().constData());
+        return RefuseKeeping(buffer, size,
+                             error.isEmpty() ? "The picture data cannot be read." : error.toUtf8().constData());
     image.detach();  // the bytes belong to the caller
     Destroy();
     m_image = std::make_unique<QImage>(std::move(image));
@@ -255,6 +265,8 @@ std::shared_ptr<const std::vector<BYTE>> CxImage::GetBmpBytes() const {
     m_bmp = std::make_shared<const std::vector<BYTE>>(bytes.begin(), bytes.end());
     return m_bmp;
 }
+
+std::shared_ptr<const std::vector<BYTE>> CxImage::GetUnreadBytes() const { return m_unread; }
 
 bool CxImage::Encode(BYTE*& buffer, long& size, DWORD imageType) const {
     buffer = nullptr;

@@ -4,7 +4,9 @@
 //
 // Format codes: 0 means "find out from the content"; 1 is the BMP file format (the one the
 // database keeps). A file or buffer that is empty, damaged or of an unknown format is
-// refused: the call returns false and the picture stays invalid.
+// refused: the call returns false and the picture stays invalid. The bytes of a refused
+// buffer are kept as they came (GetUnreadBytes), so that a picture another program stored
+// can be written back unchanged although it cannot be shown.
 //
 // A picture keeps its BMP file bytes: the ones it was decoded from, or its BMP encoding made
 // once and kept until the picture changes, so that storing it again costs no new encoding.
@@ -46,6 +48,9 @@ public:
     static void FreeMemory(void* buffer);
     // The picture as a BMP file, shared and never changed; null for an invalid picture.
     std::shared_ptr<const std::vector<BYTE>> GetBmpBytes() const;
+    // The bytes handed to Decode that could not be read into a picture, unchanged; null
+    // otherwise (BMP bytes whose pixels are not read yet are still GetBmpBytes).
+    std::shared_ptr<const std::vector<BYTE>> GetUnreadBytes() const;
 
     bool IsValid() const;
     bool Destroy();  // back to an invalid picture
@@ -61,11 +66,13 @@ public:
 
 private:
     bool Refuse(const char* reason);
+    bool RefuseKeeping(const BYTE* buffer, DWORD size, const char* reason);
     const QImage* Pixels() const;  // decodes the kept BMP bytes on first use; null while invalid
 
     mutable std::unique_ptr<QImage> m_image;  // null while invalid or not decoded yet
     mutable std::shared_ptr<const std::vector<BYTE>> m_bmp;
     mutable bool m_undecoded = false;  // m_bmp holds a picture whose pixels are not read yet
+    mutable std::shared_ptr<const std::vector<BYTE>> m_unread;  // bytes that held no readable picture
     DWORD m_type;
     mutable CString m_lastError;
 };

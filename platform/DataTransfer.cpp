@@ -81,6 +81,8 @@ BOOL COleDataObject::IsDataAvailable(UINT format) const {
 
 BOOL RefuseUnstorableText(const CString& text) { return RefuseUnstorablePaste(ToQString(text), false) ? TRUE : FALSE; }
 
+CString UnstorableCharactersOf(const CString& text) { return FromQString(UnstorableCharacters(ToQString(text))); }
+
 // ---- drop target ------------------------------------------------------------------------------
 
 // Turns the drag events of the window's client widget into the target's calls.

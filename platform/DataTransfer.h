@@ -80,3 +80,6 @@ private:
 // Tells the user that a pasted or dropped text holds characters the program cannot store,
 // naming them; TRUE when the text is refused so.
 BOOL RefuseUnstorableText(const CString& text);
+// The characters of the text that the program cannot store, each once, separated by blanks;
+// empty when it can store the whole text.
+CString UnstorableCharactersOf(const CString& text);

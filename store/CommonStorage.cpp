@@ -64,6 +64,7 @@ void CTovan_splitDoc::SavePlace(CSQLite3DB& db, int formId) {
     db.execDML(FormatSql("insert into nSites ( SiteName, RIOSW_NP_PP_ID  ) values( '%s', %d )", QuoteSql(place.SiteName),
                          RIOSW_ID));
     const int siteId = db.lastRowId();
+    m_createdSiteId = siteId;  // the record takes it once the save has committed
     db.execDML(FormatSql("insert into rSite__RIOSW_NP_PP ( site_id, riosw_id ) values( %d, %d )", siteId, RIOSW_ID));
     db.execDML(FormatSql("insert into rSpecies__Sites ( site_id, species_id ) values( %d, %d )", siteId, SpeciesID));
     db.execDML(FormatSql(" update DlgData_01_Place  set PlaceID = %d  where id = %d", siteId, placeRowId));
@@ -311,8 +312,9 @@ void SaveImageGroup(CSQLite3DB& db, int formId, int isPhoto, const CArray<CImage
         CSQLite3Statement statement = db.compileStatement(
             FormatSql("insert into DlgData_Images ( FormID, IsPhoto, SerialNum, Name, Image ) values( %d, %d, %d, '%s', ? )",
                       formId, isPhoto, serial, QuoteSql(serial < names.GetSize() ? names[serial] : CString())));
-        // The picture's own BMP bytes, encoded at most once while it stays unchanged.
-        const auto bmp = ImageBmpBytes(images[serial].get());
+        // The picture's own BMP bytes, encoded at most once while it stays unchanged, or the
+        // stored bytes of one that cannot be shown, written back as they were.
+        const auto bmp = ImageBlobBytes(images[serial].get());
         statement.bindStatic(1, bmp ? bmp->data() : nullptr, bmp ? static_cast<int>(bmp->size()) : 0);
         statement.execDML();
         statement.reset();

@@ -85,6 +85,9 @@ public:
     BOOL SaveNewForm();
     // Rewrites the data rows of the loaded form (FormID); Forms row and FormCode stay.
     BOOL UpdateForm();
+    // Both: a new site of the place record is created once. When the save that created it
+    // has committed, the record names the site by its id, so that the next save links the
+    // form to it rather than creating it again; a save that failed leaves it "new site".
     // Sets FormID and fills the header and every record from the stored form; the caller
     // has set FormTypeID and called ClearAll. FALSE also when the form has no Forms row.
     BOOL LoadForm(int formId);
@@ -128,6 +131,11 @@ private:
     BOOL LoadObservers(CSQLite3DB& db, int formId);
     BOOL LoadImages(CSQLite3DB& db, int formId);
 
+    // After a save: the new site's id goes into the place record when the save committed.
+    void TakeCreatedSite(BOOL committed);
+
     BOOL m_readOnly = FALSE;
     CSaveProgress m_saveProgress;
+    // The site the save in progress created; kNewSite while it created none.
+    int m_createdSiteId = CCommonData_01::kNewSite;
 };

@@ -111,7 +111,7 @@ void CTovan_splitDoc::SaveStep(CSQLite3DB& db, int stepCode, int formId) {
 BOOL CTovan_splitDoc::SaveNewForm() {
     const CSaveProgress::Showing showing(m_saveProgress);
     CSaveProgress& progress = m_saveProgress;
-    return RunTransaction([&](CSQLite3DB& db) {
+    const BOOL stored = RunTransaction([&](CSQLite3DB& db) {
         CArray<int> steps;
         GetFormSteps(db, FormTypeID, steps);
         progress.SetRange(steps.GetSize() + 1);
@@ -124,12 +124,14 @@ BOOL CTovan_splitDoc::SaveNewForm() {
             progress.StepIt();
         }
     });
+    TakeCreatedSite(stored);
+    return stored;
 }
 
 BOOL CTovan_splitDoc::UpdateForm() {
     const CSaveProgress::Showing showing(m_saveProgress);
     CSaveProgress& progress = m_saveProgress;
-    return RunTransaction([&](CSQLite3DB& db) {
+    const BOOL stored = RunTransaction([&](CSQLite3DB& db) {
         RequireLiveForm(db, FormID);
         // Pictures are large: the new rows are written before the old ones go, so that they
         // take pages that were free before the update rather than pages the update freed,
@@ -148,6 +150,13 @@ BOOL CTovan_splitDoc::UpdateForm() {
         }
         db.execDML(FormatSql("delete from DlgData_Images where FormID = %d and ID <= %d ", FormID, lastOldPicture));
     });
+    TakeCreatedSite(stored);
+    return stored;
+}
+
+void CTovan_splitDoc::TakeCreatedSite(BOOL committed) {
+    if (committed && m_createdSiteId != CCommonData_01::kNewSite) CommonData_01.PlaceID = m_createdSiteId;
+    m_createdSiteId = CCommonData_01::kNewSite;
 }
 
 BOOL CTovan_splitDoc::DeleteForm(int formId) {

@@ -2,12 +2,14 @@
 
 #include "platform/CxImage.h"
 
-std::shared_ptr<const std::vector<BYTE>> ImageBmpBytes(const CxImage* image) {
-    return image ? image->GetBmpBytes() : nullptr;
+std::shared_ptr<const std::vector<BYTE>> ImageBlobBytes(const CxImage* image) {
+    if (!image) return nullptr;
+    auto bytes = image->GetBmpBytes();
+    return bytes ? bytes : image->GetUnreadBytes();
 }
 
 std::vector<BYTE> EncodeImageBmp(const CxImage* image) {
-    const auto bytes = ImageBmpBytes(image);
+    const auto bytes = ImageBlobBytes(image);
     return bytes ? *bytes : std::vector<BYTE>();
 }
 

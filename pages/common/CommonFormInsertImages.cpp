@@ -45,8 +45,8 @@ CCommonForm_InsertImages::Group CCommonForm_InsertImages::MapGroup() {
 
 void CCommonForm_InsertImages::PreparePage() {
     LoadFromDocument();
-    SetupImageGrid(m_photoGrid, m_images.PhotoNames);
-    SetupImageGrid(m_mapGrid, m_images.MapNames);
+    SetupImageGrid(m_photoGrid, m_images.PhotoImages, m_images.PhotoNames);
+    SetupImageGrid(m_mapGrid, m_images.MapImages, m_images.MapNames);
 }
 
 // The page and the record hold the same pictures; copying copies the references only.
@@ -54,17 +54,20 @@ void CCommonForm_InsertImages::LoadRecord() { m_images = Document()->CommonData_
 
 void CCommonForm_InsertImages::SaveRecord() { Document()->CommonData_InsertImages = m_images; }
 
-void CCommonForm_InsertImages::SetupImageGrid(CGridCtrl& grid, const CStringArray& names) {
+void CCommonForm_InsertImages::SetupImageGrid(CGridCtrl& grid, const CArray<CImageRef>& images,
+                                              const CStringArray& names) {
     SetupPageGrid(grid, {{"Име на файл", 105}});
-    RefreshImageGrid(grid, names);
+    RefreshImageGrid(grid, images, names);
 }
 
-void CCommonForm_InsertImages::RefreshImageGrid(CGridCtrl& grid, const CStringArray& names) {
+void CCommonForm_InsertImages::RefreshImageGrid(CGridCtrl& grid, const CArray<CImageRef>& images,
+                                                const CStringArray& names) {
     grid.DeleteNonFixedRows();
     for (int i = 0; i < names.GetSize(); ++i) {
         CString number;
         number.Format("%d", i + 1);
-        grid.SetItemText(grid.InsertRow(number), 1, names[i]);
+        const CxImage* image = i < images.GetSize() ? images[i].get() : nullptr;
+        grid.SetItemText(grid.InsertRow(number), 1, ListedPictureName(names[i], image));
     }
     grid.Refresh();
 }
@@ -94,7 +97,7 @@ void CCommonForm_InsertImages::Edit(const Group& group, int index) {
     group.images = dialog.m_images;
     group.names = dialog.m_names;
     group.paths.RemoveAll();  // where the files came from is not kept
-    RefreshImageGrid(group.grid, group.names);
+    RefreshImageGrid(group.grid, group.images, group.names);
     group.recordedRow = -1;
 }
 

@@ -53,8 +53,8 @@ private:
     void AddTo(const Group& group);
     void DeleteFrom(const Group& group);
     void Edit(const Group& group, int index);
-    static void SetupImageGrid(CGridCtrl& grid, const CStringArray& names);
-    static void RefreshImageGrid(CGridCtrl& grid, const CStringArray& names);
+    static void SetupImageGrid(CGridCtrl& grid, const CArray<CImageRef>& images, const CStringArray& names);
+    static void RefreshImageGrid(CGridCtrl& grid, const CArray<CImageRef>& images, const CStringArray& names);
     static void RenumberImageGrid(CGridCtrl& grid);
 
     void OnPhotoSelChanging(NMHDR* header, LRESULT* result);

@@ -1,6 +1,9 @@
 #include "pages/common/DlgScannedImages.h"
 
+#include <algorithm>
+
 #include "platform/CxImage.h"
+#include "platform/DataTransfer.h"
 #include "platform/DC.h"
 #include "platform/FileDialog.h"
 #include "platform/Menu.h"
@@ -13,6 +16,17 @@ namespace {
 
 constexpr int kNumberColumn = 0, kPathColumn = 1, kNameColumn = 2;
 constexpr int kPreviewMargin = 10;
+constexpr const char* kCannotShow = "не може да бъде показано";
+
+// In place of a picture that cannot be shown: why the frame is empty, centred in it.
+void DrawCannotShow(CDC* dc, CRect area) {
+    const CString text = CString("Изображението ") + kCannotShow + ".\nЩе бъде записано непроменено.";
+    CRect needed = area;
+    dc->DrawText(text, &needed, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
+    area.top += std::max(0, (area.Height() - needed.Height()) / 2);
+    dc->SetBkMode(TRANSPARENT);
+    dc->DrawText(text, &area, DT_CENTER | DT_WORDBREAK | DT_NOPREFIX);
+}
 
 }  // namespace
 
@@ -122,6 +136,27 @@ void CDlg_ScannedImages::AddImage() {
     m_grid.SetSelectedRange(row, kNumberColumn, row, kNameColumn);
     m_grid.Refresh();
     ShowPreview();
+    AskForStorableName(row);
+}
+
+// The database keeps names in code page 1251: a name with other characters would be stored
+// changed. The user is told which characters, and the name's cell opens for typing a name
+// that can be stored; TRUE when the name of that row had to be asked for.
+BOOL CDlg_ScannedImages::AskForStorableName(int row) {
+    const CString unstorable = UnstorableCharactersOf(m_grid.GetItemText(row, kNameColumn));
+    if (unstorable.IsEmpty()) return FALSE;
+    CString message;
+    message.Format("Името на файла съдържа знаци, които програмата не може да запише: %s\n"
+                   "Въведете име без тях.",
+                   unstorable.GetString());
+    AfxMessageBox(message, MB_OK | MB_ICONEXCLAMATION);
+    m_selected = row - 1;
+    m_grid.SetSelectedRange(row, kNumberColumn, row, kNameColumn);
+    m_grid.SetFocusCell(row, kNameColumn);
+    m_grid.SetFocus();
+    m_grid.OnEditCell(row, kNameColumn, CPoint(-1, -1), VK_LBUTTON);  // as F2 opens it
+    ShowPreview();
+    return TRUE;
 }
 
 void CDlg_ScannedImages::DeleteImage() {
@@ -134,10 +169,13 @@ void CDlg_ScannedImages::DeleteImage() {
     ShowPreview();
 }
 
-// Rows and pictures are only ever added or removed together, so row r is picture r - 1.
+// Rows and pictures are only ever added or removed together, so row r is picture r - 1. A
+// name that cannot be stored as it is shown keeps the dialog open on it.
 void CDlg_ScannedImages::OnConfirm() {
     m_grid.EndEditing();  // a name still being typed counts
     m_grid.Refresh();
+    for (int row = 1; row < m_grid.GetRowCount(); ++row)
+        if (AskForStorableName(row)) return;
     m_names.RemoveAll();
     m_paths.RemoveAll();
     for (int row = 1; row < m_grid.GetRowCount(); ++row) {
@@ -164,8 +202,10 @@ void CDlg_ScannedImages::OnPaint() {
     CRect area;
     frame->GetWindowRect(&area);
     ScreenToClient(&area);
-    DrawImageFit(m_images[m_selected].get(), &dc, area.left + kPreviewMargin, area.top + kPreviewMargin,
-                 area.right - kPreviewMargin, area.bottom - kPreviewMargin);
+    area.DeflateRect(kPreviewMargin, kPreviewMargin);
+    const CxImage* picture = m_images[m_selected].get();
+    if (!CanShowPicture(picture)) return DrawCannotShow(&dc, area);
+    DrawImageFit(picture, &dc, area.left, area.top, area.right, area.bottom);
 }
 
 void CDlg_ScannedImages::OnSize(UINT type, int cx, int cy) {
@@ -208,8 +248,14 @@ CRect FitImageRect(long width, long height, int left, int top, int right, int bo
     return {left, y, left + areaWidth, y + drawnHeight};
 }
 
+bool CanShowPicture(const CxImage* image) { return image && image->IsValid(); }
+
+CString ListedPictureName(const CString& name, const CxImage* image) {
+    return CanShowPicture(image) ? name : name + " (" + kCannotShow + ")";
+}
+
 void DrawImageFit(const CxImage* image, CDC* dc, int left, int top, int right, int bottom) {
-    if (!image || !image->IsValid()) return;
+    if (!CanShowPicture(image)) return;
     const CRect fitted = FitImageRect(static_cast<long>(image->GetWidth()), static_cast<long>(image->GetHeight()), left,
                                       top, right, bottom);
     if (!fitted.IsRectEmpty()) image->Stretch(dc, fitted);

@@ -57,6 +57,7 @@ private:
     void ShowMenu(int popup, int buttonId);
     void OnCancelCommand() { EndDialog(IDCANCEL); }
     void ShowPreview();
+    BOOL AskForStorableName(int row);
 
     BOOL m_initialised = FALSE;
 };
@@ -70,3 +71,9 @@ void NumberPictureRow(CGridCtrl& grid, int row);
 CRect FitImageRect(long width, long height, int left, int top, int right, int bottom);
 // Draws the picture so (nothing for a picture without data).
 void DrawImageFit(const CxImage* image, CDC* dc, int left, int top, int right, int bottom);
+
+// A stored picture this program cannot read (written by another program, or cut short) is
+// kept and stored again unchanged; the lists and the preview say that it cannot be shown.
+bool CanShowPicture(const CxImage* image);
+// The name as a list of pictures shows it: with a word when the picture cannot be shown.
+CString ListedPictureName(const CString& name, const CxImage* image);

@@ -185,6 +185,52 @@ TEST_F(ImagesPageTest, CtrlXCopiesTheSelectedRowAndEmptiesOnlyItsNameCtrlVChange
     EXPECT_EQ(afterPaste, afterCut);
 }
 
+TEST_F(ImagesPageTest, APictureThatCannotBeShownIsListedSoAndKeepsItsName) {
+    AddPhotos({"а.bmp"});
+    const BYTE png[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(png, sizeof png));
+    doc.CommonData_InsertImages.PhotoNames.Add("б.png");
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    EXPECT_EQ(GridRows(Page()->PhotoGrid()), (ListedRows{"1|а.bmp", "2|б.png (не може да бъде показано)"}));
+    std::vector<CString> inDialog;
+    ModalRun script([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
+        inDialog = GridRows(dialog.m_grid);
+        PressKey(&dialog, VK_F5);
+    });
+    Page()->EditPhoto(1);
+    EXPECT_EQ(inDialog, (std::vector<CString>{"1||а.bmp", "2||б.png"}));  // the name alone is edited
+    Leave();
+    EXPECT_EQ(doc.CommonData_InsertImages.PhotoNames[1], "б.png");
+}
+
+TEST_F(ImagesPageTest, ANameWithCharactersThatCannotBeStoredIsTypedAnewBeforeItIsKept) {
+    FileDialogAnswers chosen({files.Make("München.bmp", CXIMAGE_FORMAT_BMP), files.Make("österreich_日本.png", CXIMAGE_FORMAT_PNG)});
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    const auto typeName = [](const char* name) {  // into the name's cell, open for typing
+        EXPECT_EQ(CWnd::GetFocus()->GetDlgCtrlID(), IDC_INPLACE_CONTROL);
+        PressKey(CWnd::GetFocus(), 'A', MK_CONTROL);
+        TypeText(CWnd::GetFocus(), name);
+        PressKey(CWnd::GetFocus(), VK_RETURN);
+    };
+    BOOL endedWithUnstorableName = TRUE;
+    ModalRun script([&](CDialog& shown) {
+        PressKey(&shown, VK_F6);
+        typeName("Munchen.bmp");
+        PressKey(&shown, VK_F6);
+        PressKey(CWnd::GetFocus(), VK_F5);  // the name not typed anew: the dialog stays
+        endedWithUnstorableName = shown.IsEnded();
+        typeName("osterreich_Japan.png");
+        PressKey(CWnd::GetFocus(), VK_F5);
+    });
+    Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
+    EXPECT_FALSE(endedWithUnstorableName);
+    ASSERT_EQ(boxes.Texts().size(), 3u);
+    EXPECT_NE(boxes.Texts()[0].Find(": ü\n"), -1) << boxes.Texts()[0];
+    EXPECT_NE(boxes.Texts()[2].Find(": ö 日 本\n"), -1) << boxes.Texts()[2];
+    EXPECT_EQ(GridRows(Page()->PhotoGrid()), (ListedRows{"1|Munchen.bmp", "2|osterreich_Japan.png"}));
+}
+
 TEST(DrawImageFitTest, APictureFillsTheAreaOneWayAndIsCentredTheOther) {
     // A wide picture in a tall area: the area's width, centred down.
     EXPECT_EQ(FitImageRect(200, 100, 10, 10, 110, 310), CRect(10, 135, 110, 185));

@@ -239,7 +239,7 @@ TEST_F(StoreTest, ANewSiteIsCreatedOnceAndAKnownSiteIsLinkedOncePerTaxon) {
     EXPECT_EQ(Count("rSite__RIOSW_NP_PP", FormatSql("site_id = %d and riosw_id = 1", site)), 1);
     EXPECT_EQ(Count("rSpecies__Sites", FormatSql("site_id = %d and species_id = 9001", site)), 1);
     EXPECT_EQ(Number(FormatSql("select PlaceID from DlgData_01_Place where FormID = %d", LastFormId())), site);
-    EXPECT_EQ(typed->CommonData_01.PlaceID, CCommonData_01::kNewSite);
+    EXPECT_EQ(typed->CommonData_01.PlaceID, site);  // named by its id once stored
 
     // The same known site for the same taxon twice, then for a subgroup: two links in all.
     for (const int species : {9001, 9001, 19001}) {
@@ -331,6 +331,27 @@ TEST_F(StoreTest, AnUpdateKeepsTheStoredBytesOfPicturesAndStoresAChangedOneAnew)
     ASSERT_EQ(back->CommonData_InsertImages.MapImages.GetSize(), 1);
     EXPECT_EQ(back->CommonData_InsertImages.MapImages[0]->GetWidth(), 12u);
     EXPECT_EQ(back->CommonData_InsertImages.PhotoImages[0]->GetHeight(), 20u);
+}
+
+TEST_F(StoreTest, APictureThatCannotBeShownIsStoredAgainByteForByte) {
+    ASSERT_TRUE(NewDocument()->SaveNewForm());
+    const int formId = LastFormId();
+    // Written by another program: a red pixel as PNG, and a BMP cut off after four bytes.
+    Exec(FormatSql("insert into DlgData_Images (FormID, IsPhoto, SerialNum, Name, Image) values (%d, 1, 0, 'a.png', "
+                   "x'89504e470d0a1a0a0000000d4948445200000001000000010802000000907753de0000000c49444154789c63f8cfc000"
+                   "0003010100c9fe92ef0000000049454e44ae426082'), (%d, 0, 0, 'b.bmp', x'424d3600')",
+                   formId, formId));
+    const auto blobs = [&] {
+        return Text(FormatSql("select group_concat(Name || '=' || hex(Image), ' ') from DlgData_Images where FormID = %d",
+                              formId));
+    };
+    const CString stored = blobs();
+    auto edited = Loaded(formId);
+    EXPECT_FALSE(edited->CommonData_InsertImages.PhotoImages[0]->IsValid());  // as the preview asks
+    ASSERT_TRUE(edited->UpdateForm());
+    EXPECT_EQ(blobs(), stored);
+    ASSERT_TRUE(Loaded(formId)->UpdateForm());
+    EXPECT_EQ(blobs(), stored);
 }
 
 TEST_F(StoreTest, ThreatsComeBackWithTheirPathsInTheClassification) {

@@ -114,6 +114,38 @@ TEST_F(StoreTest, AnUpdateKeepsTheFormAndReplacesItsRows) {
     EXPECT_EQ(Count("nSites"), 2);
 }
 
+TEST_F(StoreTest, ANewSiteIsCreatedOnceHoweverOftenTheOpenFormIsStored) {
+    auto doc = FullForm(NewDocument());
+    ASSERT_TRUE(doc->SaveNewForm());
+    const int formId = LastFormId();
+    auto edited = Loaded(formId);
+    const auto expectOneSite = [&](const char* name) {
+        SCOPED_TRACE(name);
+        EXPECT_EQ(Count("nSites", FormatSql("SiteName = '%s'", name)), 1);
+        const int site = Number(FormatSql("select ID from nSites where SiteName = '%s'", name));
+        EXPECT_EQ(edited->CommonData_01.PlaceID, site);
+        EXPECT_EQ(Number(FormatSql("select PlaceID from DlgData_01_Place where FormID = %d", formId)), site);
+        EXPECT_EQ(Count("rSite__RIOSW_NP_PP", FormatSql("site_id = %d", site)), 1);
+        EXPECT_EQ(Count("rSpecies__Sites", FormatSql("site_id = %d", site)), 1);
+    };
+
+    // "Редактирай" three times on a form whose place became a new site.
+    edited->CommonData_01.PlaceID = CCommonData_01::kNewSite;
+    edited->CommonData_01.SiteName = "Второ място";
+    for (int press = 0; press < 3; ++press) ASSERT_TRUE(edited->UpdateForm());
+    expectOneSite("Второ място");
+
+    // A save that is rolled back has created nothing: the form still asks for a new site.
+    edited->CommonData_01.PlaceID = CCommonData_01::kNewSite;
+    edited->CommonData_01.SiteName = "Трето място";
+    Exec("create trigger refuse before insert on DlgData_07_Threats begin select raise(abort, 'disk full'); end");
+    EXPECT_FALSE(edited->UpdateForm());
+    EXPECT_EQ(edited->CommonData_01.PlaceID, CCommonData_01::kNewSite);
+    Exec("drop trigger refuse");
+    ASSERT_TRUE(edited->UpdateForm());
+    expectOneSite("Трето място");
+}
+
 TEST_F(StoreTest, ADeleteRemovesEveryDataRowOfThatFormOnly) {
     // Two forms with rows in every data table, children linked to their parents, and a wolf
     // route point each.
