@@ -441,6 +441,23 @@ TEST_F(StoredFormsTest, OpeningAStoredFormOverATypedOneAsksFirst) {
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");
 }
 
+// The delete question's "&Да" and "&Не" answer to Alt with their letter, the Cyrillic key as X
+// gives it under a Bulgarian layout.
+TEST_F(StoredFormsTest, TheDeleteQuestionAnswersAltWithTheLetterOfItsButton) {
+    CMyFormView* view = ShowList(kCodeEditForms);
+    ASSERT_NE(view, nullptr);
+    SelectRow(view, 1);
+    const auto answer = [&](const char* letter) {
+        const ShownMessageBoxes shown([letter] { PressLetterKey(nullptr, letter, MK_ALT); });
+        Click(*view, IDC_STORED_DELETE);
+    };
+    const CString deleted = FormatSql("select Del from Forms where ID = %d", forms[5]);
+    answer("н");
+    EXPECT_EQ(Text(deleted), "");
+    answer("д");
+    EXPECT_EQ(Text(deleted), "1");
+}
+
 }  // namespace
 
 namespace {
