@@ -29,12 +29,14 @@ struct BoxButton {
     QMessageBox::ButtonRole role;
 };
 
+// The program's button texts, each with its mnemonic: Alt with the marked letter (Alt+Д,
+// Alt+Н on a Bulgarian keyboard) presses the button.
 std::vector<BoxButton> ButtonsOf(UINT type) {
-    const BoxButton ok{IDOK, "ОК", QMessageBox::AcceptRole}, cancel{IDCANCEL, "Отказ", QMessageBox::RejectRole},
-        abort{IDABORT, "Прекъсни", QMessageBox::RejectRole}, retry{IDRETRY, "Опитай пак", QMessageBox::AcceptRole},
-        ignore{IDIGNORE, "Игнорирай", QMessageBox::AcceptRole}, yes{IDYES, "Да", QMessageBox::YesRole},
-        no{IDNO, "Не", QMessageBox::NoRole}, again{IDRETRY, "Опитай пак", QMessageBox::AcceptRole},
-        proceed{IDCONTINUE, "Продължи", QMessageBox::AcceptRole};
+    const BoxButton ok{IDOK, "&ОК", QMessageBox::AcceptRole}, cancel{IDCANCEL, "О&тказ", QMessageBox::RejectRole},
+        abort{IDABORT, "&Прекъсни", QMessageBox::RejectRole}, retry{IDRETRY, "Опитай &пак", QMessageBox::AcceptRole},
+        ignore{IDIGNORE, "&Игнорирай", QMessageBox::AcceptRole}, yes{IDYES, "&Да", QMessageBox::YesRole},
+        no{IDNO, "&Не", QMessageBox::NoRole}, again{IDRETRY, "Опитай &пак", QMessageBox::AcceptRole},
+        proceed{IDCONTINUE, "П&родължи", QMessageBox::AcceptRole};
     switch (type & MB_TYPEMASK) {
     case MB_OKCANCEL: return {ok, cancel};
     case MB_ABORTRETRYIGNORE: return {abort, retry, ignore};

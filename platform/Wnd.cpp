@@ -1073,8 +1073,11 @@ namespace {
 // A top-level window shown just now is on the screen only once the window system has put it
 // there; until then nothing painted shows. Lets it do so (for a second at most), so that a
 // window shown by a task that runs outside the message loop (a save, with its progress
-// window) can be painted at once. Only the window system's own events are taken meanwhile:
-// input, timers and posted messages wait for the message loop.
+// window) can be painted at once. Meanwhile the window system's events other than input run
+// (painting and sizing of any window, the new window's activation with the WM_KILLFOCUS of
+// the field that loses the focus to it, as the desktop sends it when such a window shows),
+// and so do the calls Qt has queued. Input, timers and posted messages wait for the message
+// loop: they are what would start another of the user's tasks in the middle of this one.
 void LetOntoScreen(QWidget* top) {
     constexpr int kLongestWaitMs = 1000;
     const QPointer<QWindow> handle = top->windowHandle();

@@ -148,8 +148,12 @@ public:
 
     void Invalidate(BOOL erase = TRUE);
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
-    // Paints what is invalid now, also outside an event loop; a top-level window shown just
-    // now is first let onto the screen (taking no input, timer or posted message meanwhile).
+    // Paints what is invalid now, also outside an event loop. A top-level window shown just
+    // now is first let onto the screen. Meanwhile the window system's own events run: the
+    // painting and sizing of every window, and the activation of the new window, which takes
+    // the keyboard focus from the field that had it (its WM_KILLFOCUS, as when such a window
+    // is shown on the desktop); so do the calls that Qt has queued. The user's input, timers
+    // and posted messages wait for the message loop.
     void UpdateWindow();
     BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr,
                       UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);

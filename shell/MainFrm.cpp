@@ -21,9 +21,7 @@ namespace {
 
 constexpr char kNoSelection[] = "Няма избран елемент";
 constexpr char kHelpTopic[] = "quorin.chm::/Content.htm";
-constexpr char kUnsavedQuestion[] =
-    "Формулярът съдържа данни, които не са записани, и те ще бъдат загубени.\n"
-    "Да бъде ли затворена програмата?";
+constexpr char kUnsavedInput[] = "Формулярът съдържа данни, които не са записани, и те ще бъдат загубени.\n";
 const CSize kRightPaneSize(100, 100);
 
 }  // namespace
@@ -168,8 +166,13 @@ BOOL CMainFrame::HasUnsavedInput() {
     return document && tree && document->IsModified() && !document->IsReadOnly() && tree->HasFormSteps();
 }
 
+BOOL CMainFrame::ConfirmDiscardUnsavedInput(LPCTSTR question) {
+    if (!HasUnsavedInput()) return TRUE;
+    return AfxMessageBox(CString(kUnsavedInput) + question, MB_YESNO | MB_ICONQUESTION) == IDYES;
+}
+
 void CMainFrame::OnClose() {
-    if (HasUnsavedInput() && AfxMessageBox(kUnsavedQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES) return;
+    if (!ConfirmDiscardUnsavedInput("Да бъде ли затворена програмата?")) return;
     HtmlHelpUninitialize(m_dwHelpCookie);
     m_dwHelpCookie = 0;
     CFrameWnd::OnClose();

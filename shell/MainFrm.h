@@ -49,6 +49,9 @@ public:
     void RememberShownPage(const CWnd& page);
     // TRUE when a form open in the tree holds input that has not been stored.
     BOOL HasUnsavedInput();
+    // Before the open form is cleared: TRUE when nothing typed would be lost or the user agrees
+    // to lose it. `question` says what is about to happen ("Да бъде ли ...?").
+    BOOL ConfirmDiscardUnsavedInput(LPCTSTR question);
 
 protected:
     int OnCreate(LPCREATESTRUCT createStruct) override;

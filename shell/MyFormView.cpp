@@ -35,9 +35,6 @@ constexpr char kDeleteQuestion[] = "Сигурни ли сте, че желае�
 constexpr char kDeleteCaption[] = "Внимание!!!";
 constexpr char kFormGone[] =
     "Избраният формуляр вече е изтрит (от друг потребител или друга програма).\nСписъкът е обновен.";
-constexpr char kUnsavedQuestion[] =
-    "Формулярът съдържа данни, които не са записани, и те ще бъдат загубени.\n"
-    "Да бъде ли отворен избраният формуляр?";
 
 struct GridColumn {
     const char* heading;
@@ -300,8 +297,10 @@ void CMyFormView::OpenRow(int row, Opening how) {
     if (!ConfirmFormIsLive(formId)) return;
     CMainFrame* const frame = TheMainFrame();
     // The document holds one form: one typed and not stored yet would be lost.
-    if (frame && frame->HasUnsavedInput() && AfxMessageBox(kUnsavedQuestion, MB_YESNO | MB_ICONQUESTION) != IDYES)
-        return;
+    const char* const question = how == Opening::kPrint  ? "Да бъде ли показана справка за избрания формуляр?"
+                                 : how == Opening::kEdit ? "Да бъде ли отворен избраният формуляр за редакция?"
+                                                         : "Да бъде ли отворен избраният формуляр за четене?";
+    if (frame && !frame->ConfirmDiscardUnsavedInput(question)) return;
 
     document->ClearAll();
     document->FormTypeID = formTypeId;
@@ -343,13 +342,17 @@ void CMyFormView::OnDeleteForm() {
     const int formId = static_cast<int>(m_grid.GetItemData(row, kNumberColumn));
     CTovan_splitDoc* const document = FormDocument();
     if (!document || !ConfirmFormIsLive(formId)) return;
+    CMainFrame* const frame = TheMainFrame();
+    // Deleting the form in hand also drops what has been typed into it since it was opened.
+    if (frame && document->FormID == formId && !frame->ConfirmDiscardUnsavedInput("Да бъде ли изтрит формулярът?"))
+        return;
     // A failed delete has changed nothing and shown why: the list is still right as it is.
     if (!document->DeleteForm(formId)) return;
     if (document->FormID == formId) {
         // The form in hand is gone: its steps must not store it again.
         document->ClearAll();
         document->SetModifiedFlag(FALSE);
-        if (CMainFrame* frame = TheMainFrame()) frame->ClearFormSteps();
+        if (frame) frame->ClearFormSteps();
     }
     OnShow();
 }

@@ -157,6 +157,10 @@ void CChooseForm_00::OnContinue() {
     }
     CTovan_splitDoc* const document = FormDocument();
     if (!document) return;
+    CMainFrame* const frame = TheMainFrame();
+    // The document holds one form: a form opened before and changed since would be lost.
+    // Asked before anything of the document changes, so that "Не" leaves it whole.
+    if (frame && !frame->ConfirmDiscardUnsavedInput("Да бъде ли започнат нов формуляр?")) return;
     if (const HTREEITEM item = m_tree.GetSelectedItem())
         document->SpeciesID = static_cast<int>(m_tree.GetItemData(item));
     const int formTypeId = static_cast<int>(m_forms.GetItemData(selected));
@@ -165,7 +169,7 @@ void CChooseForm_00::OnContinue() {
     ReadFormName(*document, formTypeId);
     ReadSpeciesName(*document, document->SpeciesID);
     // The first step of the form replaces this view: nothing of it is touched afterwards.
-    if (CMainFrame* frame = TheMainFrame()) frame->OpenForm(formTypeId, FALSE, FALSE);
+    if (frame) frame->OpenForm(formTypeId, FALSE, FALSE);
 }
 
 void CChooseForm_00::ReadFormName(CTovan_splitDoc& document, int formTypeId) {

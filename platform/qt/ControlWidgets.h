@@ -6,6 +6,7 @@
 #include <QDateTimeEdit>
 #include <QDialog>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyledItemDelegate>
 
 #include "platform/Types.h"
@@ -34,6 +35,17 @@ class DialogWidget : public QDialog {
 public:
     using QDialog::QDialog;
     void reject() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A push button that Enter (or the keypad's Enter) presses while it has the focus, as on the
+// desktop, also on a page. A dialog routes Enter itself (to the focused button, else to its
+// default one), so there the key is left to the dialog.
+class PushButtonWidget : public QPushButton {
+public:
+    using QPushButton::QPushButton;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -274,6 +274,20 @@ void DialogWidget::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);  // not QDialog's: Enter and Esc are routed above
 }
 
+void PushButtonWidget::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    bool inDialog = false;
+    for (const QWidget* w = parentWidget(); w && !inDialog; w = w->parentWidget())
+        inDialog = dynamic_cast<const DialogWidget*>(w) != nullptr;
+    if (!plain || !enter || inDialog) {
+        QPushButton::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+    click();  // may close the page and this button with it: nothing of it is touched after
+}
+
 void ComboBoxWidget::keyPressEvent(QKeyEvent* event) {
     if (!lineEdit() && event->key() == Qt::Key_Space) {
         // The same character, as a key that has no meaning of its own to the combo box.
@@ -453,7 +467,7 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
             radio->setAutoExclusive(false);  // groups follow WS_GROUP (GroupRadioButtons)
             widget = radio;
         } else {
-            auto* button = new QPushButton(parent);
+            auto* button = new PushButtonWidget(parent);
             button->setAutoDefault(false);
             widget = button;
         }

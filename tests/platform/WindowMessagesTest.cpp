@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -207,20 +208,44 @@ TEST(WindowMessages, TimersTickUntilKilledAndPostedMessagesWaitForTheLoop) {
     EXPECT_FALSE(window->PostMessage(WM_COMMAND, MAKEWPARAM(77, 0)));
 }
 
+// A field that counts the times it loses the keyboard focus.
+class CFocusCountingEdit : public CEdit {
+public:
+    int focusLost = 0;
+
+protected:
+    void OnKillFocus(CWnd* newWindow) override {
+        ++focusLost;
+        CEdit::OnKillFocus(newWindow);
+    }
+};
+
 // A window shown by a task that runs outside the message loop is painted on the screen at its
-// UpdateWindow; meanwhile no message, timer or input reaches any window's handlers.
-TEST(WindowMessages, UpdateWindowPutsAWindowShownJustNowOnTheScreenAndDeliversNothingElse) {
+// UpdateWindow. Meanwhile the window system's own events run: the showing takes the focus
+// from the field that had it (WM_KILLFOCUS), and calls that Qt has queued run too; input,
+// timers and posted messages wait.
+TEST(WindowMessages, UpdateWindowPutsAWindowShownJustNowOnTheScreenAndHoldsTimersAndPostedMessages) {
     auto busy = MakeWindow<CCountingWindow>();
+    CFocusCountingEdit field;
+    ASSERT_TRUE(field.Create(WS_CHILD | WS_VISIBLE | WS_BORDER, CRect(5, 5, 200, 25), busy.get(), 1));
+    busy->ShowWindow(SW_SHOW);
+    ActivateTopLevel(&field);
+    field.SetFocus();
     auto progress = MakeWindow<CCountingWindow>();
     GuiRuntime::PumpMessages();
     busy->PostMessage(WM_COMMAND, MAKEWPARAM(77, 0));
     ASSERT_EQ(busy->SetTimer(7, 1), 7u);
+    int queuedCalls = 0;
+    QMetaObject::invokeMethod(qApp, [&] { ++queuedCalls; }, Qt::QueuedConnection);
     QThread::msleep(5);  // the timer is due
     progress->ShowWindow(SW_SHOW);
+    ASSERT_EQ(field.focusLost + queuedCalls, 0);
     progress->UpdateWindow();
     EXPECT_EQ(PixelsShownUnlikeDrawn(progress.get()), 0);
     EXPECT_EQ(busy->commands, 0);
     EXPECT_EQ(busy->timerTicks, 0);
+    EXPECT_EQ(field.focusLost, 1);
+    EXPECT_EQ(queuedCalls, 1);
     GuiRuntime::PumpMessages();  // the message loop again: what waited comes
     EXPECT_EQ(busy->commands, 1);
     EXPECT_GE(busy->timerTicks, 1);

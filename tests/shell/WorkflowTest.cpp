@@ -8,6 +8,7 @@
 #include "controls/DialogHelpers.h"
 #include "db/SQLite3DB.h"
 #include "pages/common/ChooseForm00.h"
+#include "pages/common/CommonForm06.h"
 #include "platform/CrystalCtrl.h"
 #include "platform/ReportEngine.h"
 #include "platform/Controls.h"
@@ -261,6 +262,42 @@ TEST_F(WorkflowTest, ARowAddedToATableIsInputToo) {
     EXPECT_FALSE(Frame()->HasUnsavedInput());
     AppendPageGridRow(page->m_grid, 0, PageGridRow{{"Canis lupus"}, 61});
     EXPECT_TRUE(Frame()->HasUnsavedInput());
+}
+
+// Enter or the keypad's Enter on the focused push button of a page presses it, as Space does
+// and as in a dialog; a multi-line field that takes Enter keeps it.
+TEST_F(WorkflowTest, EnterPressesThePageButtonThatHasTheFocus) {
+    OpenForm(16);
+    const auto pressEnterOn = [&](int id, UINT modifiers) {
+        CWnd* button = RightView()->GetDlgItem(id);
+        ActivateTopLevel(button);
+        button->SetFocus();
+        PressKey(button, VK_RETURN, modifiers);
+    };
+    Tree()->SelectByItemData(1019);  // the team
+    int observerDialogs = 0;
+    {
+        const ModalRun persons([&](CDialog& shown) {
+            ++observerDialogs;
+            shown.EndDialog(IDCANCEL);
+        });
+        pressEnterOn(CCommonForm_06::IDC_ADD_OBSERVER, 0);
+        pressEnterOn(CCommonForm_06::IDC_ADD_OBSERVER, MK_KEYPAD);
+    }
+    EXPECT_EQ(observerDialogs, 2);
+
+    Tree()->SelectByItemData(6952);
+    pressEnterOn(IDC_STEP_NEXT, 0);
+    ASSERT_EQ(SelectedCode(), 6953);  // the notes
+    CWnd* notes = RightView()->GetDlgItem(2645);
+    notes->SetFocus();
+    TypeText(notes, "а");
+    PressKey(notes, VK_RETURN);
+    TypeText(notes, "б");
+    EXPECT_EQ(TextOf(*RightView(), 2645), "а\r\nб");
+    EXPECT_EQ(SelectedCode(), 6953);
+    pressEnterOn(IDC_STEP_NEXT, MK_KEYPAD);
+    EXPECT_EQ(SelectedCode(), static_cast<int>(kCodeFinalStep));
 }
 
 // The stags and the hinds page share their code but neither is a kind of the other, so the

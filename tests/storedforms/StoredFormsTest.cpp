@@ -3,10 +3,13 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 
 #include "controls/ComboHelpers.h"
 #include "db/SQLite3DB.h"
+#include "pages/common/ChooseForm00.h"
+#include "pages/common/CommonForm01.h"
 #include "platform/CrystalCtrl.h"
 #include "platform/Desktop.h"
 #include "platform/GuiRuntime.h"
@@ -439,6 +442,66 @@ TEST_F(StoredFormsTest, OpeningAStoredFormOverATypedOneAsksFirst) {
     DoubleClick(view, 1);
     EXPECT_EQ(Doc()->FormID, forms[5]);
     EXPECT_EQ(Doc()->CommonData_02.Rainfall, "");
+}
+
+// The delete question's "&Да" and "&Не" answer to Alt with their letter, the Cyrillic key as X
+// gives it under a Bulgarian layout.
+TEST_F(StoredFormsTest, TheDeleteQuestionAnswersAltWithTheLetterOfItsButton) {
+    CMyFormView* view = ShowList(kCodeEditForms);
+    ASSERT_NE(view, nullptr);
+    SelectRow(view, 1);
+    const auto answer = [&](const char* letter) {
+        const ShownMessageBoxes shown([letter] { PressLetterKey(nullptr, letter, MK_ALT); });
+        Click(*view, IDC_STORED_DELETE);
+    };
+    const CString deleted = FormatSql("select Del from Forms where ID = %d", forms[5]);
+    answer("н");
+    EXPECT_EQ(Text(deleted), "");
+    answer("д");
+    EXPECT_EQ(Text(deleted), "1");
+}
+
+// The chooser clears the document as opening a stored form does: over a form changed since it
+// was opened it asks first, and "Не" leaves the form, its steps and the chooser as they were.
+TEST_F(StoredFormsTest, StartingANewFormOverAChangedOneAsksFirst) {
+    DoubleClick(ShowList(kCodeEditForms), 6);
+    ASSERT_EQ(Doc()->FormID, forms[0]);
+    TypeText(RightView()->GetDlgItem(CCommonForm_01::IDC_DEPARTMENT), "12");
+    Frame()->SelectMode(kCodeNewForm);
+    auto* chooser = dynamic_cast<CChooseForm_00*>(RightView());
+    ASSERT_NE(chooser, nullptr);
+    CTreeCtrl& species = chooser->SpeciesTree();
+    const int offered = Number("select SpeciesID from SpeciesFormsRel where SpeciesType = 1 order by ID limit 1");
+    const std::function<HTREEITEM(HTREEITEM)> find = [&](HTREEITEM item) -> HTREEITEM {
+        for (; item; item = species.GetNextSiblingItem(item))
+            if (int(species.GetItemData(item)) == offered) return item;
+            else if (const HTREEITEM found = find(species.GetChildItem(item))) return found;
+        return nullptr;
+    };
+    species.SelectItem(find(species.GetRootItem()));
+    ASSERT_GT(chooser->FormList().GetCount(), 0);
+    chooser->FormList().SetCurSel(0);
+    CWnd* const proceed = chooser->GetDlgItem(CChooseForm_00::IDC_CONTINUE);
+    CRect button;
+    proceed->GetClientRect(&button);
+
+    boxes.Reset({IDNO});
+    ClickAt(proceed, button.CenterPoint());
+    ASSERT_EQ(boxes.Texts().size(), 1u);
+    EXPECT_EQ(boxes.Texts()[0], "Формулярът съдържа данни, които не са записани, и те ще бъдат загубени.\n"
+                                "Да бъде ли започнат нов формуляр?");
+    EXPECT_EQ(RightView(), chooser);
+    EXPECT_EQ(StepNodes().size(), 0u);  // under "Въвеждане": the form's steps stay under "Редакция"
+    EXPECT_TRUE(Tree()->HasFormSteps());
+    EXPECT_EQ(Doc()->FormID, forms[0]);
+    EXPECT_EQ(Doc()->SpeciesID, 9001);
+    EXPECT_EQ(Doc()->CommonData_01.Department, "12");
+
+    boxes.Reset({IDYES});
+    ClickAt(proceed, button.CenterPoint());
+    EXPECT_EQ(Doc()->FormID, -1);
+    EXPECT_EQ(Doc()->CommonData_01.Department, "");
+    EXPECT_FALSE(StepNodes().empty());
 }
 
 }  // namespace

@@ -14,6 +14,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QElapsedTimer>
+#include <QMessageBox>
 #include <QMenu>
 #include <QMimeData>
 #include <QMouseEvent>
@@ -33,6 +35,11 @@
 #include "platform/qt/FieldNotice.h"
 #include "platform/qt/WidgetAccess.h"
 #include "platform/qt/WindowState.h"
+
+// Qt's own entry that offers a key to the shortcuts first, as the window system's keys are
+// (exported by Qt GUI for its test library).
+Q_GUI_EXPORT bool qt_sendShortcutOverrideEvent(QObject* o, ulong timestamp, int k, Qt::KeyboardModifiers mods,
+                                               const QString& text = QString(), bool autorep = false, ushort count = 1);
 
 namespace {
 QtWarnings* g_warnings = nullptr;
@@ -74,6 +81,35 @@ std::vector<CString> MessageBoxLog::Texts() const {
     for (const Box& box : boxes) texts.push_back(box.text);
     return texts;
 }
+
+// Polls the event loop of each box for the box, runs the script once on it, and closes a box
+// the script has left open for too long.
+struct ShownMessageBoxes::Watch {
+    static constexpr int kLongestOpenMs = 3000;
+    QTimer poll;
+    QPointer<QWidget> box;
+    QElapsedTimer open;
+};
+
+ShownMessageBoxes::ShownMessageBoxes(std::function<void()> script)
+    : m_watch(std::make_unique<Watch>()), m_seam(MessageBoxHandler()) {
+    Watch& watch = *m_watch;
+    QObject::connect(&watch.poll, &QTimer::timeout, [&watch, script = std::move(script)] {
+        auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!shown) return;
+        if (shown != watch.box) {
+            watch.box = shown;
+            watch.open.start();
+            script();
+        } else if (watch.open.elapsed() > Watch::kLongestOpenMs) {
+            ADD_FAILURE() << "the message box was left open: " << shown->text().toStdString();
+            shown->done(0);
+        }
+    });
+    watch.poll.start(10);
+}
+
+ShownMessageBoxes::~ShownMessageBoxes() = default;
 
 FileDialogAnswers::FileDialogAnswers(std::vector<CString> paths)
     : m_paths(std::move(paths)), m_seam([this](const CFileDialog::Request& request) -> std::optional<CString> {
@@ -141,6 +177,7 @@ namespace {
 // Keys go where the window's keyboard focus is: the focused part of the window when the focus
 // is inside it (the check box of a picker), else its focus proxy, else the window.
 QWidget* KeyTargetOf(CWnd* window) {
+    if (!window) return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     QWidget* widget = TopWidgetOf(window);
     if (QWidget* focus = QApplication::focusWidget(); widget && focus && widget->isAncestorOf(focus)) return focus;
     return widget && widget->focusProxy() ? widget->focusProxy() : widget;
@@ -151,10 +188,18 @@ void SendKeyEvent(QWidget* target, QEvent::Type type, int qtKey, const QString& 
     QCoreApplication::sendEvent(target, &event);
 }
 
-// The press may close the window; its release still goes where the press went.
+// The press may close the window; its release still goes where the press went. With Alt held
+// the press is first a mnemonic's (a shortcut's), as the window system offers it: a shortcut
+// that takes it leaves the window nothing of the key.
 void SendKey(QWidget* target, int qtKey, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    SendKeyEvent(target, QEvent::KeyPress, qtKey, text, modifiers);
-    SendKeyEvent(target, QEvent::KeyRelease, qtKey, text, modifiers);
+    const bool alt = modifiers & Qt::AltModifier;
+    const QPointer<QWidget> receiver = target;
+    if (!alt || !qt_sendShortcutOverrideEvent(target, 0, qtKey, modifiers, text)) {
+        SendKeyEvent(target, QEvent::KeyPress, qtKey, text, modifiers);
+        SendKeyEvent(target, QEvent::KeyRelease, qtKey, text, modifiers);
+    }
+    // Offering the key made Qt take the modifiers as held: they are let go with the key.
+    if (alt) qt_sendShortcutOverrideEvent(receiver ? static_cast<QObject*>(receiver.data()) : qApp, 0, Qt::Key_Alt, Qt::NoModifier);
 }
 
 // Shift, Ctrl and Alt are keys of their own that type nothing, pressed before the key they
@@ -197,6 +242,7 @@ Qt::KeyboardModifiers QtModifiersOf(UINT modifiers) {
     if (modifiers & MK_CONTROL) qtModifiers |= Qt::ControlModifier;
     if (modifiers & MK_SHIFT) qtModifiers |= Qt::ShiftModifier;
     if (modifiers & MK_ALT) qtModifiers |= Qt::AltModifier;
+    if (modifiers & MK_KEYPAD) qtModifiers |= Qt::KeypadModifier;
     return qtModifiers;
 }
 
@@ -210,6 +256,7 @@ bool TypedWithShift(uint codePoint) {
 
 void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
     const bool control = modifiers & MK_CONTROL;
+    const bool keypad = modifiers & MK_KEYPAD;
     const Qt::KeyboardModifiers qtModifiers = QtModifiersOf(modifiers);
     // What the key types, as the keyboard would give it.
     QString text;
@@ -222,9 +269,21 @@ void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
         text = control ? QChar(static_cast<char16_t>(virtualKey - 'A' + 1)) : QChar(static_cast<char16_t>(virtualKey)).toLower();
     else if (virtualKey >= '0' && virtualKey <= '9')  // with Ctrl too (not so Ctrl+2 to Ctrl+8: none is pressed)
         text = QChar(static_cast<char16_t>(virtualKey));
+    const int key = keypad && virtualKey == VK_RETURN ? Qt::Key_Enter
+                    : QtKeyOf(virtualKey)                ? QtKeyOf(virtualKey)
+                                                         : KeyTypingNothingOf(virtualKey);
     QPointer<QWidget> target = KeyTargetOf(window);
     PressModifiers(target, qtModifiers);
-    SendKey(target, QtKeyOf(virtualKey) ? QtKeyOf(virtualKey) : KeyTypingNothingOf(virtualKey), text, qtModifiers);
+    SendKey(target, key, text, qtModifiers);
+    ReleaseModifiers(target, qtModifiers);
+}
+
+void PressLetterKey(CWnd* window, const CString& letter, UINT modifiers) {
+    const QString typed = QString::fromUtf8(letter.GetString());
+    const Qt::KeyboardModifiers qtModifiers = QtModifiersOf(typed.isUpper() ? modifiers | MK_SHIFT : modifiers);
+    QPointer<QWidget> target = KeyTargetOf(window);
+    PressModifiers(target, qtModifiers);
+    SendKey(target, typed.toUpper().front().unicode(), typed, qtModifiers);
     ReleaseModifiers(target, qtModifiers);
 }
 

@@ -4,6 +4,8 @@
 // and keys on the controls of a page or dialog, and a picture of a window to look at.
 // A seam puts the previous handler back when it goes.
 #include <deque>
+#include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -80,6 +82,22 @@ private:
     Seam<&SetMessageBoxHandler> m_seam;
 };
 
+// While it lives, message boxes are the program's own, shown and waiting for the user:
+// `script` works each one as the user would once it is up (give its keys to nullptr, where
+// the keyboard focus is). A box the script leaves open fails the test and is closed.
+class ShownMessageBoxes {
+public:
+    explicit ShownMessageBoxes(std::function<void()> script);
+    ~ShownMessageBoxes();
+    ShownMessageBoxes(const ShownMessageBoxes&) = delete;
+    ShownMessageBoxes& operator=(const ShownMessageBoxes&) = delete;
+
+private:
+    struct Watch;
+    std::unique_ptr<Watch> m_watch;
+    Seam<&SetMessageBoxHandler> m_seam;
+};
+
 // Answers the file dialogs with the paths in turn, then Cancel; records what each asked.
 class FileDialogAnswers {
 public:
@@ -107,10 +125,17 @@ int SelectedData(const CWnd& window, int comboId);  // -1 without a selection
 // Keys, text and clicks as the user gives them to a window, through the whole input path
 // (PreTranslateMessage, the window's handlers, the widget). While a combo box's list is
 // dropped down the keyboard types into the list: give keys to its window (GetComboBoxInfo);
-// a click elsewhere then only closes the list. `modifiers` are MK_SHIFT, MK_CONTROL and MK_ALT.
-// The lock keys (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL) and the Windows key are pressed too.
+// a click elsewhere then only closes the list. `modifiers` are MK_SHIFT, MK_CONTROL and MK_ALT,
+// and MK_KEYPAD for the key of the numeric keypad (its Enter). A key pressed with Alt is first
+// offered to the window's mnemonics, as the window system does. A null window: the keys go
+// where the keyboard focus is. The lock keys (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL) and the
+// Windows key are pressed too.
 constexpr UINT VK_LWIN = 0x5B;
+constexpr UINT MK_KEYPAD = 0x8000;
 void PressKey(CWnd* window, UINT virtualKey, UINT modifiers = 0);
+// The key that types the letter on the user's keyboard layout (a Cyrillic one on a Bulgarian
+// layout), pressed with `modifiers`: as X gives it, its code is the capital, its text the letter.
+void PressLetterKey(CWnd* window, const CString& letter, UINT modifiers = 0);
 void TypeText(CWnd* window, const CString& text);
 void PasteText(CWnd* window, const CString& text);  // through the clipboard and Ctrl+V
 void CopyToClipboard(const CString& text);           // as another program copies it
