@@ -524,8 +524,10 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
 
     if (topLevel && kind != WindowKind::Dialog && kind != WindowKind::ToolTip) {
         if (parent) widget->setParent(parent, Qt::Window);
-        if ((style & WS_POPUP) && !(style & WS_CAPTION)) {
-            widget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+        // A popup without a title bar (a border alone is no title: WS_CAPTION holds the
+        // WS_BORDER bit) is a tip: no frame from the window manager, never activated, no focus.
+        if ((style & WS_POPUP) && (style & WS_CAPTION) != WS_CAPTION) {
+            widget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
             widget->setAttribute(Qt::WA_ShowWithoutActivating);
         }
     }
