@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -60,6 +61,13 @@ QtWarnings::~QtWarnings() {
 MessageBoxLog::MessageBoxLog(std::deque<int> answers)
     : m_answers(std::move(answers)), m_seam([this](const CString& text, const CString& caption, UINT type) {
           boxes.push_back({text, caption, type});
+          if (shown) {
+              QMessageBox box(QMessageBox::Warning, QString::fromUtf8(caption.GetString()), QString::fromUtf8(text.GetString()));
+              box.show();
+              QApplication::setActiveWindow(&box);
+              QCoreApplication::processEvents();
+              box.accept();
+          }
           if (m_answers.empty()) return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
           const int answer = m_answers.front();
           m_answers.pop_front();

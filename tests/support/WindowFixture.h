@@ -74,6 +74,9 @@ public:
     std::vector<CString> Texts() const;
 
     std::vector<Box> boxes;
+    // While set, each box also stands for a moment as a real window, which takes the focus
+    // from the field that caused it as the user's box does, and gives it back when closed.
+    bool shown = false;
 
 private:
     std::deque<int> m_answers;
