@@ -1040,7 +1040,11 @@ CWnd* CWnd::SetFocus() {
 
 CWnd* CWnd::GetFocus() { return WndOfWidget(QApplication::focusWidget()); }
 
-CWnd* CWnd::GetActiveWindow() { return WndOfWidget(QApplication::activeWindow()); }
+CWnd* CWnd::GetActiveWindow() {
+    // The window itself: a box or a menu that a window owns is not that window.
+    WindowState* state = WindowState::Of(QApplication::activeWindow());
+    return state ? state->Primary() : nullptr;
+}
 
 CWnd* CWnd::SetCapture() {
     CWnd* old = GetCapture();

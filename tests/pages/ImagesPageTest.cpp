@@ -223,7 +223,7 @@ void NameEditor::StaysOpenThroughItsContextMenuAndARefusedPaste() {
         EXPECT_EQ(edited(), name);
         // The window system gives the dialog back its focus once the menu is gone.
         ActivateTopLevel(&dialog);
-        EXPECT_EQ(CWnd::GetFocus(), editor());
+        EXPECT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == editor(); }));
 
         const int scrolled = dialog.m_grid.GetScrollPos32(SB_HORZ);
         boxes.shown = true;
@@ -231,7 +231,7 @@ void NameEditor::StaysOpenThroughItsContextMenuAndARefusedPaste() {
         EXPECT_EQ(edited(), name);
         EXPECT_EQ(dialog.m_grid.GetScrollPos32(SB_HORZ), scrolled);
         ActivateTopLevel(&dialog);  // and once the box is gone
-        ASSERT_EQ(CWnd::GetFocus(), editor());
+        ASSERT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == editor(); }));
         PressKey(editor(), VK_RETURN);
         rows = GridRows(dialog.m_grid);
         PressKey(&dialog, VK_F8);
