@@ -62,7 +62,8 @@ MessageBoxLog::MessageBoxLog(std::deque<int> answers)
     : m_answers(std::move(answers)), m_seam([this](const CString& text, const CString& caption, UINT type) {
           boxes.push_back({text, caption, type});
           if (shown) {
-              QMessageBox box(QMessageBox::Warning, QString::fromUtf8(caption.GetString()), QString::fromUtf8(text.GetString()));
+              QMessageBox box(QMessageBox::Warning, QString::fromUtf8(caption.GetString()), QString::fromUtf8(text.GetString()),
+                              QMessageBox::NoButton, QApplication::activeWindow());  // owned, as the program's
               box.show();
               QApplication::setActiveWindow(&box);
               QCoreApplication::processEvents();
