@@ -331,13 +331,15 @@ bool WindowState::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::FocusOut: {
         CWnd* wnd = KeyboardWindow();
         if (!wnd) return false;
+        // A menu or a dropped list takes the keys only while it stands; as on the desktop the
+        // window keeps its focus meanwhile (an edit keeps its edit while its own menu is used).
+        if (static_cast<QFocusEvent*>(event)->reason() == Qt::PopupFocusReason) return false;
         if (event->type() == QEvent::FocusIn) {
             DeliverMessage(wnd, WM_SETFOCUS, 0, 0, true);
         } else {
             DeliverMessage(wnd, WM_KILLFOCUS, reinterpret_cast<WPARAM>(WndOfWidget(QApplication::focusWidget())), 0, true);
-            // A combo box tells its parent when the focus leaves it (not for its own drop-down list).
-            if (kind == WindowKind::ComboBox && static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
-                NotifyCommand(CBN_KILLFOCUS);
+            // A combo box tells its parent when the focus leaves it.
+            if (kind == WindowKind::ComboBox) NotifyCommand(CBN_KILLFOCUS);
         }
         return false;
     }
@@ -1045,6 +1047,12 @@ CWnd* CWnd::SetFocus() {
 }
 
 CWnd* CWnd::GetFocus() { return WndOfWidget(QApplication::focusWidget()); }
+
+CWnd* CWnd::GetActiveWindow() {
+    // The window itself: a box or a menu that a window owns is not that window.
+    WindowState* state = WindowState::Of(QApplication::activeWindow());
+    return state ? state->Primary() : nullptr;
+}
 
 CWnd* CWnd::SetCapture() {
     CWnd* old = GetCapture();

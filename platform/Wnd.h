@@ -143,6 +143,9 @@ public:
 
     CWnd* SetFocus();  // returns the window that had the focus
     static CWnd* GetFocus();
+    // The top-level window the user works in; nullptr when it is none of the program's windows
+    // (a message box, another program).
+    static CWnd* GetActiveWindow();
     CWnd* SetCapture();
     static CWnd* GetCapture();
 

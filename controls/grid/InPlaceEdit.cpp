@@ -116,6 +116,9 @@ void CGridInPlaceEdit::WidenToText() {
 
 void CGridInPlaceEdit::OnKillFocus(CWnd* newWindow) {
     CEdit::OnKillFocus(newWindow);
+    // A box standing over the window (the refusal of a paste) or another program has the
+    // focus only for a while: it comes back to the editor, whose edit goes on.
+    if (GetActiveWindow() != GetTopLevelParent()) return;
     EndEdit();
 }
 

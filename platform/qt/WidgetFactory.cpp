@@ -122,6 +122,8 @@ private:
 
 // While the list of a combo box with an edit field is dropped, what the user types still goes
 // into the edit field, as on the desktop; the list keeps the keys that move in it or close it.
+// The list's highlight follows the typed text to the first entry that begins with it (in any
+// case), so that Enter takes that entry; the text itself stays as typed.
 class DroppedListTyping : public QObject {
 public:
     explicit DroppedListTyping(QComboBox* combo) : QObject(combo), m_combo(combo) {}
@@ -142,13 +144,25 @@ public:
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
             return false;
-        default:
+        default: {
+            const QString before = edit->text();
             QCoreApplication::sendEvent(edit, event);
+            if (edit->text() != before) HighlightFirstBeginningWith(edit->text());
             return true;
+        }
         }
     }
 
 private:
+    void HighlightFirstBeginningWith(const QString& text) {
+        const int found = text.isEmpty() ? -1 : m_combo->findText(text, Qt::MatchStartsWith);
+        if (found < 0) return;
+        QAbstractItemView* list = m_combo->view();
+        const QModelIndex entry = m_combo->model()->index(found, m_combo->modelColumn(), m_combo->rootModelIndex());
+        list->setCurrentIndex(entry);
+        list->scrollTo(entry);
+    }
+
     QComboBox* m_combo;
 };
 
@@ -538,8 +552,10 @@ WindowState* CreateWindowWidget(const WindowParams& params, QWidget* parent) {
 
     if (topLevel && kind != WindowKind::Dialog && kind != WindowKind::ToolTip) {
         if (parent) widget->setParent(parent, Qt::Window);
-        if ((style & WS_POPUP) && !(style & WS_CAPTION)) {
-            widget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+        // A popup without a title bar (a border alone is no title: WS_CAPTION holds the
+        // WS_BORDER bit) is a tip: no frame from the window manager, never activated, no focus.
+        if ((style & WS_POPUP) && (style & WS_CAPTION) != WS_CAPTION) {
+            widget->setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint | Qt::WindowDoesNotAcceptFocus);
             widget->setAttribute(Qt::WA_ShowWithoutActivating);
         }
     }

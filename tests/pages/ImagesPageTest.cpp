@@ -231,6 +231,62 @@ TEST_F(ImagesPageTest, ANameWithCharactersThatCannotBeStoredIsTypedAnewBeforeItI
     EXPECT_EQ(GridRows(Page()->PhotoGrid()), (ListedRows{"1|Munchen.bmp", "2|osterreich_Japan.png"}));
 }
 
+// The editor of a file name keeps its edit while its own context menu is used, and while a
+// paste it refuses is said in a box: the text and the table stay as they were. Window systems
+// tell a field of a menu in their own ways: offscreen and under X11.
+class NameEditor : public ImagesPageTest {
+protected:
+    void StaysOpenThroughItsContextMenuAndARefusedPaste();
+};
+
+TEST_F(NameEditor, StaysOpenThroughItsContextMenuAndARefusedPaste) { StaysOpenThroughItsContextMenuAndARefusedPaste(); }
+
+TEST_F(NameEditor, StaysOpenThroughItsContextMenuAndARefusedPasteUnderX11) {
+    SKIP_UNLESS_X11();
+    StaysOpenThroughItsContextMenuAndARefusedPaste();
+}
+
+void NameEditor::StaysOpenThroughItsContextMenuAndARefusedPaste() {
+    AddPhotos({"а.bmp", "една много дълга снимка на мечка в планината.bmp"});
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    const CString name = "една много дълга снимка на мечка в планината.bmp2";
+    std::vector<CString> rows;
+    ModalRun script([&](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_ScannedImages&>(shown);
+        const auto editor = [&] { return dialog.m_grid.GetCell(2, 2)->GetEditWnd(); };
+        const auto edited = [&] {
+            CString text;
+            if (editor()) editor()->GetWindowText(text);
+            return text;
+        };
+        CRect cell;
+        dialog.m_grid.GetCellRect(2, 2, &cell);
+        ClickAt(&dialog.m_grid, cell.CenterPoint());
+        PressKey(&dialog.m_grid, VK_F2);
+        ASSERT_NE(editor(), nullptr);
+        CopyToClipboard("2");
+        EXPECT_TRUE(ChooseFromContextMenu(editor(), CPoint(4, 4), "Поставяне"));
+        EXPECT_EQ(edited(), name);
+        // The window system gives the dialog back its focus once the menu is gone.
+        ActivateTopLevel(&dialog);
+        EXPECT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == editor(); }));
+
+        const int scrolled = dialog.m_grid.GetScrollPos32(SB_HORZ);
+        boxes.shown = true;
+        PasteText(editor(), "日.bmp");
+        EXPECT_EQ(edited(), name);
+        EXPECT_EQ(dialog.m_grid.GetScrollPos32(SB_HORZ), scrolled);
+        ActivateTopLevel(&dialog);  // and once the box is gone
+        ASSERT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == editor(); }));
+        PressKey(editor(), VK_RETURN);
+        rows = GridRows(dialog.m_grid);
+        PressKey(&dialog, VK_F8);
+    });
+    Click(*page, CCommonForm_InsertImages::IDC_ADD_PHOTO);
+    EXPECT_EQ(boxes.boxes.size(), 1u);
+    EXPECT_EQ(rows, (std::vector<CString>{"1||а.bmp", "2||" + name}));
+}
+
 TEST(DrawImageFitTest, APictureFillsTheAreaOneWayAndIsCentredTheOther) {
     // A wide picture in a tall area: the area's width, centred down.
     EXPECT_EQ(FitImageRect(200, 100, 10, 10, 110, 310), CRect(10, 135, 110, 185));

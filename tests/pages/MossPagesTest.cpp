@@ -338,8 +338,8 @@ TEST_F(ShrubCover, PastedFromTheContextMenu) {
     ExpectRefused();
 }
 
-TEST_F(ShrubCover, PastedWithAMiddleClick) {
-    if (!HasSelectionClipboard()) GTEST_SKIP() << "no selection clipboard here";
+TEST_F(ShrubCover, PastedWithAMiddleClickUnderX11) {
+    SKIP_UNLESS_X11();
     PasteSelection(bushes, CPoint(4, 8), "9");
     ExpectRefused();
 }

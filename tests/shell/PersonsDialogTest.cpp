@@ -8,6 +8,7 @@
 #include "db/ProgramFolder.h"
 #include "db/SQLite3DB.h"
 #include "platform/GuiRuntime.h"
+#include "platform/ListControls.h"
 #include "platform/WindowImage.h"
 #include "shell/DlgPersons.h"
 #include "tests/support/TestDatabase.h"
@@ -174,6 +175,37 @@ TEST_F(PersonsDialogTest, ANewObserverIsStoredAndListedReadyToChoose) {
               1);
     EXPECT_GT(dialog.m_person.ID, 8);
     EXPECT_EQ(dialog.m_person.FirstName, "Анна");
+}
+
+// Typed into the institution's field while its list is dropped, a text moves the list's
+// highlight to the first entry that begins with it and stays as typed; Enter takes the entry.
+TEST_F(PersonsDialogTest, TypingWithTheInstitutionsListDroppedHighlightsTheFirstEntryBeginningWithIt) {
+    CString typed, chosen;
+    int highlighted = -1, expected = -2;
+    const ModalRun run([&](CDialog& shown) {
+        auto* combo = dynamic_cast<CComboBox*>(shown.GetDlgItem(CDlg_Persons::IDC_ORGANIZATION));
+        ASSERT_NE(combo, nullptr);
+        expected = combo->FindStringExact(-1, "РИОСВ - Благоевград");
+        ActivateTopLevel(&shown);
+        combo->SetFocus();
+        COMBOBOXINFO parts;
+        ASSERT_TRUE(combo->GetComboBoxInfo(&parts));
+        ClickAt(combo, CRect(parts.rcButton).CenterPoint());
+        ASSERT_TRUE(combo->GetDroppedState() && combo->GetComboBoxInfo(&parts));
+        auto* list = dynamic_cast<CListBox*>(parts.hwndList);
+        ASSERT_NE(list, nullptr);
+        TypeText(list, "риосв - бл");
+        highlighted = list->GetCurSel();
+        combo->GetWindowText(typed);
+        PressKey(list, VK_RETURN);
+        combo->GetWindowText(chosen);
+        shown.PressButton(IDCANCEL);
+    });
+    CDlg_Persons dialog;
+    dialog.DoModal();
+    EXPECT_EQ(typed, "риосв - бл");
+    EXPECT_EQ(highlighted, expected);
+    EXPECT_EQ(chosen, "РИОСВ - Благоевград");
 }
 
 TEST_F(PersonsDialogTest, ASimilarObserverIsShownInsteadOfAddingATwin) {

@@ -6,6 +6,8 @@
 #include <functional>
 #include <iterator>
 
+#include <QWidget>
+
 #include "controls/ComboHelpers.h"
 #include "db/SQLite3DB.h"
 #include "pages/common/ChooseForm00.h"
@@ -15,6 +17,7 @@
 #include "platform/GuiRuntime.h"
 #include "platform/Menu.h"
 #include "platform/ReportEngine.h"
+#include "platform/qt/WidgetAccess.h"
 #include "res/StoredFormIds.h"
 #include "shell/MyFormView.h"
 #include "shell/ReportListView.h"
@@ -408,11 +411,15 @@ TEST_F(StoredFormsTest, TheFirstDoubleClickOnARowRightAfterTheListIsFilledOpensT
     CRect cell;
     ASSERT_TRUE(grid.GetCellRect(kRow, CMyFormView::kFormTypeColumn, &cell));
     const CPoint row = inFrame(grid, cell.CenterPoint());
+    CWnd* const focused = CWnd::GetFocus();
     user(CPoint(row.x, row.y - cell.Height()), PointerEvent::Move, 40);
     user(row, PointerEvent::Move, 40);
     CWnd* tip = CWnd::GetCapture();
     ASSERT_NE(tip, nullptr);  // the title tip holds the mouse
     ASSERT_NE(tip, &grid);
+    // A tip, not a window: nothing for a window manager to frame, and the focus stays.
+    EXPECT_TRUE(TopWidgetOf(tip)->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(CWnd::GetFocus(), focused);
     user(row, PointerEvent::Press, 120);
     user(row, PointerEvent::Release);
     GuiRuntime::PumpMessages();
@@ -425,6 +432,27 @@ TEST_F(StoredFormsTest, TheFirstDoubleClickOnARowRightAfterTheListIsFilledOpensT
     EXPECT_TRUE(Tree()->HasFormSteps());
     EXPECT_EQ(Doc()->FormID, forms[4]);
     EXPECT_FALSE(Doc()->IsReadOnly());
+}
+
+// Under a window manager the real pointer rests on a cut-off form name: the tip shows the
+// whole name over the row, and a click on it selects the row.
+TEST_F(StoredFormsTest, AClickOnTheTipOfACutOffNameSelectsTheRowUnderX11) {
+    SKIP_UNLESS_X11();
+    Frame()->SelectMode(kCodeEditForms);
+    auto* view = dynamic_cast<CMyFormView*>(RightView());
+    ASSERT_NE(view, nullptr);
+    ActivateTopLevel(view);
+    Click(*view, IDC_STORED_SHOW_ALL);
+    CGridCtrl& grid = view->Grid();
+    constexpr int kRow = 2;  // the form of type 17, whose name is cut in its column
+    CRect cell;
+    ASSERT_TRUE(grid.GetCellRect(kRow, CMyFormView::kFormTypeColumn, &cell));
+    ASSERT_TRUE(RealPointerAt(&grid, CPoint(cell.CenterPoint().x, cell.top - cell.Height()), false));
+    ASSERT_TRUE(RealPointerAt(&grid, cell.CenterPoint(), false));
+    ASSERT_TRUE(PumpUntil([&] { return CWnd::GetCapture() != nullptr && CWnd::GetCapture() != &grid; }));
+    ASSERT_TRUE(RealPointerAt(&grid, cell.CenterPoint(), true));
+    EXPECT_TRUE(PumpUntil([&] { return grid.IsCellSelected(kRow, CMyFormView::kNumberColumn); }));
+    EXPECT_EQ(CWnd::GetFocus(), &grid);
 }
 
 TEST_F(StoredFormsTest, OpeningAStoredFormOverATypedOneAsksFirst) {

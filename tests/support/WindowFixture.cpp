@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <optional>
 #include <string_view>
 
 #include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -17,6 +19,7 @@
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -65,6 +68,14 @@ QtWarnings::~QtWarnings() {
 MessageBoxLog::MessageBoxLog(std::deque<int> answers)
     : m_answers(std::move(answers)), m_seam([this](const CString& text, const CString& caption, UINT type) {
           boxes.push_back({text, caption, type});
+          if (shown) {
+              QMessageBox box(QMessageBox::Warning, QString::fromUtf8(caption.GetString()), QString::fromUtf8(text.GetString()),
+                              QMessageBox::NoButton, QApplication::activeWindow());  // owned, as the program's
+              box.show();
+              QApplication::setActiveWindow(&box);
+              QCoreApplication::processEvents();
+              box.accept();
+          }
           if (m_answers.empty()) return (type & MB_TYPEMASK) == MB_YESNO ? IDYES : IDOK;
           const int answer = m_answers.front();
           m_answers.pop_front();
@@ -310,6 +321,33 @@ void PasteText(CWnd* window, const CString& text) {
 void CopyToClipboard(const CString& text) { QGuiApplication::clipboard()->setText(QString::fromUtf8(text.GetString())); }
 
 bool HasSelectionClipboard() { return QGuiApplication::clipboard()->supportsSelection(); }
+
+std::string MissingForX11() {
+    if (QGuiApplication::platformName() != "xcb") return "no X server (the window system is " + QGuiApplication::platformName().toStdString() + ")";
+    if (std::system("command -v xdotool >/dev/null") != 0) return "no xdotool to move and click the real pointer";
+    return "";
+}
+
+BOOL RealPointerAt(const CWnd* window, CPoint clientPoint, bool click) {
+    // A window manager maps, frames and places a window in its own time: the point is taken
+    // once the window is on the screen and has been left where it is for a moment.
+    QWindow* topLevel = WidgetOf(window)->window()->windowHandle();
+    PumpUntil([&] { return topLevel && topLevel->isExposed(); });
+    for (QPoint placed; topLevel && placed != topLevel->position();) {
+        placed = topLevel->position();
+        PumpUntil([] { return false; }, 100);
+    }
+    const QPoint at = WidgetOf(window)->mapToGlobal(QPoint(clientPoint.x, clientPoint.y));
+    const std::string command = "xdotool mousemove " + std::to_string(at.x()) + " " + std::to_string(at.y()) + (click ? " click 1" : "");
+    return std::system(command.c_str()) == 0 ? TRUE : FALSE;
+}
+
+bool PumpUntil(const std::function<bool()>& condition, int milliseconds) {
+    QElapsedTimer waited;
+    waited.start();
+    while (!condition() && waited.elapsed() < milliseconds) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    return condition();
+}
 
 void ClickAt(CWnd* window, CPoint clientPoint, bool twice) {
     QWidget* target = WidgetOf(window);

@@ -76,6 +76,9 @@ public:
     std::vector<CString> Texts() const;
 
     std::vector<Box> boxes;
+    // While set, each box also stands for a moment as a real window, which takes the focus
+    // from the field that caused it as the user's box does, and gives it back when closed.
+    bool shown = false;
 
 private:
     std::deque<int> m_answers;
@@ -141,6 +144,22 @@ void PasteText(CWnd* window, const CString& text);  // through the clipboard and
 void CopyToClipboard(const CString& text);           // as another program copies it
 // Whether the platform has a selection clipboard (X11's, pasted with the middle button).
 bool HasSelectionClipboard();
+// Tests that need a real X server (a real click, the X11 selection, a window manager) have
+// "X11" in their suite or test name; tests/support/under-x11 runs them under one. They begin
+// with SKIP_UNLESS_X11(): offscreen they skip, but inside that run a missing X connection or
+// xdotool fails them.
+std::string MissingForX11();  // "" when the test can run
+#define SKIP_UNLESS_X11()                                                    \
+    if (const std::string missingForX11 = MissingForX11(); !missingForX11.empty()) { \
+        if (std::getenv("QUORIN_X11_RUN")) FAIL() << missingForX11;          \
+        GTEST_SKIP() << missingForX11;                                       \
+    }
+// The real pointer (xdotool) moved to the client point, and clicked there with the left button
+// when `click`; FALSE when xdotool failed. The program sees it only once its events are pumped.
+BOOL RealPointerAt(const CWnd* window, CPoint clientPoint, bool click);
+// Pumps the program's events until the condition holds or `milliseconds` have passed; whether
+// it holds.
+bool PumpUntil(const std::function<bool()>& condition, int milliseconds = 2000);
 // `text` selected in another program, then pasted with a middle click at the point.
 void PasteSelection(CWnd* window, CPoint clientPoint, const CString& text);
 void ClickAt(CWnd* window, CPoint clientPoint, bool twice = false);
