@@ -34,6 +34,16 @@ CString TextDeleting(const CEdit& edit, bool backward) {
     return text.Left(start) + text.Mid(end);
 }
 
+// The text a cut or a clear leaves: the selection taken out; nothing when none is selected.
+std::optional<CString> TextTakingOutSelection(const CEdit& edit) {
+    int start = 0, end = 0;
+    edit.GetSel(start, end);
+    if (start == end) return std::nullopt;
+    return TextDeleting(edit, true);
+}
+
+constexpr UINT kCtrlX = 0x18;  // the character of the cut key
+
 bool IsDigit(UINT ch) { return ch >= '0' && ch <= '9'; }
 
 // A paste into a percent field: the field's own paste, then the value judged.
@@ -90,9 +100,10 @@ BOOL CPercentNumberEdit::ExceedsMax(const CString& text) {
 void CPercentNumberEdit::OnChar(UINT ch, UINT repeat, UINT flags) {
     // Judged by the text the key would make, as it reaches the field only after this.
     if (!(GetStyle() & ES_READONLY)) {
-        const std::optional<CString> made = ch == VK_BACK ? TextDeleting(*this, true)
-                                            : IsDigit(ch) ? TextTyping(*this, ch)
-                                                          : std::nullopt;
+        const std::optional<CString> made = ch == VK_BACK  ? TextDeleting(*this, true)
+                                            : ch == kCtrlX ? TextTakingOutSelection(*this)
+                                            : IsDigit(ch)  ? TextTyping(*this, ch)
+                                                           : std::nullopt;
         if (made && ExceedsMax(*made)) return CPercentEdit::RefuseTooLarge();
     }
     CNumericEdit::OnChar(ch, repeat, flags);
@@ -105,6 +116,12 @@ void CPercentNumberEdit::OnKeyDown(UINT key, UINT repeat, UINT flags) {
 }
 
 LRESULT CPercentNumberEdit::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if ((message == WM_CUT || message == WM_CLEAR) && !(GetStyle() & ES_READONLY)) {
+        if (const std::optional<CString> made = TextTakingOutSelection(*this); made && ExceedsMax(*made)) {
+            CPercentEdit::RefuseTooLarge();
+            return 0;
+        }
+    }
     if (message != WM_PASTE) return CNumericEdit::WindowProc(message, wParam, lParam);
     // The number field's own paste first: it refuses what is no number and mends a comma.
     return PastePercent(*this, [&] { return CNumericEdit::WindowProc(message, wParam, lParam); }, &ExceedsMax);

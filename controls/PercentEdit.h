@@ -24,7 +24,8 @@ protected:
 };
 
 // A percentage with decimals ("99.5"), typed by the rules of a number field. Deleting its
-// point, which can raise the value ("99.5" to "995"), is refused as well.
+// point, which can raise the value ("99.5" to "995"), is refused as well, by a key, a cut or
+// the context menu.
 class CPercentNumberEdit : public CNumericEdit {
     DECLARE_DYNAMIC(CPercentNumberEdit)
 public:

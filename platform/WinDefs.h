@@ -105,6 +105,7 @@ constexpr UINT WM_CAPTURECHANGED = 0x0215;
 constexpr UINT WM_CUT = 0x0300;
 constexpr UINT WM_COPY = 0x0301;
 constexpr UINT WM_PASTE = 0x0302;
+constexpr UINT WM_CLEAR = 0x0303;
 constexpr UINT WM_USER = 0x0400;
 
 // What OnCtlColor is asked about.

@@ -1305,6 +1305,11 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PASTE:
         if (auto* field = dynamic_cast<PastedText*>(state->widget.data())) field->InsertPasted();
         return 0;
+    case WM_CUT:
+    case WM_CLEAR:  // the selection only, as the desktop's edit takes it out
+        if (auto* line = qobject_cast<QLineEdit*>(state->widget.data()); line && line->hasSelectedText())
+            message == WM_CUT ? line->cut() : line->del();
+        return 0;
     default: return 0;
     }
 }

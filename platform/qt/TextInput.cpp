@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 #include <climits>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <QClipboard>
@@ -207,13 +208,31 @@ void CheckedLineEdit::inputMethodEvent(QInputMethodEvent* event) {
 
 void CheckedLineEdit::contextMenuEvent(QContextMenuEvent* event) {
     std::unique_ptr<QMenu> menu(createStandardContextMenu());
-    // Qt's own paste entry would insert unchecked. It is known by what it is wired to (Qt
-    // names none of its entries), whichever way Qt wired it, and is given our paste.
-    for (QAction* action : menu->actions()) {
+    // Qt's own entries that change the text would change it past the window's handlers: the
+    // paste unchecked, the cut and the delete (which a percent field judges) unseen. They are
+    // known by what they are wired to (Qt names none of its entries), whichever way Qt wired
+    // them, and go through the window as its messages, as the desktop's edit menu sends them.
+    // The delete entry, wired inside Qt, is the one that follows the paste entry.
+    const auto rewire = [this](QAction* action, const std::function<void()>& act) {
+        disconnect(action, &QAction::triggered, nullptr, nullptr);
+        connect(action, &QAction::triggered, this, act);
+    };
+    const auto sendToWindow = [this](UINT message) {
+        return [this, message] {
+            if (CWnd* wnd = PrimaryOf(this)) wnd->SendMessage(message);
+        };
+    };
+    const QList<QAction*> actions = menu->actions();
+    for (qsizetype i = 0; i < actions.size(); ++i) {
+        QAction* action = actions[i];
         bool wiredToPaste = disconnect(action, &QAction::triggered, this, &QLineEdit::paste);
         wiredToPaste = disconnect(action, SIGNAL(triggered()), this, SLOT(paste())) || wiredToPaste;
-        if (wiredToPaste)
-            connect(action, &QAction::triggered, this, [this] { Paste(this, QGuiApplication::clipboard()->text()); });
+        bool wiredToCut = disconnect(action, &QAction::triggered, this, &QLineEdit::cut);
+        wiredToCut = disconnect(action, SIGNAL(triggered()), this, SLOT(cut())) || wiredToCut;
+        if (wiredToCut) rewire(action, sendToWindow(WM_CUT));
+        if (!wiredToPaste) continue;
+        rewire(action, [this] { Paste(this, QGuiApplication::clipboard()->text()); });
+        if (i + 1 < actions.size() && !actions[i + 1]->isSeparator()) rewire(actions[i + 1], sendToWindow(WM_CLEAR));
     }
     menu->exec(event->globalPos());
 }

@@ -517,6 +517,9 @@ TEST_F(MossPages14, TheSpeciesCoverStopsAtAHundred) {
     cover->SetWindowText("");
     TypeText(cover, "99.5");
     for (const UINT key : {VK_LEFT, VK_BACK, VK_LEFT, VK_DELETE}) PressKey(cover, key);  // 995 without the point
+    cover->SetSel(2, 3);  // the point, cut or cleared
+    PressKey(cover, 'X', MK_CONTROL);
+    for (const char* entry : {"Изрязване", "Изтриване"}) EXPECT_TRUE(ChooseFromContextMenu(cover, CPoint(4, 4), entry));
     cover->SetSel(0, -1);
     const auto paste = [cover](const char* text) {
         CopyToClipboard(text);
@@ -528,7 +531,7 @@ TEST_F(MossPages14, TheSpeciesCoverStopsAtAHundred) {
     paste("100");
     Leave();
     EXPECT_EQ(doc.SpecData_Moss_19.PercentSpeciesArea, "100");
-    EXPECT_EQ(boxes.Texts(), std::vector<CString>(5, CPercentEdit::kTooLarge));
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>(8, CPercentEdit::kTooLarge));
 }
 
 TEST_F(MossPages14, VariantStepsEditTheRecordsOfTheirPages) {
