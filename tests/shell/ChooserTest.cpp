@@ -27,15 +27,7 @@ protected:
         ASSERT_NE(chooser, nullptr);
     }
 
-    HTREEITEM Find(int data, HTREEITEM first = nullptr) {
-        CTreeCtrl& tree = chooser->SpeciesTree();
-        for (HTREEITEM item = first ? first : tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) {
-            if (static_cast<int>(tree.GetItemData(item)) == data) return item;
-            if (const HTREEITEM child = tree.GetChildItem(item))
-                if (const HTREEITEM found = Find(data, child)) return found;
-        }
-        return nullptr;
-    }
+    HTREEITEM Find(int data) { return FindByItemData(chooser->SpeciesTree(), data); }
 
     std::vector<std::pair<CString, int>> OfferedForms() {
         std::vector<std::pair<CString, int>> forms;

@@ -97,3 +97,12 @@ void ShellTest::Exec(const CString& sql) const {
 }
 
 CString LastMessage(const std::vector<CString>& messages) { return messages.empty() ? CString() : messages.back(); }
+
+HTREEITEM FindByItemData(CTreeCtrl& tree, int data, HTREEITEM first) {
+    for (HTREEITEM item = first ? first : tree.GetRootItem(); item; item = tree.GetNextSiblingItem(item)) {
+        if (static_cast<int>(tree.GetItemData(item)) == data) return item;
+        if (const HTREEITEM child = tree.GetChildItem(item))
+            if (const HTREEITEM found = FindByItemData(tree, data, child)) return found;
+    }
+    return nullptr;
+}

@@ -51,3 +51,6 @@ protected:
 
 // The text of the message box, or "" when none came.
 CString LastMessage(const std::vector<CString>& messages);
+
+// The item of the tree (at any depth below `first`, else below the root) with this item data.
+HTREEITEM FindByItemData(CTreeCtrl& tree, int data, HTREEITEM first = nullptr);

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <iterator>
 
 #include <QWidget>
@@ -498,15 +497,8 @@ TEST_F(StoredFormsTest, StartingANewFormOverAChangedOneAsksFirst) {
     Frame()->SelectMode(kCodeNewForm);
     auto* chooser = dynamic_cast<CChooseForm_00*>(RightView());
     ASSERT_NE(chooser, nullptr);
-    CTreeCtrl& species = chooser->SpeciesTree();
     const int offered = Number("select SpeciesID from SpeciesFormsRel where SpeciesType = 1 order by ID limit 1");
-    const std::function<HTREEITEM(HTREEITEM)> find = [&](HTREEITEM item) -> HTREEITEM {
-        for (; item; item = species.GetNextSiblingItem(item))
-            if (int(species.GetItemData(item)) == offered) return item;
-            else if (const HTREEITEM found = find(species.GetChildItem(item))) return found;
-        return nullptr;
-    };
-    species.SelectItem(find(species.GetRootItem()));
+    chooser->SpeciesTree().SelectItem(FindByItemData(chooser->SpeciesTree(), offered));
     ASSERT_GT(chooser->FormList().GetCount(), 0);
     chooser->FormList().SetCurSel(0);
     CWnd* const proceed = chooser->GetDlgItem(CChooseForm_00::IDC_CONTINUE);
