@@ -149,20 +149,14 @@ void CEdit::ScrollCaret() {
     if (auto* edit = WidgetAs<QPlainTextEdit>(this)) edit->ensureCursorVisible();
 }
 
-void CEdit::Clear() {
-    if (auto* line = WidgetAs<QLineEdit>(this); line && line->hasSelectedText() && !line->isReadOnly()) line->del();
-    else if (auto* edit = WidgetAs<QPlainTextEdit>(this); edit && !edit->isReadOnly()) edit->textCursor().removeSelectedText();
-}
+void CEdit::Clear() { SendMessage(WM_CLEAR); }
 
 void CEdit::Copy() {
     if (auto* line = WidgetAs<QLineEdit>(this)) line->copy();
     else if (auto* edit = WidgetAs<QPlainTextEdit>(this)) edit->copy();
 }
 
-void CEdit::Cut() {
-    if (auto* line = WidgetAs<QLineEdit>(this)) line->cut();
-    else if (auto* edit = WidgetAs<QPlainTextEdit>(this)) edit->cut();
-}
+void CEdit::Cut() { SendMessage(WM_CUT); }
 
 void CEdit::Paste() { SendMessage(WM_PASTE); }
 

@@ -43,6 +43,8 @@ public:
     // Read-only keeps the text selectable and copyable (sets ES_READONLY).
     BOOL SetReadOnly(BOOL readOnly = TRUE);
     void ScrollCaret();
+    // Clear and Cut take the selection out through the window (WM_CLEAR, WM_CUT), whose
+    // handlers may refuse it, as Paste goes through WM_PASTE.
     void Clear();
     void Copy();
     void Cut();

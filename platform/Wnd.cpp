@@ -1306,9 +1306,8 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
         if (auto* field = dynamic_cast<PastedText*>(state->widget.data())) field->InsertPasted();
         return 0;
     case WM_CUT:
-    case WM_CLEAR:  // the selection only, as the desktop's edit takes it out
-        if (auto* line = qobject_cast<QLineEdit*>(state->widget.data()); line && line->hasSelectedText())
-            message == WM_CUT ? line->cut() : line->del();
+    case WM_CLEAR:
+        TakeOutSelection(state->widget.data(), message == WM_CUT);
         return 0;
     default: return 0;
     }

@@ -138,6 +138,14 @@ QString PastedText::TextToPaste() const { return m_onItsWay ? *m_onItsWay : QGui
 
 void PastedText::InsertPasted() { InsertChecked(TextToPaste()); }
 
+void TakeOutSelection(QWidget* edit, bool toClipboard) {
+    if (auto* line = qobject_cast<QLineEdit*>(edit); line && line->hasSelectedText() && !line->isReadOnly()) {
+        toClipboard ? line->cut() : line->del();
+    } else if (auto* text = qobject_cast<QPlainTextEdit*>(edit); text && !text->isReadOnly()) {
+        toClipboard ? text->cut() : text->textCursor().removeSelectedText();
+    }
+}
+
 int TypingLimitOf(const QWidget* edit) { return edit ? edit->property(kLimitProperty).toInt() : 0; }
 void SetTypingLimit(QWidget* edit, int maxChars) { edit->setProperty(kLimitProperty, std::max(0, maxChars)); }
 

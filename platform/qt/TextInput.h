@@ -19,6 +19,10 @@ QString UnstorableCharacters(const QString& text);
 // Shows why a paste was refused; false when the text is acceptable.
 bool RefuseUnstorablePaste(const QString& text, bool digitsOnly);
 
+// What WM_CUT (onto the clipboard) and WM_CLEAR do to an edit widget: the selection, and only
+// the selection, is taken out.
+void TakeOutSelection(QWidget* edit, bool toClipboard);
+
 // Most characters that may be typed into an edit widget (0: no limit of our own).
 int TypingLimitOf(const QWidget* edit);
 void SetTypingLimit(QWidget* edit, int maxChars);
