@@ -208,10 +208,11 @@ TEST_F(ImagesPageTest, ANameWithCharactersThatCannotBeStoredIsTypedAnewBeforeItI
     FileDialogAnswers chosen({files.Make("München.bmp", CXIMAGE_FORMAT_BMP), files.Make("österreich_日本.png", CXIMAGE_FORMAT_PNG)});
     ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
     const auto typeName = [](const char* name) {  // into the name's cell, open for typing
-        EXPECT_EQ(CWnd::GetFocus()->GetDlgCtrlID(), IDC_INPLACE_CONTROL);
-        PressKey(CWnd::GetFocus(), 'A', MK_CONTROL);
-        TypeText(CWnd::GetFocus(), name);
-        PressKey(CWnd::GetFocus(), VK_RETURN);
+        CWnd* const editor = CWnd::GetFocus();
+        ASSERT_TRUE(editor && editor->GetDlgCtrlID() == IDC_INPLACE_CONTROL) << "the name's cell is not open for typing";
+        PressKey(editor, 'A', MK_CONTROL);
+        TypeText(editor, name);
+        PressKey(editor, VK_RETURN);
     };
     BOOL endedWithUnstorableName = TRUE;
     ModalRun script([&](CDialog& shown) {
@@ -269,7 +270,7 @@ void NameEditor::StaysOpenThroughItsContextMenuAndARefusedPaste() {
         EXPECT_EQ(edited(), name);
         // The window system gives the dialog back its focus once the menu is gone.
         ActivateTopLevel(&dialog);
-        EXPECT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == editor(); }));
+        ASSERT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == editor(); }));
 
         const int scrolled = dialog.m_grid.GetScrollPos32(SB_HORZ);
         boxes.shown = true;

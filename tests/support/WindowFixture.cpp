@@ -16,8 +16,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QElapsedTimer>
-#include <QMessageBox>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMimeData>
@@ -93,13 +91,15 @@ std::vector<CString> MessageBoxLog::Texts() const {
     return texts;
 }
 
-// Polls the event loop of each box for the box, runs the script once on it, and closes a box
-// the script has left open for too long.
+// Polls the event loop of each box for the box, runs the script once on it when the box has
+// the keyboard (a box is the modal widget a moment before the window system activates it), and
+// closes a box the script has left open, or that never got the keyboard, for too long.
 struct ShownMessageBoxes::Watch {
-    static constexpr int kLongestOpenMs = 3000;
+    static constexpr int kLongestOpenMs = 10000;
     QTimer poll;
     QPointer<QWidget> box;
     QElapsedTimer open;
+    bool worked = false;
 };
 
 ShownMessageBoxes::ShownMessageBoxes(std::function<void()> script)
@@ -111,9 +111,14 @@ ShownMessageBoxes::ShownMessageBoxes(std::function<void()> script)
         if (shown != watch.box) {
             watch.box = shown;
             watch.open.start();
+            watch.worked = false;
+        }
+        if (!watch.worked && QApplication::activeWindow() == shown) {
+            watch.worked = true;
             script();
         } else if (watch.open.elapsed() > Watch::kLongestOpenMs) {
-            ADD_FAILURE() << "the message box was left open: " << shown->text().toStdString();
+            ADD_FAILURE() << (watch.worked ? "the message box was left open: " : "the message box never got the keyboard: ")
+                          << shown->text().toStdString();
             shown->done(0);
         }
     });
@@ -187,11 +192,17 @@ int SelectedData(const CWnd& window, int comboId) {
 namespace {
 // Keys go where the window's keyboard focus is: the focused part of the window when the focus
 // is inside it (the check box of a picker), else its focus proxy, else the window.
-QWidget* KeyTargetOf(CWnd* window) {
-    if (!window) return QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
-    QWidget* widget = TopWidgetOf(window);
-    if (QWidget* focus = QApplication::focusWidget(); widget && focus && widget->isAncestorOf(focus)) return focus;
-    return widget && widget->focusProxy() ? widget->focusProxy() : widget;
+// No window to give them to fails the test: the keys are then not given at all.
+QPointer<QWidget> KeyTargetOf(CWnd* window) {
+    QWidget* target = nullptr;
+    if (!window) {
+        target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+    } else if (QWidget* widget = TopWidgetOf(window)) {
+        QWidget* focus = QApplication::focusWidget();
+        target = focus && widget->isAncestorOf(focus) ? focus : widget->focusProxy() ? widget->focusProxy() : widget;
+    }
+    if (!target) ADD_FAILURE() << (window ? "the window to give keys to has no widget" : "no window has the keyboard to give keys to");
+    return target;
 }
 
 void SendKeyEvent(QWidget* target, QEvent::Type type, int qtKey, const QString& text, Qt::KeyboardModifiers modifiers) {
@@ -203,6 +214,7 @@ void SendKeyEvent(QWidget* target, QEvent::Type type, int qtKey, const QString& 
 // the press is first a mnemonic's (a shortcut's), as the window system offers it: a shortcut
 // that takes it leaves the window nothing of the key.
 void SendKey(QWidget* target, int qtKey, const QString& text, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    if (!target) return;  // closed by a modifier's key
     const bool alt = modifiers & Qt::AltModifier;
     const QPointer<QWidget> receiver = target;
     if (!alt || !qt_sendShortcutOverrideEvent(target, 0, qtKey, modifiers, text)) {
@@ -284,6 +296,7 @@ void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
                     : QtKeyOf(virtualKey)                ? QtKeyOf(virtualKey)
                                                          : KeyTypingNothingOf(virtualKey);
     QPointer<QWidget> target = KeyTargetOf(window);
+    if (!target) return;
     PressModifiers(target, qtModifiers);
     SendKey(target, key, text, qtModifiers);
     ReleaseModifiers(target, qtModifiers);
@@ -293,6 +306,7 @@ void PressLetterKey(CWnd* window, const CString& letter, UINT modifiers) {
     const QString typed = QString::fromUtf8(letter.GetString());
     const Qt::KeyboardModifiers qtModifiers = QtModifiersOf(typed.isUpper() ? modifiers | MK_SHIFT : modifiers);
     QPointer<QWidget> target = KeyTargetOf(window);
+    if (!target) return;
     PressModifiers(target, qtModifiers);
     SendKey(target, typed.toUpper().front().unicode(), typed, qtModifiers);
     ReleaseModifiers(target, qtModifiers);
@@ -307,6 +321,7 @@ void TypeText(CWnd* window, const CString& text) {
         const bool shift = TypedWithShift(codePoint);
         const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
         QPointer<QWidget> target = KeyTargetOf(window);
+        if (!target) return;
         PressModifiers(target, modifiers);
         SendKey(target, key, typed, modifiers);
         ReleaseModifiers(target, modifiers);
@@ -320,8 +335,6 @@ void PasteText(CWnd* window, const CString& text) {
 
 void CopyToClipboard(const CString& text) { QGuiApplication::clipboard()->setText(QString::fromUtf8(text.GetString())); }
 
-bool HasSelectionClipboard() { return QGuiApplication::clipboard()->supportsSelection(); }
-
 std::string MissingForX11() {
     if (QGuiApplication::platformName() != "xcb") return "no X server (the window system is " + QGuiApplication::platformName().toStdString() + ")";
     if (std::system("command -v xdotool >/dev/null") != 0) return "no xdotool to move and click the real pointer";
@@ -329,6 +342,10 @@ std::string MissingForX11() {
 }
 
 BOOL RealPointerAt(const CWnd* window, CPoint clientPoint, bool click) {
+    if (!window || !WidgetOf(window)) {
+        ADD_FAILURE() << "no window for the real pointer";
+        return FALSE;
+    }
     // A window manager maps, frames and places a window in its own time: the point is taken
     // once the window is on the screen and has been left where it is for a moment.
     QWindow* topLevel = WidgetOf(window)->window()->windowHandle();
@@ -350,7 +367,8 @@ bool PumpUntil(const std::function<bool()>& condition, int milliseconds) {
 }
 
 void ClickAt(CWnd* window, CPoint clientPoint, bool twice) {
-    QWidget* target = WidgetOf(window);
+    QWidget* target = window ? WidgetOf(window) : nullptr;
+    ASSERT_NE(target, nullptr) << "no window to click";
     QPointF local(clientPoint.x, clientPoint.y);
     const QPointF global = target->mapToGlobal(local);
     // While a list is dropped down the mouse is its: a click elsewhere only closes it.
@@ -407,7 +425,8 @@ QString ShownText(const QAction* action) {
 }  // namespace
 
 void UserPointer(CWnd* window, CPoint clientPoint, PointerEvent event, int after, PointerButton button) {
-    QWidget* target = WidgetOf(window);
+    QWidget* target = window ? WidgetOf(window) : nullptr;
+    ASSERT_NE(target, nullptr) << "no window for the pointer";
     const QPointF global = target->mapToGlobal(QPointF(clientPoint.x, clientPoint.y));
     QWindow* under = WindowAt(target, global.toPoint());
     ASSERT_NE(under, nullptr);
@@ -467,7 +486,8 @@ void CommitInput(CWnd* window, const CString& text, UINT heldKeys, int replaceFr
 }
 
 void ClickOnText(CWnd* window, int characters) {
-    QWidget* widget = WidgetOf(window);
+    QWidget* widget = window ? WidgetOf(window) : nullptr;
+    ASSERT_NE(widget, nullptr) << "no field to click";
     auto* line = qobject_cast<QLineEdit*>(widget);
     if (!line) line = widget->findChild<QLineEdit*>();
     ASSERT_NE(line, nullptr);
@@ -479,14 +499,20 @@ void ClickOnText(CWnd* window, int characters) {
 }
 
 void ActivateTopLevel(CWnd* window) {
-    QWidget* topLevel = TopWidgetOf(window)->window();
+    QWidget* widget = window ? TopWidgetOf(window) : nullptr;
+    ASSERT_NE(widget, nullptr) << "no window to activate";
+    QWidget* topLevel = widget->window();
     topLevel->activateWindow();
     QApplication::setActiveWindow(topLevel);
     g_pointerClock += 10000;  // nothing of an earlier test pairs with what comes
 }
 
 BOOL DropText(CWnd* window, CPoint clientPoint, const CString& text, UINT modifiers) {
-    QWidget* target = WidgetOf(window);
+    QWidget* target = window ? WidgetOf(window) : nullptr;
+    if (!target) {
+        ADD_FAILURE() << "no window to drop on";
+        return FALSE;
+    }
     QMimeData data;
     data.setText(QString::fromUtf8(text.GetString()));
     const QPoint at(clientPoint.x, clientPoint.y);

@@ -142,8 +142,6 @@ void PressLetterKey(CWnd* window, const CString& letter, UINT modifiers = 0);
 void TypeText(CWnd* window, const CString& text);
 void PasteText(CWnd* window, const CString& text);  // through the clipboard and Ctrl+V
 void CopyToClipboard(const CString& text);           // as another program copies it
-// Whether the platform has a selection clipboard (X11's, pasted with the middle button).
-bool HasSelectionClipboard();
 // Tests that need a real X server (a real click, the X11 selection, a window manager) have
 // "X11" in their suite or test name; tests/support/under-x11 runs them under one. They begin
 // with SKIP_UNLESS_X11(): offscreen they skip, but inside that run a missing X connection or
