@@ -225,9 +225,11 @@ void CheckedLineEdit::contextMenuEvent(QContextMenuEvent* event) {
         disconnect(action, &QAction::triggered, nullptr, nullptr);
         connect(action, &QAction::triggered, this, act);
     };
+    // A field without a window of its own (a combo box's) does what the message does.
     const auto sendToWindow = [this](UINT message) {
         return [this, message] {
             if (CWnd* wnd = PrimaryOf(this)) wnd->SendMessage(message);
+            else TakeOutSelection(this, message == WM_CUT);
         };
     };
     const QList<QAction*> actions = menu->actions();

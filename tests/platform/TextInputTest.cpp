@@ -4,6 +4,8 @@
 // for typing and pasting, whichever way the text comes in.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QWidget>
 
@@ -173,6 +175,36 @@ TEST_F(TextInput, APasteFromTheContextMenuIsCheckedAsCtrlVIs) {
     CopyToClipboard("987");
     ASSERT_TRUE(ChooseFromContextMenu(&line, CPoint(10, 8), kPasteEntry));
     EXPECT_EQ(TextOf(host, kLine).GetLength(), 4);  // up to the limit
+}
+
+// Cut and delete of the context menu take the selection out, in a combo box's field too,
+// which has no window of its own; the field's methods do as its menu does.
+TEST_F(TextInput, CutAndDeleteFromTheContextMenuTakeOutTheSelection) {
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(5, 110, 200, 200), &host, kCombo));
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    const auto clipboard = [] { return QGuiApplication::clipboard()->text().toStdString(); };
+    for (CWnd* field : {static_cast<CWnd*>(&line), static_cast<CWnd*>(&combo)}) {
+        const int id = field->GetDlgCtrlID();
+        field->SetFocus();
+        // Cut puts the text onto the clipboard; delete leaves the clipboard alone.
+        for (const auto& [entry, copied] : {std::pair{"Изрязване", "demo"}, {"Изтриване", "друго"}}) {
+            CopyToClipboard("друго");
+            field->SetWindowText("demo");
+            PressKey(field, 'A', MK_CONTROL);
+            ASSERT_TRUE(ChooseFromContextMenu(field, CPoint(10, 8), entry)) << id << entry;
+            EXPECT_EQ(TextOf(host, id), "") << id << entry;
+            EXPECT_EQ(clipboard(), copied) << id << entry;
+        }
+    }
+    line.SetWindowText("Рила");
+    line.SetSel(0, 2);
+    line.Cut();
+    EXPECT_EQ(clipboard(), "Ри");
+    line.SetSel(0, 1);
+    line.Clear();
+    EXPECT_EQ(TextOf(host, kLine), "а");
 }
 
 // What an input method commits is typed, character by character.
