@@ -163,6 +163,7 @@ bool CheckedLineEdit::DigitsOnly() const {
 
 void CheckedLineEdit::InsertChecked(QString text) {
     if (isReadOnly()) return;
+    if (DigitsOnly()) text = text.trimmed();  // the blanks around a number go, as in a number field
     const int lineEnd = text.indexOf(QRegularExpression("[\r\n]"));
     if (lineEnd >= 0) text.truncate(lineEnd);  // one line fits into a single-line field
     if (text.isEmpty() || RefuseUnstorablePaste(text, DigitsOnly())) return;

@@ -105,6 +105,9 @@ TEST_F(TextInput, DigitsOnlyFieldsTakeDigits) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     PasteText(&line, "45");
     EXPECT_EQ(TextOf(host, kLine), "12345");
+    PasteText(&line, "  67 \n");  // the blanks and line break around a copied number go
+    EXPECT_EQ(TextOf(host, kLine), "1234567");
+    EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
 // A refused character is said at the field, as the desktop's digits-only edits say it,
