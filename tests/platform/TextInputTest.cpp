@@ -244,6 +244,27 @@ TEST_F(TextInput, AltKeysTypeNothingAndAnInputMethodsTextIsCheckedOverWhatItRepl
     EXPECT_EQ(TextOf(host, kNotes), "abX");
 }
 
+// A layout's third level (AltGr on the Bulgarian one: "э" on Е, "ѝ" on И, "—" on 6) types
+// into a field, and what it types meets the field's checks.
+TEST_F(TextInput, AltGrCharactersAreTypedAndChecked) {
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    HideFieldNotice();
+    notes.LimitText(2);
+    notes.SetFocus();
+    PressLetterKey(&notes, "э", MK_ALTGR);
+    PressLetterKey(&notes, "ѝ", MK_ALTGR);
+    EXPECT_EQ(FieldNoticeText(), "Знакът не може да бъде записан: ѝ");
+    for (const char* typed : {"—", "э"}) PressLetterKey(&notes, typed, MK_ALTGR);  // the second past the limit
+    EXPECT_EQ(TextOf(host, kNotes), "э—");
+    line.ModifyStyle(0, ES_NUMBER);
+    line.SetFocus();
+    PressLetterKey(&line, "—", MK_ALTGR);
+    EXPECT_EQ(TextOf(host, kLine), "");
+    EXPECT_EQ(FieldNoticeText(), "Полето приема само цифри.");
+    HideFieldNotice();
+}
+
 TEST_F(TextInput, ReadOnlyFieldsTakeNothingAndEditableCombosFilterToo) {
     line.SetWindowText("стар");
     line.SetReadOnly(TRUE);
