@@ -41,12 +41,11 @@ int MakeMessages(CWnd* hwnd, QEvent* event, MSG (&messages)[2]) {
     case QEvent::KeyPress:
     case QEvent::KeyRelease: {
         auto* key = static_cast<QKeyEvent*>(event);
-        const bool alt = key->modifiers() & Qt::AltModifier;
         msg.time = static_cast<DWORD>(key->timestamp());
         msg.lParam = MAKELPARAM(1, key->isAutoRepeat() ? 0x4000 : 0);
         int count = 0;
         if (const UINT vk = VirtualKeyOf(key->key())) {
-            msg.message = event->type() == QEvent::KeyRelease ? WM_KEYUP : alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+            msg.message = event->type() == QEvent::KeyRelease ? WM_KEYUP : KeyDownMessageOf(*key);
             msg.wParam = vk;
             messages[count++] = msg;
         }

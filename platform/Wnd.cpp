@@ -375,14 +375,13 @@ bool WindowState::FilterInput(QWidget* watched, QEvent* event) {
             const bool wanted = (code & DLGC_WANTALLKEYS) || (vk == VK_TAB && (code & DLGC_WANTTAB));
             if (!wanted) return false;
         }
-        const bool alt = key->modifiers() & Qt::AltModifier;
         const LPARAM keyData = MAKELPARAM(1, key->isAutoRepeat() ? 0x4000 : 0);
         bool pass = true;
         if (event->type() == QEvent::KeyRelease) {
             if (vk) DeliverMessage(wnd, WM_KEYUP, vk, keyData, true, &pass);
             return !pass;
         }
-        if (vk) DeliverMessage(wnd, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, keyData, true, &pass);
+        if (vk) DeliverMessage(wnd, KeyDownMessageOf(*key), vk, keyData, true, &pass);
         if (!pass) return true;
         if (const char32_t typed = CharacterOfKey(*key)) {
             DeliverMessage(wnd, WM_CHAR, typed, keyData, true, &pass);
@@ -501,6 +500,10 @@ char32_t CharacterOfKey(const QKeyEvent& key) {
     if (text.isEmpty() || alt || key.key() == Qt::Key_Delete) return 0;
     if ((held & Qt::ControlModifier) && QChar::isPrint(text.front())) return 0;
     return text.front();
+}
+
+UINT KeyDownMessageOf(const QKeyEvent& key) {
+    return (key.modifiers() & Qt::AltModifier) && !CharacterOfKey(key) ? WM_SYSKEYDOWN : WM_KEYDOWN;
 }
 
 int QtKeyOf(UINT vk) {

@@ -11,6 +11,7 @@
 
 #include "platform/DateTimeCtrl.h"
 #include "platform/qt/ControlWidgets.h"
+#include "platform/qt/WindowState.h"
 
 namespace {
 
@@ -128,9 +129,8 @@ void SectionDateTimeEdit::EndTyping() {
 }
 
 void SectionDateTimeEdit::keyPressEvent(QKeyEvent* event) {
-    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-    const QString text = event->text();
-    const QChar typed = plain && text.size() == 1 ? text.front() : QChar();
+    const char32_t character = CharacterOfKey(*event);
+    const QChar typed = character < 0x10000 ? QChar(static_cast<char16_t>(character)) : QChar();
     int index = -1;
     if (typed >= u'0' && typed <= u'9') {
         TypeDigit(typed.unicode() - u'0');

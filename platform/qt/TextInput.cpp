@@ -163,6 +163,7 @@ bool CheckedLineEdit::DigitsOnly() const {
 
 void CheckedLineEdit::InsertChecked(QString text) {
     if (isReadOnly()) return;
+    if (DigitsOnly()) text = text.trimmed();  // the blanks around a number go, as in a number field
     const int lineEnd = text.indexOf(QRegularExpression("[\r\n]"));
     if (lineEnd >= 0) text.truncate(lineEnd);  // one line fits into a single-line field
     if (text.isEmpty() || RefuseUnstorablePaste(text, DigitsOnly())) return;
@@ -225,9 +226,11 @@ void CheckedLineEdit::contextMenuEvent(QContextMenuEvent* event) {
         disconnect(action, &QAction::triggered, nullptr, nullptr);
         connect(action, &QAction::triggered, this, act);
     };
+    // A field without a window of its own (a combo box's) does what the message does.
     const auto sendToWindow = [this](UINT message) {
         return [this, message] {
             if (CWnd* wnd = PrimaryOf(this)) wnd->SendMessage(message);
+            else TakeOutSelection(this, message == WM_CUT);
         };
     };
     const QList<QAction*> actions = menu->actions();

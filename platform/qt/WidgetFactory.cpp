@@ -131,7 +131,8 @@ public:
         if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
         QLineEdit* edit = m_combo->lineEdit();
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (!edit || (key->modifiers() & Qt::AltModifier)) return false;
+        // A key held with Alt that types nothing is the list's (Alt+Up closes it).
+        if (!edit || ((key->modifiers() & Qt::AltModifier) && !CharacterOfKey(*key))) return false;
         switch (key->key()) {
         case Qt::Key_Up:
         case Qt::Key_Down:

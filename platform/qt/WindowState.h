@@ -173,5 +173,8 @@ int QtKeyOf(UINT virtualKey);
 // character (Ctrl+A's 0x01), never a printable one; Delete, to which X gives the text 0x7F,
 // edits and types nothing.
 char32_t CharacterOfKey(const QKeyEvent& key);
+// WM_SYSKEYDOWN for a key pressed with Alt that types nothing (the menus'), else WM_KEYDOWN:
+// a key that types a character never gives a system key-down.
+UINT KeyDownMessageOf(const QKeyEvent& key);
 UINT MouseFlags(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
 void RememberModifiers(Qt::KeyboardModifiers modifiers);

@@ -344,12 +344,18 @@ TEST_F(ShrubCover, PastedWithAMiddleClickUnderX11) {
     ExpectRefused();
 }
 
-// Digits typed with Alt held (as when Alt+Shift switches the layout) type nothing.
-TEST_F(ShrubCover, TypedWithAltIsNothing) {
-    dynamic_cast<CEdit*>(bushes)->SetSel(0, -1);
+// Digits typed with Alt held (as when Alt+Shift switches the layout) or with Ctrl type nothing.
+TEST_F(ShrubCover, TypedWithAltOrCtrlIsNothing) {
+    auto* field = dynamic_cast<CEdit*>(bushes);
+    field->SetSel(0, -1);
     for (const UINT digit : {'1', '5', '0'}) PressKey(bushes, digit, MK_ALT);
     PressKey(bushes, '1', MK_CONTROL | MK_ALT);
     EXPECT_EQ(TextOf(*page, CSpecForm_Moss_08::IDC_BUSHES), "30");
+    field->SetWindowText("50");
+    field->SetSel(2, 2);
+    PressKey(bushes, '0', MK_CONTROL);  // no 500 to refuse
+    EXPECT_EQ(TextOf(*page, CSpecForm_Moss_08::IDC_BUSHES), "50");
+    EXPECT_EQ(boxes.Texts(), std::vector<CString>{});
 }
 
 TEST_F(MossHabitatPages, StumpsAreCheckedInOrderAndShowTheirDegree) {

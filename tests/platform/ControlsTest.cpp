@@ -3,6 +3,8 @@
 // pop-up menus and tooltips.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -122,15 +124,25 @@ TEST(ComboBox, UserSelectionIsAnnouncedAndDroppedWidthNeverShrinks) {
     EXPECT_LT(rect.Height(), 40);  // the list part of the rectangle is not the closed box
 }
 
-// An edit field that writes down the keys it is given.
+// An edit field that writes down the keys it is given, and apart the system keys (the
+// menus') it is offered or given.
 class KeyLogEdit : public CEdit {
 public:
     std::vector<UINT> keys;
+    std::vector<UINT> systemKeys;
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == WM_SYSKEYDOWN) systemKeys.push_back(static_cast<UINT>(msg->wParam));
+        return CEdit::PreTranslateMessage(msg);
+    }
 
 protected:
     void OnKeyDown(UINT key, UINT repeat, UINT flags) override {
         keys.push_back(key);
         CEdit::OnKeyDown(key, repeat, flags);
+    }
+    void OnSysKeyDown(UINT key, UINT repeat, UINT flags) override {
+        systemKeys.push_back(key);
+        CEdit::OnSysKeyDown(key, repeat, flags);
     }
 };
 
@@ -372,6 +384,37 @@ TEST(DateTimeCtrl, DigitsAfterHomeArrowsOrTabGoIntoASelectedSection) {
     ASSERT_EQ(CWnd::GetFocus(), &form.time);
     TypeText(&form.time, "8");
     EXPECT_EQ(PickerHost::Shown(form.time), "01.01.2000 08:00:00");
+}
+
+// A layout may report AltGr with Alt held too. What a key types with it is typed all the same,
+// alike in a field, a picker and a combo box whose list is dropped, and its key-down is a
+// plain one, not the menus' system key.
+TEST(Keys, AnAltGrKeyReportedWithAltTypesAlikeEverywhere) {
+    constexpr UINT kAltGr = MK_ALT | MK_ALTGR;
+    PickerHost form;
+    KeyLogEdit field;
+    ASSERT_TRUE(field.Create(kChild | WS_BORDER, CRect(150, 0, 250, 22), &form.host, 6));
+    field.SetFocus();
+    PressKey(&field, '2', kAltGr);
+    EXPECT_EQ(TextOf(form.host, 6), "2");
+    EXPECT_EQ(std::count(field.keys.begin(), field.keys.end(), '2'), 1);
+    EXPECT_EQ(std::count(field.systemKeys.begin(), field.systemKeys.end(), '2'), 0);
+
+    form.date.SetFocus();
+    PressKey(&form.date, VK_HOME);
+    for (const UINT digit : {'2', '5'}) PressKey(&form.date, digit, kAltGr);
+    EXPECT_EQ(PickerHost::Shown(form.date), "25.01.2000 00:00:00");
+
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(kChild | CBS_DROPDOWN, CRect(150, 30, 250, 200), &form.host, 1));
+    combo.AddString("15 м");
+    combo.SetFocus();
+    combo.ShowDropDown(TRUE);
+    COMBOBOXINFO parts;
+    ASSERT_TRUE(combo.GetDroppedState() && combo.GetComboBoxInfo(&parts));
+    PressKey(parts.hwndList, '1', kAltGr);
+    EXPECT_EQ(TextOf(form.host, 1), "1");
+    combo.ShowDropDown(FALSE);
 }
 
 // Counts the paints of a widget.

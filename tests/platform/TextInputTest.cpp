@@ -4,6 +4,8 @@
 // for typing and pasting, whichever way the text comes in.
 #include <gtest/gtest.h>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QWidget>
 
@@ -103,6 +105,9 @@ TEST_F(TextInput, DigitsOnlyFieldsTakeDigits) {
     ASSERT_EQ(boxes.boxes.size(), 1u);
     PasteText(&line, "45");
     EXPECT_EQ(TextOf(host, kLine), "12345");
+    PasteText(&line, "  67 \n");  // the blanks and line break around a copied number go
+    EXPECT_EQ(TextOf(host, kLine), "1234567");
+    EXPECT_EQ(boxes.boxes.size(), 1u);
 }
 
 // A refused character is said at the field, as the desktop's digits-only edits say it,
@@ -175,6 +180,36 @@ TEST_F(TextInput, APasteFromTheContextMenuIsCheckedAsCtrlVIs) {
     EXPECT_EQ(TextOf(host, kLine).GetLength(), 4);  // up to the limit
 }
 
+// Cut and delete of the context menu take the selection out, in a combo box's field too,
+// which has no window of its own; the field's methods do as its menu does.
+TEST_F(TextInput, CutAndDeleteFromTheContextMenuTakeOutTheSelection) {
+    CComboBox combo;
+    ASSERT_TRUE(combo.Create(WS_CHILD | WS_VISIBLE | CBS_DROPDOWN, CRect(5, 110, 200, 200), &host, kCombo));
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    const auto clipboard = [] { return QGuiApplication::clipboard()->text().toStdString(); };
+    for (CWnd* field : {static_cast<CWnd*>(&line), static_cast<CWnd*>(&combo)}) {
+        const int id = field->GetDlgCtrlID();
+        field->SetFocus();
+        // Cut puts the text onto the clipboard; delete leaves the clipboard alone.
+        for (const auto& [entry, copied] : {std::pair{"Изрязване", "demo"}, {"Изтриване", "друго"}}) {
+            CopyToClipboard("друго");
+            field->SetWindowText("demo");
+            PressKey(field, 'A', MK_CONTROL);
+            ASSERT_TRUE(ChooseFromContextMenu(field, CPoint(10, 8), entry)) << id << entry;
+            EXPECT_EQ(TextOf(host, id), "") << id << entry;
+            EXPECT_EQ(clipboard(), copied) << id << entry;
+        }
+    }
+    line.SetWindowText("Рила");
+    line.SetSel(0, 2);
+    line.Cut();
+    EXPECT_EQ(clipboard(), "Ри");
+    line.SetSel(0, 1);
+    line.Clear();
+    EXPECT_EQ(TextOf(host, kLine), "а");
+}
+
 // What an input method commits is typed, character by character.
 TEST_F(TextInput, AnInputMethodsTextIsCheckedAsTypingIs) {
     line.ModifyStyle(0, ES_NUMBER);
@@ -207,6 +242,27 @@ TEST_F(TextInput, AltKeysTypeNothingAndAnInputMethodsTextIsCheckedOverWhatItRepl
     CommitInput(&notes, "X", 0, -1, 1);
     CommitInput(&notes, "日", MK_ALT);
     EXPECT_EQ(TextOf(host, kNotes), "abX");
+}
+
+// A layout's third level (AltGr on the Bulgarian one: "э" on Е, "ѝ" on И, "—" on 6) types
+// into a field, and what it types meets the field's checks.
+TEST_F(TextInput, AltGrCharactersAreTypedAndChecked) {
+    host.ShowWindow(SW_SHOW);
+    ActivateTopLevel(&host);
+    HideFieldNotice();
+    notes.LimitText(2);
+    notes.SetFocus();
+    PressLetterKey(&notes, "э", MK_ALTGR);
+    PressLetterKey(&notes, "ѝ", MK_ALTGR);
+    EXPECT_EQ(FieldNoticeText(), "Знакът не може да бъде записан: ѝ");
+    for (const char* typed : {"—", "э"}) PressLetterKey(&notes, typed, MK_ALTGR);  // the second past the limit
+    EXPECT_EQ(TextOf(host, kNotes), "э—");
+    line.ModifyStyle(0, ES_NUMBER);
+    line.SetFocus();
+    PressLetterKey(&line, "—", MK_ALTGR);
+    EXPECT_EQ(TextOf(host, kLine), "");
+    EXPECT_EQ(FieldNoticeText(), "Полето приема само цифри.");
+    HideFieldNotice();
 }
 
 TEST_F(TextInput, ReadOnlyFieldsTakeNothingAndEditableCombosFilterToo) {

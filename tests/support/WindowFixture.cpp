@@ -229,7 +229,8 @@ void SendKey(QWidget* target, int qtKey, const QString& text, Qt::KeyboardModifi
 // change and let go after it. As the X window system gives them, their events carry the state
 // from before them. The press or release may close the window: then nothing more goes to it.
 constexpr std::pair<Qt::KeyboardModifier, int> kModifierKeys[] = {
-    {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}, {Qt::ShiftModifier, Qt::Key_Shift}};
+    {Qt::ControlModifier, Qt::Key_Control}, {Qt::AltModifier, Qt::Key_Alt}, {Qt::GroupSwitchModifier, Qt::Key_AltGr},
+    {Qt::ShiftModifier, Qt::Key_Shift}};
 
 void PressModifiers(const QPointer<QWidget>& target, Qt::KeyboardModifiers modifiers) {
     Qt::KeyboardModifiers held;
@@ -265,6 +266,7 @@ Qt::KeyboardModifiers QtModifiersOf(UINT modifiers) {
     if (modifiers & MK_CONTROL) qtModifiers |= Qt::ControlModifier;
     if (modifiers & MK_SHIFT) qtModifiers |= Qt::ShiftModifier;
     if (modifiers & MK_ALT) qtModifiers |= Qt::AltModifier;
+    if (modifiers & MK_ALTGR) qtModifiers |= Qt::GroupSwitchModifier;  // as X reports AltGr
     if (modifiers & MK_KEYPAD) qtModifiers |= Qt::KeypadModifier;
     return qtModifiers;
 }

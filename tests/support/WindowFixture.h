@@ -134,6 +134,7 @@ int SelectedData(const CWnd& window, int comboId);  // -1 without a selection
 // where the keyboard focus is. The lock keys (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL) and the
 // Windows key are pressed too.
 constexpr UINT VK_LWIN = 0x5B;
+constexpr UINT MK_ALTGR = 0x4000;  // AltGr held: a key of the layout's third level
 constexpr UINT MK_KEYPAD = 0x8000;
 void PressKey(CWnd* window, UINT virtualKey, UINT modifiers = 0);
 // The key that types the letter on the user's keyboard layout (a Cyrillic one on a Bulgarian
