@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QStyleFactory>
+#include <QStyleOption>
 #include <QTranslator>
 #include <QWheelEvent>
 
@@ -178,6 +179,17 @@ public:
                   QStyleHintReturn* returnData) const override {
         if (hint == SH_ComboBox_Popup) return 0;
         return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+    // A menu bar that holds the keyboard (after a tap of Alt, or Escape out of its menu) shows
+    // its current menu as an open one is shown: else nothing tells where the typing goes.
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override {
+        const auto* item = qstyleoption_cast<const QStyleOptionMenuItem*>(option);
+        if (element != CE_MenuBarItem || !item || !(item->state & State_Selected) || !widget || !widget->hasFocus())
+            return QProxyStyle::drawControl(element, option, painter, widget);
+        QStyleOptionMenuItem current = *item;
+        current.state |= State_Sunken;
+        QProxyStyle::drawControl(element, &current, painter, widget);
     }
 };
 

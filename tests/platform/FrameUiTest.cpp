@@ -269,4 +269,68 @@ TEST_F(FrameworkTest, MenuBarItemsTakeTheirStateWhenTheMenuOpens) {
     EXPECT_TRUE(view->actions()[0]->isChecked());
 }
 
+// A tap of Alt, or Escape out of a menu, gives the keyboard to the menu bar: it shows a menu
+// highlighted while the typing goes to it, until Escape gives the keyboard back to the field.
+class MenuBarKeyboardTest : public FrameworkTest {
+protected:
+    void SetUp() override {
+        FrameworkTest::SetUp();
+        RegisterForms();
+        form = frame->ShowView(RUNTIME_CLASS(ShortForm));
+        ASSERT_NE(form, nullptr);
+        ActivateTopLevel(frame);
+        CWnd* field = form->GetDlgItem(kNameEdit);
+        field->SetWindowText("");
+        field->SetFocus();
+        ASSERT_TRUE(PumpUntil([&] { return CWnd::GetFocus() == field; })) << "the field did not take the focus";
+        bar = qobject_cast<QMainWindow*>(TopWidgetOf(frame))->menuBar();
+    }
+    // The places of the menus drawn with the highlight behind their name.
+    std::vector<int> Highlighted() const {
+        GuiRuntime::PumpMessages();
+        const QImage drawn = bar->grab().toImage();
+        const QList<QAction*> menus = bar->actions();
+        std::vector<int> places;
+        for (int i = 0; i < menus.size(); ++i) {
+            const QRect item = bar->actionGeometry(menus[i]);
+            if (drawn.pixelColor(item.left() + 2, item.center().y()) == bar->palette().color(QPalette::Highlight))
+                places.push_back(i);
+        }
+        return places;
+    }
+    // The keyboard goes back to the field: what is typed next lands there.
+    void EscapeAndType(const CString& typed) {
+        PressKey(nullptr, VK_ESCAPE);
+        EXPECT_EQ(Highlighted(), std::vector<int>{});
+        TypeText(nullptr, typed);
+    }
+
+    CView* form = nullptr;
+    QMenuBar* bar = nullptr;
+};
+
+TEST_F(MenuBarKeyboardTest, ATapOfAltShowsTheFirstMenuHighlighted) {
+    TypeText(nullptr, "12");
+    PressKey(nullptr, VK_MENU);
+    EXPECT_EQ(Highlighted(), std::vector<int>{0});
+    TypeText(nullptr, "34");
+    EscapeAndType("56");
+    EXPECT_EQ(TextOf(*form, kNameEdit), "1256");
+}
+
+// Under a window manager: offscreen, a menu that closes leaves no window active, as no desktop does.
+TEST_F(MenuBarKeyboardTest, EscapeOutOfAMenuOpenedWithTheMouseShowsItHighlightedUnderX11) {
+    SKIP_UNLESS_X11();
+    QMenu* second = bar->actions()[1]->menu();
+    const QPoint centre = bar->mapTo(bar->window(), bar->actionGeometry(bar->actions()[1]).center()) -
+                          WidgetOf(frame)->mapTo(bar->window(), QPoint(0, 0));
+    ASSERT_TRUE(RealPointerAt(frame, CPoint(centre.x(), centre.y()), true));
+    ASSERT_TRUE(PumpUntil([&] { return second->isVisible(); })) << "the menu did not open";
+    PressKeyInMenu(VK_ESCAPE);
+    ASSERT_TRUE(PumpUntil([&] { return !second->isVisible(); })) << "the menu did not close";
+    EXPECT_EQ(Highlighted(), std::vector<int>{1});
+    EscapeAndType("78");
+    EXPECT_EQ(TextOf(*form, kNameEdit), "78");
+}
+
 }  // namespace

@@ -277,9 +277,8 @@ bool TypedWithShift(uint codePoint) {
     return QChar::isUpper(codePoint) ||
            (codePoint < 0x80 && kShifted.find(static_cast<char>(codePoint)) != std::string_view::npos);
 }
-}  // namespace
 
-void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
+void PressKeyOn(const QPointer<QWidget>& target, UINT virtualKey, UINT modifiers) {
     const bool control = modifiers & MK_CONTROL;
     const bool keypad = modifiers & MK_KEYPAD;
     const Qt::KeyboardModifiers qtModifiers = QtModifiersOf(modifiers);
@@ -297,11 +296,21 @@ void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
     const int key = keypad && virtualKey == VK_RETURN ? Qt::Key_Enter
                     : QtKeyOf(virtualKey)                ? QtKeyOf(virtualKey)
                                                          : KeyTypingNothingOf(virtualKey);
-    QPointer<QWidget> target = KeyTargetOf(window);
     if (!target) return;
     PressModifiers(target, qtModifiers);
-    SendKey(target, key, text, qtModifiers);
+    // Alt tapped alone is reported held while it is down, and offered to the shortcuts first
+    // (the menu bar takes the keyboard at its release).
+    SendKey(target, key, text, virtualKey == VK_MENU ? qtModifiers | Qt::AltModifier : qtModifiers);
     ReleaseModifiers(target, qtModifiers);
+}
+}  // namespace
+
+void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) { PressKeyOn(KeyTargetOf(window), virtualKey, modifiers); }
+
+void PressKeyInMenu(UINT virtualKey) {
+    QWidget* menu = QApplication::activePopupWidget();
+    ASSERT_NE(menu, nullptr) << "no menu is open";
+    PressKeyOn(menu, virtualKey, 0);
 }
 
 void PressLetterKey(CWnd* window, const CString& letter, UINT modifiers) {
