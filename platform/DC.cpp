@@ -888,4 +888,4 @@ std::unique_ptr<CDC> CreatePrinterDC(QPagedPaintDevice* printer, QPainter* paint
     return std::make_unique<PrinterDC>(printer, painter);
 }
 
-void DiscardClientDrawing(QWidget* widget, const QRect& rect) { ClientSurface::DiscardDrawing(widget, rect); }
+void DiscardClientDrawing(QWidget* widget, const QRect& rect) { ClientSurface::DiscardDrawing(widget, rect, true); }

@@ -782,11 +782,26 @@ BOOL CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT) {
     return TRUE;
 }
 
+namespace {
+// An owned window belongs to its owner's window, so that a modal dialog leaves the windows it
+// owns their input, as it blocks every other window. Joined at each showing: the owner's
+// window may have been made anew since.
+void JoinOwnersWindow(const WindowState& state) {
+    QWidget* w = state.widget;
+    QWindow* ownerWindow = state.owner && w->isWindow() ? state.owner->window()->windowHandle() : nullptr;
+    if (!ownerWindow) return;
+    w->winId();
+    QWindow* window = w->windowHandle();
+    if (window && window != ownerWindow && window->transientParent() != ownerWindow) window->setTransientParent(ownerWindow);
+}
+}  // namespace
+
 BOOL CWnd::ShowWindow(int command) {
     WindowState* state = StateOf(this);
     if (!state) return FALSE;
     QWidget* w = state->widget;
     const BOOL wasVisible = !w->isHidden();
+    if (command != SW_HIDE) JoinOwnersWindow(*state);
     switch (command) {
     case SW_HIDE: w->hide(); break;
     case SW_SHOWMAXIMIZED: w->showMaximized(); break;

@@ -14,8 +14,9 @@ CGridTitleTip::~CGridTitleTip() {
 BOOL CGridTitleTip::Create(CWnd* parent) {
     if (m_bCreated) return TRUE;
     m_pParentWnd = parent;
+    // Owned by the grid: in a modal dialog the tip is the dialog's, and gets the input it holds.
     m_bCreated = CreateEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, "ZTitleTip", nullptr, WS_POPUP | WS_BORDER, CRect(0, 0, 0, 0),
-                          nullptr, 0);
+                          parent, 0);
     return m_bCreated;
 }
 

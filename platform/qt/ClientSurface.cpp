@@ -32,13 +32,13 @@ ClientSurface* ClientSurface::Of(QWidget* target, Layer layer, bool create) {
     return surface;
 }
 
-void ClientSurface::DiscardDrawing(QWidget* target, const QRect& area) {
+void ClientSurface::DiscardDrawing(QWidget* target, const QRect& area, bool unshownOfTarget) {
     if (!target || area.isEmpty()) return;
     QList<ClientSurface*> surfaces = target->findChildren<ClientSurface*>(NameOf(Layer::Drawing));
     for (ClientSurface* surface : surfaces) {
         QWidget* owner = surface->parentWidget();
         const QPoint offset = owner == target ? QPoint() : owner->mapFrom(target, QPoint());
-        surface->Clear(area.translated(offset));
+        surface->Clear(area.translated(offset), unshownOfTarget && owner == target);
     }
 }
 
@@ -59,9 +59,11 @@ void ClientSurface::Restack() {
     else raise();
 }
 
-void ClientSurface::Clear(const QRect& area) {
+void ClientSurface::Clear(const QRect& area, bool unshownToo) {
     // Without a painter: a DC may be painting on the image right now.
-    const QRegion region = QRegion(area.intersected(m_image->rect())) - m_fresh;
+    QRegion region(area.intersected(m_image->rect()));
+    if (unshownToo) m_fresh -= region;
+    else region -= m_fresh;
     for (const QRect& rect : region) {
         const size_t bytes = static_cast<size_t>(rect.width()) * 4;
         for (int y = rect.top(); y <= rect.bottom(); ++y)

@@ -22,8 +22,9 @@ public:
     // The layer over `target`; created on demand, else nullptr when there is none.
     static ClientSurface* Of(QWidget* target, Layer layer, bool create);
     // Forgets the ordinary drawing in `area` (target coordinates) of `target` and of every
-    // window inside it.
-    static void DiscardDrawing(QWidget* target, const QRect& area);
+    // window inside it; drawing not shown yet stays, unless `unshownOfTarget` and it is the
+    // target's own.
+    static void DiscardDrawing(QWidget* target, const QRect& area, bool unshownOfTarget = false);
 
     // The picture of the layer, the size of the target; shared so that a DC still painting on
     // it is safe if the window goes away meanwhile.
@@ -41,7 +42,7 @@ private:
     ClientSurface(QWidget* target, Layer layer);
     void Reset();
     void Restack();
-    void Clear(const QRect& area);
+    void Clear(const QRect& area, bool unshownToo);
 
     Layer m_layer;
     std::shared_ptr<QImage> m_image;

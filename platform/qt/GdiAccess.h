@@ -73,6 +73,8 @@ BOOL StretchQImage(CDC* dc, const CRect& dest, const QImage& image, const QRect&
 std::unique_ptr<CDC> CreatePrinterDC(QPagedPaintDevice* printer, QPainter* painter);
 
 // Forgets what client device contexts drew on `widget` and its children inside `rect`
-// (widget coordinates) and has been shown already: the window is to paint that area afresh.
-// A CPaintDC does this for its update rectangle by itself; invalidating does it at once.
+// (widget coordinates): the window is invalidated, to paint that area afresh. A CPaintDC
+// forgets for its update rectangle only what has been shown already (showing new drawing
+// repaints the window below it); an invalidation forgets also what the window's own DCs drew
+// there not shown yet, as its paint is to cover that drawing, not come out under it.
 void DiscardClientDrawing(QWidget* widget, const QRect& rect);

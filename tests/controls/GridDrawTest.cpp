@@ -73,4 +73,20 @@ TEST_F(GridDrawing, HeadingOfTheFocusColumnLooksPressed) {
     EXPECT_EQ(picture.At(heading.left, heading.top + 3), GetSysColor(COLOR_3DHIGHLIGHT));
 }
 
+// Real clicks from row to row of a list, then keys: the screen shows each time what the grid
+// draws, with no cell left highlighted in a row no longer selected.
+TEST_F(GridDrawing, TheScreenShowsTheSelectionAfterEachRealClickAndKeyUnderX11) {
+    SKIP_UNLESS_X11();
+    const auto shownAsDrawn = [this] { return PumpUntil([this] { return PixelsShownUnlikeDrawn(&grid) == 0; }); };
+    for (const int row : {1, 3, 2, 4, 1}) {
+        ASSERT_TRUE(RealPointerAt(&grid, CellCentre(grid, row, 1), true));
+        ASSERT_TRUE(PumpUntil([&] { return grid.IsCellSelected(row, 0) != FALSE; })) << "row " << row;
+        EXPECT_TRUE(shownAsDrawn()) << "after a click on row " << row;
+    }
+    for (const UINT key : {VK_DOWN, VK_DOWN, VK_UP, VK_END, VK_HOME}) {
+        PressKey(&grid, key);
+        EXPECT_TRUE(shownAsDrawn()) << "after the key " << key;
+    }
+}
+
 }  // namespace

@@ -230,4 +230,41 @@ TEST_F(PersonsDialogTest, ASimilarObserverIsShownInsteadOfAddingATwin) {
     EXPECT_EQ(Count("1"), 8);
 }
 
+// In the modal dialog the tip of a cut-off e-mail passes the real pointer on, as in the main
+// window: a move off the cell hides it, and a click on it reaches the row under it.
+TEST_F(PersonsDialogTest, TheTipOfACutOffEmailPassesTheRealPointerOnUnderX11) {
+    SKIP_UNLESS_X11();
+    const ModalRun run([](CDialog& shown) {
+        auto& dialog = dynamic_cast<CDlg_Persons&>(shown);
+        CGridCtrl& grid = dialog.m_grid;
+        dialog.PressButton(CDlg_Persons::IDC_FIND);
+        ASSERT_EQ(grid.GetRowCount(), 9);
+        const auto at = [&grid](int row, int col) {
+            CRect cell;
+            grid.GetCellRect(row, col, &cell);
+            return cell.CenterPoint();
+        };
+        const auto restOnEmail = [&] {
+            ASSERT_TRUE(RealPointerAt(&grid, at(1, 4), false));
+            ASSERT_TRUE(PumpUntil([&] { return CWnd::GetCapture() != nullptr && CWnd::GetCapture() != &grid; }))
+                << "no tip over \"" << grid.GetItemText(1, 4).GetString() << "\"";
+        };
+        const auto rowSelected = [&grid](int row) { return [&grid, row] { return grid.IsCellSelected(row, 1) != FALSE; }; };
+
+        restOnEmail();
+        CWnd* const tip = CWnd::GetCapture();
+        ASSERT_TRUE(RealPointerAt(&grid, at(5, 1), false));
+        EXPECT_TRUE(PumpUntil([&] { return !tip->IsWindowVisible() && CWnd::GetCapture() == nullptr; }));
+        ASSERT_TRUE(RealPointerAt(&grid, at(5, 1), true));
+        EXPECT_TRUE(PumpUntil(rowSelected(5)));
+        restOnEmail();
+        ASSERT_TRUE(RealPointerAt(&grid, at(1, 4), true));
+        EXPECT_TRUE(PumpUntil(rowSelected(1)));
+        EXPECT_FALSE(tip->IsWindowVisible());
+        dialog.PressButton(IDCANCEL);
+    });
+    CDlg_Persons dialog;
+    dialog.DoModal();
+}
+
 }  // namespace
