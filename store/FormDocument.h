@@ -5,6 +5,8 @@
 // record when they are left and back when they are shown; the operations below write the
 // records to the database and read them back, each in one piece: a form is stored whole or
 // not at all. The document has no file of its own; storage is SQL only.
+#include <functional>
+
 #include "platform/Arrays.h"
 #include "platform/CString.h"
 #include "platform/Document.h"
@@ -131,8 +133,9 @@ private:
     BOOL LoadObservers(CSQLite3DB& db, int formId);
     BOOL LoadImages(CSQLite3DB& db, int formId);
 
-    // After a save: the new site's id goes into the place record when the save committed.
-    void TakeCreatedSite(BOOL committed);
+    // Runs a save or an update in one transaction under the progress window; a site that
+    // `work` created goes into the place record once the transaction has committed.
+    BOOL RunSave(const std::function<void(CSQLite3DB&, CSaveProgress&)>& work);
 
     BOOL m_readOnly = FALSE;
     CSaveProgress m_saveProgress;
