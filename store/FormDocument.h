@@ -82,14 +82,15 @@ public:
 
     // The four operations. Each opens its own connection to the program's database, shows
     // a database error itself and returns FALSE after it (a failed save, update or delete
-    // has changed nothing in the database).
+    // has changed nothing in the database). Saving and updating create a new site of the
+    // place record once: when the save that created it has committed, the record names the
+    // site by its id, so that the next save links the form to it rather than creating it
+    // again; a save that failed leaves it "new site".
+
     // Stores the records under a new Forms.ID; FormID is not changed.
     BOOL SaveNewForm();
     // Rewrites the data rows of the loaded form (FormID); Forms row and FormCode stay.
     BOOL UpdateForm();
-    // Both: a new site of the place record is created once. When the save that created it
-    // has committed, the record names the site by its id, so that the next save links the
-    // form to it rather than creating it again; a save that failed leaves it "new site".
     // Sets FormID and fills the header and every record from the stored form; the caller
     // has set FormTypeID and called ClearAll. FALSE also when the form has no Forms row.
     BOOL LoadForm(int formId);
