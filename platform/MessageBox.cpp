@@ -81,8 +81,10 @@ int DefaultMessageBox(const CString& text, const CString& caption, UINT type) {
         std::fprintf(stderr, "%s: %s\n", caption.GetString(), text.GetString());
         return buttons.front().id;
     }
+    // A window just closed counts as active until the window system says otherwise; a box
+    // it owned would go with it.
     QWidget* owner = QApplication::activeWindow();
-    if (!owner) owner = TopWidgetOf(AfxGetMainWnd());
+    if (!owner || !owner->isVisible()) owner = TopWidgetOf(AfxGetMainWnd());
     QMessageBox box(IconOf(type), ToQString(caption), ToQString(text), QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
     std::vector<QPushButton*> pushButtons;

@@ -13,6 +13,7 @@
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"
 #include "platform/ListControls.h"
+#include "platform/MessageBox.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 
@@ -375,6 +376,23 @@ TEST(ModalDialog, WithoutTheSeamRunsItsOwnEventLoop) {
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(visibleWhileRunning);
     EXPECT_EQ(dialog.name, "Вяра");
+}
+
+// A dialog ends and a box comes at once, before the program's event loop runs (as at
+// start-up), while the closed dialog still counts as the active window: the box must not
+// belong to it, as the dialog's window is deleted once the box handles events.
+TEST(MessageBox, ABoxRightAfterADialogClosedStaysUntilAnswered) {
+    {
+        const ModalRun ownLoop(nullptr);
+        CFieldsDialog dialog;
+        QTimer::singleShot(0, [&] {
+            dialog.SetDlgItemText(1001, "Вяра");
+            dialog.PressButton(IDOK);
+        });
+        ASSERT_EQ(dialog.DoModal(), IDOK);
+    }
+    const ShownMessageBoxes shown([] { PressKey(nullptr, VK_RETURN); });
+    EXPECT_EQ(AfxMessageBox("Записано.", MB_OKCANCEL), IDOK);
 }
 
 TEST(ModalDialog, AMissingTemplateGivesMinusOne) {
