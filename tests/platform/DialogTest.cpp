@@ -378,6 +378,20 @@ TEST(ModalDialog, WithoutTheSeamRunsItsOwnEventLoop) {
     EXPECT_EQ(dialog.name, "Вяра");
 }
 
+// In every box, Alt with the marked letter of a button presses that button: no two buttons
+// of a box share their letter.
+TEST(MessageBox, EachButtonAnswersAltWithItsOwnLetter) {
+    for (const UINT type :
+         {MB_OK, MB_OKCANCEL, MB_ABORTRETRYIGNORE, MB_YESNOCANCEL, MB_YESNO, MB_RETRYCANCEL, MB_CANCELTRYCONTINUE})
+        for (const MessageBoxButton& button : MessageBoxButtons(type)) {
+            const CString text(button.text);
+            SCOPED_TRACE(text.GetString());
+            const CString letter = text.Mid(text.Find(U'&') + 1, 1).MakeLower();
+            const ShownMessageBoxes shown([letter] { PressLetterKey(nullptr, letter, MK_ALT); });
+            EXPECT_EQ(AfxMessageBox("Изберете.", type), button.id);
+        }
+}
+
 // A dialog ends and a box comes at once, before the program's event loop runs (as at
 // start-up), while the closed dialog still counts as the active window: the box must not
 // belong to it, as the dialog's window is deleted once the box handles events.
