@@ -16,33 +16,16 @@ namespace {
 
 constexpr UINT kExtendedBits = MB_HELP_BUTTON | MB_DONT_ASK_AGAIN | MB_DONT_DISPLAY_AGAIN | MB_YES_TO_ALL | MB_NO_TO_ALL;
 
-struct BoxButton {
-    int id;
-    const char* text;
-};
-
-std::vector<BoxButton> ButtonsOf(UINT style) {
-    const BoxButton ok{IDOK, "&ОК"}, cancel{IDCANCEL, "О&тказ"}, ignore{IDIGNORE, "&Игнорирай"},
-        retry{IDRETRY, "Опитай &пак"}, abort{IDABORT, "&Прекъсни"}, yes{IDYES, "&Да"}, no{IDNO, "&Не"},
-        proceed{IDCONTINUE_EX, "П&родължи"}, yesToAll{IDYESTOALL, "'Да' за &всички"},
-        noToAll{IDNOTOALL, "'Не' за &всички"};
-    std::vector<BoxButton> buttons;
-    const auto addYes = [&] {
-        buttons.push_back(yes);
-        if (style & MB_YES_TO_ALL) buttons.push_back(yesToAll);
-    };
-    const auto addNo = [&] {
-        buttons.push_back(no);
-        if (style & MB_NO_TO_ALL) buttons.push_back(noToAll);
-    };
-    switch (style & MB_TYPEMASK) {
-    case MB_OKCANCEL: buttons = {ok, cancel}; break;
-    case MB_ABORTRETRYIGNORE: buttons = {abort, retry, ignore}; break;
-    case MB_YESNOCANCEL: addYes(); addNo(); buttons.push_back(cancel); break;
-    case MB_YESNO: addYes(); addNo(); break;
-    case MB_RETRYCANCEL: buttons = {retry, cancel}; break;
-    case MB_CONTINUEABORT: buttons = {proceed, abort}; break;
-    default: buttons = {ok}; break;
+std::vector<MessageBoxButton> ButtonsOf(UINT style) {
+    const UINT type = style & MB_TYPEMASK;
+    if (type == MB_CONTINUEABORT)
+        return {{IDCONTINUE_EX, MessageBoxButtonText(IDCONTINUE)}, {IDABORT, MessageBoxButtonText(IDABORT)}};
+    // The ordinary box's types up to Retry/Cancel; any other shows OK.
+    std::vector<MessageBoxButton> buttons;
+    for (const MessageBoxButton& button : MessageBoxButtons(type <= MB_RETRYCANCEL ? type : MB_OK)) {
+        buttons.push_back(button);
+        if (button.id == IDYES && (style & MB_YES_TO_ALL)) buttons.push_back({IDYESTOALL, "'Да' за &всички"});
+        if (button.id == IDNO && (style & MB_NO_TO_ALL)) buttons.push_back({IDNOTOALL, "'Не' за &всички"});
     }
     return buttons;
 }
@@ -51,7 +34,8 @@ std::vector<BoxButton> ButtonsOf(UINT style) {
 // and the check box when asked for.
 class CExtendedBox : public CDialog {
 public:
-    CExtendedBox(const DialogTemplate& dialogTemplate, UINT style, std::vector<BoxButton> buttons, UINT helpContext)
+    CExtendedBox(const DialogTemplate& dialogTemplate, UINT style, std::vector<MessageBoxButton> buttons,
+                 UINT helpContext)
         : CDialog(dialogTemplate), m_style(style), m_buttons(std::move(buttons)), m_helpContext(helpContext) {}
 
     BOOL OnCmdMsg(UINT id, int code, void* extra) override {
@@ -86,7 +70,7 @@ protected:
 
 private:
     BOOL HasButton(int id) const {
-        return std::any_of(m_buttons.begin(), m_buttons.end(), [id](const BoxButton& b) { return b.id == id; });
+        return std::any_of(m_buttons.begin(), m_buttons.end(), [id](const MessageBoxButton& b) { return b.id == id; });
     }
     void EndWithCheck(int id) {
         int result = id;
@@ -105,12 +89,12 @@ private:
     }
 
     UINT m_style;
-    std::vector<BoxButton> m_buttons;
+    std::vector<MessageBoxButton> m_buttons;
     UINT m_helpContext;
 };
 
 DialogTemplate ExtendedBoxTemplate(const CString& text, const CString& caption, UINT style,
-                                   const std::vector<BoxButton>& buttons) {
+                                   const std::vector<MessageBoxButton>& buttons) {
     constexpr int kMargin = 7, kButtonWidth = 62, kButtonHeight = 14, kButtonStep = 66, kTextMinWidth = 44;
     const TemplateFont font;
     const CSize base = DialogBaseUnits(font);
@@ -125,7 +109,7 @@ DialogTemplate ExtendedBoxTemplate(const CString& text, const CString& caption, 
     const int textWidth = std::max(kTextMinWidth, static_cast<int>(textRect.Width() * 4 / base.cx) + 2);
     const int textHeight = static_cast<int>(textRect.Height() * 8 / base.cy) + 1;
 
-    std::vector<BoxButton> row = buttons;
+    std::vector<MessageBoxButton> row = buttons;
     if (style & MB_HELP_BUTTON) row.push_back({IDC_MSGBOX_HELP, "&Помощ"});
     const int buttonsWidth = static_cast<int>(row.size()) * kButtonStep - (kButtonStep - kButtonWidth);
     const char* checkText = (style & MB_DONT_ASK_AGAIN) ? "Не ме питай повече"
@@ -161,7 +145,7 @@ int CMsgBoxEx(const CString& text, const CString& caption, UINT style, UINT help
     const bool systemStop = (style & MB_ICONHAND) && (style & MB_SYSTEMMODAL);
     if (!extended || systemStop) return ShowMessageBox(text, shownCaption, style & ~MB_NO_SOUND);
 
-    const std::vector<BoxButton> buttons = ButtonsOf(style);
+    const std::vector<MessageBoxButton> buttons = ButtonsOf(style);
     CExtendedBox box(ExtendedBoxTemplate(text, shownCaption, style, buttons), style, buttons, helpContext);
     return static_cast<int>(box.DoModal());
 }

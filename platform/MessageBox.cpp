@@ -23,28 +23,20 @@ CString& AppName() {
     return name;
 }
 
-struct BoxButton {
-    int id;
-    const char* text;
-    QMessageBox::ButtonRole role;
+// Every box of the program labels its buttons from this one table.
+constexpr MessageBoxButton kButtons[] = {
+    {IDOK, "&ОК"}, {IDCANCEL, "О&тказ"}, {IDABORT, "&Прекъсни"}, {IDRETRY, "&Опитай пак"}, {IDIGNORE, "&Игнорирай"},
+    {IDYES, "&Да"}, {IDNO, "&Не"}, {IDCONTINUE, "П&родължи"},
 };
 
-// The program's button texts, each with its mnemonic: Alt with the marked letter (Alt+Д,
-// Alt+Н on a Bulgarian keyboard) presses the button.
-std::vector<BoxButton> ButtonsOf(UINT type) {
-    const BoxButton ok{IDOK, "&ОК", QMessageBox::AcceptRole}, cancel{IDCANCEL, "О&тказ", QMessageBox::RejectRole},
-        abort{IDABORT, "&Прекъсни", QMessageBox::RejectRole}, retry{IDRETRY, "Опитай &пак", QMessageBox::AcceptRole},
-        ignore{IDIGNORE, "&Игнорирай", QMessageBox::AcceptRole}, yes{IDYES, "&Да", QMessageBox::YesRole},
-        no{IDNO, "&Не", QMessageBox::NoRole}, again{IDRETRY, "Опитай &пак", QMessageBox::AcceptRole},
-        proceed{IDCONTINUE, "П&родължи", QMessageBox::AcceptRole};
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {ok, cancel};
-    case MB_ABORTRETRYIGNORE: return {abort, retry, ignore};
-    case MB_YESNOCANCEL: return {yes, no, cancel};
-    case MB_YESNO: return {yes, no};
-    case MB_RETRYCANCEL: return {retry, cancel};
-    case MB_CANCELTRYCONTINUE: return {cancel, again, proceed};
-    default: return {ok};
+// Where the box places the button, by what it answers.
+QMessageBox::ButtonRole RoleOf(int id) {
+    switch (id) {
+    case IDYES: return QMessageBox::YesRole;
+    case IDNO: return QMessageBox::NoRole;
+    case IDCANCEL:
+    case IDABORT: return QMessageBox::RejectRole;
+    default: return QMessageBox::AcceptRole;
     }
 }
 
@@ -76,17 +68,20 @@ protected:
 };
 
 int DefaultMessageBox(const CString& text, const CString& caption, UINT type) {
-    const std::vector<BoxButton> buttons = ButtonsOf(type);
+    const std::vector<MessageBoxButton> buttons = MessageBoxButtons(type);
     if (!qobject_cast<QApplication*>(QCoreApplication::instance())) {
         std::fprintf(stderr, "%s: %s\n", caption.GetString(), text.GetString());
         return buttons.front().id;
     }
+    // A window just closed counts as active until the window system says otherwise; a box
+    // it owned would go with it.
     QWidget* owner = QApplication::activeWindow();
-    if (!owner) owner = TopWidgetOf(AfxGetMainWnd());
+    if (!owner || !owner->isVisible()) owner = TopWidgetOf(AfxGetMainWnd());
     QMessageBox box(IconOf(type), ToQString(caption), ToQString(text), QMessageBox::NoButton, owner);
     box.setTextFormat(Qt::PlainText);
     std::vector<QPushButton*> pushButtons;
-    for (const BoxButton& button : buttons) pushButtons.push_back(box.addButton(QString::fromUtf8(button.text), button.role));
+    for (const MessageBoxButton& button : buttons)
+        pushButtons.push_back(box.addButton(QString::fromUtf8(button.text), RoleOf(button.id)));
     const size_t defaultIndex = (type & MB_DEFMASK) >> 8;
     box.setDefaultButton(pushButtons[defaultIndex < pushButtons.size() ? defaultIndex : 0]);
     EscapeGuard guard;
@@ -109,6 +104,28 @@ int DefaultMessageBox(const CString& text, const CString& caption, UINT type) {
 }
 
 }  // namespace
+
+std::vector<MessageBoxButton> MessageBoxButtons(UINT type) {
+    std::vector<int> ids;
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL: ids = {IDOK, IDCANCEL}; break;
+    case MB_ABORTRETRYIGNORE: ids = {IDABORT, IDRETRY, IDIGNORE}; break;
+    case MB_YESNOCANCEL: ids = {IDYES, IDNO, IDCANCEL}; break;
+    case MB_YESNO: ids = {IDYES, IDNO}; break;
+    case MB_RETRYCANCEL: ids = {IDRETRY, IDCANCEL}; break;
+    case MB_CANCELTRYCONTINUE: ids = {IDCANCEL, IDRETRY, IDCONTINUE}; break;
+    default: ids = {IDOK}; break;
+    }
+    std::vector<MessageBoxButton> buttons;
+    for (const int id : ids) buttons.push_back({id, MessageBoxButtonText(id)});
+    return buttons;
+}
+
+LPCTSTR MessageBoxButtonText(int id) {
+    for (const MessageBoxButton& button : kButtons)
+        if (button.id == id) return button.text;
+    return "";
+}
 
 int ShowMessageBox(LPCTSTR text, LPCTSTR caption, UINT type) {
     const CString shownCaption = (caption && *caption) ? CString(caption) : AppName();

@@ -5,6 +5,8 @@
 // record when they are left and back when they are shown; the operations below write the
 // records to the database and read them back, each in one piece: a form is stored whole or
 // not at all. The document has no file of its own; storage is SQL only.
+#include <functional>
+
 #include "platform/Arrays.h"
 #include "platform/CString.h"
 #include "platform/Document.h"
@@ -80,14 +82,15 @@ public:
 
     // The four operations. Each opens its own connection to the program's database, shows
     // a database error itself and returns FALSE after it (a failed save, update or delete
-    // has changed nothing in the database).
+    // has changed nothing in the database). Saving and updating create a new site of the
+    // place record once: when the save that created it has committed, the record names the
+    // site by its id, so that the next save links the form to it rather than creating it
+    // again; a save that failed leaves it "new site".
+
     // Stores the records under a new Forms.ID; FormID is not changed.
     BOOL SaveNewForm();
     // Rewrites the data rows of the loaded form (FormID); Forms row and FormCode stay.
     BOOL UpdateForm();
-    // Both: a new site of the place record is created once. When the save that created it
-    // has committed, the record names the site by its id, so that the next save links the
-    // form to it rather than creating it again; a save that failed leaves it "new site".
     // Sets FormID and fills the header and every record from the stored form; the caller
     // has set FormTypeID and called ClearAll. FALSE also when the form has no Forms row.
     BOOL LoadForm(int formId);
@@ -131,8 +134,9 @@ private:
     BOOL LoadObservers(CSQLite3DB& db, int formId);
     BOOL LoadImages(CSQLite3DB& db, int formId);
 
-    // After a save: the new site's id goes into the place record when the save committed.
-    void TakeCreatedSite(BOOL committed);
+    // Runs a save or an update in one transaction under the progress window; a site that
+    // `work` created goes into the place record once the transaction has committed.
+    BOOL RunSave(const std::function<void(CSQLite3DB&, CSaveProgress&)>& work);
 
     BOOL m_readOnly = FALSE;
     CSaveProgress m_saveProgress;

@@ -109,9 +109,7 @@ void CTovan_splitDoc::SaveStep(CSQLite3DB& db, int stepCode, int formId) {
 }
 
 BOOL CTovan_splitDoc::SaveNewForm() {
-    const CSaveProgress::Showing showing(m_saveProgress);
-    CSaveProgress& progress = m_saveProgress;
-    const BOOL stored = RunTransaction([&](CSQLite3DB& db) {
+    return RunSave([&](CSQLite3DB& db, CSaveProgress& progress) {
         CArray<int> steps;
         GetFormSteps(db, FormTypeID, steps);
         progress.SetRange(steps.GetSize() + 1);
@@ -124,14 +122,10 @@ BOOL CTovan_splitDoc::SaveNewForm() {
             progress.StepIt();
         }
     });
-    TakeCreatedSite(stored);
-    return stored;
 }
 
 BOOL CTovan_splitDoc::UpdateForm() {
-    const CSaveProgress::Showing showing(m_saveProgress);
-    CSaveProgress& progress = m_saveProgress;
-    const BOOL stored = RunTransaction([&](CSQLite3DB& db) {
+    return RunSave([&](CSQLite3DB& db, CSaveProgress& progress) {
         RequireLiveForm(db, FormID);
         // Pictures are large: the new rows are written before the old ones go, so that they
         // take pages that were free before the update rather than pages the update freed,
@@ -150,13 +144,16 @@ BOOL CTovan_splitDoc::UpdateForm() {
         }
         db.execDML(FormatSql("delete from DlgData_Images where FormID = %d and ID <= %d ", FormID, lastOldPicture));
     });
-    TakeCreatedSite(stored);
-    return stored;
 }
 
-void CTovan_splitDoc::TakeCreatedSite(BOOL committed) {
-    if (committed && m_createdSiteId != CCommonData_01::kNewSite) CommonData_01.PlaceID = m_createdSiteId;
+BOOL CTovan_splitDoc::RunSave(const std::function<void(CSQLite3DB&, CSaveProgress&)>& work) {
+    // Forgotten first: a save that an exception other than the database's ended never came
+    // back here, and the site it created was rolled back with it.
     m_createdSiteId = CCommonData_01::kNewSite;
+    const CSaveProgress::Showing showing(m_saveProgress);
+    const BOOL stored = RunTransaction([&](CSQLite3DB& db) { work(db, m_saveProgress); });
+    if (stored && m_createdSiteId != CCommonData_01::kNewSite) CommonData_01.PlaceID = m_createdSiteId;
+    return stored;
 }
 
 BOOL CTovan_splitDoc::DeleteForm(int formId) {

@@ -8,6 +8,7 @@
 #include "platform/CxImage.h"
 #include "platform/Desktop.h"
 #include "store/ImageBlob.h"
+#include "store/SqlText.h"
 #include "tests/pages/PageFixture.h"
 #include "tests/support/TestPicture.h"
 
@@ -202,6 +203,50 @@ TEST_F(ImagesPageTest, APictureThatCannotBeShownIsListedSoAndKeepsItsName) {
     EXPECT_EQ(inDialog, (std::vector<CString>{"1||а.bmp", "2||б.png"}));  // the name alone is edited
     Leave();
     EXPECT_EQ(doc.CommonData_InsertImages.PhotoNames[1], "б.png");
+}
+
+// A BMP whose headers are whole and whose pixels are cut away: run-length data has no size
+// that the headers promise, so it passes for a picture until its pixels are read.
+std::vector<BYTE> RleBmpCutBeforeItsPixels() {
+    std::vector<BYTE> bmp = TestBmp(16, 16, 2);
+    bmp.resize(54 + 256 * 4);  // the headers, then a palette where the pixels began
+    const auto put32 = [&bmp](int at, size_t value) {
+        for (int i = 0; i < 4; ++i) bmp[at + i] = static_cast<BYTE>(value >> (8 * i));
+    };
+    put32(2, bmp.size());
+    put32(10, bmp.size());  // the pixels would begin where the file ends
+    bmp[28] = 8;
+    put32(30, 1);  // 8-bit run-length coding
+    put32(34, 0);
+    put32(46, 256);
+    return bmp;
+}
+
+CString Hex(const std::vector<BYTE>& bytes) {
+    CString text;
+    for (const BYTE b : bytes) text.AppendFormat("%02X", b);
+    return text;
+}
+
+TEST_F(ImagesPageTest, ABmpFoundUnreadableWhenListedIsStoredAgainByteForByte) {
+    const std::vector<BYTE> cut = RleBmpCutBeforeItsPixels();
+    doc.CommonData_InsertImages.PhotoImages.Add(DecodeImageBmp(cut.data(), static_cast<int>(cut.size())));
+    doc.CommonData_InsertImages.PhotoNames.Add("скица.bmp");
+    ASSERT_TRUE(doc.SaveNewForm());
+    const int formId = Number("select max(ID) from Forms");
+    const CString stored = FormatSql("select ID, hex(Image) from DlgData_Images where FormID = %d", formId);
+    ASSERT_EQ(Rows(stored), (Entries{{Number("select max(ID) from DlgData_Images"), Hex(cut)}}));
+
+    // Opened for editing: listing the picture reads its pixels, which fail; then "Редактирай".
+    doc.ClearAll();
+    ASSERT_TRUE(doc.LoadForm(formId));
+    ShowPage(RUNTIME_CLASS(CCommonForm_InsertImages));
+    EXPECT_EQ(GridRows(Page()->PhotoGrid()), (ListedRows{"1|скица.bmp (не може да бъде показано)"}));
+    Leave();
+    ASSERT_TRUE(doc.UpdateForm());
+    const Entries rewritten = Rows(stored);
+    ASSERT_EQ(rewritten.size(), 1u);
+    EXPECT_EQ(rewritten[0].second, Hex(cut));
 }
 
 TEST_F(ImagesPageTest, ANameWithCharactersThatCannotBeStoredIsTypedAnewBeforeItIsKept) {

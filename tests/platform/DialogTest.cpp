@@ -13,6 +13,7 @@
 #include "platform/Dialog.h"
 #include "platform/FileDialog.h"
 #include "platform/ListControls.h"
+#include "platform/MessageBox.h"
 #include "platform/qt/WidgetAccess.h"
 #include "tests/support/WindowFixture.h"
 
@@ -375,6 +376,48 @@ TEST(ModalDialog, WithoutTheSeamRunsItsOwnEventLoop) {
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_TRUE(visibleWhileRunning);
     EXPECT_EQ(dialog.name, "Вяра");
+}
+
+// A box shown for real takes the keyboard when the window system gives it the focus.
+void WaitForTheFocus() {
+    PumpUntil([] { return QApplication::focusWidget() != nullptr; });
+}
+
+// In every box, Alt with the marked letter of a button presses that button: no two buttons
+// of a box share their letter.
+TEST(MessageBox, EachButtonAnswersAltWithItsOwnLetter) {
+    for (const UINT type :
+         {MB_OK, MB_OKCANCEL, MB_ABORTRETRYIGNORE, MB_YESNOCANCEL, MB_YESNO, MB_RETRYCANCEL, MB_CANCELTRYCONTINUE})
+        for (const MessageBoxButton& button : MessageBoxButtons(type)) {
+            const CString text(button.text);
+            SCOPED_TRACE(text.GetString());
+            const CString letter = text.Mid(text.Find(U'&') + 1, 1).MakeLower();
+            const ShownMessageBoxes shown([letter] {
+                WaitForTheFocus();
+                PressLetterKey(nullptr, letter, MK_ALT);
+            });
+            EXPECT_EQ(AfxMessageBox("Изберете.", type), button.id);
+        }
+}
+
+// A dialog ends and a box comes at once, before the program's event loop runs (as at
+// start-up), while the closed dialog still counts as the active window: the box must not
+// belong to it, as the dialog's window is deleted once the box handles events.
+TEST(MessageBox, ABoxRightAfterADialogClosedStaysUntilAnswered) {
+    {
+        const ModalRun ownLoop(nullptr);
+        CFieldsDialog dialog;
+        QTimer::singleShot(0, [&] {
+            dialog.SetDlgItemText(1001, "Вяра");
+            dialog.PressButton(IDOK);
+        });
+        ASSERT_EQ(dialog.DoModal(), IDOK);
+    }
+    const ShownMessageBoxes shown([] {
+        WaitForTheFocus();
+        PressKey(nullptr, VK_RETURN);
+    });
+    EXPECT_EQ(AfxMessageBox("Записано.", MB_OKCANCEL), IDOK);
 }
 
 TEST(ModalDialog, AMissingTemplateGivesMinusOne) {

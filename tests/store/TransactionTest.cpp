@@ -1,12 +1,32 @@
 // A form is stored, rewritten and deleted whole or not at all, and only its own rows move.
 #include "StoreFixture.h"
 
+#include <cstdlib>
+#include <new>
 #include <set>
 #include <vector>
 
 #include "store/FormTables.h"
 #include "store/SqlText.h"
 #include "tests/support/StatementRecorder.h"
+
+namespace {
+
+bool failNextAllocation = false;
+
+}  // namespace
+
+// Memory running out on demand: once armed, the next allocation of the program fails.
+void* operator new(std::size_t size) {
+    if (failNextAllocation) {
+        failNextAllocation = false;
+        throw std::bad_alloc();
+    }
+    if (void* memory = std::malloc(size ? size : 1)) return memory;
+    throw std::bad_alloc();
+}
+void operator delete(void* memory) noexcept { std::free(memory); }
+void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
 
 namespace {
 
@@ -144,6 +164,26 @@ TEST_F(StoreTest, ANewSiteIsCreatedOnceHoweverOftenTheOpenFormIsStored) {
     Exec("drop trigger refuse");
     ASSERT_TRUE(edited->UpdateForm());
     expectOneSite("Трето място");
+}
+
+TEST_F(StoreTest, ASaveEndedByAnotherFailureLeavesNoSiteForTheNextSave) {
+    ASSERT_TRUE(FullForm(NewDocument())->SaveNewForm());
+    const int stored = Number("select ID from nSites where SiteName = 'Нов обект'");
+    auto doc = FullForm(NewDocument());
+    {
+        // Memory runs out just after the save created its site: SQLite undoes the site.
+        const StatementRecorder recorder([](const std::string& sql) {
+            if (sql.rfind("insert into nSites", 0) == 0) failNextAllocation = true;
+        });
+        EXPECT_THROW(doc->SaveNewForm(), std::bad_alloc);
+        failNextAllocation = false;
+    }
+    // The user picks the site stored before instead, and stores the form.
+    doc->CommonData_01.PlaceID = stored;
+    ASSERT_TRUE(doc->SaveNewForm());
+    EXPECT_EQ(Count("nSites"), 2);  // the test's own and the one stored before
+    EXPECT_EQ(doc->CommonData_01.PlaceID, stored);
+    EXPECT_EQ(Number(FormatSql("select PlaceID from DlgData_01_Place where FormID = %d", LastFormId())), stored);
 }
 
 TEST_F(StoreTest, ADeleteRemovesEveryDataRowOfThatFormOnly) {
