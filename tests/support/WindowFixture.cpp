@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QCursor>
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QImage>
@@ -353,21 +354,29 @@ std::string MissingForX11() {
 }
 
 BOOL RealPointerAt(const CWnd* window, CPoint clientPoint, bool click) {
-    if (!window || !WidgetOf(window)) {
+    QWidget* widget = window ? WidgetOf(window) : nullptr;
+    if (!widget) {
         ADD_FAILURE() << "no window for the real pointer";
         return FALSE;
     }
-    // A window manager maps, frames and places a window in its own time: the point is taken
-    // once the window is on the screen and has been left where it is for a moment.
-    QWindow* topLevel = WidgetOf(window)->window()->windowHandle();
+    // A window manager maps, frames and places a window in its own time, and a busy machine
+    // tells the program late where it went: the pointer is moved until X has it on the point
+    // where the window has it now, and only then clicked.
+    QWindow* topLevel = widget->window()->windowHandle();
     PumpUntil([&] { return topLevel && topLevel->isExposed(); });
-    for (QPoint placed; topLevel && placed != topLevel->position();) {
-        placed = topLevel->position();
-        PumpUntil([] { return false; }, 100);
+    const QPoint local(clientPoint.x, clientPoint.y);
+    const auto onThePoint = [&] { return QCursor::pos() == widget->mapToGlobal(local); };
+    for (int moves = 0; moves < 10 && !onThePoint(); ++moves) {
+        const QPoint at = widget->mapToGlobal(local);
+        const std::string move = "xdotool mousemove " + std::to_string(at.x()) + " " + std::to_string(at.y());
+        if (std::system(move.c_str()) != 0) return FALSE;
+        PumpUntil(onThePoint, 1000);
     }
-    const QPoint at = WidgetOf(window)->mapToGlobal(QPoint(clientPoint.x, clientPoint.y));
-    const std::string command = "xdotool mousemove " + std::to_string(at.x()) + " " + std::to_string(at.y()) + (click ? " click 1" : "");
-    return std::system(command.c_str()) == 0 ? TRUE : FALSE;
+    if (!onThePoint()) {
+        ADD_FAILURE() << "the real pointer did not reach the point";
+        return FALSE;
+    }
+    return !click || std::system("xdotool click 1") == 0 ? TRUE : FALSE;
 }
 
 bool PumpUntil(const std::function<bool()>& condition, int milliseconds) {

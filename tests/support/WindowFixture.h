@@ -156,7 +156,8 @@ std::string MissingForX11();  // "" when the test can run
         GTEST_SKIP() << missingForX11;                                       \
     }
 // The real pointer (xdotool) moved to the client point, and clicked there with the left button
-// when `click`; FALSE when xdotool failed. The program sees it only once its events are pumped.
+// when `click`; FALSE when xdotool failed or the pointer did not get there. The program sees
+// the move and the click only once its events are pumped.
 BOOL RealPointerAt(const CWnd* window, CPoint clientPoint, bool click);
 // Pumps the program's events until the condition holds or `milliseconds` have passed; whether
 // it holds.
