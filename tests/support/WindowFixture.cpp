@@ -192,12 +192,14 @@ int SelectedData(const CWnd& window, int comboId) {
 
 namespace {
 // Keys go where the window's keyboard focus is: the focused part of the window when the focus
-// is inside it (the check box of a picker), else its focus proxy, else the window.
+// is inside it (the check box of a picker), else its focus proxy, else the window. Without a
+// window they go where the user's keys go: to an open menu, else the focused field.
 // No window to give them to fails the test: the keys are then not given at all.
 QPointer<QWidget> KeyTargetOf(CWnd* window) {
     QWidget* target = nullptr;
     if (!window) {
-        target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+        target = QApplication::activePopupWidget();
+        if (!target) target = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
     } else if (QWidget* widget = TopWidgetOf(window)) {
         QWidget* focus = QApplication::focusWidget();
         target = focus && widget->isAncestorOf(focus) ? focus : widget->focusProxy() ? widget->focusProxy() : widget;
@@ -279,7 +281,9 @@ bool TypedWithShift(uint codePoint) {
            (codePoint < 0x80 && kShifted.find(static_cast<char>(codePoint)) != std::string_view::npos);
 }
 
-void PressKeyOn(const QPointer<QWidget>& target, UINT virtualKey, UINT modifiers) {
+}  // namespace
+
+void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) {
     const bool control = modifiers & MK_CONTROL;
     const bool keypad = modifiers & MK_KEYPAD;
     const Qt::KeyboardModifiers qtModifiers = QtModifiersOf(modifiers);
@@ -297,21 +301,13 @@ void PressKeyOn(const QPointer<QWidget>& target, UINT virtualKey, UINT modifiers
     const int key = keypad && virtualKey == VK_RETURN ? Qt::Key_Enter
                     : QtKeyOf(virtualKey)                ? QtKeyOf(virtualKey)
                                                          : KeyTypingNothingOf(virtualKey);
+    QPointer<QWidget> target = KeyTargetOf(window);
     if (!target) return;
     PressModifiers(target, qtModifiers);
     // Alt tapped alone is reported held while it is down, and offered to the shortcuts first
     // (the menu bar takes the keyboard at its release).
     SendKey(target, key, text, virtualKey == VK_MENU ? qtModifiers | Qt::AltModifier : qtModifiers);
     ReleaseModifiers(target, qtModifiers);
-}
-}  // namespace
-
-void PressKey(CWnd* window, UINT virtualKey, UINT modifiers) { PressKeyOn(KeyTargetOf(window), virtualKey, modifiers); }
-
-void PressKeyInMenu(UINT virtualKey) {
-    QWidget* menu = QApplication::activePopupWidget();
-    ASSERT_NE(menu, nullptr) << "no menu is open";
-    PressKeyOn(menu, virtualKey, 0);
 }
 
 void PressLetterKey(CWnd* window, const CString& letter, UINT modifiers) {

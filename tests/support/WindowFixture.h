@@ -131,14 +131,12 @@ int SelectedData(const CWnd& window, int comboId);  // -1 without a selection
 // a click elsewhere then only closes the list. `modifiers` are MK_SHIFT, MK_CONTROL and MK_ALT,
 // and MK_KEYPAD for the key of the numeric keypad (its Enter). A key pressed with Alt is first
 // offered to the window's mnemonics, as the window system does. A null window: the keys go
-// where the keyboard focus is. The lock keys (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL) and the
+// where the keyboard focus is (an open menu's, while one is open). The lock keys (VK_CAPITAL, VK_NUMLOCK, VK_SCROLL) and the
 // Windows key are pressed too, and VK_MENU alone is a tap of Alt.
 constexpr UINT VK_LWIN = 0x5B;
 constexpr UINT MK_ALTGR = 0x4000;  // AltGr held: a key of the layout's third level
 constexpr UINT MK_KEYPAD = 0x8000;
 void PressKey(CWnd* window, UINT virtualKey, UINT modifiers = 0);
-// A key pressed while a menu is open (a menu bar's): the menu has the keyboard.
-void PressKeyInMenu(UINT virtualKey);
 // The key that types the letter on the user's keyboard layout (a Cyrillic one on a Bulgarian
 // layout), pressed with `modifiers`: as X gives it, its code is the capital, its text the letter.
 void PressLetterKey(CWnd* window, const CString& letter, UINT modifiers = 0);
